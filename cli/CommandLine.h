@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The parsed command line of leftscan-cli. Paths keep the exact bytes they were given with.
+struct CommandLine {
+    std::string command;
+    std::filesystem::path root = "/";
+    std::filesystem::path home;
+    QString format;
+    bool help = false;
+
+    // Parses argv; on failure returns nothing and sets `error` to a one-line message.
+    static std::optional<CommandLine> parse(const std::vector<std::string> &arguments, QString &error);
+    static QString usage();
+};

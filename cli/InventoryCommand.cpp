@@ -1,0 +1,54 @@
+#include "cli/InventoryCommand.h"
+
+#include "cli/JsonText.h"
+#include "cli/TextTable.h"
+#include "platform/PathNames.h"
+
+#include <algorithm>
+
+namespace {
+
+QString urlText(const InstalledApp &record) {
+    return QString::fromUtf8(record.url);
+}
+
+void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream) {
+    std::fputs("[", stream);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const InstalledApp &record = inventory[keys[i]];
+        const QString object =
+            QStringLiteral("%1\n  {\"key\": %2, \"name\": %3, \"bundleID\": %4, \"url\": %5, \"version\": %6}")
+                .arg(i == 0 ? QString() : QStringLiteral(","), JsonText::quoted(keys[i]), JsonText::quoted(record.name),
+                     JsonText::quoted(record.bundleID), JsonText::quoted(urlText(record)),
+                     record.version ? JsonText::quoted(*record.version) : QStringLiteral("null"));
+        std::fputs(object.toUtf8().constData(), stream);
+    }
+    std::fputs(keys.isEmpty() ? "]\n" : "\n]\n", stream);
+}
+
+void printTable(const QStringList &keys, const Inventory &inventory, FILE *stream) {
+    TextTable table({{QStringLiteral("KEY"), 48},
+                     {QStringLiteral("NAME"), 32},
+                     {QStringLiteral("BUNDLE ID"), 40},
+                     {QStringLiteral("VERSION"), 14},
+                     {QStringLiteral("PATH"), 0}});
+    for (const QString &key : keys) {
+        const InstalledApp &record = inventory[key];
+        table.addRow(
+            {key, record.name, record.bundleID, record.version.value_or(QStringLiteral("-")), urlText(record)});
+    }
+    table.print(stream);
+    std::fprintf(stream, "%lld keys\n", static_cast<long long>(keys.size()));
+}
+
+} // namespace
+
+void InventoryCommand::print(const Inventory &inventory, const QString &format, FILE *stream) {
+    QStringList keys = inventory.keys();
+    std::sort(keys.begin(), keys.end());
+    if (format == u"json")
+        printJson(keys, inventory, stream);
+    else
+        printTable(keys, inventory, stream);
+    std::fflush(stream);
+}

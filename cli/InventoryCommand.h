@@ -1,0 +1,12 @@
+#pragma once
+
+#include "inventory/Inventory.h"
+
+#include <QString>
+#include <cstdio>
+
+class InventoryCommand {
+public:
+    // Prints the inventory sorted by key, as JSON or as a table.
+    static void print(const Inventory &inventory, const QString &format, FILE *stream);
+};

@@ -1,0 +1,30 @@
+#include "cli/CommandLine.h"
+#include "cli/InventoryCommand.h"
+#include "inventory/InstalledAppScanner.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/PosixPlatform.h"
+
+#include <clocale>
+#include <cstdio>
+
+int main(int argc, char **argv) {
+    std::setlocale(LC_ALL, "");
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    QString error;
+    const auto line = CommandLine::parse(arguments, error);
+    if (!line) {
+        std::fprintf(stderr, "leftscan-cli: %s\n", error.toUtf8().constData());
+        return 2;
+    }
+    if (line->help) {
+        std::fputs(CommandLine::usage().toUtf8().constData(), stdout);
+        return 0;
+    }
+
+    // Standard output carries the result; the engine's diagnostic lines go to standard error.
+    DiagnosticLog::writeToStandardError();
+    const PosixPlatform platform(line->root, line->home);
+    const Inventory inventory = InstalledAppScanner(platform).scanInstalledApps();
+    InventoryCommand::print(inventory, line->format, stdout);
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "identification/IdentificationWordLists.h"
+
+#include <algorithm>
+
+bool IdentificationWordLists::contains(std::span<const std::string_view> list, std::string_view word) {
+    return std::ranges::find(list, word) != list.end();
+}

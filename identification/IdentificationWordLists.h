@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+// The fixed word lists of the identification, in the order their readers walk them.
+class IdentificationWordLists {
+public:
+    // Dropped, each at most once and in this order, from the front of a lower-cased name.
+    static constexpr std::array<std::string_view, 5> ReverseDomainPrefixes{"com.", "org.", "net.", "io.", "app."};
+    // Bundle-identifier components that name a top-level domain rather than a vendor or product.
+    static constexpr std::array<std::string_view, 10> BundleIDTopLevelWords{"com", "org", "net", "io", "app",
+                                                                            "de",  "fr",  "uk",  "us", "co"};
+    // Name tokens that say nothing about the owner.
+    static constexpr std::array<std::string_view, 18> TokenStopWords{
+        "support", "helper",      "agent",     "daemon",  "service", "plugin", "extension", "plist",   "data",
+        "temp",    "application", "framework", "library", "system",  "user",   "local",     "private", "public"};
+    // Candidate names too generic to look up.
+    static constexpr std::array<std::string_view, 8> CandidateSkipWords{"app",   "application", "desktop", "client",
+                                                                        "suite", "studio",      "pro",     "plus"};
+    // Words of an application name too generic to match on their own.
+    static constexpr std::array<std::string_view, 7> NameSkipWords{"application", "software", "desktop", "client",
+                                                                   "helper",      "launcher", "manager"};
+
+    // Exact equality against one of the lists above; callers lower-case the word first.
+    static bool contains(std::span<const std::string_view> list, std::string_view word);
+};

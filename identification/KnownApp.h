@@ -1,0 +1,7 @@
+#pragma once
+
+struct KnownApp {
+    const char *keyword;
+    const char *name;
+    const char *bundleID;
+};

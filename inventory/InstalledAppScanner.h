@@ -1,0 +1,61 @@
+#pragma once
+
+#include "inventory/Inventory.h"
+
+#include <array>
+#include <filesystem>
+#include <string_view>
+
+class Platform;
+class PropertyList;
+
+// Builds the inventory of installed software from its sources, always all of them and always in the same
+// order, so that a later source's record wins for a key that several write.
+class InstalledAppScanner {
+public:
+    static constexpr std::array<std::string_view, 8> HelperSubfolders{
+        "Contents/Helpers",     "Contents/Library/LoginItems", "Contents/Library/LaunchServices",
+        "Contents/MacOS",       "Contents/Frameworks",         "Contents/PlugIns",
+        "Contents/XPCServices", "Contents/Resources"};
+    static constexpr std::array<std::string_view, 6> HelperGenericNames{"helper",  "agent",   "daemon",
+                                                                        "service", "updater", "launcher"};
+    static constexpr std::array<std::string_view, 10> ShellCommandNames{"sh", "bash", "zsh", "ls",  "cd",
+                                                                        "rm", "cp",   "mv",  "cat", "echo"};
+    static constexpr std::array<std::string_view, 5> ToolFolders{"/usr/local/bin", "/usr/local/sbin", "/opt",
+                                                                 "/opt/local/bin", "~/.local/bin"};
+    static constexpr std::array<std::string_view, 3> JavaVirtualMachineFolders{
+        "/Library/Java/JavaVirtualMachines", "/System/Library/Java/JavaVirtualMachines",
+        "~/Library/Java/JavaVirtualMachines"};
+    static constexpr std::array<std::string_view, 2> HomebrewCellars{"/opt/homebrew/Cellar", "/usr/local/Cellar"};
+
+    explicit InstalledAppScanner(const Platform &platform);
+
+    Inventory scanInstalledApps() const;
+
+    // Application bundle sources.
+    void scanApplicationsDirectory(const std::filesystem::path &folder, Inventory &inventory) const;
+    void scanWorkspaceApplications(Inventory &inventory) const;
+    void scanRunningApplications(Inventory &inventory) const;
+    void indexApplication(const InstalledApp &record, Inventory &inventory) const;
+    void scanAppHelpers(const std::filesystem::path &bundle, const InstalledApp &record, Inventory &inventory) const;
+    static void collectIdentifierStrings(const PropertyList &list, const InstalledApp &record, Inventory &inventory);
+
+    // Sources that do not start from a bundle.
+    void scanReceipts(Inventory &inventory) const;
+    void scanApplicationSupport(Inventory &inventory) const;
+    void scanFrameworks(Inventory &inventory) const;
+    void scanCommandLineTools(Inventory &inventory) const;
+    void scanJavaInstallations(Inventory &inventory) const;
+    void scanPackageManagers(Inventory &inventory) const;
+
+private:
+    // A folder of the Mac layout on this machine; "~/" names the home folder.
+    std::filesystem::path resolve(std::string_view macPath) const;
+    // The direct children of a fixed source folder, hidden ones left out; empty when it cannot be read.
+    std::vector<std::filesystem::path> childrenOf(const std::filesystem::path &folder) const;
+    std::optional<InstalledApp> applicationRecord(const std::filesystem::path &bundlePath, bool skipSystem) const;
+
+    const Platform &m_platform;
+    // An administrator authorization is never requested while the inventory runs in the background.
+    const void *m_authorizationRef = nullptr;
+};

@@ -1,0 +1,145 @@
+// The inventory sources that start from application bundles.
+#include "inventory/InstalledAppScanner.h"
+
+#include "inventory/KeywordExtractor.h"
+#include "model/SystemNames.h"
+#include "model/TextMetrics.h"
+#include "platform/PathNames.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr qsizetype MinimumIdentifierPartLength = 4;
+constexpr qsizetype MinimumHelperNameLength = 4;
+constexpr qsizetype MinimumHelperKeywordLength = 5;
+constexpr qsizetype MinimumIdentifierStringLength = 6;
+
+bool isHelperGenericName(const QString &lowerName) {
+    return std::any_of(InstalledAppScanner::HelperGenericNames.begin(), InstalledAppScanner::HelperGenericNames.end(),
+                       [&](std::string_view generic) { return lowerName == QLatin1StringView(generic); });
+}
+
+// A string that looks like a bundle identifier: dotted, no slash, more than five characters, no empty part.
+bool looksLikeIdentifier(const QString &text) {
+    if (!text.contains(u'.') || text.contains(u'/'))
+        return false;
+    if (text.startsWith(u'.') || text.endsWith(u'.') || text.contains(QStringLiteral("..")))
+        return false;
+    return TextMetrics::characterCount(text) >= MinimumIdentifierStringLength;
+}
+
+} // namespace
+
+std::optional<InstalledApp> InstalledAppScanner::applicationRecord(const fs::path &bundlePath, bool skipSystem) const {
+    const auto bundle = m_platform.openBundle(bundlePath);
+    if (!bundle || !bundle->identifier)
+        return std::nullopt;
+    if (skipSystem && SystemNames::isSystemBundleIdentifier(*bundle->identifier))
+        return std::nullopt;
+    InstalledApp record;
+    record.name = PathNames::baseName(bundlePath);
+    record.bundleID = *bundle->identifier;
+    record.url = InstalledApp::urlOf(bundlePath);
+    if (bundle->info)
+        record.version = bundle->info->string("CFBundleShortVersionString");
+    return record;
+}
+
+void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inventory &inventory) const {
+    const auto children = m_platform.listDirectory(folder, Platform::Hidden::Skip);
+    if (!children)
+        return;
+    for (const DirectoryEntry &child : *children) {
+        if (!PathNames::hasExtension(child.path, "app"))
+            continue;
+        if (const auto record = applicationRecord(child.path, false))
+            indexApplication(*record, inventory);
+    }
+}
+
+void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const {
+    for (const std::string_view root : {"/Applications", "~/Applications", "/System/Applications"}) {
+        m_platform.walkTree(resolve(root), [&](const DirectoryEntry &entry) {
+            if (!PathNames::hasExtension(entry.path, "app"))
+                return;
+            if (const auto record = applicationRecord(entry.path, true))
+                indexApplication(*record, inventory);
+        });
+    }
+}
+
+void InstalledAppScanner::scanRunningApplications(Inventory &inventory) const {
+    for (const RunningApplication &application : m_platform.runningApplications()) {
+        if (!application.bundleIdentifier || !application.bundlePath)
+            continue;
+        if (SystemNames::isSystemBundleIdentifier(*application.bundleIdentifier))
+            continue;
+        InstalledApp record;
+        record.name =
+            application.localizedName ? *application.localizedName : PathNames::baseName(*application.bundlePath);
+        record.bundleID = *application.bundleIdentifier;
+        record.url = InstalledApp::urlOf(*application.bundlePath);
+        indexApplication(record, inventory);
+    }
+}
+
+void InstalledAppScanner::indexApplication(const InstalledApp &record, Inventory &inventory) const {
+    inventory.insert(record.bundleID.toLower(), record);
+    inventory.insert(QStringLiteral("name:") + record.name.toLower(), record);
+    for (const QString &word : KeywordExtractor::extractKeywords(record.name))
+        inventory.insert(QStringLiteral("keyword:") + word, record);
+    for (const QString &part : record.bundleID.split(u'.')) {
+        if (TextMetrics::characterCount(part) < MinimumIdentifierPartLength)
+            continue;
+        const QString lower = part.toLower();
+        if (!SystemNames::isGenericBundleWord(lower))
+            inventory.insert(QStringLiteral("keyword:") + lower, record);
+    }
+    scanAppHelpers(record.path(), record, inventory);
+}
+
+void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const InstalledApp &record,
+                                         Inventory &inventory) const {
+    for (const std::string_view subfolder : HelperSubfolders) {
+        const fs::path folder = bundle / fs::path(subfolder);
+        if (!m_platform.isReadable(folder) || !m_platform.exists(folder))
+            continue;
+        const auto children = m_platform.listDirectory(folder, Platform::Hidden::Include);
+        if (!children)
+            continue;
+        for (const DirectoryEntry &child : *children) {
+            const QString helperName = PathNames::baseName(child.path);
+            const QString lower = helperName.toLower();
+            if (isHelperGenericName(lower))
+                continue;
+            if (TextMetrics::characterCount(lower) >= MinimumHelperNameLength)
+                inventory.insert(QStringLiteral("helper:") + lower, record);
+            if (PathNames::hasExtension(child.path, "app") || PathNames::hasExtension(child.path, "xpc")) {
+                if (const auto helper = m_platform.openBundle(child.path); helper && helper->identifier)
+                    inventory.insert(helper->identifier->toLower(), record);
+            }
+            for (const QString &word : KeywordExtractor::extractKeywords(helperName)) {
+                if (TextMetrics::characterCount(word) >= MinimumHelperKeywordLength)
+                    inventory.insert(QStringLiteral("keyword:") + word, record);
+            }
+        }
+    }
+
+    const fs::path infoPath = bundle / "Contents" / "Info.plist";
+    if (!m_platform.isReadable(infoPath))
+        return;
+    if (const auto info = m_platform.readPropertyList(infoPath); info && info->isDictionary())
+        collectIdentifierStrings(*info, record, inventory);
+}
+
+void InstalledAppScanner::collectIdentifierStrings(const PropertyList &list, const InstalledApp &record,
+                                                   Inventory &inventory) {
+    list.forEachString([&](const QString &text) {
+        if (looksLikeIdentifier(text))
+            inventory.insert(text.toLower(), record);
+    });
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/PropertyList.h"
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+
+// An opened bundle folder: its identifier and its info dictionary, each absent when the bundle has none.
+struct Bundle {
+    std::filesystem::path path;
+    std::optional<QString> identifier;
+    std::optional<PropertyList> info;
+};

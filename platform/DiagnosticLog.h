@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// The diagnostic lines of the engine. They go to standard output unless a front end or a test
+// redirects them; writing is safe from any thread.
+class DiagnosticLog {
+public:
+    using Sink = std::function<void(const QString &line)>;
+
+    static void write(const QString &line);
+    // Replaces the destination of the lines and returns the previous one; an empty sink means standard output.
+    static Sink setSink(Sink sink);
+    static void writeToStandardError();
+};

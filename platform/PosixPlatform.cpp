@@ -1,0 +1,302 @@
+#include "platform/PosixPlatform.h"
+
+#include "platform/PathNames.h"
+#include "platform/RunningProcesses.h"
+
+#include <QSet>
+#include <array>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#ifdef __APPLE__
+#include <CoreServices/CoreServices.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Folders that the Mac shows as single files. The tree walk yields them but never enters them.
+bool isPackageName(const fs::path &path) {
+    static const std::array<std::string_view, 24> extensions{
+        "app",        "bundle",          "framework",     "plugin",    "kext",        "xpc",  "appex",
+        "prefPane",   "qlgenerator",     "mdimporter",    "saver",     "component",   "pkg",  "mpkg",
+        "wdgt",       "docset",          "photoslibrary", "xcodeproj", "xcworkspace", "rtfd", "sparsebundle",
+        "playground", "systemextension", "driver"};
+    const std::string &native = path.native();
+    const auto dot = native.rfind('.');
+    const auto slash = native.rfind('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash + 2))
+        return false;
+    const std::string_view extension = std::string_view(native).substr(dot + 1);
+    for (const std::string_view candidate : extensions) {
+        if (candidate.size() == extension.size() &&
+            std::equal(candidate.begin(), candidate.end(), extension.begin(),
+                       [](char a, char b) { return std::tolower(uchar(a)) == std::tolower(uchar(b)); }))
+            return true;
+    }
+    return false;
+}
+
+class DirectoryHandle {
+public:
+    explicit DirectoryHandle(const fs::path &path)
+        : m_dir(opendir(path.c_str())) {}
+    ~DirectoryHandle() {
+        if (m_dir)
+            closedir(m_dir);
+    }
+    DirectoryHandle(const DirectoryHandle &) = delete;
+    DirectoryHandle &operator=(const DirectoryHandle &) = delete;
+    DIR *get() const { return m_dir; }
+
+private:
+    DIR *m_dir;
+};
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd)
+        : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0)
+            close(m_fd);
+    }
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Opens a file for reading without updating its access date. O_NOATIME is allowed only to the file's owner;
+// `restoreAccessTime` tells the caller to put the old date back after reading instead.
+int openWithoutTouching(const fs::path &path, bool &restoreAccessTime) {
+    restoreAccessTime = false;
+    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+#ifdef O_NOATIME
+    const int fd = open(path.c_str(), flags | O_NOATIME);
+    if (fd >= 0 || errno != EPERM)
+        return fd;
+    restoreAccessTime = true;
+#endif
+    return open(path.c_str(), flags);
+}
+
+} // namespace
+
+PosixPlatform::PosixPlatform(fs::path root, fs::path home)
+    : m_root(std::move(root))
+    , m_home(std::move(home)) {}
+
+bool PosixPlatform::isLiveSystem() const {
+    return m_root == "/";
+}
+
+fs::path PosixPlatform::systemPath(std::string_view macPath) const {
+    if (isLiveSystem())
+        return fs::path(macPath);
+    while (!macPath.empty() && macPath.front() == '/')
+        macPath.remove_prefix(1);
+    return m_root / fs::path(macPath);
+}
+
+fs::path PosixPlatform::homeDirectory() const {
+    return m_home;
+}
+
+std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs::path &folder, Hidden hidden) const {
+    DirectoryHandle dir(folder);
+    if (!dir.get())
+        return std::nullopt;
+    std::vector<DirectoryEntry> entries;
+    errno = 0;
+    while (const dirent *item = readdir(dir.get())) {
+        const std::string_view name(item->d_name);
+        if (name == "." || name == "..")
+            continue;
+        if (hidden == Hidden::Skip && name.front() == '.')
+            continue;
+        DirectoryEntry entry;
+        entry.path = folder / fs::path(std::string(name));
+        unsigned char type = item->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat info {};
+            if (lstat(entry.path.c_str(), &info) == 0)
+                type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
+        }
+        entry.isDirectory = type == DT_DIR;
+        entry.isSymbolicLink = type == DT_LNK;
+        entries.push_back(std::move(entry));
+        errno = 0;
+    }
+    if (errno != 0)
+        return std::nullopt;
+    return entries;
+}
+
+void PosixPlatform::walkTree(const fs::path &folder, const std::function<void(const DirectoryEntry &)> &visit) const {
+    std::vector<fs::path> pending{folder};
+    while (!pending.empty()) {
+        const fs::path current = std::move(pending.back());
+        pending.pop_back();
+        const auto children = listDirectory(current, Hidden::Skip);
+        if (!children)
+            continue;
+        // Children are visited in listing order; their folders are entered after them, first one first.
+        std::vector<fs::path> folders;
+        for (const DirectoryEntry &child : *children) {
+            visit(child);
+            if (child.isDirectory && !isPackageName(child.path))
+                folders.push_back(child.path);
+        }
+        pending.insert(pending.end(), std::make_move_iterator(folders.rbegin()),
+                       std::make_move_iterator(folders.rend()));
+    }
+}
+
+bool PosixPlatform::exists(const fs::path &path) const {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+bool PosixPlatform::isReadable(const fs::path &path) const {
+    return access(path.c_str(), R_OK) == 0;
+}
+
+std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const {
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return std::nullopt;
+    Bundle bundle;
+    bundle.path = path;
+    bundle.info = readPropertyList(path / "Contents" / "Info.plist");
+    if (bundle.info) {
+        if (auto identifier = bundle.info->string("CFBundleIdentifier"); identifier && !identifier->isEmpty())
+            bundle.identifier = std::move(identifier);
+    }
+    return bundle;
+}
+
+std::optional<PropertyList> PosixPlatform::readPropertyList(const fs::path &path) const {
+    bool restoreAccessTime = false;
+    const FileDescriptor file(openWithoutTouching(path, restoreAccessTime));
+    if (file.get() < 0)
+        return std::nullopt;
+    struct stat info {};
+    if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
+        std::size_t(info.st_size) > MaximumPropertyListSize)
+        return std::nullopt;
+    // The descriptor was opened non-blocking only so that a special file could not stall the open.
+    fcntl(file.get(), F_SETFL, fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
+
+    std::string bytes(std::size_t(info.st_size), '\0');
+    std::size_t filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = read(file.get(), bytes.data() + filled, bytes.size() - filled);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        filled += std::size_t(got);
+    }
+    bytes.resize(filled);
+    if (restoreAccessTime) {
+#ifdef __APPLE__
+        const timespec times[2] = {info.st_atimespec, {0, UTIME_OMIT}};
+#else
+        const timespec times[2] = {info.st_atim, {0, UTIME_OMIT}};
+#endif
+        futimens(file.get(), times);
+    }
+    return PropertyList::parse(bytes);
+}
+
+std::vector<RunningApplication> PosixPlatform::runningApplications() const {
+    std::vector<RunningApplication> applications;
+    QSet<QString> seen;
+    for (const fs::path &executable : RunningProcesses::executablePaths()) {
+        const auto bundlePath = RunningProcesses::bundleOfExecutable(executable, m_root);
+        if (!bundlePath)
+            continue;
+        const QString key = PathNames::text(*bundlePath);
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+
+        RunningApplication application;
+        application.bundlePath = *bundlePath;
+        if (const auto bundle = openBundle(*bundlePath)) {
+            application.bundleIdentifier = bundle->identifier;
+            if (bundle->info) {
+                auto name = bundle->info->string("CFBundleDisplayName");
+                if (!name || name->isEmpty())
+                    name = bundle->info->string("CFBundleName");
+                if (name && !name->isEmpty())
+                    application.localizedName = std::move(name);
+            }
+        }
+        if (!application.localizedName)
+            application.localizedName = PathNames::baseName(*bundlePath);
+        applications.push_back(std::move(application));
+    }
+    return applications;
+}
+
+std::optional<QDateTime> PosixPlatform::lastUsedDate(const fs::path &path) const {
+#ifdef __APPLE__
+    if (!isLiveSystem())
+        return std::nullopt;
+    CFStringRef text = CFStringCreateWithFileSystemRepresentation(kCFAllocatorDefault, path.c_str());
+    if (!text)
+        return std::nullopt;
+    std::optional<QDateTime> result;
+    if (MDItemRef item = MDItemCreate(kCFAllocatorDefault, text)) {
+        if (CFTypeRef value = MDItemCopyAttribute(item, kMDItemLastUsedDate)) {
+            if (CFGetTypeID(value) == CFDateGetTypeID()) {
+                const double seconds = CFDateGetAbsoluteTime(CFDateRef(value)) + kCFAbsoluteTimeIntervalSince1970;
+                result = QDateTime::fromMSecsSinceEpoch(qint64(seconds * 1000.0), QTimeZone::UTC);
+            }
+            CFRelease(value);
+        }
+        CFRelease(item);
+    }
+    CFRelease(text);
+    return result;
+#else
+    Q_UNUSED(path);
+    return std::nullopt;
+#endif
+}
+
+std::optional<fs::path> PosixPlatform::applicationForBundleIdentifier(const QString &identifier) const {
+#ifdef __APPLE__
+    if (!isLiveSystem() || identifier.isEmpty())
+        return std::nullopt;
+    const QByteArray utf8 = identifier.toUtf8();
+    CFStringRef text = CFStringCreateWithBytes(kCFAllocatorDefault, reinterpret_cast<const UInt8 *>(utf8.constData()),
+                                               CFIndex(utf8.size()), kCFStringEncodingUTF8, false);
+    if (!text)
+        return std::nullopt;
+    std::optional<fs::path> result;
+    if (CFArrayRef urls = LSCopyApplicationURLsForBundleIdentifier(text, nullptr)) {
+        if (CFArrayGetCount(urls) > 0) {
+            char buffer[PATH_MAX];
+            if (CFURLGetFileSystemRepresentation(CFURLRef(CFArrayGetValueAtIndex(urls, 0)), true,
+                                                 reinterpret_cast<UInt8 *>(buffer), sizeof buffer))
+                result = fs::path(buffer);
+        }
+        CFRelease(urls);
+    }
+    CFRelease(text);
+    return result;
+#else
+    Q_UNUSED(identifier);
+    return std::nullopt;
+#endif
+}

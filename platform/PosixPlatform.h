@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+// The platform on Linux and macOS through POSIX calls, over a configurable root folder (which stands for
+// "/" of the scanned system) and home folder. With root "/" and the user's own home it is the live system.
+class PosixPlatform : public Platform {
+public:
+    PosixPlatform(std::filesystem::path root, std::filesystem::path home);
+
+    std::filesystem::path systemPath(std::string_view macPath) const override;
+    std::filesystem::path homeDirectory() const override;
+    std::optional<std::vector<DirectoryEntry>> listDirectory(const std::filesystem::path &folder,
+                                                             Hidden hidden) const override;
+    void walkTree(const std::filesystem::path &folder,
+                  const std::function<void(const DirectoryEntry &)> &visit) const override;
+    bool exists(const std::filesystem::path &path) const override;
+    bool isReadable(const std::filesystem::path &path) const override;
+    std::optional<Bundle> openBundle(const std::filesystem::path &path) const override;
+    std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const override;
+    std::vector<RunningApplication> runningApplications() const override;
+    std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const override;
+    std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override;
+
+    // Files larger than this are not read as property lists.
+    static constexpr std::size_t MaximumPropertyListSize = 64 * 1024 * 1024;
+
+private:
+    bool isLiveSystem() const;
+
+    std::filesystem::path m_root;
+    std::filesystem::path m_home;
+};

@@ -1,0 +1,104 @@
+#include "platform/PropertyList.h"
+
+#include "platform/PropertyListNesting.h"
+
+#include <cstdlib>
+#include <limits>
+#include <plist/plist.h>
+#include <utility>
+#include <vector>
+
+namespace {
+
+QString stringOf(plist_t node) {
+    uint64_t length = 0;
+    const char *text = plist_get_string_ptr(node, &length);
+    return text ? QString::fromUtf8(text, qsizetype(length)) : QString();
+}
+
+} // namespace
+
+std::optional<PropertyList> PropertyList::parse(std::string_view bytes) {
+    if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
+        return std::nullopt;
+    if (!PropertyListNesting::isAcceptable(bytes, MaximumDepth))
+        return std::nullopt;
+    plist_t root = nullptr;
+    plist_from_memory(bytes.data(), uint32_t(bytes.size()), &root);
+    if (!root)
+        return std::nullopt;
+    return PropertyList(root);
+}
+
+PropertyList::PropertyList(void *root)
+    : m_root(root) {}
+
+PropertyList::PropertyList(PropertyList &&other) noexcept
+    : m_root(std::exchange(other.m_root, nullptr)) {}
+
+PropertyList &PropertyList::operator=(PropertyList &&other) noexcept {
+    if (this != &other) {
+        if (m_root)
+            plist_free(m_root);
+        m_root = std::exchange(other.m_root, nullptr);
+    }
+    return *this;
+}
+
+PropertyList::~PropertyList() {
+    if (m_root)
+        plist_free(m_root);
+}
+
+bool PropertyList::isDictionary() const {
+    return m_root && plist_get_node_type(m_root) == PLIST_DICT;
+}
+
+std::optional<QString> PropertyList::string(const char *key) const {
+    if (!isDictionary())
+        return std::nullopt;
+    plist_t value = plist_dict_get_item(m_root, key);
+    if (!value || plist_get_node_type(value) != PLIST_STRING)
+        return std::nullopt;
+    return stringOf(value);
+}
+
+void PropertyList::forEachString(const std::function<void(const QString &)> &visit) const {
+    if (!m_root)
+        return;
+    std::vector<plist_t> pending{m_root};
+    std::vector<plist_t> children;
+    while (!pending.empty()) {
+        plist_t node = pending.back();
+        pending.pop_back();
+        children.clear();
+        switch (plist_get_node_type(node)) {
+        case PLIST_STRING:
+            visit(stringOf(node));
+            break;
+        case PLIST_ARRAY: {
+            const uint32_t count = plist_array_get_size(node);
+            for (uint32_t i = 0; i < count; ++i)
+                children.push_back(plist_array_get_item(node, i));
+            break;
+        }
+        case PLIST_DICT: {
+            plist_dict_iter iterator = nullptr;
+            plist_dict_new_iter(node, &iterator);
+            for (;;) {
+                plist_t value = nullptr;
+                plist_dict_next_item(node, iterator, nullptr, &value);
+                if (!value)
+                    break;
+                children.push_back(value);
+            }
+            std::free(iterator);
+            break;
+        }
+        default:
+            break;
+        }
+        // Pushed in reverse so that the first child is visited first.
+        pending.insert(pending.end(), children.rbegin(), children.rend());
+    }
+}

@@ -1,0 +1,171 @@
+#include "platform/PropertyList.h"
+#include "QtPrinters.h"
+#include "platform/PropertyListNesting.h"
+
+#include <gtest/gtest.h>
+#include <plist/plist.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string toBinary(plist_t root) {
+    char *data = nullptr;
+    uint32_t length = 0;
+    plist_to_bin(root, &data, &length);
+    std::string bytes(data, length);
+    std::free(data);
+    plist_free(root);
+    return bytes;
+}
+
+std::string sampleBinary() {
+    plist_t root = plist_new_dict();
+    plist_dict_set_item(root, "CFBundleIdentifier", plist_new_string("com.example.binary"));
+    plist_t types = plist_new_array();
+    plist_array_append_item(types, plist_new_string("com.example.binary.document"));
+    plist_array_append_item(types, plist_new_uint(7));
+    plist_dict_set_item(root, "Types", types);
+    return toBinary(root);
+}
+
+// A binary list with `count` arrays, each holding a reference to the next; the last refers to `lastTarget`,
+// which closes a cycle when it names an earlier array. Target `count` is a final boolean object.
+std::string chainedBinaryArrays(uint32_t count, uint32_t lastTarget) {
+    std::string bytes = "bplist00";
+    std::vector<uint32_t> offsets;
+    for (uint32_t i = 0; i < count; ++i) {
+        offsets.push_back(uint32_t(bytes.size()));
+        const uint32_t target = i + 1 < count ? i + 1 : lastTarget;
+        bytes += char(0xA1); // array of one element, 4-byte references
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes += char((target >> shift) & 0xFF);
+    }
+    offsets.push_back(uint32_t(bytes.size()));
+    bytes += char(0x08);
+    const uint32_t tableOffset = uint32_t(bytes.size());
+    for (const uint32_t offset : offsets) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes += char((offset >> shift) & 0xFF);
+    }
+    std::string trailer(32, '\0');
+    trailer[6] = 4; // offset size
+    trailer[7] = 4; // reference size
+    auto put64 = [&](std::size_t at, uint64_t value) {
+        for (int i = 0; i < 8; ++i)
+            trailer[at + std::size_t(i)] = char((value >> (56 - 8 * i)) & 0xFF);
+    };
+    put64(8, count + 1);
+    put64(16, 0);
+    put64(24, tableOffset);
+    return bytes + trailer;
+}
+
+std::string nestedXml(int depth) {
+    std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>k</key>";
+    for (int i = 0; i < depth; ++i)
+        xml += "<array>";
+    xml += "<string>com.example.deep</string>";
+    for (int i = 0; i < depth; ++i)
+        xml += "</array>";
+    return xml + "</dict></plist>";
+}
+
+QStringList strings(const PropertyList &list) {
+    QStringList result;
+    list.forEachString([&](const QString &text) { result.append(text); });
+    return result;
+}
+
+} // namespace
+
+TEST(PropertyList, ReadsXmlWithStringsInDocumentOrderAndIgnoresKeysAndOtherValues) {
+    const auto list = PropertyList::parse(
+        "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
+        "<key>CFBundleIdentifier</key><string>com.example.App</string>"
+        "<key>Nested</key><array><string>a.b.c</string><integer>3</integer><dict><key>x</key><string>z</string>"
+        "</dict><true/></array><key>Name</key><string>&lt;Q&amp;A&gt; \xC3\xA9</string></dict></plist>");
+    ASSERT_TRUE(list);
+    EXPECT_TRUE(list->isDictionary());
+    EXPECT_EQ(list->string("CFBundleIdentifier"), QStringLiteral("com.example.App"));
+    EXPECT_EQ(list->string("Nested"), std::nullopt);
+    EXPECT_EQ(list->string("Missing"), std::nullopt);
+    EXPECT_EQ(strings(*list), (QStringList{QStringLiteral("com.example.App"), QStringLiteral("a.b.c"),
+                                           QStringLiteral("z"), QString::fromUtf8("<Q&A> \xC3\xA9")}));
+}
+
+TEST(PropertyList, ReadsBinaryLists) {
+    const auto list = PropertyList::parse(sampleBinary());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->string("CFBundleIdentifier"), QStringLiteral("com.example.binary"));
+    EXPECT_EQ(strings(*list).size(), 2);
+}
+
+TEST(PropertyList, RootThatIsNotADictionaryHasNoKeys) {
+    const auto list = PropertyList::parse("<?xml version=\"1.0\"?><plist version=\"1.0\"><array>"
+                                          "<string>com.example.a</string></array></plist>");
+    ASSERT_TRUE(list);
+    EXPECT_FALSE(list->isDictionary());
+    EXPECT_EQ(list->string("CFBundleIdentifier"), std::nullopt);
+    EXPECT_EQ(strings(*list), QStringList{QStringLiteral("com.example.a")});
+}
+
+TEST(PropertyList, MalformedAndTruncatedInputGivesNothing) {
+    const std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
+                            "<string>com.example.App</string></dict></plist>";
+    // The parser is lenient about a missing end; a list cut inside the value must not yield it.
+    const std::size_t valueEnd = xml.find("</string>");
+    for (std::size_t cut = 0; cut < valueEnd; cut += 3) {
+        if (const auto list = PropertyList::parse(xml.substr(0, cut))) {
+            EXPECT_NE(list->string("CFBundleIdentifier"), QStringLiteral("com.example.App")) << cut;
+        }
+    }
+    EXPECT_FALSE(PropertyList::parse("not a property list at all"));
+    EXPECT_FALSE(PropertyList::parse(""));
+
+    // Every prefix of a binary list, and the list with single bytes damaged, is refused or read without harm.
+    const std::string binary = sampleBinary();
+    for (std::size_t cut = 0; cut < binary.size(); ++cut)
+        EXPECT_FALSE(PropertyList::parse(binary.substr(0, cut))) << cut;
+    for (std::size_t at = 8; at < binary.size(); ++at) {
+        for (const unsigned char value : {0x00u, 0x0Fu, 0x7Fu, 0xAFu, 0xDFu, 0xFFu}) {
+            std::string damaged = binary;
+            damaged[at] = char(value);
+            if (const auto list = PropertyList::parse(damaged))
+                strings(*list);
+        }
+    }
+}
+
+TEST(PropertyList, BinaryObjectsReferringToEachOtherInACycleAreRefused) {
+    EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(1, 0)) == std::nullopt);
+    EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(5, 2)) == std::nullopt);
+    EXPECT_FALSE(PropertyListNesting::isAcceptable(chainedBinaryArrays(3, 0), PropertyList::MaximumDepth));
+}
+
+TEST(PropertyList, NestingDeeperThanTheLimitIsRefusedWithoutExhaustingTheStack) {
+    EXPECT_TRUE(PropertyList::parse(nestedXml(50)));
+    EXPECT_FALSE(PropertyList::parse(nestedXml(100000)));
+    EXPECT_FALSE(PropertyList::parse(nestedXml(PropertyList::MaximumDepth + 1)));
+
+    // A chain of 100,000 binary arrays ending in a scalar would be just as deep.
+    EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(10, 10)));
+    std::string deep = chainedBinaryArrays(100000, 100000);
+    EXPECT_FALSE(PropertyListNesting::isAcceptable(deep, PropertyList::MaximumDepth));
+    EXPECT_FALSE(PropertyList::parse(deep));
+}
+
+TEST(PropertyList, LargeListsAreReadWhole) {
+    const std::string payload(10000, 'x');
+    std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Strings</key><array>";
+    int items = 0;
+    for (; xml.size() < 20 * 1024 * 1024; ++items)
+        xml += "<string>com.example.item" + std::to_string(items) + "." + payload + "</string>\n";
+    xml += "</array><key>CFBundleIdentifier</key><string>com.example.large</string></dict></plist>";
+    const auto list = PropertyList::parse(xml);
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->string("CFBundleIdentifier"), QStringLiteral("com.example.large"));
+    EXPECT_EQ(strings(*list).size(), items + 1);
+}

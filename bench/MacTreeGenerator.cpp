@@ -24,9 +24,11 @@ constexpr std::string_view VendorPrefixes[] = {
     "Granite", "Harbor", "Indigo", "Juniper", "Kite",  "Lumen",  "Meadow", "Nimbus", "Oak",   "Prism",
     "Quartz",  "Raven",  "Sable",  "Tidal",   "Umber", "Velvet", "Willow", "Zephyr"};
 
-constexpr std::string_view VendorSuffixes[] = {"wave", "soft",  "works", "labs",  "forge", "byte",  "field", "stack",
-                                               "mind", "light", "ware",  "point", "craft", "bit",   "shift", "path",
-                                               "line", "loop",  "gate",  "beam",  "leaf",  "spark", "hive",  "cast"};
+constexpr std::string_view VendorSuffixes[] = {"wave",  "soft",  "works", "labs",  "forge", "byte",  "field", "stack",
+                                               "mind",  "light", "ware",  "point", "craft", "bit",   "shift", "path",
+                                               "line",  "loop",  "gate",  "beam",  "leaf",  "spark", "hive",  "cast",
+                                               "nest",  "peak",  "ridge", "logic", "tech",  "bloom", "port",  "scape",
+                                               "grove", "frame", "flow",  "mark",  "glow",  "pine",  "tide",  "yard"};
 
 constexpr std::string_view LegalSuffixes[] = {", Inc.", " LLC", " GmbH", " Ltd.", " Software", " AB", " SAS", ""};
 
@@ -102,8 +104,8 @@ constexpr std::string_view XpcWords[] = {"Renderer", "Downloader", "Indexer", "N
 constexpr std::string_view PreferenceSuffixes[] = {"Settings", "SharedPrefs", "Helper",  "plugins", "UserDefaults",
                                                    "sparkle",  "Licensing",   "Updater", "state"};
 
-constexpr std::string_view ReceiptComponents[] = {"pkg",       "helper", "core", "app",   "plugin",
-                                                  "resources", "driver", "cli",  "agent", "support"};
+constexpr std::string_view ReceiptComponents[] = {"helper", "core", "app",   "plugin", "resources",
+                                                  "driver", "cli",  "agent", "support"};
 
 constexpr std::string_view ThirdPartyFrameworks[] = {
     "Mantle",  "ReactiveObjC", "Alamofire",         "SwiftyJSON",    "Realm",           "RealmSwift",
@@ -1007,9 +1009,9 @@ void MacTreeGenerator::prepareOutput() {
 // writers need no coordination.
 
 void MacTreeGenerator::planVendors(Random &random) {
-    const std::size_t wanted = std::max<std::size_t>(24, static_cast<std::size_t>(m_options.appCount) * 2 / 3);
+    const std::size_t wanted = std::max<std::size_t>(24, static_cast<std::size_t>(m_options.appCount) / 2);
     std::set<std::string> tokens;
-
+    int collisions = 0;
     const auto addVendor = [&](std::string shortName, std::string token, std::string_view topLevelDomain, bool github) {
         Vendor vendor;
         vendor.legalName = shortName + std::string(random.pick(LegalSuffixes));
@@ -1030,7 +1032,8 @@ void MacTreeGenerator::planVendors(Random &random) {
         const std::string prefix(random.pick(VendorPrefixes));
         const std::string suffix(random.pick(VendorSuffixes));
         std::string token = lower(prefix + suffix);
-        if (tokens.count(token))
+        // Numbered names only once the word lists are nearly used up.
+        if (tokens.count(token) && ++collisions > 200)
             token += std::to_string(random.between(2, 99));
         if (!tokens.insert(token).second)
             continue;
@@ -1044,7 +1047,9 @@ void MacTreeGenerator::planVendors(Random &random) {
             shortName = prefix + " " + capitalized(suffix);
         if (token.back() >= '0' && token.back() <= '9')
             shortName += token.substr(lower(prefix + suffix).size());
-        addVendor(std::move(shortName), std::move(token), random.pick(TopLevelDomains), random.chance(0.03));
+        const std::string_view topLevelDomain = random.pick(TopLevelDomains);
+        const bool github = random.chance(0.03);
+        addVendor(std::move(shortName), std::move(token), topLevelDomain, github);
     }
 }
 
@@ -1057,47 +1062,48 @@ std::size_t MacTreeGenerator::pickVendor(Random &random) const {
     return random.below(m_vendors.size());
 }
 
-std::string MacTreeGenerator::makeAppName(Random &random, const Vendor &vendor) const {
-    const auto word = [&] {
-        return std::string(random.pick(ProductWords));
-    };
+std::string MacTreeGenerator::makeAppName(Random &random, const Vendor &vendor)
+    const { // Every draw is a statement of its own: the order of evaluation within one expression is the compiler's.
+    const std::string first(random.pick(ProductWords));
+    const std::string second(random.pick(ProductWords));
     std::string name;
     const double style = random.unit();
     if (style < 0.28) {
-        name = word() + word();
+        name = first + second;
     } else if (style < 0.52) {
-        name = word() + " " + word();
+        name = first + " " + second;
     } else if (style < 0.60) {
-        name = vendor.shortName + " " + word();
+        name = vendor.shortName + " " + first;
     } else if (style < 0.68) {
         const int number = random.chance(0.1) ? 365 : random.between(2, 12);
-        name = word() + (random.chance(0.5) ? " " : "") + std::to_string(number);
+        name = first + (random.chance(0.5) ? " " : "") + std::to_string(number);
     } else if (style < 0.74) {
-        name = word() + "-" + word();
+        name = first + "-" + second;
     } else if (style < 0.79) {
-        name = std::string(1, "iex"[random.below(3)]) + word() + (random.chance(0.3) ? word() : "");
+        const char prefix = "iex"[random.below(3)];
+        name = std::string(1, prefix) + first + (random.chance(0.3) ? second : "");
     } else if (style < 0.88) {
-        name = word() + std::string(random.pick(WordEndings));
+        name = first + std::string(random.pick(WordEndings));
     } else if (style < 0.93) {
         switch (random.below(5)) {
         case 0:
-            name = word() + "s & " + word() + "s";
+            name = first + "s & " + second + "s";
             break;
         case 1:
-            name = std::string(random.pick(PersonNames)) + "'s " + word();
+            name = std::string(random.pick(PersonNames)) + "'s " + first;
             break;
         case 2:
-            name = "Café " + word();
+            name = "Café " + first;
             break;
         case 3:
-            name = "Über" + lower(word());
+            name = "Über" + lower(first);
             break;
         default:
-            name = word() + "+";
+            name = first + "+";
             break;
         }
     } else {
-        name = lower(word() + word());
+        name = lower(first + second);
     }
     if (style < 0.60 && random.chance(0.22))
         name += " " + std::string(random.pick(NameSuffixes));
@@ -1130,9 +1136,11 @@ MacTreeGenerator::AppIdentity MacTreeGenerator::makeIdentity(Random &random, std
         part = dashed(app.name);
     else if (style < 0.88)
         part = "mac." + lower(product);
-    else if (style < 0.94)
-        part = lower(random.pick(ProductWords)) + (random.chance(0.5) ? std::to_string(random.between(2, 9)) : "");
-    else
+    else if (style < 0.94) {
+        part = lower(random.pick(ProductWords));
+        if (random.chance(0.5))
+            part += std::to_string(random.between(2, 9));
+    } else
         part = lower(product) + ".mac";
     app.bundleId = vendor.domain + "." + part;
     while (!m_usedIdentifiers.insert(lower(app.bundleId)).second)
@@ -1148,16 +1156,19 @@ MacTreeGenerator::AppIdentity MacTreeGenerator::makeIdentity(Random &random, std
 
     const int major = random.chance(0.7) ? random.between(1, 6) : random.between(7, 30);
     const int minor = random.between(0, 20);
+    const int patch = random.between(0, 12);
+    const int build = random.between(100, 9999);
+    const int year = random.between(2019, 2025);
     const double versionStyle = random.unit();
     if (versionStyle < 0.55)
-        app.version = std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(random.between(0, 12));
+        app.version = std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(patch);
     else if (versionStyle < 0.85)
         app.version = std::to_string(major) + "." + std::to_string(minor);
     else if (versionStyle < 0.93)
-        app.version = std::to_string(random.between(2019, 2025)) + "." + std::to_string(random.between(1, 4));
+        app.version = std::to_string(year) + "." + std::to_string(minor % 4 + 1);
     else
-        app.version = std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(random.between(0, 9)) +
-                      "." + std::to_string(random.between(100, 9999));
+        app.version = std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(patch) + "." +
+                      std::to_string(build);
     return app;
 }
 
@@ -1185,7 +1196,8 @@ void MacTreeGenerator::planApps(Random &random) {
         app.name = std::string(AppleApps[i].name);
         app.bundleId = std::string(AppleApps[i].bundleId);
         app.executable = app.name;
-        app.version = std::to_string(random.between(1, 17)) + "." + std::to_string(random.between(0, 6));
+        const int major = random.between(1, 17);
+        app.version = std::to_string(major) + "." + std::to_string(random.between(0, 6));
         app.macFolder = std::string(AppleApps[i].folder);
         app.vendor = appleVendor;
         app.apple = true;
@@ -1214,10 +1226,11 @@ void MacTreeGenerator::planApps(Random &random) {
         const Vendor &vendor = m_vendors[vendorIndex];
         std::string folder = "/Applications/" + vendor.shortName;
         const double style = random.unit();
+        const std::string suite(random.pick(ProductWords));
         if (style < 0.25)
-            folder += " " + std::string(random.pick(ProductWords)) + " " + std::to_string(random.between(2018, 2025));
+            folder += " " + suite + " " + std::to_string(random.between(2018, 2025));
         else if (style < 0.45)
-            folder += "/" + std::string(random.pick(ProductWords)) + " Suite";
+            folder += "/" + suite + " Suite";
         const std::size_t group =
             std::min<std::size_t>(nested - placed, static_cast<std::size_t>(random.between(1, 4)));
         for (std::size_t i = 0; i < group; ++i, ++placed) {
@@ -1291,11 +1304,12 @@ void MacTreeGenerator::planTools(Random &random) {
 
     const auto toolName = [&] {
         const double style = random.unit();
+        const std::string first = lower(random.pick(ProductWords));
         if (style < 0.6)
-            return lower(random.pick(ProductWords)) + std::string(random.pick(ToolEndings));
+            return first + std::string(random.pick(ToolEndings));
         if (style < 0.8)
             return m_vendors[pickVendor(random)].token + "-cli";
-        return lower(random.pick(ProductWords)) + "-" + lower(random.pick(ProductWords));
+        return first + "-" + lower(random.pick(ProductWords));
     };
 
     struct ToolFolder {
@@ -1332,8 +1346,10 @@ void MacTreeGenerator::planTools(Random &random) {
         }
     };
     const auto version = [&] {
-        std::string text = std::to_string(random.between(0, 12)) + "." + std::to_string(random.between(0, 30)) + "." +
-                           std::to_string(random.between(0, 15));
+        const int major = random.between(0, 12);
+        const int minor = random.between(0, 30);
+        std::string text =
+            std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(random.between(0, 15));
         if (random.chance(0.2))
             text += "_" + std::to_string(random.between(1, 3));
         return text;
@@ -1505,8 +1521,10 @@ std::string MacTreeGenerator::systemEntryName(Place place, Random &random) const
     std::string component;
     if (random.chance(0.5))
         component = "com.apple." + std::string(random.pick(AppleComponents));
-    else
-        component = "com.apple." + lower(random.pick(ProductWords)) + std::string(random.pick(AppleComponentEndings));
+    else {
+        component = "com.apple." + lower(random.pick(ProductWords));
+        component += random.pick(AppleComponentEndings);
+    }
     if (random.chance(0.03))
         component = "com.osxfuse." + lower(random.pick(ProductWords));
 
@@ -1539,7 +1557,8 @@ std::string MacTreeGenerator::systemEntryName(Place place, Random &random) const
             return std::string(random.pick(AppleFrameworks)) + ".framework";
         if (style < 0.85)
             return "Core" + std::string(random.pick(ProductWords)) + ".framework";
-        return std::string(random.pick(ProductWords)) + std::string(random.pick(FrameworkEndings)) + ".framework";
+        const std::string word(random.pick(ProductWords));
+        return word + std::string(random.pick(FrameworkEndings)) + ".framework";
     }
     default:
         return component;
@@ -1836,8 +1855,9 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
     std::string out(PlistHeader);
     int d = 0;
     openTag(out, d, "dict");
+    const int osMajor = random.between(20, 23);
     putKeyString(out, d, "BuildMachineOSBuild",
-                 std::to_string(random.between(20, 23)) + "G" + std::to_string(random.between(10, 999)));
+                 std::to_string(osMajor) + "G" + std::to_string(random.between(10, 999)));
     putKeyString(out, d, "CFBundleDevelopmentRegion", "en");
     if (random.chance(0.5))
         putKeyString(out, d, "CFBundleDisplayName", app.name);
@@ -2097,14 +2117,14 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
     putKeyString(out, d, "DTCompiler", "com.apple.compilers.llvm.clang.1_0");
     putKeyString(out, d, "DTPlatformBuild", "");
     putKeyString(out, d, "DTPlatformName", "macosx");
-    const std::string sdk = std::to_string(random.between(11, 14)) + "." + std::to_string(random.between(0, 5));
+    const int sdkMajor = random.between(11, 14);
+    const std::string sdk = std::to_string(sdkMajor) + "." + std::to_string(random.between(0, 5));
     putKeyString(out, d, "DTPlatformVersion", sdk);
-    putKeyString(out, d, "DTSDKBuild",
-                 std::to_string(random.between(20, 23)) + "C" + std::to_string(random.between(10, 99)));
+    putKeyString(out, d, "DTSDKBuild", std::to_string(sdkMajor + 9) + "C" + std::to_string(random.between(10, 99)));
     putKeyString(out, d, "DTSDKName", "macosx" + sdk);
     putKeyString(out, d, "DTXcode", std::to_string(random.between(1200, 1520)));
     putKeyString(out, d, "DTXcodeBuild",
-                 std::to_string(random.between(12, 15)) + "C" + std::to_string(random.between(100, 999)) + "b");
+                 std::to_string(sdkMajor + 1) + "C" + std::to_string(random.between(100, 999)) + "b");
     closeTag(out, d, "dict");
     out += PlistFooter;
     return out;
@@ -2196,8 +2216,8 @@ void MacTreeGenerator::writeHelperBundle(const std::string &parent, const std::s
     writeFile(bundle + "/Contents/Info.plist", nestedInfoPlist(name, extension, identifier, version, executable),
               stamp);
     makeFolder(bundle + "/Contents/MacOS", stamp);
-    writeFile(bundle + "/Contents/MacOS/" + executable, machOContent(random), stamp, true,
-              static_cast<std::uint64_t>(random.between(100, 4000)) * 1024);
+    const std::string binary = machOContent(random);
+    writeFile(bundle + "/Contents/MacOS/" + executable, binary, stamp, true);
     if (extension == "app")
         writeFile(bundle + "/Contents/PkgInfo", "APPL????", stamp);
     ++m_helperBundles;
@@ -2210,8 +2230,8 @@ void MacTreeGenerator::writeFramework(const std::string &parent, const std::stri
     makeFolder(framework, stamp);
     makeFolder(framework + "/Versions", stamp);
     makeFolder(versionA, stamp);
-    writeFile(versionA + "/" + name, machOContent(random), stamp, true,
-              static_cast<std::uint64_t>(random.between(50, 20000)) * 1024);
+    const std::string binary = machOContent(random);
+    writeFile(versionA + "/" + name, binary, stamp, true);
     makeFolder(versionA + "/Resources", stamp);
     writeFile(versionA + "/Resources/Info.plist", nestedInfoPlist(name, "framework", identifier, version, name), stamp);
     makeSymlink("A", framework + "/Versions/Current", stamp);
@@ -2230,21 +2250,20 @@ void MacTreeGenerator::writeResources(const std::string &contents, const AppIden
 
     const int wanted = random.between(20, 40);
     int made = 0;
-    const auto file = [&](const std::string &name, std::string_view content, std::uint64_t size = 0) {
+    const auto file = [&](const std::string &name, std::string_view content) {
         if (add(name)) {
-            writeFile(resources + "/" + name, content, stamp, false, size);
+            writeFile(resources + "/" + name, content, stamp);
             ++made;
         }
     };
-
-    file("AppIcon.icns", "icns", static_cast<std::uint64_t>(random.between(40, 1200)) * 1024);
-    file("Assets.car", "BOMStore", static_cast<std::uint64_t>(random.between(100, 9000)) * 1024);
+    file("AppIcon.icns", "icns");
+    file("Assets.car", "BOMStore");
     if (random.chance(0.5))
         file("Credits.rtf", "{\\rtf1\\ansi " + app.name + " credits}\n");
     if (scriptable)
         file(compact(app.name) + ".sdef", "<?xml version=\"1.0\"?>\n<dictionary title=\"Terminology\"/>\n");
     if (electron) {
-        file("app.asar", "asar", static_cast<std::uint64_t>(random.between(2000, 90000)) * 1024);
+        file("app.asar", "asar");
         file("electron.icns", "icns");
         add("app.asar.unpacked");
         makeFolder(resources + "/app.asar.unpacked", stamp);
@@ -2261,7 +2280,7 @@ void MacTreeGenerator::writeResources(const std::string &contents, const AppIden
         writeFile(resources + "/" + folder + "/Localizable.strings", localizedStrings(app.name, 4), stamp);
         writeFile(resources + "/" + folder + "/InfoPlist.strings", localizedStrings(app.name, 2), stamp);
         if (electron)
-            writeFile(resources + "/" + folder + "/locale.pak", "PAK", stamp, false, 200 * 1024);
+            writeFile(resources + "/" + folder + "/locale.pak", "PAK", stamp);
         ++made;
     }
 
@@ -2279,7 +2298,7 @@ void MacTreeGenerator::writeResources(const std::string &contents, const AppIden
                       nestedInfoPlist(stem, "bundle", app.bundleId + "." + stem, app.version, stem), stamp);
             ++made;
         } else {
-            file(name, stem + "\n", random.chance(0.1) ? static_cast<std::uint64_t>(random.between(8, 600)) * 1024 : 0);
+            file(name, stem + "\n");
         }
     }
 }
@@ -2303,8 +2322,8 @@ void MacTreeGenerator::writeAppBundle(const AppIdentity &app) {
     writeFile(contents + "/PkgInfo", "APPL????", stamp);
 
     makeFolder(contents + "/MacOS", stamp);
-    writeFile(contents + "/MacOS/" + app.executable, machOContent(random), stamp, true,
-              static_cast<std::uint64_t>(random.between(500, 150000)) * 1024);
+    const std::string binary = machOContent(random);
+    writeFile(contents + "/MacOS/" + app.executable, binary, stamp, true);
     if (random.chance(0.2)) {
         static constexpr std::string_view extras[] = {"crashpad_handler", "relaunch", "Autoupdate", "cli"};
         const std::string extra(random.pick(extras));
@@ -2335,7 +2354,7 @@ void MacTreeGenerator::writeAppBundle(const AppIdentity &app) {
                 name = compact(vendor.shortName) + "Updater";
             else
                 name = product + " Notifier";
-            if (!used.insert(lower(name)).second)
+            if (!used.insert(lower(compact(name))).second)
                 continue;
             if (random.chance(0.15)) {
                 writeFile(contents + "/Helpers/" + lower(product) + "-" + lower(compact(name)), machOContent(random),
@@ -2414,20 +2433,20 @@ void MacTreeGenerator::writeAppBundle(const AppIdentity &app) {
                                   app.bundleId + ".helper" + (suffix.empty() ? "" : "." + suffix), app.version, stamp,
                                   random);
             }
-            writeFile(frameworks + "/libffmpeg.dylib", machOContent(random), stamp, true, 2800 * 1024);
+            writeFile(frameworks + "/libffmpeg.dylib", machOContent(random), stamp, true);
         }
         for (int i = random.between(0, 4); i > 0; --i) {
             if (random.chance(0.6)) {
                 const std::string name(random.pick(ThirdPartyFrameworks));
                 framework(name, "com.github." + lower(name));
             } else {
-                const std::string name =
-                    (random.chance(0.5) ? compact(vendor.shortName) : product) + (random.chance(0.5) ? "Core" : "Kit");
+                std::string name = random.chance(0.5) ? compact(vendor.shortName) : product;
+                name += random.chance(0.5) ? "Core" : "Kit";
                 framework(name, vendor.domain + "." + name);
             }
         }
         if (random.chance(0.2))
-            writeFile(frameworks + "/libswiftCore.dylib", machOContent(random), stamp, true, 6500 * 1024);
+            writeFile(frameworks + "/libswiftCore.dylib", machOContent(random), stamp, true);
     }
 
     if (random.chance(0.25)) {
@@ -2473,9 +2492,10 @@ std::string MacTreeGenerator::preferencesPlist(const PlannedEntry &entry, Random
         const AppIdentity &app = *entry.owner;
         const Vendor &vendor = m_vendors[app.vendor];
         putKeyString(out, d, "LastLaunchedVersion", app.version);
+        const int left = random.between(0, 400);
+        const int bottom = random.between(0, 300);
         putKeyString(out, d, "NSWindow Frame MainWindow",
-                     std::to_string(random.between(0, 400)) + " " + std::to_string(random.between(0, 300)) +
-                         " 1024 768 0 0 1920 1080 ");
+                     std::to_string(left) + " " + std::to_string(bottom) + " 1024 768 0 0 1920 1080 ");
         putKeyBool(out, d, "SUEnableAutomaticChecks", random.chance(0.7));
         putKeyDate(out, d, "SULastCheckTime", m_now - random.between(1, 900) * Day);
         std::string installId;
@@ -2483,9 +2503,10 @@ std::string MacTreeGenerator::preferencesPlist(const PlannedEntry &entry, Random
             installId += HexDigits[random.below(16)];
         putKeyString(out, d, compact(vendor.shortName) + "InstallID", installId);
         std::vector<std::string> recent;
-        for (int i = random.between(0, 4); i > 0; --i)
-            recent.push_back("/Users/bench/Documents/" + std::string(random.pick(ProductWords)) + "." +
-                             std::string(random.pick(FileExtensions)));
+        for (int i = random.between(0, 4); i > 0; --i) {
+            const std::string document(random.pick(ProductWords));
+            recent.push_back("/Users/bench/Documents/" + document + "." + std::string(random.pick(FileExtensions)));
+        }
         putKeyStrings(out, d, "RecentDocuments", recent);
     } else {
         putKeyInteger(out, d, "version", random.between(1, 9));
@@ -2576,7 +2597,7 @@ void MacTreeGenerator::writeEntry(const PlannedEntry &entry) {
                 text += isoDate(stamp.modified - i * 3600) + " [info] " + std::string(random.pick(ProductWords)) +
                         " ready\n";
             writeFile(entry.path, text, stamp, false,
-                      random.chance(0.1) ? static_cast<std::uint64_t>(random.between(1, 200)) * 1024 * 1024 : 0);
+                      random.chance(0.1) ? static_cast<std::uint64_t>(random.between(1, 50)) * 1024 * 1024 : 0);
         } else {
             writeFolderEntry(entry, stamp, random);
         }
@@ -2608,9 +2629,10 @@ void MacTreeGenerator::writeEntry(const PlannedEntry &entry) {
         if (random.chance(0.4))
             writeFile(entry.path, "#!/bin/sh\nexec \"/opt/homebrew/opt/" + name + "/bin/" + name + "\" \"$@\"\n", stamp,
                       true);
-        else
-            writeFile(entry.path, machOContent(random), stamp, true,
-                      static_cast<std::uint64_t>(random.between(20, 60000)) * 1024);
+        else {
+            const std::string binary = machOContent(random);
+            writeFile(entry.path, binary, stamp, true);
+        }
         break;
     }
     case Place::homebrewFormula:
@@ -2628,10 +2650,6 @@ void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp,
     const std::string &path = entry.path;
     makeFolder(path, stamp);
     const std::string appName = entry.owner != nullptr ? entry.owner->name : "Data";
-    const auto big = [&] {
-        return random.chance(0.08) ? static_cast<std::uint64_t>(random.between(1, 400)) * 1024 * 1024 : 0;
-    };
-
     switch (entry.place) {
     case Place::applicationScripts:
         if (random.chance(0.3))
@@ -2662,8 +2680,8 @@ void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp,
     case Place::caches: {
         const double style = random.unit();
         if (style < 0.4) {
-            writeFile(path + "/Cache.db", "SQLite format 3", stamp, false, big());
-            writeFile(path + "/Cache.db-shm", "", stamp, false, 32768);
+            writeFile(path + "/Cache.db", "SQLite format 3", stamp);
+            writeFile(path + "/Cache.db-shm", "", stamp);
             writeFile(path + "/Cache.db-wal", "", stamp);
             makeFolder(path + "/fsCachedData", stamp);
             for (int i = random.between(1, 5); i > 0; --i) {
@@ -2678,17 +2696,17 @@ void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp,
             makeFolder(path + "/Cache/Cache_Data", stamp);
             writeFile(path + "/Cache/Cache_Data/index", "index", stamp);
             for (int i = 0; i < 4; ++i)
-                writeFile(path + "/Cache/Cache_Data/data_" + std::to_string(i), "data", stamp, false,
-                          i == 3 ? big() : 0);
+                writeFile(path + "/Cache/Cache_Data/data_" + std::to_string(i), "data", stamp);
             makeFolder(path + "/Code Cache", stamp);
             writeFile(path + "/Code Cache/index", "index", stamp);
         } else if (endsWith(path, ".ShipIt") || style < 0.75) {
             writeFile(path + "/ShipIt_stderr.log", "ShipIt started\n", stamp);
             writeFile(path + "/ShipIt_stdout.log", "", stamp);
         } else {
-            for (int i = random.between(1, 4); i > 0; --i)
-                writeFile(path + "/" + lower(random.pick(ProductWords)) + "-" + std::to_string(i) + ".cache", "cache",
-                          stamp, false, big());
+            for (int i = random.between(1, 4); i > 0; --i) {
+                const std::string name = lower(random.pick(ProductWords)) + "-" + std::to_string(i) + ".cache";
+                writeFile(path + "/" + name, "cache", stamp);
+            }
         }
         return;
     }
@@ -2696,7 +2714,7 @@ void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp,
         for (int i = random.between(1, 4); i > 0; --i) {
             const std::string date = isoDate(stamp.modified - i * Day).substr(0, 10);
             writeFile(path + "/" + dashed(appName) + "-" + date + "-" + std::to_string(i) + ".log",
-                      date + " started\n" + date + " stopped\n", stamp, false, big());
+                      date + " started\n" + date + " stopped\n", stamp);
         }
         return;
     default:
@@ -2722,7 +2740,7 @@ void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp,
                                                          "history.sqlite", "plugins.json", "session.dat",
                                                          "config.yaml"};
             const std::string name(names[static_cast<std::size_t>(i) % std::size(names)]);
-            writeFile(path + "/" + name, "{\"app\":\"" + appName + "\"}\n", stamp, false, i == 1 ? big() : 0);
+            writeFile(path + "/" + name, "{\"app\":\"" + appName + "\"}\n", stamp);
         }
         if (random.chance(0.3)) {
             makeFolder(path + "/Crashpad", stamp);
@@ -2762,8 +2780,7 @@ void MacTreeGenerator::writeContainer(const PlannedEntry &entry, Stamp &stamp, R
     makeFolder(data + "/Library/Caches", stamp);
     makeFolder(data + "/Library/Application Support", stamp);
     if (random.chance(0.3))
-        writeFile(data + "/Library/Application Support/store.sqlite", "SQLite format 3", stamp, false,
-                  static_cast<std::uint64_t>(random.between(1, 300)) * 1024 * 1024);
+        writeFile(data + "/Library/Application Support/store.sqlite", "SQLite format 3", stamp);
     makeFolder(data + "/Documents", stamp);
     makeFolder(data + "/tmp", stamp);
     makeSymlink("../../../../Desktop", data + "/Desktop", stamp);
@@ -2796,7 +2813,7 @@ void MacTreeGenerator::writeJavaHome(const PlannedEntry &entry, Stamp &stamp, Ra
     for (std::string_view tool : {"java", "javac", "jar", "jshell", "keytool"})
         writeFile(home + "/bin/" + std::string(tool), machOContent(random), stamp, true);
     makeFolder(home + "/lib", stamp);
-    writeFile(home + "/lib/modules", "jimage", stamp, false, 140 * 1024 * 1024);
+    writeFile(home + "/lib/modules", "jimage", stamp);
     writeFile(home + "/lib/libjli.dylib", machOContent(random), stamp, true);
 }
 
@@ -2839,8 +2856,8 @@ void MacTreeGenerator::writePackage(const PlannedEntry &entry, Stamp &stamp, Ran
     writeFile(keg + "/README.md", "# " + name + "\n", stamp);
     makeFolder(keg + "/bin", stamp);
     std::string tool = name.substr(0, name.find('@'));
-    writeFile(keg + "/bin/" + tool, machOContent(random), stamp, true,
-              static_cast<std::uint64_t>(random.between(50, 30000)) * 1024);
+    const std::string binary = machOContent(random);
+    writeFile(keg + "/bin/" + tool, binary, stamp, true);
     makeFolder(keg + "/.brew", stamp);
     writeFile(keg + "/.brew/" + tool + ".rb", "class Formula\nend\n", stamp);
 }

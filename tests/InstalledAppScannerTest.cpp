@@ -1,0 +1,319 @@
+#include "inventory/InstalledAppScanner.h"
+#include "InventoryAssertions.h"
+#include "LogCapture.h"
+#include "TempTree.h"
+#include "Unprivileged.h"
+#include "platform/PosixPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class InventoryTest : public ::testing::Test {
+protected:
+    Inventory scan() const {
+        const PosixPlatform platform(m_tree.root(), home());
+        return InstalledAppScanner(platform).scanInstalledApps();
+    }
+    fs::path home() const { return m_tree.path("Users/me"); }
+    InstalledApp record(const char *name, const char *bundleID, const char *relative,
+                        std::optional<QString> version = std::nullopt) const {
+        return InstalledApp{QString::fromUtf8(name), QString::fromUtf8(bundleID),
+                            InstalledApp::urlOf(m_tree.path(relative)), std::move(version)};
+    }
+
+    TempTree m_tree;
+    LogCapture m_log;
+};
+
+// A copy of /bin/sleep started from inside a bundle; killed on destruction.
+class RunningBundle {
+public:
+    explicit RunningBundle(const fs::path &executable) {
+        fs::create_directories(executable.parent_path());
+        fs::copy_file("/bin/sleep", executable);
+        char *arguments[] = {const_cast<char *>(executable.c_str()), const_cast<char *>("60"), nullptr};
+        if (posix_spawn(&m_pid, executable.c_str(), nullptr, nullptr, arguments, environ) != 0)
+            m_pid = -1;
+    }
+    ~RunningBundle() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+} // namespace
+
+TEST_F(InventoryTest, AnApplicationIsIndexedUnderItsIdentifierNameKeywordsHelpersAndPropertyListStrings) {
+    m_tree.makeBundle("Applications/GoogleChrome.app", "com.google.Chrome", "120.0",
+                      "<key>CFBundleURLTypes</key><array><dict><key>CFBundleURLName</key>"
+                      "<string>com.google.chrome.url</string><key>CFBundleURLSchemes</key>"
+                      "<array><string>http://x.example/a.b</string></array></dict></array>"
+                      "<key>Odd</key><array><string>a..bcdef</string><string>1.2.3</string><string>10.1.1</string>"
+                      "<string>.leading.dot</string><string>trailing.dot.</string><string>no dots here</string>"
+                      "<dict><key>deep</key><array><string>Org.Example.Nested</string></array></dict>"
+                      "<string>\xC3\x9Cn\xC3\xAF.Code</string><integer>12</integer><true/></array>");
+    m_tree.makeBundle("Applications/GoogleChrome.app/Contents/Helpers/MyAppHelper.app", "com.google.Chrome.helper");
+    m_tree.makeBundle("Applications/GoogleChrome.app/Contents/Helpers/Helper.app", "com.google.skipped");
+    m_tree.writeFile("Applications/GoogleChrome.app/Contents/MacOS/GoogleChrome", "exe");
+    m_tree.writeFile("Applications/GoogleChrome.app/Contents/Resources/app.icns", "icon");
+    m_tree.makeBundle("Applications/GoogleChrome.app/Contents/XPCServices/Renderer.xpc", "com.google.Chrome.renderer");
+
+    const Inventory inventory = scan();
+    EXPECT_EQ(sortedKeys(inventory),
+              sortedList({"com.google.chrome", "name:googlechrome", "keyword:google", "keyword:chrome",
+                          "keyword:googlechrome", "helper:myapphelper", "com.google.chrome.helper", "keyword:helper",
+                          "keyword:myapphelper", "helper:googlechrome", "helper:renderer", "com.google.chrome.renderer",
+                          "keyword:renderer", "com.google.chrome.url", "10.1.1", "org.example.nested",
+                          "\xC3\xBCn\xC3\xAF.code"}));
+    const InstalledApp chrome =
+        record("GoogleChrome", "com.google.Chrome", "Applications/GoogleChrome.app", QStringLiteral("120.0"));
+    for (auto it = inventory.cbegin(); it != inventory.cend(); ++it)
+        EXPECT_EQ(it.value(), chrome) << it.key().toStdString();
+}
+
+TEST_F(InventoryTest, FolderListingWorkspaceWalkAndSystemIdentifiers) {
+    m_tree.makeBundle("Applications/Safari.app", "com.apple.Safari");
+    m_tree.makeBundle("Applications/Vendor/Visual Studio Code.app", "com.microsoft.VSCode");
+    m_tree.makeBundle("Applications/Utilities/Disk Tool.app", "org.example.disktool");
+    m_tree.makeBundle("Applications/Outer.app/Contents/Applications/Inner.app", "org.example.inner");
+    m_tree.makeBundle("Applications/Outer.app", "org.example.outer");
+    m_tree.makeBundle("System/Applications/Calculator.app", "com.apple.calculator");
+    m_tree.makeBundle("System/Applications/Utilities/Third.app", "org.example.third");
+    m_tree.makeBundle("Users/me/Applications/HomeApp.app", "org.example.HomeApp");
+    m_tree.writeFile("Applications/NotAnApp.txt", "x");
+    m_tree.makeBundle("Applications/Upper.APP", "org.example.upper");
+
+    const Inventory inventory = scan();
+    EXPECT_TRUE(inventory.contains(QStringLiteral("com.apple.safari")));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("keyword:visual studio code")));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("keyword:vscode")));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("keyword:microsoft")));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("org.example.disktool")));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("org.example.third")));
+    EXPECT_EQ(inventory.value(QStringLiteral("name:homeapp")),
+              record("HomeApp", "org.example.HomeApp", "Users/me/Applications/HomeApp.app"));
+    EXPECT_FALSE(inventory.contains(QStringLiteral("com.apple.calculator")));
+    EXPECT_FALSE(inventory.contains(QStringLiteral("org.example.inner")));
+    EXPECT_FALSE(inventory.contains(QStringLiteral("org.example.upper")));
+    // Three-letter identifier parts give no keyword.
+    EXPECT_FALSE(inventory.contains(QStringLiteral("keyword:org")));
+}
+
+TEST_F(InventoryTest, ARunningApplicationReplacesTheFolderRecordUnderSharedKeys) {
+    m_tree.makeBundle("Applications/Sleepy.app", "com.example.sleepy", "3.0",
+                      "<key>CFBundleDisplayName</key><string>Sleepy Display</string>");
+    const RunningBundle running(m_tree.path("Applications/Sleepy.app/Contents/MacOS/Sleepy"));
+
+    const Inventory inventory = scan();
+    const InstalledApp folder =
+        record("Sleepy", "com.example.sleepy", "Applications/Sleepy.app", QStringLiteral("3.0"));
+    const InstalledApp process = record("Sleepy Display", "com.example.sleepy", "Applications/Sleepy.app");
+    EXPECT_EQ(inventory.value(QStringLiteral("com.example.sleepy")), process);
+    EXPECT_EQ(inventory.value(QStringLiteral("name:sleepy")), folder);
+    EXPECT_EQ(inventory.value(QStringLiteral("name:sleepy display")), process);
+    EXPECT_EQ(inventory.value(QStringLiteral("keyword:sleepy")), process);
+    EXPECT_EQ(inventory.value(QStringLiteral("keyword:example")), process);
+    EXPECT_EQ(inventory.value(QStringLiteral("helper:sleepy")), process);
+}
+
+TEST_F(InventoryTest, ReceiptsFrameworksToolsJavaAndPackageManagers) {
+    m_tree.writeFile("Users/me/Library/Receipts/com.vendor.product.pkg");
+    m_tree.writeFile("Users/me/Library/Receipts/nodot.pkg");
+    m_tree.writeFile("Users/me/Library/Receipts/A.b.bom");
+    m_tree.makeFolder("Library/Frameworks/Foo.framework");
+    m_tree.makeFolder("Users/me/Library/Frameworks/Foo.framework");
+    m_tree.makeFolder("System/Library/Frameworks/Foo.framework");
+    m_tree.makeFolder("System/Library/Frameworks/CoreData.framework");
+    m_tree.makeFolder("System/Library/Frameworks/WebKitLegacy.framework");
+    for (const char *tool : {"usr/local/bin/git", "usr/local/bin/ls", "usr/local/bin/jq", "usr/local/bin/Tool-X",
+                             "opt/local/bin/port", "Users/me/.local/bin/mytool", "usr/local/bin/.hidden"})
+        m_tree.writeFile(tool, "#!/bin/sh\n");
+    m_tree.makeFolder("Library/Java/JavaVirtualMachines/jdk-17.jdk");
+    m_tree.makeFolder("Users/me/Library/Java/JavaVirtualMachines/zulu-JRE8.jre");
+    m_tree.makeFolder("opt/homebrew/Cellar/wget/1.21");
+    m_tree.makeFolder("usr/local/Cellar/Jq");
+    m_tree.makeFolder("opt/local/var/macports/registry/portfiles/wget");
+
+    const Inventory inventory = scan();
+    EXPECT_EQ(sortedKeys(inventory), sortedList({"receipt:com.vendor.product",
+                                                 "receipt-component:com",
+                                                 "receipt-component:vendor",
+                                                 "receipt-component:product",
+                                                 "receipt:a.b",
+                                                 "framework:foo",
+                                                 "keyword:foo",
+                                                 "framework:webkitlegacy",
+                                                 "keyword:web",
+                                                 "keyword:kit",
+                                                 "keyword:legacy",
+                                                 "keyword:webkitlegacy",
+                                                 "tool:git",
+                                                 "keyword:git",
+                                                 "tool:tool-x",
+                                                 "keyword:tool-x",
+                                                 "tool:port",
+                                                 "keyword:port",
+                                                 "tool:mytool",
+                                                 "keyword:mytool",
+                                                 "tool:homebrew",
+                                                 "keyword:homebrew",
+                                                 "tool:local",
+                                                 "keyword:local",
+                                                 "java",
+                                                 "keyword:java",
+                                                 "framework:java",
+                                                 "tool:java",
+                                                 "com.oracle.java",
+                                                 "keyword:jdk",
+                                                 "keyword:jre",
+                                                 "brew:wget",
+                                                 "keyword:wget",
+                                                 "brew:jq",
+                                                 "keyword:jq",
+                                                 "port:wget"}));
+
+    EXPECT_EQ(inventory.value(QStringLiteral("receipt-component:vendor")),
+              record("product", "com.vendor.product", "Users/me/Library/Receipts/com.vendor.product.pkg"));
+    EXPECT_EQ(inventory.value(QStringLiteral("framework:foo")),
+              record("Foo", "framework.foo", "System/Library/Frameworks/Foo.framework"));
+    EXPECT_EQ(inventory.value(QStringLiteral("keyword:tool-x")),
+              record("Tool-X", "tool.tool-x", "usr/local/bin/Tool-X"));
+    const InstalledApp zulu =
+        record("Java (zulu-JRE8.jre)", "com.oracle.java", "Users/me/Library/Java/JavaVirtualMachines/zulu-JRE8.jre",
+               QStringLiteral("zulu-JRE8.jre"));
+    EXPECT_EQ(inventory.value(QStringLiteral("java")), zulu);
+    EXPECT_EQ(inventory.value(QStringLiteral("tool:java")), zulu);
+    EXPECT_EQ(inventory.value(QStringLiteral("keyword:jre")), zulu);
+    EXPECT_EQ(inventory.value(QStringLiteral("keyword:jdk")).name, QStringLiteral("Java (jdk-17.jdk)"));
+    EXPECT_EQ(inventory.value(QStringLiteral("brew:jq")), record("Jq", "brew.jq", "usr/local/Cellar/Jq"));
+    EXPECT_EQ(inventory.value(QStringLiteral("keyword:wget")),
+              record("wget", "macports.wget", "opt/local/var/macports/registry/portfiles/wget"));
+
+    const QStringList lines = m_log.lines();
+    const QString java = QString::fromUtf8("☕️ Java installation(s) found");
+    EXPECT_EQ(lines.count(java), 1);
+    EXPECT_EQ(lines.indexOf(java), lines.indexOf(QString::fromUtf8("🔍 Scanning system tools...")) + 1);
+}
+
+TEST_F(InventoryTest, ApplicationSupportFoldersAreTiedToInstalledApplications) {
+    m_tree.makeBundle("Applications/GoogleChrome.app", "com.google.Chrome");
+    m_tree.makeBundle("Applications/Utilities/iTerm2.app", "com.googlecode.iterm2");
+    m_tree.makeBundle("Applications/Editor.app", "com.microsoft.VSCode");
+    for (const char *folder : {"Google", "ITERM2", "com.googlecode.iterm2.backup", "microsoftstuff", "Apple",
+                               "CoreData", "Unrelated Stuff", ".hidden"})
+        m_tree.makeFolder(std::string("Users/me/Library/Application Support/") + folder);
+
+    const Inventory inventory = scan();
+    const InstalledApp chrome = record("GoogleChrome", "com.google.Chrome", "Applications/GoogleChrome.app");
+    const InstalledApp iterm = record("iTerm2", "com.googlecode.iterm2", "Applications/Utilities/iTerm2.app");
+    const InstalledApp code = record("Editor", "com.microsoft.VSCode", "Applications/Editor.app");
+    EXPECT_EQ(inventory.value(QStringLiteral("appsupport:google")), chrome);
+    EXPECT_EQ(inventory.value(QStringLiteral("appsupport:iterm2")), iterm);
+    // A name match wins over the identifier-part match "googlecode".
+    EXPECT_EQ(inventory.value(QStringLiteral("appsupport:com.googlecode.iterm2.backup")), iterm);
+    EXPECT_EQ(inventory.value(QStringLiteral("appsupport:microsoftstuff")), code);
+    QStringList appSupportKeys;
+    for (const QString &key : inventory.keys()) {
+        if (key.startsWith(QStringLiteral("appsupport:")))
+            appSupportKeys.append(key);
+    }
+    EXPECT_EQ(appSupportKeys.size(), 4) << appSupportKeys.join(u' ').toStdString();
+}
+
+TEST_F(InventoryTest, EveryStepLogsItsLinesInOrderEvenWhenNothingIsThere) {
+    const Inventory inventory = scan();
+    EXPECT_TRUE(inventory.isEmpty());
+    const QString homeText = QString::fromUtf8(home().c_str());
+    const QString root = QString::fromUtf8(m_tree.root().c_str());
+    QStringList expected;
+    for (const char *line :
+         {"🔍 Starting app scan...", "🔍 Requesting admin authorization...",
+          "⚠️ Admin authorization skipped (background thread compatibility)", "✅ Admin authorization completed"})
+        expected.append(QString::fromUtf8(line));
+    expected.append(QStringLiteral("🔍 Scanning directory: ") + root + QStringLiteral("/Applications"));
+    expected.append(QStringLiteral("🔍 Scanning directory: ") + root + QStringLiteral("/Applications/Utilities"));
+    expected.append(QStringLiteral("🔍 Scanning directory: ") + homeText + QStringLiteral("/Applications"));
+    for (const char *line :
+         {"✅ Directory scanning completed", "🔍 Scanning via Workspace...", "✅ Workspace scan completed",
+          "🔍 Scanning LaunchServices database...", "✅ LaunchServices scan completed", "🔍 Scanning running processes...",
+          "✅ Running processes scan completed", "🔍 Scanning receipts directory...", "✅ Receipts scan completed",
+          "🔍 Scanning Application Support...", "✅ Application Support scan completed", "🔍 Scanning frameworks...",
+          "✅ Frameworks scan completed", "🔍 Scanning system tools...", "✅ System tools scan completed",
+          "🔍 Scanning Homebrew and MacPorts...", "✅ Homebrew/MacPorts scan completed", "🔍 Cleaning up authorization...",
+          "✅ App scan fully completed with 0 entries"})
+        expected.append(QString::fromUtf8(line));
+    EXPECT_EQ(m_log.lines(), expected);
+}
+
+TEST_F(InventoryTest, BadBundlesAndOddNamesAreSkippedWhereTheyStand) {
+    m_tree.makeBundle("Applications/Good.app", "org.example.good");
+    m_tree.makeSymlink("Applications/Loop", ".");
+    m_tree.makeSymlink("Applications/Vendor/Up", "../..");
+    m_tree.makeSymlink("Applications/Broken.app", "missing.app");
+    m_tree.makeSymlink("Applications/Linked.app", "Good.app");
+    m_tree.makeFolder("Applications/NoPlist.app/Contents/MacOS");
+    m_tree.writeFile("Applications/Malformed.app/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key>");
+    m_tree.writeFile("Applications/Truncated.app/Contents/Info.plist", "bplist00\xd1\x01\x02");
+    std::string deep = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
+                       "<string>org.example.deep</string><key>x</key>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "<array>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "</array>";
+    m_tree.writeFile("Applications/Deep.app/Contents/Info.plist", deep + "</dict></plist>");
+    std::string large;
+    const std::string payload(10000, 'y');
+    for (int i = 0; large.size() < 20 * 1024 * 1024; ++i)
+        large += "<string>org.example.item" + std::to_string(i) + "." + payload + "</string>";
+    m_tree.makeBundle("Applications/Large.app", "org.example.large", "",
+                      "<key>Items</key><array>" + large + "</array>");
+    m_tree.makeBundle("Applications/quote's \"odd\"\nname\xff.app", "org.example.odd");
+    m_tree.makeBundle("Applications/Good.app/Contents/Helpers/Helper\nWith\xfe Bytes.app", "org.example.helperbytes");
+
+    const Inventory inventory = scan();
+    EXPECT_TRUE(inventory.contains(QStringLiteral("org.example.good")));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("org.example.helperbytes")));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("org.example.large")));
+    EXPECT_GT(inventory.size(), 2000);
+    EXPECT_FALSE(inventory.contains(QStringLiteral("org.example.deep")));
+    const InstalledApp odd = inventory.value(QStringLiteral("org.example.odd"));
+    EXPECT_EQ(odd.name, QString::fromUtf8("quote's \"odd\"\nname\xff"));
+    EXPECT_EQ(odd.path(), m_tree.path("Applications/quote's \"odd\"\nname\xff.app"));
+    EXPECT_TRUE(inventory.contains(QStringLiteral("name:") + odd.name.toLower()));
+    // The link to Good.app is a bundle of its own name in the listing.
+    EXPECT_EQ(inventory.value(QStringLiteral("name:linked")).bundleID, QStringLiteral("org.example.good"));
+}
+
+TEST_F(InventoryTest, UnreadableFoldersAreSkippedWithoutStoppingTheOthers) {
+    m_tree.makeBundle("Applications/Open.app", "org.example.open");
+    m_tree.makeBundle("Applications/Locked/Secret.app", "org.example.secret");
+    m_tree.makeBundle("Applications/Shut.app", "org.example.shut");
+    m_tree.makeFolder("Users/me/Library/Receipts");
+    m_tree.writeFile("Users/me/Library/Frameworks/Bar.framework/x");
+    m_tree.writeFile("usr/local/bin/tool1");
+    fs::permissions(m_tree.root(), fs::perms(0755));
+    chmod(m_tree.path("Applications/Locked").c_str(), 0);
+    chmod(m_tree.path("Applications/Shut.app/Contents").c_str(), 0);
+    chmod(m_tree.path("Users/me/Library/Receipts").c_str(), 0);
+    chmod(m_tree.path("usr/local/bin").c_str(), 0311);
+
+    const auto keys = runUnprivileged([&] {
+        const PosixPlatform platform(m_tree.root(), home());
+        return sortedKeys(InstalledAppScanner(platform).scanInstalledApps()).join(u' ').toStdString();
+    });
+    ASSERT_TRUE(keys);
+    EXPECT_EQ(*keys, "framework:bar keyword:bar keyword:example keyword:open name:open org.example.open");
+}

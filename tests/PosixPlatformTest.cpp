@@ -1,0 +1,216 @@
+#include "platform/PosixPlatform.h"
+#include "QtPrinters.h"
+#include "TempTree.h"
+#include "Unprivileged.h"
+#include "platform/PathNames.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <set>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::set<std::string> names(const std::vector<DirectoryEntry> &entries) {
+    std::set<std::string> result;
+    for (const DirectoryEntry &entry : entries)
+        result.insert(entry.path.filename().native());
+    return result;
+}
+
+std::set<std::string> walked(const Platform &platform, const fs::path &folder) {
+    std::set<std::string> result;
+    platform.walkTree(
+        folder, [&](const DirectoryEntry &entry) { result.insert(entry.path.lexically_relative(folder).native()); });
+    return result;
+}
+
+timespec accessTime(const fs::path &path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_atim;
+}
+
+// A copy of /bin/sleep inside a bundle below the tree, started with an argument; killed on destruction.
+class BundleProcess {
+public:
+    BundleProcess(const TempTree &tree, const std::string &executable) {
+        fs::create_directories(tree.path(executable).parent_path());
+        fs::copy_file("/bin/sleep", tree.path(executable));
+        const std::string path = tree.path(executable).native();
+        char *arguments[] = {const_cast<char *>(path.c_str()), const_cast<char *>("60"), nullptr};
+        if (posix_spawn(&m_pid, path.c_str(), nullptr, nullptr, arguments, environ) != 0)
+            m_pid = -1;
+    }
+    ~BundleProcess() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGKILL);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    bool started() const { return m_pid > 0; }
+
+private:
+    pid_t m_pid = -1;
+};
+
+} // namespace
+
+TEST(PosixPlatform, ListingKeepsTheExactBytesOfEveryNameAndSkipsHiddenOnesOnRequest) {
+    TempTree tree;
+    const std::vector<std::string> odd = {"plain",       "quote's \"double\"", "new\nline", "bad\xff\xfe utf8",
+                                          "back\\slash", std::string(255, 'n')};
+    for (const std::string &name : odd)
+        tree.writeFile("folder/" + name, "x");
+    tree.writeFile("folder/.DS_Store");
+    tree.makeFolder("folder/sub");
+    tree.makeSymlink("folder/link", "sub");
+    const PosixPlatform platform(tree.root(), tree.path("home"));
+
+    const auto visible = platform.listDirectory(tree.path("folder"), Platform::Hidden::Skip);
+    ASSERT_TRUE(visible);
+    std::set<std::string> expected(odd.begin(), odd.end());
+    expected.insert({"sub", "link"});
+    EXPECT_EQ(names(*visible), expected);
+    for (const DirectoryEntry &entry : *visible) {
+        EXPECT_TRUE(platform.exists(entry.path)) << entry.path;
+        EXPECT_EQ(entry.isDirectory, entry.path.filename() == "sub");
+        EXPECT_EQ(entry.isSymbolicLink, entry.path.filename() == "link");
+    }
+    const auto all = platform.listDirectory(tree.path("folder"), Platform::Hidden::Include);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size(), visible->size() + 1);
+
+    EXPECT_FALSE(platform.listDirectory(tree.path("missing"), Platform::Hidden::Skip));
+    EXPECT_FALSE(platform.listDirectory(tree.path("folder/plain"), Platform::Hidden::Skip));
+    EXPECT_EQ(PathNames::fileName(tree.path("folder/bad\xff\xfe utf8")), QString::fromUtf8("bad\xff\xfe utf8"));
+}
+
+TEST(PosixPlatform, MapsTheMacLayoutBelowTheRoot) {
+    TempTree tree;
+    const PosixPlatform platform(tree.root(), tree.path("Users/me"));
+    EXPECT_EQ(platform.systemPath("/Applications/Utilities"), tree.path("Applications/Utilities"));
+    EXPECT_EQ(platform.homeDirectory(), tree.path("Users/me"));
+    EXPECT_EQ(PosixPlatform("/", "/home/me").systemPath("/usr/local/bin"), fs::path("/usr/local/bin"));
+}
+
+TEST(PosixPlatform, TreeWalkNeverEntersPackagesFollowsNoLinksAndSkipsHiddenItems) {
+    TempTree tree;
+    tree.makeBundle("Apps/Top.app", "com.example.top");
+    tree.makeBundle("Apps/Vendor/Deep/Nested.app", "com.example.nested");
+    tree.makeBundle("Apps/Top.app/Contents/Helpers/Inner.app", "com.example.inner");
+    tree.makeFolder("Apps/Kit.framework/Versions/A");
+    tree.makeBundle("Apps/.hidden/Secret.app", "com.example.secret");
+    tree.makeSymlink("Apps/Vendor/Loop", "..");
+    tree.makeSymlink("Apps/Vendor/Self", "Self");
+    tree.makeSymlink("Apps/Broken.app", "nowhere");
+    tree.makeSymlink("Apps/Linked.app", "Top.app");
+    const PosixPlatform platform(tree.root(), tree.root());
+
+    EXPECT_EQ(walked(platform, tree.path("Apps")),
+              (std::set<std::string>{"Top.app", "Vendor", "Vendor/Deep", "Vendor/Deep/Nested.app", "Vendor/Loop",
+                                     "Vendor/Self", "Kit.framework", "Broken.app", "Linked.app"}));
+    EXPECT_TRUE(walked(platform, tree.path("missing")).empty());
+}
+
+TEST(PosixPlatform, UnreadableFoldersReadAsNothingAndDoNotStopTheWalk) {
+    TempTree tree;
+    tree.makeBundle("Apps/Locked/Hidden.app", "com.example.hidden");
+    tree.makeBundle("Apps/Open/Visible.app", "com.example.visible");
+    fs::permissions(tree.root(), fs::perms(0755));
+    chmod(tree.path("Apps/Locked").c_str(), 0);
+
+    const auto result = runUnprivileged([&] {
+        const PosixPlatform platform(tree.root(), tree.root());
+        std::string out = platform.isReadable(tree.path("Apps/Locked")) ? "readable;" : "unreadable;";
+        out += platform.listDirectory(tree.path("Apps/Locked"), Platform::Hidden::Skip) ? "listed;" : "unlisted;";
+        for (const std::string &item : walked(platform, tree.path("Apps")))
+            out += item + ";";
+        return out;
+    });
+    ASSERT_TRUE(result);
+    EXPECT_EQ(*result, "unreadable;unlisted;Locked;Open;Open/Visible.app;");
+}
+
+TEST(PosixPlatform, OpensBundlesByTheirInfoPlist) {
+    TempTree tree;
+    tree.makeBundle("Good.app", "com.example.Good", "2.1");
+    tree.makeFolder("Empty.app/Contents");
+    tree.writeFile("File.app", "not a folder");
+    tree.writeFile("Broken.app/Contents/Info.plist", "<?xml version=\"1.0\"?><plist><dict><key>CFBundle");
+    const PosixPlatform platform(tree.root(), tree.root());
+
+    const auto good = platform.openBundle(tree.path("Good.app"));
+    ASSERT_TRUE(good);
+    EXPECT_EQ(good->identifier, QStringLiteral("com.example.Good"));
+    ASSERT_TRUE(good->info);
+    EXPECT_EQ(good->info->string("CFBundleShortVersionString"), QStringLiteral("2.1"));
+
+    const auto empty = platform.openBundle(tree.path("Empty.app"));
+    ASSERT_TRUE(empty);
+    EXPECT_FALSE(empty->identifier);
+    EXPECT_FALSE(platform.openBundle(tree.path("File.app")));
+    EXPECT_FALSE(platform.openBundle(tree.path("Missing.app")));
+    const auto broken = platform.openBundle(tree.path("Broken.app"));
+    ASSERT_TRUE(broken);
+    EXPECT_FALSE(broken->identifier);
+}
+
+TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone) {
+    TempTree tree;
+    tree.writeFile("Library/Preferences/com.example.old.plist", TempTree::infoPlistXml("com.example.old"));
+    const long long twoYearsAgo = time(nullptr) - 2 * 365 * 86400;
+    tree.setTimes("Library/Preferences/com.example.old.plist", twoYearsAgo, twoYearsAgo - 100);
+    const PosixPlatform platform(tree.root(), tree.root());
+
+    const auto list = platform.readPropertyList(tree.path("Library/Preferences/com.example.old.plist"));
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->string("CFBundleIdentifier"), QStringLiteral("com.example.old"));
+    EXPECT_EQ(accessTime(tree.path("Library/Preferences/com.example.old.plist")).tv_sec, twoYearsAgo);
+
+    tree.writeFile("fifo-parent/placeholder");
+    ASSERT_EQ(mkfifo(tree.path("fifo-parent/Info.plist").c_str(), 0600), 0);
+    EXPECT_FALSE(platform.readPropertyList(tree.path("fifo-parent/Info.plist")));
+    EXPECT_FALSE(platform.readPropertyList(tree.path("fifo-parent")));
+}
+
+TEST(PosixPlatform, RunningApplicationsAreTheProcessesOfBundlesBelowTheRoot) {
+    TempTree tree;
+    tree.makeBundle("Applications/Sleepy.app", "com.example.sleepy", "",
+                    "<key>CFBundleName</key><string>Sleepy Name</string>"
+                    "<key>CFBundleDisplayName</key><string>Sleepy Display</string>");
+    tree.makeBundle("Applications/Plain Tool.app", "com.example.plain");
+    tree.makeBundle("Applications/NoId.app", "");
+    const BundleProcess sleepy(tree, "Applications/Sleepy.app/Contents/MacOS/Sleepy");
+    const BundleProcess plain(tree, "Applications/Plain Tool.app/Contents/MacOS/plain");
+    const BundleProcess noId(tree, "Applications/NoId.app/Contents/MacOS/noid");
+    const BundleProcess loose(tree, "bin/loose");
+    ASSERT_TRUE(sleepy.started() && plain.started() && noId.started() && loose.started());
+
+    const PosixPlatform platform(tree.root(), tree.root());
+    std::vector<RunningApplication> found = platform.runningApplications();
+    std::sort(found.begin(), found.end(),
+              [](const RunningApplication &a, const RunningApplication &b) { return a.bundlePath < b.bundlePath; });
+    ASSERT_EQ(found.size(), 3U);
+    EXPECT_EQ(found[0].bundlePath, tree.path("Applications/NoId.app"));
+    EXPECT_FALSE(found[0].bundleIdentifier);
+    EXPECT_EQ(found[0].localizedName, QStringLiteral("NoId"));
+    EXPECT_EQ(found[1].bundlePath, tree.path("Applications/Plain Tool.app"));
+    EXPECT_EQ(found[1].bundleIdentifier, QStringLiteral("com.example.plain"));
+    EXPECT_EQ(found[1].localizedName, QStringLiteral("Plain Tool"));
+    EXPECT_EQ(found[2].bundleIdentifier, QStringLiteral("com.example.sleepy"));
+    EXPECT_EQ(found[2].localizedName, QStringLiteral("Sleepy Display"));
+
+    // A root elsewhere sees none of them.
+    TempTree other;
+    EXPECT_TRUE(PosixPlatform(other.root(), other.root()).runningApplications().empty());
+    EXPECT_FALSE(platform.lastUsedDate(tree.path("Applications/Sleepy.app")));
+    EXPECT_FALSE(platform.applicationForBundleIdentifier(QStringLiteral("com.example.sleepy")));
+}

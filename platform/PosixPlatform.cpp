@@ -260,7 +260,7 @@ std::optional<QDateTime> PosixPlatform::lastUsedDate(const fs::path &path) const
         if (CFTypeRef value = MDItemCopyAttribute(item, kMDItemLastUsedDate)) {
             if (CFGetTypeID(value) == CFDateGetTypeID()) {
                 const double seconds = CFDateGetAbsoluteTime(CFDateRef(value)) + kCFAbsoluteTimeIntervalSince1970;
-                result = QDateTime::fromMSecsSinceEpoch(qint64(seconds * 1000.0), QTimeZone::UTC);
+                result = QDateTime::fromMSecsSinceEpoch(qint64(seconds * 1000.0), Qt::UTC);
             }
             CFRelease(value);
         }

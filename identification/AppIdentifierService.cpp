@@ -1,0 +1,133 @@
+#include "identification/AppIdentifierService.h"
+
+#include "identification/IdentificationWordLists.h"
+#include "identification/KnownAppMatcher.h"
+#include "identification/NameMatching.h"
+#include "model/Clock.h"
+#include "platform/PathNames.h"
+#include "platform/Platform.h"
+
+AppIdentifierService::AppIdentifierService(const Platform *platform)
+    : m_platform(platform) {}
+
+const char *AppIdentifierService::confidenceName(Confidence confidence) {
+    switch (confidence) {
+    case Confidence::high:
+        return "high";
+    case Confidence::medium:
+        return "medium";
+    case Confidence::low:
+        break;
+    }
+    return "low";
+}
+
+QString AppIdentifierService::normalizedKey(const QString &name) {
+    QString key = name.toLower();
+    for (const char *suffix : {".plist", ".app", ".framework"})
+        key.remove(QLatin1StringView(suffix));
+    for (const std::string_view prefix : IdentificationWordLists::ReverseDomainPrefixes) {
+        const QLatin1StringView text(prefix.data(), qsizetype(prefix.size()));
+        if (key.startsWith(text))
+            key.remove(0, text.size());
+    }
+    return key;
+}
+
+AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &name,
+                                                               const std::optional<QString> &bundleID) {
+    const QString key = normalizedKey(name);
+    std::lock_guard lock(m_mutex);
+    const QDateTime now = Clock::now();
+    if (const auto cached = m_cache.constFind(key); cached != m_cache.cend()) {
+        if (cached->timestamp.msecsTo(now) <= cacheLifetime * 1000)
+            return Answer{cached->appName, cached->bundleID, cached->confidence, cached->evidence};
+    }
+
+    std::optional<CachedResult> result;
+    if (bundleID)
+        result = identifyByBundleID(*bundleID);
+    if (!result)
+        result = identifyByName(key);
+    if (!result)
+        result = CachedResult{std::nullopt, std::nullopt, now, Confidence::low, QStringLiteral("no evidence found")};
+    m_cache.insert(key, *result);
+    return Answer{result->appName, result->bundleID, result->confidence, result->evidence};
+}
+
+void AppIdentifierService::clearCache() {
+    std::lock_guard lock(m_mutex);
+    m_cache = {};
+}
+
+qsizetype AppIdentifierService::cacheSize() const {
+    std::lock_guard lock(m_mutex);
+    return m_cache.size();
+}
+
+std::optional<AppIdentifierService::CachedResult>
+AppIdentifierService::identifyByBundleID(const QString &bundleID) const {
+    if (auto installed = lookupInstalledApp(bundleID))
+        return installed;
+    QStringList components;
+    for (const QString &component : bundleID.split(u'.')) {
+        if (!IdentificationWordLists::contains(IdentificationWordLists::BundleIDTopLevelWords,
+                                               component.toLower().toStdString()))
+            components.append(component);
+    }
+    if (components.isEmpty())
+        return std::nullopt;
+    for (const QString &component : components) {
+        if (auto known = matchKnownApp(component))
+            return known;
+    }
+    const QString &last = components.last();
+    if (NameMatching::length(last) < 3)
+        return std::nullopt;
+    return CachedResult{NameMatching::capitalized(last), bundleID, Clock::now(), Confidence::low,
+                        QStringLiteral("last part of the bundle identifier %1").arg(bundleID)};
+}
+
+std::optional<AppIdentifierService::CachedResult> AppIdentifierService::identifyByName(const QString &key) const {
+    if (auto known = matchKnownApp(key))
+        return known;
+    return matchHelperSuffix(key);
+}
+
+std::optional<AppIdentifierService::CachedResult>
+AppIdentifierService::lookupInstalledApp(const QString &bundleID) const {
+    if (!m_platform)
+        return std::nullopt;
+    const auto location = m_platform->applicationForBundleIdentifier(bundleID);
+    if (!location)
+        return std::nullopt;
+    return CachedResult{PathNames::baseName(*location), bundleID, Clock::now(), Confidence::high,
+                        QStringLiteral("installed application %1").arg(PathNames::text(*location))};
+}
+
+std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKnownApp(const QString &text) {
+    const auto match = KnownAppMatcher::shared().firstMatch(text.toLower());
+    if (!match)
+        return std::nullopt;
+    return CachedResult{
+        QString::fromUtf8(match->app->name), QString::fromUtf8(match->app->bundleID), Clock::now(), Confidence::medium,
+        QStringLiteral("catalogue keyword '%1' (row %2)").arg(QString::fromUtf8(match->app->keyword)).arg(match->row)};
+}
+
+std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchHelperSuffix(const QString &text) {
+    QString lower = text.toLower();
+    if (!lower.endsWith(QStringLiteral("helper")) && !lower.endsWith(QStringLiteral("agent")))
+        return std::nullopt;
+    lower.remove(QStringLiteral("helper"));
+    lower.remove(QStringLiteral("agent"));
+    qsizetype start = 0;
+    qsizetype end = lower.size();
+    while (start < end && (lower[start] == u' ' || lower[start] == u'\t'))
+        ++start;
+    while (end > start && (lower[end - 1] == u' ' || lower[end - 1] == u'\t'))
+        --end;
+    if (start == end)
+        return std::nullopt;
+    return CachedResult{NameMatching::capitalized(lower.mid(start, end - start)), std::nullopt, Clock::now(),
+                        Confidence::low, QStringLiteral("helper or agent name pattern")};
+}

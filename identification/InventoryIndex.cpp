@@ -1,0 +1,124 @@
+#include "identification/InventoryIndex.h"
+
+#include "identification/IdentificationWordLists.h"
+#include "identification/NameMatching.h"
+
+#include <QSet>
+#include <array>
+
+namespace {
+
+constexpr std::array<QLatin1StringView, 10> KeyPrefixes{
+    QLatin1StringView("name:"),      QLatin1StringView("helper:"),     QLatin1StringView("keyword:"),
+    QLatin1StringView("receipt:"),   QLatin1StringView("appsupport:"), QLatin1StringView("receipt-component:"),
+    QLatin1StringView("framework:"), QLatin1StringView("tool:"),       QLatin1StringView("brew:"),
+    QLatin1StringView("port:")};
+
+bool startsWithAny(const QString &key, std::size_t prefixCount) {
+    for (std::size_t i = 0; i < prefixCount; ++i) {
+        if (key.startsWith(KeyPrefixes[i]))
+            return true;
+    }
+    return false;
+}
+
+bool isListed(std::span<const std::string_view> list, const QString &word) {
+    return IdentificationWordLists::contains(list, word.toStdString());
+}
+
+} // namespace
+
+bool InventoryIndex::hasNoPrefix(const QString &key) {
+    return !startsWithAny(key, KeyPrefixes.size());
+}
+
+bool InventoryIndex::hasNoRecordPrefix(const QString &key) {
+    return !startsWithAny(key, 6);
+}
+
+InventoryIndex::InventoryIndex(const Inventory &inventory)
+    : m_inventory(inventory) {
+    m_entries.reserve(std::size_t(inventory.size()));
+    for (auto it = inventory.cbegin(); it != inventory.cend(); ++it)
+        m_entries.emplace_back(it.key(), it.value());
+
+    QSet<QString> plainRecordsSeen;
+    for (int entry = 0; entry < int(m_entries.size()); ++entry) {
+        const QString &key = m_entries[std::size_t(entry)].first;
+        const InstalledApp &app = m_entries[std::size_t(entry)].second;
+        m_entryByKey.insert(key, entry);
+        m_entryByBundleID.insert(app.bundleID.toLower(), entry);
+        m_entryByName.insert(app.name.toLower(), entry);
+        allKeys.add(key, entry);
+
+        if (hasNoRecordPrefix(key))
+            unprefixedKeys.add(key, entry);
+        if (hasNoPrefix(key)) {
+            plainKeys.add(key, entry);
+            const QString identity = app.bundleID + QChar(0) + app.name;
+            if (!plainRecordsSeen.contains(identity)) {
+                plainRecordsSeen.insert(identity);
+                QStringList candidates = app.bundleID.split(u'.');
+                candidates += NameMatching::splitKeeping(app.name.toLower(), u" -_", 4);
+                for (const QString &candidate : candidates) {
+                    if (NameMatching::length(candidate) < 4)
+                        continue;
+                    const QString lower = candidate.toLower();
+                    if (isListed(IdentificationWordLists::CandidateSkipWords, lower))
+                        continue;
+                    plainRecordWords.add(lower, entry);
+                    plainRecordWordRuns.add(NameMatching::stripDigits(lower), entry);
+                }
+            }
+        }
+
+        if (!key.startsWith(QLatin1StringView("name:")))
+            continue;
+        const QString name = key.mid(5);
+        const qsizetype length = NameMatching::length(name);
+        if (length >= 5) {
+            for (const QString &word : NameMatching::splitKeeping(name, u" -_", 4)) {
+                const QString lower = word.toLower();
+                if (isListed(IdentificationWordLists::NameSkipWords, lower))
+                    continue;
+                nameKeyWords.add(lower, entry);
+                if (NameMatching::length(lower) >= 5)
+                    longNameKeyWords.add(lower, entry);
+            }
+        }
+        if (length >= 4) {
+            names.add(name, entry);
+            for (const QString &word : NameMatching::splitKeeping(name, u" -_", 4))
+                nameWords.add(word, entry);
+            const QString digitFree = NameMatching::stripDigits(name);
+            digitFreeNames.add(digitFree, entry);
+            digitFreeNameRuns.add(digitFree, entry);
+            const QStringList fineWords = NameMatching::splitKeeping(name, u" -_.", 4);
+            for (const QString &word : fineWords) {
+                fineNameWords.add(word, entry);
+                digitFreeFineNameWordRuns.add(NameMatching::stripDigits(word), entry);
+            }
+            if (!fineWords.isEmpty())
+                namesWithFineWords.add(name, entry);
+        }
+    }
+
+    for (TextIndex *index : {&allKeys, &plainRecordWords, &nameKeyWords, &longNameKeyWords, &names, &nameWords,
+                             &digitFreeNames, &fineNameWords, &namesWithFineWords, &unprefixedKeys, &plainKeys})
+        index->build();
+}
+
+std::optional<int> InventoryIndex::entryForKey(const QString &key) const {
+    const auto it = m_entryByKey.constFind(key);
+    return it == m_entryByKey.cend() ? std::nullopt : std::optional<int>(it.value());
+}
+
+std::optional<int> InventoryIndex::entryWithBundleID(const QString &lowerCaseBundleID) const {
+    const auto it = m_entryByBundleID.constFind(lowerCaseBundleID);
+    return it == m_entryByBundleID.cend() ? std::nullopt : std::optional<int>(it.value());
+}
+
+std::optional<int> InventoryIndex::entryWithName(const QString &lowerCaseName) const {
+    const auto it = m_entryByName.constFind(lowerCaseName);
+    return it == m_entryByName.cend() ? std::nullopt : std::optional<int>(it.value());
+}

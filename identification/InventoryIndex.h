@@ -1,0 +1,55 @@
+#pragma once
+
+#include "inventory/CharacterRunIndex.h"
+#include "inventory/Inventory.h"
+#include "inventory/TextIndex.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+// The inventory of one scan prepared for the owner identification: every entry numbered, lower-cased and
+// split once, and indexed for each evidence stage so that an entry name costs the same whatever the size of
+// the inventory. Built once per scan; read-only afterwards, so any number of threads may read it.
+class InventoryIndex {
+public:
+    explicit InventoryIndex(const Inventory &inventory);
+
+    const Inventory &inventory() const { return m_inventory; }
+    const QString &key(int entry) const { return m_entries[std::size_t(entry)].first; }
+    const InstalledApp &record(int entry) const { return m_entries[std::size_t(entry)].second; }
+    std::optional<int> entryForKey(const QString &key) const;
+    std::optional<int> entryWithBundleID(const QString &lowerCaseBundleID) const;
+    std::optional<int> entryWithName(const QString &lowerCaseName) const;
+
+    // Every key, for containment of a word of the entry name.
+    TextIndex allKeys;
+    // Bundle-identifier parts and name words of the records under plain keys, and their digit-free runs of six.
+    TextIndex plainRecordWords;
+    CharacterRunIndex plainRecordWordRuns{6};
+    // Words of the names under "name:" keys of at least five characters, all and those of five or more.
+    TextIndex nameKeyWords;
+    TextIndex longNameKeyWords;
+    // Names under "name:" keys of at least four characters, their words, their digit-free forms and runs.
+    TextIndex names;
+    TextIndex nameWords;
+    TextIndex digitFreeNames;
+    CharacterRunIndex digitFreeNameRuns{4};
+    // Words of those names split at full stops too, their digit-free runs, and the names that have such words.
+    TextIndex fineNameWords;
+    CharacterRunIndex digitFreeFineNameWordRuns{4};
+    TextIndex namesWithFineWords;
+    // Keys without any of the first six prefixes, and keys without any prefix at all.
+    TextIndex unprefixedKeys;
+    TextIndex plainKeys;
+
+    static bool hasNoPrefix(const QString &key);
+    static bool hasNoRecordPrefix(const QString &key);
+
+private:
+    Inventory m_inventory;
+    std::vector<std::pair<QString, InstalledApp>> m_entries;
+    QHash<QString, int> m_entryByKey;
+    QHash<QString, int> m_entryByBundleID;
+    QHash<QString, int> m_entryByName;
+};

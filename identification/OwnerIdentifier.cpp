@@ -1,0 +1,150 @@
+#include "identification/OwnerIdentifier.h"
+
+#include "identification/AppIdentifierService.h"
+#include "identification/NameMatching.h"
+#include "model/SystemNames.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/PathNames.h"
+#include "platform/Platform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString Unknown = QStringLiteral("Unknown");
+
+} // namespace
+
+OwnerIdentifier::OwnerIdentifier(const Inventory &inventory, const Platform &platform)
+    : m_index(inventory)
+    , m_platform(platform) {}
+
+OwnerIdentifier::Entry OwnerIdentifier::describe(const QString &name, const fs::path &url) const {
+    Entry entry;
+    entry.name = name;
+    entry.lname = name.toLower();
+    entry.base = PathNames::baseName(url).toLower();
+    entry.isPropertyList = PathNames::hasExtension(url, "plist");
+    if (entry.isPropertyList) {
+        if (const auto list = m_platform.readPropertyList(url))
+            entry.label = list->string("Label");
+        if (entry.label)
+            entry.llabel = entry.label->toLower();
+    }
+    return entry;
+}
+
+std::optional<int> OwnerIdentifier::evidenceCandidate(const QString &name, const fs::path &url) const {
+    const auto candidate = evidenceStages(describe(name, url));
+    return candidate ? std::optional<int>(candidate->entry) : std::nullopt;
+}
+
+OwnerIdentification OwnerIdentifier::identifyOwner(const QString &name, const fs::path &url,
+                                                   AppIdentifierService &service) const {
+    const Entry entry = describe(name, url);
+
+    if (auto direct = directEvidence(entry))
+        return *direct;
+
+    const AppIdentifierService::Answer answer = service.identifyApp(name);
+    if (answer.appName && answer.confidence != AppIdentifierService::Confidence::low) {
+        const bool high = answer.confidence == AppIdentifierService::Confidence::high;
+        DiagnosticLog::write(QString::fromUtf8(high ? "✅" : "⚠️") + QStringLiteral(" Enhanced identification: ") +
+                             name + QStringLiteral(" → ") + *answer.appName + QStringLiteral(" (confidence: ") +
+                             QString::fromLatin1(AppIdentifierService::confidenceName(answer.confidence)) + u')');
+        const bool installed = isInstalled(answer.bundleID, answer.appName);
+        DiagnosticLog::write(QString::fromUtf8(installed ? "   ✅ App is installed → .stale"
+                                                         : "   ⚠️ App is NOT installed → .orphan"));
+        return OwnerIdentification{answer.bundleID, answer.appName,
+                                   installed ? RemnantStatus::stale : RemnantStatus::orphan, answer.evidence};
+    }
+
+    const auto candidate = evidenceStages(entry);
+    if (!candidate)
+        return OwnerIdentification{std::nullopt, std::nullopt, RemnantStatus::orphan,
+                                   QStringLiteral("no evidence found")};
+    const InstalledApp &app = m_index.record(candidate->entry);
+    if (!isInstalled(app.bundleID, app.name))
+        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::orphan, candidate->evidence};
+    if (bundleIDMatchesItem(app.bundleID, entry.base, entry.llabel))
+        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::stale, candidate->evidence};
+    return OwnerIdentification{app.bundleID, Unknown, RemnantStatus::stale, candidate->evidence};
+}
+
+std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &entry) const {
+    auto found = [&](int index, bool withName, const QString &evidence) {
+        const InstalledApp &app = m_index.record(index);
+        return OwnerIdentification{app.bundleID, withName ? app.name : Unknown, RemnantStatus::stale, evidence};
+    };
+
+    if (entry.isPropertyList && entry.label) {
+        const QString &label = *entry.label;
+        if (SystemNames::isSystemBundleIdentifier(label))
+            return OwnerIdentification{label, std::nullopt, RemnantStatus::stale,
+                                       QStringLiteral("system property-list Label %1").arg(label)};
+        if (const auto index = m_index.entryForKey(*entry.llabel))
+            return found(*index, true,
+                         QStringLiteral("property-list Label %1 is inventory key %2").arg(label, *entry.llabel));
+        if (const auto index = m_index.entryWithBundleID(*entry.llabel))
+            return found(*index, true,
+                         QStringLiteral("property-list Label %1 is the bundle identifier of %2")
+                             .arg(label, m_index.record(*index).name));
+    }
+
+    const std::pair<QString, bool> keys[] = {{QStringLiteral("name:") + entry.base, true},
+                                             {QStringLiteral("helper:") + entry.base, true},
+                                             {QStringLiteral("receipt:") + entry.base, true},
+                                             {QStringLiteral("appsupport:") + entry.base, true},
+                                             {entry.lname, false}};
+    for (const auto &[key, withName] : keys) {
+        if (const auto index = m_index.entryForKey(key))
+            return found(*index, withName, QStringLiteral("inventory key %1").arg(key));
+    }
+    for (const QString &text : {entry.lname, entry.base}) {
+        if (const auto index = m_index.entryWithBundleID(text))
+            return found(*index, true,
+                         QStringLiteral("entry name is the bundle identifier %1").arg(m_index.record(*index).bundleID));
+    }
+    return std::nullopt;
+}
+
+bool OwnerIdentifier::isInstalled(const std::optional<QString> &bundleID, const std::optional<QString> &appName) const {
+    if (bundleID) {
+        const QString lower = bundleID->toLower();
+        if (m_index.entryForKey(lower) || m_index.entryWithBundleID(lower))
+            return true;
+    }
+    if (appName) {
+        const QString lower = appName->toLower();
+        if (m_index.entryForKey(QStringLiteral("name:") + lower) || m_index.entryWithName(lower))
+            return true;
+    }
+    return false;
+}
+
+bool OwnerIdentifier::bundleIDMatchesItem(const QString &bundleID, const QString &base,
+                                          const std::optional<QString> &label) {
+    QStringList parts;
+    for (const QString &part : bundleID.toLower().split(u'.')) {
+        if (NameMatching::length(part) >= 2 && !SystemNames::isGenericBundleWord(part))
+            parts.append(part);
+    }
+    for (const QString &part : parts) {
+        if (NameMatching::contains(base, part) || (label && NameMatching::contains(*label, part)))
+            return true;
+    }
+    return false;
+}
+
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::evidenceStages(const Entry &entry) const {
+    // Only the first stage that offers an owner decides, so the later ones are not run.
+    using Stage = std::optional<Candidate> (OwnerIdentifier::*)(const Entry &) const;
+    for (const Stage stage : {&OwnerIdentifier::tokenKeys, &OwnerIdentifier::keysContainingWords,
+                              &OwnerIdentifier::plainRecordParts, &OwnerIdentifier::nameWordsAgainstWords,
+                              &OwnerIdentifier::wholeNames, &OwnerIdentifier::digitFreeAndFuzzyNames,
+                              &OwnerIdentifier::prefixRelation, &OwnerIdentifier::labelAgainstKeys}) {
+        if (auto candidate = (this->*stage)(entry))
+            return candidate;
+    }
+    return std::nullopt;
+}

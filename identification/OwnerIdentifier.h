@@ -1,0 +1,58 @@
+#pragma once
+
+#include "identification/InventoryIndex.h"
+#include "identification/OwnerIdentification.h"
+
+#include <filesystem>
+
+class AppIdentifierService;
+class Platform;
+
+// Attributes one leftover entry to its owner: direct evidence (a launch property list's Label, exact
+// inventory keys), then the identification service, then eight fuzzy evidence stages over the inventory,
+// and finally the verdict whether the owner is installed.
+class OwnerIdentifier {
+public:
+    OwnerIdentifier(const Inventory &inventory, const Platform &platform);
+
+    OwnerIdentification identifyOwner(const QString &name, const std::filesystem::path &url,
+                                      AppIdentifierService &service) const;
+
+    bool isInstalled(const std::optional<QString> &bundleID, const std::optional<QString> &appName) const;
+    static bool bundleIDMatchesItem(const QString &bundleID, const QString &base, const std::optional<QString> &label);
+
+    const InventoryIndex &index() const { return m_index; }
+    // The inventory entry that the evidence stages offer as the owner, if any; for diagnostics and tests.
+    std::optional<int> evidenceCandidate(const QString &name, const std::filesystem::path &url) const;
+
+private:
+    // The entry being identified, with the forms of its name that the stages compare.
+    struct Entry {
+        QString name;
+        QString lname;
+        QString base;
+        bool isPropertyList = false;
+        std::optional<QString> label;
+        std::optional<QString> llabel;
+    };
+    Entry describe(const QString &name, const std::filesystem::path &url) const;
+
+    struct Candidate {
+        int entry;
+        QString evidence;
+    };
+
+    std::optional<OwnerIdentification> directEvidence(const Entry &entry) const;
+    std::optional<Candidate> evidenceStages(const Entry &entry) const;
+    std::optional<Candidate> tokenKeys(const Entry &entry) const;
+    std::optional<Candidate> keysContainingWords(const Entry &entry) const;
+    std::optional<Candidate> plainRecordParts(const Entry &entry) const;
+    std::optional<Candidate> nameWordsAgainstWords(const Entry &entry) const;
+    std::optional<Candidate> wholeNames(const Entry &entry) const;
+    std::optional<Candidate> digitFreeAndFuzzyNames(const Entry &entry) const;
+    std::optional<Candidate> prefixRelation(const Entry &entry) const;
+    std::optional<Candidate> labelAgainstKeys(const Entry &entry) const;
+
+    InventoryIndex m_index;
+    const Platform &m_platform;
+};

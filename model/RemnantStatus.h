@@ -1,0 +1,3 @@
+#pragma once
+
+enum class RemnantStatus { orphan, stale, unknown };

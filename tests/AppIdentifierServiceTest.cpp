@@ -1,0 +1,113 @@
+#include "identification/AppIdentifierService.h"
+#include "QtPrinters.h"
+#include "TempTree.h"
+#include "model/Clock.h"
+#include "platform/PosixPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimeZone>
+
+namespace {
+
+using Confidence = AppIdentifierService::Confidence;
+
+const QDateTime Start = QDateTime(QDate(2026, 3, 1), QTime(12, 0), Qt::UTC);
+
+// Linux has no workspace lookup by bundle identifier; this one knows the bundles of one folder.
+class WorkspacePlatform : public PosixPlatform {
+public:
+    explicit WorkspacePlatform(const TempTree &tree)
+        : PosixPlatform(tree.root(), tree.root())
+        , m_tree(tree) {}
+    std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override {
+        if (identifier == u"com.example.installed")
+            return m_tree.path("Applications/Foo Bar.app");
+        return std::nullopt;
+    }
+
+private:
+    const TempTree &m_tree;
+};
+
+void expectAnswer(const AppIdentifierService::Answer &answer, const char *appName, const char *bundleID,
+                  Confidence confidence) {
+    EXPECT_EQ(answer.appName, appName ? std::optional<QString>(QString::fromUtf8(appName)) : std::nullopt);
+    EXPECT_EQ(answer.bundleID, bundleID ? std::optional<QString>(QString::fromUtf8(bundleID)) : std::nullopt);
+    EXPECT_EQ(answer.confidence, confidence);
+}
+
+} // namespace
+
+TEST(AppIdentifierService, NormalizedKeys) {
+    EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("com.adobe.acc.plist")), QStringLiteral("adobe.acc"));
+    EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("com.apple.appstore")), QStringLiteral("comlestore"));
+    EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("com.org.xyz")), QStringLiteral("xyz"));
+    EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("net.com.x")), QStringLiteral("com.x"));
+    EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("Zzqx Helper")), QStringLiteral("zzqx helper"));
+    EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("Kit.framework.plist")), QStringLiteral("kit"));
+}
+
+TEST(AppIdentifierService, IdentifiesByCatalogueAndHelperPattern) {
+    const Clock::Override clock(Start);
+    AppIdentifierService service;
+    expectAnswer(service.identifyApp(QStringLiteral("com.adobe.acc.plist")), "Adobe Creative Cloud",
+                 "com.adobe.creative-cloud", Confidence::medium);
+    expectAnswer(service.identifyApp(QStringLiteral("com.google.Chrome.plist")), "Google", "com.google",
+                 Confidence::medium);
+    expectAnswer(service.identifyApp(QStringLiteral("org.mozilla.firefox")), "Firefox", "org.mozilla.firefox",
+                 Confidence::medium);
+    const auto helper = service.identifyApp(QStringLiteral("Zzqx Helper"));
+    expectAnswer(helper, "Zzqx", nullptr, Confidence::low);
+    expectAnswer(service.identifyApp(QStringLiteral("helper")), nullptr, nullptr, Confidence::low);
+    const auto nothing = service.identifyApp(QStringLiteral("qqzzxxjj"));
+    expectAnswer(nothing, nullptr, nullptr, Confidence::low);
+    EXPECT_EQ(nothing.evidence, QStringLiteral("no evidence found"));
+    EXPECT_EQ(service.identifyApp(QStringLiteral("zoomus")).evidence,
+              QStringLiteral("catalogue keyword 'zoom' (row 177)"));
+}
+
+TEST(AppIdentifierService, IdentifiesByBundleIdentifier) {
+    TempTree tree;
+    const Clock::Override clock(Start);
+    const WorkspacePlatform platform(tree);
+    AppIdentifierService service(&platform);
+    expectAnswer(service.identifyApp(QStringLiteral("a"), QStringLiteral("com.example.installed")), "Foo Bar",
+                 "com.example.installed", Confidence::high);
+    expectAnswer(service.identifyApp(QStringLiteral("b"), QStringLiteral("com.example.zzqx")), "Zzqx",
+                 "com.example.zzqx", Confidence::low);
+    expectAnswer(service.identifyApp(QStringLiteral("c"), QStringLiteral("org.dropbox.sync")), "Dropbox",
+                 "com.getdropbox.dropbox", Confidence::medium);
+    // "qq" is too short for the fallback and "com" is dropped, so the name decides.
+    expectAnswer(service.identifyApp(QStringLiteral("Zzqx Agent"), QStringLiteral("com.qq")), "Zzqx", nullptr,
+                 Confidence::low);
+    expectAnswer(service.identifyApp(QStringLiteral("d"), QStringLiteral("com.org")), nullptr, nullptr,
+                 Confidence::low);
+}
+
+TEST(AppIdentifierService, CachesEveryAnswerForSevenDaysByNormalizedName) {
+    Clock::Override clock(Start);
+    AppIdentifierService service;
+    expectAnswer(service.identifyApp(QStringLiteral("zzqx.plist"), QStringLiteral("com.example.zzqx")), "Zzqx",
+                 "com.example.zzqx", Confidence::low);
+    // Same key, other identifier: the cached answer comes back.
+    expectAnswer(service.identifyApp(QStringLiteral("ZZQX")), "Zzqx", "com.example.zzqx", Confidence::low);
+    {
+        const Clock::Override later(Start.addSecs(AppIdentifierService::cacheLifetime));
+        expectAnswer(service.identifyApp(QStringLiteral("zzqx")), "Zzqx", "com.example.zzqx", Confidence::low);
+    }
+    {
+        const Clock::Override earlier(Start.addDays(-3));
+        expectAnswer(service.identifyApp(QStringLiteral("zzqx")), "Zzqx", "com.example.zzqx", Confidence::low);
+    }
+    {
+        const Clock::Override stale(Start.addSecs(AppIdentifierService::cacheLifetime + 1));
+        expectAnswer(service.identifyApp(QStringLiteral("zzqx")), nullptr, nullptr, Confidence::low);
+    }
+    expectAnswer(service.identifyApp(QStringLiteral("yyqx"), QStringLiteral("com.example.yyqx")), "Yyqx",
+                 "com.example.yyqx", Confidence::low);
+    EXPECT_EQ(service.cacheSize(), 2);
+    service.clearCache();
+    EXPECT_EQ(service.cacheSize(), 0);
+    expectAnswer(service.identifyApp(QStringLiteral("yyqx")), nullptr, nullptr, Confidence::low);
+}

@@ -1,0 +1,195 @@
+#include "identification/OwnerIdentifier.h"
+#include "InventoryAssertions.h"
+#include "LiteralEvidenceStages.h"
+#include "LogCapture.h"
+#include "TempTree.h"
+#include "identification/AppIdentifierService.h"
+#include "inventory/InstalledAppScanner.h"
+#include "platform/PathNames.h"
+#include "platform/PosixPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string launchAgent(const char *label) {
+    return TempTree::infoPlistXml("", "", std::string("<key>Label</key><string>") + label + "</string>");
+}
+
+class OwnerTest : public ::testing::Test {
+protected:
+    OwnerTest()
+        : m_platform(m_tree.root(), m_tree.path("Users/me")) {}
+
+    OwnerIdentification identify(const char *relative) {
+        if (!m_identifier) {
+            const LogCapture quiet;
+            m_identifier.emplace(InstalledAppScanner(m_platform).scanInstalledApps(), m_platform);
+        }
+        const fs::path url = m_tree.path(relative);
+        return m_identifier->identifyOwner(PathNames::fileName(url), url, m_service);
+    }
+
+    static void expectOwner(const OwnerIdentification &owner, const char *bundleID, const char *appName,
+                            RemnantStatus status) {
+        EXPECT_EQ(owner.bundleID, bundleID ? std::optional<QString>(QString::fromUtf8(bundleID)) : std::nullopt);
+        EXPECT_EQ(owner.appName, appName ? std::optional<QString>(QString::fromUtf8(appName)) : std::nullopt);
+        EXPECT_EQ(owner.status, status);
+    }
+
+    TempTree m_tree;
+    PosixPlatform m_platform;
+    AppIdentifierService m_service;
+    std::optional<OwnerIdentifier> m_identifier;
+};
+
+} // namespace
+
+TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys) {
+    m_tree.makeBundle("Applications/Zzqx Agent Host.app", "com.example.zzqx.agent");
+    m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio");
+    m_tree.makeFolder("Users/me/Library/Application Support/Zzqx Studio Data");
+    m_tree.writeFile("Users/me/Library/LaunchAgents/com.example.zzqx.agent.plist",
+                     launchAgent("com.example.zzqx.agent"));
+    m_tree.writeFile("Users/me/Library/LaunchAgents/com.vendor.updater.plist", launchAgent("COM.ITUNES.updater"));
+    m_tree.makeFolder("Users/me/Library/Caches/org.zzqx.studio");
+
+    LogCapture log;
+    const auto agent = identify("Users/me/Library/LaunchAgents/com.example.zzqx.agent.plist");
+    expectOwner(agent, "com.example.zzqx.agent", "Zzqx Agent Host", RemnantStatus::stale);
+    EXPECT_EQ(agent.evidence, QStringLiteral("property-list Label com.example.zzqx.agent is inventory key "
+                                             "com.example.zzqx.agent"));
+    expectOwner(identify("Users/me/Library/LaunchAgents/com.vendor.updater.plist"), "COM.ITUNES.updater", nullptr,
+                RemnantStatus::stale);
+    const auto support = identify("Users/me/Library/Application Support/Zzqx Studio Data");
+    expectOwner(support, "org.zzqx.studio", "Zzqx Studio", RemnantStatus::stale);
+    EXPECT_EQ(support.evidence, QStringLiteral("inventory key appsupport:zzqx studio data"));
+    // The folder's base is org.zzqx (".studio" counts as an extension); its whole name is the plain key.
+    const auto cache = identify("Users/me/Library/Caches/org.zzqx.studio");
+    expectOwner(cache, "org.zzqx.studio", "Unknown", RemnantStatus::stale);
+    EXPECT_EQ(cache.evidence, QStringLiteral("inventory key org.zzqx.studio"));
+    EXPECT_TRUE(log.lines().isEmpty());
+}
+
+TEST_F(OwnerTest, ConfidentServiceAnswersDecideAndAreLogged) {
+    m_tree.makeBundle("Applications/Google Chrome.app", "com.google.Chrome");
+    m_tree.writeFile("Users/me/Library/LaunchAgents/com.google.Keystone.Agent.plist",
+                     launchAgent("com.google.keystone.agent"));
+    m_tree.makeFolder("Users/me/Library/Caches/Firefox Data");
+    m_tree.makeBundle("Applications/Firefox.app", "org.mozilla.firefox");
+
+    LogCapture log;
+    const auto keystone = identify("Users/me/Library/LaunchAgents/com.google.Keystone.Agent.plist");
+    expectOwner(keystone, "com.google", "Google", RemnantStatus::orphan);
+    EXPECT_EQ(keystone.evidence, QStringLiteral("catalogue keyword 'google' (row 74)"));
+    EXPECT_EQ(log.lines(),
+              (QStringList{QString::fromUtf8("⚠️ Enhanced identification: com.google.Keystone.Agent.plist "
+                                             "→ Google (confidence: medium)"),
+                           QString::fromUtf8("   ⚠️ App is NOT installed → .orphan")}));
+    expectOwner(identify("Users/me/Library/Caches/Firefox Data"), "org.mozilla.firefox", "Firefox",
+                RemnantStatus::stale);
+    EXPECT_EQ(log.lines().last(), QString::fromUtf8("   ✅ App is installed → .stale"));
+}
+
+TEST_F(OwnerTest, EvidenceStagesAndTheVerdict) {
+    m_tree.makeBundle("Applications/ZZQX.app", "com.example.tool");
+    m_tree.makeBundle("Applications/Qqzz Vvbb.app", "com.app.q");
+    m_tree.makeFolder("Users/me/Library/Caches/zzqx-cache");
+    m_tree.makeFolder("Users/me/Library/Caches/qqzz-vv");
+    m_tree.makeFolder("Users/me/Library/Caches/Zzqx Helper");
+    m_tree.makeFolder("Users/me/Library/Caches/vvwwkkjj");
+
+    const auto cache = identify("Users/me/Library/Caches/zzqx-cache");
+    expectOwner(cache, "com.example.tool", "Unknown", RemnantStatus::stale);
+    EXPECT_EQ(cache.evidence, QStringLiteral("name token 'zzqx' is inventory key keyword:zzqx"));
+    expectOwner(identify("Users/me/Library/Caches/qqzz-vv"), "com.app.q", "Unknown", RemnantStatus::stale);
+    // The helper pattern's answer is only "low", so the stages run and find the installed app.
+    expectOwner(identify("Users/me/Library/Caches/Zzqx Helper"), "com.example.tool", "Unknown", RemnantStatus::stale);
+    const auto nothing = identify("Users/me/Library/Caches/vvwwkkjj");
+    expectOwner(nothing, nullptr, nullptr, RemnantStatus::orphan);
+    EXPECT_EQ(nothing.evidence, QStringLiteral("no evidence found"));
+}
+
+TEST_F(OwnerTest, OddNamesGetAnAnswer) {
+    m_tree.makeBundle("Applications/Caf\xC3\xA9 Studio.app", "org.example.cafe");
+    for (const char *name : {"x", "7", "1234567", "...", "-_-", "caf\xC3\xA9", "cafe\xCC\x81 data",
+                             "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 emoji", "bad\xff utf8"})
+        m_tree.makeFolder(std::string("Users/me/Library/Caches/") + name);
+    m_tree.makeFolder("Users/me/Library/Caches/" + std::string(255, 'z'));
+    m_tree.writeFile("Users/me/Library/Preferences/array.plist",
+                     "<?xml version=\"1.0\"?><plist version=\"1.0\"><array><string>x</string></array></plist>");
+    m_tree.writeFile("Users/me/Library/Preferences/numeric-label.plist",
+                     TempTree::infoPlistXml("", "", "<key>Label</key><integer>5</integer>"));
+    m_tree.writeFile("Users/me/Library/Preferences/broken.plist", "bplist00garbage");
+
+    const auto listed = m_platform.listDirectory(m_tree.path("Users/me/Library/Caches"), Platform::Hidden::Skip);
+    ASSERT_TRUE(listed);
+    for (const DirectoryEntry &entry : *listed) {
+        const auto owner = identify(entry.path.lexically_relative(m_tree.root()).c_str());
+        EXPECT_FALSE(owner.evidence.isEmpty());
+    }
+    expectOwner(identify("Users/me/Library/Caches/caf\xC3\xA9"), "org.example.cafe", "Unknown", RemnantStatus::stale);
+    for (const char *plist : {"array.plist", "numeric-label.plist", "broken.plist"})
+        EXPECT_FALSE(identify((std::string("Users/me/Library/Preferences/") + plist).c_str()).evidence.isEmpty());
+}
+
+TEST(OwnerIdentifierStages, AgreeWithWalkingTheInventoryInSomeOrder) {
+    TempTree tree;
+    const PosixPlatform platform(tree.root(), tree.root());
+    std::mt19937 random(42);
+    auto text = [&](const char *alphabet, int minimum, int maximum) {
+        const int length = std::uniform_int_distribution<int>(minimum, maximum)(random);
+        const int letters = int(std::strlen(alphabet));
+        QString result;
+        for (int i = 0; i < length; ++i)
+            result.append(QChar(alphabet[std::uniform_int_distribution<int>(0, letters - 1)(random)]));
+        return result;
+    };
+    const QStringList prefixes = {
+        "",           "",      "name:", "name:", "helper:", "keyword:", "receipt:", "appsupport:", "receipt-component:",
+        "framework:", "tool:", "brew:", "port:"};
+    int compared = 0;
+    for (int round = 0; round < 400; ++round) {
+        Inventory inventory;
+        const int records = std::uniform_int_distribution<int>(1, 10)(random);
+        for (int i = 0; i < records; ++i) {
+            const InstalledApp app{text("abcdeAB -_1", 0, 9), text("abcde1.", 1, 14), QByteArray::number(i), {}};
+            for (int k = std::uniform_int_distribution<int>(1, 3)(random); k > 0; --k) {
+                const QString prefix =
+                    prefixes[std::uniform_int_distribution<qsizetype>(0, prefixes.size() - 1)(random)];
+                inventory.insert(prefix + text("abcde1.-_ ", 1, 10).toLower(), app);
+            }
+        }
+        const OwnerIdentifier identifier(inventory, platform);
+        for (int probe = 0; probe < 10; ++probe) {
+            const QString name = text("abcde1.-_ ", 1, 14);
+            const bool withLabel = probe % 3 == 0;
+            const std::string file = "probe" + std::to_string(probe) + (withLabel ? ".plist" : ".d");
+            const QString label = text("abcdeC1.", 1, 14);
+            if (withLabel)
+                tree.writeFile(file, TempTree::infoPlistXml(
+                                         "", "", "<key>Label</key><string>" + label.toStdString() + "</string>"));
+            // The base of the probe is the name itself: its extension is taken from the file name.
+            const fs::path url = tree.path(file);
+            const QString base = PathNames::baseName(url).toLower();
+            const std::vector<InstalledApp> acceptable =
+                literalFirstOffers(inventory, name, base, withLabel ? std::optional<QString>(label) : std::nullopt);
+            const auto found = identifier.evidenceCandidate(name, url);
+            const std::string context = "name '" + name.toStdString() + "' label '" + label.toStdString() + "'";
+            if (acceptable.empty()) {
+                EXPECT_FALSE(found) << context << " got " << identifier.index().key(*found).toStdString();
+                continue;
+            }
+            ASSERT_TRUE(found) << context;
+            ++compared;
+            EXPECT_NE(std::find(acceptable.begin(), acceptable.end(), identifier.index().record(*found)),
+                      acceptable.end())
+                << context << " got key " << identifier.index().key(*found).toStdString();
+        }
+    }
+    EXPECT_GT(compared, 250);
+}

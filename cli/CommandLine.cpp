@@ -11,7 +11,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path defaultHome() {
+fs::path defaultHome()
+{
     if (const char *home = std::getenv("HOME"); home && *home)
         return fs::path(home);
     if (const passwd *user = getpwuid(getuid()); user && user->pw_dir)
@@ -19,25 +20,32 @@ fs::path defaultHome() {
     return fs::path("/");
 }
 
-bool isFolder(const fs::path &path) {
+bool isFolder(const fs::path &path)
+{
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-QString text(const std::string &bytes) {
+QString text(const std::string &bytes)
+{
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
 } // namespace
 
-QString CommandLine::usage() {
+QString CommandLine::usage()
+{
     return QStringLiteral("usage: leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
+                          "       leftscan-cli catalogue [--format json|table]\n"
+                          "  inventory    the installed software found, one line per inventory key\n"
+                          "  catalogue    the known applications recognised by name, in lookup order\n"
                           "  --root DIR   the folder that stands for \"/\" of the Mac to scan (default /)\n"
                           "  --home DIR   the user's home folder on this machine (default: your home)\n"
                           "  --format F   json or table (default table)\n");
 }
 
-std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &arguments, QString &error) {
+std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &arguments, QString &error)
+{
     CommandLine line;
     bool homeGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -86,7 +94,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         error = QStringLiteral("no command given (try --help)");
         return std::nullopt;
     }
-    if (line.command != "inventory") {
+    if (line.command != "inventory" && line.command != "catalogue") {
         error = QStringLiteral("unknown command %1").arg(text(line.command));
         return std::nullopt;
     }

@@ -8,11 +8,13 @@
 
 namespace {
 
-QString urlText(const InstalledApp &record) {
+QString urlText(const InstalledApp &record)
+{
     return QString::fromUtf8(record.url);
 }
 
-void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream) {
+void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream)
+{
     std::fputs("[", stream);
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const InstalledApp &record = inventory[keys[i]];
@@ -26,7 +28,8 @@ void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream
     std::fputs(keys.isEmpty() ? "]\n" : "\n]\n", stream);
 }
 
-void printTable(const QStringList &keys, const Inventory &inventory, FILE *stream) {
+void printTable(const QStringList &keys, const Inventory &inventory, FILE *stream)
+{
     TextTable table({{QStringLiteral("KEY"), 48},
                      {QStringLiteral("NAME"), 32},
                      {QStringLiteral("BUNDLE ID"), 40},
@@ -43,7 +46,8 @@ void printTable(const QStringList &keys, const Inventory &inventory, FILE *strea
 
 } // namespace
 
-void InventoryCommand::print(const Inventory &inventory, const QString &format, FILE *stream) {
+void InventoryCommand::print(const Inventory &inventory, const QString &format, FILE *stream)
+{
     QStringList keys = inventory.keys();
     std::sort(keys.begin(), keys.end());
     if (format == u"json")

@@ -1,6 +1,7 @@
 #include "cli/JsonText.h"
 
-QString JsonText::quoted(const QString &text) {
+QString JsonText::quoted(const QString &text)
+{
     QString result;
     result.reserve(text.size() + 2);
     result.append(u'"');

@@ -3,9 +3,11 @@
 #include "model/TextMetrics.h"
 
 TextTable::TextTable(std::vector<Column> columns)
-    : m_columns(std::move(columns)) {}
+    : m_columns(std::move(columns))
+{}
 
-QString TextTable::cleaned(const QString &cell, qsizetype maximumWidth) {
+QString TextTable::cleaned(const QString &cell, qsizetype maximumWidth)
+{
     QString result = cell;
     for (QChar &c : result) {
         if (c.category() == QChar::Other_Control)
@@ -16,14 +18,16 @@ QString TextTable::cleaned(const QString &cell, qsizetype maximumWidth) {
     return result;
 }
 
-void TextTable::addRow(const QStringList &cells) {
+void TextTable::addRow(const QStringList &cells)
+{
     QStringList row;
     for (std::size_t i = 0; i < m_columns.size(); ++i)
         row.append(cleaned(i < std::size_t(cells.size()) ? cells[qsizetype(i)] : QString(), m_columns[i].maximumWidth));
     m_rows.push_back(std::move(row));
 }
 
-void TextTable::print(FILE *stream) const {
+void TextTable::print(FILE *stream) const
+{
     std::vector<qsizetype> widths;
     for (const Column &column : m_columns)
         widths.push_back(TextMetrics::characterCount(column.title));

@@ -1,3 +1,4 @@
+#include "cli/CatalogueCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/InventoryCommand.h"
 #include "inventory/InstalledAppScanner.h"
@@ -7,7 +8,8 @@
 #include <clocale>
 #include <cstdio>
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     std::setlocale(LC_ALL, "");
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     QString error;
@@ -18,6 +20,11 @@ int main(int argc, char **argv) {
     }
     if (line->help) {
         std::fputs(CommandLine::usage().toUtf8().constData(), stdout);
+        return 0;
+    }
+
+    if (line->command == "catalogue") {
+        CatalogueCommand::print(line->format, stdout);
         return 0;
     }
 

@@ -8,9 +8,11 @@
 #include "platform/Platform.h"
 
 AppIdentifierService::AppIdentifierService(const Platform *platform)
-    : m_platform(platform) {}
+    : m_platform(platform)
+{}
 
-const char *AppIdentifierService::confidenceName(Confidence confidence) {
+const char *AppIdentifierService::confidenceName(Confidence confidence)
+{
     switch (confidence) {
     case Confidence::high:
         return "high";
@@ -22,7 +24,8 @@ const char *AppIdentifierService::confidenceName(Confidence confidence) {
     return "low";
 }
 
-QString AppIdentifierService::normalizedKey(const QString &name) {
+QString AppIdentifierService::normalizedKey(const QString &name)
+{
     QString key = name.toLower();
     for (const char *suffix : {".plist", ".app", ".framework"})
         key.remove(QLatin1StringView(suffix));
@@ -35,7 +38,8 @@ QString AppIdentifierService::normalizedKey(const QString &name) {
 }
 
 AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &name,
-                                                               const std::optional<QString> &bundleID) {
+                                                               const std::optional<QString> &bundleID)
+{
     const QString key = normalizedKey(name);
     std::lock_guard lock(m_mutex);
     const QDateTime now = Clock::now();
@@ -55,18 +59,21 @@ AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &na
     return Answer{result->appName, result->bundleID, result->confidence, result->evidence};
 }
 
-void AppIdentifierService::clearCache() {
+void AppIdentifierService::clearCache()
+{
     std::lock_guard lock(m_mutex);
     m_cache = {};
 }
 
-qsizetype AppIdentifierService::cacheSize() const {
+qsizetype AppIdentifierService::cacheSize() const
+{
     std::lock_guard lock(m_mutex);
     return m_cache.size();
 }
 
 std::optional<AppIdentifierService::CachedResult>
-AppIdentifierService::identifyByBundleID(const QString &bundleID) const {
+AppIdentifierService::identifyByBundleID(const QString &bundleID) const
+{
     if (auto installed = lookupInstalledApp(bundleID))
         return installed;
     QStringList components;
@@ -88,14 +95,16 @@ AppIdentifierService::identifyByBundleID(const QString &bundleID) const {
                         QStringLiteral("last part of the bundle identifier %1").arg(bundleID)};
 }
 
-std::optional<AppIdentifierService::CachedResult> AppIdentifierService::identifyByName(const QString &key) const {
+std::optional<AppIdentifierService::CachedResult> AppIdentifierService::identifyByName(const QString &key) const
+{
     if (auto known = matchKnownApp(key))
         return known;
     return matchHelperSuffix(key);
 }
 
 std::optional<AppIdentifierService::CachedResult>
-AppIdentifierService::lookupInstalledApp(const QString &bundleID) const {
+AppIdentifierService::lookupInstalledApp(const QString &bundleID) const
+{
     if (!m_platform)
         return std::nullopt;
     const auto location = m_platform->applicationForBundleIdentifier(bundleID);
@@ -105,7 +114,8 @@ AppIdentifierService::lookupInstalledApp(const QString &bundleID) const {
                         QStringLiteral("installed application %1").arg(PathNames::text(*location))};
 }
 
-std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKnownApp(const QString &text) {
+std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKnownApp(const QString &text)
+{
     const auto match = KnownAppMatcher::shared().firstMatch(text.toLower());
     if (!match)
         return std::nullopt;
@@ -114,7 +124,8 @@ std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKno
         QStringLiteral("catalogue keyword '%1' (row %2)").arg(QString::fromUtf8(match->app->keyword)).arg(match->row)};
 }
 
-std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchHelperSuffix(const QString &text) {
+std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchHelperSuffix(const QString &text)
+{
     QString lower = text.toLower();
     if (!lower.endsWith(QStringLiteral("helper")) && !lower.endsWith(QStringLiteral("agent")))
         return std::nullopt;

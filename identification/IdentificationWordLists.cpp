@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
-bool IdentificationWordLists::contains(std::span<const std::string_view> list, std::string_view word) {
+bool IdentificationWordLists::contains(std::span<const std::string_view> list, std::string_view word)
+{
     return std::ranges::find(list, word) != list.end();
 }

@@ -14,7 +14,8 @@ constexpr std::array<QLatin1StringView, 10> KeyPrefixes{
     QLatin1StringView("framework:"), QLatin1StringView("tool:"),       QLatin1StringView("brew:"),
     QLatin1StringView("port:")};
 
-bool startsWithAny(const QString &key, std::size_t prefixCount) {
+bool startsWithAny(const QString &key, std::size_t prefixCount)
+{
     for (std::size_t i = 0; i < prefixCount; ++i) {
         if (key.startsWith(KeyPrefixes[i]))
             return true;
@@ -22,22 +23,26 @@ bool startsWithAny(const QString &key, std::size_t prefixCount) {
     return false;
 }
 
-bool isListed(std::span<const std::string_view> list, const QString &word) {
+bool isListed(std::span<const std::string_view> list, const QString &word)
+{
     return IdentificationWordLists::contains(list, word.toStdString());
 }
 
 } // namespace
 
-bool InventoryIndex::hasNoPrefix(const QString &key) {
+bool InventoryIndex::hasNoPrefix(const QString &key)
+{
     return !startsWithAny(key, KeyPrefixes.size());
 }
 
-bool InventoryIndex::hasNoRecordPrefix(const QString &key) {
+bool InventoryIndex::hasNoRecordPrefix(const QString &key)
+{
     return !startsWithAny(key, 6);
 }
 
 InventoryIndex::InventoryIndex(const Inventory &inventory)
-    : m_inventory(inventory) {
+    : m_inventory(inventory)
+{
     m_entries.reserve(std::size_t(inventory.size()));
     for (auto it = inventory.cbegin(); it != inventory.cend(); ++it)
         m_entries.emplace_back(it.key(), it.value());
@@ -108,17 +113,20 @@ InventoryIndex::InventoryIndex(const Inventory &inventory)
         index->build();
 }
 
-std::optional<int> InventoryIndex::entryForKey(const QString &key) const {
+std::optional<int> InventoryIndex::entryForKey(const QString &key) const
+{
     const auto it = m_entryByKey.constFind(key);
     return it == m_entryByKey.cend() ? std::nullopt : std::optional<int>(it.value());
 }
 
-std::optional<int> InventoryIndex::entryWithBundleID(const QString &lowerCaseBundleID) const {
+std::optional<int> InventoryIndex::entryWithBundleID(const QString &lowerCaseBundleID) const
+{
     const auto it = m_entryByBundleID.constFind(lowerCaseBundleID);
     return it == m_entryByBundleID.cend() ? std::nullopt : std::optional<int>(it.value());
 }
 
-std::optional<int> InventoryIndex::entryWithName(const QString &lowerCaseName) const {
+std::optional<int> InventoryIndex::entryWithName(const QString &lowerCaseName) const
+{
     const auto it = m_entryByName.constFind(lowerCaseName);
     return it == m_entryByName.cend() ? std::nullopt : std::optional<int>(it.value());
 }

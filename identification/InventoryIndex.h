@@ -23,24 +23,24 @@ public:
     std::optional<int> entryWithName(const QString &lowerCaseName) const;
 
     // Every key, for containment of a word of the entry name.
-    TextIndex allKeys;
+    TextIndex allKeys{TextIndex::ShortQuestions::Rare};
     // Bundle-identifier parts and name words of the records under plain keys, and their digit-free runs of six.
-    TextIndex plainRecordWords;
+    TextIndex plainRecordWords{TextIndex::ShortQuestions::Rare};
     CharacterRunIndex plainRecordWordRuns{6};
     // Words of the names under "name:" keys of at least five characters, all and those of five or more.
-    TextIndex nameKeyWords;
-    TextIndex longNameKeyWords;
+    TextIndex nameKeyWords{TextIndex::ShortQuestions::Rare};
+    TextIndex longNameKeyWords{TextIndex::ShortQuestions::Rare};
     // Names under "name:" keys of at least four characters, their words, their digit-free forms and runs.
-    TextIndex names;
-    TextIndex nameWords;
-    TextIndex digitFreeNames;
+    TextIndex names{TextIndex::ShortQuestions::Rare};
+    TextIndex nameWords{TextIndex::ShortQuestions::Rare};
+    TextIndex digitFreeNames{TextIndex::ShortQuestions::Rare};
     CharacterRunIndex digitFreeNameRuns{4};
     // Words of those names split at full stops too, their digit-free runs, and the names that have such words.
-    TextIndex fineNameWords;
+    TextIndex fineNameWords{TextIndex::ShortQuestions::Rare};
     CharacterRunIndex digitFreeFineNameWordRuns{4};
-    TextIndex namesWithFineWords;
+    TextIndex namesWithFineWords{TextIndex::ShortQuestions::Rare};
     // Keys without any of the first six prefixes, and keys without any prefix at all.
-    TextIndex unprefixedKeys;
+    TextIndex unprefixedKeys{TextIndex::ShortQuestions::Rare};
     TextIndex plainKeys;
 
     static bool hasNoPrefix(const QString &key);

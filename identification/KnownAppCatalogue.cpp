@@ -1128,6 +1128,7 @@ static_assert(std::size(Rows) == KnownAppCatalogue::RowCount);
 
 } // namespace
 
-std::span<const KnownApp> KnownAppCatalogue::rows() {
+std::span<const KnownApp> KnownAppCatalogue::rows()
+{
     return Rows;
 }

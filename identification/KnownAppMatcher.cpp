@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <deque>
 
-const KnownAppMatcher &KnownAppMatcher::shared() {
+const KnownAppMatcher &KnownAppMatcher::shared()
+{
     static const KnownAppMatcher matcher;
     return matcher;
 }
 
-KnownAppMatcher::KnownAppMatcher() {
+KnownAppMatcher::KnownAppMatcher()
+{
     m_states.emplace_back();
     const auto rows = KnownAppCatalogue::rows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -54,7 +56,8 @@ KnownAppMatcher::KnownAppMatcher() {
     }
 }
 
-int KnownAppMatcher::step(int state, char16_t unit) const {
+int KnownAppMatcher::step(int state, char16_t unit) const
+{
     for (;;) {
         const auto found = m_states[std::size_t(state)].next.constFind(unit);
         if (found != m_states[std::size_t(state)].next.cend())
@@ -65,7 +68,8 @@ int KnownAppMatcher::step(int state, char16_t unit) const {
     }
 }
 
-std::optional<KnownAppMatcher::Match> KnownAppMatcher::firstMatch(QStringView lowerCaseText) const {
+std::optional<KnownAppMatcher::Match> KnownAppMatcher::firstMatch(QStringView lowerCaseText) const
+{
     std::size_t best = NoRow;
     int state = 0;
     for (const QChar c : lowerCaseText) {

@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <vector>
 
-qsizetype NameMatching::length(QStringView text) {
+qsizetype NameMatching::length(QStringView text)
+{
     return TextMetrics::characterCount(text);
 }
 
-QStringList NameMatching::splitKeeping(const QString &text, QStringView separators, qsizetype minimumLength) {
+QStringList NameMatching::splitKeeping(const QString &text, QStringView separators, qsizetype minimumLength)
+{
     QStringList pieces;
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
@@ -27,7 +29,8 @@ QStringList NameMatching::splitKeeping(const QString &text, QStringView separato
     return pieces;
 }
 
-QStringList NameMatching::tokenizeName(const QString &text) {
+QStringList NameMatching::tokenizeName(const QString &text)
+{
     QStringList tokens;
     QSet<QString> seen;
     for (const QString &piece : splitKeeping(text.toLower(), u".-_ ", 4)) {
@@ -40,7 +43,8 @@ QStringList NameMatching::tokenizeName(const QString &text) {
     return tokens;
 }
 
-QString NameMatching::stripDigits(QStringView text) {
+QString NameMatching::stripDigits(QStringView text)
+{
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -54,7 +58,8 @@ QString NameMatching::stripDigits(QStringView text) {
     return result;
 }
 
-bool NameMatching::sharesSubstring(QStringView a, QStringView b, qsizetype minimumLength) {
+bool NameMatching::sharesSubstring(QStringView a, QStringView b, qsizetype minimumLength)
+{
     if (minimumLength < 1)
         return true;
     const qsizetype lengthA = length(a);
@@ -73,7 +78,8 @@ bool NameMatching::sharesSubstring(QStringView a, QStringView b, qsizetype minim
     return false;
 }
 
-qsizetype NameMatching::boundedEditDistance(QStringView a, QStringView b, qsizetype limit) {
+qsizetype NameMatching::boundedEditDistance(QStringView a, QStringView b, qsizetype limit)
+{
     if (a == b)
         return 0;
     // Compared character by character, each character being one or more code units.
@@ -109,7 +115,8 @@ qsizetype NameMatching::boundedEditDistance(QStringView a, QStringView b, qsizet
     return previous[y.size()];
 }
 
-bool NameMatching::isSimilar(QStringView x, QStringView y) {
+bool NameMatching::isSimilar(QStringView x, QStringView y)
+{
     const QString a = stripDigits(x);
     const QString b = stripDigits(y);
     if (length(a) < 4 || length(b) < 4)
@@ -121,7 +128,8 @@ bool NameMatching::isSimilar(QStringView x, QStringView y) {
     return boundedEditDistance(a, b, 2) <= 2;
 }
 
-bool NameMatching::isFuzzyWordMatch(QStringView x, QStringView y) {
+bool NameMatching::isFuzzyWordMatch(QStringView x, QStringView y)
+{
     const QString a = stripDigits(x);
     const QString b = stripDigits(y);
     if (!isSimilar(a, b))
@@ -131,7 +139,8 @@ bool NameMatching::isFuzzyWordMatch(QStringView x, QStringView y) {
     return sharesSubstring(a, b, 6);
 }
 
-qsizetype NameMatching::commonPrefixLength(QStringView a, QStringView b) {
+qsizetype NameMatching::commonPrefixLength(QStringView a, QStringView b)
+{
     const std::vector<qsizetype> boundsA = TextMetrics::characterBoundaries(a);
     const std::vector<qsizetype> boundsB = TextMetrics::characterBoundaries(b);
     std::size_t count = 0;
@@ -145,7 +154,8 @@ qsizetype NameMatching::commonPrefixLength(QStringView a, QStringView b) {
     return qsizetype(count);
 }
 
-QString NameMatching::capitalized(const QString &text) {
+QString NameMatching::capitalized(const QString &text)
+{
     QString result = text.toLower();
     bool wordStart = true;
     for (QChar &c : result) {

@@ -17,9 +17,11 @@ const QString Unknown = QStringLiteral("Unknown");
 
 OwnerIdentifier::OwnerIdentifier(const Inventory &inventory, const Platform &platform)
     : m_index(inventory)
-    , m_platform(platform) {}
+    , m_platform(platform)
+{}
 
-OwnerIdentifier::Entry OwnerIdentifier::describe(const QString &name, const fs::path &url) const {
+OwnerIdentifier::Entry OwnerIdentifier::describe(const QString &name, const fs::path &url) const
+{
     Entry entry;
     entry.name = name;
     entry.lname = name.toLower();
@@ -34,13 +36,15 @@ OwnerIdentifier::Entry OwnerIdentifier::describe(const QString &name, const fs::
     return entry;
 }
 
-std::optional<int> OwnerIdentifier::evidenceCandidate(const QString &name, const fs::path &url) const {
+std::optional<int> OwnerIdentifier::evidenceCandidate(const QString &name, const fs::path &url) const
+{
     const auto candidate = evidenceStages(describe(name, url));
     return candidate ? std::optional<int>(candidate->entry) : std::nullopt;
 }
 
 OwnerIdentification OwnerIdentifier::identifyOwner(const QString &name, const fs::path &url,
-                                                   AppIdentifierService &service) const {
+                                                   AppIdentifierService &service) const
+{
     const Entry entry = describe(name, url);
 
     if (auto direct = directEvidence(entry))
@@ -71,7 +75,8 @@ OwnerIdentification OwnerIdentifier::identifyOwner(const QString &name, const fs
     return OwnerIdentification{app.bundleID, Unknown, RemnantStatus::stale, candidate->evidence};
 }
 
-std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &entry) const {
+std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &entry) const
+{
     auto found = [&](int index, bool withName, const QString &evidence) {
         const InstalledApp &app = m_index.record(index);
         return OwnerIdentification{app.bundleID, withName ? app.name : Unknown, RemnantStatus::stale, evidence};
@@ -108,7 +113,8 @@ std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &
     return std::nullopt;
 }
 
-bool OwnerIdentifier::isInstalled(const std::optional<QString> &bundleID, const std::optional<QString> &appName) const {
+bool OwnerIdentifier::isInstalled(const std::optional<QString> &bundleID, const std::optional<QString> &appName) const
+{
     if (bundleID) {
         const QString lower = bundleID->toLower();
         if (m_index.entryForKey(lower) || m_index.entryWithBundleID(lower))
@@ -123,7 +129,8 @@ bool OwnerIdentifier::isInstalled(const std::optional<QString> &bundleID, const 
 }
 
 bool OwnerIdentifier::bundleIDMatchesItem(const QString &bundleID, const QString &base,
-                                          const std::optional<QString> &label) {
+                                          const std::optional<QString> &label)
+{
     QStringList parts;
     for (const QString &part : bundleID.toLower().split(u'.')) {
         if (NameMatching::length(part) >= 2 && !SystemNames::isGenericBundleWord(part))
@@ -136,7 +143,8 @@ bool OwnerIdentifier::bundleIDMatchesItem(const QString &bundleID, const QString
     return false;
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::evidenceStages(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::evidenceStages(const Entry &entry) const
+{
     // Only the first stage that offers an owner decides, so the later ones are not run.
     using Stage = std::optional<Candidate> (OwnerIdentifier::*)(const Entry &) const;
     for (const Stage stage : {&OwnerIdentifier::tokenKeys, &OwnerIdentifier::keysContainingWords,

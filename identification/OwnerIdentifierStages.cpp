@@ -6,13 +6,15 @@
 
 namespace {
 
-QString quoted(const QString &text) {
+QString quoted(const QString &text)
+{
     return u'\'' + text + u'\'';
 }
 
 } // namespace
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::tokenKeys(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::tokenKeys(const Entry &entry) const
+{
     for (const QString &token : NameMatching::tokenizeName(entry.base)) {
         for (const char *prefix : {"keyword:", "receipt-component:", "framework:", "tool:", "brew:"}) {
             const QString key = QLatin1StringView(prefix) + token;
@@ -23,7 +25,8 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::tokenKeys(const Entry
     return std::nullopt;
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::keysContainingWords(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::keysContainingWords(const Entry &entry) const
+{
     for (const QString &word : NameMatching::splitKeeping(entry.base, u".- _", 4)) {
         if (const auto index = m_index.allKeys.findContaining(word))
             return Candidate{
@@ -33,7 +36,8 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::keysContainingWords(c
     return std::nullopt;
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::plainRecordParts(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::plainRecordParts(const Entry &entry) const
+{
     auto candidate = [&](int index, const QString &how) {
         const InstalledApp &app = m_index.record(index);
         return Candidate{index, QStringLiteral("%1 of %2 (%3)").arg(how, app.name, app.bundleID)};
@@ -48,7 +52,8 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::plainRecordParts(cons
     return std::nullopt;
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::nameWordsAgainstWords(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::nameWordsAgainstWords(const Entry &entry) const
+{
     for (const QString &word : NameMatching::splitKeeping(entry.base, u".- _", 4)) {
         std::optional<int> index = m_index.nameKeyWords.find(word);
         if (!index)
@@ -62,7 +67,8 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::nameWordsAgainstWords
     return std::nullopt;
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::wholeNames(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::wholeNames(const Entry &entry) const
+{
     std::optional<int> index = m_index.names.findContainedIn(entry.base);
     if (!index && NameMatching::length(entry.base) >= 6)
         index = m_index.names.findContaining(entry.base);
@@ -74,7 +80,8 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::wholeNames(const Entr
                      QStringLiteral("application name of inventory key %1 matches the name").arg(m_index.key(*index))};
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::digitFreeAndFuzzyNames(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::digitFreeAndFuzzyNames(const Entry &entry) const
+{
     const QString digitFreeBase = NameMatching::stripDigits(entry.base);
     const QString digitFreeName = NameMatching::stripDigits(entry.lname);
     std::optional<int> index = m_index.names.findContainedIn(entry.base);
@@ -118,7 +125,8 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::digitFreeAndFuzzyName
         *index, QStringLiteral("a word of inventory key %1 resembles a word of the name").arg(m_index.key(*index))};
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::prefixRelation(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::prefixRelation(const Entry &entry) const
+{
     std::optional<int> index = m_index.unprefixedKeys.findPrefixOf(entry.lname);
     if (!index)
         index = m_index.unprefixedKeys.findStartingWith(entry.lname);
@@ -127,7 +135,8 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::prefixRelation(const 
     return Candidate{*index, QStringLiteral("inventory key %1 and the name start alike").arg(m_index.key(*index))};
 }
 
-std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::labelAgainstKeys(const Entry &entry) const {
+std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::labelAgainstKeys(const Entry &entry) const
+{
     if (!entry.isPropertyList || !entry.llabel)
         return std::nullopt;
     const QString &llabel = *entry.llabel;

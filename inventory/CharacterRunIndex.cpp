@@ -3,9 +3,11 @@
 #include "model/TextMetrics.h"
 
 CharacterRunIndex::CharacterRunIndex(qsizetype runLength)
-    : m_runLength(runLength) {}
+    : m_runLength(runLength)
+{}
 
-template <typename Visit> void CharacterRunIndex::forEachRun(QStringView text, Visit visit) const {
+template <typename Visit> void CharacterRunIndex::forEachRun(QStringView text, Visit visit) const
+{
     const std::vector<qsizetype> bounds = TextMetrics::characterBoundaries(text);
     const qsizetype characters = qsizetype(bounds.size()) - 1;
     for (qsizetype i = 0; i + m_runLength <= characters; ++i) {
@@ -15,7 +17,8 @@ template <typename Visit> void CharacterRunIndex::forEachRun(QStringView text, V
     }
 }
 
-void CharacterRunIndex::add(QStringView text, int payload) {
+void CharacterRunIndex::add(QStringView text, int payload)
+{
     forEachRun(text, [&](QStringView run) {
         const QString key = run.toString();
         if (!m_runs.contains(key))
@@ -24,7 +27,8 @@ void CharacterRunIndex::add(QStringView text, int payload) {
     });
 }
 
-std::optional<int> CharacterRunIndex::findSharing(QStringView query) const {
+std::optional<int> CharacterRunIndex::findSharing(QStringView query) const
+{
     std::optional<int> found;
     QString piece;
     forEachRun(query, [&](QStringView run) {

@@ -14,7 +14,8 @@ struct InstalledApp {
     std::optional<QString> version;
 
     std::filesystem::path path() const { return std::filesystem::path(url.toStdString()); }
-    static QByteArray urlOf(const std::filesystem::path &path) {
+    static QByteArray urlOf(const std::filesystem::path &path)
+    {
         return QByteArray(path.native().data(), qsizetype(path.native().size()));
     }
 

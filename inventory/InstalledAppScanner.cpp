@@ -7,9 +7,11 @@
 namespace fs = std::filesystem;
 
 InstalledAppScanner::InstalledAppScanner(const Platform &platform)
-    : m_platform(platform) {}
+    : m_platform(platform)
+{}
 
-Inventory InstalledAppScanner::scanInstalledApps() const {
+Inventory InstalledAppScanner::scanInstalledApps() const
+{
     auto log = [](const char *line) {
         DiagnosticLog::write(QString::fromUtf8(line));
     };
@@ -65,13 +67,15 @@ Inventory InstalledAppScanner::scanInstalledApps() const {
     return inventory;
 }
 
-fs::path InstalledAppScanner::resolve(std::string_view macPath) const {
+fs::path InstalledAppScanner::resolve(std::string_view macPath) const
+{
     if (macPath.starts_with("~/"))
         return m_platform.homeDirectory() / fs::path(macPath.substr(2));
     return m_platform.systemPath(macPath);
 }
 
-std::vector<fs::path> InstalledAppScanner::childrenOf(const fs::path &folder) const {
+std::vector<fs::path> InstalledAppScanner::childrenOf(const fs::path &folder) const
+{
     std::vector<fs::path> children;
     if (!m_platform.isReadable(folder))
         return children;

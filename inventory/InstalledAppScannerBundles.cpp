@@ -18,13 +18,15 @@ constexpr qsizetype MinimumHelperNameLength = 4;
 constexpr qsizetype MinimumHelperKeywordLength = 5;
 constexpr qsizetype MinimumIdentifierStringLength = 6;
 
-bool isHelperGenericName(const QString &lowerName) {
+bool isHelperGenericName(const QString &lowerName)
+{
     return std::any_of(InstalledAppScanner::HelperGenericNames.begin(), InstalledAppScanner::HelperGenericNames.end(),
                        [&](std::string_view generic) { return lowerName == QLatin1StringView(generic); });
 }
 
 // A string that looks like a bundle identifier: dotted, no slash, more than five characters, no empty part.
-bool looksLikeIdentifier(const QString &text) {
+bool looksLikeIdentifier(const QString &text)
+{
     if (!text.contains(u'.') || text.contains(u'/'))
         return false;
     if (text.startsWith(u'.') || text.endsWith(u'.') || text.contains(QStringLiteral("..")))
@@ -34,7 +36,8 @@ bool looksLikeIdentifier(const QString &text) {
 
 } // namespace
 
-std::optional<InstalledApp> InstalledAppScanner::applicationRecord(const fs::path &bundlePath, bool skipSystem) const {
+std::optional<InstalledApp> InstalledAppScanner::applicationRecord(const fs::path &bundlePath, bool skipSystem) const
+{
     const auto bundle = m_platform.openBundle(bundlePath);
     if (!bundle || !bundle->identifier)
         return std::nullopt;
@@ -49,7 +52,8 @@ std::optional<InstalledApp> InstalledAppScanner::applicationRecord(const fs::pat
     return record;
 }
 
-void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inventory &inventory) const {
+void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inventory &inventory) const
+{
     const auto children = m_platform.listDirectory(folder, Platform::Hidden::Skip);
     if (!children)
         return;
@@ -61,7 +65,8 @@ void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inve
     }
 }
 
-void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const {
+void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const
+{
     for (const std::string_view root : {"/Applications", "~/Applications", "/System/Applications"}) {
         m_platform.walkTree(resolve(root), [&](const DirectoryEntry &entry) {
             if (!PathNames::hasExtension(entry.path, "app"))
@@ -72,7 +77,8 @@ void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const 
     }
 }
 
-void InstalledAppScanner::scanRunningApplications(Inventory &inventory) const {
+void InstalledAppScanner::scanRunningApplications(Inventory &inventory) const
+{
     for (const RunningApplication &application : m_platform.runningApplications()) {
         if (!application.bundleIdentifier || !application.bundlePath)
             continue;
@@ -87,7 +93,8 @@ void InstalledAppScanner::scanRunningApplications(Inventory &inventory) const {
     }
 }
 
-void InstalledAppScanner::indexApplication(const InstalledApp &record, Inventory &inventory) const {
+void InstalledAppScanner::indexApplication(const InstalledApp &record, Inventory &inventory) const
+{
     inventory.insert(record.bundleID.toLower(), record);
     inventory.insert(QStringLiteral("name:") + record.name.toLower(), record);
     for (const QString &word : KeywordExtractor::extractKeywords(record.name))
@@ -102,8 +109,8 @@ void InstalledAppScanner::indexApplication(const InstalledApp &record, Inventory
     scanAppHelpers(record.path(), record, inventory);
 }
 
-void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const InstalledApp &record,
-                                         Inventory &inventory) const {
+void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const InstalledApp &record, Inventory &inventory) const
+{
     for (const std::string_view subfolder : HelperSubfolders) {
         const fs::path folder = bundle / fs::path(subfolder);
         if (!m_platform.isReadable(folder) || !m_platform.exists(folder))
@@ -137,7 +144,8 @@ void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const Installed
 }
 
 void InstalledAppScanner::collectIdentifierStrings(const PropertyList &list, const InstalledApp &record,
-                                                   Inventory &inventory) {
+                                                   Inventory &inventory)
+{
     list.forEachString([&](const QString &text) {
         if (looksLikeIdentifier(text))
             inventory.insert(text.toLower(), record);

@@ -19,19 +19,22 @@ namespace {
 constexpr qsizetype MinimumReceiptComponentLength = 3;
 constexpr qsizetype MinimumToolNameLength = 3;
 
-bool isShellCommandName(const QString &lowerName) {
+bool isShellCommandName(const QString &lowerName)
+{
     return std::any_of(InstalledAppScanner::ShellCommandNames.begin(), InstalledAppScanner::ShellCommandNames.end(),
                        [&](std::string_view command) { return lowerName == QLatin1StringView(command); });
 }
 
 InstalledApp makeRecord(QString name, QString bundleID, const fs::path &path,
-                        std::optional<QString> version = std::nullopt) {
+                        std::optional<QString> version = std::nullopt)
+{
     return InstalledApp{std::move(name), std::move(bundleID), InstalledApp::urlOf(path), std::move(version)};
 }
 
 } // namespace
 
-void InstalledAppScanner::scanReceipts(Inventory &inventory) const {
+void InstalledAppScanner::scanReceipts(Inventory &inventory) const
+{
     for (const fs::path &child : childrenOf(resolve("~/Library/Receipts"))) {
         const QString receipt = PathNames::baseName(child);
         if (!receipt.contains(u'.'))
@@ -46,7 +49,8 @@ void InstalledAppScanner::scanReceipts(Inventory &inventory) const {
     }
 }
 
-void InstalledAppScanner::scanApplicationSupport(Inventory &inventory) const {
+void InstalledAppScanner::scanApplicationSupport(Inventory &inventory) const
+{
     const std::vector<fs::path> children = childrenOf(resolve("~/Library/Application Support"));
     if (children.empty())
         return;
@@ -62,7 +66,8 @@ void InstalledAppScanner::scanApplicationSupport(Inventory &inventory) const {
     }
 }
 
-void InstalledAppScanner::scanFrameworks(Inventory &inventory) const {
+void InstalledAppScanner::scanFrameworks(Inventory &inventory) const
+{
     for (const std::string_view folder :
          {"/Library/Frameworks", "~/Library/Frameworks", "/System/Library/Frameworks"}) {
         for (const fs::path &child : childrenOf(resolve(folder))) {
@@ -78,7 +83,8 @@ void InstalledAppScanner::scanFrameworks(Inventory &inventory) const {
     }
 }
 
-void InstalledAppScanner::scanCommandLineTools(Inventory &inventory) const {
+void InstalledAppScanner::scanCommandLineTools(Inventory &inventory) const
+{
     for (const std::string_view folder : ToolFolders) {
         for (const fs::path &child : childrenOf(resolve(folder))) {
             const QString name = PathNames::fileName(child);
@@ -93,7 +99,8 @@ void InstalledAppScanner::scanCommandLineTools(Inventory &inventory) const {
     scanJavaInstallations(inventory);
 }
 
-void InstalledAppScanner::scanJavaInstallations(Inventory &inventory) const {
+void InstalledAppScanner::scanJavaInstallations(Inventory &inventory) const
+{
     bool found = false;
     for (const std::string_view folder : JavaVirtualMachineFolders) {
         for (const fs::path &child : childrenOf(resolve(folder))) {
@@ -114,7 +121,8 @@ void InstalledAppScanner::scanJavaInstallations(Inventory &inventory) const {
         DiagnosticLog::write(QString::fromUtf8("☕️ Java installation(s) found"));
 }
 
-void InstalledAppScanner::scanPackageManagers(Inventory &inventory) const {
+void InstalledAppScanner::scanPackageManagers(Inventory &inventory) const
+{
     auto indexPackages = [&](const fs::path &folder, const QString &keyPrefix, const QString &identifierPrefix) {
         for (const fs::path &child : childrenOf(folder)) {
             const QString name = PathNames::fileName(child);

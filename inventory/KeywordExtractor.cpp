@@ -8,16 +8,19 @@ namespace {
 
 constexpr qsizetype MinimumKeywordLength = 3;
 
-bool isAsciiLower(QChar c) {
+bool isAsciiLower(QChar c)
+{
     return c.unicode() >= u'a' && c.unicode() <= u'z';
 }
 
-bool isAsciiUpper(QChar c) {
+bool isAsciiUpper(QChar c)
+{
     return c.unicode() >= u'A' && c.unicode() <= u'Z';
 }
 
 // "GoogleChrome" -> "Google Chrome": a space between a lower-case ASCII letter and the upper-case one after it.
-QString spacedCamelCase(const QString &name) {
+QString spacedCamelCase(const QString &name)
+{
     QString result;
     result.reserve(name.size() + 8);
     for (qsizetype i = 0; i < name.size(); ++i) {
@@ -28,7 +31,8 @@ QString spacedCamelCase(const QString &name) {
     return result;
 }
 
-void appendWords(const QString &text, QStringView separators, QStringList &words, QSet<QString> &seen) {
+void appendWords(const QString &text, QStringView separators, QStringList &words, QSet<QString> &seen)
+{
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && !separators.contains(text[i]))
@@ -44,7 +48,8 @@ void appendWords(const QString &text, QStringView separators, QStringList &words
 
 } // namespace
 
-QStringList KeywordExtractor::extractKeywords(const QString &name) {
+QStringList KeywordExtractor::extractKeywords(const QString &name)
+{
     QStringList words;
     QSet<QString> seen;
     appendWords(spacedCamelCase(name).toLower(), u" -_.", words, seen);

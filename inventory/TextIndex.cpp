@@ -2,7 +2,24 @@
 
 #include <algorithm>
 
-void TextIndex::add(const QString &text, int payload) {
+quint64 TextIndex::packed(QStringView run)
+{
+    // Up to four UTF-16 code units fill 64 bits exactly; shorter runs are kept in their own table, where the
+    // length in the top bits keeps "a" and "a\0" apart.
+    quint64 value = 0;
+    for (const QChar c : run)
+        value = (value << 16) | c.unicode();
+    if (run.size() < RunLength)
+        value |= quint64(run.size()) << 60;
+    return value;
+}
+
+TextIndex::TextIndex(ShortQuestions shortQuestions)
+    : m_shortQuestions(shortQuestions)
+{}
+
+void TextIndex::add(const QString &text, int payload)
+{
     if (text.isEmpty() || m_positions.contains(text))
         return;
     m_positions.insert(text, int(m_texts.size()));
@@ -11,32 +28,40 @@ void TextIndex::add(const QString &text, int payload) {
     m_longest = std::max(m_longest, text.size());
 }
 
-void TextIndex::build() {
-    m_suffixes.clear();
+void TextIndex::build()
+{
+    m_shortRuns.clear();
+    m_runs.clear();
     m_sortedTexts.clear();
-    for (int text = 0; text < int(m_texts.size()); ++text) {
-        m_sortedTexts.push_back(text);
-        for (int offset = 0; offset < int(m_texts[std::size_t(text)].size()); ++offset)
-            m_suffixes.push_back(Suffix{text, offset});
+    for (int index = 0; index < int(m_texts.size()); ++index) {
+        const QString &text = m_texts[std::size_t(index)];
+        m_sortedTexts.push_back(index);
+        for (qsizetype start = 0; start < text.size(); ++start) {
+            for (qsizetype length = 1;
+                 m_shortQuestions == ShortQuestions::Indexed && length < RunLength && start + length <= text.size();
+                 ++length)
+                m_shortRuns.insert(packed(QStringView(text).mid(start, length)), index);
+            if (start + RunLength <= text.size()) {
+                std::vector<int> &texts = m_runs[packed(QStringView(text).mid(start, RunLength))];
+                if (texts.empty() || texts.back() != index)
+                    texts.push_back(index);
+            }
+        }
     }
-    std::sort(m_suffixes.begin(), m_suffixes.end(),
-              [this](const Suffix &a, const Suffix &b) { return suffixText(a) < suffixText(b); });
     std::sort(m_sortedTexts.begin(), m_sortedTexts.end(),
               [this](int a, int b) { return m_texts[std::size_t(a)] < m_texts[std::size_t(b)]; });
 }
 
-QStringView TextIndex::suffixText(const Suffix &suffix) const {
-    return QStringView(m_texts[std::size_t(suffix.text)]).mid(suffix.offset);
-}
-
-std::optional<int> TextIndex::find(const QString &text) const {
+std::optional<int> TextIndex::find(const QString &text) const
+{
     const auto it = m_positions.constFind(text);
     if (it == m_positions.cend())
         return std::nullopt;
     return m_payloads[std::size_t(it.value())];
 }
 
-std::optional<int> TextIndex::findContainedIn(QStringView query) const {
+std::optional<int> TextIndex::findContainedIn(QStringView query) const
+{
     const qsizetype longest = std::min(query.size(), m_longest);
     QString piece;
     for (qsizetype start = 0; start < query.size(); ++start) {
@@ -50,19 +75,40 @@ std::optional<int> TextIndex::findContainedIn(QStringView query) const {
     return std::nullopt;
 }
 
-std::optional<int> TextIndex::findContaining(QStringView query) const {
-    if (query.isEmpty())
+std::optional<int> TextIndex::findContaining(QStringView query) const
+{
+    if (query.isEmpty() || query.size() > m_longest)
         return std::nullopt;
-    // Every suffix that starts with the query sorts at or just after the query itself.
-    const auto it =
-        std::lower_bound(m_suffixes.begin(), m_suffixes.end(), query,
-                         [this](const Suffix &suffix, QStringView text) { return suffixText(suffix) < text; });
-    if (it == m_suffixes.end() || !suffixText(*it).startsWith(query))
+    if (query.size() < RunLength && m_shortQuestions == ShortQuestions::Rare) {
+        for (std::size_t index = 0; index < m_texts.size(); ++index) {
+            if (m_texts[index].contains(query))
+                return m_payloads[index];
+        }
         return std::nullopt;
-    return m_payloads[std::size_t(it->text)];
+    }
+    if (query.size() < RunLength) {
+        const auto it = m_shortRuns.constFind(packed(query));
+        if (it == m_shortRuns.cend())
+            return std::nullopt;
+        return m_payloads[std::size_t(it.value())];
+    }
+    const std::vector<int> *rarest = nullptr;
+    for (qsizetype start = 0; start + RunLength <= query.size(); ++start) {
+        const auto it = m_runs.constFind(packed(query.mid(start, RunLength)));
+        if (it == m_runs.cend())
+            return std::nullopt;
+        if (!rarest || it->size() < rarest->size())
+            rarest = &it.value();
+    }
+    for (const int index : *rarest) {
+        if (m_texts[std::size_t(index)].contains(query))
+            return m_payloads[std::size_t(index)];
+    }
+    return std::nullopt;
 }
 
-std::optional<int> TextIndex::findPrefixOf(QStringView query) const {
+std::optional<int> TextIndex::findPrefixOf(QStringView query) const
+{
     QString piece;
     for (qsizetype length = 1; length <= std::min(query.size(), m_longest); ++length) {
         piece.setRawData(query.data(), length);
@@ -73,7 +119,8 @@ std::optional<int> TextIndex::findPrefixOf(QStringView query) const {
     return std::nullopt;
 }
 
-std::optional<int> TextIndex::findStartingWith(QStringView query) const {
+std::optional<int> TextIndex::findStartingWith(QStringView query) const
+{
     if (query.isEmpty())
         return std::nullopt;
     const auto it =

@@ -4,19 +4,22 @@
 
 namespace {
 
-std::mutex &fixedMutex() {
+std::mutex &fixedMutex()
+{
     static std::mutex mutex;
     return mutex;
 }
 
-std::optional<QDateTime> &fixedInstant() {
+std::optional<QDateTime> &fixedInstant()
+{
     static std::optional<QDateTime> instant;
     return instant;
 }
 
 } // namespace
 
-QDateTime Clock::now() {
+QDateTime Clock::now()
+{
     {
         std::lock_guard lock(fixedMutex());
         if (fixedInstant())
@@ -25,12 +28,14 @@ QDateTime Clock::now() {
     return QDateTime::currentDateTimeUtc();
 }
 
-std::optional<QDateTime> Clock::fixedNow() {
+std::optional<QDateTime> Clock::fixedNow()
+{
     std::lock_guard lock(fixedMutex());
     return fixedInstant();
 }
 
-void Clock::setFixedNow(std::optional<QDateTime> instant) {
+void Clock::setFixedNow(std::optional<QDateTime> instant)
+{
     if (instant)
         instant = instant->toUTC();
     std::lock_guard lock(fixedMutex());
@@ -38,10 +43,12 @@ void Clock::setFixedNow(std::optional<QDateTime> instant) {
 }
 
 Clock::Override::Override(const QDateTime &instant)
-    : m_previous(fixedNow()) {
+    : m_previous(fixedNow())
+{
     setFixedNow(instant);
 }
 
-Clock::Override::~Override() {
+Clock::Override::~Override()
+{
     setFixedNow(std::move(m_previous));
 }

@@ -4,19 +4,22 @@
 
 namespace {
 
-template <std::size_t N> QStringList lowerCased(const std::array<std::string_view, N> &list) {
+template <std::size_t N> QStringList lowerCased(const std::array<std::string_view, N> &list)
+{
     QStringList result;
     for (const std::string_view entry : list)
         result.append(QString::fromLatin1(entry.data(), qsizetype(entry.size())).toLower());
     return result;
 }
 
-const QStringList &lowerPrefixes() {
+const QStringList &lowerPrefixes()
+{
     static const QStringList prefixes = lowerCased(SystemNames::SystemBundlePrefixes);
     return prefixes;
 }
 
-bool startsWithSystemPrefix(const QString &lowerText) {
+bool startsWithSystemPrefix(const QString &lowerText)
+{
     for (const QString &prefix : lowerPrefixes()) {
         if (lowerText.startsWith(prefix))
             return true;
@@ -26,17 +29,20 @@ bool startsWithSystemPrefix(const QString &lowerText) {
 
 } // namespace
 
-bool SystemNames::isSystemBundleIdentifier(const QString &identifier) {
+bool SystemNames::isSystemBundleIdentifier(const QString &identifier)
+{
     return startsWithSystemPrefix(identifier.toLower());
 }
 
-bool SystemNames::isSystemItem(const QString &name) {
+bool SystemNames::isSystemItem(const QString &name)
+{
     static const QStringList names = lowerCased(SystemItemNames);
     const QString lower = name.toLower();
     return names.contains(lower) || startsWithSystemPrefix(lower);
 }
 
-bool SystemNames::isGenericBundleWord(const QString &lowerCaseWord) {
+bool SystemNames::isGenericBundleWord(const QString &lowerCaseWord)
+{
     static const QStringList words = lowerCased(GenericBundleWords);
     return words.contains(lowerCaseWord);
 }

@@ -6,7 +6,8 @@ namespace {
 
 // Printable ASCII without carriage returns is one character per code unit; only the rest needs the
 // boundary finder.
-bool isOneCharacterPerCodeUnit(QStringView text) {
+bool isOneCharacterPerCodeUnit(QStringView text)
+{
     for (const QChar c : text) {
         if (c.unicode() >= 0x7F || c.unicode() == u'\r')
             return false;
@@ -16,7 +17,8 @@ bool isOneCharacterPerCodeUnit(QStringView text) {
 
 } // namespace
 
-std::vector<qsizetype> TextMetrics::characterBoundaries(QStringView text) {
+std::vector<qsizetype> TextMetrics::characterBoundaries(QStringView text)
+{
     std::vector<qsizetype> boundaries;
     if (isOneCharacterPerCodeUnit(text)) {
         boundaries.resize(std::size_t(text.size() + 1));
@@ -36,7 +38,8 @@ std::vector<qsizetype> TextMetrics::characterBoundaries(QStringView text) {
     return boundaries;
 }
 
-qsizetype TextMetrics::characterCount(QStringView text) {
+qsizetype TextMetrics::characterCount(QStringView text)
+{
     if (isOneCharacterPerCodeUnit(text))
         return text.size();
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.data(), text.size());

@@ -5,17 +5,20 @@
 
 namespace {
 
-std::mutex &sinkMutex() {
+std::mutex &sinkMutex()
+{
     static std::mutex mutex;
     return mutex;
 }
 
-DiagnosticLog::Sink &currentSink() {
+DiagnosticLog::Sink &currentSink()
+{
     static DiagnosticLog::Sink sink;
     return sink;
 }
 
-void writeLine(FILE *stream, const QString &line) {
+void writeLine(FILE *stream, const QString &line)
+{
     const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fputc('\n', stream);
@@ -24,7 +27,8 @@ void writeLine(FILE *stream, const QString &line) {
 
 } // namespace
 
-void DiagnosticLog::write(const QString &line) {
+void DiagnosticLog::write(const QString &line)
+{
     std::lock_guard lock(sinkMutex());
     if (currentSink())
         currentSink()(line);
@@ -32,11 +36,13 @@ void DiagnosticLog::write(const QString &line) {
         writeLine(stdout, line);
 }
 
-DiagnosticLog::Sink DiagnosticLog::setSink(Sink sink) {
+DiagnosticLog::Sink DiagnosticLog::setSink(Sink sink)
+{
     std::lock_guard lock(sinkMutex());
     return std::exchange(currentSink(), std::move(sink));
 }
 
-void DiagnosticLog::writeToStandardError() {
+void DiagnosticLog::writeToStandardError()
+{
     setSink([](const QString &line) { writeLine(stderr, line); });
 }

@@ -2,7 +2,8 @@
 
 namespace {
 
-std::string_view lastComponent(const std::filesystem::path &path) {
+std::string_view lastComponent(const std::filesystem::path &path)
+{
     std::string_view native = path.native();
     while (native.size() > 1 && native.back() == '/')
         native.remove_suffix(1);
@@ -11,7 +12,8 @@ std::string_view lastComponent(const std::filesystem::path &path) {
 }
 
 // Position of the dot that starts the last extension, or npos. A leading dot starts no extension.
-std::string_view::size_type extensionDot(std::string_view name) {
+std::string_view::size_type extensionDot(std::string_view name)
+{
     const auto dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0)
         return std::string_view::npos;
@@ -20,16 +22,19 @@ std::string_view::size_type extensionDot(std::string_view name) {
 
 } // namespace
 
-QString PathNames::text(const std::filesystem::path &path) {
+QString PathNames::text(const std::filesystem::path &path)
+{
     return QString::fromUtf8(path.native().data(), qsizetype(path.native().size()));
 }
 
-QString PathNames::fileName(const std::filesystem::path &path) {
+QString PathNames::fileName(const std::filesystem::path &path)
+{
     const auto name = lastComponent(path);
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-QString PathNames::baseName(const std::filesystem::path &path) {
+QString PathNames::baseName(const std::filesystem::path &path)
+{
     auto name = lastComponent(path);
     const auto dot = extensionDot(name);
     if (dot != std::string_view::npos)
@@ -37,13 +42,15 @@ QString PathNames::baseName(const std::filesystem::path &path) {
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
-bool PathNames::hasExtension(const std::filesystem::path &path, std::string_view extension) {
+bool PathNames::hasExtension(const std::filesystem::path &path, std::string_view extension)
+{
     const auto name = lastComponent(path);
     const auto dot = extensionDot(name);
     return dot != std::string_view::npos && name.substr(dot + 1) == extension;
 }
 
-bool PathNames::isHidden(const std::filesystem::path &path) {
+bool PathNames::isHidden(const std::filesystem::path &path)
+{
     const auto name = lastComponent(path);
     return !name.empty() && name.front() == '.';
 }

@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 namespace {
 
 // Folders that the Mac shows as single files. The tree walk yields them but never enters them.
-bool isPackageName(const fs::path &path) {
+bool isPackageName(const fs::path &path)
+{
     static const std::array<std::string_view, 24> extensions{
         "app",        "bundle",          "framework",     "plugin",    "kext",        "xpc",  "appex",
         "prefPane",   "qlgenerator",     "mdimporter",    "saver",     "component",   "pkg",  "mpkg",
@@ -45,8 +46,10 @@ bool isPackageName(const fs::path &path) {
 class DirectoryHandle {
 public:
     explicit DirectoryHandle(const fs::path &path)
-        : m_dir(opendir(path.c_str())) {}
-    ~DirectoryHandle() {
+        : m_dir(opendir(path.c_str()))
+    {}
+    ~DirectoryHandle()
+    {
         if (m_dir)
             closedir(m_dir);
     }
@@ -61,8 +64,10 @@ private:
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd)
-        : m_fd(fd) {}
-    ~FileDescriptor() {
+        : m_fd(fd)
+    {}
+    ~FileDescriptor()
+    {
         if (m_fd >= 0)
             close(m_fd);
     }
@@ -76,7 +81,8 @@ private:
 
 // Opens a file for reading without updating its access date. O_NOATIME is allowed only to the file's owner;
 // `restoreAccessTime` tells the caller to put the old date back after reading instead.
-int openWithoutTouching(const fs::path &path, bool &restoreAccessTime) {
+int openWithoutTouching(const fs::path &path, bool &restoreAccessTime)
+{
     restoreAccessTime = false;
     constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
 #ifdef O_NOATIME
@@ -92,13 +98,16 @@ int openWithoutTouching(const fs::path &path, bool &restoreAccessTime) {
 
 PosixPlatform::PosixPlatform(fs::path root, fs::path home)
     : m_root(std::move(root))
-    , m_home(std::move(home)) {}
+    , m_home(std::move(home))
+{}
 
-bool PosixPlatform::isLiveSystem() const {
+bool PosixPlatform::isLiveSystem() const
+{
     return m_root == "/";
 }
 
-fs::path PosixPlatform::systemPath(std::string_view macPath) const {
+fs::path PosixPlatform::systemPath(std::string_view macPath) const
+{
     if (isLiveSystem())
         return fs::path(macPath);
     while (!macPath.empty() && macPath.front() == '/')
@@ -106,11 +115,13 @@ fs::path PosixPlatform::systemPath(std::string_view macPath) const {
     return m_root / fs::path(macPath);
 }
 
-fs::path PosixPlatform::homeDirectory() const {
+fs::path PosixPlatform::homeDirectory() const
+{
     return m_home;
 }
 
-std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs::path &folder, Hidden hidden) const {
+std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs::path &folder, Hidden hidden) const
+{
     DirectoryHandle dir(folder);
     if (!dir.get())
         return std::nullopt;
@@ -140,7 +151,8 @@ std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs
     return entries;
 }
 
-void PosixPlatform::walkTree(const fs::path &folder, const std::function<void(const DirectoryEntry &)> &visit) const {
+void PosixPlatform::walkTree(const fs::path &folder, const std::function<void(const DirectoryEntry &)> &visit) const
+{
     std::vector<fs::path> pending{folder};
     while (!pending.empty()) {
         const fs::path current = std::move(pending.back());
@@ -160,16 +172,19 @@ void PosixPlatform::walkTree(const fs::path &folder, const std::function<void(co
     }
 }
 
-bool PosixPlatform::exists(const fs::path &path) const {
+bool PosixPlatform::exists(const fs::path &path) const
+{
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
 }
 
-bool PosixPlatform::isReadable(const fs::path &path) const {
+bool PosixPlatform::isReadable(const fs::path &path) const
+{
     return access(path.c_str(), R_OK) == 0;
 }
 
-std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const {
+std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const
+{
     struct stat info {};
     if (stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         return std::nullopt;
@@ -183,7 +198,8 @@ std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const {
     return bundle;
 }
 
-std::optional<PropertyList> PosixPlatform::readPropertyList(const fs::path &path) const {
+std::optional<PropertyList> PosixPlatform::readPropertyList(const fs::path &path) const
+{
     bool restoreAccessTime = false;
     const FileDescriptor file(openWithoutTouching(path, restoreAccessTime));
     if (file.get() < 0)
@@ -217,7 +233,8 @@ std::optional<PropertyList> PosixPlatform::readPropertyList(const fs::path &path
     return PropertyList::parse(bytes);
 }
 
-std::vector<RunningApplication> PosixPlatform::runningApplications() const {
+std::vector<RunningApplication> PosixPlatform::runningApplications() const
+{
     std::vector<RunningApplication> applications;
     QSet<QString> seen;
     for (const fs::path &executable : RunningProcesses::executablePaths()) {
@@ -248,7 +265,8 @@ std::vector<RunningApplication> PosixPlatform::runningApplications() const {
     return applications;
 }
 
-std::optional<QDateTime> PosixPlatform::lastUsedDate(const fs::path &path) const {
+std::optional<QDateTime> PosixPlatform::lastUsedDate(const fs::path &path) const
+{
 #ifdef __APPLE__
     if (!isLiveSystem())
         return std::nullopt;
@@ -274,7 +292,8 @@ std::optional<QDateTime> PosixPlatform::lastUsedDate(const fs::path &path) const
 #endif
 }
 
-std::optional<fs::path> PosixPlatform::applicationForBundleIdentifier(const QString &identifier) const {
+std::optional<fs::path> PosixPlatform::applicationForBundleIdentifier(const QString &identifier) const
+{
 #ifdef __APPLE__
     if (!isLiveSystem() || identifier.isEmpty())
         return std::nullopt;

@@ -10,7 +10,8 @@
 
 namespace {
 
-QString stringOf(plist_t node) {
+QString stringOf(plist_t node)
+{
     uint64_t length = 0;
     const char *text = plist_get_string_ptr(node, &length);
     return text ? QString::fromUtf8(text, qsizetype(length)) : QString();
@@ -18,7 +19,8 @@ QString stringOf(plist_t node) {
 
 } // namespace
 
-std::optional<PropertyList> PropertyList::parse(std::string_view bytes) {
+std::optional<PropertyList> PropertyList::parse(std::string_view bytes)
+{
     if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
         return std::nullopt;
     if (!PropertyListNesting::isAcceptable(bytes, MaximumDepth))
@@ -31,12 +33,15 @@ std::optional<PropertyList> PropertyList::parse(std::string_view bytes) {
 }
 
 PropertyList::PropertyList(void *root)
-    : m_root(root) {}
+    : m_root(root)
+{}
 
 PropertyList::PropertyList(PropertyList &&other) noexcept
-    : m_root(std::exchange(other.m_root, nullptr)) {}
+    : m_root(std::exchange(other.m_root, nullptr))
+{}
 
-PropertyList &PropertyList::operator=(PropertyList &&other) noexcept {
+PropertyList &PropertyList::operator=(PropertyList &&other) noexcept
+{
     if (this != &other) {
         if (m_root)
             plist_free(m_root);
@@ -45,16 +50,19 @@ PropertyList &PropertyList::operator=(PropertyList &&other) noexcept {
     return *this;
 }
 
-PropertyList::~PropertyList() {
+PropertyList::~PropertyList()
+{
     if (m_root)
         plist_free(m_root);
 }
 
-bool PropertyList::isDictionary() const {
+bool PropertyList::isDictionary() const
+{
     return m_root && plist_get_node_type(m_root) == PLIST_DICT;
 }
 
-std::optional<QString> PropertyList::string(const char *key) const {
+std::optional<QString> PropertyList::string(const char *key) const
+{
     if (!isDictionary())
         return std::nullopt;
     plist_t value = plist_dict_get_item(m_root, key);
@@ -63,7 +71,8 @@ std::optional<QString> PropertyList::string(const char *key) const {
     return stringOf(value);
 }
 
-void PropertyList::forEachString(const std::function<void(const QString &)> &visit) const {
+void PropertyList::forEachString(const std::function<void(const QString &)> &visit) const
+{
     if (!m_root)
         return;
     std::vector<plist_t> pending{m_root};

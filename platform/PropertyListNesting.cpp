@@ -9,7 +9,8 @@ namespace {
 constexpr std::size_t TrailerSize = 32;
 constexpr std::size_t HeaderSize = 8;
 
-std::uint64_t readBigEndian(std::string_view bytes, std::size_t offset, std::size_t width) {
+std::uint64_t readBigEndian(std::string_view bytes, std::size_t offset, std::size_t width)
+{
     std::uint64_t value = 0;
     for (std::size_t i = 0; i < width; ++i)
         value = (value << 8) | std::uint8_t(bytes[offset + i]);
@@ -24,7 +25,8 @@ struct BinaryLayout {
     std::uint64_t topObject = 0;
     std::uint64_t offsetTable = 0;
 
-    std::optional<std::uint64_t> objectOffset(std::uint64_t index) const {
+    std::optional<std::uint64_t> objectOffset(std::uint64_t index) const
+    {
         const std::uint64_t offset =
             readBigEndian(bytes, std::size_t(offsetTable + index * offsetIntSize), offsetIntSize);
         if (offset < HeaderSize || offset >= offsetTable)
@@ -33,7 +35,8 @@ struct BinaryLayout {
     }
 };
 
-std::optional<BinaryLayout> readLayout(std::string_view bytes) {
+std::optional<BinaryLayout> readLayout(std::string_view bytes)
+{
     if (bytes.size() < HeaderSize + TrailerSize)
         return std::nullopt;
     const std::size_t trailer = bytes.size() - TrailerSize;
@@ -58,7 +61,8 @@ std::optional<BinaryLayout> readLayout(std::string_view bytes) {
 
 // The object references held by the container at `offset`, or an empty list for a scalar.
 // Returns nothing when the container's header or references run past the object area.
-std::optional<std::vector<std::uint64_t>> containerReferences(const BinaryLayout &layout, std::uint64_t offset) {
+std::optional<std::vector<std::uint64_t>> containerReferences(const BinaryLayout &layout, std::uint64_t offset)
+{
     const std::string_view bytes = layout.bytes;
     const std::uint8_t marker = std::uint8_t(bytes[offset]);
     const std::uint8_t type = marker >> 4;
@@ -100,15 +104,18 @@ std::optional<std::vector<std::uint64_t>> containerReferences(const BinaryLayout
 
 } // namespace
 
-bool PropertyListNesting::isBinary(std::string_view bytes) {
+bool PropertyListNesting::isBinary(std::string_view bytes)
+{
     return bytes.size() >= HeaderSize && bytes.substr(0, 6) == "bplist";
 }
 
-bool PropertyListNesting::isAcceptable(std::string_view bytes, int maximumDepth) {
+bool PropertyListNesting::isAcceptable(std::string_view bytes, int maximumDepth)
+{
     return isBinary(bytes) ? isAcceptableBinary(bytes, maximumDepth) : isAcceptableText(bytes, maximumDepth);
 }
 
-bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, int maximumDepth) {
+bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, int maximumDepth)
+{
     const auto layout = readLayout(bytes);
     if (!layout)
         return false;
@@ -171,7 +178,8 @@ bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, int maximum
     return true;
 }
 
-bool PropertyListNesting::isAcceptableText(std::string_view bytes, int maximumDepth) {
+bool PropertyListNesting::isAcceptableText(std::string_view bytes, int maximumDepth)
+{
     // Counts element nesting over the whole text. Markup inside comments or CDATA may be counted too, which
     // can only make the check stricter.
     int depth = 0;

@@ -14,7 +14,8 @@
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> RunningProcesses::executablePaths() {
+std::vector<fs::path> RunningProcesses::executablePaths()
+{
     std::vector<fs::path> paths;
 #ifdef __APPLE__
     std::vector<pid_t> pids(8192);
@@ -48,7 +49,8 @@ std::vector<fs::path> RunningProcesses::executablePaths() {
     return paths;
 }
 
-std::optional<fs::path> RunningProcesses::bundleOfExecutable(const fs::path &executable, const fs::path &root) {
+std::optional<fs::path> RunningProcesses::bundleOfExecutable(const fs::path &executable, const fs::path &root)
+{
     std::error_code error;
     fs::path canonicalRoot = fs::weakly_canonical(root, error);
     if (error)

@@ -19,8 +19,10 @@ class WorkspacePlatform : public PosixPlatform {
 public:
     explicit WorkspacePlatform(const TempTree &tree)
         : PosixPlatform(tree.root(), tree.root())
-        , m_tree(tree) {}
-    std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override {
+        , m_tree(tree)
+    {}
+    std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override
+    {
         if (identifier == u"com.example.installed")
             return m_tree.path("Applications/Foo Bar.app");
         return std::nullopt;
@@ -31,7 +33,8 @@ private:
 };
 
 void expectAnswer(const AppIdentifierService::Answer &answer, const char *appName, const char *bundleID,
-                  Confidence confidence) {
+                  Confidence confidence)
+{
     EXPECT_EQ(answer.appName, appName ? std::optional<QString>(QString::fromUtf8(appName)) : std::nullopt);
     EXPECT_EQ(answer.bundleID, bundleID ? std::optional<QString>(QString::fromUtf8(bundleID)) : std::nullopt);
     EXPECT_EQ(answer.confidence, confidence);
@@ -39,7 +42,8 @@ void expectAnswer(const AppIdentifierService::Answer &answer, const char *appNam
 
 } // namespace
 
-TEST(AppIdentifierService, NormalizedKeys) {
+TEST(AppIdentifierService, NormalizedKeys)
+{
     EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("com.adobe.acc.plist")), QStringLiteral("adobe.acc"));
     EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("com.apple.appstore")), QStringLiteral("comlestore"));
     EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("com.org.xyz")), QStringLiteral("xyz"));
@@ -48,7 +52,8 @@ TEST(AppIdentifierService, NormalizedKeys) {
     EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("Kit.framework.plist")), QStringLiteral("kit"));
 }
 
-TEST(AppIdentifierService, IdentifiesByCatalogueAndHelperPattern) {
+TEST(AppIdentifierService, IdentifiesByCatalogueAndHelperPattern)
+{
     const Clock::Override clock(Start);
     AppIdentifierService service;
     expectAnswer(service.identifyApp(QStringLiteral("com.adobe.acc.plist")), "Adobe Creative Cloud",
@@ -67,7 +72,8 @@ TEST(AppIdentifierService, IdentifiesByCatalogueAndHelperPattern) {
               QStringLiteral("catalogue keyword 'zoom' (row 177)"));
 }
 
-TEST(AppIdentifierService, IdentifiesByBundleIdentifier) {
+TEST(AppIdentifierService, IdentifiesByBundleIdentifier)
+{
     TempTree tree;
     const Clock::Override clock(Start);
     const WorkspacePlatform platform(tree);
@@ -85,7 +91,8 @@ TEST(AppIdentifierService, IdentifiesByBundleIdentifier) {
                  Confidence::low);
 }
 
-TEST(AppIdentifierService, CachesEveryAnswerForSevenDaysByNormalizedName) {
+TEST(AppIdentifierService, CachesEveryAnswerForSevenDaysByNormalizedName)
+{
     Clock::Override clock(Start);
     AppIdentifierService service;
     expectAnswer(service.identifyApp(QStringLiteral("zzqx.plist"), QStringLiteral("com.example.zzqx")), "Zzqx",

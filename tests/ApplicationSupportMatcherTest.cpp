@@ -10,7 +10,8 @@ namespace {
 
 // What a walk of the inventory in any order may tie a folder to: any record matching by name when there is
 // one, else any record matching by an identifier part, else nothing.
-std::vector<InstalledApp> acceptableMatches(const Inventory &inventory, const QString &folder) {
+std::vector<InstalledApp> acceptableMatches(const Inventory &inventory, const QString &folder)
+{
     std::vector<InstalledApp> byName;
     std::vector<InstalledApp> byPart;
     for (auto it = inventory.cbegin(); it != inventory.cend(); ++it) {
@@ -31,7 +32,8 @@ std::vector<InstalledApp> acceptableMatches(const Inventory &inventory, const QS
     return byName.empty() ? byPart : byName;
 }
 
-QString randomText(std::mt19937 &random, const char *alphabet, int minimum, int maximum) {
+QString randomText(std::mt19937 &random, const char *alphabet, int minimum, int maximum)
+{
     const int length = std::uniform_int_distribution<int>(minimum, maximum)(random);
     const int letters = int(std::strlen(alphabet));
     QString text;
@@ -42,7 +44,8 @@ QString randomText(std::mt19937 &random, const char *alphabet, int minimum, int 
 
 } // namespace
 
-TEST(ApplicationSupportMatcher, AgreesWithAWalkOfTheInventoryInSomeOrder) {
+TEST(ApplicationSupportMatcher, AgreesWithAWalkOfTheInventoryInSomeOrder)
+{
     std::mt19937 random(20261206);
     for (int round = 0; round < 300; ++round) {
         Inventory inventory;
@@ -71,7 +74,8 @@ TEST(ApplicationSupportMatcher, AgreesWithAWalkOfTheInventoryInSomeOrder) {
     }
 }
 
-TEST(ApplicationSupportMatcher, NamesMatchEitherWayAndIdentifierPartsNeedFiveCharacters) {
+TEST(ApplicationSupportMatcher, NamesMatchEitherWayAndIdentifierPartsNeedFiveCharacters)
+{
     Inventory inventory;
     const InstalledApp studio{QStringLiteral("Acme Studio"), QStringLiteral("com.acme.studio"), "/a", {}};
     const InstalledApp tool{QStringLiteral("Tool"), QStringLiteral("org.longvendor.x"), "/b", {}};

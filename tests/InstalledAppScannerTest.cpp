@@ -18,13 +18,15 @@ namespace {
 
 class InventoryTest : public ::testing::Test {
 protected:
-    Inventory scan() const {
+    Inventory scan() const
+    {
         const PosixPlatform platform(m_tree.root(), home());
         return InstalledAppScanner(platform).scanInstalledApps();
     }
     fs::path home() const { return m_tree.path("Users/me"); }
     InstalledApp record(const char *name, const char *bundleID, const char *relative,
-                        std::optional<QString> version = std::nullopt) const {
+                        std::optional<QString> version = std::nullopt) const
+    {
         return InstalledApp{QString::fromUtf8(name), QString::fromUtf8(bundleID),
                             InstalledApp::urlOf(m_tree.path(relative)), std::move(version)};
     }
@@ -36,14 +38,16 @@ protected:
 // A copy of /bin/sleep started from inside a bundle; killed on destruction.
 class RunningBundle {
 public:
-    explicit RunningBundle(const fs::path &executable) {
+    explicit RunningBundle(const fs::path &executable)
+    {
         fs::create_directories(executable.parent_path());
         fs::copy_file("/bin/sleep", executable);
         char *arguments[] = {const_cast<char *>(executable.c_str()), const_cast<char *>("60"), nullptr};
         if (posix_spawn(&m_pid, executable.c_str(), nullptr, nullptr, arguments, environ) != 0)
             m_pid = -1;
     }
-    ~RunningBundle() {
+    ~RunningBundle()
+    {
         if (m_pid > 0) {
             kill(m_pid, SIGKILL);
             waitpid(m_pid, nullptr, 0);
@@ -56,7 +60,8 @@ private:
 
 } // namespace
 
-TEST_F(InventoryTest, AnApplicationIsIndexedUnderItsIdentifierNameKeywordsHelpersAndPropertyListStrings) {
+TEST_F(InventoryTest, AnApplicationIsIndexedUnderItsIdentifierNameKeywordsHelpersAndPropertyListStrings)
+{
     m_tree.makeBundle("Applications/GoogleChrome.app", "com.google.Chrome", "120.0",
                       "<key>CFBundleURLTypes</key><array><dict><key>CFBundleURLName</key>"
                       "<string>com.google.chrome.url</string><key>CFBundleURLSchemes</key>"
@@ -84,7 +89,8 @@ TEST_F(InventoryTest, AnApplicationIsIndexedUnderItsIdentifierNameKeywordsHelper
         EXPECT_EQ(it.value(), chrome) << it.key().toStdString();
 }
 
-TEST_F(InventoryTest, FolderListingWorkspaceWalkAndSystemIdentifiers) {
+TEST_F(InventoryTest, FolderListingWorkspaceWalkAndSystemIdentifiers)
+{
     m_tree.makeBundle("Applications/Safari.app", "com.apple.Safari");
     m_tree.makeBundle("Applications/Vendor/Visual Studio Code.app", "com.microsoft.VSCode");
     m_tree.makeBundle("Applications/Utilities/Disk Tool.app", "org.example.disktool");
@@ -112,7 +118,8 @@ TEST_F(InventoryTest, FolderListingWorkspaceWalkAndSystemIdentifiers) {
     EXPECT_FALSE(inventory.contains(QStringLiteral("keyword:org")));
 }
 
-TEST_F(InventoryTest, ARunningApplicationReplacesTheFolderRecordUnderSharedKeys) {
+TEST_F(InventoryTest, ARunningApplicationReplacesTheFolderRecordUnderSharedKeys)
+{
     m_tree.makeBundle("Applications/Sleepy.app", "com.example.sleepy", "3.0",
                       "<key>CFBundleDisplayName</key><string>Sleepy Display</string>");
     const RunningBundle running(m_tree.path("Applications/Sleepy.app/Contents/MacOS/Sleepy"));
@@ -129,7 +136,8 @@ TEST_F(InventoryTest, ARunningApplicationReplacesTheFolderRecordUnderSharedKeys)
     EXPECT_EQ(inventory.value(QStringLiteral("helper:sleepy")), process);
 }
 
-TEST_F(InventoryTest, ReceiptsFrameworksToolsJavaAndPackageManagers) {
+TEST_F(InventoryTest, ReceiptsFrameworksToolsJavaAndPackageManagers)
+{
     m_tree.writeFile("Users/me/Library/Receipts/com.vendor.product.pkg");
     m_tree.writeFile("Users/me/Library/Receipts/nodot.pkg");
     m_tree.writeFile("Users/me/Library/Receipts/A.b.bom");
@@ -208,7 +216,8 @@ TEST_F(InventoryTest, ReceiptsFrameworksToolsJavaAndPackageManagers) {
     EXPECT_EQ(lines.indexOf(java), lines.indexOf(QString::fromUtf8("🔍 Scanning system tools...")) + 1);
 }
 
-TEST_F(InventoryTest, ApplicationSupportFoldersAreTiedToInstalledApplications) {
+TEST_F(InventoryTest, ApplicationSupportFoldersAreTiedToInstalledApplications)
+{
     m_tree.makeBundle("Applications/GoogleChrome.app", "com.google.Chrome");
     m_tree.makeBundle("Applications/Utilities/iTerm2.app", "com.googlecode.iterm2");
     m_tree.makeBundle("Applications/Editor.app", "com.microsoft.VSCode");
@@ -233,7 +242,8 @@ TEST_F(InventoryTest, ApplicationSupportFoldersAreTiedToInstalledApplications) {
     EXPECT_EQ(appSupportKeys.size(), 4) << appSupportKeys.join(u' ').toStdString();
 }
 
-TEST_F(InventoryTest, EveryStepLogsItsLinesInOrderEvenWhenNothingIsThere) {
+TEST_F(InventoryTest, EveryStepLogsItsLinesInOrderEvenWhenNothingIsThere)
+{
     const Inventory inventory = scan();
     EXPECT_TRUE(inventory.isEmpty());
     const QString homeText = QString::fromUtf8(home().c_str());
@@ -258,7 +268,8 @@ TEST_F(InventoryTest, EveryStepLogsItsLinesInOrderEvenWhenNothingIsThere) {
     EXPECT_EQ(m_log.lines(), expected);
 }
 
-TEST_F(InventoryTest, BadBundlesAndOddNamesAreSkippedWhereTheyStand) {
+TEST_F(InventoryTest, BadBundlesAndOddNamesAreSkippedWhereTheyStand)
+{
     m_tree.makeBundle("Applications/Good.app", "org.example.good");
     m_tree.makeSymlink("Applications/Loop", ".");
     m_tree.makeSymlink("Applications/Vendor/Up", "../..");
@@ -297,7 +308,8 @@ TEST_F(InventoryTest, BadBundlesAndOddNamesAreSkippedWhereTheyStand) {
     EXPECT_EQ(inventory.value(QStringLiteral("name:linked")).bundleID, QStringLiteral("org.example.good"));
 }
 
-TEST_F(InventoryTest, UnreadableFoldersAreSkippedWithoutStoppingTheOthers) {
+TEST_F(InventoryTest, UnreadableFoldersAreSkippedWithoutStoppingTheOthers)
+{
     m_tree.makeBundle("Applications/Open.app", "org.example.open");
     m_tree.makeBundle("Applications/Locked/Secret.app", "org.example.secret");
     m_tree.makeBundle("Applications/Shut.app", "org.example.shut");

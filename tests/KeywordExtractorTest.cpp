@@ -8,12 +8,14 @@
 
 namespace {
 
-QSet<QString> keywords(const char *name) {
+QSet<QString> keywords(const char *name)
+{
     const QStringList words = KeywordExtractor::extractKeywords(QString::fromUtf8(name));
     return QSet<QString>(words.begin(), words.end());
 }
 
-QSet<QString> set(std::initializer_list<const char *> words) {
+QSet<QString> set(std::initializer_list<const char *> words)
+{
     QSet<QString> result;
     for (const char *word : words)
         result.insert(QString::fromUtf8(word));
@@ -22,7 +24,8 @@ QSet<QString> set(std::initializer_list<const char *> words) {
 
 } // namespace
 
-TEST(KeywordExtractor, SplitsCamelCaseAndSeparatorsAndKeepsWordsOfThreeCharacters) {
+TEST(KeywordExtractor, SplitsCamelCaseAndSeparatorsAndKeepsWordsOfThreeCharacters)
+{
     EXPECT_EQ(keywords("GoogleChrome"), set({"google", "chrome", "googlechrome"}));
     EXPECT_EQ(keywords("iTerm2"), set({"term2", "iterm2"}));
     EXPECT_EQ(keywords("Visual Studio Code"), set({"visual", "studio", "code", "visual studio code"}));
@@ -35,7 +38,8 @@ TEST(KeywordExtractor, SplitsCamelCaseAndSeparatorsAndKeepsWordsOfThreeCharacter
     EXPECT_EQ(KeywordExtractor::extractKeywords(QStringLiteral("data-data")).size(), 1);
 }
 
-TEST(KeywordExtractor, CountsUserPerceivedCharacters) {
+TEST(KeywordExtractor, CountsUserPerceivedCharacters)
+{
     // "e" + combining acute accent twice: two characters, five code units with the "x".
     EXPECT_EQ(TextMetrics::characterCount(QString::fromUtf8("e\xCC\x81x")), 2);
     EXPECT_TRUE(keywords("e\xCC\x81x").isEmpty());

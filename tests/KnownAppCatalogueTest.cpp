@@ -14,14 +14,16 @@
 
 namespace {
 
-std::string lowerCased(std::string text) {
+std::string lowerCased(std::string text)
+{
     std::ranges::transform(text, text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     return text;
 }
 
 // The lookup the identification service performs: the first row whose lower-cased keyword occurs in the
 // lower-cased subject.
-std::optional<std::size_t> firstMatch(const std::string &subject) {
+std::optional<std::size_t> firstMatch(const std::string &subject)
+{
     const std::string lowerSubject = lowerCased(subject);
     const auto rows = KnownAppCatalogue::rows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -31,18 +33,21 @@ std::optional<std::size_t> firstMatch(const std::string &subject) {
     return std::nullopt;
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
+bool startsWith(std::string_view text, std::string_view prefix)
+{
     return text.substr(0, prefix.size()) == prefix;
 }
 
 } // namespace
 
-TEST(KnownAppCatalogueTest, HasTheDeclaredRowCount) {
+TEST(KnownAppCatalogueTest, HasTheDeclaredRowCount)
+{
     EXPECT_EQ(KnownAppCatalogue::rows().size(), KnownAppCatalogue::RowCount);
     EXPECT_EQ(KnownAppCatalogue::RowCount, 1106u);
 }
 
-TEST(KnownAppCatalogueTest, TellingRowsAreExact) {
+TEST(KnownAppCatalogueTest, TellingRowsAreExact)
+{
     struct Expected {
         std::size_t row;
         std::string_view keyword;
@@ -83,7 +88,8 @@ TEST(KnownAppCatalogueTest, TellingRowsAreExact) {
     }
 }
 
-TEST(KnownAppCatalogueTest, VendorBlocksSitAtTheirRows) {
+TEST(KnownAppCatalogueTest, VendorBlocksSitAtTheirRows)
+{
     const auto rows = KnownAppCatalogue::rows();
     const std::pair<std::pair<std::size_t, std::size_t>, std::string_view> blocks[] = {
         {{0, 54}, "com.adobe"}, {{55, 73}, "com.microsoft"}, {{74, 77}, "com.google"}, {{78, 237}, "com.apple"}};
@@ -93,7 +99,8 @@ TEST(KnownAppCatalogueTest, VendorBlocksSitAtTheirRows) {
     }
 }
 
-TEST(KnownAppCatalogueTest, KeywordsHaveTheirDuplicates) {
+TEST(KnownAppCatalogueTest, KeywordsHaveTheirDuplicates)
+{
     std::map<std::string, int> occurrences;
     for (const KnownApp &row : KnownAppCatalogue::rows())
         ++occurrences[row.keyword];
@@ -111,7 +118,8 @@ TEST(KnownAppCatalogueTest, KeywordsHaveTheirDuplicates) {
     EXPECT_EQ(duplicated, expected);
 }
 
-TEST(KnownAppCatalogueTest, ShortKeywordsSitAtTheirRows) {
+TEST(KnownAppCatalogueTest, ShortKeywordsSitAtTheirRows)
+{
     const std::vector<std::pair<std::size_t, std::string>> expected{
         {25, "xd"},   {105, "tv"},   {171, "vpn"},  {210, "lsd"},  {274, "jdk"}, {370, "box"},
         {384, "vlc"}, {389, "obs"},  {402, "nch"},  {532, "avg"},  {547, "arq"}, {557, "arc"},
@@ -127,7 +135,8 @@ TEST(KnownAppCatalogueTest, ShortKeywordsSitAtTheirRows) {
     EXPECT_EQ(actual, expected);
 }
 
-TEST(KnownAppCatalogueTest, KeywordShapes) {
+TEST(KnownAppCatalogueTest, KeywordShapes)
+{
     int withSpace = 0;
     int withDot = 0;
     std::vector<std::string> notLowerCase;
@@ -144,7 +153,8 @@ TEST(KnownAppCatalogueTest, KeywordShapes) {
     EXPECT_EQ(notLowerCase, (std::vector<std::string>{"driveDx", "commandQ"}));
 }
 
-TEST(KnownAppCatalogueTest, DomainNamedProductsSitBetweenTheirNeighbours) {
+TEST(KnownAppCatalogueTest, DomainNamedProductsSitBetweenTheirNeighbours)
+{
     const auto rows = KnownAppCatalogue::rows();
     EXPECT_EQ(std::string_view(rows[568].keyword), "gog");
     EXPECT_EQ(std::string_view(rows[570].keyword), "origin");
@@ -158,7 +168,8 @@ TEST(KnownAppCatalogueTest, DomainNamedProductsSitBetweenTheirNeighbours) {
     }
 }
 
-TEST(KnownAppCatalogueTest, EveryRowNamesAnApplication) {
+TEST(KnownAppCatalogueTest, EveryRowNamesAnApplication)
+{
     for (const KnownApp &row : KnownAppCatalogue::rows()) {
         EXPECT_FALSE(std::string_view(row.name).empty()) << row.keyword;
         EXPECT_NE(std::string_view(row.bundleID).find('.'), std::string_view::npos) << row.keyword;
@@ -166,7 +177,8 @@ TEST(KnownAppCatalogueTest, EveryRowNamesAnApplication) {
     }
 }
 
-TEST(KnownAppCatalogueTest, RowsHiddenBehindAnEarlierKeyword) {
+TEST(KnownAppCatalogueTest, RowsHiddenBehindAnEarlierKeyword)
+{
     const auto rows = KnownAppCatalogue::rows();
     int hidden = 0;
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -181,7 +193,8 @@ TEST(KnownAppCatalogueTest, RowsHiddenBehindAnEarlierKeyword) {
     EXPECT_EQ(hidden, 259);
 }
 
-TEST(KnownAppCatalogueTest, FirstMatchWins) {
+TEST(KnownAppCatalogueTest, FirstMatchWins)
+{
     EXPECT_EQ(firstMatch("adobe.photoshop"), 0u);
     EXPECT_EQ(firstMatch("microsoft.teams"), 55u);
     EXPECT_EQ(firstMatch("passwords"), 60u);
@@ -194,7 +207,8 @@ TEST(KnownAppCatalogueTest, FirstMatchWins) {
     EXPECT_EQ(firstMatch("qqqq"), std::nullopt);
 }
 
-TEST(IdentificationWordListsTest, ListsKeepTheirOrder) {
+TEST(IdentificationWordListsTest, ListsKeepTheirOrder)
+{
     EXPECT_EQ(IdentificationWordLists::ReverseDomainPrefixes.front(), "com.");
     EXPECT_EQ(IdentificationWordLists::ReverseDomainPrefixes.back(), "app.");
     EXPECT_EQ(IdentificationWordLists::BundleIDTopLevelWords.back(), "co");
@@ -204,7 +218,8 @@ TEST(IdentificationWordListsTest, ListsKeepTheirOrder) {
     EXPECT_EQ(IdentificationWordLists::NameSkipWords.back(), "manager");
 }
 
-TEST(IdentificationWordListsTest, MembershipIsExactEquality) {
+TEST(IdentificationWordListsTest, MembershipIsExactEquality)
+{
     EXPECT_TRUE(IdentificationWordLists::contains(IdentificationWordLists::TokenStopWords, "helper"));
     EXPECT_FALSE(IdentificationWordLists::contains(IdentificationWordLists::TokenStopWords, "helpers"));
     EXPECT_FALSE(IdentificationWordLists::contains(IdentificationWordLists::TokenStopWords, "Helper"));

@@ -8,7 +8,8 @@
 
 namespace {
 
-std::optional<std::size_t> firstRowByWalking(const QString &text) {
+std::optional<std::size_t> firstRowByWalking(const QString &text)
+{
     const QString lower = text.toLower();
     const auto rows = KnownAppCatalogue::rows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
@@ -20,7 +21,8 @@ std::optional<std::size_t> firstRowByWalking(const QString &text) {
 
 } // namespace
 
-TEST(KnownAppMatcher, FindsTheSameRowAsWalkingTheCatalogueInOrder) {
+TEST(KnownAppMatcher, FindsTheSameRowAsWalkingTheCatalogueInOrder)
+{
     const auto rows = KnownAppCatalogue::rows();
     std::mt19937 random(7);
     const QString noise = QStringLiteral("qzxjv-._ 19");

@@ -5,7 +5,8 @@
 
 #include <QSet>
 
-TEST(NameMatching, TokensSplitsAndDigits) {
+TEST(NameMatching, TokensSplitsAndDigits)
+{
     const QStringList tokens = NameMatching::tokenizeName(QStringLiteral("zzqx_sync.helper data"));
     EXPECT_EQ(QSet<QString>(tokens.begin(), tokens.end()), (QSet<QString>{"zzqx", "sync"}));
     EXPECT_EQ(NameMatching::tokenizeName(QStringLiteral("Zzqx-ZZQX.zzqx")), QStringList{"zzqx"});
@@ -19,7 +20,8 @@ TEST(NameMatching, TokensSplitsAndDigits) {
     EXPECT_EQ(NameMatching::stripDigits(u"2024"), QString());
 }
 
-TEST(NameMatching, SharedRunsEditDistanceAndPrefixes) {
+TEST(NameMatching, SharedRunsEditDistanceAndPrefixes)
+{
     EXPECT_EQ(NameMatching::commonPrefixLength(u"dropbox", u"dropzone"), 4);
     EXPECT_EQ(NameMatching::commonPrefixLength(u"", u"x"), 0);
     EXPECT_TRUE(NameMatching::sharesSubstring(u"dropbox", u"xdropy", 4));
@@ -38,7 +40,8 @@ TEST(NameMatching, SharedRunsEditDistanceAndPrefixes) {
     EXPECT_FALSE(NameMatching::isFuzzyWordMatch(u"drop", u"dropbox"));
 }
 
-TEST(NameMatching, CountsCharactersNotCodeUnits) {
+TEST(NameMatching, CountsCharactersNotCodeUnits)
+{
     // "e" with a combining accent is one character, so "cafe\u0301s" has five.
     const QString combining = QString::fromUtf8("cafe\xCC\x81s");
     EXPECT_EQ(NameMatching::length(combining), 5);

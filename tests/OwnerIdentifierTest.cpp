@@ -16,16 +16,19 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string launchAgent(const char *label) {
+std::string launchAgent(const char *label)
+{
     return TempTree::infoPlistXml("", "", std::string("<key>Label</key><string>") + label + "</string>");
 }
 
 class OwnerTest : public ::testing::Test {
 protected:
     OwnerTest()
-        : m_platform(m_tree.root(), m_tree.path("Users/me")) {}
+        : m_platform(m_tree.root(), m_tree.path("Users/me"))
+    {}
 
-    OwnerIdentification identify(const char *relative) {
+    OwnerIdentification identify(const char *relative)
+    {
         if (!m_identifier) {
             const LogCapture quiet;
             m_identifier.emplace(InstalledAppScanner(m_platform).scanInstalledApps(), m_platform);
@@ -35,7 +38,8 @@ protected:
     }
 
     static void expectOwner(const OwnerIdentification &owner, const char *bundleID, const char *appName,
-                            RemnantStatus status) {
+                            RemnantStatus status)
+    {
         EXPECT_EQ(owner.bundleID, bundleID ? std::optional<QString>(QString::fromUtf8(bundleID)) : std::nullopt);
         EXPECT_EQ(owner.appName, appName ? std::optional<QString>(QString::fromUtf8(appName)) : std::nullopt);
         EXPECT_EQ(owner.status, status);
@@ -49,7 +53,8 @@ protected:
 
 } // namespace
 
-TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys) {
+TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys)
+{
     m_tree.makeBundle("Applications/Zzqx Agent Host.app", "com.example.zzqx.agent");
     m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio");
     m_tree.makeFolder("Users/me/Library/Application Support/Zzqx Studio Data");
@@ -75,7 +80,8 @@ TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys) {
     EXPECT_TRUE(log.lines().isEmpty());
 }
 
-TEST_F(OwnerTest, ConfidentServiceAnswersDecideAndAreLogged) {
+TEST_F(OwnerTest, ConfidentServiceAnswersDecideAndAreLogged)
+{
     m_tree.makeBundle("Applications/Google Chrome.app", "com.google.Chrome");
     m_tree.writeFile("Users/me/Library/LaunchAgents/com.google.Keystone.Agent.plist",
                      launchAgent("com.google.keystone.agent"));
@@ -95,7 +101,8 @@ TEST_F(OwnerTest, ConfidentServiceAnswersDecideAndAreLogged) {
     EXPECT_EQ(log.lines().last(), QString::fromUtf8("   ✅ App is installed → .stale"));
 }
 
-TEST_F(OwnerTest, EvidenceStagesAndTheVerdict) {
+TEST_F(OwnerTest, EvidenceStagesAndTheVerdict)
+{
     m_tree.makeBundle("Applications/ZZQX.app", "com.example.tool");
     m_tree.makeBundle("Applications/Qqzz Vvbb.app", "com.app.q");
     m_tree.makeFolder("Users/me/Library/Caches/zzqx-cache");
@@ -114,7 +121,8 @@ TEST_F(OwnerTest, EvidenceStagesAndTheVerdict) {
     EXPECT_EQ(nothing.evidence, QStringLiteral("no evidence found"));
 }
 
-TEST_F(OwnerTest, OddNamesGetAnAnswer) {
+TEST_F(OwnerTest, OddNamesGetAnAnswer)
+{
     m_tree.makeBundle("Applications/Caf\xC3\xA9 Studio.app", "org.example.cafe");
     for (const char *name : {"x", "7", "1234567", "...", "-_-", "caf\xC3\xA9", "cafe\xCC\x81 data",
                              "\xF0\x9F\x98\x80\xF0\x9F\x98\x80 emoji", "bad\xff utf8"})
@@ -137,7 +145,8 @@ TEST_F(OwnerTest, OddNamesGetAnAnswer) {
         EXPECT_FALSE(identify((std::string("Users/me/Library/Preferences/") + plist).c_str()).evidence.isEmpty());
 }
 
-TEST(OwnerIdentifierStages, AgreeWithWalkingTheInventoryInSomeOrder) {
+TEST(OwnerIdentifierStages, AgreeWithWalkingTheInventoryInSomeOrder)
+{
     TempTree tree;
     const PosixPlatform platform(tree.root(), tree.root());
     std::mt19937 random(42);

@@ -18,21 +18,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::set<std::string> names(const std::vector<DirectoryEntry> &entries) {
+std::set<std::string> names(const std::vector<DirectoryEntry> &entries)
+{
     std::set<std::string> result;
     for (const DirectoryEntry &entry : entries)
         result.insert(entry.path.filename().native());
     return result;
 }
 
-std::set<std::string> walked(const Platform &platform, const fs::path &folder) {
+std::set<std::string> walked(const Platform &platform, const fs::path &folder)
+{
     std::set<std::string> result;
     platform.walkTree(
         folder, [&](const DirectoryEntry &entry) { result.insert(entry.path.lexically_relative(folder).native()); });
     return result;
 }
 
-timespec accessTime(const fs::path &path) {
+timespec accessTime(const fs::path &path)
+{
     struct stat info {};
     stat(path.c_str(), &info);
     return info.st_atim;
@@ -41,7 +44,8 @@ timespec accessTime(const fs::path &path) {
 // A copy of /bin/sleep inside a bundle below the tree, started with an argument; killed on destruction.
 class BundleProcess {
 public:
-    BundleProcess(const TempTree &tree, const std::string &executable) {
+    BundleProcess(const TempTree &tree, const std::string &executable)
+    {
         fs::create_directories(tree.path(executable).parent_path());
         fs::copy_file("/bin/sleep", tree.path(executable));
         const std::string path = tree.path(executable).native();
@@ -49,7 +53,8 @@ public:
         if (posix_spawn(&m_pid, path.c_str(), nullptr, nullptr, arguments, environ) != 0)
             m_pid = -1;
     }
-    ~BundleProcess() {
+    ~BundleProcess()
+    {
         if (m_pid > 0) {
             kill(m_pid, SIGKILL);
             waitpid(m_pid, nullptr, 0);
@@ -63,7 +68,8 @@ private:
 
 } // namespace
 
-TEST(PosixPlatform, ListingKeepsTheExactBytesOfEveryNameAndSkipsHiddenOnesOnRequest) {
+TEST(PosixPlatform, ListingKeepsTheExactBytesOfEveryNameAndSkipsHiddenOnesOnRequest)
+{
     TempTree tree;
     const std::vector<std::string> odd = {"plain",       "quote's \"double\"", "new\nline", "bad\xff\xfe utf8",
                                           "back\\slash", std::string(255, 'n')};
@@ -93,7 +99,8 @@ TEST(PosixPlatform, ListingKeepsTheExactBytesOfEveryNameAndSkipsHiddenOnesOnRequ
     EXPECT_EQ(PathNames::fileName(tree.path("folder/bad\xff\xfe utf8")), QString::fromUtf8("bad\xff\xfe utf8"));
 }
 
-TEST(PosixPlatform, MapsTheMacLayoutBelowTheRoot) {
+TEST(PosixPlatform, MapsTheMacLayoutBelowTheRoot)
+{
     TempTree tree;
     const PosixPlatform platform(tree.root(), tree.path("Users/me"));
     EXPECT_EQ(platform.systemPath("/Applications/Utilities"), tree.path("Applications/Utilities"));
@@ -101,7 +108,8 @@ TEST(PosixPlatform, MapsTheMacLayoutBelowTheRoot) {
     EXPECT_EQ(PosixPlatform("/", "/home/me").systemPath("/usr/local/bin"), fs::path("/usr/local/bin"));
 }
 
-TEST(PosixPlatform, TreeWalkNeverEntersPackagesFollowsNoLinksAndSkipsHiddenItems) {
+TEST(PosixPlatform, TreeWalkNeverEntersPackagesFollowsNoLinksAndSkipsHiddenItems)
+{
     TempTree tree;
     tree.makeBundle("Apps/Top.app", "com.example.top");
     tree.makeBundle("Apps/Vendor/Deep/Nested.app", "com.example.nested");
@@ -120,7 +128,8 @@ TEST(PosixPlatform, TreeWalkNeverEntersPackagesFollowsNoLinksAndSkipsHiddenItems
     EXPECT_TRUE(walked(platform, tree.path("missing")).empty());
 }
 
-TEST(PosixPlatform, UnreadableFoldersReadAsNothingAndDoNotStopTheWalk) {
+TEST(PosixPlatform, UnreadableFoldersReadAsNothingAndDoNotStopTheWalk)
+{
     TempTree tree;
     tree.makeBundle("Apps/Locked/Hidden.app", "com.example.hidden");
     tree.makeBundle("Apps/Open/Visible.app", "com.example.visible");
@@ -139,7 +148,8 @@ TEST(PosixPlatform, UnreadableFoldersReadAsNothingAndDoNotStopTheWalk) {
     EXPECT_EQ(*result, "unreadable;unlisted;Locked;Open;Open/Visible.app;");
 }
 
-TEST(PosixPlatform, OpensBundlesByTheirInfoPlist) {
+TEST(PosixPlatform, OpensBundlesByTheirInfoPlist)
+{
     TempTree tree;
     tree.makeBundle("Good.app", "com.example.Good", "2.1");
     tree.makeFolder("Empty.app/Contents");
@@ -163,7 +173,8 @@ TEST(PosixPlatform, OpensBundlesByTheirInfoPlist) {
     EXPECT_FALSE(broken->identifier);
 }
 
-TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone) {
+TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone)
+{
     TempTree tree;
     tree.writeFile("Library/Preferences/com.example.old.plist", TempTree::infoPlistXml("com.example.old"));
     const long long twoYearsAgo = time(nullptr) - 2 * 365 * 86400;
@@ -181,7 +192,8 @@ TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone) {
     EXPECT_FALSE(platform.readPropertyList(tree.path("fifo-parent")));
 }
 
-TEST(PosixPlatform, RunningApplicationsAreTheProcessesOfBundlesBelowTheRoot) {
+TEST(PosixPlatform, RunningApplicationsAreTheProcessesOfBundlesBelowTheRoot)
+{
     TempTree tree;
     tree.makeBundle("Applications/Sleepy.app", "com.example.sleepy", "",
                     "<key>CFBundleName</key><string>Sleepy Name</string>"

@@ -11,7 +11,8 @@
 
 namespace {
 
-std::string toBinary(plist_t root) {
+std::string toBinary(plist_t root)
+{
     char *data = nullptr;
     uint32_t length = 0;
     plist_to_bin(root, &data, &length);
@@ -21,7 +22,8 @@ std::string toBinary(plist_t root) {
     return bytes;
 }
 
-std::string sampleBinary() {
+std::string sampleBinary()
+{
     plist_t root = plist_new_dict();
     plist_dict_set_item(root, "CFBundleIdentifier", plist_new_string("com.example.binary"));
     plist_t types = plist_new_array();
@@ -33,7 +35,8 @@ std::string sampleBinary() {
 
 // A binary list with `count` arrays, each holding a reference to the next; the last refers to `lastTarget`,
 // which closes a cycle when it names an earlier array. Target `count` is a final boolean object.
-std::string chainedBinaryArrays(uint32_t count, uint32_t lastTarget) {
+std::string chainedBinaryArrays(uint32_t count, uint32_t lastTarget)
+{
     std::string bytes = "bplist00";
     std::vector<uint32_t> offsets;
     for (uint32_t i = 0; i < count; ++i) {
@@ -63,7 +66,8 @@ std::string chainedBinaryArrays(uint32_t count, uint32_t lastTarget) {
     return bytes + trailer;
 }
 
-std::string nestedXml(int depth) {
+std::string nestedXml(int depth)
+{
     std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>k</key>";
     for (int i = 0; i < depth; ++i)
         xml += "<array>";
@@ -73,7 +77,8 @@ std::string nestedXml(int depth) {
     return xml + "</dict></plist>";
 }
 
-QStringList strings(const PropertyList &list) {
+QStringList strings(const PropertyList &list)
+{
     QStringList result;
     list.forEachString([&](const QString &text) { result.append(text); });
     return result;
@@ -81,7 +86,8 @@ QStringList strings(const PropertyList &list) {
 
 } // namespace
 
-TEST(PropertyList, ReadsXmlWithStringsInDocumentOrderAndIgnoresKeysAndOtherValues) {
+TEST(PropertyList, ReadsXmlWithStringsInDocumentOrderAndIgnoresKeysAndOtherValues)
+{
     const auto list = PropertyList::parse(
         "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>"
         "<key>CFBundleIdentifier</key><string>com.example.App</string>"
@@ -96,14 +102,16 @@ TEST(PropertyList, ReadsXmlWithStringsInDocumentOrderAndIgnoresKeysAndOtherValue
                                            QStringLiteral("z"), QString::fromUtf8("<Q&A> \xC3\xA9")}));
 }
 
-TEST(PropertyList, ReadsBinaryLists) {
+TEST(PropertyList, ReadsBinaryLists)
+{
     const auto list = PropertyList::parse(sampleBinary());
     ASSERT_TRUE(list);
     EXPECT_EQ(list->string("CFBundleIdentifier"), QStringLiteral("com.example.binary"));
     EXPECT_EQ(strings(*list).size(), 2);
 }
 
-TEST(PropertyList, RootThatIsNotADictionaryHasNoKeys) {
+TEST(PropertyList, RootThatIsNotADictionaryHasNoKeys)
+{
     const auto list = PropertyList::parse("<?xml version=\"1.0\"?><plist version=\"1.0\"><array>"
                                           "<string>com.example.a</string></array></plist>");
     ASSERT_TRUE(list);
@@ -112,7 +120,8 @@ TEST(PropertyList, RootThatIsNotADictionaryHasNoKeys) {
     EXPECT_EQ(strings(*list), QStringList{QStringLiteral("com.example.a")});
 }
 
-TEST(PropertyList, MalformedAndTruncatedInputGivesNothing) {
+TEST(PropertyList, MalformedAndTruncatedInputGivesNothing)
+{
     const std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>CFBundleIdentifier</key>"
                             "<string>com.example.App</string></dict></plist>";
     // The parser is lenient about a missing end; a list cut inside the value must not yield it.
@@ -139,13 +148,15 @@ TEST(PropertyList, MalformedAndTruncatedInputGivesNothing) {
     }
 }
 
-TEST(PropertyList, BinaryObjectsReferringToEachOtherInACycleAreRefused) {
+TEST(PropertyList, BinaryObjectsReferringToEachOtherInACycleAreRefused)
+{
     EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(1, 0)) == std::nullopt);
     EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(5, 2)) == std::nullopt);
     EXPECT_FALSE(PropertyListNesting::isAcceptable(chainedBinaryArrays(3, 0), PropertyList::MaximumDepth));
 }
 
-TEST(PropertyList, NestingDeeperThanTheLimitIsRefusedWithoutExhaustingTheStack) {
+TEST(PropertyList, NestingDeeperThanTheLimitIsRefusedWithoutExhaustingTheStack)
+{
     EXPECT_TRUE(PropertyList::parse(nestedXml(50)));
     EXPECT_FALSE(PropertyList::parse(nestedXml(100000)));
     EXPECT_FALSE(PropertyList::parse(nestedXml(PropertyList::MaximumDepth + 1)));
@@ -157,7 +168,8 @@ TEST(PropertyList, NestingDeeperThanTheLimitIsRefusedWithoutExhaustingTheStack) 
     EXPECT_FALSE(PropertyList::parse(deep));
 }
 
-TEST(PropertyList, LargeListsAreReadWhole) {
+TEST(PropertyList, LargeListsAreReadWhole)
+{
     const std::string payload(10000, 'x');
     std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Strings</key><array>";
     int items = 0;

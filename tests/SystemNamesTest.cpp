@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(SystemNames, ItemNamesByEqualityAndPrefixes) {
+TEST(SystemNames, ItemNamesByEqualityAndPrefixes)
+{
     for (const char *name : {"Safari", "safari", "SAFARI", "com.apple.Safari.plist", "COM.APPLE.finder",
                              "com.Apple.Foo", "com.iCloud.photos", "com.apple", "NGL"})
         EXPECT_TRUE(SystemNames::isSystemItem(QString::fromUtf8(name))) << name;
@@ -11,7 +12,8 @@ TEST(SystemNames, ItemNamesByEqualityAndPrefixes) {
         EXPECT_FALSE(SystemNames::isSystemItem(QString::fromUtf8(name))) << name;
 }
 
-TEST(SystemNames, BundleIdentifiersByPrefix) {
+TEST(SystemNames, BundleIdentifiersByPrefix)
+{
     EXPECT_TRUE(SystemNames::isSystemBundleIdentifier(QStringLiteral("com.apple.mdworker")));
     EXPECT_TRUE(SystemNames::isSystemBundleIdentifier(QStringLiteral("COM.OSXFUSE.filesystems")));
     EXPECT_TRUE(SystemNames::isSystemBundleIdentifier(QStringLiteral("com.itunes.helper")));

@@ -8,18 +8,21 @@
 #include <initializer_list>
 #include <ostream>
 
-inline void PrintTo(const InstalledApp &record, std::ostream *out) {
+inline void PrintTo(const InstalledApp &record, std::ostream *out)
+{
     *out << "{" << record.name.toStdString() << ", " << record.bundleID.toStdString() << ", "
          << record.url.toStdString() << ", " << (record.version ? record.version->toStdString() : "null") << "}";
 }
 
-inline QStringList sortedKeys(const Inventory &inventory) {
+inline QStringList sortedKeys(const Inventory &inventory)
+{
     QStringList keys = inventory.keys();
     std::sort(keys.begin(), keys.end());
     return keys;
 }
 
-inline QStringList sortedList(std::initializer_list<const char *> items) {
+inline QStringList sortedList(std::initializer_list<const char *> items)
+{
     QStringList result;
     for (const char *item : items)
         result.append(QString::fromUtf8(item));

@@ -12,7 +12,8 @@ using NM = NameMatching;
 const QStringList TenPrefixes = {"name:",      "helper:", "keyword:", "receipt:", "appsupport:", "receipt-component:",
                                  "framework:", "tool:",   "brew:",    "port:"};
 
-bool startsWithAny(const QString &key, qsizetype count) {
+bool startsWithAny(const QString &key, qsizetype count)
+{
     for (qsizetype i = 0; i < count; ++i) {
         if (key.startsWith(TenPrefixes[i]))
             return true;
@@ -20,18 +21,21 @@ bool startsWithAny(const QString &key, qsizetype count) {
     return false;
 }
 
-bool listed(std::span<const std::string_view> list, const QString &word) {
+bool listed(std::span<const std::string_view> list, const QString &word)
+{
     return IdentificationWordLists::contains(list, word.toStdString());
 }
 
-bool has(const QString &text, const QString &part) {
+bool has(const QString &text, const QString &part)
+{
     return NM::contains(text, part);
 }
 
 } // namespace
 
 std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const QString &name, const QString &base,
-                                             const std::optional<QString> &label) {
+                                             const std::optional<QString> &label)
+{
     const QString lname = name.toLower();
     std::vector<InstalledApp> offers;
     auto offer = [&](const InstalledApp &app) {

@@ -8,7 +8,8 @@
 // Collects the diagnostic lines written while it lives.
 class LogCapture {
 public:
-    LogCapture() {
+    LogCapture()
+    {
         m_previous = DiagnosticLog::setSink([this](const QString &line) {
             std::lock_guard lock(m_mutex);
             m_lines.append(line);
@@ -18,7 +19,8 @@ public:
     LogCapture(const LogCapture &) = delete;
     LogCapture &operator=(const LogCapture &) = delete;
 
-    QStringList lines() const {
+    QStringList lines() const
+    {
         std::lock_guard lock(m_mutex);
         return m_lines;
     }

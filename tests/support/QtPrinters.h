@@ -4,10 +4,12 @@
 #include <QStringList>
 #include <ostream>
 
-inline void PrintTo(const QString &text, std::ostream *out) {
+inline void PrintTo(const QString &text, std::ostream *out)
+{
     *out << '"' << text.toStdString() << '"';
 }
 
-inline void PrintTo(const QStringList &list, std::ostream *out) {
+inline void PrintTo(const QStringList &list, std::ostream *out)
+{
     *out << '[' << list.join(QStringLiteral(", ")).toStdString() << ']';
 }

@@ -10,14 +10,16 @@
 
 namespace fs = std::filesystem;
 
-TempTree::TempTree() {
+TempTree::TempTree()
+{
     std::string pattern = (fs::temp_directory_path() / "leftscan-test-XXXXXX").native();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("mkdtemp failed");
     m_root = pattern;
 }
 
-TempTree::~TempTree() {
+TempTree::~TempTree()
+{
     std::error_code error;
     // Folders made unreadable by a test must be opened again before they can be removed.
     for (auto it = fs::recursive_directory_iterator(m_root, fs::directory_options::skip_permission_denied, error);
@@ -38,17 +40,20 @@ TempTree::~TempTree() {
     }
 }
 
-fs::path TempTree::path(std::string_view relative) const {
+fs::path TempTree::path(std::string_view relative) const
+{
     return relative.empty() ? m_root : m_root / fs::path(std::string(relative));
 }
 
-fs::path TempTree::makeFolder(std::string_view relative) const {
+fs::path TempTree::makeFolder(std::string_view relative) const
+{
     const fs::path folder = path(relative);
     fs::create_directories(folder);
     return folder;
 }
 
-fs::path TempTree::writeFile(std::string_view relative, std::string_view contents) const {
+fs::path TempTree::writeFile(std::string_view relative, std::string_view contents) const
+{
     const fs::path file = path(relative);
     fs::create_directories(file.parent_path());
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
@@ -58,14 +63,16 @@ fs::path TempTree::writeFile(std::string_view relative, std::string_view content
     return file;
 }
 
-fs::path TempTree::makeSymlink(std::string_view relative, std::string_view target) const {
+fs::path TempTree::makeSymlink(std::string_view relative, std::string_view target) const
+{
     const fs::path link = path(relative);
     fs::create_directories(link.parent_path());
     fs::create_symlink(fs::path(std::string(target)), link);
     return link;
 }
 
-std::string TempTree::xmlEscaped(std::string_view text) {
+std::string TempTree::xmlEscaped(std::string_view text)
+{
     std::string result;
     for (const char c : text) {
         switch (c) {
@@ -85,7 +92,8 @@ std::string TempTree::xmlEscaped(std::string_view text) {
     return result;
 }
 
-std::string TempTree::infoPlistXml(std::string_view identifier, std::string_view version, std::string_view extraXml) {
+std::string TempTree::infoPlistXml(std::string_view identifier, std::string_view version, std::string_view extraXml)
+{
     std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                       "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
                       "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
@@ -100,19 +108,22 @@ std::string TempTree::infoPlistXml(std::string_view identifier, std::string_view
 }
 
 fs::path TempTree::makeBundle(std::string_view relative, std::string_view identifier, std::string_view version,
-                              std::string_view extraXml) const {
+                              std::string_view extraXml) const
+{
     const fs::path bundle = makeFolder(relative);
     writeFile(std::string(relative) + "/Contents/Info.plist", infoPlistXml(identifier, version, extraXml));
     return bundle;
 }
 
-void TempTree::setTimes(std::string_view relative, long long accessSeconds, long long modificationSeconds) const {
+void TempTree::setTimes(std::string_view relative, long long accessSeconds, long long modificationSeconds) const
+{
     const timespec times[2] = {{time_t(accessSeconds), 0}, {time_t(modificationSeconds), 0}};
     if (utimensat(AT_FDCWD, path(relative).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
         throw std::runtime_error("utimensat failed");
 }
 
-std::string TempTree::readFile(const fs::path &path) {
+std::string TempTree::readFile(const fs::path &path)
+{
     std::ifstream in(path, std::ios::binary);
     std::ostringstream contents;
     contents << in.rdbuf();

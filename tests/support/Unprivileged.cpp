@@ -4,7 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-std::optional<std::string> runUnprivileged(const std::function<std::string()> &work) {
+std::optional<std::string> runUnprivileged(const std::function<std::string()> &work)
+{
     int channel[2];
     if (pipe(channel) != 0)
         return std::nullopt;

@@ -16,7 +16,8 @@ struct CliResult {
     QByteArray err;
 };
 
-CliResult runCli(const QStringList &arguments, const QString &workingDirectory = {}) {
+CliResult runCli(const QStringList &arguments, const QString &workingDirectory = {})
+{
     QProcess process;
     process.setWorkingDirectory(workingDirectory);
     process.start(QString::fromLocal8Bit(qgetenv("LEFTSCAN_CLI")), arguments);
@@ -27,7 +28,8 @@ CliResult runCli(const QStringList &arguments, const QString &workingDirectory =
 
 } // namespace
 
-TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardError) {
+TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardError)
+{
     TempTree tree;
     tree.makeBundle("Applications/Beta \"Quoted\".app", "org.example.beta", "1.0");
     tree.writeFile("usr/local/bin/gamma");
@@ -67,7 +69,8 @@ TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardError) {
     EXPECT_TRUE(find(QStringLiteral("tool:gamma"))[QStringLiteral("version")].isNull());
 }
 
-TEST(CliInventory, TableIsAlignedAndRelativeFoldersBecomeAbsolute) {
+TEST(CliInventory, TableIsAlignedAndRelativeFoldersBecomeAbsolute)
+{
     TempTree tree;
     tree.makeBundle("mac/Applications/Alpha.app", "org.example.alpha");
     tree.makeFolder("mac/Users/me");
@@ -85,7 +88,8 @@ TEST(CliInventory, TableIsAlignedAndRelativeFoldersBecomeAbsolute) {
     EXPECT_TRUE(run.out.contains(QByteArray(tree.root().c_str()) + "/mac/Applications/Alpha.app"));
 }
 
-TEST(CliInventory, BadOptionsAndMissingFoldersExitWithStatusTwoAndOneLine) {
+TEST(CliInventory, BadOptionsAndMissingFoldersExitWithStatusTwoAndOneLine)
+{
     TempTree tree;
     const QString root = QString::fromUtf8(tree.root().c_str());
     for (const QStringList &arguments :
@@ -102,4 +106,16 @@ TEST(CliInventory, BadOptionsAndMissingFoldersExitWithStatusTwoAndOneLine) {
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_EQ(runCli({QStringLiteral("--help")}).exitCode, 0);
+}
+
+TEST(CliCatalogue, JsonListsEveryRowInOrder)
+{
+    const CliResult run = runCli({QStringLiteral("catalogue"), QStringLiteral("--format"), QStringLiteral("json")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonArray rows = QJsonDocument::fromJson(run.out).array();
+    ASSERT_EQ(rows.size(), 1106);
+    EXPECT_EQ(rows[0].toObject().keys(),
+              (QStringList{QStringLiteral("bundleID"), QStringLiteral("keyword"), QStringLiteral("name")}));
+    EXPECT_EQ(rows[177][QStringLiteral("bundleID")].toString(), QStringLiteral("com.apple.zoom"));
+    EXPECT_EQ(rows[891][QStringLiteral("keyword")].toString(), QStringLiteral("driveDx"));
 }

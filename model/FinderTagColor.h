@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/EnumerationCases.h"
+#include "model/SystemColor.h"
+
+#include <QString>
+
+// The colours a user may tag an entry with. The raw value is exactly the Finder tag name written to the file.
+enum class FinderTagColor { red, orange, yellow, green, blue, purple, gray };
+
+template <> std::span<const FinderTagColor> allCases<FinderTagColor>();
+
+QString rawValue(FinderTagColor tag);
+SystemColor color(FinderTagColor tag);

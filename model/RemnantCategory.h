@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/EnumerationCases.h"
+#include "model/SystemColor.h"
+
+#include <QString>
+
+// The kind of Library folder an entry was found in. The raw value is the display name.
+enum class RemnantCategory {
+    applicationSupport,
+    applicationScripts,
+    launchAgents,
+    launchDaemons,
+    preferences,
+    caches,
+    containers,
+    savedState,
+    logs,
+    cronJobs,
+    other
+};
+
+template <> std::span<const RemnantCategory> allCases<RemnantCategory>();
+
+QString rawValue(RemnantCategory category);
+// The name of the symbol image that stands for the category.
+QString icon(RemnantCategory category);
+SystemColor color(RemnantCategory category);

@@ -1,0 +1,58 @@
+#include "model/RemnantItem.h"
+
+#include "model/Clock.h"
+#include "model/DayCount.h"
+#include "model/RelativeDateFormatter.h"
+#include "platform/PathNames.h"
+
+RemnantItem::RemnantItem(Fields fields, QObject *parent)
+    : QObject(parent)
+    , m_id(QUuid::createUuid())
+    , m_fields(std::move(fields))
+{}
+
+QString RemnantItem::displayPath() const
+{
+    return PathNames::text(m_fields.url);
+}
+
+void RemnantItem::setBundleIdentifier(std::optional<QString> bundleIdentifier)
+{
+    m_fields.bundleIdentifier = std::move(bundleIdentifier);
+}
+
+void RemnantItem::setMatchedAppName(std::optional<QString> matchedAppName)
+{
+    m_fields.matchedAppName = std::move(matchedAppName);
+}
+
+void RemnantItem::setAction(const RemnantAction &action)
+{
+    if (m_action == action)
+        return;
+    m_action = action;
+    emit actionChanged(m_action);
+}
+
+void RemnantItem::setSelected(bool isSelected)
+{
+    if (m_isSelected == isSelected)
+        return;
+    m_isSelected = isSelected;
+    emit isSelectedChanged(m_isSelected);
+}
+
+std::optional<qint64> RemnantItem::daysSinceLastUse() const
+{
+    const std::optional<QDateTime> &reference = m_fields.lastOpened ? m_fields.lastOpened : m_fields.lastModified;
+    if (!reference || !reference->isValid())
+        return std::nullopt;
+    return DayCount::daysBetween(*reference, Clock::now());
+}
+
+QString RemnantItem::lastUsedDescription() const
+{
+    if (!m_fields.lastOpened)
+        return QStringLiteral("Unknown");
+    return RelativeDateFormatter::describe(*m_fields.lastOpened, Clock::now());
+}

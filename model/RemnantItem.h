@@ -1,0 +1,98 @@
+#pragma once
+
+#include "model/RemnantAction.h"
+#include "model/RemnantCategory.h"
+#include "model/RemnantRisk.h"
+#include "model/RemnantStatus.h"
+
+#include <QDateTime>
+#include <QHashFunctions>
+#include <QObject>
+#include <QString>
+#include <QUuid>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+
+// One entry found in a scanned Library folder, shared by the scanner's list and every view that shows it. Its
+// identity is its id: two items are equal only when they are the same found entry.
+class RemnantItem : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(RemnantAction action READ action WRITE setAction NOTIFY actionChanged)
+    Q_PROPERTY(bool isSelected READ isSelected WRITE setSelected NOTIFY isSelectedChanged)
+
+public:
+    // What the scan learnt about the entry; every item gets a new random id on top.
+    struct Fields {
+        std::filesystem::path url{};
+        RemnantCategory category = RemnantCategory::other;
+        RemnantStatus status = RemnantStatus::unknown;
+        std::optional<QString> bundleIdentifier{};
+        std::optional<QString> matchedAppName{};
+        qint64 fileSize = 0;
+        std::optional<QDateTime> lastModified{}; // content modification
+        std::optional<QDateTime> lastOpened{};   // Spotlight's last-used date
+        std::optional<QDateTime> lastUsed{};     // content access
+        std::optional<QDateTime> creationDate{};
+        RemnantRisk risk = RemnantRisk::review;
+        // Why the entry was attributed to its owner, e.g. "inventory key helper:zzqx".
+        QString evidence{};
+    };
+
+    explicit RemnantItem(Fields fields, QObject *parent = nullptr);
+
+    QUuid id() const { return m_id; }
+    const std::filesystem::path &url() const { return m_fields.url; }
+    QString displayPath() const;
+    RemnantCategory category() const { return m_fields.category; }
+    RemnantStatus status() const { return m_fields.status; }
+    const std::optional<QString> &bundleIdentifier() const { return m_fields.bundleIdentifier; }
+    const std::optional<QString> &matchedAppName() const { return m_fields.matchedAppName; }
+    qint64 fileSize() const { return m_fields.fileSize; }
+    const std::optional<QDateTime> &lastModified() const { return m_fields.lastModified; }
+    const std::optional<QDateTime> &lastOpened() const { return m_fields.lastOpened; }
+    const std::optional<QDateTime> &lastUsed() const { return m_fields.lastUsed; }
+    const std::optional<QDateTime> &creationDate() const { return m_fields.creationDate; }
+    RemnantRisk risk() const { return m_fields.risk; }
+    const QString &evidence() const { return m_fields.evidence; }
+    RemnantAction action() const { return m_action; }
+    bool isSelected() const { return m_isSelected; }
+
+    void setStatus(RemnantStatus status) { m_fields.status = status; }
+    void setBundleIdentifier(std::optional<QString> bundleIdentifier);
+    void setMatchedAppName(std::optional<QString> matchedAppName);
+    // These two notify only when the value actually changes.
+    void setAction(const RemnantAction &action);
+    void setSelected(bool isSelected);
+
+    // Whole days from the last use (Spotlight's date, else the modification date) to Clock::now(); negative for a
+    // date in the future, absent without either date. Computed on every call.
+    std::optional<qint64> daysSinceLastUse() const;
+    // Spotlight's last-used date relative to Clock::now() ("3 days ago"), or "Unknown" without it; the
+    // modification date is not used here.
+    QString lastUsedDescription() const;
+
+    friend bool operator==(const RemnantItem &left, const RemnantItem &right) { return left.m_id == right.m_id; }
+
+signals:
+    void actionChanged(const RemnantAction &action);
+    void isSelectedChanged(bool isSelected);
+
+private:
+    QUuid m_id;
+    Fields m_fields;
+    RemnantAction m_action;
+    bool m_isSelected = false;
+};
+
+using RemnantItemPtr = std::shared_ptr<RemnantItem>;
+
+inline size_t qHash(const RemnantItem &item, size_t seed = 0) noexcept
+{
+    return qHash(item.id(), seed);
+}
+
+template <> struct std::hash<RemnantItem> {
+    size_t operator()(const RemnantItem &item) const noexcept { return qHash(item.id()); }
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/EnumerationCases.h"
+#include "model/SystemColor.h"
+
+#include <QString>
+
+// How much attention an entry deserves before it is removed. The raw value is the display name.
+enum class RemnantRisk { safe, caution, review };
+
+template <> std::span<const RemnantRisk> allCases<RemnantRisk>();
+
+QString rawValue(RemnantRisk risk);
+// The symbol image and colour that every view shows for the risk.
+QString icon(RemnantRisk risk);
+SystemColor color(RemnantRisk risk);

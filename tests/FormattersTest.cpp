@@ -1,0 +1,147 @@
+#include "QtPrinters.h"
+#include "model/ByteCountFormatter.h"
+#include "model/DayCount.h"
+#include "model/RelativeDateFormatter.h"
+
+#include <ctime>
+#include <gtest/gtest.h>
+#include <limits>
+#include <utility>
+
+namespace {
+
+// All local-time tests run in a zone with daylight saving: 2024-03-31 02:00 -> 03:00, 2024-10-27 03:00 -> 02:00.
+class LocalCalendar : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+
+    static QDateTime local(int year, int month, int day, int hour = 12, int minute = 0, int second = 0)
+    {
+        return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
+    }
+};
+
+using DayCountTest = LocalCalendar;
+using RelativeDateTest = LocalCalendar;
+
+} // namespace
+
+TEST(ByteCountFormatter, SmallSizesInBytesAndKilobytes)
+{
+    const std::pair<qint64, const char *> cases[] = {
+        {0, "Zero KB"}, {1, "1 byte"},  {2, "2 bytes"}, {532, "532 bytes"}, {999, "999 bytes"}, {1000, "1 KB"},
+        {1001, "1 KB"}, {1499, "1 KB"}, {1500, "2 KB"}, {2500, "3 KB"},     {999499, "999 KB"}};
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(ByteCountFormatter::fileSize(bytes), QString::fromUtf8(text)) << bytes;
+}
+
+TEST(ByteCountFormatter, LargerUnitsRoundHalfUpAndDropTrailingZeros)
+{
+    const std::pair<qint64, const char *> cases[] = {{999500, "1 MB"},
+                                                     {999999, "1 MB"},
+                                                     {1000000, "1 MB"},
+                                                     {1049999, "1 MB"},
+                                                     {1050000, "1.1 MB"},
+                                                     {1500000, "1.5 MB"},
+                                                     {999949999, "999.9 MB"},
+                                                     {999950000, "1 GB"},
+                                                     {1000000000, "1 GB"},
+                                                     {1005000000, "1.01 GB"},
+                                                     {1100000000, "1.1 GB"},
+                                                     {2345678901, "2.35 GB"},
+                                                     {999995000000, "1 TB"},
+                                                     {1234567890123, "1.23 TB"},
+                                                     {1500000000000000, "1.5 PB"},
+                                                     {std::numeric_limits<qint64>::max(), "9.22 EB"}};
+    for (const auto &[bytes, text] : cases)
+        EXPECT_EQ(ByteCountFormatter::fileSize(bytes), QString::fromUtf8(text)) << bytes;
+}
+
+TEST(ByteCountFormatter, NegativeSizesAreTheMagnitudeWithASign)
+{
+    EXPECT_EQ(ByteCountFormatter::fileSize(-1), QStringLiteral("-1 byte"));
+    EXPECT_EQ(ByteCountFormatter::fileSize(-532), QStringLiteral("-532 bytes"));
+    EXPECT_EQ(ByteCountFormatter::fileSize(-1500), QStringLiteral("-2 KB"));
+    EXPECT_EQ(ByteCountFormatter::fileSize(-999999), QStringLiteral("-1 MB"));
+    EXPECT_EQ(ByteCountFormatter::fileSize(std::numeric_limits<qint64>::min()), QStringLiteral("-9.22 EB"));
+}
+
+TEST_F(DayCountTest, CountsWholeDaysTruncatedTowardZero)
+{
+    const QDateTime yesterday = local(2024, 5, 9, 10, 0);
+    EXPECT_EQ(DayCount::daysBetween(yesterday, local(2024, 5, 10, 9, 59)), 0);
+    EXPECT_EQ(DayCount::daysBetween(yesterday, local(2024, 5, 10, 10, 0)), 1);
+    EXPECT_EQ(DayCount::daysBetween(local(2024, 5, 10, 9, 59), yesterday), 0);
+    EXPECT_EQ(DayCount::daysBetween(local(2024, 5, 10, 10, 0), yesterday), -1);
+    EXPECT_EQ(DayCount::daysBetween(local(2024, 5, 11, 10, 1), yesterday), -2);
+    EXPECT_EQ(DayCount::daysBetween(yesterday, yesterday), 0);
+    EXPECT_EQ(DayCount::daysBetween(local(2000, 1, 1), local(2024, 1, 1)), 8766);
+}
+
+TEST_F(DayCountTest, ADaylightSavingDayIsOneCalendarDay)
+{
+    // 23 hours of elapsed time over the spring change, 24.5 hours over the autumn change.
+    EXPECT_EQ(DayCount::daysBetween(local(2024, 3, 30, 12), local(2024, 3, 31, 12)), 1);
+    EXPECT_EQ(DayCount::daysBetween(local(2024, 3, 31, 12), local(2024, 3, 30, 12)), -1);
+    EXPECT_EQ(DayCount::daysBetween(local(2024, 10, 26, 12), local(2024, 10, 27, 11, 30)), 0);
+    EXPECT_EQ(DayCount::daysBetween(local(2024, 10, 26, 12), local(2024, 10, 27, 12)), 1);
+}
+
+TEST_F(DayCountTest, CountsInTheLocalZoneWhateverTheInputsZone)
+{
+    const QDateTime from(QDate(2024, 3, 30), QTime(11, 0), Qt::UTC); // 12:00 local
+    const QDateTime to(QDate(2024, 3, 31), QTime(10, 0), Qt::UTC);   // 12:00 local, 23 hours later
+    EXPECT_EQ(DayCount::daysBetween(from, to), 1);
+    EXPECT_EQ(DayCount::daysBetween(from, to.toOffsetFromUtc(-5 * 3600)), 1);
+    EXPECT_EQ(DayCount::daysBetween(QDateTime(), to), 0);
+}
+
+TEST_F(RelativeDateTest, UsesTheLargestNonZeroUnit)
+{
+    const QDateTime now = local(2024, 6, 15, 12);
+    const std::pair<QDateTime, const char *> cases[] = {
+        {now.addSecs(-1), "1 second ago"},       {now.addSecs(-59), "59 seconds ago"},
+        {now.addSecs(-60), "1 minute ago"},      {now.addSecs(-3599), "59 minutes ago"},
+        {now.addSecs(-2 * 3600), "2 hours ago"}, {local(2024, 6, 14, 12, 0, 1), "23 hours ago"},
+        {local(2024, 6, 14, 12), "1 day ago"},   {local(2024, 6, 12, 9), "3 days ago"},
+        {local(2024, 6, 8, 12), "1 week ago"},   {local(2024, 6, 2, 12), "1 week ago"},
+        {local(2024, 6, 1, 12), "2 weeks ago"},  {local(2024, 5, 16, 12), "4 weeks ago"},
+        {local(2024, 5, 15, 12), "1 month ago"}, {local(2023, 6, 16, 12), "11 months ago"},
+        {local(2023, 6, 15, 12), "1 year ago"},  {local(2021, 1, 1), "3 years ago"},
+        {now.addSecs(1), "in 1 second"},         {now.addSecs(3 * 3600 + 59), "in 3 hours"},
+        {local(2024, 6, 18, 12), "in 3 days"},   {local(2024, 6, 22, 12), "in 1 week"},
+        {local(2026, 6, 15, 12), "in 2 years"},  {local(3024, 6, 15, 12), "in 1,000 years"}};
+    for (const auto &[date, text] : cases)
+        EXPECT_EQ(RelativeDateFormatter::describe(date, now), QString::fromUtf8(text))
+            << date.toString(Qt::ISODate).toStdString();
+}
+
+TEST_F(RelativeDateTest, LessThanASecondIsInZeroSeconds)
+{
+    const QDateTime now = local(2024, 6, 15, 12);
+    EXPECT_EQ(RelativeDateFormatter::describe(now, now), QStringLiteral("in 0 seconds"));
+    EXPECT_EQ(RelativeDateFormatter::describe(now.addMSecs(-999), now), QStringLiteral("in 0 seconds"));
+    EXPECT_EQ(RelativeDateFormatter::describe(now.addMSecs(999), now), QStringLiteral("in 0 seconds"));
+    EXPECT_EQ(RelativeDateFormatter::describe(now.addMSecs(-1000), now), QStringLiteral("1 second ago"));
+}
+
+TEST_F(RelativeDateTest, FollowsTheLocalCalendar)
+{
+    // Months are counted back from now, so the end of a shorter month still makes a whole month.
+    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 2, 29, 12), local(2024, 3, 31, 12)),
+              QStringLiteral("1 month ago"));
+    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 3, 1, 12), local(2024, 3, 31, 12)),
+              QStringLiteral("4 weeks ago"));
+    EXPECT_EQ(RelativeDateFormatter::describe(local(2023, 2, 28, 12), local(2024, 2, 29, 12)),
+              QStringLiteral("1 year ago"));
+    // 23 elapsed hours over the spring change are one calendar day.
+    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 3, 30, 12), local(2024, 3, 31, 12)),
+              QStringLiteral("1 day ago"));
+    // 24.5 elapsed hours over the autumn change are not yet a day.
+    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 10, 26, 12), local(2024, 10, 27, 11, 30)),
+              QStringLiteral("24 hours ago"));
+}

@@ -2,6 +2,8 @@
 
 #include "platform/PathNames.h"
 
+#include <QStringList>
+#include <charconv>
 #include <cstdlib>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -31,25 +33,72 @@ QString text(const std::string &bytes)
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
+struct CommandRules {
+    const char *name;
+    QStringList formats;
+    bool scansFolders;
+    std::size_t minimumOperands;
+};
+
+const CommandRules *rulesFor(const std::string &command)
+{
+    static const CommandRules rules[] = {
+        {"inventory", {QStringLiteral("table"), QStringLiteral("json")}, true, 0},
+        {"catalogue", {QStringLiteral("table"), QStringLiteral("json")}, false, 0},
+        {"scan", {QStringLiteral("table"), QStringLiteral("json"), QStringLiteral("csv")}, true, 0},
+        {"trash", {QStringLiteral("table")}, true, 1},
+        {"tag", {QStringLiteral("table")}, true, 2},
+    };
+    for (const CommandRules &rule : rules) {
+        if (command == rule.name)
+            return &rule;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 QString CommandLine::usage()
 {
-    return QStringLiteral("usage: leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
-                          "       leftscan-cli catalogue [--format json|table]\n"
-                          "  inventory    the installed software found, one line per inventory key\n"
-                          "  catalogue    the known applications recognised by name, in lookup order\n"
-                          "  --root DIR   the folder that stands for \"/\" of the Mac to scan (default /)\n"
-                          "  --home DIR   the user's home folder on this machine (default: your home)\n"
-                          "  --format F   json or table (default table)\n");
+    return QStringLiteral(
+        "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
+        "       leftscan-cli trash [--root DIR] [--home DIR] PATH...\n"
+        "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
+        "       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
+        "       leftscan-cli catalogue [--format json|table]\n"
+        "\n"
+        "  scan         lists what applications left behind in the Library folders\n"
+        "  trash        moves leftovers that a scan lists to the Trash\n"
+        "  tag          marks leftovers that a scan lists with a tag colour (Red, Orange, Yellow, Green, Blue,\n"
+        "               Purple, Gray)\n"
+        "  inventory    the installed software found, one line per inventory key\n"
+        "  catalogue    the known applications recognised by name, in lookup order\n"
+        "\n"
+        "  --root DIR        the folder that stands for \"/\" of the Mac to scan (default /)\n"
+        "  --home DIR        the user's home folder on this machine (default: your home)\n"
+        "  --threshold DAYS  days without use after which a leftover counts as old (default 365)\n"
+        "  --format F        output format (default table)\n"
+        "  --demo            scan a generated demonstration Mac instead of --root and --home\n");
 }
 
 std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &arguments, QString &error)
 {
     CommandLine line;
     bool homeGiven = false;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string argument = arguments[i];
+        if (optionsEnded || argument == "-" || !argument.starts_with("-")) {
+            if (line.command.empty())
+                line.command = argument;
+            else
+                line.operands.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
         std::optional<std::string> value;
         if (argument.starts_with("--") && argument.find('=') != std::string::npos) {
             value = argument.substr(argument.find('=') + 1);
@@ -66,25 +115,30 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
 
         if (argument == "--help" || argument == "-h") {
             line.help = true;
-        } else if (argument == "--root" || argument == "--home" || argument == "--format") {
+        } else if (argument == "--demo") {
+            line.demo = true;
+        } else if (argument == "--root" || argument == "--home" || argument == "--format" ||
+                   argument == "--threshold") {
             const auto given = takeValue();
             if (!given)
                 return std::nullopt;
-            if (argument == "--format")
+            if (argument == "--format") {
                 line.format = text(*given);
-            else if (argument == "--root")
+            } else if (argument == "--threshold") {
+                const char *end = given->data() + given->size();
+                const auto [rest, code] = std::from_chars(given->data(), end, line.thresholdDays);
+                if (code != std::errc() || rest != end || given->empty()) {
+                    error = QStringLiteral("--threshold needs a whole number of days, not %1").arg(text(*given));
+                    return std::nullopt;
+                }
+            } else if (argument == "--root") {
                 line.root = fs::path(*given);
-            else {
+            } else {
                 line.home = fs::path(*given);
                 homeGiven = true;
             }
-        } else if (argument.starts_with("-")) {
-            error = QStringLiteral("unknown option %1").arg(text(argument));
-            return std::nullopt;
-        } else if (line.command.empty()) {
-            line.command = argument;
         } else {
-            error = QStringLiteral("unexpected argument %1").arg(text(argument));
+            error = QStringLiteral("unknown option %1").arg(text(argument));
             return std::nullopt;
         }
     }
@@ -94,16 +148,31 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         error = QStringLiteral("no command given (try --help)");
         return std::nullopt;
     }
-    if (line.command != "inventory" && line.command != "catalogue") {
-        error = QStringLiteral("unknown command %1").arg(text(line.command));
+    const CommandRules *rules = rulesFor(line.command);
+    if (!rules) {
+        error = QStringLiteral("unknown command %1 (try --help)").arg(text(line.command));
+        return std::nullopt;
+    }
+    if (line.operands.size() < rules->minimumOperands || (rules->minimumOperands == 0 && !line.operands.empty())) {
+        error = rules->minimumOperands == 0
+                    ? QStringLiteral("unexpected argument %1").arg(text(line.operands.front()))
+                    : QStringLiteral("%1 needs %2")
+                          .arg(text(line.command),
+                               line.command == "tag" ? QStringLiteral("a colour and paths") : QStringLiteral("paths"));
         return std::nullopt;
     }
     if (line.format.isEmpty())
-        line.format = QStringLiteral("table");
-    if (line.format != u"json" && line.format != u"table") {
-        error = QStringLiteral("unknown format %1 (json or table)").arg(line.format);
+        line.format = rules->formats.first();
+    if (!rules->formats.contains(line.format)) {
+        error = QStringLiteral("unknown format %1 (%2)").arg(line.format, rules->formats.join(u'|'));
         return std::nullopt;
     }
+    if (line.demo && line.command != "scan") {
+        error = QStringLiteral("--demo works with scan only");
+        return std::nullopt;
+    }
+    if (!rules->scansFolders || line.demo)
+        return line;
     if (!homeGiven)
         line.home = defaultHome();
     for (fs::path *folder : {&line.root, &line.home}) {

@@ -12,7 +12,11 @@ struct CommandLine {
     std::filesystem::path root = "/";
     std::filesystem::path home;
     QString format;
+    int thresholdDays = 365;
+    bool demo = false;
     bool help = false;
+    // Arguments after the command: the paths of trash, the colour and paths of tag.
+    std::vector<std::string> operands;
 
     // Parses argv; on failure returns nothing and sets `error` to a one-line message.
     static std::optional<CommandLine> parse(const std::vector<std::string> &arguments, QString &error);

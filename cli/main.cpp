@@ -1,10 +1,12 @@
 #include "cli/CatalogueCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/InventoryCommand.h"
+#include "cli/ScanCommand.h"
 #include "inventory/InstalledAppScanner.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
 
+#include <QCoreApplication>
 #include <clocale>
 #include <cstdio>
 
@@ -16,13 +18,12 @@ int main(int argc, char **argv)
     const auto line = CommandLine::parse(arguments, error);
     if (!line) {
         std::fprintf(stderr, "leftscan-cli: %s\n", error.toUtf8().constData());
-        return 2;
+        return ScanCommand::BadUsage;
     }
     if (line->help) {
         std::fputs(CommandLine::usage().toUtf8().constData(), stdout);
         return 0;
     }
-
     if (line->command == "catalogue") {
         CatalogueCommand::print(line->format, stdout);
         return 0;
@@ -30,8 +31,15 @@ int main(int argc, char **argv)
 
     // Standard output carries the result; the engine's diagnostic lines go to standard error.
     DiagnosticLog::writeToStandardError();
-    const PosixPlatform platform(line->root, line->home);
-    const Inventory inventory = InstalledAppScanner(platform).scanInstalledApps();
-    InventoryCommand::print(inventory, line->format, stdout);
-    return 0;
+    if (line->command == "inventory") {
+        const PosixPlatform platform(line->root, line->home);
+        InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line->format, stdout);
+        return 0;
+    }
+    QCoreApplication application(argc, argv);
+    if (line->command == "trash")
+        return ScanCommand::trash(*line);
+    if (line->command == "tag")
+        return ScanCommand::tag(*line);
+    return ScanCommand::scan(*line);
 }

@@ -2,11 +2,16 @@
 
 #include "platform/Bundle.h"
 #include "platform/DirectoryEntry.h"
+#include "platform/FileAttributes.h"
 #include "platform/PropertyList.h"
 #include "platform/RunningApplication.h"
+#include "platform/ScriptOutcome.h"
+#include "platform/TrashOutcome.h"
+#include "platform/TrashSlot.h"
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -36,6 +41,8 @@ public:
                           const std::function<void(const DirectoryEntry &)> &visit) const = 0;
 
     virtual bool exists(const std::filesystem::path &path) const = 0;
+    // Attributes of the entry itself; a symbolic link is not followed.
+    virtual FileAttributes attributes(const std::filesystem::path &path) const = 0;
     virtual bool isReadable(const std::filesystem::path &path) const = 0;
 
     // A bundle folder with its identifier and info dictionary from Contents/Info.plist; absent when the path
@@ -45,6 +52,20 @@ public:
     virtual std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const = 0;
 
     virtual std::vector<RunningApplication> runningApplications() const = 0;
+
+    // Moves an item (a symbolic link itself, never its target) to the user's Trash, where the desktop can put
+    // it back; never replaces anything already there. The outcome is checked on disk.
+    virtual TrashOutcome moveToTrash(const std::filesystem::path &item) const = 0;
+    // A free name in the user's Trash for an item that a privileged command will move there.
+    virtual std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const = 0;
+    virtual void releaseTrashSlot(const TrashSlot &slot) const = 0;
+    // Replaces the item's tags with the given names; an error description on failure.
+    virtual std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const = 0;
+    // Makes the system ask, once, whether Leftscan may control the applications it needs for privileged moves.
+    virtual ScriptOutcome runAutomationProbe() const = 0;
+    // Runs a shell command with administrator rights, after the system has asked for them.
+    virtual ScriptOutcome runAdministratorCommand(const QByteArray &command) const = 0;
+    virtual bool isMacOS() const = 0;
     virtual std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const = 0;
     virtual std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const = 0;
 };

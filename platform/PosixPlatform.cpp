@@ -178,6 +178,42 @@ bool PosixPlatform::exists(const fs::path &path) const
     return stat(path.c_str(), &info) == 0;
 }
 
+FileAttributes PosixPlatform::attributes(const fs::path &path) const
+{
+    FileAttributes attributes;
+    auto instant = [](qint64 seconds, qint64 nanoseconds) {
+        return QDateTime::fromMSecsSinceEpoch(seconds * 1000 + nanoseconds / 1000000, Qt::UTC);
+    };
+#ifdef __APPLE__
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0)
+        return attributes;
+    attributes.modified = instant(info.st_mtimespec.tv_sec, info.st_mtimespec.tv_nsec);
+    attributes.accessed = instant(info.st_atimespec.tv_sec, info.st_atimespec.tv_nsec);
+    attributes.created = instant(info.st_birthtimespec.tv_sec, info.st_birthtimespec.tv_nsec);
+    const bool isFolder = S_ISDIR(info.st_mode);
+    const qint64 size = info.st_size;
+#else
+    struct statx info {};
+    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &info) != 0)
+        return attributes;
+    if (info.stx_mask & STATX_MTIME)
+        attributes.modified = instant(info.stx_mtime.tv_sec, info.stx_mtime.tv_nsec);
+    if (info.stx_mask & STATX_ATIME)
+        attributes.accessed = instant(info.stx_atime.tv_sec, info.stx_atime.tv_nsec);
+    if (info.stx_mask & STATX_BTIME)
+        attributes.created = instant(info.stx_btime.tv_sec, info.stx_btime.tv_nsec);
+    const bool isFolder = S_ISDIR(info.stx_mode);
+    const qint64 size = qint64(info.stx_size);
+#endif
+    // Folders report no size of their own, as on the Mac, so a Mac volume reads the same on both systems.
+    if (!isFolder) {
+        attributes.fileSize = size;
+        attributes.totalFileSize = size;
+    }
+    return attributes;
+}
+
 bool PosixPlatform::isReadable(const fs::path &path) const
 {
     return access(path.c_str(), R_OK) == 0;

@@ -15,10 +15,18 @@ public:
     void walkTree(const std::filesystem::path &folder,
                   const std::function<void(const DirectoryEntry &)> &visit) const override;
     bool exists(const std::filesystem::path &path) const override;
+    FileAttributes attributes(const std::filesystem::path &path) const override;
     bool isReadable(const std::filesystem::path &path) const override;
     std::optional<Bundle> openBundle(const std::filesystem::path &path) const override;
     std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const override;
     std::vector<RunningApplication> runningApplications() const override;
+    TrashOutcome moveToTrash(const std::filesystem::path &item) const override;
+    std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const override;
+    void releaseTrashSlot(const TrashSlot &slot) const override;
+    std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const override;
+    ScriptOutcome runAutomationProbe() const override;
+    ScriptOutcome runAdministratorCommand(const QByteArray &command) const override;
+    bool isMacOS() const override;
     std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override;
 

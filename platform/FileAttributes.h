@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDateTime>
+#include <optional>
+
+// What the file system tells about one entry, each value absent where it cannot be read. A folder has no
+// size of its own: its size is the entry's, never the total of its contents.
+struct FileAttributes {
+    std::optional<qint64> fileSize;
+    std::optional<qint64> totalFileSize;
+    std::optional<QDateTime> modified;
+    std::optional<QDateTime> accessed;
+    std::optional<QDateTime> created;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// How the engine asks the user something and opens system settings. The window shows real dialogs, the
+// command line answers without asking, tests answer from a script.
+class AlertPresenter {
+public:
+    struct Alert {
+        QString message;
+        QString informativeText;
+        QStringList buttons; // the first answers 1000, the second 1001, the third 1002
+    };
+    static constexpr int FirstButton = 1000;
+
+    virtual ~AlertPresenter() = default;
+    // Shows a modal warning alert and returns the chosen button.
+    virtual int runModal(const Alert &alert) = 0;
+    virtual void openLink(const QString &link) = 0;
+};

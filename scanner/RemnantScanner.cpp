@@ -1,0 +1,326 @@
+#include "scanner/RemnantScanner.h"
+
+#include "identification/OwnerIdentifier.h"
+#include "inventory/InstalledAppScanner.h"
+#include "model/Clock.h"
+#include "model/DayCount.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/PathNames.h"
+#include "platform/Platform.h"
+#include "scanner/LocationScanner.h"
+#include "scanner/ScanLocation.h"
+
+#include <QPointer>
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+// A term to look up in the inventory after it is built, for diagnosing a missing attribution; empty, it
+// matches nothing.
+const QString DiagnosticSearchTerm;
+
+// The inventory summary written after every inventory.
+void logInventorySummary(const Inventory &inventory)
+{
+    DiagnosticLog::write(
+        QStringLiteral("📊 %1 app entries found (incl. helpers, keywords, etc.)").arg(inventory.size()));
+    QHash<QString, QString> identifiers; // name -> bundle identifier of the first entry with that name
+    for (auto it = inventory.cbegin(); it != inventory.cend(); ++it) {
+        if (!identifiers.contains(it.value().name))
+            identifiers.insert(it.value().name, it.value().bundleID);
+    }
+    DiagnosticLog::write(QStringLiteral("🔍 Unique apps: %1").arg(identifiers.size()));
+    DiagnosticLog::write(QStringLiteral("🔍 Sample apps:"));
+    int shown = 0;
+    for (auto it = identifiers.cbegin(); it != identifiers.cend() && shown < 20; ++it)
+        DiagnosticLog::write(QStringLiteral("   %1. %2 (%3)").arg(++shown).arg(it.key(), it.value()));
+
+    const QString term = DiagnosticSearchTerm.toLower();
+    QList<Inventory::const_iterator> found;
+    for (auto it = inventory.cbegin(); !term.isEmpty() && it != inventory.cend(); ++it) {
+        if (it.key().toLower().contains(term) || it.value().name.toLower().contains(term))
+            found.append(it);
+    }
+    if (found.isEmpty()) {
+        DiagnosticLog::write(QStringLiteral("⚠️ '%1' NOT found in installedApps!").arg(DiagnosticSearchTerm));
+        return;
+    }
+    DiagnosticLog::write(QStringLiteral("✅ '%1' found: %2 entries").arg(DiagnosticSearchTerm).arg(found.size()));
+    for (qsizetype i = 0; i < std::min<qsizetype>(5, found.size()); ++i)
+        DiagnosticLog::write(QStringLiteral("   - Key: '%1' → App: '%2' (%3)")
+                                 .arg(found[i].key(), found[i].value().name, found[i].value().bundleID));
+}
+
+} // namespace
+
+// What the inventory thread hands over: the inventory and its index for the owner identification.
+struct RemnantScanner::Prepared {
+    Inventory inventory;
+    std::shared_ptr<const OwnerIdentifier> identifier;
+};
+
+RemnantScanner::RemnantScanner(std::shared_ptr<const Platform> platform, AlertPresenter &alerts, QObject *parent)
+    : QObject(parent)
+    , m_platform(std::move(platform))
+    , m_alerts(alerts)
+    , m_identifierService(std::make_shared<AppIdentifierService>(m_platform.get()))
+{}
+
+RemnantScanner::~RemnantScanner()
+{
+    // The worker's queued calls die with this object; the worker itself must not outlive what it reads.
+    if (m_worker)
+        m_worker->wait();
+}
+
+template <typename T, typename Signal> void RemnantScanner::publish(T &field, const T &value, Signal signal)
+{
+    if (field == value)
+        return;
+    field = value;
+    if constexpr (std::is_invocable_v<Signal, RemnantScanner *, const T &>)
+        (this->*signal)(field);
+    else
+        (this->*signal)();
+}
+
+void RemnantScanner::setSelectedCategory(std::optional<RemnantCategory> category)
+{
+    publish(m_selectedCategory, category, &RemnantScanner::selectedCategoryChanged);
+}
+
+void RemnantScanner::setSearchText(const QString &text)
+{
+    publish(m_searchText, text, &RemnantScanner::searchTextChanged);
+}
+
+void RemnantScanner::setFilterOrphansOnly(bool value)
+{
+    publish(m_filterOrphansOnly, value, &RemnantScanner::filterOrphansOnlyChanged);
+}
+
+void RemnantScanner::setFilterStaleOnly(bool value)
+{
+    publish(m_filterStaleOnly, value, &RemnantScanner::filterStaleOnlyChanged);
+}
+
+void RemnantScanner::setHideInstalledApps(bool value)
+{
+    publish(m_hideInstalledApps, value, &RemnantScanner::hideInstalledAppsChanged);
+}
+
+void RemnantScanner::setStaleThresholdDays(int days)
+{
+    publish(m_staleThresholdDays, days, &RemnantScanner::staleThresholdDaysChanged);
+}
+
+void RemnantScanner::resetRemnants()
+{
+    if (m_remnants.isEmpty())
+        return;
+    m_remnants.clear();
+    emit remnantsReset();
+    emit remnantsChanged();
+}
+
+void RemnantScanner::appendRemnants(const std::vector<RemnantItemPtr> &records)
+{
+    if (records.empty())
+        return;
+    const qsizetype first = m_remnants.size();
+    m_remnants.append(QList<RemnantItemPtr>(records.begin(), records.end()));
+    emit remnantsAppended(first, qsizetype(records.size()));
+    emit remnantsChanged();
+}
+
+void RemnantScanner::removeRemnant(const RemnantItemPtr &item)
+{
+    for (qsizetype i = m_remnants.size() - 1; i >= 0; --i) {
+        if (*m_remnants[i] == *item) {
+            m_remnants.removeAt(i);
+            emit remnantRemoved(i);
+        }
+    }
+    emit remnantsChanged();
+}
+
+void RemnantScanner::runInBackground(QThread::Priority priority, std::function<std::function<void()>()> work)
+{
+    // The work runs on its own thread and returns what is to be done here with its result; that continuation
+    // is queued to this object, so it is dropped if the scanner is gone by then.
+    m_worker.reset(QThread::create([this, work = std::move(work)] {
+        std::function<void()> continuation = work();
+        QMetaObject::invokeMethod(this, std::move(continuation), Qt::QueuedConnection);
+    }));
+    m_worker->start(priority);
+}
+
+void RemnantScanner::scan()
+{
+    if (m_isScanning)
+        return;
+    triggerFullDiskAccessRegistration();
+    if (!hasFullDiskAccess()) {
+        promptForFullDiskAccess();
+        emit scanRefused();
+        return;
+    }
+
+    publish(m_isScanning, true, &RemnantScanner::isScanningChanged);
+    publish(m_isScanInProgress, true, &RemnantScanner::isScanInProgressChanged);
+    publish(m_hasStartedScan, true, &RemnantScanner::hasStartedScanChanged);
+    resetRemnants();
+    publish(m_totalScannedItems, 0, &RemnantScanner::totalScannedItemsChanged);
+    publish(m_scanProgress, 0.0, &RemnantScanner::scanProgressChanged);
+    publish(m_hasScanned, false, &RemnantScanner::hasScannedChanged);
+    publish(m_scanStatus, QStringLiteral("Detecting installed apps..."), &RemnantScanner::scanStatusChanged);
+    publish(m_isScanningApps, true, &RemnantScanner::isScanningAppsChanged);
+
+    runInBackground(QThread::LowestPriority, [this, platform = m_platform]() -> std::function<void()> {
+        auto prepared = std::make_shared<Prepared>();
+        prepared->inventory = InstalledAppScanner(*platform).scanInstalledApps();
+        logInventorySummary(prepared->inventory);
+        prepared->identifier = std::make_shared<OwnerIdentifier>(prepared->inventory, *platform);
+        return [this, prepared] {
+            inventoryFinished(prepared);
+        };
+    });
+}
+
+void RemnantScanner::inventoryFinished(std::shared_ptr<Prepared> prepared)
+{
+    m_worker->wait();
+    m_installedApps = std::move(prepared->inventory);
+    m_identifier = std::move(prepared->identifier);
+    publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
+    m_locations = ScanLocation::scanLocations(*m_platform);
+    m_locationIndex = 0;
+    scanNextLocation();
+}
+
+void RemnantScanner::scanNextLocation()
+{
+    if (m_locationIndex >= m_locations.size()) {
+        finishScan();
+        return;
+    }
+    const std::size_t index = m_locationIndex;
+    const double count = double(m_locations.size());
+    const ScanLocation location = m_locations[index];
+    publish(m_scanStatus, QStringLiteral("Scanning: ") + PathNames::fileName(location.path.url),
+            &RemnantScanner::scanStatusChanged);
+    publish(m_scanProgress, double(index) / count, &RemnantScanner::scanProgressChanged);
+    const int base = m_totalScannedItems;
+
+    RemnantScanner *const target = this;
+    const QPointer<RemnantScanner> self(this);
+    auto progress = [target, self, index, count, base](int processed, int total) {
+        const double fraction = total < 1 ? 0.0 : double(processed) / double(total);
+        const double overall = std::min(1.0, double(index) / count + fraction / count);
+        QMetaObject::invokeMethod(
+            target,
+            [self, overall, base, processed] {
+                if (!self)
+                    return;
+                self->publish(self->m_scanProgress, overall, &RemnantScanner::scanProgressChanged);
+                self->publish(self->m_totalScannedItems, base + processed, &RemnantScanner::totalScannedItemsChanged);
+            },
+            Qt::QueuedConnection);
+    };
+    auto batch = [target, self](const std::vector<RemnantItemPtr> &records) {
+        QMetaObject::invokeMethod(
+            target,
+            [self, records] {
+                if (self)
+                    self->appendRemnants(records);
+            },
+            Qt::QueuedConnection);
+    };
+    runInBackground(
+        QThread::LowPriority,
+        [this, location, platform = m_platform, identifier = m_identifier, service = m_identifierService,
+         threshold = m_staleThresholdDays, progress, batch, recordThread = thread()]() -> std::function<void()> {
+            std::vector<RemnantItemPtr> rest = LocationScanner::scanLocation(location, *platform, *identifier, *service,
+                                                                             threshold, progress, batch, recordThread);
+            return [this, rest = std::move(rest)]() mutable {
+                locationFinished(std::move(rest));
+            };
+        });
+}
+
+void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records)
+{
+    m_worker->wait();
+    appendRemnants(records);
+    ++m_locationIndex;
+    // The next location starts from the event loop, so that everything queued so far is handled first.
+    QMetaObject::invokeMethod(this, &RemnantScanner::scanNextLocation, Qt::QueuedConnection);
+}
+
+void RemnantScanner::finishScan()
+{
+    m_worker.reset();
+    m_identifier.reset();
+    std::stable_sort(m_remnants.begin(), m_remnants.end(), [](const RemnantItemPtr &a, const RemnantItemPtr &b) {
+        const bool aOrphan = a->status() == RemnantStatus::orphan;
+        const bool bOrphan = b->status() == RemnantStatus::orphan;
+        if (aOrphan != bOrphan)
+            return aOrphan;
+        return a->fileSize() > b->fileSize();
+    });
+    emit remnantsReset();
+    emit remnantsChanged();
+    publish(m_scanProgress, 1.0, &RemnantScanner::scanProgressChanged);
+    publish(m_scanStatus, QStringLiteral("%1 leftovers found").arg(m_remnants.size()),
+            &RemnantScanner::scanStatusChanged);
+    publish(m_isScanning, false, &RemnantScanner::isScanningChanged);
+    publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
+    publish(m_isScanInProgress, false, &RemnantScanner::isScanInProgressChanged);
+    publish(m_hasStartedScan, false, &RemnantScanner::hasStartedScanChanged);
+    publish(m_hasScanned, true, &RemnantScanner::hasScannedChanged);
+    emit scanFinished();
+}
+
+QList<RemnantItemPtr> RemnantScanner::filteredRemnants() const
+{
+    const QString query = m_searchText.toLower();
+    const QDateTime now = Clock::now();
+    QList<RemnantItemPtr> result;
+    for (const RemnantItemPtr &item : m_remnants) {
+        if (m_selectedCategory && item->category() != *m_selectedCategory)
+            continue;
+        if ((m_filterOrphansOnly || m_hideInstalledApps) && item->status() != RemnantStatus::orphan)
+            continue;
+        if (m_filterStaleOnly) {
+            const std::optional<QDateTime> reference = item->lastOpened() ? item->lastOpened() : item->lastModified();
+            if (!reference || !reference->isValid() || DayCount::daysBetween(*reference, now) < m_staleThresholdDays)
+                continue;
+        }
+        if (!query.isEmpty()) {
+            const bool matches = PathNames::fileName(item->url()).toLower().contains(query) ||
+                                 (item->bundleIdentifier() && item->bundleIdentifier()->toLower().contains(query)) ||
+                                 (item->matchedAppName() && item->matchedAppName()->toLower().contains(query));
+            if (!matches)
+                continue;
+        }
+        result.append(item);
+    }
+    return result;
+}
+
+QHash<RemnantCategory, int> RemnantScanner::categoryCounts() const
+{
+    QHash<RemnantCategory, int> counts;
+    for (const RemnantItemPtr &item : m_remnants)
+        ++counts[item->category()];
+    return counts;
+}
+
+qint64 RemnantScanner::totalSize() const
+{
+    qint64 total = 0;
+    for (const RemnantItemPtr &item : filteredRemnants())
+        total += item->fileSize();
+    return total;
+}

@@ -1,0 +1,227 @@
+#include "scanner/RemnantScanner.h"
+#include "CoreApplication.h"
+#include "LogCapture.h"
+#include "QtPrinters.h"
+#include "ScriptedAlerts.h"
+#include "TempTree.h"
+#include "Unprivileged.h"
+#include "model/Clock.h"
+#include "platform/PosixPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <QEventLoop>
+#include <QTimer>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ScannerTest : public ::testing::Test {
+protected:
+    ScannerTest()
+    {
+        coreApplication();
+        m_tree.makeFolder("Users/me/Library");
+    }
+
+    std::unique_ptr<RemnantScanner> makeScanner()
+    {
+        return std::make_unique<RemnantScanner>(std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")),
+                                                m_alerts);
+    }
+
+    // Runs one scan to its end (or refusal) in the event loop.
+    static void runScan(RemnantScanner &scanner)
+    {
+        QEventLoop loop;
+        QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, &QEventLoop::quit);
+        QObject::connect(&scanner, &RemnantScanner::scanRefused, &loop, &QEventLoop::quit);
+        QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+        scanner.scan();
+        if (scanner.isScanning())
+            loop.exec();
+    }
+
+    static QStringList names(const QList<RemnantItemPtr> &items)
+    {
+        QStringList result;
+        for (const RemnantItemPtr &item : items)
+            result.append(QString::fromStdString(item->url().filename().native()));
+        return result;
+    }
+
+    void makeSized(const std::string &relative, off_t size, long long modified)
+    {
+        m_tree.writeFile(relative);
+        ASSERT_EQ(truncate(m_tree.path(relative).c_str(), size), 0);
+        m_tree.setTimes(relative, modified, modified);
+    }
+
+    TempTree m_tree;
+    ScriptedAlerts m_alerts;
+    LogCapture m_log;
+};
+
+const long long Old = 1500000000; // 2017
+
+} // namespace
+
+TEST_F(ScannerTest, AFullScanOrdersOrphansFirstThenLargerFirst)
+{
+    m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio");
+    makeSized("Users/me/Library/Caches/org.zzqx.studio", 1000000000, Old);
+    makeSized("Users/me/Library/Caches/qqvvjj-small", 1000, Old);
+    makeSized("Users/me/Library/Caches/qqvvjj-first", 500, Old);
+    makeSized("Users/me/Library/Logs/qqvvjj-second", 500, Old);
+    m_tree.writeFile("Users/me/Library/Caches/com.apple.Safari", "x");
+    m_tree.writeFile("Library/LaunchDaemons/org.zzqx.studio.helper.plist",
+                     TempTree::infoPlistXml("", "", "<key>Label</key><string>org.zzqx.studio.helper</string>"));
+
+    auto scanner = makeScanner();
+    std::vector<std::pair<double, QString>> progress;
+    QObject::connect(scanner.get(), &RemnantScanner::scanProgressChanged,
+                     [&](double value) { progress.emplace_back(value, scanner->scanStatus()); });
+    runScan(*scanner);
+
+    EXPECT_TRUE(scanner->hasScanned());
+    EXPECT_FALSE(scanner->isScanning() || scanner->isScanningApps() || scanner->hasStartedScan() ||
+                 scanner->isScanInProgress());
+    EXPECT_EQ(scanner->scanProgress(), 1.0);
+    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("5 leftovers found"));
+    EXPECT_EQ(names(scanner->remnants()), (QStringList{"qqvvjj-small", "qqvvjj-first", "qqvvjj-second",
+                                                       "org.zzqx.studio", "org.zzqx.studio.helper.plist"}));
+    EXPECT_EQ(scanner->remnants()[4]->matchedAppName(), QStringLiteral("Zzqx Studio"));
+    EXPECT_TRUE(scanner->installedApps().contains(QStringLiteral("org.zzqx.studio")));
+    EXPECT_NE(std::find(progress.begin(), progress.end(), std::pair<double, QString>(0.3, "Scanning: LaunchAgents")),
+              progress.end());
+    EXPECT_TRUE(m_log.lines().contains(QString::fromUtf8("⚠️ '' NOT found in installedApps!")));
+    EXPECT_TRUE(m_alerts.shown.isEmpty());
+    EXPECT_FALSE(scanner->didPromptFullDiskAccessThisLaunch());
+}
+
+TEST_F(ScannerTest, ASecondScanWhileOneRunsHasNoEffectAndAScanClearsTheLastResults)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvvjj", "x");
+    auto scanner = makeScanner();
+    int started = 0;
+    QObject::connect(scanner.get(), &RemnantScanner::scanStatusChanged, [&](const QString &status) {
+        if (status == u"Detecting installed apps...")
+            ++started;
+    });
+    scanner->scan();
+    scanner->scan();
+    runScan(*scanner);
+    EXPECT_EQ(started, 1);
+    ASSERT_EQ(scanner->remnants().size(), 1);
+    const RemnantItemPtr first = scanner->remnants().front();
+    runScan(*scanner);
+    EXPECT_EQ(started, 2);
+    ASSERT_EQ(scanner->remnants().size(), 1);
+    EXPECT_FALSE(*scanner->remnants().front() == *first);
+}
+
+TEST_F(ScannerTest, WithoutReadableLibraryTheScanIsRefusedAndThePromptComesOnce)
+{
+    TempTree empty;
+    auto scanner =
+        std::make_unique<RemnantScanner>(std::make_shared<PosixPlatform>(empty.root(), empty.root()), m_alerts);
+    m_alerts.answers = {QStringLiteral("Open Settings")};
+    runScan(*scanner);
+    ASSERT_EQ(m_alerts.shown.size(), 1);
+    EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Full Disk Access required"));
+    EXPECT_EQ(m_alerts.openedLinks, QStringList{QString::fromLatin1(RemnantScanner::FullDiskAccessLink)});
+    EXPECT_FALSE(scanner->hasScanned());
+    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("Ready"));
+    runScan(*scanner);
+    EXPECT_EQ(m_alerts.shown.size(), 1);
+    // Access granted while running: the next scan passes the gate.
+    empty.makeFolder("Library");
+    runScan(*scanner);
+    EXPECT_TRUE(scanner->hasScanned());
+    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("0 leftovers found"));
+}
+
+TEST_F(ScannerTest, FiltersSearchAndTotals)
+{
+    m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio");
+    makeSized("Users/me/Library/Caches/org.zzqx.studio", 300, time(nullptr));
+    makeSized("Users/me/Library/Caches/qqvvjj-old", 100, Old);
+    makeSized("Users/me/Library/Preferences/com.adobe.acc.plist", 20, Old);
+    m_tree.writeFile("Users/me/Library/Logs/no-dates");
+    auto scanner = makeScanner();
+    runScan(*scanner);
+    ASSERT_EQ(scanner->remnants().size(), 4);
+
+    EXPECT_EQ(scanner->totalSize(), 420);
+    EXPECT_EQ(scanner->categoryCounts().value(RemnantCategory::caches), 2);
+    scanner->setSelectedCategory(RemnantCategory::preferences);
+    EXPECT_EQ(names(scanner->filteredRemnants()), QStringList{"com.adobe.acc.plist"});
+    scanner->setSelectedCategory(std::nullopt);
+    scanner->setSearchText(QStringLiteral("ADOBE"));
+    EXPECT_EQ(names(scanner->filteredRemnants()), QStringList{"com.adobe.acc.plist"});
+    scanner->setSearchText(QString());
+    scanner->setHideInstalledApps(true);
+    for (const RemnantItemPtr &item : scanner->filteredRemnants())
+        EXPECT_EQ(item->status(), RemnantStatus::orphan);
+    scanner->setHideInstalledApps(false);
+    scanner->setFilterStaleOnly(true);
+    EXPECT_EQ(names(scanner->filteredRemnants()), (QStringList{"qqvvjj-old", "com.adobe.acc.plist"}));
+    EXPECT_EQ(scanner->totalSize(), 120);
+}
+
+TEST_F(ScannerTest, TwoScansInARowGiveTheSameStatuses)
+{
+    m_tree.writeFile("Users/me/Library/LaunchAgents/com.qqvv.agent.plist",
+                     TempTree::infoPlistXml("", "", "<key>Label</key><string>com.qqvv.agent</string>"));
+    m_tree.writeFile("Users/me/Library/Preferences/com.qqvv.prefs.plist", TempTree::infoPlistXml("com.qqvv.x"));
+    m_tree.setTimes("Users/me/Library/LaunchAgents/com.qqvv.agent.plist", Old, Old);
+    m_tree.setTimes("Users/me/Library/Preferences/com.qqvv.prefs.plist", Old, Old);
+    auto scanner = makeScanner();
+    auto statuses = [&] {
+        QList<RemnantStatus> result;
+        for (const RemnantItemPtr &item : scanner->remnants())
+            result.append(item->status());
+        return result;
+    };
+    runScan(*scanner);
+    const QList<RemnantStatus> first = statuses();
+    EXPECT_EQ(first, (QList<RemnantStatus>{RemnantStatus::orphan, RemnantStatus::orphan}));
+    runScan(*scanner);
+    EXPECT_EQ(statuses(), first);
+}
+
+TEST_F(ScannerTest, ClearingTheCacheDuringAScanChangesNothingButTheCache)
+{
+    for (int i = 0; i < 30; ++i) {
+        m_tree.writeFile("Users/me/Library/Caches/com.google.cache" + std::to_string(i), "x");
+        m_tree.writeFile("Users/me/Library/Logs/com.google.log" + std::to_string(i), "x");
+    }
+    auto scanner = makeScanner();
+    int cleared = 0;
+    QObject::connect(scanner.get(), &RemnantScanner::remnantsAppended, [&] {
+        scanner->identifierService().clearCache();
+        ++cleared;
+    });
+    runScan(*scanner);
+    EXPECT_GT(cleared, 0);
+    ASSERT_EQ(scanner->remnants().size(), 60);
+    for (const RemnantItemPtr &item : scanner->remnants())
+        EXPECT_EQ(item->bundleIdentifier(), QStringLiteral("com.google"));
+}
+
+TEST_F(ScannerTest, DestroyingTheScannerDuringAScanIsSafe)
+{
+    for (int i = 0; i < 200; ++i)
+        m_tree.writeFile("Users/me/Library/Caches/entry" + std::to_string(i), "x");
+    auto scanner = makeScanner();
+    QEventLoop loop;
+    QObject::connect(scanner.get(), &RemnantScanner::remnantsAppended, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    scanner->scan();
+    loop.exec();
+    scanner.reset();
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QCoreApplication>
+
+// The event loop that the scanner's queued calls need, made once per test program.
+inline QCoreApplication &coreApplication()
+{
+    static int argc = 1;
+    static char name[] = "leftscan-test";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+    return application;
+}

@@ -620,7 +620,6 @@ constexpr std::string_view PortNames[] = {
     "tiff",         "lcms2",      "ghostscript", "graphviz", "gnuplot",  "p5.34-dbi", "py311-numpy", "py311-scipy",
     "rb33-bundler", "subversion", "mercurial",   "rsync",    "coreutils"};
 
-constexpr std::string_view Lowercase = "abcdefghijklmnopqrstuvwxyz";
 constexpr std::string_view TeamIdAlphabet = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789";
 constexpr std::string_view HexDigits = "0123456789abcdef";
 constexpr std::string_view Base64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -836,8 +835,6 @@ void putKeyStrings(std::string &out, int &depth, std::string_view key, const std
 
 } // namespace
 
-// Random
-
 MacTreeGenerator::Random::Random(std::uint64_t seed) {
     for (auto &word : m_state) {
         seed += 0x9E3779B97F4A7C15ULL;
@@ -886,8 +883,6 @@ std::string_view MacTreeGenerator::Random::pick(std::span<const std::string_view
     return list[below(list.size())];
 }
 
-// Generator
-
 MacTreeGenerator::MacTreeGenerator(Options options)
     : m_options(std::move(options)) {}
 
@@ -923,7 +918,8 @@ std::string MacTreeGenerator::placeFolder(const PlaceInfo &info) const {
 
 MacTreeGenerator::Summary MacTreeGenerator::generate() {
     prepareOutput();
-    m_now = std::time(nullptr);
+    // Dates count back from the start of the current day (UTC), so that runs on one day give identical trees.
+    m_now = std::time(nullptr) / Day * Day;
 
     Random planning(seedFor(1, 0));
     planVendors(planning);
@@ -1062,8 +1058,8 @@ std::size_t MacTreeGenerator::pickVendor(Random &random) const {
     return random.below(m_vendors.size());
 }
 
-std::string MacTreeGenerator::makeAppName(Random &random, const Vendor &vendor)
-    const { // Every draw is a statement of its own: the order of evaluation within one expression is the compiler's.
+std::string MacTreeGenerator::makeAppName(Random &random, const Vendor &vendor) const {
+    // Every draw is a statement of its own: the order of evaluation within one expression is the compiler's.
     const std::string first(random.pick(ProductWords));
     const std::string second(random.pick(ProductWords));
     std::string name;
@@ -1694,8 +1690,6 @@ void MacTreeGenerator::planLibrary(Random &random) {
     }
 }
 
-// Writing
-
 MacTreeGenerator::Stamp MacTreeGenerator::makeStamp(Random &random, Ownership ownership) const {
     // Shares of items last modified within 90 days and within a year; the rest are one to four years old.
     double recent = 0.35;
@@ -1873,11 +1867,10 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
     putKeyString(out, d, "CFBundleSignature", "????");
     putKeyStrings(out, d, "CFBundleSupportedPlatforms", {"MacOSX"});
     putKeyString(out, d, "CFBundleVersion", std::to_string(random.between(1, 99999)));
-
-    if (random.chance(0.8)) {
+    if (random.chance(0.9)) {
         putKey(out, d, "CFBundleURLTypes");
         openTag(out, d, "array");
-        for (int i = random.between(1, 3); i > 0; --i) {
+        for (int i = random.between(1, 4); i > 0; --i) {
             const std::string scheme = lower(product.substr(0, 12)) + (i > 1 ? "-" + word() : "");
             openTag(out, d, "dict");
             putKeyString(out, d, "CFBundleTypeRole", random.chance(0.7) ? "Viewer" : "Editor");
@@ -1889,16 +1882,15 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
     }
 
     std::vector<std::string> exportedTypes;
-    for (int i = random.chance(0.7) ? random.between(1, 4) : 0; i > 0; --i)
+    for (int i = random.chance(0.85) ? random.between(1, 5) : 0; i > 0; --i)
         exportedTypes.push_back(lowerId + "." + word());
-
-    if (random.chance(0.85)) {
+    if (random.chance(0.9)) {
         putKey(out, d, "CFBundleDocumentTypes");
         openTag(out, d, "array");
-        for (int i = random.between(1, 5); i > 0; --i) {
+        for (int i = random.between(2, 7); i > 0; --i) {
             const std::string kind(random.pick(ProductWords));
             std::vector<std::string> types;
-            for (int t = random.between(1, 3); t > 0; --t) {
+            for (int t = random.between(1, 4); t > 0; --t) {
                 const double source = random.unit();
                 if (source < 0.4 && !exportedTypes.empty())
                     types.push_back(random.pick(exportedTypes));
@@ -1945,11 +1937,10 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
         }
         closeTag(out, d, "array");
     }
-
-    if (random.chance(0.35)) {
+    if (random.chance(0.45)) {
         putKey(out, d, "UTImportedTypeDeclarations");
         openTag(out, d, "array");
-        for (int i = random.between(1, 2); i > 0; --i) {
+        for (int i = random.between(1, 3); i > 0; --i) {
             openTag(out, d, "dict");
             putKeyStrings(out, d, "UTTypeConformsTo", {"public.data"});
             putKeyString(out, d, "UTTypeIdentifier", std::string(random.pick(ForeignTypes)));
@@ -1979,10 +1970,9 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
         }
         closeTag(out, d, "array");
     }
-
-    if (random.chance(0.35)) {
+    if (random.chance(0.5)) {
         std::vector<std::string> activities;
-        for (int i = random.between(1, 4); i > 0; --i)
+        for (int i = random.between(1, 6); i > 0; --i)
             activities.push_back(app.bundleId + ".activity." + word());
         putKeyStrings(out, d, "NSUserActivityTypes", activities);
     }
@@ -2073,6 +2063,10 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
             languages.emplace_back(Localizations[1 + random.below(std::size(Localizations) - 1)]);
         putKeyStrings(out, d, "CFBundleLocalizations", languages);
     }
+    if (random.chance(0.3))
+        putKeyString(out, d, "AppGroupIdentifier", vendor.teamId + "." + app.bundleId);
+    if (random.chance(0.15))
+        putKeyString(out, d, "NSDockTilePlugIn", product + "DockTile.docktileplugin");
     if (random.chance(0.1))
         putKeyStrings(out, d, "NSBonjourServices", {"_" + lower(product.substr(0, 14)) + "._tcp"});
 
@@ -2297,6 +2291,15 @@ void MacTreeGenerator::writeResources(const std::string &contents, const AppIden
             writeFile(resources + "/" + name + "/Info.plist",
                       nestedInfoPlist(stem, "bundle", app.bundleId + "." + stem, app.version, stem), stamp);
             ++made;
+        } else if (endsWith(name, ".plist")) {
+            std::string content(PlistHeader);
+            int d = 0;
+            openTag(content, d, "dict");
+            putKeyString(content, d, "name", stem);
+            putKeyInteger(content, d, "version", 1);
+            closeTag(content, d, "dict");
+            content += PlistFooter;
+            file(name, content);
         } else {
             file(name, stem + "\n");
         }

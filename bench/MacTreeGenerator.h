@@ -16,7 +16,7 @@
 // formulae and MacPorts ports. The output folder stands for "/"; the user's home is Users/bench inside it.
 //
 // The tree depends only on the options: every item draws from its own random stream derived from the seed, so
-// the parallel writing order does not change the content. Dates are set relative to the time of the run.
+// the parallel writing order does not change the content. Dates count back from the start of the day of the run.
 class MacTreeGenerator {
 public:
     struct Options {

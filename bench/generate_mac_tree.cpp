@@ -9,7 +9,8 @@
 
 namespace {
 
-void printUsage(std::FILE *stream) {
+void printUsage(std::FILE *stream)
+{
     std::fputs("usage: generate_mac_tree --out DIR [--apps N] [--library-entries M] [--seed S] [--threads T]\n"
                "\n"
                "Writes a synthetic Mac file tree for benchmarks. DIR stands for \"/\" and must be empty or absent;\n"
@@ -23,14 +24,16 @@ void printUsage(std::FILE *stream) {
                stream);
 }
 
-template <typename Number> bool parseNumber(std::string_view text, Number &value) {
+template <typename Number> bool parseNumber(std::string_view text, Number &value)
+{
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size();
 }
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     MacTreeGenerator::Options options;
 
     for (int i = 1; i < argc; ++i) {

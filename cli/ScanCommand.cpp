@@ -6,6 +6,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
+#include "scanner/DemoHome.h"
 #include "scanner/RemnantScanner.h"
 
 #include <QEventLoop>
@@ -76,7 +77,17 @@ bool ScanCommand::runScan(RemnantScanner &scanner, bool showProgress)
 int ScanCommand::scan(const CommandLine &line)
 {
     const bool terminal = isatty(STDERR_FILENO);
-    const auto platform = std::make_shared<PosixPlatform>(line.root, line.home);
+    std::unique_ptr<DemoHome> demo;
+    if (line.demo) {
+        try {
+            demo = std::make_unique<DemoHome>();
+        } catch (const std::exception &error) {
+            printError(QStringLiteral("the demonstration Mac could not be made: %1").arg(QString::fromLocal8Bit(error.what())));
+            return SomeFailed;
+        }
+    }
+    const auto platform = demo ? std::make_shared<PosixPlatform>(demo->root(), demo->home())
+                               : std::make_shared<PosixPlatform>(line.root, line.home);
     CliAlertPresenter alerts;
     RemnantScanner scanner(platform, alerts);
     scanner.setStaleThresholdDays(line.thresholdDays);

@@ -1,31 +1,123 @@
 // The actions of the POSIX platform: Trash, tags and privileged commands.
 #include "platform/PosixPlatform.h"
 
-TrashOutcome PosixPlatform::moveToTrash(const std::filesystem::path &) const
+#include "platform/AdministratorCommand.h"
+#include "platform/FileTags.h"
+#include "platform/FreedesktopTrash.h"
+
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Runs a program with arguments passed as exact bytes and describes how it ended. The error number is the one
+// a script error reports in parentheses at the end, such as "(-1743)", where there is one.
+ScriptOutcome runProgram(const std::vector<std::string> &arguments)
 {
-    return TrashOutcome{false, {}, QStringLiteral("not available yet")};
+    int errorPipe[2];
+    if (pipe(errorPipe) != 0)
+        return ScriptOutcome{false, std::nullopt, QString::fromLocal8Bit(std::strerror(errno))};
+    fcntl(errorPipe[0], F_SETFD, FD_CLOEXEC);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    std::vector<char *> argv;
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t child = -1;
+    const int started = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(errorPipe[1]);
+    if (started != 0) {
+        close(errorPipe[0]);
+        return ScriptOutcome{false, std::nullopt,
+                             QStringLiteral("%1 could not be started: %2")
+                                 .arg(QString::fromLocal8Bit(arguments.front().c_str()),
+                                      QString::fromLocal8Bit(std::strerror(started)))};
+    }
+    QByteArray errors;
+    char buffer[4096];
+    ssize_t got;
+    while ((got = read(errorPipe[0], buffer, sizeof buffer)) != 0) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            break;
+        errors.append(buffer, got);
+    }
+    close(errorPipe[0]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        return ScriptOutcome{true, std::nullopt, QString()};
+    ScriptOutcome outcome{false, std::nullopt, QString::fromLocal8Bit(errors).trimmed()};
+    if (outcome.description.isEmpty())
+        outcome.description = QStringLiteral("%1 ended with status %2")
+                                  .arg(QString::fromLocal8Bit(arguments.front().c_str()))
+                                  .arg(WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    const QRegularExpressionMatch number =
+        QRegularExpression(QStringLiteral("\\((-\\d+)\\)\\s*$")).match(outcome.description);
+    if (number.hasMatch())
+        outcome.errorNumber = number.captured(1).toInt();
+    return outcome;
 }
 
-std::optional<TrashSlot> PosixPlatform::reserveTrashSlot(const std::filesystem::path &) const
+} // namespace
+
+TrashOutcome PosixPlatform::moveToTrash(const fs::path &item) const
 {
-    return std::nullopt;
+    return FreedesktopTrash(FreedesktopTrash::homeTrashFor(m_home)).moveToTrash(item);
 }
 
-void PosixPlatform::releaseTrashSlot(const TrashSlot &) const {}
-
-std::optional<QString> PosixPlatform::setTags(const std::filesystem::path &, const QStringList &) const
+std::optional<TrashSlot> PosixPlatform::reserveTrashSlot(const fs::path &item) const
 {
-    return QStringLiteral("not available yet");
+    const auto reservation = FreedesktopTrash(FreedesktopTrash::homeTrashFor(m_home)).reserve(item);
+    if (!reservation)
+        return std::nullopt;
+    return TrashSlot{reservation->filesPath, reservation->infoPath};
+}
+
+void PosixPlatform::releaseTrashSlot(const TrashSlot &slot) const
+{
+    FreedesktopTrash(FreedesktopTrash::homeTrashFor(m_home))
+        .release(FreedesktopTrash::Reservation{slot.destination, slot.restoreInfo});
+}
+
+std::optional<QString> PosixPlatform::setTags(const fs::path &item, const QStringList &names) const
+{
+    return FileTags::setTags(item, names);
 }
 
 ScriptOutcome PosixPlatform::runAutomationProbe() const
 {
+#ifdef __APPLE__
+    return runProgram({"/usr/bin/osascript", "-e", "tell application \"System Events\" to get name of first process"});
+#else
+    // Linux has no control over which programs may drive others.
     return ScriptOutcome{true, std::nullopt, QString()};
+#endif
 }
 
-ScriptOutcome PosixPlatform::runAdministratorCommand(const QByteArray &) const
+ScriptOutcome PosixPlatform::runAdministratorCommand(const QByteArray &command) const
 {
-    return ScriptOutcome{false, std::nullopt, QStringLiteral("not available yet")};
+#ifdef __APPLE__
+    return runProgram({"/usr/bin/osascript", "-e", AdministratorCommand::appleScriptSource(command).toStdString()});
+#else
+    // pkexec asks through the desktop's authentication agent; the command's bytes reach the shell unchanged.
+    return runProgram({"pkexec", "/bin/sh", "-c", command.toStdString()});
+#endif
 }
 
 bool PosixPlatform::isMacOS() const

@@ -2,6 +2,7 @@
 // administrator fallback, and tagging.
 #include "scanner/RemnantScanner.h"
 
+#include "platform/AdministratorCommand.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
@@ -120,7 +121,7 @@ ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &i
     const std::optional<TrashSlot> slot = m_platform->reserveTrashSlot(item->url());
     if (!slot)
         return ScriptOutcome{false, std::nullopt, QStringLiteral("The Trash cannot be written")};
-    const ScriptOutcome outcome = m_platform->runAdministratorCommand(QByteArray() /* pending */);
+    const ScriptOutcome outcome = m_platform->runAdministratorCommand(AdministratorCommand::moveCommand(item->url(), slot->destination));
     if (!outcome.success) {
         m_platform->releaseTrashSlot(*slot);
         DiagnosticLog::write(QStringLiteral("❌ AppleScript error: ") + outcome.description);

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <QTimeZone>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -117,4 +119,27 @@ TEST(AppIdentifierService, CachesEveryAnswerForSevenDaysByNormalizedName)
     service.clearCache();
     EXPECT_EQ(service.cacheSize(), 0);
     expectAnswer(service.identifyApp(QStringLiteral("yyqx")), nullptr, nullptr, Confidence::low);
+}
+
+TEST(AppIdentifierService, ServesCallsFromSeveralThreadsOneAtATime)
+{
+    AppIdentifierService service;
+    std::atomic<bool> stop = false;
+    std::thread clearer([&] {
+        while (!stop)
+            service.clearCache();
+    });
+    std::vector<std::thread> callers;
+    for (int t = 0; t < 2; ++t) {
+        callers.emplace_back([&service, t] {
+            for (int i = 0; i < 300; ++i) {
+                const auto answer = service.identifyApp(QStringLiteral("com.google.item%1.%2").arg(t).arg(i % 20));
+                ASSERT_EQ(answer.appName, QStringLiteral("Google"));
+            }
+        });
+    }
+    for (std::thread &caller : callers)
+        caller.join();
+    stop = true;
+    clearer.join();
 }

@@ -7,6 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <sys/xattr.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -118,4 +121,83 @@ TEST(CliCatalogue, JsonListsEveryRowInOrder)
               (QStringList{QStringLiteral("bundleID"), QStringLiteral("keyword"), QStringLiteral("name")}));
     EXPECT_EQ(rows[177][QStringLiteral("bundleID")].toString(), QStringLiteral("com.apple.zoom"));
     EXPECT_EQ(rows[891][QStringLiteral("keyword")].toString(), QStringLiteral("driveDx"));
+}
+
+TEST(CliScan, JsonCsvAndExitStatuses)
+{
+    TempTree tree;
+    tree.makeBundle("Applications/Zzqx.app", "org.zzqx.app");
+    tree.writeFile("Users/me/Library/Caches/org.zzqx.app/data", "x");
+    tree.writeFile("Users/me/Library/Logs/qqvv, \"quoted\".log", "x");
+    const QString root = QString::fromUtf8(tree.root().c_str());
+    const QString home = root + QStringLiteral("/Users/me");
+
+    const CliResult json = runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"),
+                                   home, QStringLiteral("--format"), QStringLiteral("json")});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonArray items = QJsonDocument::fromJson(json.out).array();
+    ASSERT_EQ(items.size(), 2);
+    EXPECT_EQ(items[0].toObject().keys(),
+              (QStringList{"bundleIdentifier", "category", "creationDate", "evidence", "fileSize", "lastModified",
+                           "lastOpened", "lastUsed", "matchedAppName", "name", "path", "risk", "status"}));
+    EXPECT_EQ(items[1][QStringLiteral("bundleIdentifier")].toString(), QStringLiteral("org.zzqx.app"));
+    EXPECT_EQ(items[1][QStringLiteral("evidence")].toString(), QStringLiteral("inventory key org.zzqx.app"));
+    EXPECT_TRUE(items[1][QStringLiteral("lastOpened")].isNull());
+    EXPECT_TRUE(items[1][QStringLiteral("lastModified")].toString().endsWith(u'Z'));
+
+    const CliResult csv =
+        runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"), home,
+                QStringLiteral("--format=csv"), QStringLiteral("--threshold"), QStringLiteral("0")});
+    ASSERT_EQ(csv.exitCode, 0);
+    EXPECT_TRUE(csv.out.startsWith("path,name,category,status,risk,"));
+    EXPECT_TRUE(csv.out.contains(",\"qqvv, \"\"quoted\"\".log\",Logs,"));
+    EXPECT_EQ(csv.out.count("\r\n"), 3);
+
+    EXPECT_EQ(runCli({QStringLiteral("scan"), QStringLiteral("--threshold"), QStringLiteral("soon")}).exitCode, 2);
+    const CliResult refused = runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"),
+                                      root + QStringLiteral("/Applications")});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_TRUE(refused.err.contains("Full Disk Access required"));
+}
+
+TEST(CliScan, TrashAndTagActOnlyOnListedEntries)
+{
+    TempTree tree;
+    tree.writeFile("Users/me/Library/Caches/qqvv-cache/data", "x");
+    tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+    tree.writeFile("Users/me/Documents/precious.txt", "keep");
+    const QString root = QString::fromUtf8(tree.root().c_str());
+    const QString home = root + QStringLiteral("/Users/me");
+    const QStringList folders = {QStringLiteral("--root"), root, QStringLiteral("--home"), home};
+
+    const CliResult refused = runCli(
+        QStringList{QStringLiteral("trash")} + folders +
+        QStringList{home + QStringLiteral("/Library/Logs/qqvv.log"), home + QStringLiteral("/Documents/precious.txt")});
+    EXPECT_EQ(refused.exitCode, 4);
+    EXPECT_TRUE(fs::exists(tree.path("Users/me/Documents/precious.txt")));
+    EXPECT_TRUE(fs::exists(tree.path("Users/me/Library/Logs/qqvv.log")));
+
+    const CliResult trashed = runCli(QStringList{QStringLiteral("trash")} + folders +
+                                     QStringList{home + QStringLiteral("/Library/Logs/qqvv.log")});
+    EXPECT_EQ(trashed.exitCode, 0) << trashed.err.toStdString();
+    EXPECT_FALSE(fs::exists(tree.path("Users/me/Library/Logs/qqvv.log")));
+    EXPECT_TRUE(fs::exists(tree.path("Users/me/.local/share/Trash/files/qqvv.log")));
+
+    EXPECT_EQ(runCli(QStringList{QStringLiteral("tag")} + folders +
+                     QStringList{QStringLiteral("mauve"), home + QStringLiteral("/Library/Caches/qqvv-cache")})
+                  .exitCode,
+              2);
+    const CliResult tagged =
+        runCli(QStringList{QStringLiteral("tag")} + folders +
+               QStringList{QStringLiteral("green"), home + QStringLiteral("/Library/Caches/qqvv-cache")});
+    if (tagged.exitCode == 0) {
+        char value[64] = {};
+        const ssize_t length = lgetxattr(tree.path("Users/me/Library/Caches/qqvv-cache").c_str(), "user.xdg.tags",
+                                         value, sizeof value - 1);
+        EXPECT_EQ(std::string(value, std::size_t(std::max<ssize_t>(length, 0))), "Green");
+    } else {
+        // A file system without user attributes: the failure is reported, not hidden.
+        EXPECT_EQ(tagged.exitCode, 1);
+        EXPECT_TRUE(tagged.err.contains("was not tagged"));
+    }
 }

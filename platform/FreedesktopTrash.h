@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/TrashOutcome.h"
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+
+// The freedesktop.org Trash of a user: trashed items sit in files/, and for each of them info/ holds
+// NAME.trashinfo with the original path and the deletion date, so that the desktop's file manager lists them
+// and can put them back. An item on another file system goes to the Trash folder at the top of that file
+// system instead. Items are only ever renamed: never copied, never put in the place of something else.
+class FreedesktopTrash {
+public:
+    // A free name in the Trash, held by its info file until the item has been moved to `filesPath`.
+    struct Reservation {
+        std::filesystem::path filesPath;
+        std::filesystem::path infoPath;
+    };
+
+    // `homeTrash` is the folder holding files/ and info/. Missing folders, the Trash folder's own parents
+    // included, are created with mode 0700 when the first item is put there.
+    explicit FreedesktopTrash(std::filesystem::path homeTrash);
+
+    // The home Trash of the user whose home folder is `home`: $XDG_DATA_HOME/Trash when `home` is $HOME and
+    // XDG_DATA_HOME is an absolute path, otherwise home/.local/share/Trash.
+    static std::filesystem::path homeTrashFor(const std::filesystem::path &home);
+
+    const std::filesystem::path &folder() const { return m_folder; }
+
+    // Reserves a free name in this Trash for the item and records its absolute path and the deletion date.
+    // Absent when no name could be reserved.
+    std::optional<Reservation> reserve(const std::filesystem::path &item) const;
+    // Gives a reserved name back. A reservation whose item arrived in files/ after all is kept, so that the
+    // item can still be put back.
+    void release(const Reservation &reservation) const;
+
+    // Moves the item (a symbolic link itself, never its target) to the Trash under a free name, and checks on
+    // disk that it left its place and arrived.
+    TrashOutcome moveToTrash(const std::filesystem::path &item) const;
+
+    // The longest name given to an item in files/, so that its info file's name stays within 255 bytes.
+    static constexpr std::size_t MaximumNameBytes = 255 - 10;
+
+private:
+    FreedesktopTrash(std::filesystem::path folder, std::filesystem::path topDirectory);
+
+    static std::optional<FreedesktopTrash> topDirectoryTrash(const std::filesystem::path &item, QString &problem);
+
+    bool makeFolders(int &error) const;
+    std::string recordedPath(const std::filesystem::path &item) const;
+    std::optional<Reservation> reserveName(const std::filesystem::path &item, bool isDirectory, int &error) const;
+    TrashOutcome moveInto(const std::filesystem::path &item, bool isDirectory, int &error) const;
+
+    std::filesystem::path m_folder;
+    // The mount point below which a top-directory Trash records original paths relative to it; empty for a home
+    // Trash, which records absolute paths.
+    std::filesystem::path m_topDirectory;
+};

@@ -1,0 +1,222 @@
+#include "scanner/DemoHome.h"
+#include "LogCapture.h"
+#include "QtPrinters.h"
+#include "inventory/InstalledAppScanner.h"
+#include "model/Clock.h"
+#include "model/SystemNames.h"
+#include "platform/PosixPlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The instant the shared demo is generated at, so that its dates can be checked to the day.
+const QDateTime GeneratedAt = QDateTime(QDate(2031, 3, 15), QTime(12, 0), Qt::UTC);
+
+class DemoHomeTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        const Clock::Override clock(GeneratedAt);
+        s_demo = std::make_unique<DemoHome>();
+    }
+    static void TearDownTestSuite() { s_demo.reset(); }
+
+    static const DemoHome &demo() { return *s_demo; }
+    static PosixPlatform platform() { return PosixPlatform(demo().root(), demo().home()); }
+
+    // The ten Library folders that a scan lists.
+    static std::vector<fs::path> scanFolders()
+    {
+        const fs::path library = demo().home() / "Library";
+        return {library / "Application Support",
+                library / "Application Scripts",
+                library / "LaunchAgents",
+                demo().root() / "Library/LaunchAgents",
+                demo().root() / "Library/LaunchDaemons",
+                library / "Preferences",
+                library / "Caches",
+                library / "Containers",
+                library / "Saved Application State",
+                library / "Logs"};
+    }
+
+    // The entries of the scan folders that a scan keeps: not hidden and not the system's own.
+    static std::vector<fs::path> leftovers()
+    {
+        std::vector<fs::path> result;
+        for (const fs::path &folder : scanFolders()) {
+            const std::vector<DirectoryEntry> entries =
+                platform().listDirectory(folder, Platform::Hidden::Skip).value();
+            for (const DirectoryEntry &entry : entries) {
+                if (!SystemNames::isSystemItem(QString::fromStdString(entry.path.filename().native())))
+                    result.push_back(entry.path);
+            }
+        }
+        return result;
+    }
+
+    // Every application bundle of the application folders, those in sub-folders included.
+    static std::vector<fs::path> applicationBundles()
+    {
+        std::vector<fs::path> result;
+        for (const fs::path &folder : {demo().root() / "Applications", demo().home() / "Applications"}) {
+            platform().walkTree(folder, [&](const DirectoryEntry &entry) {
+                if (entry.path.extension() == ".app")
+                    result.push_back(entry.path);
+            });
+        }
+        return result;
+    }
+
+    static qint64 daysBeforeGeneration(const fs::path &path)
+    {
+        const std::optional<QDateTime> accessed = platform().attributes(path).accessed;
+        return accessed ? accessed->daysTo(GeneratedAt) : -1;
+    }
+
+    static inline std::unique_ptr<DemoHome> s_demo;
+};
+
+TEST_F(DemoHomeTest, FillsEveryScanLocationAndWritesReadableBundlesAndPropertyLists)
+{
+    EXPECT_EQ(demo().home(), demo().root() / "Users/demo");
+    int systemEntries = 0;
+    int hiddenEntries = 0;
+    for (const fs::path &folder : scanFolders()) {
+        const auto visible = platform().listDirectory(folder, Platform::Hidden::Skip);
+        ASSERT_TRUE(visible.has_value()) << folder;
+        const auto all = platform().listDirectory(folder, Platform::Hidden::Include).value();
+        hiddenEntries += int(all.size() - visible->size());
+        int kept = 0;
+        for (const DirectoryEntry &entry : *visible) {
+            if (SystemNames::isSystemItem(QString::fromStdString(entry.path.filename().native())))
+                ++systemEntries;
+            else
+                ++kept;
+        }
+        EXPECT_GE(kept, 5) << folder;
+    }
+    // Entries the scan must pass over are there too.
+    EXPECT_GE(systemEntries, 10);
+    EXPECT_GE(hiddenEntries, 3);
+
+    const std::vector<fs::path> bundles = applicationBundles();
+    EXPECT_GE(bundles.size(), 24u);
+    for (const fs::path &bundle : bundles) {
+        const std::optional<Bundle> opened = platform().openBundle(bundle);
+        ASSERT_TRUE(opened.has_value()) << bundle;
+        EXPECT_TRUE(opened->identifier.has_value()) << bundle;
+        ASSERT_TRUE(opened->info.has_value()) << bundle;
+        EXPECT_TRUE(opened->info->string("CFBundleShortVersionString").has_value()) << bundle;
+        EXPECT_TRUE(fs::is_regular_file(bundle / "Contents/MacOS" /
+                                        opened->info->string("CFBundleExecutable").value_or("").toStdString()))
+            << bundle;
+    }
+    const auto helper =
+        platform().openBundle(demo().root() / "Applications/Slack.app/Contents/Frameworks/Slack Helper.app");
+    ASSERT_TRUE(helper.has_value());
+    EXPECT_EQ(helper->identifier, QStringLiteral("com.tinyspeck.slackmacgap.helper"));
+
+    // Launch jobs carry their Label; settings, binary ones included, read as dictionaries.
+    const std::vector<fs::path> folders = scanFolders();
+    for (const fs::path &folder : {folders[2], folders[3], folders[4]}) {
+        const std::vector<DirectoryEntry> jobs = platform().listDirectory(folder, Platform::Hidden::Skip).value();
+        for (const DirectoryEntry &entry : jobs) {
+            const auto job = platform().readPropertyList(entry.path);
+            ASSERT_TRUE(job.has_value()) << entry.path;
+            EXPECT_TRUE(job->string("Label").has_value()) << entry.path;
+        }
+    }
+    const std::vector<DirectoryEntry> preferences =
+        platform().listDirectory(folders[5], Platform::Hidden::Include).value();
+    for (const DirectoryEntry &entry : preferences) {
+        const auto settings = platform().readPropertyList(entry.path);
+        ASSERT_TRUE(settings.has_value()) << entry.path;
+        EXPECT_TRUE(settings->isDictionary()) << entry.path;
+    }
+    EXPECT_EQ(platform()
+                  .readPropertyList(demo().home() / "Library/LaunchAgents/com.google.keystone.agent.plist")
+                  ->string("Label"),
+              QStringLiteral("com.google.keystone.user.agent"));
+}
+
+TEST_F(DemoHomeTest, InventoryFindsTheInstalledApplicationsAndNoneOfTheRemovedOnes)
+{
+    const LogCapture quiet;
+    const PosixPlatform posix = platform();
+    const Inventory inventory = InstalledAppScanner(posix).scanInstalledApps();
+
+    for (const fs::path &bundle : applicationBundles()) {
+        const QString identifier = platform().openBundle(bundle)->identifier.value_or(QString());
+        EXPECT_TRUE(inventory.contains(identifier.toLower())) << identifier.toStdString();
+    }
+    // In a vendor folder, in Utilities, in the user's Applications folder, and a helper inside a bundle.
+    for (const char *key : {"com.jetbrains.intellij.ce", "org.xquartz.x11", "md.obsidian", "com.microsoft.vscode",
+                            "com.tinyspeck.slackmacgap.helper", "com.1password.1password-launcher"})
+        EXPECT_TRUE(inventory.contains(QString::fromUtf8(key))) << key;
+    EXPECT_EQ(inventory.value(QStringLiteral("com.microsoft.vscode")).version, QStringLiteral("1.85.2"));
+    // The other sources of the inventory.
+    for (const char *key : {"receipt:us.zoom.pkg.videomeeting", "tool:kubectl", "brew:wget", "java", "keyword:jdk"})
+        EXPECT_TRUE(inventory.contains(QString::fromUtf8(key))) << key;
+
+    for (const char *key : {"com.skype.skype", "name:skype", "com.evernote.evernote", "com.getdropbox.dropbox",
+                            "com.teamviewer.teamviewer", "com.bohemiancoding.sketch3", "com.google.chrome"})
+        EXPECT_FALSE(inventory.contains(QString::fromUtf8(key))) << key;
+}
+
+TEST_F(DemoHomeTest, DatesReachFromTodayToYearsAgo)
+{
+    int olderThanAYear = 0;
+    int withinAMonth = 0;
+    for (const fs::path &entry : leftovers()) {
+        const qint64 days = daysBeforeGeneration(entry);
+        EXPECT_GE(days, 0) << entry;
+        EXPECT_LE(days, 5 * 365) << entry;
+        olderThanAYear += days > 365;
+        withinAMonth += days <= 30;
+    }
+    EXPECT_GE(olderThanAYear, 20);
+    EXPECT_GE(withinAMonth, 40);
+
+    // Data of an installed application is in use; that of one removed years ago is not, inside its folder
+    // neither, and the folder keeps its own date although it was written into.
+    const fs::path library = demo().home() / "Library";
+    EXPECT_LE(daysBeforeGeneration(library / "Preferences/com.microsoft.VSCode.plist"), 1);
+    EXPECT_LE(daysBeforeGeneration(library / "Application Support/Slack"), 2);
+    EXPECT_GT(daysBeforeGeneration(library / "Preferences/com.skype.skype.plist"), 365);
+    EXPECT_GT(daysBeforeGeneration(library / "Application Support/Skype"), 365);
+    EXPECT_GT(daysBeforeGeneration(library / "Application Support/Skype/shared.xml"), 365);
+    const auto skype = platform().attributes(library / "Application Support/Skype");
+    ASSERT_TRUE(skype.modified.has_value());
+    EXPECT_GT(skype.modified->daysTo(GeneratedAt), 365);
+}
+
+TEST(DemoHomeLifetimeTest, TwoDemosLiveSideBySideAndLeaveNothingBehind)
+{
+    fs::path secondRoot;
+    {
+        auto first = std::make_unique<DemoHome>();
+        const DemoHome second;
+        secondRoot = second.root();
+        const fs::path firstRoot = first->root();
+        EXPECT_NE(firstRoot, second.root());
+        EXPECT_EQ(firstRoot.parent_path(), fs::temp_directory_path());
+        EXPECT_TRUE(fs::exists(firstRoot / "Users/demo/Library/Preferences/com.microsoft.VSCode.plist"));
+
+        // Taken permissions do not keep the tree alive.
+        ASSERT_EQ(chmod((firstRoot / "Users/demo/Library/Application Support/Skype").c_str(), 0), 0);
+        ASSERT_EQ(chmod((firstRoot / "Users/demo/Library/Caches").c_str(), 0555), 0);
+        first.reset();
+        EXPECT_FALSE(fs::exists(fs::symlink_status(firstRoot)));
+        EXPECT_TRUE(fs::exists(second.home() / "Library/Preferences/com.microsoft.VSCode.plist"));
+    }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(secondRoot)));
+}
+
+} // namespace

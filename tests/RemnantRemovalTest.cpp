@@ -1,0 +1,212 @@
+#include "CoreApplication.h"
+#include "LogCapture.h"
+#include "QtPrinters.h"
+#include "ScriptedAlerts.h"
+#include "TempTree.h"
+#include "Unprivileged.h"
+#include "identification/AppIdentifierService.h"
+#include "identification/OwnerIdentifier.h"
+#include "platform/FileTags.h"
+#include "platform/PosixPlatform.h"
+#include "scanner/LocationScanner.h"
+#include "scanner/RemnantScanner.h"
+
+#include <gtest/gtest.h>
+
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The administrator's password dialog cannot appear here: this platform runs the privileged command with the
+// test's own rights instead, and can be told that the ordinary Trash refuses every item, as it does for
+// protected folders on a Mac.
+class AdministratorPlatform : public PosixPlatform {
+public:
+    using PosixPlatform::PosixPlatform;
+
+    bool trashRefuses = true;
+    std::optional<ScriptOutcome> scriptedOutcome;
+    mutable QList<QByteArray> commands;
+
+    TrashOutcome moveToTrash(const fs::path &item) const override
+    {
+        if (trashRefuses)
+            return TrashOutcome{false, {}, QStringLiteral("Operation not permitted")};
+        return PosixPlatform::moveToTrash(item);
+    }
+    ScriptOutcome runAdministratorCommand(const QByteArray &command) const override
+    {
+        commands.append(command);
+        if (scriptedOutcome)
+            return *scriptedOutcome;
+        const std::string text = command.toStdString();
+        char *argv[] = {const_cast<char *>("sh"), const_cast<char *>("-c"), const_cast<char *>(text.c_str()), nullptr};
+        pid_t child = -1;
+        int status = 0;
+        if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, argv, environ) != 0 || waitpid(child, &status, 0) < 0)
+            return ScriptOutcome{false, std::nullopt, QStringLiteral("sh did not run")};
+        return ScriptOutcome{WIFEXITED(status) && WEXITSTATUS(status) == 0, std::nullopt, QString()};
+    }
+};
+
+class RemovalTest : public ::testing::Test {
+protected:
+    RemovalTest()
+    {
+        coreApplication();
+        m_tree.makeFolder("Users/me/Library/Caches");
+    }
+
+    // The items a listing of the caches folder finds, as a scan would make them.
+    std::vector<RemnantItemPtr> listCaches(const Platform &platform)
+    {
+        const OwnerIdentifier identifier(Inventory{}, platform);
+        AppIdentifierService service;
+        const ScanLocation location{{m_tree.path("Users/me/Library/Caches")}, RemnantCategory::caches, false};
+        std::vector<RemnantItemPtr> items = LocationScanner::scanLocation(
+            location, platform, identifier, service, 365, [](int, int) {}, [](const std::vector<RemnantItemPtr> &) {});
+        std::sort(items.begin(), items.end(), [](const RemnantItemPtr &a, const RemnantItemPtr &b) { return a->url() < b->url(); });
+        return items;
+    }
+
+    fs::path trashFiles() const { return m_tree.path("Users/me/.local/share/Trash/files"); }
+
+    TempTree m_tree;
+    ScriptedAlerts m_alerts;
+    LogCapture m_log;
+};
+
+} // namespace
+
+TEST_F(RemovalTest, TrashingAWritableEntryNeedsNoAlert)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv.cache/data", "payload");
+    m_tree.writeFile("Users/me/.local/share/Trash/files/qqvv.cache", "already in the Trash");
+    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, m_alerts);
+    const auto items = listCaches(*platform);
+    ASSERT_EQ(items.size(), 1U);
+
+    scanner.moveToTrash(items[0]);
+    EXPECT_EQ(items[0]->action(), RemnantAction::trashed());
+    EXPECT_TRUE(m_alerts.shown.isEmpty());
+    EXPECT_FALSE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv.cache")));
+    EXPECT_EQ(TempTree::readFile(trashFiles() / "qqvv.cache"), "already in the Trash");
+    EXPECT_EQ(TempTree::readFile(trashFiles() / "qqvv.cache 2" / "data"), "payload");
+    EXPECT_TRUE(m_log.lines().contains(QStringLiteral("✅ Moved to Trash: qqvv.cache")));
+}
+
+TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAnything)
+{
+    const std::vector<std::string> names = {"O'Brien Tool", "say \"hi\"", "back\\slash", "$(touch pwned)",
+                                            "-leading-dash", "new\nline", "bad\xff\xfe", std::string(255, 'n')};
+    for (const std::string &name : names)
+        m_tree.writeFile("Users/me/Library/Caches/" + name, "content of " + name);
+    m_tree.writeFile("Users/me/.local/share/Trash/files/O'Brien Tool", "older item");
+    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, m_alerts);
+    const auto items = listCaches(*platform);
+    ASSERT_EQ(items.size(), names.size());
+
+    for (const RemnantItemPtr &item : items) {
+        m_alerts.answers = {QStringLiteral("Continue")};
+        scanner.moveToTrash(item);
+        EXPECT_EQ(item->action(), RemnantAction::trashed()) << item->url();
+        EXPECT_FALSE(fs::exists(fs::symlink_status(item->url()))) << item->url();
+    }
+    EXPECT_EQ(m_alerts.shown.size(), qsizetype(names.size()));
+    EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Admin rights required"));
+    EXPECT_EQ(TempTree::readFile(trashFiles() / "O'Brien Tool"), "older item");
+    std::set<std::string> contents;
+    for (const auto &entry : fs::directory_iterator(trashFiles()))
+        contents.insert(TempTree::readFile(entry.path()));
+    for (const std::string &name : names)
+        EXPECT_TRUE(contents.contains("content of " + name)) << name;
+    EXPECT_FALSE(fs::exists("pwned"));
+    EXPECT_FALSE(fs::exists(m_tree.path("pwned")));
+    EXPECT_TRUE(m_log.lines().contains(QStringLiteral("✅ Deleted with admin rights (AppleScript)")));
+}
+
+TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplain)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
+    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, m_alerts);
+    const RemnantItemPtr item = listCaches(*platform).front();
+    const QString refused = QStringLiteral(
+        "System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
+
+    // Control of System Events refused: the text begins and ends with the same advice.
+    platform->scriptedOutcome = ScriptOutcome{false, -1743, QStringLiteral("Not authorised (-1743)")};
+    m_alerts.answers = {QStringLiteral("Continue"), QStringLiteral("Open Settings")};
+    scanner.moveToTrash(item);
+    ASSERT_EQ(m_alerts.shown.size(), 2);
+    EXPECT_EQ(m_alerts.shown[1].message, QStringLiteral("Error while deleting"));
+    EXPECT_TRUE(m_alerts.shown[1].informativeText.startsWith(refused));
+    EXPECT_TRUE(m_alerts.shown[1].informativeText.endsWith(QStringLiteral("Error: ") + refused));
+    EXPECT_EQ(m_alerts.openedLinks, QStringList{QString::fromLatin1(RemnantScanner::FullDiskAccessLink)});
+
+    // A command that reports success while the item is still there has failed.
+    platform->scriptedOutcome = ScriptOutcome{true, std::nullopt, QString()};
+    m_alerts.answers = {QStringLiteral("Continue")};
+    scanner.moveToTrash(item);
+    EXPECT_TRUE(m_alerts.shown.last().informativeText.endsWith(QStringLiteral("Error: Operation not permitted")));
+    EXPECT_TRUE(m_log.lines().contains(QString::fromUtf8("⚠️ AppleScript meldet Erfolg, Datei existiert noch")));
+
+    // "Open Settings" and "Cancel" change nothing.
+    m_alerts.answers = {QStringLiteral("Open Settings")};
+    scanner.moveToTrash(item);
+    EXPECT_EQ(m_alerts.openedLinks.last(), QString::fromLatin1(RemnantScanner::AutomationLink));
+    EXPECT_EQ(item->action(), RemnantAction::none());
+    EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
+    EXPECT_TRUE(fs::is_empty(trashFiles()));
+    EXPECT_TRUE(fs::is_empty(m_tree.path("Users/me/.local/share/Trash/info")));
+}
+
+TEST_F(RemovalTest, AReadOnlyFolderAsksForAdministratorRightsAndCancelChangesNothing)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
+    fs::permissions(m_tree.root(), fs::perms(0755));
+    m_tree.makeFolder("Users/me/.local/share/Trash");
+    chmod(m_tree.path("Users/me/.local/share/Trash").c_str(), 0777);
+    chmod(m_tree.path("Users/me/Library/Caches").c_str(), 0555);
+    const auto outcome = runUnprivileged([&] {
+        const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+        ScriptedAlerts alerts;
+        alerts.answers = {QStringLiteral("Cancel")};
+        RemnantScanner scanner(platform, alerts);
+        const RemnantItemPtr item = listCaches(*platform).front();
+        scanner.moveToTrash(item);
+        return alerts.shown.value(0).message.toStdString() + "|" + std::to_string(alerts.shown.size()) + "|" +
+               (item->action() == RemnantAction::none() ? "none" : "changed");
+    });
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(*outcome, "Admin rights required|1|none");
+    EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
+}
+
+TEST_F(RemovalTest, SymbolicLinksMoveThemselvesAndTagsReplaceOtherTags)
+{
+    m_tree.writeFile("Users/me/Documents/target.txt", "target");
+    m_tree.makeSymlink("Users/me/Library/Caches/qqvv-link", "../../Documents/target.txt");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-tagged", "x");
+    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, m_alerts);
+    const auto items = listCaches(*platform);
+    ASSERT_EQ(items.size(), 2U);
+
+    scanner.moveToTrash(items[0]);
+    EXPECT_EQ(items[0]->action(), RemnantAction::trashed());
+    EXPECT_TRUE(fs::is_symlink(trashFiles() / "qqvv-link"));
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Documents/target.txt")), "target");
+
+    if (FileTags::setTags(items[1]->url(), {QStringLiteral("Work"), QStringLiteral("Blue")}))
+        GTEST_SKIP() << "the temporary folder keeps no user attributes";
+    scanner.applyTag(items[1], FinderTagColor::green);
+    EXPECT_EQ(FileTags::tags(items[1]->url()), QStringList{QStringLiteral("Green")});
+    EXPECT_EQ(items[1]->action(), RemnantAction::tagged(FinderTagColor::green));
+}

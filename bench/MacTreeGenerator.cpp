@@ -630,7 +630,8 @@ constexpr std::string_view PlistHeader =
     "<plist version=\"1.0\">\n";
 constexpr std::string_view PlistFooter = "</plist>\n";
 
-std::string lower(std::string_view text) {
+std::string lower(std::string_view text)
+{
     std::string result(text);
     for (char &c : result) {
         if (c >= 'A' && c <= 'Z')
@@ -639,7 +640,8 @@ std::string lower(std::string_view text) {
     return result;
 }
 
-std::string capitalized(std::string_view text) {
+std::string capitalized(std::string_view text)
+{
     std::string result(text);
     if (!result.empty() && result[0] >= 'a' && result[0] <= 'z')
         result[0] = static_cast<char>(result[0] - 'a' + 'A');
@@ -647,7 +649,8 @@ std::string capitalized(std::string_view text) {
 }
 
 // The letters with diacritics that the name lists produce, folded to ASCII for identifiers.
-std::string asciiFolded(std::string_view text) {
+std::string asciiFolded(std::string_view text)
+{
     std::string result;
     result.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -679,7 +682,8 @@ std::string asciiFolded(std::string_view text) {
 }
 
 // "Photo Forge Pro" -> "PhotoForgePro": ASCII letters and digits only.
-std::string compact(std::string_view name) {
+std::string compact(std::string_view name)
+{
     std::string result;
     for (char c : asciiFolded(name)) {
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
@@ -689,7 +693,8 @@ std::string compact(std::string_view name) {
 }
 
 // "Photo Forge Pro" -> "photo-forge-pro"
-std::string dashed(std::string_view name) {
+std::string dashed(std::string_view name)
+{
     std::string result;
     for (char c : lower(asciiFolded(name))) {
         if ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) {
@@ -703,12 +708,14 @@ std::string dashed(std::string_view name) {
     return result;
 }
 
-bool endsWith(std::string_view text, std::string_view ending) {
+bool endsWith(std::string_view text, std::string_view ending)
+{
     return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
 }
 
 // A name that is still free in a folder: "name 2", or "stem-2.ext" for names with a known extension.
-std::string numberedVariant(const std::string &name, int number) {
+std::string numberedVariant(const std::string &name, int number)
+{
     static constexpr std::string_view extensions[] = {".plist", ".savedState", ".pkg", ".framework",
                                                       ".jdk",   ".jre",        ".log"};
     for (std::string_view extension : extensions) {
@@ -720,7 +727,8 @@ std::string numberedVariant(const std::string &name, int number) {
     return name + " " + std::to_string(number);
 }
 
-void appendEscaped(std::string &out, std::string_view text) {
+void appendEscaped(std::string &out, std::string_view text)
+{
     for (char c : text) {
         switch (c) {
         case '&':
@@ -745,11 +753,13 @@ void appendEscaped(std::string &out, std::string_view text) {
     }
 }
 
-void indent(std::string &out, int depth) {
+void indent(std::string &out, int depth)
+{
     out.append(static_cast<std::size_t>(depth), '\t');
 }
 
-void openTag(std::string &out, int &depth, std::string_view tag) {
+void openTag(std::string &out, int &depth, std::string_view tag)
+{
     indent(out, depth);
     out += '<';
     out += tag;
@@ -757,7 +767,8 @@ void openTag(std::string &out, int &depth, std::string_view tag) {
     ++depth;
 }
 
-void closeTag(std::string &out, int &depth, std::string_view tag) {
+void closeTag(std::string &out, int &depth, std::string_view tag)
+{
     --depth;
     indent(out, depth);
     out += "</";
@@ -765,7 +776,8 @@ void closeTag(std::string &out, int &depth, std::string_view tag) {
     out += ">\n";
 }
 
-void putElement(std::string &out, int depth, std::string_view tag, std::string_view text) {
+void putElement(std::string &out, int depth, std::string_view tag, std::string_view text)
+{
     indent(out, depth);
     out += '<';
     out += tag;
@@ -776,38 +788,45 @@ void putElement(std::string &out, int depth, std::string_view tag, std::string_v
     out += ">\n";
 }
 
-void putKey(std::string &out, int depth, std::string_view key) {
+void putKey(std::string &out, int depth, std::string_view key)
+{
     putElement(out, depth, "key", key);
 }
 
-void putString(std::string &out, int depth, std::string_view value) {
+void putString(std::string &out, int depth, std::string_view value)
+{
     putElement(out, depth, "string", value);
 }
 
-void putKeyString(std::string &out, int depth, std::string_view key, std::string_view value) {
+void putKeyString(std::string &out, int depth, std::string_view key, std::string_view value)
+{
     putKey(out, depth, key);
     putString(out, depth, value);
 }
 
-void putKeyBool(std::string &out, int depth, std::string_view key, bool value) {
+void putKeyBool(std::string &out, int depth, std::string_view key, bool value)
+{
     putKey(out, depth, key);
     indent(out, depth);
     out += value ? "<true/>\n" : "<false/>\n";
 }
 
-void putKeyInteger(std::string &out, int depth, std::string_view key, long long value) {
+void putKeyInteger(std::string &out, int depth, std::string_view key, long long value)
+{
     putKey(out, depth, key);
     putElement(out, depth, "integer", std::to_string(value));
 }
 
-void putKeyReal(std::string &out, int depth, std::string_view key, double value) {
+void putKeyReal(std::string &out, int depth, std::string_view key, double value)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%.3f", value);
     putKey(out, depth, key);
     putElement(out, depth, "real", text);
 }
 
-std::string isoDate(std::time_t time) {
+std::string isoDate(std::time_t time)
+{
     std::tm parts{};
     gmtime_r(&time, &parts);
     char text[32];
@@ -815,17 +834,20 @@ std::string isoDate(std::time_t time) {
     return text;
 }
 
-void putKeyDate(std::string &out, int depth, std::string_view key, std::time_t value) {
+void putKeyDate(std::string &out, int depth, std::string_view key, std::time_t value)
+{
     putKey(out, depth, key);
     putElement(out, depth, "date", isoDate(value));
 }
 
-void putKeyData(std::string &out, int depth, std::string_view key, std::string_view base64) {
+void putKeyData(std::string &out, int depth, std::string_view key, std::string_view base64)
+{
     putKey(out, depth, key);
     putElement(out, depth, "data", base64);
 }
 
-void putKeyStrings(std::string &out, int &depth, std::string_view key, const std::vector<std::string> &values) {
+void putKeyStrings(std::string &out, int &depth, std::string_view key, const std::vector<std::string> &values)
+{
     putKey(out, depth, key);
     openTag(out, depth, "array");
     for (const auto &value : values)
@@ -835,20 +857,23 @@ void putKeyStrings(std::string &out, int &depth, std::string_view key, const std
 
 } // namespace
 
-MacTreeGenerator::Random::Random(std::uint64_t seed) {
+MacTreeGenerator::Random::Random(std::uint64_t seed)
+{
     for (auto &word : m_state) {
         seed += 0x9E3779B97F4A7C15ULL;
         word = mix(seed);
     }
 }
 
-std::uint64_t MacTreeGenerator::Random::mix(std::uint64_t value) {
+std::uint64_t MacTreeGenerator::Random::mix(std::uint64_t value)
+{
     value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ULL;
     value = (value ^ (value >> 27)) * 0x94D049BB133111EBULL;
     return value ^ (value >> 31);
 }
 
-std::uint64_t MacTreeGenerator::Random::next() {
+std::uint64_t MacTreeGenerator::Random::next()
+{
     const auto rotate = [](std::uint64_t value, int shift) {
         return (value << shift) | (value >> (64 - shift));
     };
@@ -863,30 +888,37 @@ std::uint64_t MacTreeGenerator::Random::next() {
     return result;
 }
 
-std::uint64_t MacTreeGenerator::Random::below(std::uint64_t bound) {
+std::uint64_t MacTreeGenerator::Random::below(std::uint64_t bound)
+{
     return bound == 0 ? 0 : next() % bound;
 }
 
-int MacTreeGenerator::Random::between(int low, int high) {
+int MacTreeGenerator::Random::between(int low, int high)
+{
     return low + static_cast<int>(below(static_cast<std::uint64_t>(high - low + 1)));
 }
 
-double MacTreeGenerator::Random::unit() {
+double MacTreeGenerator::Random::unit()
+{
     return static_cast<double>(next() >> 11) * 0x1.0p-53;
 }
 
-bool MacTreeGenerator::Random::chance(double probability) {
+bool MacTreeGenerator::Random::chance(double probability)
+{
     return unit() < probability;
 }
 
-std::string_view MacTreeGenerator::Random::pick(std::span<const std::string_view> list) {
+std::string_view MacTreeGenerator::Random::pick(std::span<const std::string_view> list)
+{
     return list[below(list.size())];
 }
 
 MacTreeGenerator::MacTreeGenerator(Options options)
-    : m_options(std::move(options)) {}
+    : m_options(std::move(options))
+{}
 
-std::span<const MacTreeGenerator::PlaceInfo> MacTreeGenerator::libraryPlaces() {
+std::span<const MacTreeGenerator::PlaceInfo> MacTreeGenerator::libraryPlaces()
+{
     static constexpr PlaceInfo places[] = {
         {Place::applicationSupport, "Library/Application Support", true, 170, 0.08},
         {Place::applicationScripts, "Library/Application Scripts", true, 40, 0.10},
@@ -908,15 +940,18 @@ std::span<const MacTreeGenerator::PlaceInfo> MacTreeGenerator::libraryPlaces() {
     return places;
 }
 
-std::uint64_t MacTreeGenerator::seedFor(std::uint64_t domain, std::uint64_t index) const {
+std::uint64_t MacTreeGenerator::seedFor(std::uint64_t domain, std::uint64_t index) const
+{
     return Random::mix(Random::mix(m_options.seed * 0x9E3779B97F4A7C15ULL + domain) ^ Random::mix(index + 1));
 }
 
-std::string MacTreeGenerator::placeFolder(const PlaceInfo &info) const {
+std::string MacTreeGenerator::placeFolder(const PlaceInfo &info) const
+{
     return (info.inHome ? m_home : m_root) + "/" + std::string(info.folder);
 }
 
-MacTreeGenerator::Summary MacTreeGenerator::generate() {
+MacTreeGenerator::Summary MacTreeGenerator::generate()
+{
     prepareOutput();
     // Dates count back from the start of the current day (UTC), so that runs on one day give identical trees.
     m_now = std::time(nullptr) / Day * Day;
@@ -978,7 +1013,8 @@ MacTreeGenerator::Summary MacTreeGenerator::generate() {
     return summary;
 }
 
-void MacTreeGenerator::prepareOutput() {
+void MacTreeGenerator::prepareOutput()
+{
     namespace fs = std::filesystem;
     if (m_options.outputDirectory.empty())
         throw std::runtime_error("no output folder given");
@@ -1004,7 +1040,8 @@ void MacTreeGenerator::prepareOutput() {
 // Planning: every name is decided here, in one sequential pass, so that names are unique and the parallel
 // writers need no coordination.
 
-void MacTreeGenerator::planVendors(Random &random) {
+void MacTreeGenerator::planVendors(Random &random)
+{
     const std::size_t wanted = std::max<std::size_t>(24, static_cast<std::size_t>(m_options.appCount) / 2);
     std::set<std::string> tokens;
     int collisions = 0;
@@ -1049,7 +1086,8 @@ void MacTreeGenerator::planVendors(Random &random) {
     }
 }
 
-std::size_t MacTreeGenerator::pickVendor(Random &random) const {
+std::size_t MacTreeGenerator::pickVendor(Random &random) const
+{
     // A few vendors ship many applications; most ship one or two.
     if (random.chance(0.3)) {
         const double u = random.unit();
@@ -1058,7 +1096,8 @@ std::size_t MacTreeGenerator::pickVendor(Random &random) const {
     return random.below(m_vendors.size());
 }
 
-std::string MacTreeGenerator::makeAppName(Random &random, const Vendor &vendor) const {
+std::string MacTreeGenerator::makeAppName(Random &random, const Vendor &vendor) const
+{
     // Every draw is a statement of its own: the order of evaluation within one expression is the compiler's.
     const std::string first(random.pick(ProductWords));
     const std::string second(random.pick(ProductWords));
@@ -1106,7 +1145,8 @@ std::string MacTreeGenerator::makeAppName(Random &random, const Vendor &vendor) 
     return name;
 }
 
-MacTreeGenerator::AppIdentity MacTreeGenerator::makeIdentity(Random &random, std::size_t vendorIndex) {
+MacTreeGenerator::AppIdentity MacTreeGenerator::makeIdentity(Random &random, std::size_t vendorIndex)
+{
     const Vendor &vendor = m_vendors[vendorIndex];
     AppIdentity app;
     app.vendor = vendorIndex;
@@ -1168,7 +1208,8 @@ MacTreeGenerator::AppIdentity MacTreeGenerator::makeIdentity(Random &random, std
     return app;
 }
 
-void MacTreeGenerator::planApps(Random &random) {
+void MacTreeGenerator::planApps(Random &random)
+{
     const std::size_t total = static_cast<std::size_t>(m_options.appCount);
     const std::size_t appleCount = std::min(std::size(AppleApps), total / 50);
 
@@ -1270,7 +1311,8 @@ void MacTreeGenerator::planApps(Random &random) {
     }
 }
 
-void MacTreeGenerator::planTools(Random &random) {
+void MacTreeGenerator::planTools(Random &random)
+{
     const int apps = m_options.appCount;
     const int toolCount = std::clamp(apps / 6, 20, 600);
     const int formulaCount = std::clamp(apps / 8, 10, 400);
@@ -1373,7 +1415,8 @@ void MacTreeGenerator::planTools(Random &random) {
 }
 
 std::string MacTreeGenerator::ownedEntryName(Place place, const AppIdentity &app, Random &random,
-                                             std::string &label) const {
+                                             std::string &label) const
+{
     const Vendor &vendor = m_vendors[app.vendor];
     const std::string &id = app.bundleId;
     const std::string product = compact(app.name);
@@ -1513,7 +1556,8 @@ std::string MacTreeGenerator::ownedEntryName(Place place, const AppIdentity &app
     }
 }
 
-std::string MacTreeGenerator::systemEntryName(Place place, Random &random) const {
+std::string MacTreeGenerator::systemEntryName(Place place, Random &random) const
+{
     std::string component;
     if (random.chance(0.5))
         component = "com.apple." + std::string(random.pick(AppleComponents));
@@ -1561,7 +1605,8 @@ std::string MacTreeGenerator::systemEntryName(Place place, Random &random) const
     }
 }
 
-std::string MacTreeGenerator::hiddenEntryName(std::size_t ordinal, Random &random) const {
+std::string MacTreeGenerator::hiddenEntryName(std::size_t ordinal, Random &random) const
+{
     if (ordinal == 0)
         return ".DS_Store";
     if (ordinal == 1)
@@ -1579,7 +1624,8 @@ std::string MacTreeGenerator::hiddenEntryName(std::size_t ordinal, Random &rando
     }
 }
 
-void MacTreeGenerator::describeLaunchJob(PlannedEntry &entry) const {
+void MacTreeGenerator::describeLaunchJob(PlannedEntry &entry) const
+{
     const std::string fileStem = entry.path.substr(entry.path.rfind('/') + 1, std::string::npos);
     if (entry.label.empty())
         entry.label = fileStem.substr(0, fileStem.size() - std::string_view(".plist").size());
@@ -1602,7 +1648,8 @@ void MacTreeGenerator::describeLaunchJob(PlannedEntry &entry) const {
         entry.detail = bundle + "/Contents/MacOS/" + app.executable;
 }
 
-void MacTreeGenerator::planLibrary(Random &random) {
+void MacTreeGenerator::planLibrary(Random &random)
+{
     const auto places = libraryPlaces();
     const int total = m_options.libraryEntryCount;
 
@@ -1690,7 +1737,8 @@ void MacTreeGenerator::planLibrary(Random &random) {
     }
 }
 
-MacTreeGenerator::Stamp MacTreeGenerator::makeStamp(Random &random, Ownership ownership) const {
+MacTreeGenerator::Stamp MacTreeGenerator::makeStamp(Random &random, Ownership ownership) const
+{
     // Shares of items last modified within 90 days and within a year; the rest are one to four years old.
     double recent = 0.35;
     double withinYear = 0.60;
@@ -1719,7 +1767,8 @@ MacTreeGenerator::Stamp MacTreeGenerator::makeStamp(Random &random, Ownership ow
     return stamp;
 }
 
-void MacTreeGenerator::ensureFolder(const std::string &path) {
+void MacTreeGenerator::ensureFolder(const std::string &path)
+{
     struct stat info;
     if (::stat(path.c_str(), &info) == 0)
         return;
@@ -1732,7 +1781,8 @@ void MacTreeGenerator::ensureFolder(const std::string &path) {
     m_sharedFolders.push_back(path);
 }
 
-void MacTreeGenerator::makeFolder(const std::string &path, Stamp &stamp) {
+void MacTreeGenerator::makeFolder(const std::string &path, Stamp &stamp)
+{
     if (::mkdir(path.c_str(), 0755) != 0)
         throw std::system_error(errno, std::generic_category(), "cannot create " + path);
     ++m_folders;
@@ -1740,7 +1790,8 @@ void MacTreeGenerator::makeFolder(const std::string &path, Stamp &stamp) {
 }
 
 void MacTreeGenerator::writeFile(const std::string &path, std::string_view content, Stamp &stamp, bool executable,
-                                 std::uint64_t apparentSize) {
+                                 std::uint64_t apparentSize)
+{
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, executable ? 0755 : 0644);
     if (fd < 0)
         throw std::system_error(errno, std::generic_category(), "cannot create " + path);
@@ -1767,14 +1818,16 @@ void MacTreeGenerator::writeFile(const std::string &path, std::string_view conte
     stamp.paths.emplace_back(path, false);
 }
 
-void MacTreeGenerator::makeSymlink(const std::string &target, const std::string &path, Stamp &stamp) {
+void MacTreeGenerator::makeSymlink(const std::string &target, const std::string &path, Stamp &stamp)
+{
     if (::symlink(target.c_str(), path.c_str()) != 0)
         throw std::system_error(errno, std::generic_category(), "cannot link " + path);
     ++m_symlinks;
     stamp.paths.emplace_back(path, true);
 }
 
-void MacTreeGenerator::applyStamp(const Stamp &stamp) const {
+void MacTreeGenerator::applyStamp(const Stamp &stamp) const
+{
     // The first path is the item itself and gets the stamp's dates exactly; what lies inside it is a little older.
     for (std::size_t i = 0; i < stamp.paths.size(); ++i) {
         std::time_t modified = stamp.modified;
@@ -1795,7 +1848,8 @@ void MacTreeGenerator::applyStamp(const Stamp &stamp) const {
     }
 }
 
-void MacTreeGenerator::runParallel(std::size_t count, const std::function<void(std::size_t)> &work) const {
+void MacTreeGenerator::runParallel(std::size_t count, const std::function<void(std::size_t)> &work) const
+{
     unsigned threads = m_options.threadCount > 0 ? static_cast<unsigned>(m_options.threadCount)
                                                  : std::min(8u, std::max(1u, std::thread::hardware_concurrency()));
     threads = static_cast<unsigned>(std::min<std::size_t>(threads, std::max<std::size_t>(1, count)));
@@ -1829,7 +1883,8 @@ void MacTreeGenerator::runParallel(std::size_t count, const std::function<void(s
         std::rethrow_exception(failure);
 }
 
-std::string MacTreeGenerator::machOContent(Random &random) {
+std::string MacTreeGenerator::machOContent(Random &random)
+{
     std::string content("\xcf\xfa\xed\xfe\x0c\x00\x00\x01\x00\x00\x00\x00\x02\x00\x00\x00", 16);
     content.resize(static_cast<std::size_t>(random.between(256, 2048)), '\0');
     for (std::size_t i = 32; i < content.size(); i += 7)
@@ -1838,7 +1893,8 @@ std::string MacTreeGenerator::machOContent(Random &random) {
 }
 
 std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron, bool sparkle, bool scriptable,
-                                           Random &random) const {
+                                           Random &random) const
+{
     const Vendor &vendor = m_vendors[app.vendor];
     const std::string product = compact(app.name);
     const std::string lowerId = lower(app.bundleId);
@@ -2129,7 +2185,8 @@ namespace {
 // Info.plist of a bundle nested in an application: a helper, a login item, an XPC service, an app extension
 // or a framework.
 std::string nestedInfoPlist(const std::string &name, std::string_view extension, const std::string &identifier,
-                            const std::string &version, const std::string &executable) {
+                            const std::string &version, const std::string &executable)
+{
     std::string out(PlistHeader);
     int d = 0;
     openTag(out, d, "dict");
@@ -2170,7 +2227,8 @@ std::string nestedInfoPlist(const std::string &name, std::string_view extension,
     return out;
 }
 
-std::string codeResourcesPlist(const std::vector<std::string> &files) {
+std::string codeResourcesPlist(const std::vector<std::string> &files)
+{
     std::string out(PlistHeader);
     int d = 0;
     openTag(out, d, "dict");
@@ -2188,12 +2246,13 @@ std::string codeResourcesPlist(const std::vector<std::string> &files) {
     return out;
 }
 
-std::string localizedStrings(std::string_view appName, int count) {
+std::string localizedStrings(std::string_view appName, int count)
+{
     std::string out = "/* Localized strings */\n";
     for (int i = 0; i < count; ++i) {
-        out += "\"item" + std::to_string(i) + "\" = \"";
-        out += appName;
-        out += " " + std::to_string(i) + "\";\n";
+        const std::string number = std::to_string(i);
+        out.append("\"item").append(number).append("\" = \"").append(appName);
+        out.append(1, ' ').append(number).append("\";\n");
     }
     return out;
 }
@@ -2202,7 +2261,8 @@ std::string localizedStrings(std::string_view appName, int count) {
 
 void MacTreeGenerator::writeHelperBundle(const std::string &parent, const std::string &name, std::string_view extension,
                                          const std::string &identifier, const std::string &version, Stamp &stamp,
-                                         Random &random) {
+                                         Random &random)
+{
     const std::string bundle = parent + "/" + name + "." + std::string(extension);
     const std::string executable = compact(name).empty() ? "helper" : compact(name);
     makeFolder(bundle, stamp);
@@ -2218,7 +2278,8 @@ void MacTreeGenerator::writeHelperBundle(const std::string &parent, const std::s
 }
 
 void MacTreeGenerator::writeFramework(const std::string &parent, const std::string &name, const std::string &identifier,
-                                      const std::string &version, Stamp &stamp, Random &random) {
+                                      const std::string &version, Stamp &stamp, Random &random)
+{
     const std::string framework = parent + "/" + name + ".framework";
     const std::string versionA = framework + "/Versions/A";
     makeFolder(framework, stamp);
@@ -2234,7 +2295,8 @@ void MacTreeGenerator::writeFramework(const std::string &parent, const std::stri
 }
 
 void MacTreeGenerator::writeResources(const std::string &contents, const AppIdentity &app, bool electron,
-                                      bool scriptable, Stamp &stamp, Random &random) {
+                                      bool scriptable, Stamp &stamp, Random &random)
+{
     const std::string resources = contents + "/Resources";
     makeFolder(resources, stamp);
     std::set<std::string> used;
@@ -2306,7 +2368,8 @@ void MacTreeGenerator::writeResources(const std::string &contents, const AppIden
     }
 }
 
-void MacTreeGenerator::writeAppBundle(const AppIdentity &app) {
+void MacTreeGenerator::writeAppBundle(const AppIdentity &app)
+{
     Random random(app.seed);
     Stamp stamp = makeStamp(random, Ownership::installed);
     const Vendor &vendor = m_vendors[app.vendor];
@@ -2487,7 +2550,8 @@ void MacTreeGenerator::writeAppBundle(const AppIdentity &app) {
     applyStamp(stamp);
 }
 
-std::string MacTreeGenerator::preferencesPlist(const PlannedEntry &entry, Random &random) const {
+std::string MacTreeGenerator::preferencesPlist(const PlannedEntry &entry, Random &random) const
+{
     std::string out(PlistHeader);
     int d = 0;
     openTag(out, d, "dict");
@@ -2522,7 +2586,8 @@ std::string MacTreeGenerator::preferencesPlist(const PlannedEntry &entry, Random
     return out;
 }
 
-std::string MacTreeGenerator::launchJobPlist(const PlannedEntry &entry, Random &random) const {
+std::string MacTreeGenerator::launchJobPlist(const PlannedEntry &entry, Random &random) const
+{
     std::string out(PlistHeader);
     int d = 0;
     openTag(out, d, "dict");
@@ -2555,7 +2620,8 @@ std::string MacTreeGenerator::launchJobPlist(const PlannedEntry &entry, Random &
     return out;
 }
 
-std::string MacTreeGenerator::receiptPlist(const PlannedEntry &entry, Random &random) const {
+std::string MacTreeGenerator::receiptPlist(const PlannedEntry &entry, Random &random) const
+{
     const std::string name = entry.path.substr(entry.path.rfind('/') + 1);
     std::string out(PlistHeader);
     int d = 0;
@@ -2571,7 +2637,8 @@ std::string MacTreeGenerator::receiptPlist(const PlannedEntry &entry, Random &ra
     return out;
 }
 
-void MacTreeGenerator::writeEntry(const PlannedEntry &entry) {
+void MacTreeGenerator::writeEntry(const PlannedEntry &entry)
+{
     Random random(entry.seed);
     Stamp stamp = makeStamp(random, entry.ownership);
 
@@ -2649,7 +2716,8 @@ void MacTreeGenerator::writeEntry(const PlannedEntry &entry) {
     applyStamp(stamp);
 }
 
-void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp, Random &random) {
+void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp, Random &random)
+{
     const std::string &path = entry.path;
     makeFolder(path, stamp);
     const std::string appName = entry.owner != nullptr ? entry.owner->name : "Data";
@@ -2752,7 +2820,8 @@ void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp,
     }
 }
 
-void MacTreeGenerator::writeContainer(const PlannedEntry &entry, Stamp &stamp, Random &random) {
+void MacTreeGenerator::writeContainer(const PlannedEntry &entry, Stamp &stamp, Random &random)
+{
     const std::string &path = entry.path;
     const std::string identifier = path.substr(path.rfind('/') + 1);
     makeFolder(path, stamp);
@@ -2790,7 +2859,8 @@ void MacTreeGenerator::writeContainer(const PlannedEntry &entry, Stamp &stamp, R
     makeSymlink("../../../../Downloads", data + "/Downloads", stamp);
 }
 
-void MacTreeGenerator::writeJavaHome(const PlannedEntry &entry, Stamp &stamp, Random &random) {
+void MacTreeGenerator::writeJavaHome(const PlannedEntry &entry, Stamp &stamp, Random &random)
+{
     const std::string &path = entry.path;
     const std::string name = path.substr(path.rfind('/') + 1);
     const std::string stem = name.substr(0, name.rfind('.'));
@@ -2820,7 +2890,8 @@ void MacTreeGenerator::writeJavaHome(const PlannedEntry &entry, Stamp &stamp, Ra
     writeFile(home + "/lib/libjli.dylib", machOContent(random), stamp, true);
 }
 
-void MacTreeGenerator::writeHiddenEntry(const PlannedEntry &entry, Stamp &stamp, Random &random) {
+void MacTreeGenerator::writeHiddenEntry(const PlannedEntry &entry, Stamp &stamp, Random &random)
+{
     const std::string name = entry.path.substr(entry.path.rfind('/') + 1);
     if (name == ".DS_Store") {
         std::string content(6148, '\0');
@@ -2837,7 +2908,8 @@ void MacTreeGenerator::writeHiddenEntry(const PlannedEntry &entry, Stamp &stamp,
     }
 }
 
-void MacTreeGenerator::writePackage(const PlannedEntry &entry, Stamp &stamp, Random &random) {
+void MacTreeGenerator::writePackage(const PlannedEntry &entry, Stamp &stamp, Random &random)
+{
     const std::string &path = entry.path;
     const std::string name = path.substr(path.rfind('/') + 1);
     makeFolder(path, stamp);

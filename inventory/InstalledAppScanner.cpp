@@ -18,6 +18,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
 
     log("🔍 Starting app scan...");
     Inventory inventory;
+    m_helperKeys.clear();
 
     log("🔍 Requesting admin authorization...");
     log("⚠️ Admin authorization skipped (background thread compatibility)");
@@ -64,6 +65,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
 
     log("🔍 Cleaning up authorization...");
     DiagnosticLog::write(QStringLiteral("✅ App scan fully completed with %1 entries").arg(inventory.size()));
+    m_helperKeys.clear();
     return inventory;
 }
 

@@ -2,6 +2,9 @@
 
 #include "inventory/Inventory.h"
 
+#include <QHash>
+#include <QStringList>
+
 #include <array>
 #include <filesystem>
 #include <string_view>
@@ -54,8 +57,12 @@ private:
     // The direct children of a fixed source folder, hidden ones left out; empty when it cannot be read.
     std::vector<std::filesystem::path> childrenOf(const std::filesystem::path &folder) const;
     std::optional<InstalledApp> applicationRecord(const std::filesystem::path &bundlePath, bool skipSystem) const;
+    // The keys that an application's helpers and property-list strings give, in the order they are written.
+    QStringList helperKeys(const std::filesystem::path &bundle) const;
 
     const Platform &m_platform;
     // An administrator authorization is never requested while the inventory runs in the background.
     const void *m_authorizationRef = nullptr;
+    // The helper keys of every bundle searched during the current scan, by bundle path; emptied at each end.
+    mutable QHash<QByteArray, QStringList> m_helperKeys;
 };

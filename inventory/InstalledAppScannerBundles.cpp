@@ -111,6 +111,19 @@ void InstalledAppScanner::indexApplication(const InstalledApp &record, Inventory
 
 void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const InstalledApp &record, Inventory &inventory) const
 {
+    // An application found by several sources is searched once per scan; later indexings write the same keys
+    // again, in the same order, with their own record.
+    const QByteArray location = InstalledApp::urlOf(bundle);
+    auto cached = m_helperKeys.constFind(location);
+    if (cached == m_helperKeys.cend())
+        cached = m_helperKeys.insert(location, helperKeys(bundle));
+    for (const QString &key : *cached)
+        inventory.insert(key, record);
+}
+
+QStringList InstalledAppScanner::helperKeys(const fs::path &bundle) const
+{
+    QStringList keys;
     for (const std::string_view subfolder : HelperSubfolders) {
         const fs::path folder = bundle / fs::path(subfolder);
         if (!m_platform.isReadable(folder) || !m_platform.exists(folder))
@@ -124,23 +137,28 @@ void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const Installed
             if (isHelperGenericName(lower))
                 continue;
             if (TextMetrics::characterCount(lower) >= MinimumHelperNameLength)
-                inventory.insert(QStringLiteral("helper:") + lower, record);
+                keys.append(QStringLiteral("helper:") + lower);
             if (PathNames::hasExtension(child.path, "app") || PathNames::hasExtension(child.path, "xpc")) {
                 if (const auto helper = m_platform.openBundle(child.path); helper && helper->identifier)
-                    inventory.insert(helper->identifier->toLower(), record);
+                    keys.append(helper->identifier->toLower());
             }
             for (const QString &word : KeywordExtractor::extractKeywords(helperName)) {
                 if (TextMetrics::characterCount(word) >= MinimumHelperKeywordLength)
-                    inventory.insert(QStringLiteral("keyword:") + word, record);
+                    keys.append(QStringLiteral("keyword:") + word);
             }
         }
     }
 
     const fs::path infoPath = bundle / "Contents" / "Info.plist";
     if (!m_platform.isReadable(infoPath))
-        return;
-    if (const auto info = m_platform.readPropertyList(infoPath); info && info->isDictionary())
-        collectIdentifierStrings(*info, record, inventory);
+        return keys;
+    if (const auto info = m_platform.readPropertyList(infoPath); info && info->isDictionary()) {
+        info->forEachString([&](const QString &text) {
+            if (looksLikeIdentifier(text))
+                keys.append(text.toLower());
+        });
+    }
+    return keys;
 }
 
 void InstalledAppScanner::collectIdentifierStrings(const PropertyList &list, const InstalledApp &record,

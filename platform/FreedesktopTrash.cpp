@@ -111,7 +111,9 @@ std::string candidateName(std::string_view name, int number, bool isDirectory)
         stem = name.substr(0, dot);
         extension = name.substr(dot);
     }
-    const std::string suffix = number > 1 ? " " + std::to_string(number) : std::string();
+    std::string suffix;
+    if (number > 1)
+        suffix.append(1, ' ').append(std::to_string(number));
     const std::size_t room = FreedesktopTrash::MaximumNameBytes - suffix.size() - extension.size();
     stem = stem.substr(0, characterBoundary(stem, room));
     std::string candidate;

@@ -1,4 +1,5 @@
 #include "scanner/LocationScanner.h"
+#include "LogCapture.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
 #include "identification/AppIdentifierService.h"
@@ -6,6 +7,9 @@
 #include "platform/PosixPlatform.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -83,4 +87,22 @@ TEST(LocationScanner, RecordsCarrySizesDatesAndCategory)
         EXPECT_FALSE(item->lastOpened());
     }
     EXPECT_TRUE(scanFolder(tree, "Missing").rest.empty());
+}
+
+TEST(LocationScanner, AHundredThousandEntriesStreamInBatches)
+{
+    TempTree tree;
+    tree.makeFolder("Caches");
+    for (int i = 0; i < 100000; ++i) {
+        const std::string path = tree.path("Caches").native() + "/com.google.entry" + std::to_string(i);
+        const int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        close(fd);
+    }
+    const LogCapture quiet;
+    const LocationRun run = scanFolder(tree, "Caches");
+    EXPECT_EQ(run.batches, std::vector<std::size_t>(2000, 50));
+    EXPECT_EQ(run.progress.size(), 4000U);
+    EXPECT_EQ(run.progress.back(), (std::pair<int, int>{100000, 100000}));
+    EXPECT_TRUE(run.rest.empty());
 }

@@ -1984,11 +1984,8 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
             putKeyString(out, d, "UTTypeIconFile", capitalized(extension) + ".icns");
             putKeyString(out, d, "UTTypeIdentifier", type);
             putKeyString(out, d, "UTTypeReferenceURL", "https://" + vendor.website + "/formats/" + extension);
-            putKey(out, d, "UTTypeTagSpecification");
-            openTag(out, d, "dict");
-            putKeyStrings(out, d, "public.filename-extension", {extension});
-            putKeyString(out, d, "public.mime-type", "application/x-" + vendor.token + "-" + extension);
-            closeTag(out, d, "dict");
+            putKeyStrings(out, d, "UTTypeFilenameExtensions", {extension});
+            putKeyString(out, d, "UTTypeMIMEType", "application/x-" + vendor.token + "-" + extension);
             closeTag(out, d, "dict");
         }
         closeTag(out, d, "array");

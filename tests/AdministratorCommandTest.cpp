@@ -1,6 +1,7 @@
 #include "platform/AdministratorCommand.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
+#include "TrashInspection.h"
 #include "platform/FreedesktopTrash.h"
 
 #include <gtest/gtest.h>
@@ -16,24 +17,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> awkwardNames()
-{
-    return {"O'Brien Tool",
-            "say \"hi\"",
-            "back\\slash\\n",
-            "$(touch pwned)",
-            "`touch pwned`",
-            "a'$(touch pwned)'b",
-            "''",
-            "-n leading dash",
-            "-- --",
-            "new\nline",
-            "bad\xff\xfe utf8",
-            "50% $HOME ~",
-            "semi; touch pwned &",
-            std::string(255, 'n')};
-}
 
 struct ShellRun {
     int status = -1;
@@ -75,21 +58,6 @@ ShellRun runShell(const QByteArray &command, const fs::path &folder)
     return run;
 }
 
-std::string percentDecoded(std::string_view text)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-            bytes += char(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
-        } else {
-            bytes += text[i];
-        }
-    }
-    return bytes;
-}
-
 std::string recordedPath(const fs::path &infoFile)
 {
     const std::string info = TempTree::readFile(infoFile);
@@ -98,23 +66,6 @@ std::string recordedPath(const fs::path &infoFile)
         return {};
     const auto end = info.find('\n', start + 1);
     return percentDecoded(std::string_view(info).substr(start + 6, end - start - 6));
-}
-
-bool isThere(const fs::path &path)
-{
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0;
-}
-
-bool anythingNamed(const fs::path &root, const std::string &name)
-{
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(root, error); it != fs::recursive_directory_iterator();
-         it.increment(error)) {
-        if (it->path().filename() == name)
-            return true;
-    }
-    return false;
 }
 
 // The value of an AppleScript string literal as the script compiler reads it; absent when it is not one

@@ -1,6 +1,7 @@
 #include "platform/FreedesktopTrash.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
+#include "TrashInspection.h"
 #include "Unprivileged.h"
 
 #include <gtest/gtest.h>
@@ -28,28 +29,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string LongName(255, 'n');
-
-std::vector<std::string> awkwardNames()
-{
-    return {"it's here",        "say \"hi\"",         "back\\slash\\n",   "$(touch pwned)",
-            "`touch pwned`",    "a'$(touch pwned)'b", "-n leading dash",  "new\nline",
-            "bad\xff\xfe utf8", "50% done",           "spaces  and\ttab", LongName};
-}
-
-std::string percentDecoded(std::string_view text)
-{
-    std::string bytes;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-            bytes += char(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
-        } else {
-            bytes += text[i];
-        }
-    }
-    return bytes;
-}
 
 struct TrashInfo {
     std::vector<std::string> lines;
@@ -83,23 +62,6 @@ std::set<std::string> entries(const fs::path &folder)
     for (const auto &entry : fs::directory_iterator(folder, error))
         names.insert(entry.path().filename().native());
     return names;
-}
-
-bool isThere(const fs::path &path)
-{
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0;
-}
-
-bool anythingNamed(const fs::path &root, const std::string &name)
-{
-    std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(root, error); it != fs::recursive_directory_iterator();
-         it.increment(error)) {
-        if (it->path().filename() == name)
-            return true;
-    }
-    return false;
 }
 
 bool isUtf8(const std::string &bytes)
@@ -477,39 +439,14 @@ enum class Namespace { Unavailable, Ran };
 // Unavailable where the system refuses such a namespace (for example in a container without the right).
 std::pair<Namespace, std::string> inPrivateMountNamespace(const std::function<std::string()> &work)
 {
-    int channel[2];
-    if (pipe(channel) != 0)
+    bool prepared = false;
+    const auto output = runInChild(
+        [] { return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0; },
+        work, &prepared);
+    if (!prepared)
         return {Namespace::Unavailable, {}};
-    const pid_t child = fork();
-    if (child < 0)
-        return {Namespace::Unavailable, {}};
-    if (child == 0) {
-        close(channel[0]);
-        if (unshare(CLONE_NEWNS) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
-            _exit(2);
-        const std::string result = work();
-        std::size_t written = 0;
-        while (written < result.size()) {
-            const ssize_t n = write(channel[1], result.data() + written, result.size() - written);
-            if (n <= 0)
-                _exit(4);
-            written += std::size_t(n);
-        }
-        _exit(0);
-    }
-    close(channel[1]);
-    std::string output;
-    char buffer[4096];
-    ssize_t n;
-    while ((n = read(channel[0], buffer, sizeof buffer)) > 0)
-        output.append(buffer, std::size_t(n));
-    close(channel[0]);
-    int status = 0;
-    waitpid(child, &status, 0);
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 2)
-        return {Namespace::Unavailable, {}};
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    return {Namespace::Ran, output};
+    EXPECT_TRUE(output.has_value());
+    return {Namespace::Ran, output.value_or(std::string())};
 }
 
 // A tree with the home Trash in it and a second mount: Volume shows the folder VolumeContents through a bind

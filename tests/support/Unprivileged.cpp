@@ -4,8 +4,17 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-std::optional<std::string> runUnprivileged(const std::function<std::string()> &work)
+namespace {
+
+constexpr int SetUpFailed = 3;
+
+} // namespace
+
+std::optional<std::string> runInChild(const std::function<bool()> &prepare, const std::function<std::string()> &work,
+                                      bool *prepared)
 {
+    if (prepared)
+        *prepared = false;
     int channel[2];
     if (pipe(channel) != 0)
         return std::nullopt;
@@ -14,10 +23,8 @@ std::optional<std::string> runUnprivileged(const std::function<std::string()> &w
         return std::nullopt;
     if (child == 0) {
         close(channel[0]);
-        constexpr uid_t Nobody = 65534;
-        if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setresgid(Nobody, Nobody, Nobody) != 0 ||
-                               setresuid(Nobody, Nobody, Nobody) != 0))
-            _exit(3);
+        if (!prepare())
+            _exit(SetUpFailed);
         const std::string result = work();
         std::size_t written = 0;
         while (written < result.size()) {
@@ -37,7 +44,21 @@ std::optional<std::string> runUnprivileged(const std::function<std::string()> &w
     close(channel[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    const bool setUp = !(WIFEXITED(status) && WEXITSTATUS(status) == SetUpFailed);
+    if (prepared)
+        *prepared = setUp;
+    if (!setUp || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return std::nullopt;
     return output;
+}
+
+std::optional<std::string> runUnprivileged(const std::function<std::string()> &work)
+{
+    return runInChild(
+        [] {
+            constexpr uid_t Nobody = 65534;
+            return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setresgid(Nobody, Nobody, Nobody) == 0 &&
+                                      setresuid(Nobody, Nobody, Nobody) == 0);
+        },
+        work);
 }

@@ -4,7 +4,11 @@
 #include <optional>
 #include <string>
 
+// Runs `work` in a child process, after `prepare` has set the child up, and returns what `work` wrote.
+// `prepared` tells whether the set-up succeeded; nothing is returned when it failed or the child failed.
+std::optional<std::string> runInChild(const std::function<bool()> &prepare, const std::function<std::string()> &work,
+                                      bool *prepared = nullptr);
+
 // Runs `work` in a child process that has given up root, so that folder permissions apply as they do for a
-// user, and returns what it wrote. As a normal user it runs in the child all the same. Returns
-// nothing when the child could not drop its privileges or failed.
+// user. As a normal user it runs in the child all the same.
 std::optional<std::string> runUnprivileged(const std::function<std::string()> &work);

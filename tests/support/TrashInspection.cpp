@@ -1,0 +1,57 @@
+#include "TrashInspection.h"
+
+#include <cctype>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> awkwardNames()
+{
+    return {"O'Brien Tool",
+            "say \"hi\"",
+            "back\\slash\\n",
+            "$(touch pwned)",
+            "`touch pwned`",
+            "a'$(touch pwned)'b",
+            "''",
+            "-n leading dash",
+            "-- --",
+            "new\nline",
+            "bad\xff\xfe utf8",
+            "50% $HOME ~",
+            "semi; touch pwned &",
+            "spaces  and\ttab",
+            std::string(255, 'n')};
+}
+
+std::string percentDecoded(std::string_view text)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
+            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
+            bytes += char(std::stoi(std::string(text.substr(i + 1, 2)), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += text[i];
+        }
+    }
+    return bytes;
+}
+
+bool isThere(const fs::path &path)
+{
+    struct stat info {};
+    return lstat(path.c_str(), &info) == 0;
+}
+
+bool anythingNamed(const fs::path &root, const std::string &name)
+{
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(root, error); it != fs::recursive_directory_iterator();
+         it.increment(error)) {
+        if (it->path().filename() == name)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Names that break careless shell quoting, line-based files or text conversions, for tests of moving items.
+std::vector<std::string> awkwardNames();
+// The bytes of a percent-encoded text.
+std::string percentDecoded(std::string_view text);
+// Whether anything, a dangling symbolic link included, is at the path.
+bool isThere(const std::filesystem::path &path);
+// Whether anything below `root` has this name.
+bool anythingNamed(const std::filesystem::path &root, const std::string &name);

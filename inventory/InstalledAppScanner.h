@@ -42,6 +42,8 @@ public:
     void indexApplication(const InstalledApp &record, Inventory &inventory) const;
     void scanAppHelpers(const std::filesystem::path &bundle, const InstalledApp &record, Inventory &inventory) const;
     static void collectIdentifierStrings(const PropertyList &list, const InstalledApp &record, Inventory &inventory);
+    // The lower-cased strings of a property list that look like bundle identifiers, in document order.
+    static QStringList identifierStrings(const PropertyList &list);
 
     // Sources that do not start from a bundle.
     void scanReceipts(Inventory &inventory) const;

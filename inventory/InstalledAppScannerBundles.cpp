@@ -152,20 +152,24 @@ QStringList InstalledAppScanner::helperKeys(const fs::path &bundle) const
     const fs::path infoPath = bundle / "Contents" / "Info.plist";
     if (!m_platform.isReadable(infoPath))
         return keys;
-    if (const auto info = m_platform.readPropertyList(infoPath); info && info->isDictionary()) {
-        info->forEachString([&](const QString &text) {
-            if (looksLikeIdentifier(text))
-                keys.append(text.toLower());
-        });
-    }
+    if (const auto info = m_platform.readPropertyList(infoPath); info && info->isDictionary())
+        keys += identifierStrings(*info);
     return keys;
 }
 
 void InstalledAppScanner::collectIdentifierStrings(const PropertyList &list, const InstalledApp &record,
                                                    Inventory &inventory)
 {
+    for (const QString &key : identifierStrings(list))
+        inventory.insert(key, record);
+}
+
+QStringList InstalledAppScanner::identifierStrings(const PropertyList &list)
+{
+    QStringList keys;
     list.forEachString([&](const QString &text) {
         if (looksLikeIdentifier(text))
-            inventory.insert(text.toLower(), record);
+            keys.append(text.toLower());
     });
+    return keys;
 }

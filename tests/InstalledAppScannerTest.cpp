@@ -1,6 +1,7 @@
 #include "inventory/InstalledAppScanner.h"
 #include "InventoryAssertions.h"
 #include "LogCapture.h"
+#include "RunningBundle.h"
 #include "TempTree.h"
 #include "Unprivileged.h"
 #include "platform/PosixPlatform.h"
@@ -33,29 +34,6 @@ protected:
 
     TempTree m_tree;
     LogCapture m_log;
-};
-
-// A copy of /bin/sleep started from inside a bundle; killed on destruction.
-class RunningBundle {
-public:
-    explicit RunningBundle(const fs::path &executable)
-    {
-        fs::create_directories(executable.parent_path());
-        fs::copy_file("/bin/sleep", executable);
-        char *arguments[] = {const_cast<char *>(executable.c_str()), const_cast<char *>("60"), nullptr};
-        if (posix_spawn(&m_pid, executable.c_str(), nullptr, nullptr, arguments, environ) != 0)
-            m_pid = -1;
-    }
-    ~RunningBundle()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-
-private:
-    pid_t m_pid = -1;
 };
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/PosixPlatform.h"
 #include "QtPrinters.h"
+#include "RunningBundle.h"
 #include "TempTree.h"
 #include "Unprivileged.h"
 #include "platform/PathNames.h"
@@ -40,31 +41,6 @@ timespec accessTime(const fs::path &path)
     stat(path.c_str(), &info);
     return info.st_atim;
 }
-
-// A copy of /bin/sleep inside a bundle below the tree, started with an argument; killed on destruction.
-class BundleProcess {
-public:
-    BundleProcess(const TempTree &tree, const std::string &executable)
-    {
-        fs::create_directories(tree.path(executable).parent_path());
-        fs::copy_file("/bin/sleep", tree.path(executable));
-        const std::string path = tree.path(executable).native();
-        char *arguments[] = {const_cast<char *>(path.c_str()), const_cast<char *>("60"), nullptr};
-        if (posix_spawn(&m_pid, path.c_str(), nullptr, nullptr, arguments, environ) != 0)
-            m_pid = -1;
-    }
-    ~BundleProcess()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    bool started() const { return m_pid > 0; }
-
-private:
-    pid_t m_pid = -1;
-};
 
 } // namespace
 
@@ -200,10 +176,10 @@ TEST(PosixPlatform, RunningApplicationsAreTheProcessesOfBundlesBelowTheRoot)
                     "<key>CFBundleDisplayName</key><string>Sleepy Display</string>");
     tree.makeBundle("Applications/Plain Tool.app", "com.example.plain");
     tree.makeBundle("Applications/NoId.app", "");
-    const BundleProcess sleepy(tree, "Applications/Sleepy.app/Contents/MacOS/Sleepy");
-    const BundleProcess plain(tree, "Applications/Plain Tool.app/Contents/MacOS/plain");
-    const BundleProcess noId(tree, "Applications/NoId.app/Contents/MacOS/noid");
-    const BundleProcess loose(tree, "bin/loose");
+    const RunningBundle sleepy(tree.path("Applications/Sleepy.app/Contents/MacOS/Sleepy"));
+    const RunningBundle plain(tree.path("Applications/Plain Tool.app/Contents/MacOS/plain"));
+    const RunningBundle noId(tree.path("Applications/NoId.app/Contents/MacOS/noid"));
+    const RunningBundle loose(tree.path("bin/loose"));
     ASSERT_TRUE(sleepy.started() && plain.started() && noId.started() && loose.started());
 
     const PosixPlatform platform(tree.root(), tree.root());

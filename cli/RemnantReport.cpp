@@ -38,7 +38,7 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
         const RemnantItem &item = *items[i];
         QString object = i == 0 ? QStringLiteral("\n  {") : QStringLiteral(",\n  {");
         object += QStringLiteral("\"path\": %1, \"name\": %2, \"category\": %3, \"status\": %4, \"risk\": %5, ")
-                      .arg(JsonText::quoted(item.displayPath()), JsonText::quoted(PathNames::fileName(item.url())),
+                      .arg(JsonText::quoted(item.displayPath()), JsonText::quoted(item.name()),
                            JsonText::quoted(rawValue(item.category())),
                            JsonText::quoted(RemnantReport::statusName(item.status())),
                            JsonText::quoted(rawValue(item.risk())));
@@ -61,7 +61,7 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
         const QStringList fields = {item.displayPath(),
-                                    PathNames::fileName(item.url()),
+                                    item.name(),
                                     rawValue(item.category()),
                                     RemnantReport::statusName(item.status()),
                                     rawValue(item.risk()),
@@ -99,7 +99,7 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
                       ByteCountFormatter::fileSize(item.fileSize()),
                       used ? RelativeDateFormatter::describe(*used, now) : QStringLiteral("Unknown"),
                       rawValue(item.category()), item.matchedAppName().value_or(QStringLiteral("Unknown")),
-                      PathNames::fileName(item.url())});
+                      item.name()});
         total += item.fileSize();
         orphans += item.status() == RemnantStatus::orphan ? 1 : 0;
     }

@@ -9,6 +9,7 @@ RemnantItem::RemnantItem(Fields fields, QObject *parent)
     : QObject(parent)
     , m_id(QUuid::createUuid())
     , m_fields(std::move(fields))
+    , m_name(PathNames::fileName(m_fields.url))
 {}
 
 QString RemnantItem::displayPath() const
@@ -55,4 +56,36 @@ QString RemnantItem::lastUsedDescription() const
     if (!m_fields.lastOpened)
         return QStringLiteral("Unknown");
     return RelativeDateFormatter::describe(*m_fields.lastOpened, Clock::now());
+}
+
+std::optional<QString> RemnantItem::ageDescription() const
+{
+    const std::optional<qint64> days = daysSinceLastUse();
+    if (!days)
+        return std::nullopt;
+    if (*days <= 365)
+        return QStringLiteral("%1d ago").arg(*days);
+    return QStringLiteral("%1y %2d ago").arg(*days / 365).arg(*days % 365);
+}
+
+bool RemnantItem::isLongUnused() const
+{
+    const std::optional<qint64> days = daysSinceLastUse();
+    return days && *days >= LongUnusedDays;
+}
+
+QString RemnantItem::attributionText() const
+{
+    if (m_fields.matchedAppName == QStringLiteral("Unknown") || !m_fields.bundleIdentifier)
+        return QStringLiteral("Unknown");
+    return *m_fields.bundleIdentifier;
+}
+
+std::optional<QDateTime> RemnantItem::lastUseSortDate() const
+{
+    for (const std::optional<QDateTime> *date : {&m_fields.lastOpened, &m_fields.lastUsed, &m_fields.lastModified}) {
+        if (*date && (*date)->isValid())
+            return *date;
+    }
+    return std::nullopt;
 }

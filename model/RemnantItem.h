@@ -42,9 +42,14 @@ public:
 
     explicit RemnantItem(Fields fields, QObject *parent = nullptr);
 
+    // Days without use from which an entry is drawn as long unused, whatever the stale threshold.
+    static constexpr qint64 LongUnusedDays = 181;
+
     QUuid id() const { return m_id; }
     const std::filesystem::path &url() const { return m_fields.url; }
     QString displayPath() const;
+    // The last path component for display; computed once.
+    const QString &name() const { return m_name; }
     RemnantCategory category() const { return m_fields.category; }
     RemnantStatus status() const { return m_fields.status; }
     const std::optional<QString> &bundleIdentifier() const { return m_fields.bundleIdentifier; }
@@ -72,6 +77,15 @@ public:
     // Spotlight's last-used date relative to Clock::now() ("3 days ago"), or "Unknown" without it; the
     // modification date is not used here.
     QString lastUsedDescription() const;
+    // The age for a row: "%lldd ago" up to 365 days, "%lldy %lldd ago" beyond; absent without a date.
+    std::optional<QString> ageDescription() const;
+    // True from LongUnusedDays without use on.
+    bool isLongUnused() const;
+    // Who the entry is attributed to in a row: the bundle identifier, or "Unknown".
+    QString attributionText() const;
+    // The date the last-used order sorts by: the Spotlight date, else the access date, else the modification
+    // date; absent without any.
+    std::optional<QDateTime> lastUseSortDate() const;
 
     friend bool operator==(const RemnantItem &left, const RemnantItem &right) { return left.m_id == right.m_id; }
 
@@ -82,6 +96,7 @@ signals:
 private:
     QUuid m_id;
     Fields m_fields;
+    QString m_name;
     RemnantAction m_action;
     bool m_isSelected = false;
 };

@@ -46,3 +46,16 @@ SystemColor color(RemnantRisk risk)
     }
     return SystemColor::red;
 }
+
+int rank(RemnantRisk risk)
+{
+    switch (risk) {
+    case RemnantRisk::review:
+        return 0;
+    case RemnantRisk::caution:
+        return 1;
+    case RemnantRisk::safe:
+        return 2;
+    }
+    return 2;
+}

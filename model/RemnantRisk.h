@@ -14,3 +14,5 @@ QString rawValue(RemnantRisk risk);
 // The symbol image and colour that every view shows for the risk.
 QString icon(RemnantRisk risk);
 SystemColor color(RemnantRisk risk);
+// Position in the ranking review, caution, safe that every ranked view uses: 0 is the most attention-worthy.
+int rank(RemnantRisk risk);

@@ -2,12 +2,11 @@
 
 #include "identification/OwnerIdentifier.h"
 #include "inventory/InstalledAppScanner.h"
-#include "model/Clock.h"
-#include "model/DayCount.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "scanner/LocationScanner.h"
+#include "scanner/RemnantFilter.h"
 #include "scanner/ScanLocation.h"
 
 #include <QPointer>
@@ -284,27 +283,11 @@ void RemnantScanner::finishScan()
 
 QList<RemnantItemPtr> RemnantScanner::filteredRemnants() const
 {
-    const QString query = m_searchText.toLower();
-    const QDateTime now = Clock::now();
+    const RemnantFilter filter(*this);
     QList<RemnantItemPtr> result;
     for (const RemnantItemPtr &item : m_remnants) {
-        if (m_selectedCategory && item->category() != *m_selectedCategory)
-            continue;
-        if ((m_filterOrphansOnly || m_hideInstalledApps) && item->status() != RemnantStatus::orphan)
-            continue;
-        if (m_filterStaleOnly) {
-            const std::optional<QDateTime> reference = item->lastOpened() ? item->lastOpened() : item->lastModified();
-            if (!reference || !reference->isValid() || DayCount::daysBetween(*reference, now) < m_staleThresholdDays)
-                continue;
-        }
-        if (!query.isEmpty()) {
-            const bool matches = PathNames::fileName(item->url()).toLower().contains(query) ||
-                                 (item->bundleIdentifier() && item->bundleIdentifier()->toLower().contains(query)) ||
-                                 (item->matchedAppName() && item->matchedAppName()->toLower().contains(query));
-            if (!matches)
-                continue;
-        }
-        result.append(item);
+        if (filter.accepts(*item))
+            result.append(item);
     }
     return result;
 }

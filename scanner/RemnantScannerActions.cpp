@@ -77,7 +77,7 @@ void RemnantScanner::checkAutomationAccess()
 
 void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 {
-    const QString name = PathNames::fileName(item->url());
+    const QString name = item->name();
     const TrashOutcome trashed = m_platform->moveToTrash(item->url());
     if (trashed.success) {
         item->setAction(RemnantAction::trashed());
@@ -121,7 +121,8 @@ ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &i
     const std::optional<TrashSlot> slot = m_platform->reserveTrashSlot(item->url());
     if (!slot)
         return ScriptOutcome{false, std::nullopt, QStringLiteral("The Trash cannot be written")};
-    const ScriptOutcome outcome = m_platform->runAdministratorCommand(AdministratorCommand::moveCommand(item->url(), slot->destination));
+    const ScriptOutcome outcome =
+        m_platform->runAdministratorCommand(AdministratorCommand::moveCommand(item->url(), slot->destination));
     if (!outcome.success) {
         m_platform->releaseTrashSlot(*slot);
         DiagnosticLog::write(QStringLiteral("❌ AppleScript error: ") + outcome.description);

@@ -1,0 +1,32 @@
+#include "scanner/RemnantFilter.h"
+
+#include "model/Clock.h"
+#include "model/DayCount.h"
+#include "scanner/RemnantScanner.h"
+
+RemnantFilter::RemnantFilter(const RemnantScanner &scanner)
+    : m_category(scanner.selectedCategory())
+    , m_orphansOnly(scanner.filterOrphansOnly() || scanner.hideInstalledApps())
+    , m_staleOnly(scanner.filterStaleOnly())
+    , m_thresholdDays(scanner.staleThresholdDays())
+    , m_query(scanner.searchText().toLower())
+    , m_now(Clock::now())
+{}
+
+bool RemnantFilter::accepts(const RemnantItem &item) const
+{
+    if (m_category && item.category() != *m_category)
+        return false;
+    if (m_orphansOnly && item.status() != RemnantStatus::orphan)
+        return false;
+    if (m_staleOnly) {
+        const std::optional<QDateTime> &reference = item.lastOpened() ? item.lastOpened() : item.lastModified();
+        if (!reference || !reference->isValid() || DayCount::daysBetween(*reference, m_now) < m_thresholdDays)
+            return false;
+    }
+    if (m_query.isEmpty())
+        return true;
+    return item.name().toLower().contains(m_query) ||
+           (item.bundleIdentifier() && item.bundleIdentifier()->toLower().contains(m_query)) ||
+           (item.matchedAppName() && item.matchedAppName()->toLower().contains(m_query));
+}

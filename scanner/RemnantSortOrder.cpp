@@ -1,0 +1,74 @@
+#include "scanner/RemnantSortOrder.h"
+
+#include <algorithm>
+#include <array>
+
+template <> std::span<const RemnantSortOrder> allCases<RemnantSortOrder>()
+{
+    static constexpr std::array cases{RemnantSortOrder::riskDescending, RemnantSortOrder::sizeDescending,
+                                      RemnantSortOrder::nameAscending, RemnantSortOrder::lastUsedDescending};
+    return cases;
+}
+
+QString rawValue(RemnantSortOrder order)
+{
+    switch (order) {
+    case RemnantSortOrder::riskDescending:
+        return QStringLiteral("Risk (high → low)");
+    case RemnantSortOrder::sizeDescending:
+        return QStringLiteral("Size (large → small)");
+    case RemnantSortOrder::nameAscending:
+        return QStringLiteral("Name (A → Z)");
+    case RemnantSortOrder::lastUsedDescending:
+        return QStringLiteral("Last used (oldest → newest)");
+    }
+    return {};
+}
+
+namespace {
+
+// Plain ordering of Unicode scalar values. UTF-16 code units order the same way except that surrogates (which
+// encode the scalars above U+FFFF) sort below U+E000..U+FFFF; moving them up restores scalar order.
+char32_t scalarOrderKey(char16_t unit)
+{
+    if (unit >= 0xE000)
+        return unit - 0x800;
+    if (unit >= 0xD800)
+        return unit + 0x2000;
+    return unit;
+}
+
+bool scalarLess(const QString &left, const QString &right)
+{
+    const qsizetype common = std::min(left.size(), right.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const char16_t a = left[i].unicode();
+        const char16_t b = right[i].unicode();
+        if (a != b)
+            return scalarOrderKey(a) < scalarOrderKey(b);
+    }
+    return left.size() < right.size();
+}
+
+} // namespace
+
+bool sortsBefore(RemnantSortOrder order, const RemnantItem &left, const RemnantItem &right)
+{
+    switch (order) {
+    case RemnantSortOrder::riskDescending:
+        return rank(left.risk()) < rank(right.risk());
+    case RemnantSortOrder::sizeDescending:
+        return left.fileSize() > right.fileSize();
+    case RemnantSortOrder::nameAscending:
+        return scalarLess(left.name(), right.name());
+    case RemnantSortOrder::lastUsedDescending: {
+        // Without any date an item counts as used in the distant past, so it comes first.
+        const std::optional<QDateTime> a = left.lastUseSortDate();
+        const std::optional<QDateTime> b = right.lastUseSortDate();
+        if (!a || !b)
+            return !a && b;
+        return *a < *b;
+    }
+    }
+    return false;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/RemnantCategory.h"
+#include "model/RemnantItem.h"
+#include "model/RemnantRisk.h"
+
+#include <QList>
+#include <array>
+
+// Figures over a whole scan result, whatever the list's filters: what the sidebar shows.
+struct RemnantSummary {
+    int count = 0;
+    int orphanCount = 0;
+    qint64 totalSize = 0;
+    std::array<int, 11> categoryCounts{}; // by RemnantCategory declaration order
+    std::array<int, 3> riskCounts{};      // by RemnantRisk declaration order
+
+    int countOf(RemnantCategory category) const { return categoryCounts[std::size_t(category)]; }
+    int countOf(RemnantRisk risk) const { return riskCounts[std::size_t(risk)]; }
+
+    static RemnantSummary of(const QList<RemnantItemPtr> &items);
+};

@@ -6,8 +6,9 @@
 
 namespace fs = std::filesystem;
 
-InstalledAppScanner::InstalledAppScanner(const Platform &platform)
+InstalledAppScanner::InstalledAppScanner(const Platform &platform, const std::atomic<bool> *cancelled)
     : m_platform(platform)
+    , m_cancelled(cancelled)
 {}
 
 Inventory InstalledAppScanner::scanInstalledApps() const
@@ -64,7 +65,10 @@ Inventory InstalledAppScanner::scanInstalledApps() const
     log("✅ Homebrew/MacPorts scan completed");
 
     log("🔍 Cleaning up authorization...");
-    DiagnosticLog::write(QStringLiteral("✅ App scan fully completed with %1 entries").arg(inventory.size()));
+    if (isCancelled())
+        log("⚠️ App scan cancelled");
+    else
+        DiagnosticLog::write(QStringLiteral("✅ App scan fully completed with %1 entries").arg(inventory.size()));
     m_helperKeys.clear();
     return inventory;
 }
@@ -79,7 +83,7 @@ fs::path InstalledAppScanner::resolve(std::string_view macPath) const
 std::vector<fs::path> InstalledAppScanner::childrenOf(const fs::path &folder) const
 {
     std::vector<fs::path> children;
-    if (!m_platform.isReadable(folder))
+    if (isCancelled() || !m_platform.isReadable(folder))
         return children;
     if (auto entries = m_platform.listDirectory(folder, Platform::Hidden::Skip)) {
         children.reserve(entries->size());

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <array>
+#include <atomic>
 #include <filesystem>
 #include <string_view>
 
@@ -13,7 +14,8 @@ class Platform;
 class PropertyList;
 
 // Builds the inventory of installed software from its sources, always all of them and always in the same
-// order, so that a later source's record wins for a key that several write.
+// order, so that a later source's record wins for a key that several write. Once `cancelled` is set, no
+// further bundle is opened and no further source folder listed: the inventory comes back soon, incomplete.
 class InstalledAppScanner {
 public:
     static constexpr std::array<std::string_view, 8> HelperSubfolders{
@@ -31,7 +33,7 @@ public:
         "~/Library/Java/JavaVirtualMachines"};
     static constexpr std::array<std::string_view, 2> HomebrewCellars{"/opt/homebrew/Cellar", "/usr/local/Cellar"};
 
-    explicit InstalledAppScanner(const Platform &platform);
+    explicit InstalledAppScanner(const Platform &platform, const std::atomic<bool> *cancelled = nullptr);
 
     Inventory scanInstalledApps() const;
 
@@ -54,6 +56,7 @@ public:
     void scanPackageManagers(Inventory &inventory) const;
 
 private:
+    bool isCancelled() const { return m_cancelled && m_cancelled->load(std::memory_order_relaxed); }
     // A folder of the Mac layout on this machine; "~/" names the home folder.
     std::filesystem::path resolve(std::string_view macPath) const;
     // The direct children of a fixed source folder, hidden ones left out; empty when it cannot be read.
@@ -63,6 +66,7 @@ private:
     QStringList helperKeys(const std::filesystem::path &bundle) const;
 
     const Platform &m_platform;
+    const std::atomic<bool> *m_cancelled;
     // An administrator authorization is never requested while the inventory runs in the background.
     const void *m_authorizationRef = nullptr;
     // The helper keys of every bundle searched during the current scan, by bundle path; emptied at each end.

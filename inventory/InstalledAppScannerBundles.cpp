@@ -58,6 +58,8 @@ void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inve
     if (!children)
         return;
     for (const DirectoryEntry &child : *children) {
+        if (isCancelled())
+            return;
         if (!PathNames::hasExtension(child.path, "app"))
             continue;
         if (const auto record = applicationRecord(child.path, false))
@@ -68,8 +70,9 @@ void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inve
 void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const
 {
     for (const std::string_view root : {"/Applications", "~/Applications", "/System/Applications"}) {
+        // The walk itself cannot be stopped, but without bundles to open it is quick.
         m_platform.walkTree(resolve(root), [&](const DirectoryEntry &entry) {
-            if (!PathNames::hasExtension(entry.path, "app"))
+            if (isCancelled() || !PathNames::hasExtension(entry.path, "app"))
                 return;
             if (const auto record = applicationRecord(entry.path, true))
                 indexApplication(*record, inventory);
@@ -80,6 +83,8 @@ void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const
 void InstalledAppScanner::scanRunningApplications(Inventory &inventory) const
 {
     for (const RunningApplication &application : m_platform.runningApplications()) {
+        if (isCancelled())
+            return;
         if (!application.bundleIdentifier || !application.bundlePath)
             continue;
         if (SystemNames::isSystemBundleIdentifier(*application.bundleIdentifier))

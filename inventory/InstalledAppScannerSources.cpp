@@ -57,6 +57,8 @@ void InstalledAppScanner::scanApplicationSupport(Inventory &inventory) const
     // The index is built once: the keys this step writes are never candidates themselves.
     const ApplicationSupportMatcher matcher(inventory);
     for (const fs::path &child : children) {
+        if (isCancelled())
+            return;
         const QString folder = PathNames::fileName(child);
         if (SystemNames::isSystemItem(folder))
             continue;

@@ -13,7 +13,8 @@ std::vector<RemnantItemPtr> LocationScanner::scanLocation(const ScanLocation &lo
                                                           const OwnerIdentifier &identifier,
                                                           AppIdentifierService &service, int staleThresholdDays,
                                                           const ScanProgressHandler &progress,
-                                                          const ScanBatchHandler &batch, QThread *recordThread)
+                                                          const ScanBatchHandler &batch, QThread *recordThread,
+                                                          const std::atomic<bool> *cancelled)
 {
     std::vector<RemnantItemPtr> records;
     const std::filesystem::path &folder = location.path.url;
@@ -27,6 +28,8 @@ std::vector<RemnantItemPtr> LocationScanner::scanLocation(const ScanLocation &lo
     int processed = 0;
     records.reserve(BatchSize);
     for (const DirectoryEntry &child : *children) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed))
+            break;
         const QString name = PathNames::fileName(child.path);
         if (SystemNames::isSystemItem(name))
             continue;

@@ -3,6 +3,7 @@
 #include "model/RemnantItem.h"
 #include "scanner/ScanLocation.h"
 
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -22,9 +23,11 @@ public:
     static constexpr int ProgressInterval = 25;
 
     // Returns the records not yet handed to the batch handler. The records are given to `recordThread`
-    // (for instance the thread of the window that shows them) when one is named.
+    // (for instance the thread of the window that shows them) when one is named. Once `cancelled` is set, the
+    // listing stops before its next entry.
     static std::vector<RemnantItemPtr> scanLocation(const ScanLocation &location, const Platform &platform,
                                                     const OwnerIdentifier &identifier, AppIdentifierService &service,
                                                     int staleThresholdDays, const ScanProgressHandler &progress,
-                                                    const ScanBatchHandler &batch, QThread *recordThread = nullptr);
+                                                    const ScanBatchHandler &batch, QThread *recordThread = nullptr,
+                                                    const std::atomic<bool> *cancelled = nullptr);
 };

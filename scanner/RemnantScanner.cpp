@@ -68,7 +68,9 @@ RemnantScanner::RemnantScanner(std::shared_ptr<const Platform> platform, AlertPr
 
 RemnantScanner::~RemnantScanner()
 {
-    // The worker's queued calls die with this object; the worker itself must not outlive what it reads.
+    // The worker's queued calls die with this object; the worker itself must not outlive what it reads, so it is
+    // told to stop first.
+    m_scanCancelled->store(true);
     if (m_worker)
         m_worker->wait();
 }
@@ -147,10 +149,18 @@ void RemnantScanner::removeRemnant(const RemnantItemPtr &item)
 void RemnantScanner::runInBackground(QThread::Priority priority, std::function<std::function<void()>()> work)
 {
     // The work runs on its own thread and returns what is to be done here with its result; that continuation
-    // is queued to this object, so it is dropped if the scanner is gone by then.
-    m_worker.reset(QThread::create([this, work = std::move(work)] {
+    // is queued to this object, so it is dropped if the scanner is gone by then, or the scan cancelled.
+    if (m_worker)
+        m_worker->wait(); // a cancelled scan's worker, about to end
+    m_worker.reset(QThread::create([this, cancelled = m_scanCancelled, work = std::move(work)] {
         std::function<void()> continuation = work();
-        QMetaObject::invokeMethod(this, std::move(continuation), Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [cancelled, continuation = std::move(continuation)] {
+                if (!cancelled->load() && continuation)
+                    continuation();
+            },
+            Qt::QueuedConnection);
     }));
     m_worker->start(priority);
 }
@@ -166,6 +176,7 @@ void RemnantScanner::scan()
         return;
     }
 
+    m_scanCancelled = std::make_shared<std::atomic<bool>>(false);
     publish(m_isScanning, true, &RemnantScanner::isScanningChanged);
     publish(m_isScanInProgress, true, &RemnantScanner::isScanInProgressChanged);
     publish(m_hasStartedScan, true, &RemnantScanner::hasStartedScanChanged);
@@ -176,15 +187,18 @@ void RemnantScanner::scan()
     publish(m_scanStatus, QStringLiteral("Detecting installed apps..."), &RemnantScanner::scanStatusChanged);
     publish(m_isScanningApps, true, &RemnantScanner::isScanningAppsChanged);
 
-    runInBackground(QThread::LowestPriority, [this, platform = m_platform]() -> std::function<void()> {
+    auto work = [this, platform = m_platform, cancelled = m_scanCancelled]() -> std::function<void()> {
         auto prepared = std::make_shared<Prepared>();
-        prepared->inventory = InstalledAppScanner(*platform).scanInstalledApps();
+        prepared->inventory = InstalledAppScanner(*platform, cancelled.get()).scanInstalledApps();
+        if (cancelled->load())
+            return {};
         logInventorySummary(prepared->inventory);
         prepared->identifier = std::make_shared<OwnerIdentifier>(prepared->inventory, *platform);
         return [this, prepared] {
             inventoryFinished(prepared);
         };
-    });
+    };
+    runInBackground(QThread::LowestPriority, std::move(work));
 }
 
 void RemnantScanner::inventoryFinished(std::shared_ptr<Prepared> prepared)
@@ -214,38 +228,39 @@ void RemnantScanner::scanNextLocation()
 
     RemnantScanner *const target = this;
     const QPointer<RemnantScanner> self(this);
-    auto progress = [target, self, index, count, base](int processed, int total) {
+    const std::shared_ptr<const std::atomic<bool>> cancelled = m_scanCancelled;
+    auto progress = [target, self, cancelled, index, count, base](int processed, int total) {
         const double fraction = total < 1 ? 0.0 : double(processed) / double(total);
         const double overall = std::min(1.0, double(index) / count + fraction / count);
         QMetaObject::invokeMethod(
             target,
-            [self, overall, base, processed] {
-                if (!self)
+            [self, cancelled, overall, base, processed] {
+                if (!self || cancelled->load())
                     return;
                 self->publish(self->m_scanProgress, overall, &RemnantScanner::scanProgressChanged);
                 self->publish(self->m_totalScannedItems, base + processed, &RemnantScanner::totalScannedItemsChanged);
             },
             Qt::QueuedConnection);
     };
-    auto batch = [target, self](const std::vector<RemnantItemPtr> &records) {
+    auto batch = [target, self, cancelled](const std::vector<RemnantItemPtr> &records) {
         QMetaObject::invokeMethod(
             target,
-            [self, records] {
-                if (self)
+            [self, cancelled, records] {
+                if (self && !cancelled->load())
                     self->appendRemnants(records);
             },
             Qt::QueuedConnection);
     };
-    runInBackground(
-        QThread::LowPriority,
-        [this, location, platform = m_platform, identifier = m_identifier, service = m_identifierService,
-         threshold = m_staleThresholdDays, progress, batch, recordThread = thread()]() -> std::function<void()> {
-            std::vector<RemnantItemPtr> rest = LocationScanner::scanLocation(location, *platform, *identifier, *service,
-                                                                             threshold, progress, batch, recordThread);
-            return [this, rest = std::move(rest)]() mutable {
-                locationFinished(std::move(rest));
-            };
-        });
+    auto work = [this, location, platform = m_platform, identifier = m_identifier, service = m_identifierService,
+                 threshold = m_staleThresholdDays, progress, batch, recordThread = thread(),
+                 cancelled]() -> std::function<void()> {
+        std::vector<RemnantItemPtr> rest = LocationScanner::scanLocation(
+            location, *platform, *identifier, *service, threshold, progress, batch, recordThread, cancelled.get());
+        return [this, rest = std::move(rest)]() mutable {
+            locationFinished(std::move(rest));
+        };
+    };
+    runInBackground(QThread::LowPriority, std::move(work));
 }
 
 void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records)
@@ -254,13 +269,36 @@ void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records)
     appendRemnants(records);
     ++m_locationIndex;
     // The next location starts from the event loop, so that everything queued so far is handled first.
-    QMetaObject::invokeMethod(this, &RemnantScanner::scanNextLocation, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, cancelled = m_scanCancelled] {
+            if (!cancelled->load())
+                scanNextLocation();
+        },
+        Qt::QueuedConnection);
 }
 
 void RemnantScanner::finishScan()
 {
     m_worker.reset();
-    m_identifier.reset();
+    sortResults();
+    publish(m_scanProgress, 1.0, &RemnantScanner::scanProgressChanged);
+    endScan(QStringLiteral("%1 leftovers found").arg(m_remnants.size()));
+    emit scanFinished();
+}
+
+void RemnantScanner::cancelScan()
+{
+    if (!m_isScanning)
+        return;
+    m_scanCancelled->store(true);
+    sortResults();
+    endScan(QStringLiteral("Scan cancelled"));
+    emit scanCancelled();
+}
+
+void RemnantScanner::sortResults()
+{
     std::stable_sort(m_remnants.begin(), m_remnants.end(), [](const RemnantItemPtr &a, const RemnantItemPtr &b) {
         const bool aOrphan = a->status() == RemnantStatus::orphan;
         const bool bOrphan = b->status() == RemnantStatus::orphan;
@@ -270,15 +308,17 @@ void RemnantScanner::finishScan()
     });
     emit remnantsReset();
     emit remnantsChanged();
-    publish(m_scanProgress, 1.0, &RemnantScanner::scanProgressChanged);
-    publish(m_scanStatus, QStringLiteral("%1 leftovers found").arg(m_remnants.size()),
-            &RemnantScanner::scanStatusChanged);
+}
+
+void RemnantScanner::endScan(const QString &status)
+{
+    m_identifier.reset();
+    publish(m_scanStatus, status, &RemnantScanner::scanStatusChanged);
     publish(m_isScanning, false, &RemnantScanner::isScanningChanged);
     publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
     publish(m_isScanInProgress, false, &RemnantScanner::isScanInProgressChanged);
     publish(m_hasStartedScan, false, &RemnantScanner::hasStartedScanChanged);
     publish(m_hasScanned, true, &RemnantScanner::hasScannedChanged);
-    emit scanFinished();
 }
 
 QList<RemnantItemPtr> RemnantScanner::filteredRemnants() const

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QThread>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -37,6 +38,9 @@ public:
 
     // Starts a full scan unless one is running or the permission gate refuses it; scanFinished() tells the end.
     void scan();
+    // Stops the scan in progress at once: the records handed over so far stay, in the order of a finished scan,
+    // and scanCancelled() tells the end. The worker stops in the background; a new scan may start right away.
+    void cancelScan();
 
     const QList<RemnantItemPtr> &remnants() const { return m_remnants; }
     bool isScanning() const { return m_isScanning; }
@@ -101,6 +105,7 @@ signals:
     void totalScannedItemsChanged(int value);
     void hasScannedChanged(bool value);
     void scanFinished();
+    void scanCancelled();
     void scanRefused();
 
 private:
@@ -116,6 +121,8 @@ private:
     void scanNextLocation();
     void locationFinished(std::vector<RemnantItemPtr> records);
     void finishScan();
+    void sortResults();
+    void endScan(const QString &status);
 
     std::shared_ptr<const Platform> m_platform;
     AlertPresenter &m_alerts;
@@ -140,7 +147,10 @@ private:
     bool m_didPromptAutomationThisLaunch = false;
     bool m_didPromptFullDiskAccessThisLaunch = false;
 
-    // The scan in progress: the prepared inventory, the locations and the one background thread running.
+    // The scan in progress: the prepared inventory, the locations and the one background thread running. Each
+    // scan has a flag of its own that cancelling sets, so that whatever a cancelled scan's worker still queues
+    // is dropped, even once a new scan runs.
+    std::shared_ptr<std::atomic<bool>> m_scanCancelled = std::make_shared<std::atomic<bool>>(false);
     std::shared_ptr<const OwnerIdentifier> m_identifier;
     std::vector<ScanLocation> m_locations;
     std::size_t m_locationIndex = 0;

@@ -246,6 +246,35 @@ TEST_F(InventoryTest, EveryStepLogsItsLinesInOrderEvenWhenNothingIsThere)
     EXPECT_EQ(m_log.lines(), expected);
 }
 
+TEST_F(InventoryTest, ACancelledInventoryOpensNoFurtherBundleAndListsNoFurtherSource)
+{
+    // Cancels as the third bundle is opened.
+    class CancellingPlatform : public PosixPlatform {
+    public:
+        using PosixPlatform::PosixPlatform;
+        mutable std::atomic<bool> cancelled = false;
+        mutable int opened = 0;
+        std::optional<Bundle> openBundle(const fs::path &path) const override
+        {
+            if (++opened == 3)
+                cancelled = true;
+            return PosixPlatform::openBundle(path);
+        }
+    };
+    for (int i = 0; i < 20; ++i)
+        m_tree.makeBundle("Applications/Qqvv" + std::to_string(i) + ".app", "org.qqvv.app" + std::to_string(i));
+    m_tree.writeFile("Users/me/Library/Receipts/org.qqvv.pkg.bom");
+    m_tree.makeFolder("usr/local/bin/qqvvtool");
+    const CancellingPlatform platform(m_tree.root(), home());
+
+    const Inventory inventory = InstalledAppScanner(platform, &platform.cancelled).scanInstalledApps();
+
+    EXPECT_EQ(platform.opened, 3);
+    EXPECT_FALSE(inventory.contains(QStringLiteral("receipt:org.qqvv.pkg.bom")));
+    EXPECT_FALSE(inventory.contains(QStringLiteral("tool:qqvvtool")));
+    EXPECT_EQ(m_log.lines().last(), QString::fromUtf8("⚠️ App scan cancelled"));
+}
+
 TEST_F(InventoryTest, BadBundlesAndOddNamesAreSkippedWhereTheyStand)
 {
     m_tree.makeBundle("Applications/Good.app", "org.example.good");

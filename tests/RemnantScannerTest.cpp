@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QSignalSpy>
+#include <algorithm>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,13 +36,32 @@ protected:
     // Runs one scan to its end (or refusal) in the event loop.
     static void runScan(RemnantScanner &scanner)
     {
-        QEventLoop loop;
-        QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, &QEventLoop::quit);
-        QObject::connect(&scanner, &RemnantScanner::scanRefused, &loop, &QEventLoop::quit);
-        QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+        QSignalSpy finished(&scanner, &RemnantScanner::scanFinished);
         scanner.scan();
-        if (scanner.isScanning())
-            loop.exec();
+        if (scanner.isScanning()) {
+            ASSERT_TRUE(finished.wait(120000));
+        }
+    }
+
+    // What a scan found, in its order: name, status and size of every record.
+    static QStringList results(const RemnantScanner &scanner)
+    {
+        QStringList lines;
+        for (const RemnantItemPtr &item : scanner.remnants())
+            lines.append(QStringLiteral("%1 %2 %3")
+                             .arg(QString::fromStdString(item->url().filename().native()))
+                             .arg(int(item->status()))
+                             .arg(item->fileSize()));
+        return lines;
+    }
+
+    static bool inScanOrder(const QList<RemnantItemPtr> &items)
+    {
+        return std::is_sorted(items.begin(), items.end(), [](const RemnantItemPtr &a, const RemnantItemPtr &b) {
+            const bool aOrphan = a->status() == RemnantStatus::orphan;
+            const bool bOrphan = b->status() == RemnantStatus::orphan;
+            return aOrphan != bOrphan ? aOrphan : a->fileSize() > b->fileSize();
+        });
     }
 
     static QStringList names(const QList<RemnantItemPtr> &items)
@@ -212,16 +231,71 @@ TEST_F(ScannerTest, ClearingTheCacheDuringAScanChangesNothingButTheCache)
         EXPECT_EQ(item->bundleIdentifier(), QStringLiteral("com.google"));
 }
 
+TEST_F(ScannerTest, ACancelledScanKeepsWhatArrivedInScanOrderAndTheNextScanFindsEverything)
+{
+    m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio");
+    for (int i = 0; i < 300; ++i) {
+        const std::string name = i % 3 == 0 ? "org.zzqx.studio.part" : "qqvvjj-entry";
+        makeSized("Users/me/Library/Application Support/" + name + std::to_string(i), (i * 37) % 1000, Old);
+        makeSized("Users/me/Library/Caches/" + name + std::to_string(i), (i * 53) % 1000, Old);
+    }
+    auto reference = makeScanner();
+    runScan(*reference);
+    ASSERT_EQ(reference->remnants().size(), 600);
+
+    auto scanner = makeScanner();
+    QSignalSpy cancelled(scanner.get(), &RemnantScanner::scanCancelled);
+    QSignalSpy finished(scanner.get(), &RemnantScanner::scanFinished);
+    auto expectStopped = [&] {
+        EXPECT_FALSE(scanner->isScanning() || scanner->isScanningApps() || scanner->isScanInProgress() ||
+                     scanner->hasStartedScan());
+        EXPECT_TRUE(scanner->hasScanned());
+        EXPECT_EQ(scanner->scanStatus(), QStringLiteral("Scan cancelled"));
+        EXPECT_TRUE(finished.isEmpty());
+    };
+
+    // Cancelled while the inventory is built: nothing has arrived.
+    scanner->scan();
+    scanner->cancelScan();
+    EXPECT_EQ(cancelled.size(), 1);
+    expectStopped();
+    EXPECT_TRUE(scanner->remnants().isEmpty());
+
+    // Cancelled as the first batch arrives: that batch stays, and nothing the worker still sends is added.
+    double progressAtCancel = -1;
+    QMetaObject::Connection once = QObject::connect(scanner.get(), &RemnantScanner::remnantsAppended, [&] {
+        QObject::disconnect(once);
+        progressAtCancel = scanner->scanProgress();
+        scanner->cancelScan();
+    });
+    scanner->scan();
+    ASSERT_TRUE(cancelled.wait(120000));
+    expectStopped();
+    const qsizetype kept = scanner->remnants().size();
+    EXPECT_GT(kept, 0);
+    EXPECT_LT(kept, 600);
+    EXPECT_TRUE(inScanOrder(scanner->remnants()));
+    EXPECT_EQ(scanner->scanProgress(), progressAtCancel);
+
+    // Started right away, the next scan is not disturbed by what the cancelled one left queued.
+    runScan(*scanner);
+    EXPECT_EQ(cancelled.size(), 2);
+    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("600 leftovers found"));
+    EXPECT_TRUE(results(*scanner) == results(*reference));
+}
+
 TEST_F(ScannerTest, DestroyingTheScannerDuringAScanIsSafe)
 {
     for (int i = 0; i < 200; ++i)
         m_tree.writeFile("Users/me/Library/Caches/entry" + std::to_string(i), "x");
     auto scanner = makeScanner();
-    QEventLoop loop;
-    QObject::connect(scanner.get(), &RemnantScanner::remnantsAppended, &loop, &QEventLoop::quit);
-    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
     scanner->scan();
-    loop.exec();
-    scanner.reset();
+    scanner.reset(); // in the inventory
+
+    scanner = makeScanner();
+    QSignalSpy appended(scanner.get(), &RemnantScanner::remnantsAppended);
+    scanner->scan();
+    ASSERT_TRUE(appended.wait(60000));
+    scanner.reset(); // in a location
     QCoreApplication::processEvents();
 }

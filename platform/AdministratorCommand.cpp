@@ -21,6 +21,18 @@ QByteArray AdministratorCommand::moveCommand(const std::filesystem::path &item,
     return "mv -n -- " + shellQuoted(item.native()) + ' ' + shellQuoted(destination.native());
 }
 
+QByteArray
+AdministratorCommand::moveCommands(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>> &moves)
+{
+    QByteArray command;
+    for (const auto &[item, destination] : moves) {
+        if (!command.isEmpty())
+            command += "; ";
+        command += moveCommand(item, destination);
+    }
+    return command;
+}
+
 QByteArray AdministratorCommand::appleScriptStringLiteral(const QByteArray &text)
 {
     QByteArray literal;

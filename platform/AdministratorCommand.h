@@ -3,8 +3,10 @@
 #include <QByteArray>
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
 
-// The text of the shell command that moves a protected item to the user's Trash with administrator rights, and
+// The text of the shell command that moves protected items to the user's Trash with administrator rights, and
 // of the AppleScript that runs it. Paths travel as their exact bytes, each as one shell word.
 class AdministratorCommand {
 public:
@@ -13,6 +15,9 @@ public:
     // "mv -n -- ITEM DESTINATION", both quoted. `destination` names the item's free place in the Trash; -n
     // makes sure that nothing there is ever replaced, -- that no path is read as an option.
     static QByteArray moveCommand(const std::filesystem::path &item, const std::filesystem::path &destination);
+    // The move commands of several (item, destination) pairs, in order, joined by "; ": one run moves them all,
+    // and an item that fails does not stop the ones after it.
+    static QByteArray moveCommands(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>> &moves);
     // A double-quoted AppleScript string literal whose value is `text` unchanged.
     static QByteArray appleScriptStringLiteral(const QByteArray &text);
     // The AppleScript that runs `command` through the shell after the system has asked for administrator rights.

@@ -269,10 +269,11 @@ int moveWithoutReplacing(const fs::path &from, const fs::path &to, bool isDirect
     return rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
-TrashOutcome failure(QString description)
+TrashOutcome failure(QString description, int errorNumber = 0)
 {
     TrashOutcome outcome;
     outcome.errorDescription = std::move(description);
+    outcome.errorNumber = errorNumber;
     return outcome;
 }
 
@@ -399,7 +400,7 @@ TrashOutcome FreedesktopTrash::moveInto(const fs::path &item, bool isDirectory, 
         }
         if (error != 0) {
             release(*reservation);
-            return failure(cannotMove(item, qt_error_string(error)));
+            return failure(cannotMove(item, qt_error_string(error)), error);
         }
         const bool left = isAbsent(item);
         const bool arrived = isPresent(reservation->filesPath);
@@ -454,8 +455,9 @@ TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item) const
         return failure(cannotMove(path, QStringLiteral("it is not an item that can be moved")));
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0) {
+        const int error = errno;
         return failure(
-            cannotMove(path, errno == ENOENT ? QStringLiteral("it no longer exists") : qt_error_string(errno)));
+            cannotMove(path, error == ENOENT ? QStringLiteral("it no longer exists") : qt_error_string(error)), error);
     }
     const bool isDirectory = S_ISDIR(info.st_mode);
 

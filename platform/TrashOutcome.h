@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cerrno>
 #include <filesystem>
 
 // What became of an item that was to go to the Trash: where it went, or why it did not.
@@ -8,4 +9,10 @@ struct TrashOutcome {
     bool success = false;
     std::filesystem::path trashedPath;
     QString errorDescription;
+    // The system's error number when the item itself could not be reached or moved; 0 for other failures, such
+    // as a Trash folder that cannot be used.
+    int errorNumber = 0;
+
+    // The item may not be changed where it is, by this user or on this file system; nothing else is wrong.
+    bool permissionDenied() const { return errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS; }
 };

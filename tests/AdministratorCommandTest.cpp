@@ -187,6 +187,28 @@ TEST(AdministratorCommand, MoveCommandLeavesTheItemWhereItIsWhenItsPlaceWasTaken
     EXPECT_EQ(TempTree::readFile(reservation->filesPath), "already there");
 }
 
+TEST(AdministratorCommand, OneRunMovesEveryItemAndAnItemWhosePlaceWasTakenStopsNoneAfterIt)
+{
+    TempTree tree;
+    const FreedesktopTrash trash(tree.path("Trash"));
+    std::vector<std::pair<fs::path, fs::path>> moves;
+    for (const std::string name : {"first's", "taken", "-- last"}) {
+        const fs::path item = tree.writeFile("Library/" + name, "item " + name);
+        const auto reservation = trash.reserve(item);
+        ASSERT_TRUE(reservation);
+        moves.emplace_back(item, reservation->filesPath);
+    }
+    tree.writeFile("Trash/files/taken", "already there");
+
+    runShell(AdministratorCommand::moveCommands(moves), tree.root());
+
+    EXPECT_EQ(TempTree::readFile(moves[0].second), "item first's");
+    EXPECT_EQ(TempTree::readFile(moves[1].first), "item taken");
+    EXPECT_EQ(TempTree::readFile(moves[1].second), "already there");
+    EXPECT_EQ(TempTree::readFile(moves[2].second), "item -- last");
+    EXPECT_FALSE(isThere(moves[0].first) || isThere(moves[2].first));
+}
+
 TEST(AdministratorCommand, AppleScriptLiteralCarriesTheCommandUnchanged)
 {
     EXPECT_EQ(AdministratorCommand::appleScriptStringLiteral("plain"), QByteArray("\"plain\""));

@@ -79,18 +79,22 @@ mode_t modeOf(const fs::path &path)
 
 std::string serialised(const TrashOutcome &outcome)
 {
-    return (outcome.success ? "1\n" : "0\n") + outcome.trashedPath.native() + '\n' +
-           outcome.errorDescription.toStdString();
+    return (outcome.success ? "1\n" : "0\n") + std::to_string(outcome.errorNumber) + '\n' +
+           outcome.trashedPath.native() + '\n' + outcome.errorDescription.toStdString();
 }
 
 TrashOutcome deserialised(const std::string &text)
 {
     TrashOutcome outcome;
-    const auto first = text.find('\n');
-    const auto second = text.find('\n', first + 1);
-    outcome.success = text.substr(0, first) == "1";
-    outcome.trashedPath = text.substr(first + 1, second - first - 1);
-    outcome.errorDescription = QString::fromStdString(text.substr(second + 1));
+    std::istringstream lines(text);
+    std::string success, number, path;
+    std::getline(lines, success);
+    std::getline(lines, number);
+    std::getline(lines, path);
+    outcome.success = success == "1";
+    outcome.errorNumber = std::stoi(number);
+    outcome.trashedPath = path;
+    outcome.errorDescription = QString::fromStdString(text.substr(std::size_t(lines.tellg())));
     return outcome;
 }
 
@@ -323,6 +327,8 @@ TEST(FreedesktopTrash, AnItemThatVanishedFailsAndLeavesNothingBehind)
     EXPECT_TRUE(outcome.trashedPath.empty());
     EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("gone.plist")));
     EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("no longer exists")));
+    EXPECT_EQ(outcome.errorNumber, ENOENT);
+    EXPECT_FALSE(outcome.permissionDenied());
     EXPECT_TRUE(entries(trashFolder / "files").empty());
     EXPECT_TRUE(entries(trashFolder / "info").empty());
 
@@ -350,6 +356,7 @@ TEST(FreedesktopTrash, AnItemInAReadOnlyFolderStaysInPlaceAndItsReservationIsRel
     EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("Permission denied")))
         << outcome.errorDescription.toStdString();
     EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("com.example.daemon.plist")));
+    EXPECT_TRUE(outcome.permissionDenied());
     EXPECT_EQ(TempTree::readFile(item), "protected");
     EXPECT_TRUE(entries(trashFolder / "files").empty());
     EXPECT_TRUE(entries(trashFolder / "info").empty());
@@ -366,6 +373,8 @@ TEST(FreedesktopTrash, AnUnusableTrashFolderFailsAndLeavesTheItemInPlace)
     EXPECT_FALSE(outcome.success);
     EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("Not a directory")))
         << outcome.errorDescription.toStdString();
+    // The Trash is at fault, not the item: no number that would call for administrator rights.
+    EXPECT_EQ(outcome.errorNumber, 0);
     EXPECT_EQ(TempTree::readFile(item), "stays");
 }
 

@@ -68,11 +68,14 @@ RemnantScanner::RemnantScanner(std::shared_ptr<const Platform> platform, AlertPr
 
 RemnantScanner::~RemnantScanner()
 {
-    // The worker's queued calls die with this object; the worker itself must not outlive what it reads, so it is
-    // told to stop first.
+    // The workers' queued calls die with this object; the workers themselves must not outlive what they read, so
+    // they are told to stop first. A privileged run that waits for its password is waited for.
     m_scanCancelled->store(true);
+    m_actionStopped->store(true);
     if (m_worker)
         m_worker->wait();
+    if (m_actionWorker)
+        m_actionWorker->wait();
 }
 
 template <typename T, typename Signal> void RemnantScanner::publish(T &field, const T &value, Signal signal)
@@ -135,10 +138,16 @@ void RemnantScanner::appendRemnants(const std::vector<RemnantItemPtr> &records)
     emit remnantsChanged();
 }
 
-void RemnantScanner::removeRemnant(const RemnantItemPtr &item)
+void RemnantScanner::removeRemnants(const QList<RemnantItemPtr> &items)
 {
+    if (items.isEmpty())
+        return;
+    QSet<QUuid> ids;
+    for (const RemnantItemPtr &item : items)
+        ids.insert(item->id());
+    // From the end, so that every index told is one of the list as it is at that moment.
     for (qsizetype i = m_remnants.size() - 1; i >= 0; --i) {
-        if (*m_remnants[i] == *item) {
+        if (ids.contains(m_remnants[i]->id())) {
             m_remnants.removeAt(i);
             emit remnantRemoved(i);
         }
@@ -146,23 +155,25 @@ void RemnantScanner::removeRemnant(const RemnantItemPtr &item)
     emit remnantsChanged();
 }
 
-void RemnantScanner::runInBackground(QThread::Priority priority, std::function<std::function<void()>()> work)
+void RemnantScanner::runInBackground(std::unique_ptr<QThread> &worker, QThread::Priority priority,
+                                     std::shared_ptr<const std::atomic<bool>> stop,
+                                     std::function<std::function<void()>()> work)
 {
     // The work runs on its own thread and returns what is to be done here with its result; that continuation
-    // is queued to this object, so it is dropped if the scanner is gone by then, or the scan cancelled.
-    if (m_worker)
-        m_worker->wait(); // a cancelled scan's worker, about to end
-    m_worker.reset(QThread::create([this, cancelled = m_scanCancelled, work = std::move(work)] {
+    // is queued to this object, so it is dropped if the scanner is gone by then, or `stop` set.
+    if (worker)
+        worker->wait(); // one that has just queued its continuation, or a cancelled scan's, about to end
+    worker.reset(QThread::create([this, stop = std::move(stop), work = std::move(work)] {
         std::function<void()> continuation = work();
         QMetaObject::invokeMethod(
             this,
-            [cancelled, continuation = std::move(continuation)] {
-                if (!cancelled->load() && continuation)
+            [stop, continuation = std::move(continuation)] {
+                if (!stop->load() && continuation)
                     continuation();
             },
             Qt::QueuedConnection);
     }));
-    m_worker->start(priority);
+    worker->start(priority);
 }
 
 void RemnantScanner::scan()
@@ -198,7 +209,7 @@ void RemnantScanner::scan()
             inventoryFinished(prepared);
         };
     };
-    runInBackground(QThread::LowestPriority, std::move(work));
+    runInBackground(m_worker, QThread::LowestPriority, m_scanCancelled, std::move(work));
 }
 
 void RemnantScanner::inventoryFinished(std::shared_ptr<Prepared> prepared)
@@ -260,7 +271,7 @@ void RemnantScanner::scanNextLocation()
             locationFinished(std::move(rest));
         };
     };
-    runInBackground(QThread::LowPriority, std::move(work));
+    runInBackground(m_worker, QThread::LowPriority, m_scanCancelled, std::move(work));
 }
 
 void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records)

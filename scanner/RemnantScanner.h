@@ -6,6 +6,8 @@
 #include "model/RemnantCategory.h"
 #include "model/RemnantItem.h"
 #include "platform/ScriptOutcome.h"
+#include "platform/TrashOutcome.h"
+#include "scanner/RemnantActionReport.h"
 
 #include <QHash>
 #include <QList>
@@ -22,8 +24,9 @@ class Platform;
 struct ScanLocation;
 
 // The engine object: the results of the last scan and all state the window shows, the scan itself, the
-// actions on single items and the permission probes. Lives on one thread (the window's); the inventory and
-// the location workers run on threads of their own and reach it only through queued calls.
+// actions on items and the permission probes. Lives on one thread (the window's); the inventory and the
+// location workers, and the file work of the background actions, run on threads of their own and reach it only
+// through queued calls. Records are only ever touched on the scanner's thread.
 class RemnantScanner : public QObject {
     Q_OBJECT
 
@@ -32,6 +35,8 @@ public:
         "x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles";
     static constexpr const char *AutomationLink =
         "x-apple.systempreferences:com.apple.preference.security?Privacy_Automation";
+    // A background action reports its progress after this many items, and after the last.
+    static constexpr int ActionProgressInterval = 25;
 
     RemnantScanner(std::shared_ptr<const Platform> platform, AlertPresenter &alerts, QObject *parent = nullptr);
     ~RemnantScanner() override;
@@ -61,6 +66,7 @@ public:
     AppIdentifierService &identifierService() const { return *m_identifierService; }
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }
     bool didPromptFullDiskAccessThisLaunch() const { return m_didPromptFullDiskAccessThisLaunch; }
+    bool isActing() const { return m_isActing; }
 
     void setSelectedCategory(std::optional<RemnantCategory> category);
     void setSearchText(const QString &text);
@@ -79,10 +85,20 @@ public:
     void promptForFullDiskAccess();
     void checkAutomationAccess();
 
-    // Actions on one item.
+    // Actions on one item, done before they return; alerts block until answered.
     void moveToTrash(const RemnantItemPtr &item);
     ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item);
     void applyTag(const RemnantItemPtr &item, FinderTagColor color);
+
+    // Actions on many items, one at a time, while the window goes on; a scan may run meanwhile. Each ends with
+    // actionFinished().
+    // Moves the items to the Trash on a background thread, in the given order. Items that the Trash refuses only
+    // for lack of permission are, after one question for all of them, moved together in one privileged run (one
+    // password prompt), each checked on disk. Returns false, doing nothing, while another action runs.
+    bool moveToTrashInBackground(const QList<RemnantItemPtr> &items);
+    // Tags the items with the colour on a background thread, replacing their other tags. Returns false, doing
+    // nothing, while another action runs.
+    bool applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color);
 
 signals:
     void remnantsChanged();
@@ -107,6 +123,10 @@ signals:
     void scanFinished();
     void scanCancelled();
     void scanRefused();
+    void isActingChanged(bool value);
+    // Items done so far in a background action's pass over them.
+    void actionProgress(int done, int total);
+    void actionFinished(const RemnantActionReport &report);
 
 private:
     struct Prepared;
@@ -114,8 +134,9 @@ private:
     template <typename T, typename Signal> void publish(T &field, const T &value, Signal signal);
     void resetRemnants();
     void appendRemnants(const std::vector<RemnantItemPtr> &records);
-    void removeRemnant(const RemnantItemPtr &item);
-    void runInBackground(QThread::Priority priority, std::function<std::function<void()>()> work);
+    void removeRemnants(const QList<RemnantItemPtr> &items);
+    void runInBackground(std::unique_ptr<QThread> &worker, QThread::Priority priority,
+                         std::shared_ptr<const std::atomic<bool>> stop, std::function<std::function<void()>()> work);
 
     void inventoryFinished(std::shared_ptr<Prepared> prepared);
     void scanNextLocation();
@@ -123,6 +144,16 @@ private:
     void finishScan();
     void sortResults();
     void endScan(const QString &status);
+
+    bool askForAdministratorRights(const QString &question);
+    void markTrashed(const QList<RemnantItemPtr> &items, const QString &logPrefix);
+    bool beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
+                     std::optional<FinderTagColor> color);
+    std::function<void(int done)> actionProgressReporter(int total);
+    void trashAttempted(const std::vector<TrashOutcome> &outcomes);
+    void trashedAsAdministrator(const std::vector<std::size_t> &indices, const std::vector<ScriptOutcome> &outcomes);
+    void tagsApplied(const std::vector<std::optional<QString>> &errors);
+    void finishAction();
 
     std::shared_ptr<const Platform> m_platform;
     AlertPresenter &m_alerts;
@@ -155,4 +186,13 @@ private:
     std::vector<ScanLocation> m_locations;
     std::size_t m_locationIndex = 0;
     std::unique_ptr<QThread> m_worker;
+
+    // The background action in progress: its items, the failure reason of each item that failed so far, the
+    // report being made, and its own thread, which the destructor stops between two items.
+    bool m_isActing = false;
+    QList<RemnantItemPtr> m_actionItems;
+    QList<std::optional<QString>> m_actionFailures;
+    RemnantActionReport m_actionReport;
+    std::shared_ptr<std::atomic<bool>> m_actionStopped = std::make_shared<std::atomic<bool>>(false);
+    std::unique_ptr<QThread> m_actionWorker;
 };

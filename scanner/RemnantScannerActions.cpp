@@ -1,11 +1,11 @@
-// The permission probes of the scanner and its two actions on single items: moving to the Trash, with the
-// administrator fallback, and tagging.
+// The permission probes of the scanner and its two actions, moving to the Trash with the administrator fallback
+// and tagging, on one item at once or on many in the background.
 #include "scanner/RemnantScanner.h"
 
-#include "platform/AdministratorCommand.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "scanner/AdministratorTrash.h"
 #include "scanner/AlertPresenter.h"
 
 namespace fs = std::filesystem;
@@ -19,6 +19,59 @@ const QString RefusedControlText =
 fs::path privacyDatabase(const Platform &platform)
 {
     return platform.homeDirectory() / "Library" / "Application Support" / "com.apple.TCC" / "TCC.db";
+}
+
+// The reason in a platform's failure description, without what is said in front of it about the item, and
+// with a capital: "Cannot move 'x' to the Trash: it no longer exists" gives "It no longer exists".
+QString plainReason(const QString &description, const QString &name)
+{
+    const QString quoted = u'\'' + name + u'\'';
+    const qsizetype named = description.indexOf(quoted);
+    const qsizetype colon = named < 0 ? -1 : description.indexOf(QStringLiteral(": "), named + quoted.size());
+    QString reason = colon < 0 ? description : description.mid(colon + 2);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    return reason;
+}
+
+// The question before a privileged move of `count` items, the first of them named `name`.
+QString administratorQuestion(std::size_t count, const QString &name)
+{
+    if (count == 1) {
+        return QStringLiteral(
+                   "The item '%1' requires administrator privileges to move to Trash. Do you want to continue?")
+            .arg(name);
+    }
+    return QStringLiteral("%1 items require administrator privileges to move to Trash. Do you want to continue?")
+        .arg(count);
+}
+
+// Why a privileged move failed, in plain words.
+QString administratorFailure(const ScriptOutcome &outcome)
+{
+    if (outcome.errorNumber == RefusedControlError)
+        return RefusedControlText;
+    if (!outcome.description.isEmpty())
+        return outcome.description;
+    return QStringLiteral("It is still in its place after the administrator command");
+}
+
+// Replaces the item's tags with the colour; the error on failure, which is also logged.
+std::optional<QString> writeTag(const Platform &platform, const fs::path &item, FinderTagColor color)
+{
+    std::optional<QString> error = platform.setTags(item, {rawValue(color)});
+    if (error)
+        DiagnosticLog::write(QStringLiteral("Tagging error: ") + *error);
+    return error;
+}
+
+std::vector<fs::path> pathsOf(const QList<RemnantItemPtr> &items)
+{
+    std::vector<fs::path> paths;
+    paths.reserve(std::size_t(items.size()));
+    for (const RemnantItemPtr &item : items)
+        paths.push_back(item->url());
+    return paths;
 }
 
 } // namespace
@@ -75,34 +128,43 @@ void RemnantScanner::checkAutomationAccess()
         m_alerts.openLink(QString::fromLatin1(AutomationLink));
 }
 
+bool RemnantScanner::askForAdministratorRights(const QString &question)
+{
+    // Only the Mac has a setting that decides whether the privileged move may run at all.
+    QStringList buttons{QStringLiteral("Continue")};
+    if (m_platform->isMacOS())
+        buttons.append(QStringLiteral("Open Settings"));
+    buttons.append(QStringLiteral("Cancel"));
+    const int answer = m_alerts.runModal({QStringLiteral("Admin rights required"), question, buttons});
+    const QString chosen = buttons.value(answer - AlertPresenter::FirstButton);
+    if (chosen == QStringLiteral("Open Settings"))
+        m_alerts.openLink(QString::fromLatin1(AutomationLink));
+    return chosen == QStringLiteral("Continue");
+}
+
+void RemnantScanner::markTrashed(const QList<RemnantItemPtr> &items, const QString &logPrefix)
+{
+    for (const RemnantItemPtr &item : items) {
+        item->setAction(RemnantAction::trashed());
+        DiagnosticLog::write(logPrefix + item->name());
+    }
+    removeRemnants(items);
+}
+
 void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 {
     const QString name = item->name();
     const TrashOutcome trashed = m_platform->moveToTrash(item->url());
     if (trashed.success) {
-        item->setAction(RemnantAction::trashed());
-        removeRemnant(item);
-        DiagnosticLog::write(QStringLiteral("✅ Moved to Trash: ") + name);
+        markTrashed({item}, QStringLiteral("✅ Moved to Trash: "));
         return;
     }
 
-    const int answer = m_alerts.runModal(
-        {QStringLiteral("Admin rights required"),
-         QStringLiteral("The item '%1' requires administrator privileges to move to Trash. Do you want to continue?")
-             .arg(name),
-         {QStringLiteral("Continue"), QStringLiteral("Open Settings"), QStringLiteral("Cancel")}});
-    if (answer == AlertPresenter::FirstButton + 1) {
-        m_alerts.openLink(QString::fromLatin1(AutomationLink));
+    if (!askForAdministratorRights(administratorQuestion(1, name)))
         return;
-    }
-    if (answer != AlertPresenter::FirstButton)
-        return;
-
     const ScriptOutcome outcome = moveToTrashWithAdminRights(item);
     if (outcome.success) {
-        item->setAction(RemnantAction::trashed());
-        removeRemnant(item);
-        DiagnosticLog::write(QStringLiteral("✅ Moved to Trash with admin rights: ") + name);
+        markTrashed({item}, QStringLiteral("✅ Moved to Trash with admin rights: "));
         return;
     }
     const QString detail = outcome.errorNumber == RefusedControlError ? RefusedControlText : trashed.errorDescription;
@@ -116,33 +178,166 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 
 ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item)
 {
-    // The item goes to a free name in the user's own Trash, given as an absolute path, so that nothing there is
-    // replaced and a shell running as the administrator cannot mistake whose Trash is meant.
-    const std::optional<TrashSlot> slot = m_platform->reserveTrashSlot(item->url());
-    if (!slot)
-        return ScriptOutcome{false, std::nullopt, QStringLiteral("The Trash cannot be written")};
-    const ScriptOutcome outcome =
-        m_platform->runAdministratorCommand(AdministratorCommand::moveCommand(item->url(), slot->destination));
-    if (!outcome.success) {
-        m_platform->releaseTrashSlot(*slot);
-        DiagnosticLog::write(QStringLiteral("❌ AppleScript error: ") + outcome.description);
-        return outcome;
-    }
-    if (m_platform->exists(item->url()) || m_platform->attributes(item->url()).modified) {
-        if (!m_platform->attributes(slot->destination).modified)
-            m_platform->releaseTrashSlot(*slot);
-        DiagnosticLog::write(QString::fromUtf8("⚠️ AppleScript meldet Erfolg, Datei existiert noch"));
-        return ScriptOutcome{false, std::nullopt, QString()};
-    }
-    DiagnosticLog::write(QStringLiteral("✅ Deleted with admin rights (AppleScript)"));
-    return ScriptOutcome{true, std::nullopt, QString()};
+    return AdministratorTrash::moveToTrash(*m_platform, {item->url()}).front();
 }
 
 void RemnantScanner::applyTag(const RemnantItemPtr &item, FinderTagColor color)
 {
-    if (const auto error = m_platform->setTags(item->url(), {rawValue(color)})) {
-        DiagnosticLog::write(QStringLiteral("Tagging error: ") + *error);
+    if (!writeTag(*m_platform, item->url(), color))
+        item->setAction(RemnantAction::tagged(color));
+}
+
+bool RemnantScanner::beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
+                                 std::optional<FinderTagColor> color)
+{
+    if (m_isActing)
+        return false;
+    m_actionItems = items;
+    m_actionFailures = QList<std::optional<QString>>(items.size());
+    m_actionReport = RemnantActionReport{};
+    m_actionReport.kind = kind;
+    m_actionReport.color = color;
+    m_actionReport.requested = int(items.size());
+    publish(m_isActing, true, &RemnantScanner::isActingChanged);
+    return true;
+}
+
+std::function<void(int done)> RemnantScanner::actionProgressReporter(int total)
+{
+    return [this, total](int done) {
+        if (done % ActionProgressInterval != 0 && done != total)
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { emit actionProgress(done, total); }, Qt::QueuedConnection);
+    };
+}
+
+bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
+{
+    if (!beginAction(items, RemnantActionReport::Kind::trash, std::nullopt))
+        return false;
+    auto work = [this, paths = pathsOf(items), platform = m_platform, stop = m_actionStopped,
+                 progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
+        std::vector<TrashOutcome> outcomes;
+        outcomes.reserve(paths.size());
+        for (const fs::path &path : paths) {
+            if (stop->load())
+                return {};
+            outcomes.push_back(platform->moveToTrash(path));
+            progress(int(outcomes.size()));
+        }
+        return [this, outcomes = std::move(outcomes)] {
+            trashAttempted(outcomes);
+        };
+    };
+    runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
+    return true;
+}
+
+void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
+{
+    QList<RemnantItemPtr> moved;
+    std::vector<std::size_t> refused;
+    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+        const RemnantItemPtr &item = m_actionItems[qsizetype(i)];
+        if (outcomes[i].success) {
+            moved.append(item);
+            continue;
+        }
+        m_actionFailures[qsizetype(i)] = plainReason(outcomes[i].errorDescription, item->name());
+        if (outcomes[i].permissionDenied())
+            refused.push_back(i);
+    }
+    m_actionReport.succeeded += int(moved.size());
+    markTrashed(moved, QStringLiteral("✅ Moved to Trash: "));
+    if (refused.empty()) {
+        finishAction();
         return;
     }
-    item->setAction(RemnantAction::tagged(color));
+
+    const QString question = administratorQuestion(refused.size(), m_actionItems[qsizetype(refused.front())]->name());
+    if (!askForAdministratorRights(question)) {
+        m_actionReport.declinedAdministrator = true;
+        finishAction();
+        return;
+    }
+    std::vector<fs::path> paths;
+    for (const std::size_t i : refused)
+        paths.push_back(m_actionItems[qsizetype(i)]->url());
+    // The run blocks while the system asks for the password, so it is not made here.
+    auto work = [this, refused, paths = std::move(paths), platform = m_platform]() -> std::function<void()> {
+        std::vector<ScriptOutcome> results = AdministratorTrash::moveToTrash(*platform, paths);
+        return [this, refused, results = std::move(results)] {
+            trashedAsAdministrator(refused, results);
+        };
+    };
+    runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
+}
+
+void RemnantScanner::trashedAsAdministrator(const std::vector<std::size_t> &indices,
+                                            const std::vector<ScriptOutcome> &outcomes)
+{
+    QList<RemnantItemPtr> moved;
+    for (std::size_t k = 0; k < indices.size(); ++k) {
+        const qsizetype i = qsizetype(indices[k]);
+        if (outcomes[k].success) {
+            moved.append(m_actionItems[i]);
+            m_actionFailures[i].reset();
+        } else {
+            m_actionFailures[i] = administratorFailure(outcomes[k]);
+        }
+    }
+    m_actionReport.succeeded += int(moved.size());
+    markTrashed(moved, QStringLiteral("✅ Moved to Trash with admin rights: "));
+    finishAction();
+}
+
+bool RemnantScanner::applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color)
+{
+    if (!beginAction(items, RemnantActionReport::Kind::tag, color))
+        return false;
+    auto work = [this, paths = pathsOf(items), platform = m_platform, color, stop = m_actionStopped,
+                 progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
+        std::vector<std::optional<QString>> errors;
+        errors.reserve(paths.size());
+        for (const fs::path &path : paths) {
+            if (stop->load())
+                return {};
+            errors.push_back(writeTag(*platform, path, color));
+            progress(int(errors.size()));
+        }
+        return [this, errors = std::move(errors)] {
+            tagsApplied(errors);
+        };
+    };
+    runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
+    return true;
+}
+
+void RemnantScanner::tagsApplied(const std::vector<std::optional<QString>> &errors)
+{
+    const FinderTagColor color = *m_actionReport.color;
+    for (std::size_t i = 0; i < errors.size(); ++i) {
+        const RemnantItemPtr &item = m_actionItems[qsizetype(i)];
+        if (errors[i]) {
+            m_actionFailures[qsizetype(i)] = plainReason(*errors[i], item->name());
+        } else {
+            item->setAction(RemnantAction::tagged(color));
+            ++m_actionReport.succeeded;
+        }
+    }
+    finishAction();
+}
+
+void RemnantScanner::finishAction()
+{
+    for (qsizetype i = 0; i < m_actionItems.size(); ++i) {
+        if (m_actionFailures[i])
+            m_actionReport.failures.append({m_actionItems[i]->name(), *m_actionFailures[i]});
+    }
+    const RemnantActionReport report = std::exchange(m_actionReport, RemnantActionReport{});
+    m_actionItems.clear();
+    m_actionFailures.clear();
+    publish(m_isActing, false, &RemnantScanner::isActingChanged);
+    emit actionFinished(report);
 }

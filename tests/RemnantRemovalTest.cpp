@@ -1,3 +1,4 @@
+#include "AdministratorPlatform.h"
 #include "CoreApplication.h"
 #include "LogCapture.h"
 #include "QtPrinters.h"
@@ -13,45 +14,11 @@
 
 #include <gtest/gtest.h>
 
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The administrator's password dialog cannot appear here: this platform runs the privileged command with the
-// test's own rights instead, and can be told that the ordinary Trash refuses every item, as it does for
-// protected folders on a Mac.
-class AdministratorPlatform : public PosixPlatform {
-public:
-    using PosixPlatform::PosixPlatform;
-
-    bool trashRefuses = true;
-    std::optional<ScriptOutcome> scriptedOutcome;
-    mutable QList<QByteArray> commands;
-
-    TrashOutcome moveToTrash(const fs::path &item) const override
-    {
-        if (trashRefuses)
-            return TrashOutcome{false, {}, QStringLiteral("Operation not permitted")};
-        return PosixPlatform::moveToTrash(item);
-    }
-    ScriptOutcome runAdministratorCommand(const QByteArray &command) const override
-    {
-        commands.append(command);
-        if (scriptedOutcome)
-            return *scriptedOutcome;
-        const std::string text = command.toStdString();
-        char *argv[] = {const_cast<char *>("sh"), const_cast<char *>("-c"), const_cast<char *>(text.c_str()), nullptr};
-        pid_t child = -1;
-        int status = 0;
-        if (posix_spawn(&child, "/bin/sh", nullptr, nullptr, argv, environ) != 0 || waitpid(child, &status, 0) < 0)
-            return ScriptOutcome{false, std::nullopt, QStringLiteral("sh did not run")};
-        return ScriptOutcome{WIFEXITED(status) && WEXITSTATUS(status) == 0, std::nullopt, QString()};
-    }
-};
 
 class RemovalTest : public ::testing::Test {
 protected:
@@ -69,7 +36,8 @@ protected:
         const ScanLocation location{{m_tree.path("Users/me/Library/Caches")}, RemnantCategory::caches, false};
         std::vector<RemnantItemPtr> items = LocationScanner::scanLocation(
             location, platform, identifier, service, 365, [](int, int) {}, [](const std::vector<RemnantItemPtr> &) {});
-        std::sort(items.begin(), items.end(), [](const RemnantItemPtr &a, const RemnantItemPtr &b) { return a->url() < b->url(); });
+        std::sort(items.begin(), items.end(),
+                  [](const RemnantItemPtr &a, const RemnantItemPtr &b) { return a->url() < b->url(); });
         return items;
     }
 
@@ -102,12 +70,13 @@ TEST_F(RemovalTest, TrashingAWritableEntryNeedsNoAlert)
 
 TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAnything)
 {
-    const std::vector<std::string> names = {"O'Brien Tool", "say \"hi\"", "back\\slash", "$(touch pwned)",
-                                            "-leading-dash", "new\nline", "bad\xff\xfe", std::string(255, 'n')};
+    const std::vector<std::string> names = {"O'Brien Tool",  "say \"hi\"", "back\\slash", "$(touch pwned)",
+                                            "-leading-dash", "new\nline",  "bad\xff\xfe", std::string(255, 'n')};
     for (const std::string &name : names)
         m_tree.writeFile("Users/me/Library/Caches/" + name, "content of " + name);
     m_tree.writeFile("Users/me/.local/share/Trash/files/O'Brien Tool", "older item");
     const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    platform->trashRefuses = true;
     RemnantScanner scanner(platform, m_alerts);
     const auto items = listCaches(*platform);
     ASSERT_EQ(items.size(), names.size());
@@ -135,10 +104,12 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplain)
 {
     m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
     const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    platform->trashRefuses = true;
+    platform->macOS = true;
     RemnantScanner scanner(platform, m_alerts);
     const RemnantItemPtr item = listCaches(*platform).front();
-    const QString refused = QStringLiteral(
-        "System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
+    const QString refused =
+        QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
 
     // Control of System Events refused: the text begins and ends with the same advice.
     platform->scriptedOutcome = ScriptOutcome{false, -1743, QStringLiteral("Not authorised (-1743)")};
@@ -161,6 +132,12 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplain)
     m_alerts.answers = {QStringLiteral("Open Settings")};
     scanner.moveToTrash(item);
     EXPECT_EQ(m_alerts.openedLinks.last(), QString::fromLatin1(RemnantScanner::AutomationLink));
+
+    // Elsewhere the question does not offer the Mac's settings.
+    platform->macOS = false;
+    m_alerts.answers = {QStringLiteral("Cancel")};
+    scanner.moveToTrash(item);
+    EXPECT_EQ(m_alerts.shown.last().buttons, (QStringList{QStringLiteral("Continue"), QStringLiteral("Cancel")}));
     EXPECT_EQ(item->action(), RemnantAction::none());
     EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
     EXPECT_TRUE(fs::is_empty(trashFiles()));

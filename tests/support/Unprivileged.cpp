@@ -56,7 +56,7 @@ std::optional<std::string> runUnprivileged(const std::function<std::string()> &w
 {
     return runInChild(
         [] {
-            constexpr uid_t Nobody = 65534;
+            constexpr uid_t Nobody = UnprivilegedUser;
             return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setresgid(Nobody, Nobody, Nobody) == 0 &&
                                       setresuid(Nobody, Nobody, Nobody) == 0);
         },

@@ -1,0 +1,50 @@
+#include "scanner/AdministratorTrash.h"
+
+#include "platform/AdministratorCommand.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/Platform.h"
+
+#include <optional>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platform, const std::vector<fs::path> &items)
+{
+    // Every item goes to a free name in the user's own Trash, given as an absolute path, so that nothing there
+    // is replaced and a shell running as the administrator cannot mistake whose Trash is meant.
+    std::vector<ScriptOutcome> outcomes(items.size());
+    std::vector<std::optional<TrashSlot>> reserved(items.size());
+    std::vector<std::pair<fs::path, fs::path>> moves;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        reserved[i] = platform.reserveTrashSlot(items[i]);
+        if (reserved[i])
+            moves.emplace_back(items[i], reserved[i]->destination);
+        else
+            outcomes[i] = ScriptOutcome{false, std::nullopt, QStringLiteral("The Trash cannot be written")};
+    }
+    if (moves.empty())
+        return outcomes;
+
+    const ScriptOutcome run = platform.runAdministratorCommand(AdministratorCommand::moveCommands(moves));
+    if (!run.success)
+        DiagnosticLog::write(QStringLiteral("❌ AppleScript error: ") + run.description);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!reserved[i])
+            continue;
+        if (!platform.exists(items[i]) && !platform.attributes(items[i]).modified) {
+            DiagnosticLog::write(QStringLiteral("✅ Deleted with admin rights (AppleScript)"));
+            outcomes[i] = ScriptOutcome{true, std::nullopt, QString()};
+            continue;
+        }
+        // A reservation whose item arrived after all is kept by the release.
+        platform.releaseTrashSlot(*reserved[i]);
+        if (run.success) {
+            DiagnosticLog::write(QString::fromUtf8("⚠️ AppleScript meldet Erfolg, Datei existiert noch"));
+            outcomes[i] = ScriptOutcome{false, std::nullopt, QString()};
+        } else {
+            outcomes[i] = run;
+        }
+    }
+    return outcomes;
+}

@@ -1,0 +1,244 @@
+#include "AdministratorPlatform.h"
+#include "CoreApplication.h"
+#include "LogCapture.h"
+#include "QtPrinters.h"
+#include "ScriptedAlerts.h"
+#include "TempTree.h"
+#include "TrashInspection.h"
+#include "Unprivileged.h"
+#include "platform/FileTags.h"
+#include "scanner/RemnantActionReport.h"
+#include "scanner/RemnantScanner.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ActionTest : public ::testing::Test {
+protected:
+    ActionTest()
+    {
+        coreApplication();
+        m_tree.makeFolder("Users/me/Library/Caches");
+    }
+
+    static void runScan(RemnantScanner &scanner)
+    {
+        QSignalSpy finished(&scanner, &RemnantScanner::scanFinished);
+        scanner.scan();
+        if (scanner.isScanning()) {
+            ASSERT_TRUE(finished.wait(120000));
+        }
+    }
+
+    // The listed records of these names, in this order.
+    static QList<RemnantItemPtr> listed(const RemnantScanner &scanner, std::initializer_list<std::string> names)
+    {
+        QList<RemnantItemPtr> items;
+        for (const std::string &name : names) {
+            for (const RemnantItemPtr &item : scanner.remnants()) {
+                if (item->url().filename() == name)
+                    items.append(item);
+            }
+        }
+        return items;
+    }
+
+    static RemnantActionReport awaitReport(QSignalSpy &finished)
+    {
+        if (finished.isEmpty() && !finished.wait(120000))
+            return {};
+        return finished.takeFirst().at(0).value<RemnantActionReport>();
+    }
+
+    static std::size_t count(const fs::path &folder)
+    {
+        std::error_code error;
+        return std::size_t(std::distance(fs::directory_iterator(folder, error), fs::directory_iterator()));
+    }
+
+    fs::path trash(const char *folder) const { return m_tree.path("Users/me/.local/share/Trash") / folder; }
+
+    TempTree m_tree;
+    ScriptedAlerts m_alerts;
+};
+
+} // namespace
+
+TEST(RemnantActionReport, SummaryCountsWhatWasDoneAndDetailsGiveEveryFailure)
+{
+    RemnantActionReport report;
+    report.requested = 43;
+    report.succeeded = 41;
+    report.failures = {{QStringLiteral("a.plist"), QStringLiteral("Permission denied")},
+                       {QStringLiteral("b"), QStringLiteral("It no longer exists")}};
+    EXPECT_EQ(report.summary(), QStringLiteral("Moved 41 items to the Trash; 2 could not be moved"));
+    EXPECT_EQ(report.details(), QStringLiteral("a.plist: Permission denied\nb: It no longer exists"));
+
+    report.succeeded = 1;
+    report.failures.clear();
+    EXPECT_EQ(report.summary(), QStringLiteral("Moved 1 item to the Trash"));
+    EXPECT_EQ(report.details(), QString());
+
+    report.kind = RemnantActionReport::Kind::tag;
+    report.color = FinderTagColor::blue;
+    report.succeeded = 3;
+    report.failures = {{QStringLiteral("c"), QStringLiteral("Operation not supported")}};
+    EXPECT_EQ(report.summary(), QStringLiteral("Tagged 3 items Blue; 1 could not be tagged"));
+}
+
+TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVanishedItemIsOnlyReported)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-a", "a");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-b", "b");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-gone", "gone");
+    m_tree.writeFile("Library/LaunchDaemons/org.qqvv.one.plist", "one");
+    m_tree.writeFile("Library/LaunchDaemons/O'Brien.plist", "two");
+    const fs::path daemons = m_tree.path("Library/LaunchDaemons");
+    // Run as root, the actions run as another user, who must own the tree as a user owns a home. Only the
+    // daemons' folder is closed to writing.
+    if (geteuid() == 0) {
+        lchown(m_tree.root().c_str(), UnprivilegedUser, UnprivilegedUser);
+        for (const auto &entry : fs::recursive_directory_iterator(m_tree.root()))
+            lchown(entry.path().c_str(), UnprivilegedUser, UnprivilegedUser);
+    }
+    chmod(daemons.c_str(), 0555);
+
+    const auto facts = runUnprivileged([&] {
+        const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+        platform->grantedFolders = {daemons};
+        ScriptedAlerts alerts;
+        alerts.answers = {QStringLiteral("Cancel"), QStringLiteral("Continue")};
+        LogCapture log;
+        RemnantScanner scanner(platform, alerts);
+        runScan(scanner);
+        QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
+        QSignalSpy progress(&scanner, &RemnantScanner::actionProgress);
+        QStringList lines;
+        QObject::connect(&scanner, &RemnantScanner::actionFinished,
+                         [&] { lines.append(QStringLiteral("acting when finished: %1").arg(scanner.isActing())); });
+        auto describe = [&](const RemnantActionReport &report) {
+            lines.append(report.summary() + u'|' + report.details() + u'|' +
+                         QString::number(report.declinedAdministrator) + u'|' + alerts.shown.last().informativeText +
+                         u'|' + alerts.shown.last().buttons.join(u',') + u'|' +
+                         QString::number(platform->commandRuns()));
+        };
+
+        const QList<RemnantItemPtr> first = listed(scanner, {"qqvv-a", "org.qqvv.one.plist", "qqvv-gone", "qqvv-b"});
+        fs::remove(first[2]->url());
+        if (first.size() != 4 || !scanner.moveToTrashInBackground(first))
+            return std::string("not started");
+        describe(awaitReport(finished));
+        lines.append(
+            QStringLiteral("progress: %1/%2").arg(progress.at(0).at(0).toInt()).arg(progress.at(0).at(1).toInt()));
+
+        const QList<RemnantItemPtr> second = listed(scanner, {"org.qqvv.one.plist", "O'Brien.plist"});
+        if (second.size() != 2 || !scanner.moveToTrashInBackground(second))
+            return std::string("not started");
+        describe(awaitReport(finished));
+
+        lines.append(QStringLiteral("alerts: %1, progress reports: %2").arg(alerts.shown.size()).arg(progress.size()));
+        for (const RemnantItemPtr &item : scanner.remnants())
+            lines.append(QStringLiteral("still listed: ") + item->name());
+        QStringList trashed;
+        for (const RemnantItemPtr &item : first + second) {
+            if (item->action() == RemnantAction::trashed())
+                trashed.append(QStringLiteral("trashed: ") + item->name());
+        }
+        trashed.removeDuplicates();
+        lines += trashed;
+        lines.append(
+            QString::number(log.lines().contains(QStringLiteral("✅ Moved to Trash: qqvv-a"))) +
+            QString::number(log.lines().contains(QStringLiteral("✅ Moved to Trash with admin rights: O'Brien.plist"))));
+        return lines.join(u'\n').toStdString();
+    });
+
+    ASSERT_TRUE(facts);
+    EXPECT_EQ(*facts,
+              "acting when finished: 0\n"
+              "Moved 2 items to the Trash; 2 could not be moved|org.qqvv.one.plist: Permission denied\n"
+              "qqvv-gone: It no longer exists|1|The item 'org.qqvv.one.plist' requires administrator privileges to "
+              "move to Trash. Do you want to continue?|Continue,Cancel|0\n"
+              "progress: 4/4\n"
+              "acting when finished: 0\n"
+              "Moved 2 items to the Trash||0|2 items require administrator privileges to move to Trash. Do you want "
+              "to continue?|Continue,Cancel|1\n"
+              "alerts: 2, progress reports: 2\n"
+              "still listed: qqvv-gone\n"
+              "trashed: qqvv-a\n"
+              "trashed: org.qqvv.one.plist\n"
+              "trashed: qqvv-b\n"
+              "trashed: O'Brien.plist\n"
+              "11");
+    EXPECT_EQ(count(daemons), 0U);
+    EXPECT_EQ(TempTree::readFile(trash("files") / "O'Brien.plist"), "two");
+    EXPECT_EQ(TempTree::readFile(trash("files") / "org.qqvv.one.plist"), "one");
+    EXPECT_EQ(TempTree::readFile(trash("files") / "qqvv-a"), "a");
+    EXPECT_EQ(count(trash("files")), 4U);
+    EXPECT_EQ(count(trash("info")), 4U);
+}
+
+TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRunsAtATime)
+{
+    for (int i = 0; i < 60; ++i)
+        m_tree.writeFile("Users/me/Library/Caches/qqvv-tag" + std::to_string(i), "x");
+    RemnantScanner scanner(std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")), m_alerts);
+    runScan(scanner);
+    const QList<RemnantItemPtr> items = scanner.remnants();
+    ASSERT_EQ(items.size(), 60);
+    if (FileTags::setTags(items[0]->url(), {QStringLiteral("Work")}))
+        GTEST_SKIP() << "the temporary folder keeps no user attributes";
+    fs::remove(items[7]->url());
+
+    QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
+    QSignalSpy progress(&scanner, &RemnantScanner::actionProgress);
+    QSignalSpy acting(&scanner, &RemnantScanner::isActingChanged);
+    QSignalSpy scanned(&scanner, &RemnantScanner::scanFinished);
+    scanner.scan();
+    ASSERT_TRUE(scanner.applyTagInBackground(items, FinderTagColor::blue));
+    EXPECT_FALSE(scanner.moveToTrashInBackground(items));
+    EXPECT_FALSE(scanner.applyTagInBackground(items, FinderTagColor::red));
+    const RemnantActionReport report = awaitReport(finished);
+
+    EXPECT_EQ(report.summary(), QStringLiteral("Tagged 59 items Blue; 1 could not be tagged"));
+    EXPECT_EQ(report.details(), items[7]->name() + QStringLiteral(": No such file or directory"));
+    QList<int> done;
+    for (const QList<QVariant> &arguments : progress)
+        done.append(arguments.at(0).toInt());
+    EXPECT_EQ(done, (QList<int>{25, 50, 60}));
+    EXPECT_EQ(acting.size(), 2);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (i == 7)
+            continue;
+        EXPECT_EQ(FileTags::tags(items[i]->url()), QStringList{QStringLiteral("Blue")});
+        EXPECT_EQ(items[i]->action(), RemnantAction::tagged(FinderTagColor::blue));
+    }
+    EXPECT_EQ(items[7]->action(), RemnantAction::none());
+    EXPECT_FALSE(isThere(trash("")));
+
+    if (scanned.isEmpty()) {
+        ASSERT_TRUE(scanned.wait(120000));
+    }
+    EXPECT_EQ(scanner.remnants().size(), 59);
+}
+
+TEST_F(ActionTest, DestroyingTheScannerDuringAnActionLosesNothing)
+{
+    for (int i = 0; i < 300; ++i)
+        m_tree.writeFile("Users/me/Library/Caches/qqvv" + std::to_string(i), "x");
+    auto scanner = std::make_unique<RemnantScanner>(
+        std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")), m_alerts);
+    runScan(*scanner);
+    ASSERT_TRUE(scanner->moveToTrashInBackground(scanner->remnants()));
+    scanner.reset();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(count(m_tree.path("Users/me/Library/Caches")) + count(trash("files")), 300U);
+    EXPECT_EQ(count(trash("info")), count(trash("files")));
+}

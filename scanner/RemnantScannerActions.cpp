@@ -102,6 +102,14 @@ void RemnantScanner::promptForFullDiskAccess()
     m_didPromptFullDiskAccessThisLaunch = true;
     if (hasFullDiskAccess())
         return;
+    if (!m_platform->isMacOS()) {
+        m_alerts.runModal({QStringLiteral("Cannot read the Library folder"),
+                           QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "
+                                          "allowed to read it.")
+                               .arg(PathNames::text(m_platform->homeDirectory() / "Library")),
+                           {QStringLiteral("OK")}});
+        return;
+    }
     const int answer = m_alerts.runModal(
         {QStringLiteral("Full Disk Access required"),
          QStringLiteral("Leftscan needs Full Disk Access to scan all leftover files. Open System Settings to allow "
@@ -165,6 +173,13 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
     const ScriptOutcome outcome = moveToTrashWithAdminRights(item);
     if (outcome.success) {
         markTrashed({item}, QStringLiteral("✅ Moved to Trash with admin rights: "));
+        return;
+    }
+    if (!m_platform->isMacOS()) {
+        m_alerts.runModal({QStringLiteral("Error while deleting"),
+                           QStringLiteral("The file '%1' could not be moved to the Trash.\n\nError: %2")
+                               .arg(name, plainReason(trashed.errorDescription, name)),
+                           {QStringLiteral("OK")}});
         return;
     }
     const QString detail = outcome.errorNumber == RefusedControlError ? RefusedControlText : trashed.errorDescription;

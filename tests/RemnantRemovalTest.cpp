@@ -100,7 +100,7 @@ TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAn
     EXPECT_TRUE(m_log.lines().contains(QStringLiteral("✅ Deleted with admin rights (AppleScript)")));
 }
 
-TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplain)
+TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfTheMacOnlyOnAMac)
 {
     m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
     const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
@@ -133,11 +133,19 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplain)
     scanner.moveToTrash(item);
     EXPECT_EQ(m_alerts.openedLinks.last(), QString::fromLatin1(RemnantScanner::AutomationLink));
 
-    // Elsewhere the question does not offer the Mac's settings.
+    // Elsewhere neither alert speaks of the Mac's settings.
     platform->macOS = false;
+    m_alerts.answers = {QStringLiteral("Continue")};
+    scanner.moveToTrash(item);
+    const qsizetype shown = m_alerts.shown.size();
+    EXPECT_EQ(m_alerts.shown[shown - 2].buttons, (QStringList{QStringLiteral("Continue"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(m_alerts.shown[shown - 1].message, QStringLiteral("Error while deleting"));
+    EXPECT_EQ(m_alerts.shown[shown - 1].informativeText,
+              QStringLiteral("The file 'qqvv' could not be moved to the Trash.\n\nError: Operation not permitted"));
+    EXPECT_EQ(m_alerts.shown[shown - 1].buttons, QStringList{QStringLiteral("OK")});
     m_alerts.answers = {QStringLiteral("Cancel")};
     scanner.moveToTrash(item);
-    EXPECT_EQ(m_alerts.shown.last().buttons, (QStringList{QStringLiteral("Continue"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(m_alerts.shown.size(), shown + 1);
     EXPECT_EQ(item->action(), RemnantAction::none());
     EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
     EXPECT_TRUE(fs::is_empty(trashFiles()));

@@ -1,4 +1,5 @@
 #include "scanner/RemnantScanner.h"
+#include "AdministratorPlatform.h"
 #include "CoreApplication.h"
 #include "LogCapture.h"
 #include "QtPrinters.h"
@@ -147,11 +148,16 @@ TEST_F(ScannerTest, WithoutReadableLibraryTheScanIsRefusedAndThePromptComesOnce)
     TempTree empty;
     auto scanner =
         std::make_unique<RemnantScanner>(std::make_shared<PosixPlatform>(empty.root(), empty.root()), m_alerts);
-    m_alerts.answers = {QStringLiteral("Open Settings")};
+    m_alerts.answers = {QStringLiteral("OK")};
     runScan(*scanner);
     ASSERT_EQ(m_alerts.shown.size(), 1);
-    EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Full Disk Access required"));
-    EXPECT_EQ(m_alerts.openedLinks, QStringList{QString::fromLatin1(RemnantScanner::FullDiskAccessLink)});
+    EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Cannot read the Library folder"));
+    EXPECT_EQ(m_alerts.shown[0].informativeText,
+              QStringLiteral("Leftscan cannot read %1/Library. Check that the folder exists and that you are allowed "
+                             "to read it.")
+                  .arg(QString::fromStdString(empty.root().native())));
+    EXPECT_EQ(m_alerts.shown[0].buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_TRUE(m_alerts.openedLinks.isEmpty());
     EXPECT_FALSE(scanner->hasScanned());
     EXPECT_EQ(scanner->scanStatus(), QStringLiteral("Ready"));
     runScan(*scanner);
@@ -161,6 +167,17 @@ TEST_F(ScannerTest, WithoutReadableLibraryTheScanIsRefusedAndThePromptComesOnce)
     runScan(*scanner);
     EXPECT_TRUE(scanner->hasScanned());
     EXPECT_EQ(scanner->scanStatus(), QStringLiteral("0 leftovers found"));
+
+    // A Mac asks for Full Disk Access instead, and offers its settings.
+    auto mac = std::make_shared<AdministratorPlatform>(empty.root(), empty.root());
+    mac->macOS = true;
+    ScriptedAlerts alerts;
+    alerts.answers = {QStringLiteral("Open Settings")};
+    RemnantScanner macScanner(mac, alerts);
+    runScan(macScanner);
+    ASSERT_EQ(alerts.shown.size(), 1);
+    EXPECT_EQ(alerts.shown[0].message, QStringLiteral("Full Disk Access required"));
+    EXPECT_EQ(alerts.openedLinks, QStringList{QString::fromLatin1(RemnantScanner::FullDiskAccessLink)});
 }
 
 TEST_F(ScannerTest, FiltersSearchAndTotals)

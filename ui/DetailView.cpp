@@ -1,0 +1,182 @@
+#include "ui/DetailView.h"
+
+#include "model/ByteCountFormatter.h"
+#include "model/MediumDateFormatter.h"
+#include "ui/InfoBlock.h"
+#include "ui/MetaCell.h"
+#include "ui/PillLabel.h"
+#include "ui/ProminentButton.h"
+#include "ui/RemnantActions.h"
+#include "ui/SeparatorLine.h"
+#include "ui/SymbolLabel.h"
+#include "ui/ThemedLabel.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+SymbolLabel::ColorSource systemColor(SystemColor color)
+{
+    return [color] {
+        return Theme::color(color);
+    };
+}
+
+} // namespace
+
+DetailView::DetailView(RemnantActions &actions, QWidget *parent)
+    : QScrollArea(parent)
+    , m_actions(actions)
+{
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAccessibleName(QStringLiteral("Details"));
+}
+
+void DetailView::setRemnant(const RemnantItemPtr &item)
+{
+    if (m_item == item)
+        return;
+    disconnect(m_actionWatch);
+    m_item = item;
+    if (m_item)
+        m_actionWatch = connect(m_item.get(), &RemnantItem::actionChanged, this, &DetailView::rebuild);
+    rebuild();
+}
+
+void DetailView::rebuild()
+{
+    if (QWidget *old = takeWidget())
+        old->deleteLater();
+    m_reveal = m_tag = m_trash = nullptr;
+    auto *content = new QWidget;
+    m_content = content;
+    content->setObjectName(QStringLiteral("detailContent"));
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(14);
+    if (!m_item) {
+        layout->addStretch(1);
+        setWidget(content);
+        return;
+    }
+    const RemnantItem &item = *m_item;
+
+    // Header: symbol, name and badges; below them the size.
+    auto *header = new QHBoxLayout;
+    header->setSpacing(8);
+    header->addWidget(new SymbolLabel(icon(item.category()), 20, systemColor(color(item.category()))));
+    auto *name = new ThemedLabel(item.name(), Theme::TextStyle::title2);
+    name->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    name->setMinimumWidth(80);
+    header->addWidget(name, 1);
+    auto *badges = new QHBoxLayout;
+    badges->setSpacing(6);
+    badges->addWidget(new PillLabel(rawValue(item.risk()), icon(item.risk()), color(item.risk()), 0.12));
+    if (item.status() == RemnantStatus::orphan)
+        badges->addWidget(new PillLabel(QStringLiteral("Orphan – no app found"),
+                                        QStringLiteral("questionmark.circle.fill"), SystemColor::red, 0.10));
+    if (const std::optional<FinderTagColor> tag = item.action().tag()) {
+        auto *tagged = new PillLabel(QStringLiteral("Tagged"), QString(), std::nullopt, 0);
+        tagged->setDot(color(*tag));
+        badges->addWidget(tagged);
+    }
+    header->addLayout(badges);
+    layout->addLayout(header);
+    layout->addWidget(new ThemedLabel(ByteCountFormatter::fileSize(item.fileSize()), Theme::TextStyle::title3));
+    layout->addWidget(new SeparatorLine);
+
+    // The facts; a cell whose fact is missing is left out and the next moves up.
+    QList<MetaCell *> cells;
+    cells.append(new MetaCell(QStringLiteral("folder.fill"), QStringLiteral("Category"), rawValue(item.category()),
+                              systemColor(color(item.category()))));
+    const bool hasIdentifier = item.bundleIdentifier().has_value();
+    cells.append(new MetaCell(QStringLiteral("tag.fill"), QStringLiteral("Bundle ID"),
+                              item.bundleIdentifier().value_or(QStringLiteral("Not found")),
+                              systemColor(hasIdentifier ? SystemColor::blue : SystemColor::red)));
+    if (item.matchedAppName())
+        cells.append(new MetaCell(QStringLiteral("app.fill"), QStringLiteral("Associated App"), *item.matchedAppName(),
+                                  systemColor(SystemColor::green)));
+    if (item.daysSinceLastUse())
+        cells.append(new MetaCell(QStringLiteral("clock.fill"), QStringLiteral("Last used"), item.lastUsedDescription(),
+                                  item.isLongUnused() ? systemColor(SystemColor::orange)
+                                                      : SymbolLabel::ColorSource(Theme::secondaryLabel)));
+    if (item.creationDate())
+        cells.append(new MetaCell(QStringLiteral("calendar"), QStringLiteral("Created"),
+                                  MediumDateFormatter::format(*item.creationDate()), Theme::secondaryLabel));
+    if (item.lastModified())
+        cells.append(new MetaCell(QStringLiteral("pencil.circle.fill"), QStringLiteral("Last modified"),
+                                  MediumDateFormatter::format(*item.lastModified()), Theme::secondaryLabel));
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(12);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    for (qsizetype i = 0; i < cells.size(); ++i)
+        grid->addWidget(cells[i], int(i / 2), int(i % 2));
+    layout->addLayout(grid);
+
+    layout->addWidget(new InfoBlock(QStringLiteral("map.fill"), QStringLiteral("Path"), item.displayPath(),
+                                    InfoBlock::Look::monospaced));
+    if (!item.evidence().isEmpty())
+        layout->addWidget(new InfoBlock(QStringLiteral("lightbulb.fill"), QStringLiteral("Why this app"),
+                                        item.evidence(), InfoBlock::Look::monospaced));
+    if (item.isLongUnused())
+        layout->addWidget(new InfoBlock(
+            QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("Not used for a long time"),
+            QStringLiteral("This item hasn't been opened or used for %1 days.").arg(*item.daysSinceLastUse()),
+            InfoBlock::Look::warning));
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    m_reveal = new ProminentButton(QStringLiteral("Show in Finder"), QStringLiteral("folder.badge.magnifyingglass"),
+                                   ProminentButton::Style::bordered);
+    m_tag = new ProminentButton(QStringLiteral("Tag with color"), QStringLiteral("tag.fill"),
+                                ProminentButton::Style::bordered);
+    m_trash = new ProminentButton(QStringLiteral("Move to Trash"), QStringLiteral("trash.fill"));
+    m_trash->setTint(SystemColor::red);
+    for (ProminentButton *button : {m_reveal, m_tag, m_trash}) {
+        button->setMinimumHeight(30);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    layout->addStretch(1);
+
+    const RemnantItemPtr shown = m_item;
+    connect(m_reveal, &QAbstractButton::clicked, this, [this, shown] { m_actions.reveal(shown); });
+    connect(m_tag, &QAbstractButton::clicked, this,
+            [this, shown] { m_actions.chooseTag(shown, TagActionView::Presentation::sheet); });
+    connect(m_trash, &QAbstractButton::clicked, this, [this, shown] { m_actions.confirmTrash(shown); });
+    setWidget(content);
+}
+
+QList<MetaCell *> DetailView::cells() const
+{
+    return m_content ? m_content->findChildren<MetaCell *>() : QList<MetaCell *>();
+}
+
+InfoBlock *DetailView::block(const QString &title) const
+{
+    if (!m_content)
+        return nullptr;
+    for (InfoBlock *block : m_content->findChildren<InfoBlock *>()) {
+        if (block->title() == title)
+            return block;
+    }
+    return nullptr;
+}
+
+QStringList DetailView::badgeTexts() const
+{
+    QStringList texts;
+    if (m_content) {
+        for (const PillLabel *pill : m_content->findChildren<PillLabel *>())
+            texts.append(pill->text());
+    }
+    return texts;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/RemnantItem.h"
+
+#include <QPointer>
+#include <QScrollArea>
+
+class InfoBlock;
+class MetaCell;
+class ProminentButton;
+class RemnantActions;
+class QGridLayout;
+
+// The right column for one leftover: name, size and badges, the facts grid, the path, why it was attributed to
+// its owner, the long-unused warning, and the three actions.
+class DetailView : public QScrollArea {
+    Q_OBJECT
+
+public:
+    DetailView(RemnantActions &actions, QWidget *parent = nullptr);
+
+    void setRemnant(const RemnantItemPtr &item);
+    const RemnantItemPtr &remnant() const { return m_item; }
+
+    QList<MetaCell *> cells() const;
+    InfoBlock *block(const QString &title) const;
+    ProminentButton *revealButton() const { return m_reveal; }
+    ProminentButton *tagButton() const { return m_tag; }
+    ProminentButton *trashButton() const { return m_trash; }
+    // The texts of the badges beside the name, in order.
+    QStringList badgeTexts() const;
+
+private:
+    void rebuild();
+
+    RemnantActions &m_actions;
+    RemnantItemPtr m_item;
+    QMetaObject::Connection m_actionWatch;
+    QPointer<QWidget> m_content;
+    ProminentButton *m_reveal = nullptr;
+    ProminentButton *m_tag = nullptr;
+    ProminentButton *m_trash = nullptr;
+};

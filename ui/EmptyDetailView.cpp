@@ -1,0 +1,16 @@
+#include "ui/EmptyDetailView.h"
+
+#include "ui/PlaceholderStack.h"
+#include "ui/SymbolLabel.h"
+#include "ui/ThemedLabel.h"
+
+EmptyDetailView::EmptyDetailView(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *stack = new PlaceholderStack(this, 10);
+    stack->addCentered(new SymbolLabel(QStringLiteral("arrow.left"), 32, Theme::tertiaryLabel));
+    stack->addCentered(new ThemedLabel(QStringLiteral("Select an item"), Theme::TextStyle::headline));
+    stack->addCentered(new ThemedLabel(QStringLiteral("Click an item on the left\nto see details."),
+                                       Theme::TextStyle::body, Theme::secondaryLabel));
+    stack->finish();
+}

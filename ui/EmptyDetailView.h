@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QWidget>
+
+// The detail column before a leftover is chosen.
+class EmptyDetailView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit EmptyDetailView(QWidget *parent = nullptr);
+};

@@ -1,0 +1,85 @@
+#include "ui/MainWindow.h"
+
+#include "scanner/RemnantScanner.h"
+#include "ui/ContentView.h"
+#include "ui/DetailView.h"
+#include "ui/RemnantActions.h"
+#include "ui/RemnantListView.h"
+#include "ui/ScanToolbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+MainWindow::MainWindow(RemnantScanner &scanner, QWidget *parent)
+    : QMainWindow(parent)
+    , m_scanner(scanner)
+    , m_actions(new RemnantActions(scanner, *this))
+    , m_toolbar(new ScanToolbar(scanner))
+    , m_content(new ContentView(scanner, *m_actions))
+{
+    setWindowTitle(QString());
+    setMinimumSize(MinimumWidth, MinimumHeight);
+    auto *central = new QWidget;
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolbar);
+    layout->addWidget(m_content, 1);
+    setCentralWidget(central);
+    buildMenus();
+
+    connect(m_toolbar, &ScanToolbar::startScanRequested, this, &MainWindow::startScan);
+    connect(m_content, &ContentView::startScanRequested, this, &MainWindow::startScan);
+    setTabOrder(m_content->listView(), m_content->detailView());
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *application = menuBar()->addMenu(QStringLiteral("&Leftscan"));
+    QAction *about = application->addAction(QStringLiteral("About Leftscan"), this, &MainWindow::aboutRequested);
+    about->setMenuRole(QAction::AboutRole);
+    m_startScan = application->addAction(QStringLiteral("Start Scan"), this, &MainWindow::startScan);
+    m_startScan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_startScan->setShortcutContext(Qt::ApplicationShortcut);
+    application->addSeparator();
+    QAction *settings = application->addAction(QStringLiteral("Settings..."), this, &MainWindow::settingsRequested);
+    settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    settings->setMenuRole(QAction::PreferencesRole);
+    application->addSeparator();
+    QAction *quit = application->addAction(QStringLiteral("Quit Leftscan"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_selectAll =
+        edit->addAction(QStringLiteral("Select All Shown"), this, [this] { m_content->listView()->selectAllShown(); });
+    m_selectAll->setShortcut(QKeySequence::SelectAll);
+    QAction *clear = edit->addAction(QStringLiteral("Clear Selection"), this,
+                                     [this] { m_content->listView()->clearSelectedItems(); });
+    clear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+}
+
+void MainWindow::startScan()
+{
+    // The scanner itself ignores a second start while a scan runs.
+    QTimer::singleShot(0, &m_scanner, &RemnantScanner::scan);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_probedAutomation)
+        return;
+    m_probedAutomation = true;
+    QTimer::singleShot(0, &m_scanner, &RemnantScanner::checkAutomationAccess);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_scanner.cancelScan();
+    event->accept();
+}

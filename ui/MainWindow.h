@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMainWindow>
+
+class ContentView;
+class QAction;
+class RemnantActions;
+class RemnantScanner;
+class ScanToolbar;
+
+// The main window: toolbar, the three columns and the menu commands.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int MinimumWidth = 1500;
+    static constexpr int MinimumHeight = 700;
+
+    explicit MainWindow(RemnantScanner &scanner, QWidget *parent = nullptr);
+
+    ContentView *contentView() const { return m_content; }
+    ScanToolbar *toolbar() const { return m_toolbar; }
+    RemnantActions *actions() const { return m_actions; }
+    QAction *startScanAction() const { return m_startScan; }
+    QAction *selectAllAction() const { return m_selectAll; }
+
+signals:
+    void settingsRequested();
+    void aboutRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void startScan();
+
+    RemnantScanner &m_scanner;
+    RemnantActions *m_actions;
+    ScanToolbar *m_toolbar;
+    ContentView *m_content;
+    QAction *m_startScan = nullptr;
+    QAction *m_selectAll = nullptr;
+    bool m_probedAutomation = false;
+};

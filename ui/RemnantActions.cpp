@@ -1,0 +1,133 @@
+#include "ui/RemnantActions.h"
+
+#include "scanner/RemnantActionReport.h"
+#include "scanner/RemnantScanner.h"
+#include "ui/BulkActionSheet.h"
+#include "ui/FileManagerReveal.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+RemnantActions::RemnantActions(RemnantScanner &scanner, QWidget &window)
+    : QObject(&window)
+    , m_scanner(scanner)
+    , m_window(window)
+{
+    connect(&scanner, &RemnantScanner::actionFinished, this, &RemnantActions::showReport);
+}
+
+QString RemnantActions::trashConfirmationTitle(const RemnantItem &item)
+{
+    return QStringLiteral("Move '") + item.name() + QStringLiteral("' to Trash?");
+}
+
+void RemnantActions::reveal(const RemnantItemPtr &item)
+{
+    FileManagerReveal::reveal(item->url());
+}
+
+void RemnantActions::chooseTag(const RemnantItemPtr &item, TagActionView::Presentation presentation,
+                               const QRect &anchor)
+{
+    auto *chooser = new TagActionView(*item, presentation, &m_window);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &TagActionView::colorChosen, this, [this, item](FinderTagColor color) { tag({item}, color); });
+    if (presentation == TagActionView::Presentation::popover && anchor.isValid()) {
+        chooser->adjustSize();
+        QPoint position(anchor.center().x() - chooser->width() / 2, anchor.bottom() + 6);
+        if (const QScreen *screen = m_window.screen()) {
+            const QRect available = screen->availableGeometry();
+            if (position.y() + chooser->height() > available.bottom())
+                position.setY(anchor.top() - 6 - chooser->height());
+            position.setX(std::clamp(position.x(), available.left(), available.right() - chooser->width()));
+        }
+        chooser->move(position);
+    }
+    chooser->open();
+}
+
+void RemnantActions::confirmTrash(const RemnantItemPtr &item)
+{
+    QMessageBox box(QMessageBox::Warning, trashConfirmationTitle(*item), trashConfirmationTitle(*item),
+                    QMessageBox::NoButton, &m_window);
+    box.setInformativeText(QStringLiteral("The item will be moved to Trash. You can restore it from there."));
+    QPushButton *move = box.addButton(QStringLiteral("Move to Trash"), QMessageBox::ActionRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::ActionRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == move)
+        trash({item});
+}
+
+void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
+{
+    if (items.size() == 1) {
+        confirmTrash(items.first());
+        return;
+    }
+    const QString title = QStringLiteral("Move %1 items to Trash?").arg(items.size());
+    QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::NoButton, &m_window);
+    box.setInformativeText(QStringLiteral("The items will be moved to Trash. You can restore them from there."));
+    QPushButton *move = box.addButton(QStringLiteral("Move to Trash"), QMessageBox::ActionRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::ActionRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == move)
+        trash(items);
+}
+
+void RemnantActions::showBulkSheet(const QList<RemnantItemPtr> &items)
+{
+    auto *sheet = new BulkActionSheet(int(items.size()), items, &m_window);
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    connect(sheet, &BulkActionSheet::trashChosen, this, [this](const QList<RemnantItemPtr> &chosen) {
+        // The sheet closes first; then one confirmation for the whole set.
+        QMetaObject::invokeMethod(
+            this, [this, chosen] { confirmTrashAll(chosen); }, Qt::QueuedConnection);
+    });
+    connect(sheet, &BulkActionSheet::tagChosen, this, &RemnantActions::tag);
+    sheet->open();
+}
+
+void RemnantActions::trash(const QList<RemnantItemPtr> &items)
+{
+    if (items.isEmpty())
+        return;
+    if (!m_scanner.moveToTrashInBackground(items))
+        showBusy();
+}
+
+void RemnantActions::tag(const QList<RemnantItemPtr> &items, FinderTagColor color)
+{
+    if (items.isEmpty())
+        return;
+    if (!m_scanner.applyTagInBackground(items, color))
+        showBusy();
+}
+
+void RemnantActions::showBusy()
+{
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Please wait"),
+                                QStringLiteral("Another action is still running. Try again when it has finished."),
+                                QMessageBox::Ok, &m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void RemnantActions::showReport(const RemnantActionReport &report)
+{
+    if (report.requested <= 1 && report.failures.isEmpty())
+        return;
+    const QString summary = report.summary();
+    const QString details = report.details();
+    auto *box = new QMessageBox(report.failures.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, summary,
+                                summary, QMessageBox::Ok, &m_window);
+    box->setInformativeText(details);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit summaryShown(summary, details);
+}

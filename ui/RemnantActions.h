@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/FinderTagColor.h"
+#include "model/RemnantItem.h"
+#include "ui/TagActionView.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+class RemnantScanner;
+struct RemnantActionReport;
+
+// What the user can do to leftovers from a row, the detail pane or the bulk sheet: reveal, tag, move to the
+// Trash. Asks for confirmation, hands the work to the scanner, which runs it off this thread, and shows one
+// summary when a set of items is done.
+class RemnantActions : public QObject {
+    Q_OBJECT
+
+public:
+    RemnantActions(RemnantScanner &scanner, QWidget &window);
+
+    void reveal(const RemnantItemPtr &item);
+    // Opens the tag chooser as a popover at `anchor` (global coordinates) or as a sheet over the window.
+    void chooseTag(const RemnantItemPtr &item, TagActionView::Presentation presentation, const QRect &anchor = {});
+    // Asks "Move '…' to Trash?" and moves the item when the user agrees.
+    void confirmTrash(const RemnantItemPtr &item);
+    // One confirmation for the whole set, then the move.
+    void confirmTrashAll(const QList<RemnantItemPtr> &items);
+    void showBulkSheet(const QList<RemnantItemPtr> &items);
+
+    void trash(const QList<RemnantItemPtr> &items);
+    void tag(const QList<RemnantItemPtr> &items, FinderTagColor color);
+
+    static QString trashConfirmationTitle(const RemnantItem &item);
+
+signals:
+    // The summary of a finished action on several items, or of one that failed, as shown to the user.
+    void summaryShown(const QString &summary, const QString &details);
+
+private:
+    void showReport(const RemnantActionReport &report);
+    void showBusy();
+
+    RemnantScanner &m_scanner;
+    QWidget &m_window;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "scanner/RemnantFilter.h"
+#include "scanner/RemnantSortOrder.h"
+
+#include <QSortFilterProxyModel>
+#include <optional>
+
+class RemnantScanner;
+
+// The list as the user sees it: the scanner's own filter predicate decides which rows pass, the chosen order
+// sorts them, stably, so equal rows keep the scanner's order. Follows every filter setting of the scanner.
+class RemnantFilterProxy : public QSortFilterProxyModel {
+    Q_OBJECT
+
+public:
+    explicit RemnantFilterProxy(RemnantScanner &scanner, QObject *parent = nullptr);
+
+    RemnantSortOrder sortOrder() const { return m_sortOrder; }
+    void setSortOrder(RemnantSortOrder order);
+
+    // Applies the scanner's current filter settings now.
+    void refilter();
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+    bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
+
+private:
+    RemnantScanner &m_scanner;
+    RemnantSortOrder m_sortOrder = RemnantSortOrder::riskDescending;
+    std::optional<RemnantFilter> m_filter;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/RemnantItem.h"
+
+#include <QAbstractListModel>
+
+class RemnantScanner;
+
+// The scanner's records as a list model, kept in step with the scanner's append, remove and reset news, so a
+// scan streams into the views. Changes of a record's action or bulk selection repaint the rows once per turn of
+// the event loop, however many records changed.
+class RemnantListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    // AppearanceRole changes only how a row looks (its tag or check mark), never whether it passes or where it sorts.
+    enum Role { ItemRole = Qt::UserRole + 1, AppearanceRole };
+
+    explicit RemnantListModel(RemnantScanner &scanner, QObject *parent = nullptr);
+
+    QModelIndex index(int row, int column = 0, const QModelIndex &parent = {}) const override;
+    int rowCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+
+    // The record of a row of this model or of a proxy over it; null for an invalid index.
+    static RemnantItem *item(const QModelIndex &index);
+    RemnantItemPtr itemPointer(int row) const;
+
+private:
+    void watch(qsizetype first, qsizetype count);
+    void markChanged();
+
+    RemnantScanner &m_scanner;
+    bool m_changePending = false;
+};

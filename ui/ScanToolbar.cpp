@@ -1,0 +1,140 @@
+#include "ui/ScanToolbar.h"
+
+#include "model/ByteCountFormatter.h"
+#include "scanner/RemnantScanner.h"
+#include "ui/ProminentButton.h"
+#include "ui/SymbolLabel.h"
+#include "ui/ThemedLabel.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QProgressBar>
+#include <QTimer>
+
+namespace {
+
+QProgressBar *makeBar(int width)
+{
+    auto *bar = new QProgressBar;
+    bar->setRange(0, 1000);
+    bar->setTextVisible(false);
+    bar->setFixedWidth(width);
+    bar->setFixedHeight(6);
+    return bar;
+}
+
+} // namespace
+
+ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
+    : QWidget(parent)
+    , m_scanner(scanner)
+{
+    setFixedHeight(52);
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(12, 8, 12, 8);
+    row->setSpacing(10);
+    m_scan = new ProminentButton(QStringLiteral("Start Scan"), QStringLiteral("arrow.clockwise"),
+                                 ProminentButton::Style::bordered);
+    m_scan->setToolTip(QStringLiteral("Scan the Library folders (Ctrl+R)"));
+    m_scan->setMinimumWidth(130);
+    row->addWidget(m_scan);
+    connect(m_scan, &QAbstractButton::clicked, this, &ScanToolbar::startScanRequested);
+
+    auto *title = new QHBoxLayout;
+    title->setSpacing(6);
+    title->addWidget(new SymbolLabel(QStringLiteral("remnant.shell"), 14, Theme::tertiaryLabel));
+    title->addWidget(new ThemedLabel(QStringLiteral("Leftscan"), Theme::TextStyle::headline));
+    title->addSpacing(8);
+    row->addLayout(title);
+
+    m_progress = makeBar(180);
+    m_progress->setAccessibleName(QStringLiteral("Scan progress"));
+    row->addWidget(m_progress);
+    row->addSpacing(8);
+
+    row->addStretch(1);
+    m_action = new ThemedLabel(QString(), Theme::TextStyle::callout, Theme::secondaryLabel);
+    m_actionProgress = makeBar(120);
+    m_actionProgress->setAccessibleName(QStringLiteral("Action progress"));
+    row->addWidget(m_action);
+    row->addWidget(m_actionProgress);
+    m_action->hide();
+    m_actionProgress->hide();
+
+    m_summary = new ThemedLabel(QString(), Theme::TextStyle::callout, Theme::secondaryLabel);
+    m_summary->setContentsMargins(10, 0, 10, 0);
+    row->addWidget(m_summary);
+
+    for (auto signal : {&RemnantScanner::isScanningChanged, &RemnantScanner::isScanningAppsChanged})
+        connect(&scanner, signal, this, &ScanToolbar::updateScanState);
+    connect(&scanner, &RemnantScanner::scanProgressChanged, this,
+            [this](double value) { m_progress->setValue(int(value * 1000)); });
+    connect(&scanner, &RemnantScanner::remnantsChanged, this, &ScanToolbar::scheduleSummary);
+    for (auto signal : {&RemnantScanner::searchTextChanged})
+        connect(&scanner, signal, this, &ScanToolbar::scheduleSummary);
+    for (auto signal : {&RemnantScanner::filterOrphansOnlyChanged, &RemnantScanner::filterStaleOnlyChanged,
+                        &RemnantScanner::hideInstalledAppsChanged})
+        connect(&scanner, signal, this, &ScanToolbar::scheduleSummary);
+    connect(&scanner, &RemnantScanner::selectedCategoryChanged, this, &ScanToolbar::scheduleSummary);
+    connect(&scanner, &RemnantScanner::staleThresholdDaysChanged, this, &ScanToolbar::scheduleSummary);
+
+    connect(&scanner, &RemnantScanner::actionProgress, this, [this](int done, int total) {
+        m_action->setText(QStringLiteral("Working… %1 of %2").arg(done).arg(total));
+        m_actionProgress->setValue(total > 0 ? done * 1000 / total : 0);
+    });
+    connect(&scanner, &RemnantScanner::isActingChanged, this, [this](bool acting) {
+        m_action->setText(QStringLiteral("Working…"));
+        m_actionProgress->setValue(0);
+        m_action->setVisible(acting);
+        m_actionProgress->setVisible(acting);
+    });
+    updateScanState();
+    updateSummary();
+}
+
+QLabel *ScanToolbar::summaryLabel() const
+{
+    return m_summary;
+}
+
+QLabel *ScanToolbar::actionLabel() const
+{
+    return m_action;
+}
+
+void ScanToolbar::updateScanState()
+{
+    m_scan->setText(m_scanner.isScanning() ? QStringLiteral("Scanning...") : QStringLiteral("Start Scan"));
+    m_scan->setAccessibleName(m_scan->text());
+    m_progress->setVisible(m_scanner.isScanning() || m_scanner.isScanningApps());
+    m_progress->setValue(int(m_scanner.scanProgress() * 1000));
+}
+
+void ScanToolbar::scheduleSummary()
+{
+    if (m_summaryPending)
+        return;
+    m_summaryPending = true;
+    QTimer::singleShot(0, this, &ScanToolbar::updateSummary);
+}
+
+void ScanToolbar::updateSummary()
+{
+    m_summaryPending = false;
+    if (m_scanner.remnants().isEmpty()) {
+        m_summary->clear();
+        m_summary->hide();
+        return;
+    }
+    m_summary->setText(QStringLiteral("%1 items · %2")
+                           .arg(m_scanner.filteredRemnants().size())
+                           .arg(ByteCountFormatter::fileSize(m_scanner.totalSize())));
+    m_summary->show();
+}
+
+void ScanToolbar::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Theme::windowBackground());
+    painter.fillRect(QRect(0, height() - 1, width(), 1), Theme::separator());
+}

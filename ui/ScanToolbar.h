@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+class RemnantScanner;
+class ProminentButton;
+class ThemedLabel;
+
+// The window's toolbar: the scan button, the app's name, the scan's progress, the progress of an action on many
+// items, and the count and size of the leftovers shown.
+class ScanToolbar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ScanToolbar(RemnantScanner &scanner, QWidget *parent = nullptr);
+
+    ProminentButton *scanButton() const { return m_scan; }
+    QProgressBar *progressBar() const { return m_progress; }
+    QLabel *summaryLabel() const;
+    QLabel *actionLabel() const;
+
+signals:
+    void startScanRequested();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void scheduleSummary();
+    void updateSummary();
+    void updateScanState();
+
+    RemnantScanner &m_scanner;
+    ProminentButton *m_scan;
+    QProgressBar *m_progress;
+    ThemedLabel *m_summary;
+    ThemedLabel *m_action;
+    QProgressBar *m_actionProgress;
+    bool m_summaryPending = false;
+};

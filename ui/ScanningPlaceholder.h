@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QWidget>
+
+class RemnantScanner;
+class QLabel;
+
+// Shown while a scan runs: a spinner, what the scan is doing now and a word on how long it takes.
+class ScanningPlaceholder : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ScanningPlaceholder(RemnantScanner &scanner, QWidget *parent = nullptr);
+
+    QString statusText() const;
+
+private:
+    QLabel *m_status;
+};

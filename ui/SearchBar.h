@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+
+// A search field with a magnifying glass and a clear button that shows while there is text.
+class SearchBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SearchBar(QWidget *parent = nullptr);
+
+    QString text() const;
+    void setText(const QString &text);
+    QLineEdit *field() const { return m_field; }
+
+signals:
+    void textChanged(const QString &text);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void restyle();
+
+    QLineEdit *m_field;
+    QToolButton *m_clear;
+    class QLabel *m_glass;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+// A one-pixel divider in the theme's separator colour, horizontal unless told otherwise.
+class SeparatorLine : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SeparatorLine(Qt::Orientation orientation = Qt::Horizontal, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

@@ -1,0 +1,85 @@
+#include "ui/SettingsView.h"
+
+#include "scanner/RemnantScanner.h"
+#include "ui/ThemedLabel.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
+    : QDialog(parent)
+    , m_scanner(scanner)
+{
+    setWindowTitle(QStringLiteral("Leftscan Settings"));
+    setFixedSize(500, 320);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(16);
+
+    auto *options = new QGroupBox(QStringLiteral("Scan Options"));
+    auto *optionsLayout = new QVBoxLayout(options);
+    optionsLayout->setSpacing(8);
+    auto *row = new QWidget;
+    row->setToolTip(QStringLiteral("Files not accessed for this many days are considered stale"));
+    auto *rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new ThemedLabel(QStringLiteral("Stale threshold (days)"), Theme::TextStyle::body);
+    rowLayout->addWidget(label);
+    rowLayout->addStretch(1);
+    m_field = new QLineEdit;
+    m_field->setFixedWidth(80);
+    m_field->setPlaceholderText(QStringLiteral("Days"));
+    m_field->setAlignment(Qt::AlignRight);
+    m_field->setAccessibleName(QStringLiteral("Stale threshold (days)"));
+    label->setBuddy(m_field);
+    rowLayout->addWidget(m_field);
+    optionsLayout->addWidget(row);
+    m_explanation = new ThemedLabel(QString(), Theme::TextStyle::caption, Theme::secondaryLabel);
+    m_explanation->setWordWrap(true);
+    optionsLayout->addWidget(m_explanation);
+    layout->addWidget(options);
+
+    auto *cache = new QGroupBox(QStringLiteral("Cache"));
+    auto *cacheLayout = new QVBoxLayout(cache);
+    cacheLayout->setSpacing(8);
+    m_clearCache = new QPushButton(QStringLiteral("Clear Identification Cache"));
+    m_clearCache->setToolTip(QStringLiteral("Clears cached identification results"));
+    cacheLayout->addWidget(m_clearCache, 0, Qt::AlignLeft);
+    auto *note = new ThemedLabel(QStringLiteral("The app uses local heuristics and pattern matching to identify apps. "
+                                                "Results are cached for 7 days to improve performance."),
+                                 Theme::TextStyle::caption, Theme::secondaryLabel);
+    note->setWordWrap(true);
+    cacheLayout->addWidget(note);
+    layout->addWidget(cache);
+    layout->addStretch(1);
+
+    connect(m_field, &QLineEdit::editingFinished, this, &SettingsView::commit);
+    connect(&scanner, &RemnantScanner::staleThresholdDaysChanged, this, &SettingsView::showThreshold);
+    connect(m_clearCache, &QPushButton::clicked, this, [this] {
+        // Runs after the click returns; the service serialises it with any identification under way.
+        QMetaObject::invokeMethod(
+            this, [this] { m_scanner.identifierService().clearCache(); }, Qt::QueuedConnection);
+    });
+    showThreshold();
+}
+
+void SettingsView::commit()
+{
+    bool ok = false;
+    const int days = locale().toInt(m_field->text().trimmed(), &ok);
+    if (ok)
+        m_scanner.setStaleThresholdDays(days);
+    showThreshold();
+}
+
+void SettingsView::showThreshold()
+{
+    const int days = m_scanner.staleThresholdDays();
+    if (!m_field->hasFocus() || m_field->text() != locale().toString(days))
+        m_field->setText(locale().toString(days));
+    m_explanation->setText(
+        QStringLiteral("Files that haven't been accessed for %1 days will be marked as stale.").arg(days));
+}

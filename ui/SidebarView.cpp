@@ -1,0 +1,133 @@
+#include "ui/SidebarView.h"
+
+#include "model/ByteCountFormatter.h"
+#include "scanner/RemnantScanner.h"
+#include "scanner/RemnantSummary.h"
+#include "ui/SummaryRow.h"
+#include "ui/ThemedLabel.h"
+
+#include <QPainter>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+ThemedLabel *sectionTitle(const QString &text)
+{
+    auto *title = new ThemedLabel(text, Theme::TextStyle::caption, Theme::tertiaryLabel);
+    QFont font = title->font();
+    font.setWeight(QFont::Bold);
+    title->setFont(font);
+    title->setContentsMargins(10, 0, 0, 2);
+    return title;
+}
+
+} // namespace
+
+SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
+    : QWidget(parent)
+    , m_scanner(scanner)
+{
+    setAccessibleName(QStringLiteral("Summary"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 14, 10, 14);
+    layout->setSpacing(2);
+
+    auto systemColor = [](SystemColor color) {
+        return [color] {
+            return Theme::color(color);
+        };
+    };
+    layout->addWidget(sectionTitle(QStringLiteral("Summary")));
+    m_orphans = new SummaryRow(QStringLiteral("exclamationmark.triangle.fill"), systemColor(SystemColor::red),
+                               QStringLiteral("Orphans"), SummaryRow::SummaryLabelWidth);
+    m_total = new SummaryRow(QStringLiteral("folder.fill"), systemColor(SystemColor::blue), QStringLiteral("Total"),
+                             SummaryRow::SummaryLabelWidth);
+    m_size = new SummaryRow(QStringLiteral("internaldrive.fill"), systemColor(SystemColor::green),
+                            QStringLiteral("Size"), SummaryRow::SummaryLabelWidth);
+    for (SummaryRow *row : {m_orphans, m_total, m_size})
+        layout->addWidget(row);
+
+    layout->addSpacing(14);
+    layout->addWidget(sectionTitle(QStringLiteral("Categories")));
+    m_allCategories = new SummaryRow(QStringLiteral("tray.2.fill"), Theme::label, QStringLiteral("All Categories"));
+    m_allCategories->setClickable(true);
+    layout->addWidget(m_allCategories);
+    connect(m_allCategories, &QAbstractButton::clicked, &scanner,
+            [this] { m_scanner.setSelectedCategory(std::nullopt); });
+    for (const RemnantCategory category : allCases<RemnantCategory>()) {
+        auto *row = new SummaryRow(icon(category), systemColor(color(category)), rawValue(category));
+        row->setClickable(true);
+        m_categories[std::size_t(category)] = row;
+        layout->addWidget(row);
+        connect(row, &QAbstractButton::clicked, &scanner,
+                [this, category] { m_scanner.setSelectedCategory(category); });
+    }
+
+    layout->addSpacing(14);
+    layout->addWidget(sectionTitle(QStringLiteral("By Risk")));
+    for (const RemnantRisk risk : {RemnantRisk::review, RemnantRisk::caution, RemnantRisk::safe}) {
+        auto *row = new SummaryRow(icon(risk), systemColor(color(risk)), rawValue(risk));
+        m_risks[std::size_t(risk)] = row;
+        layout->addWidget(row);
+    }
+    layout->addStretch(1);
+
+    connect(&scanner, &RemnantScanner::remnantsChanged, this, &SidebarView::scheduleRefresh);
+    connect(&scanner, &RemnantScanner::isScanningChanged, this, &SidebarView::scheduleRefresh);
+    connect(&scanner, &RemnantScanner::totalScannedItemsChanged, this, &SidebarView::scheduleRefresh);
+    connect(&scanner, &RemnantScanner::selectedCategoryChanged, this, &SidebarView::updateChoice);
+    refresh();
+    updateChoice();
+}
+
+void SidebarView::scheduleRefresh()
+{
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QTimer::singleShot(0, this, &SidebarView::refresh);
+}
+
+void SidebarView::refresh()
+{
+    m_refreshPending = false;
+    const RemnantSummary summary = RemnantSummary::of(m_scanner.remnants());
+    const int total = m_scanner.isScanning() ? m_scanner.totalScannedItems() : summary.count;
+    m_orphans->setValue(QString::number(summary.orphanCount));
+    m_orphans->setDimmed(summary.orphanCount == 0);
+    m_total->setValue(QString::number(total));
+    m_total->setDimmed(total == 0);
+    m_size->setValue(ByteCountFormatter::fileSize(summary.totalSize));
+    m_size->setDimmed(summary.totalSize == 0);
+    m_allCategories->setValue(total > 0 ? QString::number(total) : QString());
+    for (const RemnantCategory category : allCases<RemnantCategory>())
+        categoryRow(category)->setValue(QString::number(summary.countOf(category)));
+    for (const RemnantRisk risk : allCases<RemnantRisk>())
+        riskRow(risk)->setValue(QString::number(summary.countOf(risk)));
+
+    // The sidebar grows to its widest row and keeps that width.
+    int widest = 0;
+    for (const SummaryRow *row : findChildren<SummaryRow *>())
+        widest = std::max(widest, row->sizeHint().width());
+    const QMargins margins = layout()->contentsMargins();
+    const int wanted = widest + margins.left() + margins.right();
+    if (wanted > m_measuredWidth) {
+        m_measuredWidth = wanted;
+        setMinimumWidth(m_measuredWidth);
+    }
+}
+
+void SidebarView::updateChoice()
+{
+    const std::optional<RemnantCategory> chosen = m_scanner.selectedCategory();
+    m_allCategories->setChosen(!chosen);
+    for (const RemnantCategory category : allCases<RemnantCategory>())
+        categoryRow(category)->setChosen(chosen == category);
+}
+
+void SidebarView::paintEvent(QPaintEvent *)
+{
+    QPainter(this).fillRect(rect(), Theme::sidebarBackground());
+}

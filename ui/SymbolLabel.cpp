@@ -1,0 +1,34 @@
+#include "ui/SymbolLabel.h"
+
+#include "ui/SymbolImages.h"
+
+#include <QEvent>
+
+SymbolLabel::SymbolLabel(const QString &symbol, int size, ColorSource color, QWidget *parent)
+    : QLabel(parent)
+    , m_symbol(symbol)
+    , m_size(size)
+    , m_color(std::move(color))
+{
+    setAlignment(Qt::AlignCenter);
+    redraw();
+}
+
+void SymbolLabel::setSymbol(const QString &symbol, ColorSource color)
+{
+    m_symbol = symbol;
+    m_color = std::move(color);
+    redraw();
+}
+
+void SymbolLabel::redraw()
+{
+    setPixmap(SymbolImages::pixmap(m_symbol, m_color(), m_size, devicePixelRatioF()));
+}
+
+void SymbolLabel::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        redraw();
+}

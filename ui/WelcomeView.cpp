@@ -1,0 +1,37 @@
+#include "ui/WelcomeView.h"
+
+#include "ui/PlaceholderStack.h"
+#include "ui/ProminentButton.h"
+#include "ui/SymbolLabel.h"
+#include "ui/ThemedLabel.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QPropertyAnimation>
+
+WelcomeView::WelcomeView(QWidget *parent)
+    : QWidget(parent)
+{
+    auto *stack = new PlaceholderStack(this, 14);
+    auto *symbol = new SymbolLabel(QStringLiteral("remnant.shell"), 64, Theme::tertiaryLabel);
+    // A slow, continuous pulse of the symbol.
+    auto *opacity = new QGraphicsOpacityEffect(symbol);
+    symbol->setGraphicsEffect(opacity);
+    auto *pulse = new QPropertyAnimation(opacity, "opacity", symbol);
+    pulse->setDuration(2400);
+    pulse->setKeyValueAt(0, 1.0);
+    pulse->setKeyValueAt(0.5, 0.45);
+    pulse->setKeyValueAt(1, 1.0);
+    pulse->setEasingCurve(QEasingCurve::InOutSine);
+    pulse->setLoopCount(-1);
+    pulse->start();
+    stack->addCentered(symbol);
+    stack->addCentered(new ThemedLabel(QStringLiteral("Welcome to Leftscan"), Theme::TextStyle::title2));
+    stack->addCentered(new ThemedLabel(QStringLiteral("Scan your Mac for leftovers\nfrom uninstalled apps."),
+                                       Theme::TextStyle::body, Theme::secondaryLabel));
+    stack->addSpacing(6);
+    m_start = new ProminentButton(QStringLiteral("Start Scan"), QStringLiteral("magnifyingglass"));
+    m_start->setFont(Theme::font(Theme::TextStyle::headline));
+    stack->addCentered(m_start);
+    stack->finish();
+    connect(m_start, &QPushButton::clicked, this, &WelcomeView::startScanRequested);
+}

@@ -1,0 +1,32 @@
+#include "ui/WindowAlertPresenter.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+int WindowAlertPresenter::runModal(const Alert &alert)
+{
+    QMessageBox box(QMessageBox::Warning, alert.message, alert.message, QMessageBox::NoButton, m_window);
+    box.setInformativeText(alert.informativeText);
+    QList<QPushButton *> buttons;
+    for (qsizetype i = 0; i < alert.buttons.size(); ++i) {
+        const QString &title = alert.buttons[i];
+        const bool cancels = title == QStringLiteral("Cancel") || title == QStringLiteral("Not Now");
+        // One role for all keeps the buttons in the order given on every desktop's button layout.
+        QPushButton *button = box.addButton(title, QMessageBox::ActionRole);
+        if (i == 0)
+            box.setDefaultButton(button);
+        if (cancels)
+            box.setEscapeButton(button);
+        buttons.append(button);
+    }
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(static_cast<QPushButton *>(box.clickedButton()));
+    return FirstButton + int(chosen >= 0 ? chosen : alert.buttons.size() - 1);
+}
+
+void WindowAlertPresenter::openLink(const QString &link)
+{
+    QDesktopServices::openUrl(QUrl(link));
+}

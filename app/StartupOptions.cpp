@@ -1,0 +1,85 @@
+#include "app/StartupOptions.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool isFolder(const fs::path &path)
+{
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+fs::path defaultHome()
+{
+    if (const char *home = std::getenv("HOME"); home && *home)
+        return fs::path(home);
+    if (const passwd *user = getpwuid(getuid()); user && user->pw_dir)
+        return fs::path(user->pw_dir);
+    return fs::path("/");
+}
+
+} // namespace
+
+QString StartupOptions::usage()
+{
+    return QStringLiteral("usage: leftscan [--root DIR] [--home DIR] [--demo]\n"
+                          "\n"
+                          "  --root DIR  the folder that stands for \"/\" of the Mac to scan (default /)\n"
+                          "  --home DIR  the user's home folder on this machine (default: your home)\n"
+                          "  --demo      scan a generated demonstration Mac\n");
+}
+
+std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::string> &arguments, QString &error)
+{
+    StartupOptions options;
+    bool homeGiven = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string argument = arguments[i];
+        std::optional<std::string> value;
+        if (const auto equals = argument.find('='); argument.starts_with("--") && equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+            argument.resize(equals);
+        }
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--demo") {
+            options.demo = true;
+        } else if (argument == "--root" || argument == "--home") {
+            if (!value && i + 1 < arguments.size())
+                value = arguments[++i];
+            if (!value) {
+                error = QStringLiteral("option %1 needs a value").arg(QString::fromStdString(argument));
+                return std::nullopt;
+            }
+            (argument == "--root" ? options.root : options.home) = fs::path(*value);
+            homeGiven = homeGiven || argument == "--home";
+        } else if (argument.starts_with("-")) {
+            error = QStringLiteral("unknown option %1").arg(QString::fromLocal8Bit(argument.c_str()));
+            return std::nullopt;
+        } else {
+            error = QStringLiteral("unexpected argument %1").arg(QString::fromLocal8Bit(argument.c_str()));
+            return std::nullopt;
+        }
+    }
+    if (options.help || options.demo)
+        return options;
+    if (!homeGiven)
+        options.home = defaultHome();
+    for (fs::path *folder : {&options.root, &options.home}) {
+        if (!isFolder(*folder)) {
+            error = QStringLiteral("no such folder: %1").arg(QString::fromLocal8Bit(folder->c_str()));
+            return std::nullopt;
+        }
+        std::error_code ignored;
+        *folder = fs::absolute(*folder, ignored).lexically_normal();
+        if (folder->native().size() > 1 && folder->native().back() == '/')
+            *folder = fs::path(folder->native().substr(0, folder->native().size() - 1));
+    }
+    return options;
+}

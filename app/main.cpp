@@ -1,0 +1,73 @@
+#include "app/LeftscanApp.h"
+#include "app/StartupOptions.h"
+#include "scanner/DemoHome.h"
+#include "ui/DesktopAppearance.h"
+#include "ui/MainWindow.h"
+#include "ui/Theme.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+#include <clocale>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// LEFTSCAN_APPEARANCE=dark|light overrides the desktop's preference.
+bool startsDark()
+{
+    const QByteArray forced = qgetenv("LEFTSCAN_APPEARANCE");
+    if (forced == "dark" || forced == "light")
+        return forced == "dark";
+    return DesktopAppearance::prefersDark().value_or(false);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::setlocale(LC_ALL, "");
+    QString error;
+    const auto options = StartupOptions::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::fprintf(stderr, "leftscan: %s\n", error.toUtf8().constData());
+        return 2;
+    }
+    if (options->help) {
+        std::fputs(StartupOptions::usage().toUtf8().constData(), stdout);
+        return 0;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("leftscan"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Leftscan"));
+    QApplication::setApplicationVersion(QStringLiteral(LEFTSCAN_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("leftscan"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/leftscan.svg")));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Theme::setDark(application, startsDark());
+    DesktopAppearance appearance;
+    if (qEnvironmentVariableIsEmpty("LEFTSCAN_APPEARANCE")) {
+        QObject::connect(&appearance, &DesktopAppearance::changed, &application,
+                         [&application](bool dark) { Theme::setDark(application, dark); });
+    }
+
+    std::unique_ptr<DemoHome> demo;
+    std::filesystem::path root = options->root;
+    std::filesystem::path home = options->home;
+    if (options->demo) {
+        try {
+            demo = std::make_unique<DemoHome>();
+        } catch (const std::exception &failure) {
+            std::fprintf(stderr, "leftscan: cannot make the demonstration Mac: %s\n", failure.what());
+            return 1;
+        }
+        root = demo->root();
+        home = demo->home();
+    }
+    LeftscanApp app(root, home);
+    app.mainWindow().resize(MainWindow::MinimumWidth + 100, 860);
+    app.mainWindow().show();
+    return application.exec();
+}

@@ -1,0 +1,276 @@
+#include "WindowFixture.h"
+
+#include "model/ByteCountFormatter.h"
+#include "scanner/RemnantActionReport.h"
+#include "scanner/RemnantFilter.h"
+#include "ui/BulkActionSheet.h"
+#include "ui/ColorCircleButton.h"
+#include "ui/DetailView.h"
+#include "ui/EmptyDetailView.h"
+#include "ui/FilterChip.h"
+#include "ui/InfoBlock.h"
+#include "ui/MetaCell.h"
+#include "ui/ProminentButton.h"
+#include "ui/RemnantFilterProxy.h"
+#include "ui/RemnantItemsView.h"
+#include "ui/ScanToolbar.h"
+#include "ui/SearchBar.h"
+#include "ui/SettingsView.h"
+#include "ui/SidebarView.h"
+#include "ui/Stepper.h"
+#include "ui/SummaryRow.h"
+#include "ui/TagActionView.h"
+#include "ui/Theme.h"
+
+#include <QAbstractItemModelTester>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <sys/xattr.h>
+
+namespace {
+
+// Clicks the button titled `title` of the next modal dialog, once it is shown.
+void answerNextDialog(const QString &title)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, title] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        for (QPushButton *button : modal->findChildren<QPushButton *>()) {
+            if (button->text() == title) {
+                poll->deleteLater();
+                button->click();
+                return;
+            }
+        }
+    });
+    poll->start();
+}
+
+std::string tagsOf(const std::filesystem::path &path)
+{
+    char buffer[256] = {};
+    const ssize_t size = lgetxattr(path.c_str(), "user.xdg.tags", buffer, sizeof buffer);
+    return size > 0 ? std::string(buffer, std::size_t(size)) : std::string();
+}
+
+} // namespace
+
+TEST_F(WindowFixture, FollowsTheScanFromWelcomeThroughProgressToResults)
+{
+    ScanToolbar &toolbar = *m_window->toolbar();
+    SidebarView &sidebar = *m_window->contentView()->sidebar();
+    EXPECT_EQ(list().content(), RemnantListView::Content::welcome);
+    EXPECT_EQ(toolbar.scanButton()->text(), "Start Scan");
+    EXPECT_FALSE(toolbar.progressBar()->isVisible());
+    EXPECT_FALSE(toolbar.summaryLabel()->isVisible());
+    EXPECT_FALSE(m_window->contentView()->showsDetail());
+    EXPECT_EQ(sidebar.orphansRow()->value(), "0");
+    EXPECT_TRUE(sidebar.totalRow()->isDimmed());
+    EXPECT_TRUE(sidebar.sizeRow()->isDimmed());
+    EXPECT_EQ(sidebar.allCategoriesRow()->value(), "");
+    EXPECT_EQ(sidebar.categoryRow(RemnantCategory::caches)->value(), "0");
+    EXPECT_EQ(sidebar.riskRow(RemnantRisk::review)->value(), "0");
+
+    // While the list streams in, the scanning screen, the busy button and the bar show.
+    bool sawScanning = false;
+    QObject::connect(m_scanner.get(), &RemnantScanner::remnantsAppended, m_window.get(), [&] {
+        sawScanning =
+            sawScanning || (list().content() == RemnantListView::Content::scanning &&
+                            toolbar.scanButton()->text() == "Scanning..." && toolbar.progressBar()->isVisible());
+    });
+    QAbstractItemModelTester tester(list().proxy(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    m_window->startScanAction()->trigger();
+    scanToEnd();
+    EXPECT_TRUE(sawScanning);
+
+    ASSERT_GT(m_scanner->remnants().size(), 20);
+    EXPECT_EQ(list().content(), RemnantListView::Content::list);
+    EXPECT_EQ(toolbar.scanButton()->text(), "Start Scan");
+    EXPECT_FALSE(toolbar.progressBar()->isVisible());
+    int orphans = 0;
+    for (const RemnantItemPtr &item : m_scanner->remnants())
+        orphans += item->status() == RemnantStatus::orphan;
+    EXPECT_EQ(sidebar.orphansRow()->value(), QString::number(orphans));
+    EXPECT_EQ(sidebar.totalRow()->value(), QString::number(m_scanner->remnants().size()));
+    EXPECT_EQ(toolbar.summaryLabel()->text(), QStringLiteral("%1 items · %2")
+                                                  .arg(m_scanner->remnants().size())
+                                                  .arg(ByteCountFormatter::fileSize(m_scanner->totalSize())));
+
+    // The filters drive the toolbar's figures, not the sidebar's.
+    list().orphansChip()->click();
+    QApplication::processEvents();
+    EXPECT_EQ(list().sortedRemnants().size(), orphans);
+    EXPECT_TRUE(toolbar.summaryLabel()->text().startsWith(QString::number(orphans) + " items · "));
+    EXPECT_EQ(sidebar.totalRow()->value(), QString::number(m_scanner->remnants().size()));
+    list().searchBar()->setText("NO-SUCH-LEFTOVER-ANYWHERE");
+    QApplication::processEvents();
+    EXPECT_EQ(list().content(), RemnantListView::Content::emptyResults);
+    EXPECT_TRUE(toolbar.summaryLabel()->text().startsWith("0 items · "));
+}
+
+TEST_F(WindowFixture, ListsInEachOrderStablyWithTheScannersFilter)
+{
+    scanToEnd();
+    m_scanner->setSearchText("com");
+    QApplication::processEvents();
+    const QList<RemnantItemPtr> filtered = m_scanner->filteredRemnants();
+    ASSERT_GT(filtered.size(), 5);
+    for (const RemnantSortOrder order : allCases<RemnantSortOrder>()) {
+        list().sortMenu()->setCurrentIndex(list().sortMenu()->findText(rawValue(order)));
+        EXPECT_EQ(list().sortOrder(), order);
+        QList<RemnantItemPtr> expected = filtered;
+        std::stable_sort(expected.begin(), expected.end(), [order](const RemnantItemPtr &a, const RemnantItemPtr &b) {
+            return sortsBefore(order, *a, *b);
+        });
+        EXPECT_EQ(list().sortedRemnants(), expected) << rawValue(order).toStdString();
+    }
+}
+
+TEST_F(WindowFixture, ChipsStepperAndSettingsShareTheScannersFilters)
+{
+    EXPECT_FALSE(list().stepper()->isVisibleTo(&list()));
+    list().staleChip()->click();
+    EXPECT_TRUE(m_scanner->filterStaleOnly());
+    EXPECT_TRUE(list().stepper()->isVisibleTo(&list()));
+    EXPECT_EQ(list().thresholdLabel()->text(), "365d");
+    QTest::keyClick(list().stepper(), Qt::Key_Up);
+    EXPECT_EQ(m_scanner->staleThresholdDays(), 395);
+    EXPECT_EQ(list().thresholdLabel()->text(), "395d");
+    for (int i = 0; i < 20; ++i)
+        QTest::keyClick(list().stepper(), Qt::Key_Up);
+    EXPECT_EQ(m_scanner->staleThresholdDays(), 730);
+    list().stepper()->stepBy(-100);
+    EXPECT_EQ(m_scanner->staleThresholdDays(), 30);
+
+    SettingsView settings(*m_scanner, m_window.get());
+    EXPECT_EQ(settings.thresholdField()->text(), "30");
+    settings.thresholdField()->setText("90");
+    emit settings.thresholdField()->editingFinished();
+    EXPECT_EQ(m_scanner->staleThresholdDays(), 90);
+    EXPECT_EQ(list().thresholdLabel()->text(), "90d");
+    EXPECT_EQ(settings.explanation()->text(), "Files that haven't been accessed for 90 days will be marked as stale.");
+    settings.thresholdField()->setText("ninety");
+    emit settings.thresholdField()->editingFinished();
+    EXPECT_EQ(m_scanner->staleThresholdDays(), 90);
+    settings.thresholdField()->setText("-5");
+    emit settings.thresholdField()->editingFinished();
+    EXPECT_EQ(m_scanner->staleThresholdDays(), -5);
+
+    list().hideInstalledChip()->click();
+    list().orphansChip()->click();
+    EXPECT_TRUE(m_scanner->hideInstalledApps());
+    EXPECT_TRUE(m_scanner->filterOrphansOnly());
+    m_scanner->setFilterOrphansOnly(false);
+    EXPECT_FALSE(list().orphansChip()->isChecked());
+}
+
+TEST_F(WindowFixture, BulkSelectionByKeysAndClicksAndItsSheetTagsRealFiles)
+{
+    scanToEnd();
+    RemnantItemsView &view = *list().itemsView();
+    view.setFocus();
+    view.setCurrentIndex(list().proxy()->index(0, 0));
+    QTest::keyClick(&view, Qt::Key_Space);
+    EXPECT_EQ(list().selectedItems().size(), 1);
+    EXPECT_TRUE(list().bulkButton()->isVisibleTo(&list()));
+    EXPECT_EQ(list().bulkButton()->text(), "Bulk actions (1)");
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      view.visualRect(list().proxy()->index(2, 0)).center());
+    EXPECT_EQ(list().selectedItems().size(), 3);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      view.visualRect(list().proxy()->index(1, 0)).center());
+    EXPECT_EQ(list().selectedItems().size(), 2);
+    QTest::keyClick(&view, Qt::Key_Escape);
+    EXPECT_TRUE(list().selectedItems().isEmpty());
+    EXPECT_FALSE(list().bulkButton()->isVisibleTo(&list()));
+    m_window->selectAllAction()->trigger();
+    EXPECT_EQ(list().selectedItems().size(), list().proxy()->rowCount());
+    QTest::keyClick(&view, Qt::Key_Escape);
+
+    const QList<RemnantItemPtr> shown = list().sortedRemnants();
+    for (int i = 0; i < 3; ++i)
+        list().toggleSelected(shown[i]);
+    list().bulkButton()->click();
+    BulkActionSheet *sheet = m_window->findChild<BulkActionSheet *>();
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->items().size(), 3);
+    QSignalSpy finished(m_scanner.get(), &RemnantScanner::actionFinished);
+    sheet->tagButton(FinderTagColor::blue)->click();
+    ASSERT_TRUE(finished.wait(10000));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(shown[i]->action(), RemnantAction::tagged(FinderTagColor::blue));
+        EXPECT_NE(tagsOf(shown[i]->url()).find("Blue"), std::string::npos);
+    }
+    EXPECT_EQ(tagsOf(shown[3]->url()), "");
+
+    // The chooser checks the colour an item carries, and only that one.
+    TagActionView chooser(*shown[0], TagActionView::Presentation::sheet, m_window.get());
+    for (const FinderTagColor color : allCases<FinderTagColor>())
+        EXPECT_EQ(chooser.button(color)->hasCheckMark(), color == FinderTagColor::blue);
+
+    // A new scan starts with an empty bulk selection.
+    EXPECT_FALSE(list().selectedItems().isEmpty());
+    scanToEnd();
+    EXPECT_TRUE(list().selectedItems().isEmpty());
+}
+
+TEST_F(WindowFixture, DetailPaneShowsTheChosenLeftoverAndMovesItToTheTrash)
+{
+    scanToEnd();
+    const QList<RemnantItemPtr> shown = list().sortedRemnants();
+    const auto longUnused = std::find_if(shown.begin(), shown.end(), [](const RemnantItemPtr &item) {
+        return item->isLongUnused() && !item->bundleIdentifier() && !item->matchedAppName();
+    });
+    ASSERT_NE(longUnused, shown.end());
+    list().itemsView()->setCurrentIndex(list().proxy()->index(int(longUnused - shown.begin()), 0));
+    DetailView &detail = *m_window->contentView()->detailView();
+    ASSERT_TRUE(m_window->contentView()->showsDetail());
+    EXPECT_EQ(detail.remnant(), *longUnused);
+    const QList<MetaCell *> cells = detail.cells();
+    ASSERT_GE(cells.size(), 3);
+    EXPECT_EQ(cells[0]->label(), "Category");
+    EXPECT_EQ(cells[1]->label(), "Bundle ID");
+    EXPECT_EQ(cells[1]->value(), "Not found");
+    EXPECT_EQ(cells[2]->label(), "Last used");
+    EXPECT_EQ(cells[2]->valueColor(), Theme::color(SystemColor::orange));
+    ASSERT_TRUE(detail.block("Not used for a long time"));
+    EXPECT_EQ(
+        detail.block("Not used for a long time")->text(),
+        QStringLiteral("This item hasn't been opened or used for %1 days.").arg(*(*longUnused)->daysSinceLastUse()));
+    EXPECT_EQ(detail.block("Path")->text(), (*longUnused)->displayPath());
+    EXPECT_TRUE(detail.block("Why this app"));
+
+    const std::filesystem::path path = (*longUnused)->url();
+    answerNextDialog("Cancel");
+    detail.trashButton()->click();
+    EXPECT_TRUE(std::filesystem::exists(path));
+
+    QSignalSpy finished(m_scanner.get(), &RemnantScanner::actionFinished);
+    answerNextDialog("Move to Trash");
+    detail.trashButton()->click();
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
+    EXPECT_FALSE(list().sortedRemnants().contains(*longUnused));
+    EXPECT_EQ(detail.remnant(), *longUnused);
+}
+
+TEST_F(WindowFixture, ClosingTheWindowStopsAScanAtOnce)
+{
+    QSignalSpy cancelled(m_scanner.get(), &RemnantScanner::scanCancelled);
+    QObject::connect(m_scanner.get(), &RemnantScanner::isScanningAppsChanged, m_window.get(), [this](bool scanning) {
+        if (scanning)
+            QTimer::singleShot(0, m_window.get(), &QWidget::close);
+    });
+    m_scanner->scan();
+    ASSERT_TRUE(cancelled.wait(5000));
+    EXPECT_FALSE(m_scanner->isScanning());
+}

@@ -1,0 +1,142 @@
+// Renders the window on the demonstration Mac, screen by screen, into PNG files:
+//   leftscan-screenshots OUTDIR
+// Runs with any Qt platform, the offscreen one included.
+#include "platform/PosixPlatform.h"
+#include "scanner/DemoHome.h"
+#include "scanner/RemnantScanner.h"
+#include "ui/BulkActionSheet.h"
+#include "ui/ContentView.h"
+#include "ui/MainWindow.h"
+#include "ui/RemnantFilterProxy.h"
+#include "ui/RemnantItemsView.h"
+#include "ui/RemnantListView.h"
+#include "ui/SettingsView.h"
+#include "ui/TagActionView.h"
+#include "ui/Theme.h"
+#include "ui/WindowAlertPresenter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPainter>
+#include <QStyleFactory>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+void settle(int milliseconds = 150)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool save(const QPixmap &picture, const QString &folder, const QString &name)
+{
+    const QString path = QDir(folder).filePath(name);
+    if (!picture.save(path)) {
+        std::fprintf(stderr, "leftscan-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(path), picture.width(), picture.height());
+    return true;
+}
+
+// The window with a dialog drawn over it: centred under the toolbar like a sheet, or at `position` (window
+// coordinates) like a popover.
+QPixmap withDialog(QWidget &window, QWidget &dialog, std::optional<QPoint> position = std::nullopt)
+{
+    QPixmap picture = window.grab();
+    dialog.adjustSize();
+    const QPixmap overlay = dialog.grab();
+    QPainter painter(&picture);
+    QPoint at = position.value_or(QPoint((window.width() - overlay.width()) / 2, 70));
+    if (!position)
+        painter.fillRect(picture.rect(), QColor(0, 0, 0, Theme::isDark() ? 90 : 40));
+    painter.setPen(QPen(Theme::separator(), 1));
+    painter.drawRect(QRect(at - QPoint(1, 1), overlay.size() + QSize(1, 1)));
+    painter.drawPixmap(at, overlay);
+    return picture;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: leftscan-screenshots OUTDIR\n");
+        return 2;
+    }
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    Theme::setDark(application, false);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+
+    DemoHome demo;
+    WindowAlertPresenter alerts;
+    RemnantScanner scanner(std::make_shared<PosixPlatform>(demo.root(), demo.home()), alerts);
+    MainWindow window(scanner);
+    alerts.setParentWindow(&window);
+    window.resize(1600, 900);
+    window.show();
+    settle();
+    bool ok = save(window.grab(), folder, QStringLiteral("welcome.png"));
+
+    // A scan in progress: caught once it is a third of the way through the Library folders.
+    QPixmap scanning;
+    QObject::connect(&scanner, &RemnantScanner::scanProgressChanged, &window, [&](double progress) {
+        if (scanning.isNull() && progress >= 0.3)
+            scanning = window.grab();
+    });
+    QEventLoop loop;
+    QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, &QEventLoop::quit);
+    scanner.scan();
+    loop.exec();
+    ok = !scanning.isNull() && save(scanning, folder, QStringLiteral("scanning.png")) && ok;
+    settle();
+
+    // The results with a long-unused orphan chosen.
+    RemnantListView &list = *window.contentView()->listView();
+    const QList<RemnantItemPtr> shown = list.sortedRemnants();
+    qsizetype chosen = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i]->status() == RemnantStatus::orphan && shown[i]->isLongUnused() && shown[i]->matchedAppName()) {
+            chosen = i;
+            break;
+        }
+    }
+    RemnantItemsView &items = *list.itemsView();
+    items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+    items.setFocus();
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("results.png")) && ok;
+
+    const RemnantItemPtr item = shown.value(chosen);
+    TagActionView tagChooser(*item, TagActionView::Presentation::sheet, &window);
+    const QRect row = items.visualRect(items.currentIndex());
+    const QRect anchor = items.rowDelegate()->buttonRect(row, RemnantRowDelegate::RowButton::tag);
+    const QPoint below = items.viewport()->mapTo(&window, anchor.bottomLeft()) + QPoint(-150, 6);
+    ok = save(withDialog(window, tagChooser, below), folder, QStringLiteral("tag-chooser.png")) && ok;
+
+    for (int i = 0; i < 6 && i < shown.size(); ++i)
+        list.toggleSelected(shown[i]);
+    settle();
+    QList<RemnantItemPtr> selected;
+    for (const RemnantItemPtr &candidate : scanner.filteredRemnants()) {
+        if (list.selectedItems().contains(candidate->id()))
+            selected.append(candidate);
+    }
+    BulkActionSheet sheet(int(selected.size()), selected, &window);
+    ok = save(withDialog(window, sheet), folder, QStringLiteral("bulk-sheet.png")) && ok;
+    list.clearSelectedItems();
+
+    SettingsView settings(scanner, &window);
+    ok = save(withDialog(window, settings), folder, QStringLiteral("settings.png")) && ok;
+
+    Theme::setDark(application, true);
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("results-dark.png")) && ok;
+    return ok ? 0 : 1;
+}

@@ -16,13 +16,14 @@
 // The main window over the demonstration Mac, offscreen, with alerts answered from a script.
 class WindowFixture : public ::testing::Test {
 protected:
+    // Made once and never destroyed: torn down among the exit handlers it would outlive Qt's own statics.
     static QApplication &application()
     {
         static int argc = 1;
         static char name[] = "leftscan-window-test";
         static char *argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-        return app;
+        static QApplication *app = new QApplication(argc, argv);
+        return *app;
     }
 
     void SetUp() override

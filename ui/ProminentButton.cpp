@@ -16,6 +16,7 @@ ProminentButton::ProminentButton(const QString &text, const QString &symbol, Sty
     , m_style(style)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text);
 }
 

@@ -66,11 +66,12 @@ void SearchBar::restyle()
     m_field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; border: none; }"));
 }
 
-void SearchBar::changeEvent(QEvent *event)
+bool SearchBar::event(QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange)
+    // The theme announces a new appearance to every widget; colours of our own are taken from it again.
+    if (event->type() == QEvent::ApplicationPaletteChange)
         restyle();
-    QWidget::changeEvent(event);
+    return QWidget::event(event);
 }
 
 void SearchBar::paintEvent(QPaintEvent *)

@@ -21,7 +21,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void restyle();

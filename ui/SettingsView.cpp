@@ -1,9 +1,10 @@
 #include "ui/SettingsView.h"
 
 #include "scanner/RemnantScanner.h"
+#include "ui/FormSection.h"
+#include "ui/ProminentButton.h"
 #include "ui/ThemedLabel.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,9 +20,8 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(16);
 
-    auto *options = new QGroupBox(QStringLiteral("Scan Options"));
-    auto *optionsLayout = new QVBoxLayout(options);
-    optionsLayout->setSpacing(8);
+    auto *options = new FormSection(QStringLiteral("Scan Options"));
+    QVBoxLayout *optionsLayout = options->rows();
     auto *row = new QWidget;
     row->setToolTip(QStringLiteral("Files not accessed for this many days are considered stale"));
     auto *rowLayout = new QHBoxLayout(row);
@@ -42,10 +42,10 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     optionsLayout->addWidget(m_explanation);
     layout->addWidget(options);
 
-    auto *cache = new QGroupBox(QStringLiteral("Cache"));
-    auto *cacheLayout = new QVBoxLayout(cache);
-    cacheLayout->setSpacing(8);
-    m_clearCache = new QPushButton(QStringLiteral("Clear Identification Cache"));
+    auto *cache = new FormSection(QStringLiteral("Cache"));
+    QVBoxLayout *cacheLayout = cache->rows();
+    m_clearCache =
+        new ProminentButton(QStringLiteral("Clear Identification Cache"), {}, ProminentButton::Style::bordered);
     m_clearCache->setToolTip(QStringLiteral("Clears cached identification results"));
     cacheLayout->addWidget(m_clearCache, 0, Qt::AlignLeft);
     auto *note = new ThemedLabel(QStringLiteral("The app uses local heuristics and pattern matching to identify apps. "

@@ -26,9 +26,10 @@ void SymbolLabel::redraw()
     setPixmap(SymbolImages::pixmap(m_symbol, m_color(), m_size, devicePixelRatioF()));
 }
 
-void SymbolLabel::changeEvent(QEvent *event)
+bool SymbolLabel::event(QEvent *event)
 {
-    QLabel::changeEvent(event);
+    // The theme announces a new appearance to every widget; colours of our own are taken from it again.
     if (event->type() == QEvent::ApplicationPaletteChange)
         redraw();
+    return QLabel::event(event);
 }

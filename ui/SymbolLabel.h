@@ -15,7 +15,7 @@ public:
     void setSymbol(const QString &symbol, ColorSource color);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void redraw();

@@ -24,9 +24,10 @@ void ThemedLabel::restyle()
     setPalette(palette);
 }
 
-void ThemedLabel::changeEvent(QEvent *event)
+bool ThemedLabel::event(QEvent *event)
 {
-    QLabel::changeEvent(event);
+    // The theme announces a new appearance to every widget; colours of our own are taken from it again.
     if (event->type() == QEvent::ApplicationPaletteChange)
         restyle();
+    return QLabel::event(event);
 }

@@ -19,7 +19,7 @@ public:
     void setColorSource(ColorSource color);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void restyle();

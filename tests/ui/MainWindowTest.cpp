@@ -115,6 +115,12 @@ TEST_F(WindowFixture, FollowsTheScanFromWelcomeThroughProgressToResults)
     QApplication::processEvents();
     EXPECT_EQ(list().content(), RemnantListView::Content::emptyResults);
     EXPECT_TRUE(toolbar.summaryLabel()->text().startsWith("0 items · "));
+
+    // A change of appearance recolours the texts that keep colours of their own.
+    Theme::setDark(application(), true);
+    EXPECT_EQ(toolbar.summaryLabel()->palette().color(QPalette::WindowText), Theme::secondaryLabel());
+    Theme::setDark(application(), false);
+    EXPECT_EQ(toolbar.summaryLabel()->palette().color(QPalette::WindowText), Theme::secondaryLabel());
 }
 
 TEST_F(WindowFixture, ListsInEachOrderStablyWithTheScannersFilter)

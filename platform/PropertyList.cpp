@@ -23,7 +23,7 @@ std::optional<PropertyList> PropertyList::parse(std::string_view bytes)
 {
     if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
         return std::nullopt;
-    if (!PropertyListNesting::isAcceptable(bytes, MaximumDepth))
+    if (!PropertyListNesting::isAcceptable(bytes, {MaximumDepth, MaximumExpandedObjects, MaximumExpandedBytes}))
         return std::nullopt;
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), uint32_t(bytes.size()), &root);

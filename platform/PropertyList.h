@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string_view>
 
-// A parsed property list (XML or binary). Reading never fails loudly: input that cannot be parsed,
-// or that nests deeper than MaximumDepth, gives no list at all.
+// A parsed property list (XML or binary). Reading never fails loudly: input that cannot be parsed, that nests
+// deeper than MaximumDepth, or binary input whose shared objects would expand past MaximumExpandedObjects
+// objects or MaximumExpandedBytes bytes of text and data, gives no list at all.
 class PropertyList {
 public:
     static constexpr int MaximumDepth = 256;
+    static constexpr std::uint64_t MaximumExpandedObjects = std::uint64_t(1) << 20;
+    static constexpr std::uint64_t MaximumExpandedBytes = std::uint64_t(256) << 20;
 
     static std::optional<PropertyList> parse(std::string_view bytes);
 

@@ -1,6 +1,7 @@
 #include "platform/PropertyListNesting.h"
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -59,17 +60,25 @@ std::optional<BinaryLayout> readLayout(std::string_view bytes)
     return layout;
 }
 
-// The object references held by the container at `offset`, or an empty list for a scalar.
-// Returns nothing when the container's header or references run past the object area.
-std::optional<std::vector<std::uint64_t>> containerReferences(const BinaryLayout &layout, std::uint64_t offset)
+// What the parser makes of one object: the objects a container refers to (none for a scalar) and the bytes of
+// text or data a scalar carries.
+struct ObjectContents {
+    std::vector<std::uint64_t> references;
+    std::uint64_t payloadBytes = 0;
+};
+
+// Returns nothing when the object's header, references or payload run past the object area.
+std::optional<ObjectContents> objectContents(const BinaryLayout &layout, std::uint64_t offset)
 {
     const std::string_view bytes = layout.bytes;
     const std::uint8_t marker = std::uint8_t(bytes[offset]);
     const std::uint8_t type = marker >> 4;
     const bool isArrayOrSet = type == 0xA || type == 0xB || type == 0xC;
     const bool isDictionary = type == 0xD;
-    if (!isArrayOrSet && !isDictionary)
-        return std::vector<std::uint64_t>{};
+    const bool isData = type == 0x4 || type == 0x5;
+    const bool isUtf16 = type == 0x6;
+    if (!isArrayOrSet && !isDictionary && !isData && !isUtf16)
+        return ObjectContents{};
 
     std::uint64_t position = offset + 1;
     std::uint64_t count = marker & 0x0F;
@@ -85,22 +94,53 @@ std::optional<std::vector<std::uint64_t>> containerReferences(const BinaryLayout
         count = readBigEndian(bytes, std::size_t(position + 1), width);
         position += 1 + width;
     }
+    const std::uint64_t available = layout.offsetTable - position;
+    if (isData || isUtf16) {
+        // UTF-16 text becomes UTF-8 in the parser: up to three bytes for each unit of two.
+        if (count > available || (isUtf16 && count > available / 2))
+            return std::nullopt;
+        return ObjectContents{{}, isUtf16 ? count * 3 : count};
+    }
+
     const std::uint64_t referenceCount = isDictionary ? count * 2 : count;
-    const std::uint64_t available = (layout.offsetTable - position) / layout.objectRefSize;
-    if (count > available || referenceCount > available)
+    const std::uint64_t availableReferences = available / layout.objectRefSize;
+    if (count > availableReferences || referenceCount > availableReferences)
         return std::nullopt;
 
-    std::vector<std::uint64_t> references;
-    references.reserve(std::size_t(referenceCount));
+    ObjectContents contents;
+    contents.references.reserve(std::size_t(referenceCount));
     for (std::uint64_t i = 0; i < referenceCount; ++i) {
         const std::uint64_t reference =
             readBigEndian(bytes, std::size_t(position + i * layout.objectRefSize), layout.objectRefSize);
         if (reference >= layout.objectCount)
             return std::nullopt;
-        references.push_back(reference);
+        contents.references.push_back(reference);
     }
-    return references;
+    return contents;
 }
+
+// Sizes of an object once every reference below it is replaced by a copy of the object it names, as the
+// parser does. The sums saturate instead of overflowing.
+struct ExpandedSize {
+    std::uint64_t objects = 0;
+    std::uint64_t payloadBytes = 0;
+
+    void add(const ExpandedSize &other)
+    {
+        objects = saturatedSum(objects, other.objects);
+        payloadBytes = saturatedSum(payloadBytes, other.payloadBytes);
+    }
+    bool fits(const PropertyListNesting::Limits &limits) const
+    {
+        return objects <= limits.maximumExpandedObjects && payloadBytes <= limits.maximumExpandedBytes;
+    }
+
+private:
+    static std::uint64_t saturatedSum(std::uint64_t a, std::uint64_t b)
+    {
+        return a > std::numeric_limits<std::uint64_t>::max() - b ? std::numeric_limits<std::uint64_t>::max() : a + b;
+    }
+};
 
 } // namespace
 
@@ -109,26 +149,29 @@ bool PropertyListNesting::isBinary(std::string_view bytes)
     return bytes.size() >= HeaderSize && bytes.substr(0, 6) == "bplist";
 }
 
-bool PropertyListNesting::isAcceptable(std::string_view bytes, int maximumDepth)
+bool PropertyListNesting::isAcceptable(std::string_view bytes, const Limits &limits)
 {
-    return isBinary(bytes) ? isAcceptableBinary(bytes, maximumDepth) : isAcceptableText(bytes, maximumDepth);
+    return isBinary(bytes) ? isAcceptableBinary(bytes, limits) : isAcceptableText(bytes, limits.maximumDepth);
 }
 
-bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, int maximumDepth)
+bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, const Limits &limits)
 {
     const auto layout = readLayout(bytes);
     if (!layout)
         return false;
 
     // Depth-first walk from the top object with an explicit stack. An object met again while it is still on
-    // the stack closes a cycle; an object already finished is shared and its height is known.
+    // the stack closes a cycle; an object already finished is shared, and its height and expanded size are
+    // known. Each object is entered once, so the walk is linear however often objects are shared.
     enum class Mark : std::uint8_t { Unvisited, OnStack, Done };
     std::vector<Mark> marks(std::size_t(layout->objectCount), Mark::Unvisited);
     std::vector<int> heights(std::size_t(layout->objectCount), 0);
+    std::vector<ExpandedSize> sizes(std::size_t(layout->objectCount));
 
     struct Frame {
         std::uint64_t object;
         std::vector<std::uint64_t> references;
+        ExpandedSize size;
         std::size_t next = 0;
         int height = 1;
     };
@@ -138,12 +181,12 @@ bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, int maximum
         const auto offset = layout->objectOffset(object);
         if (!offset)
             return false;
-        auto references = containerReferences(*layout, *offset);
-        if (!references)
+        auto contents = objectContents(*layout, *offset);
+        if (!contents)
             return false;
         marks[object] = Mark::OnStack;
-        stack.push_back(Frame{object, std::move(*references)});
-        return int(stack.size()) <= maximumDepth;
+        stack.push_back(Frame{object, std::move(contents->references), ExpandedSize{1, contents->payloadBytes}});
+        return int(stack.size()) <= limits.maximumDepth && stack.back().size.fits(limits);
     };
 
     if (!enter(layout->topObject))
@@ -153,10 +196,18 @@ bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, int maximum
         if (frame.next == frame.references.size()) {
             marks[frame.object] = Mark::Done;
             heights[frame.object] = frame.height;
+            sizes[frame.object] = frame.size;
             const int height = frame.height;
+            const ExpandedSize size = frame.size;
             stack.pop_back();
-            if (!stack.empty() && stack.back().height < height + 1)
-                stack.back().height = height + 1;
+            if (!stack.empty()) {
+                Frame &parent = stack.back();
+                if (parent.height < height + 1)
+                    parent.height = height + 1;
+                parent.size.add(size);
+                if (!parent.size.fits(limits))
+                    return false;
+            }
             continue;
         }
         const std::uint64_t child = frame.references[frame.next++];
@@ -164,10 +215,13 @@ bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, int maximum
         case Mark::OnStack:
             return false;
         case Mark::Done:
-            if (heights[child] + int(stack.size()) > maximumDepth)
+            if (heights[child] + int(stack.size()) > limits.maximumDepth)
                 return false;
             if (frame.height < heights[child] + 1)
                 frame.height = heights[child] + 1;
+            frame.size.add(sizes[child]);
+            if (!frame.size.fits(limits))
+                return false;
             break;
         case Mark::Unvisited:
             if (!enter(child))

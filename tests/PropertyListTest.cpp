@@ -66,6 +66,43 @@ std::string chainedBinaryArrays(uint32_t count, uint32_t lastTarget)
     return bytes + trailer;
 }
 
+void appendBigEndian(std::string &bytes, uint64_t value, int width)
+{
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
+        bytes += char((value >> shift) & 0xFF);
+}
+
+// A binary list of `levels` arrays, each holding `fanOut` references to the next; the last array's references
+// all name one ASCII string of `stringLength` characters. Parsed, it holds fanOut^levels copies of the string.
+std::string sharedBinaryArrays(uint32_t levels, uint32_t fanOut, uint32_t stringLength = 1)
+{
+    std::string bytes = "bplist00";
+    std::vector<uint32_t> offsets;
+    for (uint32_t level = 0; level < levels; ++level) {
+        offsets.push_back(uint32_t(bytes.size()));
+        bytes += char(0xAF); // array, count in the integer that follows
+        bytes += char(0x12);
+        appendBigEndian(bytes, fanOut, 4);
+        for (uint32_t i = 0; i < fanOut; ++i)
+            appendBigEndian(bytes, level + 1, 4);
+    }
+    offsets.push_back(uint32_t(bytes.size()));
+    bytes += char(0x5F); // ASCII string, length in the integer that follows
+    bytes += char(0x12);
+    appendBigEndian(bytes, stringLength, 4);
+    bytes += std::string(stringLength, 'x');
+    const uint32_t tableOffset = uint32_t(bytes.size());
+    for (const uint32_t offset : offsets)
+        appendBigEndian(bytes, offset, 4);
+    std::string trailer(6, '\0');
+    trailer += char(4); // offset size
+    trailer += char(4); // reference size
+    appendBigEndian(trailer, offsets.size(), 8);
+    appendBigEndian(trailer, 0, 8);
+    appendBigEndian(trailer, tableOffset, 8);
+    return bytes + trailer;
+}
+
 std::string nestedXml(int depth)
 {
     std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>k</key>";
@@ -76,6 +113,9 @@ std::string nestedXml(int depth)
         xml += "</array>";
     return xml + "</dict></plist>";
 }
+
+const PropertyListNesting::Limits Limits{PropertyList::MaximumDepth, PropertyList::MaximumExpandedObjects,
+                                         PropertyList::MaximumExpandedBytes};
 
 QStringList strings(const PropertyList &list)
 {
@@ -152,7 +192,7 @@ TEST(PropertyList, BinaryObjectsReferringToEachOtherInACycleAreRefused)
 {
     EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(1, 0)) == std::nullopt);
     EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(5, 2)) == std::nullopt);
-    EXPECT_FALSE(PropertyListNesting::isAcceptable(chainedBinaryArrays(3, 0), PropertyList::MaximumDepth));
+    EXPECT_FALSE(PropertyListNesting::isAcceptable(chainedBinaryArrays(3, 0), Limits));
 }
 
 TEST(PropertyList, NestingDeeperThanTheLimitIsRefusedWithoutExhaustingTheStack)
@@ -164,8 +204,27 @@ TEST(PropertyList, NestingDeeperThanTheLimitIsRefusedWithoutExhaustingTheStack)
     // A chain of 100,000 binary arrays ending in a scalar would be just as deep.
     EXPECT_TRUE(PropertyList::parse(chainedBinaryArrays(10, 10)));
     std::string deep = chainedBinaryArrays(100000, 100000);
-    EXPECT_FALSE(PropertyListNesting::isAcceptable(deep, PropertyList::MaximumDepth));
+    EXPECT_FALSE(PropertyListNesting::isAcceptable(deep, Limits));
     EXPECT_FALSE(PropertyList::parse(deep));
+}
+
+TEST(PropertyList, SharedBinaryObjectsThatWouldExpandPastTheLimitsAreRefused)
+{
+    const auto shared = PropertyList::parse(sharedBinaryArrays(3, 16));
+    ASSERT_TRUE(shared);
+    EXPECT_EQ(strings(*shared).size(), 16 * 16 * 16);
+
+    // 16^5 copies, just past a million objects, and 16^6 from 200 bytes, which would take gigabytes.
+    ASSERT_FALSE(PropertyList::parse(sharedBinaryArrays(5, 16)));
+    EXPECT_FALSE(PropertyListNesting::isAcceptable(sharedBinaryArrays(6, 16), Limits));
+    EXPECT_FALSE(PropertyList::parse(sharedBinaryArrays(60, 16)));
+
+    // Few objects, but each copy of a long string counts in full: 16 copies of 512 KiB are read, 4,096 copies
+    // of 128 KiB are not.
+    const auto longText = PropertyList::parse(sharedBinaryArrays(1, 16, 512 * 1024));
+    ASSERT_TRUE(longText);
+    EXPECT_EQ(strings(*longText).size(), 16);
+    EXPECT_FALSE(PropertyList::parse(sharedBinaryArrays(2, 64, 128 * 1024)));
 }
 
 TEST(PropertyList, LargeListsAreReadWhole)

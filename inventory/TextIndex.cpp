@@ -1,6 +1,7 @@
 #include "inventory/TextIndex.h"
 
 #include <algorithm>
+#include <numeric>
 
 quint64 TextIndex::packed(QStringView run)
 {
@@ -50,6 +51,76 @@ void TextIndex::build()
     }
     std::sort(m_sortedTexts.begin(), m_sortedTexts.end(),
               [this](int a, int b) { return m_texts[std::size_t(a)] < m_texts[std::size_t(b)]; });
+    buildAutomaton();
+}
+
+void TextIndex::buildAutomaton()
+{
+    m_states.assign(1, State{});
+    m_transitions.clear();
+    std::vector<int> parents{0};
+    std::vector<char16_t> units{0};
+    std::vector<qsizetype> depths{0};
+    for (int index = 0; index < int(m_texts.size()); ++index) {
+        const QString &text = m_texts[std::size_t(index)];
+        int state = 0;
+        for (qsizetype depth = 0; depth < text.size(); ++depth) {
+            const char16_t unit = text[depth].unicode();
+            if (const auto next = transition(state, unit)) {
+                state = *next;
+                continue;
+            }
+            const int created = int(m_states.size());
+            m_states.emplace_back();
+            parents.push_back(state);
+            units.push_back(unit);
+            depths.push_back(depth + 1);
+            m_transitions.insert(quint64(state) << 16 | unit, created);
+            state = created;
+        }
+        m_states[std::size_t(state)].text = index;
+    }
+
+    // Shallower states first: a failure link always leads to a shallower state, whose own link is then known.
+    std::vector<int> order(m_states.size() - 1);
+    std::iota(order.begin(), order.end(), 1);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](int a, int b) { return depths[std::size_t(a)] < depths[std::size_t(b)]; });
+    for (const int state : order) {
+        const int parent = parents[std::size_t(state)];
+        int failure = 0;
+        if (parent != 0) {
+            for (int fallback = m_states[std::size_t(parent)].failure;;
+                 fallback = m_states[std::size_t(fallback)].failure) {
+                if (const auto next = transition(fallback, units[std::size_t(state)])) {
+                    failure = *next;
+                    break;
+                }
+                if (fallback == 0)
+                    break;
+            }
+        }
+        State &current = m_states[std::size_t(state)];
+        current.failure = failure;
+        current.longestEnding = current.text >= 0 ? current.text : m_states[std::size_t(failure)].longestEnding;
+    }
+}
+
+std::optional<int> TextIndex::transition(int state, char16_t unit) const
+{
+    const auto it = m_transitions.constFind(quint64(state) << 16 | unit);
+    return it == m_transitions.cend() ? std::nullopt : std::optional<int>(it.value());
+}
+
+int TextIndex::step(int state, char16_t unit) const
+{
+    for (;;) {
+        if (const auto next = transition(state, unit))
+            return *next;
+        if (state == 0)
+            return 0;
+        state = m_states[std::size_t(state)].failure;
+    }
 }
 
 std::optional<int> TextIndex::find(const QString &text) const
@@ -62,17 +133,31 @@ std::optional<int> TextIndex::find(const QString &text) const
 
 std::optional<int> TextIndex::findContainedIn(QStringView query) const
 {
-    const qsizetype longest = std::min(query.size(), m_longest);
-    QString piece;
-    for (qsizetype start = 0; start < query.size(); ++start) {
-        for (qsizetype length = 1; length <= longest && start + length <= query.size(); ++length) {
-            piece.setRawData(query.data() + start, length);
-            const auto it = m_positions.constFind(piece);
-            if (it != m_positions.cend())
-                return m_payloads[std::size_t(it.value())];
+    // The longest text ending at a position starts first among those ending there, so the text that starts
+    // first in the whole question is met at the first position where one of those texts ends, and it is then
+    // the shortest of them.
+    if (m_states.empty())
+        return std::nullopt;
+    int state = 0;
+    std::optional<int> found;
+    qsizetype foundStart = 0;
+    for (qsizetype end = 0; end < query.size(); ++end) {
+        // A text that ends here and starts before the one found would be longer than any text.
+        if (found && end - foundStart >= m_longest)
+            break;
+        state = step(state, query[end].unicode());
+        const int text = m_states[std::size_t(state)].longestEnding;
+        if (text < 0)
+            continue;
+        const qsizetype start = end + 1 - m_texts[std::size_t(text)].size();
+        if (!found || start < foundStart) {
+            found = text;
+            foundStart = start;
         }
     }
-    return std::nullopt;
+    if (!found)
+        return std::nullopt;
+    return m_payloads[std::size_t(*found)];
 }
 
 std::optional<int> TextIndex::findContaining(QStringView query) const
@@ -109,12 +194,16 @@ std::optional<int> TextIndex::findContaining(QStringView query) const
 
 std::optional<int> TextIndex::findPrefixOf(QStringView query) const
 {
-    QString piece;
-    for (qsizetype length = 1; length <= std::min(query.size(), m_longest); ++length) {
-        piece.setRawData(query.data(), length);
-        const auto it = m_positions.constFind(piece);
-        if (it != m_positions.cend())
-            return m_payloads[std::size_t(it.value())];
+    if (m_states.empty())
+        return std::nullopt;
+    int state = 0;
+    for (const QChar unit : query) {
+        const auto next = transition(state, unit.unicode());
+        if (!next)
+            return std::nullopt;
+        state = *next;
+        if (const int text = m_states[std::size_t(state)].text; text >= 0)
+            return m_payloads[std::size_t(text)];
     }
     return std::nullopt;
 }

@@ -13,6 +13,10 @@
 // Containment of a question in some text goes through the runs of four code units that the texts hold:
 // a question with a run that no text has is answered at once, otherwise only the texts that hold its rarest
 // run are checked. Questions shorter than a run are looked up among all the texts' short runs.
+//
+// Texts contained in a question, and texts that a question starts with, are found by one pass over the
+// question through an automaton of all the texts, so a long question costs time linear in its length
+// whatever the length of the texts.
 class TextIndex {
 public:
     // Short questions to findContaining need a table of every text's short runs; an index whose callers never
@@ -26,11 +30,11 @@ public:
 
     bool isEmpty() const { return m_texts.empty(); }
     std::optional<int> find(const QString &text) const;
-    // A text that occurs in `query`.
+    // A text that occurs in `query`: of those that start first in it, the shortest.
     std::optional<int> findContainedIn(QStringView query) const;
     // A text in which `query` occurs.
     std::optional<int> findContaining(QStringView query) const;
-    // A text that `query` starts with.
+    // A text that `query` starts with: the shortest.
     std::optional<int> findPrefixOf(QStringView query) const;
     // A text that starts with `query`.
     std::optional<int> findStartingWith(QStringView query) const;
@@ -38,6 +42,17 @@ public:
 private:
     static constexpr qsizetype RunLength = 4;
     static quint64 packed(QStringView run);
+    void buildAutomaton();
+    std::optional<int> transition(int state, char16_t unit) const;
+    // The state after reading `unit` in `state`, falling back along the failure links.
+    int step(int state, char16_t unit) const;
+
+    // A state of the automaton stands for a prefix of some text: the root for the empty one.
+    struct State {
+        int failure = 0;        // the state of the longest proper suffix that is a prefix of some text too
+        int text = -1;          // the text that is exactly this prefix
+        int longestEnding = -1; // the longest text that this prefix ends with
+    };
 
     ShortQuestions m_shortQuestions;
     QHash<QString, int> m_positions;
@@ -46,5 +61,7 @@ private:
     QHash<quint64, int> m_shortRuns;
     QHash<quint64, std::vector<int>> m_runs;
     std::vector<int> m_sortedTexts;
+    std::vector<State> m_states;
+    QHash<quint64, int> m_transitions; // state << 16 | code unit -> state
     qsizetype m_longest = 0;
 };

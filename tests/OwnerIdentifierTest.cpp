@@ -145,6 +145,20 @@ TEST_F(OwnerTest, OddNamesGetAnAnswer)
         EXPECT_FALSE(identify((std::string("Users/me/Library/Preferences/") + plist).c_str()).evidence.isEmpty());
 }
 
+TEST_F(OwnerTest, AMultiMegabyteLabelIsReadInOnePass)
+{
+    // An inventory key of 5,000 characters, and a Label of two million that holds a bundle identifier only
+    // at its end: every position of the Label is a place where some key might start.
+    m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio", "",
+                      "<key>Notes</key><string>org.zzqx.notes." + std::string(5000, 'w') + "</string>");
+    const std::string label = std::string(2 * 1024 * 1024, 'w') + ".org.zzqx.studio";
+    m_tree.writeFile("Users/me/Library/LaunchAgents/qqvv.plist", launchAgent(label.c_str()));
+
+    const auto agent = identify("Users/me/Library/LaunchAgents/qqvv.plist");
+    expectOwner(agent, "org.zzqx.studio", "Zzqx Studio", RemnantStatus::stale);
+    EXPECT_TRUE(agent.evidence.endsWith(QStringLiteral(" matches inventory key org.zzqx.studio")));
+}
+
 TEST(OwnerIdentifierStages, AgreeWithWalkingTheInventoryInSomeOrder)
 {
     TempTree tree;

@@ -43,15 +43,10 @@ bool InventoryIndex::hasNoRecordPrefix(const QString &key)
 InventoryIndex::InventoryIndex(const Inventory &inventory)
     : m_inventory(inventory)
 {
-    m_entries.reserve(std::size_t(inventory.size()));
-    for (auto it = inventory.cbegin(); it != inventory.cend(); ++it)
-        m_entries.emplace_back(it.key(), it.value());
-
     QSet<QString> plainRecordsSeen;
-    for (int entry = 0; entry < int(m_entries.size()); ++entry) {
-        const QString &key = m_entries[std::size_t(entry)].first;
-        const InstalledApp &app = m_entries[std::size_t(entry)].second;
-        m_entryByKey.insert(key, entry);
+    for (int entry = 0; entry < int(m_inventory.size()); ++entry) {
+        const QString &key = this->key(entry);
+        const InstalledApp &app = record(entry);
         m_entryByBundleID.insert(app.bundleID.toLower(), entry);
         m_entryByName.insert(app.name.toLower(), entry);
         allKeys.add(key, entry);
@@ -115,8 +110,8 @@ InventoryIndex::InventoryIndex(const Inventory &inventory)
 
 std::optional<int> InventoryIndex::entryForKey(const QString &key) const
 {
-    const auto it = m_entryByKey.constFind(key);
-    return it == m_entryByKey.cend() ? std::nullopt : std::optional<int>(it.value());
+    const auto position = m_inventory.position(key);
+    return position ? std::optional<int>(int(*position)) : std::nullopt;
 }
 
 std::optional<int> InventoryIndex::entryWithBundleID(const QString &lowerCaseBundleID) const

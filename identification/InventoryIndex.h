@@ -5,8 +5,6 @@
 #include "inventory/TextIndex.h"
 
 #include <optional>
-#include <utility>
-#include <vector>
 
 // The inventory of one scan prepared for the owner identification: every entry numbered, lower-cased and
 // split once, and indexed for each evidence stage so that an entry name costs the same whatever the size of
@@ -16,8 +14,9 @@ public:
     explicit InventoryIndex(const Inventory &inventory);
 
     const Inventory &inventory() const { return m_inventory; }
-    const QString &key(int entry) const { return m_entries[std::size_t(entry)].first; }
-    const InstalledApp &record(int entry) const { return m_entries[std::size_t(entry)].second; }
+    // Entries are numbered in the inventory's order.
+    const QString &key(int entry) const { return m_inventory.entry(entry).first; }
+    const InstalledApp &record(int entry) const { return m_inventory.entry(entry).second; }
     std::optional<int> entryForKey(const QString &key) const;
     std::optional<int> entryWithBundleID(const QString &lowerCaseBundleID) const;
     std::optional<int> entryWithName(const QString &lowerCaseName) const;
@@ -48,8 +47,6 @@ public:
 
 private:
     Inventory m_inventory;
-    std::vector<std::pair<QString, InstalledApp>> m_entries;
-    QHash<QString, int> m_entryByKey;
     QHash<QString, int> m_entryByBundleID;
     QHash<QString, int> m_entryByName;
 };

@@ -10,7 +10,7 @@
 // Ties an Application Support folder to an installed application. A folder belongs to an inventory record
 // whose lower-cased name it contains or is contained in; failing that, to a record whose bundle identifier
 // has a part of at least five characters that the folder name contains. A name match wins over part matches;
-// among several matches of one kind any may be taken, as in a walk of the inventory in some order.
+// among several matches of one kind any may be taken, but always the same one for the same inventory.
 class ApplicationSupportMatcher {
 public:
     explicit ApplicationSupportMatcher(const Inventory &inventory);

@@ -8,7 +8,8 @@
 
 // A set of non-empty texts, each with an integer payload, that answers equality, containment and prefix
 // questions with work that depends on the length of the question, not on the number of texts. When several
-// texts qualify, any one of them is answered. Add every text, then call build() once before asking.
+// texts qualify, any one of them is answered, always the same for the same texts added in the same order.
+// Add every text, then call build() once before asking.
 //
 // Containment of a question in some text goes through the runs of four code units that the texts hold:
 // a question with a run that no text has is answered at once, otherwise only the texts that hold its rarest

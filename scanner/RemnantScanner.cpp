@@ -24,16 +24,21 @@ void logInventorySummary(const Inventory &inventory)
 {
     DiagnosticLog::write(
         QStringLiteral("📊 %1 app entries found (incl. helpers, keywords, etc.)").arg(inventory.size()));
-    QHash<QString, QString> identifiers; // name -> bundle identifier of the first entry with that name
-    for (auto it = inventory.cbegin(); it != inventory.cend(); ++it) {
-        if (!identifiers.contains(it.value().name))
-            identifiers.insert(it.value().name, it.value().bundleID);
+    // Each name with the bundle identifier of the first entry that has it, in the inventory's order.
+    QSet<QString> names;
+    std::vector<const InstalledApp *> firstWithName;
+    for (const InstalledApp &record : inventory) {
+        if (names.contains(record.name))
+            continue;
+        names.insert(record.name);
+        firstWithName.push_back(&record);
     }
-    DiagnosticLog::write(QStringLiteral("🔍 Unique apps: %1").arg(identifiers.size()));
+    DiagnosticLog::write(QStringLiteral("🔍 Unique apps: %1").arg(firstWithName.size()));
     DiagnosticLog::write(QStringLiteral("🔍 Sample apps:"));
-    int shown = 0;
-    for (auto it = identifiers.cbegin(); it != identifiers.cend() && shown < 20; ++it)
-        DiagnosticLog::write(QStringLiteral("   %1. %2 (%3)").arg(++shown).arg(it.key(), it.value()));
+    for (std::size_t shown = 0; shown < std::min<std::size_t>(20, firstWithName.size()); ++shown)
+        DiagnosticLog::write(QStringLiteral("   %1. %2 (%3)")
+                                 .arg(shown + 1)
+                                 .arg(firstWithName[shown]->name, firstWithName[shown]->bundleID));
 
     const QString term = DiagnosticSearchTerm.toLower();
     QList<Inventory::const_iterator> found;

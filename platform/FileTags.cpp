@@ -6,8 +6,10 @@
 #include <sys/types.h>
 #include <sys/xattr.h>
 
-#ifdef __APPLE__
+#include <algorithm>
 #include <array>
+
+#ifdef __APPLE__
 #include <plist/plist.h>
 #endif
 
@@ -20,6 +22,15 @@ constexpr const char *TagAttribute = "com.apple.metadata:_kMDItemUserTags";
 #else
 constexpr const char *TagAttribute = "user.xdg.tags";
 #endif
+
+// The colour tags, in the order of Finder's colour numbers 1 to 7.
+constexpr std::array<const char *, 7> ColourNames = {"Gray", "Green", "Purple", "Blue", "Yellow", "Red", "Orange"};
+
+bool isColourName(const QString &name)
+{
+    return std::any_of(ColourNames.begin(), ColourNames.end(),
+                       [&](const char *colour) { return name == QLatin1String(colour); });
+}
 
 int setAttribute(const fs::path &path, const QByteArray &value)
 {
@@ -70,26 +81,29 @@ QByteArray attributeValue(const fs::path &path)
     return {};
 }
 
+// The tags are kept as a list of entries, each the tag's name and whatever else the system stores with it.
 #ifdef __APPLE__
 // Finder stores a tag as its name, a line break and the number of its colour; tags of its own colour names
-// carry that number, other tags none.
-QByteArray finderTag(const QString &name)
+// carry that number, other tags the colour the user gave them, if any.
+QString nameOfEntry(const QString &entry)
 {
-    static constexpr std::array<const char *, 7> ColourNames = {"Gray",   "Green", "Purple", "Blue",
-                                                                "Yellow", "Red",   "Orange"};
-    QByteArray tag = name.toUtf8();
-    for (std::size_t index = 0; index < ColourNames.size(); ++index) {
-        if (name == QLatin1String(ColourNames[index]))
-            return tag + '\n' + QByteArray::number(qulonglong(index + 1));
-    }
-    return tag;
+    return entry.section(QLatin1Char('\n'), 0, 0);
 }
 
-QByteArray encodedTags(const QStringList &names)
+QString entryForName(const QString &name)
+{
+    for (std::size_t index = 0; index < ColourNames.size(); ++index) {
+        if (name == QLatin1String(ColourNames[index]))
+            return name + QLatin1Char('\n') + QString::number(index + 1);
+    }
+    return name;
+}
+
+QByteArray encodedEntries(const QStringList &entries)
 {
     plist_t array = plist_new_array();
-    for (const QString &name : names)
-        plist_array_append_item(array, plist_new_string(finderTag(name).constData()));
+    for (const QString &entry : entries)
+        plist_array_append_item(array, plist_new_string(entry.toUtf8().constData()));
     char *bytes = nullptr;
     uint32_t length = 0;
     plist_to_bin(array, &bytes, &length);
@@ -102,13 +116,13 @@ QByteArray encodedTags(const QStringList &names)
     return value;
 }
 
-QStringList decodedTags(const QByteArray &value)
+QStringList decodedEntries(const QByteArray &value)
 {
-    QStringList names;
+    QStringList entries;
     plist_t root = nullptr;
     plist_from_bin(value.constData(), uint32_t(value.size()), &root);
     if (!root)
-        return names;
+        return entries;
     if (plist_get_node_type(root) == PLIST_ARRAY) {
         const uint32_t count = plist_array_get_size(root);
         for (uint32_t index = 0; index < count; ++index) {
@@ -117,30 +131,40 @@ QStringList decodedTags(const QByteArray &value)
                 continue;
             uint64_t length = 0;
             const char *text = plist_get_string_ptr(item, &length);
-            const QString tag = QString::fromUtf8(text, qsizetype(length));
-            const QString name = tag.section(QLatin1Char('\n'), 0, 0);
-            if (!name.isEmpty())
-                names.append(name);
+            const QString entry = QString::fromUtf8(text, qsizetype(length));
+            if (!nameOfEntry(entry).isEmpty())
+                entries.append(entry);
         }
     }
     plist_free(root);
-    return names;
+    return entries;
 }
 #else
-QByteArray encodedTags(const QStringList &names)
+// The desktop stores the names alone, separated by commas.
+QString nameOfEntry(const QString &entry)
 {
-    return names.join(QLatin1Char(',')).toUtf8();
+    return entry;
 }
 
-QStringList decodedTags(const QByteArray &value)
+QString entryForName(const QString &name)
 {
-    QStringList names;
+    return name;
+}
+
+QByteArray encodedEntries(const QStringList &entries)
+{
+    return entries.join(QLatin1Char(',')).toUtf8();
+}
+
+QStringList decodedEntries(const QByteArray &value)
+{
+    QStringList entries;
     for (const QString &part : QString::fromUtf8(value).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         const QString name = part.trimmed();
         if (!name.isEmpty())
-            names.append(name);
+            entries.append(name);
     }
-    return names;
+    return entries;
 }
 #endif
 
@@ -164,12 +188,30 @@ std::optional<QString> FileTags::setTags(const fs::path &path, const QStringList
 {
     if (const auto problem = unstorableName(names))
         return QStringLiteral("Cannot tag '%1': %2").arg(PathNames::fileName(path), *problem);
+
+    // The user's own tags stay as they were, in their order, ahead of the new ones.
+    QStringList entries;
+    QStringList present;
+    for (const QString &entry : decodedEntries(attributeValue(path))) {
+        const QString name = nameOfEntry(entry);
+        if (isColourName(name))
+            continue;
+        entries.append(entry);
+        present.append(name);
+    }
+    for (const QString &name : names) {
+        if (present.contains(name))
+            continue;
+        entries.append(entryForName(name));
+        present.append(name);
+    }
+
     int error = 0;
-    if (names.isEmpty()) {
+    if (entries.isEmpty()) {
         if (removeAttribute(path) != 0)
             error = errno;
     } else {
-        const QByteArray value = encodedTags(names);
+        const QByteArray value = encodedEntries(entries);
         if (value.isEmpty())
             error = EINVAL;
         else if (setAttribute(path, value) != 0)
@@ -182,6 +224,8 @@ std::optional<QString> FileTags::setTags(const fs::path &path, const QStringList
 
 QStringList FileTags::tags(const fs::path &path)
 {
-    const QByteArray value = attributeValue(path);
-    return value.isEmpty() ? QStringList() : decodedTags(value);
+    QStringList names;
+    for (const QString &entry : decodedEntries(attributeValue(path)))
+        names.append(nameOfEntry(entry));
+    return names;
 }

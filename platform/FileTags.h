@@ -9,8 +9,9 @@
 // Linux the desktop's user.xdg.tags. A symbolic link is never followed, so tagging a link never tags its target.
 class FileTags {
 public:
-    // Replaces the item's tags with `names` (an empty list removes them). Returns an error description on
-    // failure, nothing on success.
+    // Gives the item the tags `names` in place of its colour tags (Red, Orange, Yellow, Green, Blue, Purple and
+    // Gray); its other tags stay, in their order, ahead of the new ones. An empty list removes its colour tags.
+    // Returns an error description on failure, nothing on success.
     static std::optional<QString> setTags(const std::filesystem::path &path, const QStringList &names);
     // The item's tag names; empty when it has none or they cannot be read.
     static QStringList tags(const std::filesystem::path &path);

@@ -85,19 +85,21 @@ protected:
 
 } // namespace
 
-TEST_F(FileTagsTest, NewTagsReplaceAllExistingOnes)
+TEST_F(FileTagsTest, ANewColourReplacesTheColourTagsAndKeepsTheOthers)
 {
     const fs::path file = tree().writeFile("Library/Preferences/com.example.plist", "x");
 
-    ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Red"), QStringLiteral("Blue"), QStringLiteral("Work")}),
+    ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Red"), QStringLiteral("Work"), QStringLiteral("Blue")}),
               std::nullopt);
     EXPECT_EQ(FileTags::tags(file),
-              QStringList({QStringLiteral("Red"), QStringLiteral("Blue"), QStringLiteral("Work")}));
+              QStringList({QStringLiteral("Red"), QStringLiteral("Work"), QStringLiteral("Blue")}));
 
     ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Green")}), std::nullopt);
-    EXPECT_EQ(FileTags::tags(file), QStringList({QStringLiteral("Green")}));
+    EXPECT_EQ(FileTags::tags(file), QStringList({QStringLiteral("Work"), QStringLiteral("Green")}));
+    ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Work"), QStringLiteral("Gray")}), std::nullopt);
+    EXPECT_EQ(FileTags::tags(file), QStringList({QStringLiteral("Work"), QStringLiteral("Gray")}));
 #ifdef __linux__
-    EXPECT_EQ(rawTags(file), "Green");
+    EXPECT_EQ(rawTags(file), "Work,Gray");
 #endif
     EXPECT_EQ(TempTree::readFile(file), "x");
 }
@@ -158,7 +160,7 @@ TEST_F(FileTagsTest, FailuresLeaveTheExistingTagsAlone)
     EXPECT_TRUE(FileTags::tags(tree().path("Library/missing.plist")).isEmpty());
 }
 
-TEST_F(FileTagsTest, AnEmptyListRemovesTheTags)
+TEST_F(FileTagsTest, AnEmptyListRemovesTheColourTags)
 {
     const fs::path file = tree().writeFile("Library/com.example.plist", "x");
     ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Gray")}), std::nullopt);
@@ -167,6 +169,10 @@ TEST_F(FileTagsTest, AnEmptyListRemovesTheTags)
     EXPECT_TRUE(FileTags::tags(file).isEmpty());
     EXPECT_EQ(FileTags::setTags(file, {}), std::nullopt);
     EXPECT_TRUE(FileTags::setTags(tree().path("Library/missing"), {}).has_value());
+
+    ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Later"), QStringLiteral("Red")}), std::nullopt);
+    EXPECT_EQ(FileTags::setTags(file, {}), std::nullopt);
+    EXPECT_EQ(FileTags::tags(file), QStringList{QStringLiteral("Later")});
 }
 
 #ifdef __linux__
@@ -181,6 +187,19 @@ TEST_F(FileTagsTest, ReadsTheTagsOtherDesktopProgramsWrote)
     EXPECT_EQ(FileTags::tags(file), QStringList({QStringLiteral("important"), QStringLiteral("later")}));
 
     ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Orange")}), std::nullopt);
-    EXPECT_EQ(rawTags(file), "Orange");
+    EXPECT_EQ(rawTags(file), "important,later,Orange");
+}
+
+TEST_F(FileTagsTest, TaggingKeepsTheUsersOwnTagsInTheirOrder)
+{
+    const fs::path file = tree().writeFile("Library/com.example.plist", "x");
+    ASSERT_TRUE(writeRawTags(file, "Work,Existing"));
+
+    ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Blue")}), std::nullopt);
+    EXPECT_EQ(rawTags(file), "Work,Existing,Blue");
+
+    ASSERT_TRUE(writeRawTags(file, "Red,Work,Yellow,Existing,Purple"));
+    ASSERT_EQ(FileTags::setTags(file, {QStringLiteral("Green")}), std::nullopt);
+    EXPECT_EQ(rawTags(file), "Work,Existing,Green");
 }
 #endif

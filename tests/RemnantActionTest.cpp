@@ -216,7 +216,10 @@ TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRu
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (i == 7)
             continue;
-        EXPECT_EQ(FileTags::tags(items[i]->url()), QStringList{QStringLiteral("Blue")});
+        // The tag the user gave the first item stays.
+        EXPECT_EQ(FileTags::tags(items[i]->url()), i == 0
+                                                       ? QStringList({QStringLiteral("Work"), QStringLiteral("Blue")})
+                                                       : QStringList{QStringLiteral("Blue")});
         EXPECT_EQ(items[i]->action(), RemnantAction::tagged(FinderTagColor::blue));
     }
     EXPECT_EQ(items[7]->action(), RemnantAction::none());

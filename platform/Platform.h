@@ -24,6 +24,9 @@
 class Platform {
 public:
     enum class Hidden { Skip, Include };
+    // What is at a path, the entry itself: a symbolic link is not followed. `unreachable` when a folder on the way
+    // cannot be searched.
+    enum class EntryKind { missing, folder, symbolicLink, other, unreachable };
 
     virtual ~Platform() = default;
 
@@ -44,6 +47,10 @@ public:
     // Attributes of the entry itself; a symbolic link is not followed.
     virtual FileAttributes attributes(const std::filesystem::path &path) const = 0;
     virtual bool isReadable(const std::filesystem::path &path) const = 0;
+    virtual EntryKind entryKind(const std::filesystem::path &path) const = 0;
+    // The absolute path with every symbolic link, "." and ".." resolved, as the system reaches it now; absent when
+    // some part of it cannot be found or reached.
+    virtual std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const = 0;
 
     // A bundle folder with its identifier and info dictionary from Contents/Info.plist; absent when the path
     // is not a folder.

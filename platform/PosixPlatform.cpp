@@ -6,6 +6,7 @@
 #include <QSet>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
@@ -217,6 +218,26 @@ FileAttributes PosixPlatform::attributes(const fs::path &path) const
 bool PosixPlatform::isReadable(const fs::path &path) const
 {
     return access(path.c_str(), R_OK) == 0;
+}
+
+Platform::EntryKind PosixPlatform::entryKind(const fs::path &path) const
+{
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? EntryKind::missing : EntryKind::unreachable;
+    if (S_ISDIR(info.st_mode))
+        return EntryKind::folder;
+    return S_ISLNK(info.st_mode) ? EntryKind::symbolicLink : EntryKind::other;
+}
+
+std::optional<fs::path> PosixPlatform::resolvedPath(const fs::path &path) const
+{
+    char *resolved = realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return std::nullopt;
+    fs::path result(resolved);
+    std::free(resolved);
+    return result;
 }
 
 std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const

@@ -17,6 +17,8 @@ public:
     bool exists(const std::filesystem::path &path) const override;
     FileAttributes attributes(const std::filesystem::path &path) const override;
     bool isReadable(const std::filesystem::path &path) const override;
+    EntryKind entryKind(const std::filesystem::path &path) const override;
+    std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const override;
     std::optional<Bundle> openBundle(const std::filesystem::path &path) const override;
     std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const override;
     std::vector<RunningApplication> runningApplications() const override;

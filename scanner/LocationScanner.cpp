@@ -9,20 +9,26 @@
 
 #include <QThread>
 
-std::vector<RemnantItemPtr> LocationScanner::scanLocation(const ScanLocation &location, const Platform &platform,
-                                                          const OwnerIdentifier &identifier,
-                                                          AppIdentifierService &service, int staleThresholdDays,
-                                                          const ScanProgressHandler &progress,
-                                                          const ScanBatchHandler &batch, QThread *recordThread,
-                                                          const std::atomic<bool> *cancelled)
+LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &location, const Platform &platform,
+                                                      const OwnerIdentifier &identifier, AppIdentifierService &service,
+                                                      int staleThresholdDays, const ScanProgressHandler &progress,
+                                                      const ScanBatchHandler &batch, QThread *recordThread,
+                                                      const std::atomic<bool> *cancelled)
 {
-    std::vector<RemnantItemPtr> records;
+    Result result;
+    std::vector<RemnantItemPtr> &records = result.rest;
     const std::filesystem::path &folder = location.path.url;
-    if (!platform.exists(folder))
-        return records;
+    const auto notScanned = [&](const QString &reason) {
+        result.warning = QStringLiteral("%1 was not scanned: %2").arg(PathNames::text(folder), reason);
+        return result;
+    };
+    if (const auto refusal = location.refusal(platform))
+        return notScanned(*refusal);
+    if (platform.entryKind(folder) == Platform::EntryKind::missing)
+        return result;
     const auto children = platform.listDirectory(folder, Platform::Hidden::Skip);
     if (!children)
-        return records;
+        return notScanned(QStringLiteral("it cannot be listed"));
 
     const int total = int(children->size());
     int processed = 0;
@@ -77,5 +83,5 @@ std::vector<RemnantItemPtr> LocationScanner::scanLocation(const ScanLocation &lo
         if (processed % BatchSize == 0)
             QThread::yieldCurrentThread();
     }
-    return records;
+    return result;
 }

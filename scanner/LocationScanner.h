@@ -3,8 +3,10 @@
 #include "model/RemnantItem.h"
 #include "scanner/ScanLocation.h"
 
+#include <QString>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class AppIdentifierService;
@@ -13,21 +15,27 @@ class Platform;
 class QThread;
 
 // Lists one scan location and turns every entry that is not the system's into a classified leftover record,
-// handing the records over in batches while it goes.
+// handing the records over in batches while it goes. A location folder that must not be listed (see
+// ScanLocation::refusal) or that cannot be listed gives no records, only a warning.
 class LocationScanner {
 public:
     using ScanProgressHandler = std::function<void(int processed, int total)>;
     using ScanBatchHandler = std::function<void(const std::vector<RemnantItemPtr> &records)>;
 
+    struct Result {
+        // The records not yet handed to the batch handler.
+        std::vector<RemnantItemPtr> rest;
+        // Why the folder was not listed, as one line naming it; absent when it was listed or is not there.
+        std::optional<QString> warning;
+    };
+
     static constexpr int BatchSize = 50;
     static constexpr int ProgressInterval = 25;
 
-    // Returns the records not yet handed to the batch handler. The records are given to `recordThread`
-    // (for instance the thread of the window that shows them) when one is named. Once `cancelled` is set, the
-    // listing stops before its next entry.
-    static std::vector<RemnantItemPtr> scanLocation(const ScanLocation &location, const Platform &platform,
-                                                    const OwnerIdentifier &identifier, AppIdentifierService &service,
-                                                    int staleThresholdDays, const ScanProgressHandler &progress,
-                                                    const ScanBatchHandler &batch, QThread *recordThread = nullptr,
-                                                    const std::atomic<bool> *cancelled = nullptr);
+    // The records are given to `recordThread` (for instance the thread of the window that shows them) when one is
+    // named. Once `cancelled` is set, the listing stops before its next entry.
+    static Result scanLocation(const ScanLocation &location, const Platform &platform,
+                               const OwnerIdentifier &identifier, AppIdentifierService &service, int staleThresholdDays,
+                               const ScanProgressHandler &progress, const ScanBatchHandler &batch,
+                               QThread *recordThread = nullptr, const std::atomic<bool> *cancelled = nullptr);
 };

@@ -200,6 +200,7 @@ void RemnantScanner::scan()
     publish(m_totalScannedItems, 0, &RemnantScanner::totalScannedItemsChanged);
     publish(m_scanProgress, 0.0, &RemnantScanner::scanProgressChanged);
     publish(m_hasScanned, false, &RemnantScanner::hasScannedChanged);
+    publish(m_scanWarnings, QStringList(), &RemnantScanner::scanWarningsChanged);
     publish(m_scanStatus, QStringLiteral("Detecting installed apps..."), &RemnantScanner::scanStatusChanged);
     publish(m_isScanningApps, true, &RemnantScanner::isScanningAppsChanged);
 
@@ -270,19 +271,24 @@ void RemnantScanner::scanNextLocation()
     auto work = [this, location, platform = m_platform, identifier = m_identifier, service = m_identifierService,
                  threshold = m_staleThresholdDays, progress, batch, recordThread = thread(),
                  cancelled]() -> std::function<void()> {
-        std::vector<RemnantItemPtr> rest = LocationScanner::scanLocation(
+        LocationScanner::Result result = LocationScanner::scanLocation(
             location, *platform, *identifier, *service, threshold, progress, batch, recordThread, cancelled.get());
-        return [this, rest = std::move(rest)]() mutable {
-            locationFinished(std::move(rest));
+        return [this, result = std::move(result)]() mutable {
+            locationFinished(std::move(result.rest), result.warning);
         };
     };
     runInBackground(m_worker, QThread::LowPriority, m_scanCancelled, std::move(work));
 }
 
-void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records)
+void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning)
 {
     m_worker->wait();
     appendRemnants(records);
+    if (warning) {
+        DiagnosticLog::write(QStringLiteral("⚠️ ") + *warning);
+        m_scanWarnings.append(*warning);
+        emit scanWarningsChanged();
+    }
     ++m_locationIndex;
     // The next location starts from the event loop, so that everything queued so far is handled first.
     QMetaObject::invokeMethod(

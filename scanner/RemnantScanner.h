@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QStringList>
 #include <QThread>
 #include <atomic>
 #include <functional>
@@ -62,6 +63,9 @@ public:
     int staleThresholdDays() const { return m_staleThresholdDays; }
     int totalScannedItems() const { return m_totalScannedItems; }
     bool hasScanned() const { return m_hasScanned; }
+    // What the last scan passed over and why, one line each, in the order met: a Library folder that is a symbolic
+    // link, that resolves outside its Library or that cannot be listed. Emptied when a scan starts.
+    const QStringList &scanWarnings() const { return m_scanWarnings; }
     const Inventory &installedApps() const { return m_installedApps; }
     AppIdentifierService &identifierService() const { return *m_identifierService; }
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }
@@ -120,6 +124,8 @@ signals:
     void staleThresholdDaysChanged(int value);
     void totalScannedItemsChanged(int value);
     void hasScannedChanged(bool value);
+    // The list of scanWarnings() changed: emptied as a scan starts, or one more added during a scan.
+    void scanWarningsChanged();
     void scanFinished();
     void scanCancelled();
     void scanRefused();
@@ -140,7 +146,7 @@ private:
 
     void inventoryFinished(std::shared_ptr<Prepared> prepared);
     void scanNextLocation();
-    void locationFinished(std::vector<RemnantItemPtr> records);
+    void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning);
     void finishScan();
     void sortResults();
     void endScan(const QString &status);
@@ -173,6 +179,7 @@ private:
     int m_staleThresholdDays = 365;
     int m_totalScannedItems = 0;
     bool m_hasScanned = false;
+    QStringList m_scanWarnings;
     Inventory m_installedApps;
     std::shared_ptr<AppIdentifierService> m_identifierService;
     bool m_didPromptAutomationThisLaunch = false;

@@ -89,10 +89,10 @@ void RemnantScanner::triggerFullDiskAccessRegistration() const
 
 bool RemnantScanner::hasFullDiskAccess() const
 {
-    // Elsewhere there is no privacy control: the Library itself must be readable.
+    // Elsewhere there is no privacy control: the Library itself must be a folder that can be listed.
     if (m_platform->isMacOS())
         return m_platform->isReadable(privacyDatabase(*m_platform));
-    return m_platform->isReadable(m_platform->homeDirectory() / "Library");
+    return m_platform->listDirectory(m_platform->homeDirectory() / "Library", Platform::Hidden::Include).has_value();
 }
 
 void RemnantScanner::promptForFullDiskAccess()

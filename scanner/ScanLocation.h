@@ -2,7 +2,9 @@
 
 #include "model/RemnantCategory.h"
 
+#include <QString>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 class Platform;
@@ -16,7 +18,18 @@ struct ScanLocation {
     ScanPath path;
     RemnantCategory category = RemnantCategory::other;
     bool recursive = false;
+    // The Library folder the folder must lie in: the home's, or the root's for the system's folders. Empty: the
+    // folder's parent.
+    std::filesystem::path library = {};
 
     // The ten folders of every scan, in the order they are scanned.
     static std::vector<ScanLocation> scanLocations(const Platform &platform);
+
+    // Why the folder must not be listed, in words that follow "FOLDER was not scanned: ": it is a symbolic link, it
+    // resolves outside its Library folder or to that folder itself, or its Library folder resolves to the home, the
+    // root or a folder that holds either. Absent when the folder may be listed, and when nothing is there.
+    std::optional<QString> refusal(const Platform &platform) const;
+
+    // Whether `path` is `folder` or lies below it; both must be resolved paths.
+    static bool holds(const std::filesystem::path &folder, const std::filesystem::path &path);
 };

@@ -2,6 +2,7 @@
 #include "LogCapture.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
+#include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
 #include "platform/PosixPlatform.h"
@@ -9,7 +10,11 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -17,19 +22,23 @@ struct LocationRun {
     std::vector<std::pair<int, int>> progress;
     std::vector<std::size_t> batches;
     std::vector<RemnantItemPtr> rest;
+    std::optional<QString> warning;
 };
 
-LocationRun scanFolder(const TempTree &tree, const char *folder)
+// Lists the folder of that name in the tree's Library, with the tree as the root and home/ as the home.
+LocationRun scanFolder(const TempTree &tree, const std::string &folder)
 {
-    const PosixPlatform platform(tree.root(), tree.root());
+    const PosixPlatform platform(tree.root(), tree.path("home"));
     const OwnerIdentifier identifier(Inventory{}, platform);
     AppIdentifierService service;
     LocationRun run;
-    const ScanLocation location{{tree.path(folder)}, RemnantCategory::caches, false};
-    run.rest = LocationScanner::scanLocation(
+    const ScanLocation location{{tree.path("Library/" + folder)}, RemnantCategory::caches, false};
+    LocationScanner::Result result = LocationScanner::scanLocation(
         location, platform, identifier, service, 365,
         [&](int processed, int total) { run.progress.emplace_back(processed, total); },
         [&](const std::vector<RemnantItemPtr> &records) { run.batches.push_back(records.size()); });
+    run.rest = std::move(result.rest);
+    run.warning = std::move(result.warning);
     return run;
 }
 
@@ -39,7 +48,7 @@ TEST(LocationScanner, DeliversBatchesOfFiftyAndProgressEveryTwentyFive)
 {
     TempTree tree;
     for (int i = 0; i < 120; ++i)
-        tree.writeFile("Caches/entry" + std::to_string(i), "x");
+        tree.writeFile("Library/Caches/entry" + std::to_string(i), "x");
     const LocationRun run = scanFolder(tree, "Caches");
     EXPECT_EQ(run.progress,
               (std::vector<std::pair<int, int>>{{25, 120}, {50, 120}, {75, 120}, {100, 120}, {120, 120}}));
@@ -52,7 +61,7 @@ TEST(LocationScanner, SkipsSystemAndHiddenEntriesWithoutCountingThem)
     TempTree tree;
     for (const char *name :
          {"com.apple.Safari.plist", "COM.APPLE.finder", "Apple", "safari", ".DS_Store", "Safari Extensions", "zzqx"})
-        tree.writeFile(std::string("Caches/") + name, "x");
+        tree.writeFile(std::string("Library/Caches/") + name, "x");
     const LocationRun run = scanFolder(tree, "Caches");
     // Seven listed, six counted as total (the hidden one is never listed), two kept: no progress call at all.
     EXPECT_TRUE(run.progress.empty());
@@ -68,9 +77,9 @@ TEST(LocationScanner, SkipsSystemAndHiddenEntriesWithoutCountingThem)
 TEST(LocationScanner, RecordsCarrySizesDatesAndCategory)
 {
     TempTree tree;
-    tree.writeFile("Caches/file.bin", std::string(1234, 'x'));
-    tree.writeFile("Caches/folder/inside", std::string(5000, 'x'));
-    tree.setTimes("Caches/file.bin", 1600000000, 1500000000);
+    tree.writeFile("Library/Caches/file.bin", std::string(1234, 'x'));
+    tree.writeFile("Library/Caches/folder/inside", std::string(5000, 'x'));
+    tree.setTimes("Library/Caches/file.bin", 1600000000, 1500000000);
     const LocationRun run = scanFolder(tree, "Caches");
     ASSERT_EQ(run.rest.size(), 2U);
     for (const RemnantItemPtr &item : run.rest) {
@@ -92,9 +101,9 @@ TEST(LocationScanner, RecordsCarrySizesDatesAndCategory)
 TEST(LocationScanner, AHundredThousandEntriesStreamInBatches)
 {
     TempTree tree;
-    tree.makeFolder("Caches");
+    tree.makeFolder("Library/Caches");
     for (int i = 0; i < 100000; ++i) {
-        const std::string path = tree.path("Caches").native() + "/com.google.entry" + std::to_string(i);
+        const std::string path = tree.path("Library/Caches").native() + "/com.google.entry" + std::to_string(i);
         const int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);
         ASSERT_GE(fd, 0);
         close(fd);
@@ -105,4 +114,83 @@ TEST(LocationScanner, AHundredThousandEntriesStreamInBatches)
     EXPECT_EQ(run.progress.size(), 4000U);
     EXPECT_EQ(run.progress.back(), (std::pair<int, int>{100000, 100000}));
     EXPECT_TRUE(run.rest.empty());
+}
+
+TEST(LocationScanner, AFolderThatIsALinkOrLiesOutsideItsLibraryIsNotListedButNamedInAWarning)
+{
+    struct Case {
+        const char *what;
+        std::function<void(const TempTree &)> make;
+        QString warning; // after "FOLDER was not scanned: "; empty: none
+        std::size_t records;
+    };
+    const std::vector<Case> cases = {
+        {"a link to the Library's parent",
+         [](const TempTree &tree) {
+             tree.writeFile("home/Documents/precious.txt");
+             tree.writeFile("Library/Logs/qqvv.log");
+             tree.makeSymlink("Library/Caches", "..");
+         },
+         QStringLiteral("it is a symbolic link"), 0},
+        {"a link to a folder inside the Library",
+         [](const TempTree &tree) {
+             tree.writeFile("Library/Real/qqvv");
+             tree.makeSymlink("Library/Caches", "Real");
+         },
+         QStringLiteral("it is a symbolic link"), 0},
+        {"a dangling link",
+         [](const TempTree &tree) {
+             tree.makeFolder("Library");
+             tree.makeSymlink("Library/Caches", "nowhere");
+         },
+         QStringLiteral("it is a symbolic link"), 0},
+        {"a file", [](const TempTree &tree) { tree.writeFile("Library/Caches", "x"); },
+         QStringLiteral("it cannot be listed"), 0},
+        {"nothing", [](const TempTree &tree) { tree.makeFolder("Library"); }, QString(), 0},
+        {"a Library that is a link to a folder elsewhere",
+         [](const TempTree &tree) {
+             tree.writeFile("volume/Library/Caches/qqvv");
+             tree.makeSymlink("Library", "volume/Library");
+         },
+         QString(), 1},
+        {"a Library that resolves to the root",
+         [](const TempTree &tree) {
+             tree.writeFile("Caches/qqvv");
+             tree.makeSymlink("Library", ".");
+         },
+         QStringLiteral("its Library folder %1/Library resolves to %1, which holds the root folder"), 0},
+        {"a Library that resolves to the home",
+         [](const TempTree &tree) {
+             tree.writeFile("home/Caches/qqvv");
+             tree.makeSymlink("Library", "home");
+         },
+         QStringLiteral("its Library folder %1/Library resolves to %1/home, which holds the home folder"), 0},
+    };
+    for (const Case &test : cases) {
+        TempTree tree;
+        test.make(tree);
+        const QString root = QString::fromStdString(fs::canonical(tree.root()).native());
+        const LocationRun run = scanFolder(tree, "Caches");
+        EXPECT_EQ(run.rest.size(), test.records) << test.what;
+        if (test.warning.isEmpty()) {
+            EXPECT_EQ(run.warning, std::nullopt) << test.what;
+        } else {
+            EXPECT_EQ(run.warning, QString::fromStdString(tree.path("Library/Caches").native()) +
+                                       QStringLiteral(" was not scanned: ") + test.warning.arg(root))
+                << test.what;
+        }
+        EXPECT_TRUE(run.progress.empty() || test.records > 0) << test.what;
+    }
+}
+
+TEST(LocationScanner, AFolderThatCannotBeListedIsNamedInAWarning)
+{
+    TempTree tree;
+    tree.writeFile("Library/Caches/qqvv");
+    fs::permissions(tree.root(), fs::perms(0755));
+    chmod(tree.path("Library/Caches").c_str(), 0300);
+    const auto warning =
+        runUnprivileged([&] { return scanFolder(tree, "Caches").warning.value_or("none").toStdString(); });
+    ASSERT_TRUE(warning);
+    EXPECT_EQ(*warning, tree.path("Library/Caches").native() + " was not scanned: it cannot be listed");
 }

@@ -13,6 +13,7 @@
 
 #include <QSignalSpy>
 #include <algorithm>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -315,4 +316,54 @@ TEST_F(ScannerTest, DestroyingTheScannerDuringAScanIsSafe)
     ASSERT_TRUE(appended.wait(60000));
     scanner.reset(); // in a location
     QCoreApplication::processEvents();
+}
+
+TEST_F(ScannerTest, ALinkedLocationFolderIsNotListedAndTheScanSaysWhy)
+{
+    m_tree.writeFile("Users/me/Documents/precious.txt", "keep");
+    m_tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+    m_tree.makeSymlink("Users/me/Library/Caches", "..");
+    auto scanner = makeScanner();
+    QSignalSpy warningsChanged(scanner.get(), &RemnantScanner::scanWarningsChanged);
+    runScan(*scanner);
+
+    EXPECT_EQ(names(scanner->remnants()), QStringList{QStringLiteral("qqvv.log")});
+    const QString warning = QString::fromStdString(m_tree.path("Users/me/Library/Caches").native()) +
+                            QStringLiteral(" was not scanned: it is a symbolic link");
+    EXPECT_EQ(scanner->scanWarnings(), QStringList{warning});
+    EXPECT_EQ(warningsChanged.size(), 1);
+    EXPECT_TRUE(m_log.lines().contains(QStringLiteral("⚠️ ") + warning));
+
+    // The next scan starts with no warnings.
+    fs::remove(m_tree.path("Users/me/Library/Caches"));
+    runScan(*scanner);
+    EXPECT_TRUE(scanner->scanWarnings().isEmpty());
+    EXPECT_EQ(warningsChanged.size(), 2);
+    EXPECT_EQ(scanner->remnants().size(), 1);
+}
+
+TEST_F(ScannerTest, ALibraryThatIsNotAFolderRefusesTheScan)
+{
+    const std::vector<std::pair<const char *, std::function<void(const TempTree &)>>> cases = {
+        {"a file",
+         [](const TempTree &home) {
+             home.writeFile("Library", "x");
+         }},
+        {"a link to /dev/null",
+         [](const TempTree &home) {
+             home.makeSymlink("Library", "/dev/null");
+         }},
+    };
+    for (const auto &[what, make] : cases) {
+        TempTree home;
+        make(home);
+        ScriptedAlerts alerts;
+        RemnantScanner scanner(std::make_shared<PosixPlatform>(home.root(), home.root()), alerts);
+        QSignalSpy refused(&scanner, &RemnantScanner::scanRefused);
+        scanner.scan();
+        EXPECT_EQ(refused.size(), 1) << what;
+        EXPECT_FALSE(scanner.isScanning() || scanner.hasScanned()) << what;
+        ASSERT_EQ(alerts.shown.size(), 1) << what;
+        EXPECT_EQ(alerts.shown[0].message, QStringLiteral("Cannot read the Library folder")) << what;
+    }
 }

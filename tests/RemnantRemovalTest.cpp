@@ -34,8 +34,9 @@ protected:
         const OwnerIdentifier identifier(Inventory{}, platform);
         AppIdentifierService service;
         const ScanLocation location{{m_tree.path("Users/me/Library/Caches")}, RemnantCategory::caches, false};
-        std::vector<RemnantItemPtr> items = LocationScanner::scanLocation(
+        LocationScanner::Result listing = LocationScanner::scanLocation(
             location, platform, identifier, service, 365, [](int, int) {}, [](const std::vector<RemnantItemPtr> &) {});
+        std::vector<RemnantItemPtr> items = std::move(listing.rest);
         std::sort(items.begin(), items.end(),
                   [](const RemnantItemPtr &a, const RemnantItemPtr &b) { return a->url() < b->url(); });
         return items;

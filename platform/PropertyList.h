@@ -7,8 +7,9 @@
 #include <string_view>
 
 // A parsed property list (XML or binary). Reading never fails loudly: input that cannot be parsed, that nests
-// deeper than MaximumDepth, or binary input whose shared objects would expand past MaximumExpandedObjects
-// objects or MaximumExpandedBytes bytes of text and data, gives no list at all.
+// deeper than MaximumDepth, or that would parse into more than MaximumExpandedObjects objects or
+// MaximumExpandedBytes bytes of text and data (a binary list's shared objects count once for every reference
+// to them), gives no list at all.
 class PropertyList {
 public:
     static constexpr int MaximumDepth = 256;

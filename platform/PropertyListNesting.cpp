@@ -151,7 +151,7 @@ bool PropertyListNesting::isBinary(std::string_view bytes)
 
 bool PropertyListNesting::isAcceptable(std::string_view bytes, const Limits &limits)
 {
-    return isBinary(bytes) ? isAcceptableBinary(bytes, limits) : isAcceptableText(bytes, limits.maximumDepth);
+    return isBinary(bytes) ? isAcceptableBinary(bytes, limits) : isAcceptableText(bytes, limits);
 }
 
 bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, const Limits &limits)
@@ -232,11 +232,12 @@ bool PropertyListNesting::isAcceptableBinary(std::string_view bytes, const Limit
     return true;
 }
 
-bool PropertyListNesting::isAcceptableText(std::string_view bytes, int maximumDepth)
+bool PropertyListNesting::isAcceptableText(std::string_view bytes, const Limits &limits)
 {
-    // Counts element nesting over the whole text. Markup inside comments or CDATA may be counted too, which
-    // can only make the check stricter.
+    // Counts element nesting, and elements, over the whole text. Markup inside comments or CDATA may be counted
+    // too, which can only make the check stricter.
     int depth = 0;
+    std::uint64_t elements = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '<' || i + 1 >= bytes.size())
             continue;
@@ -251,7 +252,9 @@ bool PropertyListNesting::isAcceptableText(std::string_view bytes, int maximumDe
         const auto close = bytes.find('>', i + 1);
         if (close == std::string_view::npos)
             return true; // truncated text: the parser refuses it without nesting further
-        if (bytes[close - 1] != '/' && ++depth > maximumDepth)
+        if (++elements > limits.maximumExpandedObjects)
+            return false;
+        if (bytes[close - 1] != '/' && ++depth > limits.maximumDepth)
             return false;
         i = close;
     }

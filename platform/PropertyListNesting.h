@@ -5,8 +5,8 @@
 
 // A check made before a property list reaches the parser, which recurses once per nesting level, follows
 // object references blindly and copies an object once for every reference to it. It refuses binary lists whose
-// objects refer to each other in a cycle or outside the object table, binary lists that such copying would
-// blow up past the limits, and lists of either format nested deeper than the limit.
+// objects refer to each other in a cycle or outside the object table, and lists of either format nested deeper
+// than the limit or that would parse into more objects or bytes than the limits, counting every copy.
 // It runs in linear time and never recurses.
 class PropertyListNesting {
 public:
@@ -22,5 +22,5 @@ public:
 
 private:
     static bool isAcceptableBinary(std::string_view bytes, const Limits &limits);
-    static bool isAcceptableText(std::string_view bytes, int maximumDepth);
+    static bool isAcceptableText(std::string_view bytes, const Limits &limits);
 };

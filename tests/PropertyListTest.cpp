@@ -227,6 +227,21 @@ TEST(PropertyList, SharedBinaryObjectsThatWouldExpandPastTheLimitsAreRefused)
     EXPECT_FALSE(PropertyList::parse(sharedBinaryArrays(2, 64, 128 * 1024)));
 }
 
+TEST(PropertyList, TextWithMoreElementsThanTheLimitIsRefused)
+{
+    auto trues = [](std::uint64_t count) {
+        std::string xml = "<?xml version=\"1.0\"?><plist version=\"1.0\"><array>";
+        for (std::uint64_t i = 0; i < count; ++i)
+            xml += "<true/>";
+        return xml + "</array></plist>";
+    };
+    // The plist and array elements count too.
+    const PropertyListNesting::Limits hundred{PropertyList::MaximumDepth, 100, PropertyList::MaximumExpandedBytes};
+    EXPECT_TRUE(PropertyListNesting::isAcceptable(trues(98), hundred));
+    EXPECT_FALSE(PropertyListNesting::isAcceptable(trues(99), hundred));
+    EXPECT_FALSE(PropertyList::parse(trues(PropertyList::MaximumExpandedObjects)));
+}
+
 TEST(PropertyList, LargeListsAreReadWhole)
 {
     const std::string payload(10000, 'x');

@@ -3,13 +3,15 @@
 #include "platform/AdministratorCommand.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/Platform.h"
+#include "scanner/RemovalGuard.h"
 
 #include <optional>
 #include <utility>
 
 namespace fs = std::filesystem;
 
-std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platform, const std::vector<fs::path> &items)
+std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platform, const RemovalGuard &guard,
+                                                           const std::vector<fs::path> &items)
 {
     // Every item goes to a free name in the user's own Trash, given as an absolute path, so that nothing there
     // is replaced and a shell running as the administrator cannot mistake whose Trash is meant.
@@ -17,6 +19,10 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
     std::vector<std::optional<TrashSlot>> reserved(items.size());
     std::vector<std::pair<fs::path, fs::path>> moves;
     for (std::size_t i = 0; i < items.size(); ++i) {
+        if (const auto refusal = guard.refusal(items[i])) {
+            outcomes[i] = ScriptOutcome{false, std::nullopt, *refusal};
+            continue;
+        }
         reserved[i] = platform.reserveTrashSlot(items[i]);
         if (reserved[i])
             moves.emplace_back(items[i], reserved[i]->destination);

@@ -6,6 +6,7 @@
 #include <vector>
 
 class Platform;
+class RemovalGuard;
 
 // Moves items that the ordinary Trash refused into free names of the user's Trash with one command run with
 // administrator rights, so that the system asks for the password once, and checks every item on disk
@@ -14,7 +15,8 @@ class AdministratorTrash {
 public:
     // One outcome per item, in order. An item succeeded when it has left its place. One that is still there
     // fails with the run's outcome when the run failed, and with no description when the run reported
-    // success; one for which no free name could be reserved fails before the run and is not part of it.
-    static std::vector<ScriptOutcome> moveToTrash(const Platform &platform,
+    // success; one that the guard refuses, or for which no free name could be reserved, fails before the run
+    // with the reason and is not part of it.
+    static std::vector<ScriptOutcome> moveToTrash(const Platform &platform, const RemovalGuard &guard,
                                                   const std::vector<std::filesystem::path> &items);
 };

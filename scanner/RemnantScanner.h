@@ -89,10 +89,13 @@ public:
     void promptForFullDiskAccess();
     void checkAutomationAccess();
 
-    // Actions on one item, done before they return; alerts block until answered.
+    // Actions on one item, done before they return; alerts block until answered. Nothing is moved or tagged that
+    // RemovalGuard refuses. Only a refusal for lack of permission leads to the question for administrator rights;
+    // any other failure to move an item is explained in an alert.
     void moveToTrash(const RemnantItemPtr &item);
     ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item);
-    void applyTag(const RemnantItemPtr &item, FinderTagColor color);
+    // The reason on failure, which is also logged.
+    std::optional<QString> applyTag(const RemnantItemPtr &item, FinderTagColor color);
 
     // Actions on many items, one at a time, while the window goes on; a scan may run meanwhile. Each ends with
     // actionFinished().
@@ -151,6 +154,8 @@ private:
     void sortResults();
     void endScan(const QString &status);
 
+    std::vector<std::filesystem::path> protectedBundles() const;
+    void showTrashFailure(const QString &name, const QString &reason);
     bool askForAdministratorRights(const QString &question);
     void markTrashed(const QList<RemnantItemPtr> &items, const QString &logPrefix);
     bool beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,

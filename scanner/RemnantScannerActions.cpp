@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "scanner/AdministratorTrash.h"
 #include "scanner/AlertPresenter.h"
+#include "scanner/RemovalGuard.h"
 
 namespace fs = std::filesystem;
 
@@ -56,13 +57,28 @@ QString administratorFailure(const ScriptOutcome &outcome)
     return QStringLiteral("It is still in its place after the administrator command");
 }
 
-// Replaces the item's tags with the colour; the error on failure, which is also logged.
-std::optional<QString> writeTag(const Platform &platform, const fs::path &item, FinderTagColor color)
+// Replaces the item's tags with the colour unless the guard refuses the item; the error on failure, which is also
+// logged.
+std::optional<QString> writeTag(const Platform &platform, const RemovalGuard &guard, const fs::path &item,
+                                FinderTagColor color)
 {
-    std::optional<QString> error = platform.setTags(item, {rawValue(color)});
+    std::optional<QString> error = guard.refusal(item);
+    if (!error)
+        error = platform.setTags(item, {rawValue(color)});
     if (error)
         DiagnosticLog::write(QStringLiteral("Tagging error: ") + *error);
     return error;
+}
+
+// Moves the item to the Trash unless the guard refuses it.
+TrashOutcome trash(const Platform &platform, const RemovalGuard &guard, const fs::path &item)
+{
+    if (auto refusal = guard.refusal(item)) {
+        TrashOutcome outcome;
+        outcome.errorDescription = std::move(*refusal);
+        return outcome;
+    }
+    return platform.moveToTrash(item);
 }
 
 std::vector<fs::path> pathsOf(const QList<RemnantItemPtr> &items)
@@ -136,6 +152,18 @@ void RemnantScanner::checkAutomationAccess()
         m_alerts.openLink(QString::fromLatin1(AutomationLink));
 }
 
+std::vector<fs::path> RemnantScanner::protectedBundles() const
+{
+    return RemovalGuard::bundlesOf(m_installedApps);
+}
+
+void RemnantScanner::showTrashFailure(const QString &name, const QString &reason)
+{
+    m_alerts.runModal({QStringLiteral("Error while deleting"),
+                       QStringLiteral("The file '%1' could not be moved to the Trash.\n\nError: %2").arg(name, reason),
+                       {QStringLiteral("OK")}});
+}
+
 bool RemnantScanner::askForAdministratorRights(const QString &question)
 {
     // Only the Mac has a setting that decides whether the privileged move may run at all.
@@ -162,24 +190,30 @@ void RemnantScanner::markTrashed(const QList<RemnantItemPtr> &items, const QStri
 void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 {
     const QString name = item->name();
-    const TrashOutcome trashed = m_platform->moveToTrash(item->url());
+    const TrashOutcome trashed = trash(*m_platform, RemovalGuard(*m_platform, protectedBundles()), item->url());
     if (trashed.success) {
         markTrashed({item}, QStringLiteral("✅ Moved to Trash: "));
+        return;
+    }
+    if (!trashed.permissionDenied()) {
+        showTrashFailure(name, plainReason(trashed.errorDescription, name));
         return;
     }
 
     if (!askForAdministratorRights(administratorQuestion(1, name)))
         return;
+    // The answer may have taken long enough for the folders above the item to change.
+    if (const auto refusal = RemovalGuard(*m_platform, protectedBundles()).refusal(item->url())) {
+        showTrashFailure(name, *refusal);
+        return;
+    }
     const ScriptOutcome outcome = moveToTrashWithAdminRights(item);
     if (outcome.success) {
         markTrashed({item}, QStringLiteral("✅ Moved to Trash with admin rights: "));
         return;
     }
     if (!m_platform->isMacOS()) {
-        m_alerts.runModal({QStringLiteral("Error while deleting"),
-                           QStringLiteral("The file '%1' could not be moved to the Trash.\n\nError: %2")
-                               .arg(name, plainReason(trashed.errorDescription, name)),
-                           {QStringLiteral("OK")}});
+        showTrashFailure(name, plainReason(trashed.errorDescription, name));
         return;
     }
     const QString detail = outcome.errorNumber == RefusedControlError ? RefusedControlText : trashed.errorDescription;
@@ -193,13 +227,17 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 
 ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item)
 {
-    return AdministratorTrash::moveToTrash(*m_platform, {item->url()}).front();
+    const RemovalGuard guard(*m_platform, protectedBundles());
+    return AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}).front();
 }
 
-void RemnantScanner::applyTag(const RemnantItemPtr &item, FinderTagColor color)
+std::optional<QString> RemnantScanner::applyTag(const RemnantItemPtr &item, FinderTagColor color)
 {
-    if (!writeTag(*m_platform, item->url(), color))
+    std::optional<QString> error =
+        writeTag(*m_platform, RemovalGuard(*m_platform, protectedBundles()), item->url(), color);
+    if (!error)
         item->setAction(RemnantAction::tagged(color));
+    return error;
 }
 
 bool RemnantScanner::beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
@@ -231,14 +269,16 @@ bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
 {
     if (!beginAction(items, RemnantActionReport::Kind::trash, std::nullopt))
         return false;
-    auto work = [this, paths = pathsOf(items), platform = m_platform, stop = m_actionStopped,
+    auto work = [this, paths = pathsOf(items), platform = m_platform, bundles = protectedBundles(),
+                 stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
+        const RemovalGuard guard(*platform, bundles);
         std::vector<TrashOutcome> outcomes;
         outcomes.reserve(paths.size());
         for (const fs::path &path : paths) {
             if (stop->load())
                 return {};
-            outcomes.push_back(platform->moveToTrash(path));
+            outcomes.push_back(trash(*platform, guard, path));
             progress(int(outcomes.size()));
         }
         return [this, outcomes = std::move(outcomes)] {
@@ -280,8 +320,10 @@ void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
     for (const std::size_t i : refused)
         paths.push_back(m_actionItems[qsizetype(i)]->url());
     // The run blocks while the system asks for the password, so it is not made here.
-    auto work = [this, refused, paths = std::move(paths), platform = m_platform]() -> std::function<void()> {
-        std::vector<ScriptOutcome> results = AdministratorTrash::moveToTrash(*platform, paths);
+    auto work = [this, refused, paths = std::move(paths), platform = m_platform,
+                 bundles = protectedBundles()]() -> std::function<void()> {
+        std::vector<ScriptOutcome> results =
+            AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, bundles), paths);
         return [this, refused, results = std::move(results)] {
             trashedAsAdministrator(refused, results);
         };
@@ -311,14 +353,16 @@ bool RemnantScanner::applyTagInBackground(const QList<RemnantItemPtr> &items, Fi
 {
     if (!beginAction(items, RemnantActionReport::Kind::tag, color))
         return false;
-    auto work = [this, paths = pathsOf(items), platform = m_platform, color, stop = m_actionStopped,
+    auto work = [this, paths = pathsOf(items), platform = m_platform, bundles = protectedBundles(), color,
+                 stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
+        const RemovalGuard guard(*platform, bundles);
         std::vector<std::optional<QString>> errors;
         errors.reserve(paths.size());
         for (const fs::path &path : paths) {
             if (stop->load())
                 return {};
-            errors.push_back(writeTag(*platform, path, color));
+            errors.push_back(writeTag(*platform, guard, path, color));
             progress(int(errors.size()));
         }
         return [this, errors = std::move(errors)] {

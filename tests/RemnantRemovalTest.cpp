@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
+#include "TrashInspection.h"
 #include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
@@ -14,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
+#include <functional>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -43,6 +46,31 @@ protected:
     }
 
     fs::path trashFiles() const { return m_tree.path("Users/me/.local/share/Trash/files"); }
+
+    // The failure reason of the one item of a background action.
+    static QString backgroundFailure(RemnantScanner &scanner, const std::function<bool()> &start)
+    {
+        QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
+        if (!start() || !finished.wait(120000))
+            return QStringLiteral("no report");
+        const auto report = finished.takeFirst().at(0).value<RemnantActionReport>();
+        return report.failures.size() == 1 ? report.failures.front().reason : QStringLiteral("not one failure");
+    }
+
+    // Swaps the Caches folder for a symbolic link to the home, so that the path of a listed entry named Documents
+    // names the user's own Documents folder; or puts it back.
+    void swapCaches(bool swapped) const
+    {
+        const fs::path caches = m_tree.path("Users/me/Library/Caches");
+        const fs::path aside = m_tree.path("Users/me/Library/Caches.aside");
+        if (swapped) {
+            fs::rename(caches, aside);
+            fs::create_directory_symlink("..", caches);
+        } else {
+            fs::remove(caches);
+            fs::rename(aside, caches);
+        }
+    }
 
     TempTree m_tree;
     ScriptedAlerts m_alerts;
@@ -195,4 +223,106 @@ TEST_F(RemovalTest, SymbolicLinksMoveThemselvesAndATagReplacesOnlyTheColour)
     scanner.applyTag(items[1], FinderTagColor::green);
     EXPECT_EQ(FileTags::tags(items[1]->url()), QStringList({QStringLiteral("Work"), QStringLiteral("Green")}));
     EXPECT_EQ(items[1]->action(), RemnantAction::tagged(FinderTagColor::green));
+}
+
+TEST_F(RemovalTest, OnlyAPermissionRefusalOffersAdministratorRightsAndAVanishedItemIsReportedAsSuch)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
+    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, m_alerts);
+    const RemnantItemPtr item = listCaches(*platform).front();
+    scanner.moveToTrash(item);
+    ASSERT_EQ(item->action(), RemnantAction::trashed());
+    EXPECT_TRUE(m_alerts.shown.isEmpty());
+
+    // The same item again, as when a path is given twice: it is gone from its place.
+    item->setAction(RemnantAction::none());
+    m_alerts.answers = {QStringLiteral("Continue")};
+    scanner.moveToTrash(item);
+    ASSERT_EQ(m_alerts.shown.size(), 1);
+    EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Error while deleting"));
+    EXPECT_EQ(m_alerts.shown[0].informativeText,
+              QStringLiteral("The file 'qqvv' could not be moved to the Trash.\n\nError: It no longer exists"));
+    EXPECT_EQ(m_alerts.shown[0].buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(item->action(), RemnantAction::none());
+    EXPECT_EQ(platform->commandRuns(), 0);
+}
+
+TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)
+{
+    m_tree.writeFile("Users/me/Library/Caches/Documents/old", "cache");
+    m_tree.writeFile("Users/me/Documents/precious.txt", "keep");
+    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, m_alerts);
+    const RemnantItemPtr item = listCaches(*platform).front();
+    swapCaches(true);
+    const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
+
+    scanner.moveToTrash(item);
+    ASSERT_EQ(m_alerts.shown.size(), 1);
+    EXPECT_EQ(m_alerts.shown[0].informativeText,
+              QStringLiteral("The file 'Documents' could not be moved to the Trash.\n\nError: ") + refused);
+    EXPECT_EQ(scanner.applyTag(item, FinderTagColor::red), refused);
+    const ScriptOutcome outcome = scanner.moveToTrashWithAdminRights(item);
+    EXPECT_FALSE(outcome.success);
+    EXPECT_EQ(outcome.description, refused);
+    EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}); }), refused);
+    EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.applyTagInBackground({item}, FinderTagColor::blue); }),
+              refused);
+
+    EXPECT_EQ(m_alerts.shown.size(), 1);
+    EXPECT_EQ(platform->commandRuns(), 0);
+    EXPECT_EQ(item->action(), RemnantAction::none());
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Documents/precious.txt")), "keep");
+    EXPECT_TRUE(FileTags::tags(m_tree.path("Users/me/Documents")).isEmpty());
+    EXPECT_FALSE(isThere(m_tree.path("Users/me/.local/share/Trash")));
+}
+
+namespace {
+
+// Answers every alert with Continue; the question for administrator rights only after running `whileAsked`.
+class AlertsThatActWhileAsked : public ScriptedAlerts {
+public:
+    explicit AlertsThatActWhileAsked(std::function<void()> whileAsked)
+        : m_whileAsked(std::move(whileAsked))
+    {}
+
+    int runModal(const Alert &alert) override
+    {
+        if (alert.message == QStringLiteral("Admin rights required"))
+            m_whileAsked();
+        answers = {QStringLiteral("Continue")};
+        return ScriptedAlerts::runModal(alert);
+    }
+
+private:
+    std::function<void()> m_whileAsked;
+};
+
+} // namespace
+
+TEST_F(RemovalTest, ALinkPlantedWhileTheAdministratorQuestionIsOpenStopsThePrivilegedMove)
+{
+    m_tree.writeFile("Users/me/Library/Caches/Documents/old", "cache");
+    m_tree.writeFile("Users/me/Documents/precious.txt", "keep");
+    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    platform->trashRefuses = true;
+    AlertsThatActWhileAsked alerts([&] { swapCaches(true); });
+    RemnantScanner scanner(platform, alerts);
+    const RemnantItemPtr item = listCaches(*platform).front();
+    const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
+
+    scanner.moveToTrash(item);
+    ASSERT_EQ(alerts.shown.size(), 2);
+    EXPECT_EQ(alerts.shown[1].informativeText,
+              QStringLiteral("The file 'Documents' could not be moved to the Trash.\n\nError: ") + refused);
+
+    swapCaches(false);
+    EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}); }), refused);
+    EXPECT_EQ(alerts.shown.size(), 3);
+
+    EXPECT_EQ(platform->commandRuns(), 0);
+    EXPECT_EQ(item->action(), RemnantAction::none());
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Documents/precious.txt")), "keep");
+    EXPECT_FALSE(isThere(m_tree.path("Users/me/.local/share/Trash/files/Documents")));
 }

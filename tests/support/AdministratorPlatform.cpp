@@ -9,7 +9,7 @@ extern char **environ;
 TrashOutcome AdministratorPlatform::moveToTrash(const std::filesystem::path &item) const
 {
     if (trashRefuses)
-        return TrashOutcome{false, {}, QStringLiteral("Operation not permitted")};
+        return TrashOutcome{false, {}, QStringLiteral("Operation not permitted"), EPERM};
     return PosixPlatform::moveToTrash(item);
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A folder of its own below the system's temporary folder for one fuzzing process, removed with everything in it
+// when the process ends normally (libFuzzer leaves a crashing process without cleaning up).
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder &) = delete;
+    ScratchFolder &operator=(const ScratchFolder &) = delete;
+
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+class FuzzSupport {
+public:
+    // Writes the bytes, replacing the file's contents; folders on the way are made.
+    static void writeFile(const std::filesystem::path &file, std::string_view bytes);
+    // A minimal application bundle with an XML Info.plist that holds the identifier.
+    static void makeBundle(const std::filesystem::path &bundle, std::string_view identifier);
+    // The pieces of the input between NUL bytes, the one byte no file name can hold.
+    static std::vector<std::string_view> splitAtNul(std::string_view input);
+    // Whether the bytes can be the name of one directory entry.
+    static bool isEntryName(std::string_view name);
+    // The engine's diagnostic lines go nowhere.
+    static void silenceDiagnostics();
+    // A broken property: says which and aborts, so that libFuzzer keeps the input as a crash.
+    [[noreturn]] static void fail(const std::string &what);
+};

@@ -18,12 +18,15 @@ void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream
     std::fputs("[", stream);
     for (qsizetype i = 0; i < keys.size(); ++i) {
         const InstalledApp &record = inventory[keys[i]];
-        const QString object =
-            QStringLiteral("%1\n  {\"key\": %2, \"name\": %3, \"bundleID\": %4, \"url\": %5, \"version\": %6}")
-                .arg(i == 0 ? QString() : QStringLiteral(","), JsonText::quoted(keys[i]), JsonText::quoted(record.name),
-                     JsonText::quoted(record.bundleID), JsonText::quoted(urlText(record)),
-                     record.version ? JsonText::quoted(*record.version) : QStringLiteral("null"));
-        std::fputs(object.toUtf8().constData(), stream);
+        const auto json = [](const QString &text) {
+            return JsonText::quoted(text).toUtf8();
+        };
+        QByteArray object = i == 0 ? QByteArrayLiteral("\n  {") : QByteArrayLiteral(",\n  {");
+        object += "\"key\": " + json(keys[i]) + ", \"name\": " + json(record.name) +
+                  ", \"bundleID\": " + json(record.bundleID) + ", \"url\": " +
+                  JsonText::quotedBytes(std::string_view(record.url.constData(), std::size_t(record.url.size()))) +
+                  ", \"version\": " + (record.version ? json(*record.version) : QByteArrayLiteral("null")) + "}";
+        std::fwrite(object.constData(), 1, std::size_t(object.size()), stream);
     }
     std::fputs(keys.isEmpty() ? "]\n" : "\n]\n", stream);
 }

@@ -25,33 +25,48 @@ QString jsonDate(const std::optional<QDateTime> &date)
     return text.isEmpty() ? QStringLiteral("null") : JsonText::quoted(text);
 }
 
+void write(FILE *stream, const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
+
 void write(FILE *stream, const QString &text)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    write(stream, text.toUtf8());
+}
+
+// The exact bytes of the entry's name.
+std::string_view nameBytes(const RemnantItem &item)
+{
+    const std::string &path = item.url().native();
+    return std::string_view(path).substr(path.rfind('/') + 1);
 }
 
 void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
 {
-    write(stream, QStringLiteral("["));
+    write(stream, QByteArrayLiteral("["));
     for (qsizetype i = 0; i < items.size(); ++i) {
         const RemnantItem &item = *items[i];
-        QString object = i == 0 ? QStringLiteral("\n  {") : QStringLiteral(",\n  {");
-        object += QStringLiteral("\"path\": %1, \"name\": %2, \"category\": %3, \"status\": %4, \"risk\": %5, ")
-                      .arg(JsonText::quoted(item.displayPath()), JsonText::quoted(item.name()),
-                           JsonText::quoted(rawValue(item.category())),
+        QByteArray object = i == 0 ? QByteArrayLiteral("\n  {") : QByteArrayLiteral(",\n  {");
+        object += "\"path\": " + JsonText::quotedBytes(item.url().native()) +
+                  ", \"name\": " + JsonText::quotedBytes(nameBytes(item)) + ", ";
+        object += QStringLiteral("\"category\": %1, \"status\": %2, \"risk\": %3, ")
+                      .arg(JsonText::quoted(rawValue(item.category())),
                            JsonText::quoted(RemnantReport::statusName(item.status())),
-                           JsonText::quoted(rawValue(item.risk())));
+                           JsonText::quoted(rawValue(item.risk())))
+                      .toUtf8();
         object += QStringLiteral("\"bundleIdentifier\": %1, \"matchedAppName\": %2, \"fileSize\": %3, ")
                       .arg(jsonText(item.bundleIdentifier()), jsonText(item.matchedAppName()))
-                      .arg(item.fileSize());
+                      .arg(item.fileSize())
+                      .toUtf8();
         object += QStringLiteral("\"lastModified\": %1, \"lastOpened\": %2, \"lastUsed\": %3, \"creationDate\": %4, ")
                       .arg(jsonDate(item.lastModified()), jsonDate(item.lastOpened()), jsonDate(item.lastUsed()),
-                           jsonDate(item.creationDate()));
-        object += QStringLiteral("\"evidence\": %1}").arg(JsonText::quoted(item.evidence()));
+                           jsonDate(item.creationDate()))
+                      .toUtf8();
+        object += QStringLiteral("\"evidence\": %1}").arg(JsonText::quoted(item.evidence())).toUtf8();
         write(stream, object);
     }
-    write(stream, items.isEmpty() ? QStringLiteral("]\n") : QStringLiteral("\n]\n"));
+    write(stream, items.isEmpty() ? QByteArrayLiteral("]\n") : QByteArrayLiteral("\n]\n"));
 }
 
 void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
@@ -60,23 +75,24 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
                                  "lastModified,lastOpened,lastUsed,creationDate,evidence\r\n"));
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
-        const QStringList fields = {item.displayPath(),
-                                    item.name(),
-                                    rawValue(item.category()),
-                                    RemnantReport::statusName(item.status()),
-                                    rawValue(item.risk()),
-                                    item.bundleIdentifier().value_or(QString()),
-                                    item.matchedAppName().value_or(QString()),
-                                    QString::number(item.fileSize()),
-                                    isoDate(item.lastModified()),
-                                    isoDate(item.lastOpened()),
-                                    isoDate(item.lastUsed()),
-                                    isoDate(item.creationDate()),
-                                    item.evidence()};
-        QStringList quoted;
-        for (const QString &field : fields)
+        const std::string_view name = nameBytes(item);
+        const QList<QByteArray> fields = {QByteArray::fromStdString(item.url().native()),
+                                          QByteArray(name.data(), qsizetype(name.size())),
+                                          rawValue(item.category()).toUtf8(),
+                                          RemnantReport::statusName(item.status()).toUtf8(),
+                                          rawValue(item.risk()).toUtf8(),
+                                          item.bundleIdentifier().value_or(QString()).toUtf8(),
+                                          item.matchedAppName().value_or(QString()).toUtf8(),
+                                          QByteArray::number(item.fileSize()),
+                                          isoDate(item.lastModified()).toUtf8(),
+                                          isoDate(item.lastOpened()).toUtf8(),
+                                          isoDate(item.lastUsed()).toUtf8(),
+                                          isoDate(item.creationDate()).toUtf8(),
+                                          item.evidence().toUtf8()};
+        QList<QByteArray> quoted;
+        for (const QByteArray &field : fields)
             quoted.append(RemnantReport::csvField(field));
-        write(stream, quoted.join(u',') + QStringLiteral("\r\n"));
+        write(stream, quoted.join(',') + "\r\n");
     }
 }
 
@@ -125,13 +141,13 @@ QString RemnantReport::statusName(RemnantStatus status)
     return QStringLiteral("unknown");
 }
 
-QString RemnantReport::csvField(const QString &text)
+QByteArray RemnantReport::csvField(const QByteArray &bytes)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString escaped = text;
-    escaped.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + escaped + u'"';
+    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') && !bytes.contains('\r'))
+        return bytes;
+    QByteArray escaped = bytes;
+    escaped.replace('"', "\"\"");
+    return '"' + escaped + '"';
 }
 
 void RemnantReport::print(const QList<RemnantItemPtr> &items, const QString &format, FILE *stream)

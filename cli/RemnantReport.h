@@ -2,15 +2,18 @@
 
 #include "model/RemnantItem.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <cstdio>
 
-// Scan results for the terminal (an aligned table), for programs (JSON) and for spreadsheets (CSV).
+// Scan results for the terminal (an aligned table), for programs (JSON) and for spreadsheets (CSV). JSON and CSV
+// give every path and name by its exact bytes (see JsonText::quotedBytes); the table shows names for reading.
 class RemnantReport {
 public:
     static void print(const QList<RemnantItemPtr> &items, const QString &format, FILE *stream);
 
     static QString statusName(RemnantStatus status);
-    static QString csvField(const QString &text);
+    // A CSV field of RFC 4180, quoted where needed.
+    static QByteArray csvField(const QByteArray &bytes);
 };

@@ -6,8 +6,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fstream>
+#include <set>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
 #include <sys/xattr.h>
+#include <unistd.h>
+
+extern char **environ;
 
 namespace fs = std::filesystem;
 
@@ -19,14 +29,69 @@ struct CliResult {
     QByteArray err;
 };
 
+struct CliOptions {
+    std::string workingDirectory;
+    // Where standard output goes instead of being kept, such as /dev/full.
+    std::string standardOutput;
+    // NAME=VALUE pairs added to the environment.
+    std::vector<std::string> environment;
+};
+
+// Starts leftscan-cli with arguments of exact bytes, standard input from /dev/null and the given descriptors for
+// standard output and error; the process id, or -1.
+pid_t startCli(const std::vector<std::string> &arguments, const CliOptions &options, int out, int err)
+{
+    static const std::string program = qgetenv("LEFTSCAN_CLI").toStdString();
+    std::vector<char *> argv{const_cast<char *>(program.c_str())};
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    std::vector<char *> envp;
+    for (char **variable = environ; *variable; ++variable)
+        envp.push_back(*variable);
+    for (const std::string &variable : options.environment)
+        envp.push_back(const_cast<char *>(variable.c_str()));
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
+    if (!options.workingDirectory.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
+    pid_t child = -1;
+    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
+        child = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    return child;
+}
+
+CliResult runCli(const std::vector<std::string> &arguments, const CliOptions &options = {})
+{
+    const TempTree capture;
+    const std::string outPath = options.standardOutput.empty() ? capture.path("out").native() : options.standardOutput;
+    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const int err = open(capture.path("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const pid_t child = startCli(arguments, options, out, err);
+    close(out);
+    close(err);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return {};
+    const auto contents = [&](const char *name) {
+        return QByteArray::fromStdString(TempTree::readFile(capture.path(name)));
+    };
+    return CliResult{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                     options.standardOutput.empty() ? contents("out") : QByteArray(), contents("err")};
+}
+
 CliResult runCli(const QStringList &arguments, const QString &workingDirectory = {})
 {
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    process.start(QString::fromLocal8Bit(qgetenv("LEFTSCAN_CLI")), arguments);
-    process.waitForFinished(120000);
-    return CliResult{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                     process.readAllStandardOutput(), process.readAllStandardError()};
+    std::vector<std::string> bytes;
+    for (const QString &argument : arguments)
+        bytes.push_back(argument.toStdString());
+    return runCli(bytes, CliOptions{workingDirectory.toStdString(), {}, {}});
 }
 
 } // namespace
@@ -200,4 +265,69 @@ TEST(CliScan, TrashAndTagActOnlyOnListedEntries)
         EXPECT_EQ(tagged.exitCode, 1);
         EXPECT_TRUE(tagged.err.contains("was not tagged"));
     }
+}
+
+namespace {
+
+std::vector<std::string> operator+(std::vector<std::string> left, const std::vector<std::string> &right)
+{
+    left.insert(left.end(), right.begin(), right.end());
+    return left;
+}
+
+} // namespace
+
+TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
+{
+    TempTree tree;
+    // Valid UTF-8 stays as it is; every byte outside it is written as \udcXX.
+    const std::vector<std::pair<std::string, std::string>> names = {
+        {"qqvv\xff", "qqvv\\udcff"},
+        {"qqvv\xfe", "qqvv\\udcfe"},
+        {"qqvv-caf\xc3\xa9", "qqvv-caf\xc3\xa9"},
+        {"qqvv-overlong\xc0\xaf", "qqvv-overlong\\udcc0\\udcaf"},
+        {"qqvv-surrogate\xed\xa0\x80", "qqvv-surrogate\\udced\\udca0\\udc80"},
+        {"qqvv-cut\xe2\x82", "qqvv-cut\\udce2\\udc82"},
+    };
+    for (const auto &[name, json] : names)
+        tree.writeFile("Users/me/Library/Caches/" + name, "x");
+    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
+    const std::string caches = tree.path("Users/me/Library/Caches").native();
+
+    const CliResult json = runCli(std::vector<std::string>{"scan", "--format", "json"} + folders);
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const CliResult csv = runCli(std::vector<std::string>{"scan", "--format", "csv"} + folders);
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    for (const auto &[name, escaped] : names) {
+        EXPECT_TRUE(json.out.contains(
+            QByteArray::fromStdString("\"path\": \"" + caches + "/" + escaped + "\", \"name\": \"" + escaped + "\"")))
+            << escaped;
+        EXPECT_TRUE(csv.out.contains(QByteArray::fromStdString("\r\n" + caches + "/" + name + "," + name + ",Caches,")))
+            << escaped;
+    }
+    EXPECT_EQ(QJsonDocument::fromJson(json.out).array().size(), qsizetype(names.size()));
+
+    // As the README feeds JSON paths back: Python's os.fsencode() gives the exact bytes.
+    if (fs::exists("/usr/bin/python3")) {
+        const TempTree scratch;
+        std::ofstream(scratch.path("scan.json"), std::ios::binary) << json.out.toStdString();
+        const std::string command = "/usr/bin/python3 -c 'import json, os, sys; sys.stdout.buffer.write(b\"\\0\".join("
+                                    "os.fsencode(item[\"path\"]) for item in json.load(open(sys.argv[1], \"rb\"))))' " +
+                                    scratch.path("scan.json").native() + " > " + scratch.path("paths").native();
+        ASSERT_EQ(std::system(command.c_str()), 0);
+        std::set<std::string> paths;
+        std::istringstream listed(TempTree::readFile(scratch.path("paths")));
+        for (std::string path; std::getline(listed, path, '\0');)
+            paths.insert(path);
+        std::set<std::string> expected;
+        for (const auto &[name, escaped] : names)
+            expected.insert(caches + "/" + name);
+        EXPECT_EQ(paths, expected);
+    }
+
+    const CliResult trashed =
+        runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{caches + "/qqvv\xff"});
+    EXPECT_EQ(trashed.exitCode, 0) << trashed.err.toStdString();
+    EXPECT_FALSE(fs::exists(fs::symlink_status(caches + "/qqvv\xff")));
+    EXPECT_TRUE(fs::exists(caches + "/qqvv\xfe"));
 }

@@ -28,5 +28,4 @@ void CatalogueCommand::print(const QString &format, FILE *stream)
                           QString::fromUtf8(rows[i].bundleID)});
         table.print(stream);
     }
-    std::fflush(stream);
 }

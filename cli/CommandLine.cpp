@@ -66,6 +66,7 @@ QString CommandLine::usage()
         "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
         "       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
         "       leftscan-cli catalogue [--format json|table]\n"
+        "       (every command also takes --verbose)\n"
         "\n"
         "  scan         lists what applications left behind in the Library folders\n"
         "  trash        moves leftovers that a scan lists to the Trash\n"
@@ -78,7 +79,8 @@ QString CommandLine::usage()
         "  --home DIR        the user's home folder on this machine (default: your home)\n"
         "  --threshold DAYS  days without use after which a leftover counts as old (default 365)\n"
         "  --format F        output format (default table)\n"
-        "  --demo            scan a generated demonstration Mac instead of --root and --home\n");
+        "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
+        "  --verbose         also write the diagnostic log to standard error\n");
 }
 
 std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &arguments, QString &error)
@@ -117,6 +119,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             line.help = true;
         } else if (argument == "--demo") {
             line.demo = true;
+        } else if (argument == "--verbose") {
+            line.verbose = true;
         } else if (argument == "--root" || argument == "--home" || argument == "--format" ||
                    argument == "--threshold") {
             const auto given = takeValue();
@@ -127,8 +131,9 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             } else if (argument == "--threshold") {
                 const char *end = given->data() + given->size();
                 const auto [rest, code] = std::from_chars(given->data(), end, line.thresholdDays);
-                if (code != std::errc() || rest != end || given->empty()) {
-                    error = QStringLiteral("--threshold needs a whole number of days, not %1").arg(text(*given));
+                if (code != std::errc() || rest != end || given->empty() || line.thresholdDays < 0) {
+                    error =
+                        QStringLiteral("--threshold needs a whole number of days, 0 or more, not %1").arg(text(*given));
                     return std::nullopt;
                 }
             } else if (argument == "--root") {

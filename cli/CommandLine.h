@@ -15,6 +15,8 @@ struct CommandLine {
     int thresholdDays = 365;
     bool demo = false;
     bool help = false;
+    // The engine's diagnostic lines go to standard error; without it only warnings and errors do.
+    bool verbose = false;
     // Arguments after the command: the paths of trash, the colour and paths of tag.
     std::vector<std::string> operands;
 

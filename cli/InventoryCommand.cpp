@@ -57,5 +57,4 @@ void InventoryCommand::print(const Inventory &inventory, const QString &format, 
         printJson(keys, inventory, stream);
     else
         printTable(keys, inventory, stream);
-    std::fflush(stream);
 }

@@ -158,5 +158,4 @@ void RemnantReport::print(const QList<RemnantItemPtr> &items, const QString &for
         printCsv(items, stream);
     else
         printTable(items, stream);
-    std::fflush(stream);
 }

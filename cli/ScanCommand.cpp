@@ -2,9 +2,9 @@
 
 #include "cli/CliAlertPresenter.h"
 #include "cli/RemnantReport.h"
+#include "cli/StandardOutput.h"
+#include "cli/TerminalText.h"
 #include "model/FinderTagColor.h"
-#include "platform/DiagnosticLog.h"
-#include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/DemoHome.h"
 #include "scanner/RemnantScanner.h"
@@ -17,18 +17,33 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void printError(const QString &message)
+void printError(const QByteArray &message)
 {
-    std::fprintf(stderr, "leftscan-cli: %s\n", message.toUtf8().constData());
+    std::fprintf(stderr, "leftscan-cli: %s\n", message.constData());
 }
 
-// The entries a scan lists for the given paths, in the order given; nothing when any path is not listed.
+void printError(const QString &message)
+{
+    printError(message.toUtf8());
+}
+
+// A path as the scan's records hold it: absolute and normal, without a slash at its end.
+fs::path normalised(const std::string &given)
+{
+    std::error_code ignored;
+    std::string path = fs::absolute(fs::path(given), ignored).lexically_normal().native();
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return fs::path(path);
+}
+
+// The entries a scan lists for the given paths, in the order given and each once; nothing when any path is not
+// listed.
 std::optional<QList<RemnantItemPtr>> listedItems(const RemnantScanner &scanner, const std::vector<std::string> &paths)
 {
     QList<RemnantItemPtr> items;
     for (const std::string &given : paths) {
-        std::error_code ignored;
-        const fs::path path = fs::absolute(fs::path(given), ignored).lexically_normal();
+        const fs::path path = normalised(given);
         RemnantItemPtr found;
         for (const RemnantItemPtr &item : scanner.remnants()) {
             if (item->url() == path) {
@@ -37,18 +52,19 @@ std::optional<QList<RemnantItemPtr>> listedItems(const RemnantScanner &scanner, 
             }
         }
         if (!found) {
-            printError(QStringLiteral("%1 is not a leftover that a scan lists; nothing was changed")
-                           .arg(PathNames::text(fs::path(given))));
+            printError(TerminalText::path(fs::path(given)) +
+                       " is not a leftover that a scan lists; nothing was changed");
             return std::nullopt;
         }
-        items.append(found);
+        if (!items.contains(found))
+            items.append(found);
     }
     return items;
 }
 
 } // namespace
 
-bool ScanCommand::runScan(RemnantScanner &scanner, bool showProgress)
+bool ScanCommand::runScan(RemnantScanner &scanner, const fs::path &home, bool showProgress)
 {
     QEventLoop loop;
     bool finished = false;
@@ -71,52 +87,49 @@ bool ScanCommand::runScan(RemnantScanner &scanner, bool showProgress)
         loop.exec();
     if (showProgress)
         std::fprintf(stderr, "\r\033[K");
-    return finished;
+    if (!finished) {
+        printError("the scan was refused: the Library folder " + TerminalText::path(home / "Library") +
+                   " cannot be read");
+        return false;
+    }
+    for (const QString &warning : scanner.scanWarnings())
+        printError(QStringLiteral("warning: ") + warning);
+    return true;
 }
 
 int ScanCommand::scan(const CommandLine &line)
 {
-    const bool terminal = isatty(STDERR_FILENO);
+    fs::path root = line.root;
+    fs::path home = line.home;
     std::unique_ptr<DemoHome> demo;
     if (line.demo) {
         try {
             demo = std::make_unique<DemoHome>();
+            root = demo->root();
+            home = demo->home();
         } catch (const std::exception &error) {
-            printError(QStringLiteral("the demonstration Mac could not be made: %1").arg(QString::fromLocal8Bit(error.what())));
+            printError(QStringLiteral("the demonstration Mac could not be made: %1")
+                           .arg(QString::fromLocal8Bit(error.what())));
             return SomeFailed;
         }
     }
-    const auto platform = demo ? std::make_shared<PosixPlatform>(demo->root(), demo->home())
-                               : std::make_shared<PosixPlatform>(line.root, line.home);
     CliAlertPresenter alerts;
-    RemnantScanner scanner(platform, alerts);
+    RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
     scanner.setStaleThresholdDays(line.thresholdDays);
-    // The engine's diagnostic lines would drown the progress line on a terminal.
-    const DiagnosticLog::Sink previous =
-        terminal ? DiagnosticLog::setSink([](const QString &) {}) : DiagnosticLog::Sink();
-    const bool finished = runScan(scanner, terminal);
-    if (terminal)
-        DiagnosticLog::setSink(
-            previous ? previous : [](const QString &line) { std::fprintf(stderr, "%s\n", line.toUtf8().constData()); });
-    if (!finished) {
-        printError(QStringLiteral("the scan was refused: the Library folder %1 cannot be read")
-                       .arg(PathNames::text(line.home / "Library")));
+    // The progress line is drawn over and over on a terminal, where it would break up the diagnostic lines.
+    if (!runScan(scanner, home, isatty(STDERR_FILENO) && !line.verbose))
         return Refused;
-    }
     RemnantReport::print(scanner.remnants(), line.format, stdout);
-    return Success;
+    // Written out while the demo is still there.
+    return StandardOutput::finish(Success);
 }
 
 int ScanCommand::trash(const CommandLine &line)
 {
-    const auto platform = std::make_shared<PosixPlatform>(line.root, line.home);
     CliAlertPresenter alerts(isatty(STDIN_FILENO) && isatty(STDERR_FILENO));
-    RemnantScanner scanner(platform, alerts);
-    if (!runScan(scanner, false)) {
-        printError(QStringLiteral("the scan was refused: the Library folder %1 cannot be read")
-                       .arg(PathNames::text(line.home / "Library")));
+    RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
+    if (!runScan(scanner, line.home, false))
         return Refused;
-    }
     const auto items = listedItems(scanner, line.operands);
     if (!items)
         return NotListed;
@@ -124,7 +137,7 @@ int ScanCommand::trash(const CommandLine &line)
     for (const RemnantItemPtr &item : *items) {
         scanner.moveToTrash(item);
         if (item->action().kind() != RemnantAction::Kind::trashed) {
-            printError(QStringLiteral("%1 was not moved to the Trash").arg(item->displayPath()));
+            printError(TerminalText::path(item->url()) + " was not moved to the Trash");
             ++failed;
         }
     }
@@ -143,22 +156,17 @@ int ScanCommand::tag(const CommandLine &line)
                        .arg(QString::fromStdString(line.operands.front())));
         return BadUsage;
     }
-    const auto platform = std::make_shared<PosixPlatform>(line.root, line.home);
     CliAlertPresenter alerts;
-    RemnantScanner scanner(platform, alerts);
-    if (!runScan(scanner, false)) {
-        printError(QStringLiteral("the scan was refused: the Library folder %1 cannot be read")
-                       .arg(PathNames::text(line.home / "Library")));
+    RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
+    if (!runScan(scanner, line.home, false))
         return Refused;
-    }
     const auto items = listedItems(scanner, {line.operands.begin() + 1, line.operands.end()});
     if (!items)
         return NotListed;
     int failed = 0;
     for (const RemnantItemPtr &item : *items) {
-        scanner.applyTag(item, *color);
-        if (item->action() != RemnantAction::tagged(*color)) {
-            printError(QStringLiteral("%1 was not tagged").arg(item->displayPath()));
+        if (const auto error = scanner.applyTag(item, *color)) {
+            printError(TerminalText::path(item->url()) + " was not tagged: " + error->toUtf8());
             ++failed;
         }
     }

@@ -2,21 +2,22 @@
 
 #include "cli/CommandLine.h"
 
-#include <memory>
+#include <filesystem>
 
-class Platform;
 class RemnantScanner;
 
-// The commands that run a scan: scan itself, and trash and tag, which act only on entries a scan lists.
+// The commands that run a scan: scan itself, and trash and tag, which act only on entries a scan lists. What the
+// scan passed over is told on standard error, one warning a line.
 class ScanCommand {
 public:
     static int scan(const CommandLine &line);
     static int trash(const CommandLine &line);
     static int tag(const CommandLine &line);
 
-    enum ExitStatus { Success = 0, SomeFailed = 1, BadUsage = 2, Refused = 3, NotListed = 4 };
+    enum ExitStatus { Success = 0, SomeFailed = 1, BadUsage = 2, Refused = 3, NotListed = 4, OutputFailed = 5 };
 
 private:
-    // Runs a whole scan in the event loop; false when the permission gate refused it.
-    static bool runScan(RemnantScanner &scanner, bool showProgress);
+    // Runs a whole scan of the home in the event loop and tells its warnings; false when the permission gate
+    // refused it, which is told too.
+    static bool runScan(RemnantScanner &scanner, const std::filesystem::path &home, bool showProgress);
 };

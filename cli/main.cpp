@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/InventoryCommand.h"
 #include "cli/ScanCommand.h"
+#include "cli/StandardOutput.h"
 #include "inventory/InstalledAppScanner.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
@@ -9,6 +10,33 @@
 #include <QCoreApplication>
 #include <clocale>
 #include <cstdio>
+
+namespace {
+
+int run(const CommandLine &line, int argc, char **argv)
+{
+    if (line.help) {
+        std::fputs(CommandLine::usage().toUtf8().constData(), stdout);
+        return ScanCommand::Success;
+    }
+    if (line.command == "catalogue") {
+        CatalogueCommand::print(line.format, stdout);
+        return ScanCommand::Success;
+    }
+    if (line.command == "inventory") {
+        const PosixPlatform platform(line.root, line.home);
+        InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line.format, stdout);
+        return ScanCommand::Success;
+    }
+    QCoreApplication application(argc, argv);
+    if (line.command == "trash")
+        return ScanCommand::trash(line);
+    if (line.command == "tag")
+        return ScanCommand::tag(line);
+    return ScanCommand::scan(line);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -20,26 +48,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "leftscan-cli: %s\n", error.toUtf8().constData());
         return ScanCommand::BadUsage;
     }
-    if (line->help) {
-        std::fputs(CommandLine::usage().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (line->command == "catalogue") {
-        CatalogueCommand::print(line->format, stdout);
-        return 0;
-    }
-
-    // Standard output carries the result; the engine's diagnostic lines go to standard error.
-    DiagnosticLog::writeToStandardError();
-    if (line->command == "inventory") {
-        const PosixPlatform platform(line->root, line->home);
-        InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line->format, stdout);
-        return 0;
-    }
-    QCoreApplication application(argc, argv);
-    if (line->command == "trash")
-        return ScanCommand::trash(*line);
-    if (line->command == "tag")
-        return ScanCommand::tag(*line);
-    return ScanCommand::scan(*line);
+    // Standard output carries the result; the engine's diagnostic lines go to standard error when asked for.
+    if (line->verbose)
+        DiagnosticLog::writeToStandardError();
+    else
+        DiagnosticLog::setSink([](const QString &) {});
+    return StandardOutput::finish(run(*line, argc, argv));
 }

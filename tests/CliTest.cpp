@@ -96,18 +96,23 @@ CliResult runCli(const QStringList &arguments, const QString &workingDirectory =
 
 } // namespace
 
-TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardError)
+TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardErrorWhenAskedFor)
 {
     TempTree tree;
     tree.makeBundle("Applications/Beta \"Quoted\".app", "org.example.beta", "1.0");
     tree.writeFile("usr/local/bin/gamma");
     const QString root = QString::fromUtf8(tree.root().c_str());
 
-    const CliResult run = runCli({QStringLiteral("inventory"), QStringLiteral("--root"), root, QStringLiteral("--home"),
-                                  root, QStringLiteral("--format=json")});
+    const QStringList arguments = {
+        QStringLiteral("inventory"),    QStringLiteral("--root"), root, QStringLiteral("--home"), root,
+        QStringLiteral("--format=json")};
+    const CliResult run = runCli(arguments + QStringList{QStringLiteral("--verbose")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("✅ App scan fully completed with"));
     EXPECT_FALSE(run.out.contains("🔍"));
+    const CliResult quiet = runCli(arguments);
+    EXPECT_EQ(quiet.err, QByteArray());
+    EXPECT_EQ(quiet.out, run.out);
 
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
@@ -167,7 +172,7 @@ TEST(CliInventory, BadOptionsAndMissingFoldersExitWithStatusTwoAndOneLine)
                       root + QStringLiteral("/nohome")},
           QStringList{QStringLiteral("inventory"), QStringLiteral("--format"), QStringLiteral("xml")},
           QStringList{QStringLiteral("inventory"), QStringLiteral("--root")}, QStringList{QStringLiteral("frobnicate")},
-          QStringList{}}) {
+          QStringList{QStringLiteral("scan"), QStringLiteral("--threshold"), QStringLiteral("-5")}, QStringList{}}) {
         const CliResult run = runCli(arguments);
         EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
@@ -269,6 +274,24 @@ TEST(CliScan, TrashAndTagActOnlyOnListedEntries)
 
 namespace {
 
+// A home whose Caches folder is a symbolic link to the home itself, so that a careless scan would list the home's
+// Documents and Library as leftovers, and one real leftover in Logs.
+struct LinkedCachesHome {
+    LinkedCachesHome()
+    {
+        tree.writeFile("Users/me/Documents/precious.txt", "keep");
+        tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+        tree.makeSymlink("Users/me/Library/Caches", "..");
+    }
+
+    std::vector<std::string> folders() const
+    {
+        return {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
+    }
+
+    TempTree tree;
+};
+
 std::vector<std::string> operator+(std::vector<std::string> left, const std::vector<std::string> &right)
 {
     left.insert(left.end(), right.begin(), right.end());
@@ -276,6 +299,81 @@ std::vector<std::string> operator+(std::vector<std::string> left, const std::vec
 }
 
 } // namespace
+
+TEST(CliScan, AFolderThatIsNotScannedIsOneWarningOnStandardErrorAndTheLogComesOnlyWhenAskedFor)
+{
+    const LinkedCachesHome home;
+    const std::string caches = home.tree.path("Users/me/Library/Caches").native();
+    const QByteArray warning =
+        QByteArray::fromStdString("leftscan-cli: warning: " + caches + " was not scanned: it is a symbolic link\n");
+
+    const CliResult run = runCli(std::vector<std::string>{"scan", "--format", "json"} + home.folders());
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, warning);
+    const QJsonArray items = QJsonDocument::fromJson(run.out).array();
+    ASSERT_EQ(items.size(), 1);
+    EXPECT_EQ(items[0][QStringLiteral("name")].toString(), QStringLiteral("qqvv.log"));
+
+    const CliResult verbose = runCli(std::vector<std::string>{"scan", "--verbose"} + home.folders());
+    EXPECT_EQ(verbose.exitCode, 0);
+    EXPECT_TRUE(verbose.err.contains("✅ App scan fully completed with"));
+    EXPECT_TRUE(verbose.err.endsWith(warning));
+
+    // What a careless scan listed is not a leftover.
+    for (const char *path : {"Users/me/Library/Caches/Library", "Users/me/Library/Caches/Documents"}) {
+        const CliResult trashed = runCli(std::vector<std::string>{"trash"} + home.folders() +
+                                         std::vector<std::string>{home.tree.path(path).native()});
+        EXPECT_EQ(trashed.exitCode, 4) << path;
+    }
+    EXPECT_EQ(TempTree::readFile(home.tree.path("Users/me/Library/Logs/qqvv.log")), "x");
+    EXPECT_EQ(TempTree::readFile(home.tree.path("Users/me/Documents/precious.txt")), "keep");
+}
+
+TEST(CliScan, ALibraryThatIsNoFolderRefusesTheScanAndAnOutputThatCannotBeWrittenFails)
+{
+    for (const bool link : {false, true}) {
+        TempTree tree;
+        if (link)
+            tree.makeSymlink("Users/me/Library", "/dev/null");
+        else
+            tree.writeFile("Users/me/Library", "not a folder");
+        const CliResult run = runCli(
+            std::vector<std::string>{"scan", "--root", tree.root().native(), "--home", tree.path("Users/me").native()});
+        EXPECT_EQ(run.exitCode, 3) << link;
+        EXPECT_TRUE(run.err.contains("the scan was refused")) << link;
+        EXPECT_TRUE(run.out.isEmpty()) << link;
+    }
+
+    const LinkedCachesHome home;
+    for (const std::vector<std::string> &arguments :
+         {std::vector<std::string>{"scan", "--format", "json"} + home.folders(),
+          std::vector<std::string>{"inventory"} + home.folders(), std::vector<std::string>{"catalogue"},
+          std::vector<std::string>{"--help"}}) {
+        const CliResult run = runCli(arguments, CliOptions{{}, "/dev/full", {}});
+        EXPECT_EQ(run.exitCode, 5) << arguments.front();
+        EXPECT_TRUE(run.err.endsWith("leftscan-cli: the output could not be written: No space left on device\n"))
+            << run.err.toStdString();
+    }
+}
+
+TEST(CliTrash, APathGivenTwiceOrWithASlashIsMovedOnceWithoutAnyQuestion)
+{
+    TempTree tree;
+    tree.writeFile("Users/me/Library/Caches/qqvv-cache/data", "x");
+    tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
+    const std::string cache = tree.path("Users/me/Library/Caches/qqvv-cache").native();
+    const std::string log = tree.path("Users/me/Library/Logs/qqvv.log").native();
+
+    const CliResult run =
+        runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{cache + "/", log, cache, log});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QByteArray());
+    const fs::path trash = tree.path("Users/me/.local/share/Trash/files");
+    EXPECT_EQ(TempTree::readFile(trash / "qqvv-cache" / "data"), "x");
+    EXPECT_EQ(TempTree::readFile(trash / "qqvv.log"), "x");
+    EXPECT_EQ(std::distance(fs::directory_iterator(trash), fs::directory_iterator()), 2);
+}
 
 TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
 {

@@ -1,12 +1,12 @@
 #include "cli/ScanCommand.h"
 
 #include "cli/CliAlertPresenter.h"
+#include "cli/InterruptibleDemo.h"
 #include "cli/RemnantReport.h"
 #include "cli/StandardOutput.h"
 #include "cli/TerminalText.h"
 #include "model/FinderTagColor.h"
 #include "platform/PosixPlatform.h"
-#include "scanner/DemoHome.h"
 #include "scanner/RemnantScanner.h"
 
 #include <QEventLoop>
@@ -97,16 +97,15 @@ bool ScanCommand::runScan(RemnantScanner &scanner, const fs::path &home, bool sh
     return true;
 }
 
-int ScanCommand::scan(const CommandLine &line)
+int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
 {
     fs::path root = line.root;
     fs::path home = line.home;
-    std::unique_ptr<DemoHome> demo;
-    if (line.demo) {
+    if (line.demo && demo) {
         try {
-            demo = std::make_unique<DemoHome>();
-            root = demo->root();
-            home = demo->home();
+            const DemoHome &made = demo->make();
+            root = made.root();
+            home = made.home();
         } catch (const std::exception &error) {
             printError(QStringLiteral("the demonstration Mac could not be made: %1")
                            .arg(QString::fromLocal8Bit(error.what())));

@@ -4,13 +4,15 @@
 
 #include <filesystem>
 
+class InterruptibleDemo;
 class RemnantScanner;
 
 // The commands that run a scan: scan itself, and trash and tag, which act only on entries a scan lists. What the
 // scan passed over is told on standard error, one warning a line.
 class ScanCommand {
 public:
-    static int scan(const CommandLine &line);
+    // Scans the demo that `demo` makes when one is given, else the line's root and home.
+    static int scan(const CommandLine &line, InterruptibleDemo *demo = nullptr);
     static int trash(const CommandLine &line);
     static int tag(const CommandLine &line);
 

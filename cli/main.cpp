@@ -1,5 +1,6 @@
 #include "cli/CatalogueCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/InterruptibleDemo.h"
 #include "cli/InventoryCommand.h"
 #include "cli/ScanCommand.h"
 #include "cli/StandardOutput.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <clocale>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -28,12 +30,16 @@ int run(const CommandLine &line, int argc, char **argv)
         InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line.format, stdout);
         return ScanCommand::Success;
     }
+    // The demo's guard against interruption must be in place before any thread starts.
+    std::optional<InterruptibleDemo> demo;
+    if (line.demo)
+        demo.emplace();
     QCoreApplication application(argc, argv);
     if (line.command == "trash")
         return ScanCommand::trash(line);
     if (line.command == "tag")
         return ScanCommand::tag(line);
-    return ScanCommand::scan(line);
+    return ScanCommand::scan(line, demo ? &*demo : nullptr);
 }
 
 } // namespace

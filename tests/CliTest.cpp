@@ -429,3 +429,41 @@ TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
     EXPECT_FALSE(fs::exists(fs::symlink_status(caches + "/qqvv\xff")));
     EXPECT_TRUE(fs::exists(caches + "/qqvv\xfe"));
 }
+
+TEST(CliScan, AnEndedOrInterruptedDemoLeavesNoFolderBehind)
+{
+    for (const int signal : {0, SIGINT, SIGTERM}) {
+        const TempTree temporary;
+        int output[2];
+        ASSERT_EQ(pipe2(output, O_CLOEXEC), 0);
+        // The result fills the pipe, so the program waits with its demo in place until the signal comes.
+        fcntl(output[1], F_SETPIPE_SZ, 4096);
+        const int err = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        const pid_t child = startCli({"scan", "--demo", "--format", "json"},
+                                     CliOptions{{}, {}, {"TMPDIR=" + temporary.root().native()}}, output[1], err);
+        close(output[1]);
+        close(err);
+        ASSERT_GT(child, 0);
+        int status = 0;
+        if (signal == 0) {
+            char buffer[4096];
+            while (read(output[0], buffer, sizeof buffer) > 0) {
+            }
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        } else {
+            bool started = false;
+            while (!started && waitpid(child, &status, WNOHANG) == 0) {
+                started = !fs::is_empty(temporary.root());
+                if (!started)
+                    usleep(10000);
+            }
+            ASSERT_TRUE(started) << "the program ended before it made its demo";
+            kill(child, signal);
+            ASSERT_EQ(waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << signal << " " << status;
+        }
+        close(output[0]);
+        EXPECT_TRUE(fs::is_empty(temporary.root())) << signal;
+    }
+}

@@ -5,12 +5,35 @@
 #include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
 
+#include <limits>
+
 RemnantItem::RemnantItem(Fields fields, QObject *parent)
     : QObject(parent)
     , m_id(QUuid::createUuid())
     , m_fields(std::move(fields))
     , m_name(PathNames::fileName(m_fields.url))
-{}
+    , m_lastUseSortKey(std::numeric_limits<qint64>::min())
+{
+    updateSearchText();
+    if (const std::optional<QDateTime> date = lastUseSortDate())
+        m_lastUseSortKey = date->toMSecsSinceEpoch();
+}
+
+void RemnantItem::updateSearchText()
+{
+    m_searchText = m_name.toLower() + QLatin1Char('\n') + m_fields.bundleIdentifier.value_or(QString()).toLower() +
+                   QLatin1Char('\n') + m_fields.matchedAppName.value_or(QString()).toLower();
+}
+
+bool RemnantItem::matchesSearch(const QString &lowerQuery) const
+{
+    // One search over the three lines; a query that itself holds a line break is matched field by field.
+    if (!lowerQuery.contains(QLatin1Char('\n')))
+        return m_searchText.contains(lowerQuery);
+    return m_name.toLower().contains(lowerQuery) ||
+           m_fields.bundleIdentifier.value_or(QString()).toLower().contains(lowerQuery) ||
+           m_fields.matchedAppName.value_or(QString()).toLower().contains(lowerQuery);
+}
 
 QString RemnantItem::displayPath() const
 {
@@ -20,11 +43,13 @@ QString RemnantItem::displayPath() const
 void RemnantItem::setBundleIdentifier(std::optional<QString> bundleIdentifier)
 {
     m_fields.bundleIdentifier = std::move(bundleIdentifier);
+    updateSearchText();
 }
 
 void RemnantItem::setMatchedAppName(std::optional<QString> matchedAppName)
 {
     m_fields.matchedAppName = std::move(matchedAppName);
+    updateSearchText();
 }
 
 void RemnantItem::setAction(const RemnantAction &action)

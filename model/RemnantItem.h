@@ -86,6 +86,10 @@ public:
     // The date the last-used order sorts by: the Spotlight date, else the access date, else the modification
     // date; absent without any.
     std::optional<QDateTime> lastUseSortDate() const;
+    // The same date as milliseconds since the epoch, the smallest number without any; computed once.
+    qint64 lastUseSortKey() const { return m_lastUseSortKey; }
+    // True when the lower-cased name, bundle identifier or application name contains `lowerQuery`.
+    bool matchesSearch(const QString &lowerQuery) const;
 
     friend bool operator==(const RemnantItem &left, const RemnantItem &right) { return left.m_id == right.m_id; }
 
@@ -97,6 +101,11 @@ private:
     QUuid m_id;
     Fields m_fields;
     QString m_name;
+    void updateSearchText();
+
+    // The lower-cased name, bundle identifier and application name, one per line, kept for searching.
+    QString m_searchText;
+    qint64 m_lastUseSortKey;
     RemnantAction m_action;
     bool m_isSelected = false;
 };

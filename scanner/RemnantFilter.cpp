@@ -26,7 +26,5 @@ bool RemnantFilter::accepts(const RemnantItem &item) const
     }
     if (m_query.isEmpty())
         return true;
-    return item.name().toLower().contains(m_query) ||
-           (item.bundleIdentifier() && item.bundleIdentifier()->toLower().contains(m_query)) ||
-           (item.matchedAppName() && item.matchedAppName()->toLower().contains(m_query));
+    return item.matchesSearch(m_query);
 }

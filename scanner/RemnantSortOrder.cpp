@@ -61,14 +61,9 @@ bool sortsBefore(RemnantSortOrder order, const RemnantItem &left, const RemnantI
         return left.fileSize() > right.fileSize();
     case RemnantSortOrder::nameAscending:
         return scalarLess(left.name(), right.name());
-    case RemnantSortOrder::lastUsedDescending: {
+    case RemnantSortOrder::lastUsedDescending:
         // Without any date an item counts as used in the distant past, so it comes first.
-        const std::optional<QDateTime> a = left.lastUseSortDate();
-        const std::optional<QDateTime> b = right.lastUseSortDate();
-        if (!a || !b)
-            return !a && b;
-        return *a < *b;
-    }
+        return left.lastUseSortKey() < right.lastUseSortKey();
     }
     return false;
 }

@@ -1,15 +1,33 @@
 #include "scanner/RemnantSummary.h"
 
+namespace {
+
+void add(RemnantSummary &summary, const RemnantItem &item)
+{
+    ++summary.count;
+    if (item.status() == RemnantStatus::orphan)
+        ++summary.orphanCount;
+    summary.totalSize += item.fileSize();
+    ++summary.categoryCounts[std::size_t(item.category())];
+    ++summary.riskCounts[std::size_t(item.risk())];
+}
+
+} // namespace
+
 RemnantSummary RemnantSummary::of(const QList<RemnantItemPtr> &items)
 {
     RemnantSummary summary;
-    summary.count = int(items.size());
+    for (const RemnantItemPtr &item : items)
+        add(summary, *item);
+    return summary;
+}
+
+RemnantSummary RemnantSummary::of(const QList<RemnantItemPtr> &items, const RemnantFilter &filter)
+{
+    RemnantSummary summary;
     for (const RemnantItemPtr &item : items) {
-        if (item->status() == RemnantStatus::orphan)
-            ++summary.orphanCount;
-        summary.totalSize += item->fileSize();
-        ++summary.categoryCounts[std::size_t(item->category())];
-        ++summary.riskCounts[std::size_t(item->risk())];
+        if (filter.accepts(*item))
+            add(summary, *item);
     }
     return summary;
 }

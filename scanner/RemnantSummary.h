@@ -3,6 +3,7 @@
 #include "model/RemnantCategory.h"
 #include "model/RemnantItem.h"
 #include "model/RemnantRisk.h"
+#include "scanner/RemnantFilter.h"
 
 #include <QList>
 #include <array>
@@ -19,4 +20,6 @@ struct RemnantSummary {
     int countOf(RemnantRisk risk) const { return riskCounts[std::size_t(risk)]; }
 
     static RemnantSummary of(const QList<RemnantItemPtr> &items);
+    // The figures over the items that pass `filter`, without copying the list.
+    static RemnantSummary of(const QList<RemnantItemPtr> &items, const RemnantFilter &filter);
 };

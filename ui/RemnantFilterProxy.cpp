@@ -21,7 +21,28 @@ RemnantFilterProxy::RemnantFilterProxy(RemnantScanner &scanner, QObject *parent)
         if (m_scanner.filterStaleOnly())
             refilter();
     });
+    // The keys follow the scanner's list row for row. Appended rows are sorted by the proxy before they get a
+    // key, and a reset sorts with the records themselves until the keys are made again.
+    connect(&scanner, &RemnantScanner::remnantsAppended, this,
+            [this](qsizetype first) { m_keys.append(m_scanner.remnants(), first); });
+    connect(&scanner, &RemnantScanner::remnantRemoved, this, [this](qsizetype row) { m_keys.remove(row); });
+    connect(&scanner, &RemnantScanner::remnantsReset, this, &RemnantFilterProxy::rebuildKeys);
+    rebuildKeys();
     sort(0);
+}
+
+void RemnantFilterProxy::setSourceModel(QAbstractItemModel *model)
+{
+    disconnect(m_resetWatch);
+    // Before the proxy itself hears of a reset, so that it never sorts with keys of the old rows.
+    if (model)
+        m_resetWatch = connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_keys.clear(); });
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void RemnantFilterProxy::rebuildKeys()
+{
+    m_keys.rebuild(m_scanner.remnants(), m_sortOrder);
 }
 
 void RemnantFilterProxy::setSortOrder(RemnantSortOrder order)
@@ -29,24 +50,33 @@ void RemnantFilterProxy::setSortOrder(RemnantSortOrder order)
     if (m_sortOrder == order)
         return;
     m_sortOrder = order;
+    rebuildKeys();
     invalidate();
 }
 
 void RemnantFilterProxy::refilter()
 {
     m_filter.emplace(m_scanner);
-    invalidateFilter();
+    if (!m_keys.isComplete(m_scanner.remnants().size()))
+        rebuildKeys();
+    // One new layout rather than a removal or insertion per range of rows: a keystroke can hide thousands of
+    // scattered rows, and the view handles one layout change far faster than thousands of range changes.
+    invalidate();
 }
 
 bool RemnantFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
-    const RemnantItem *item = RemnantListModel::item(sourceModel()->index(sourceRow, 0, sourceParent));
+    const auto *item =
+        static_cast<const RemnantItem *>(sourceModel()->index(sourceRow, 0, sourceParent).internalPointer());
     return item && m_filter->accepts(*item);
 }
 
 bool RemnantFilterProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    const RemnantItem *a = RemnantListModel::item(left);
-    const RemnantItem *b = RemnantListModel::item(right);
+    if (m_keys.covers(left.row()) && m_keys.covers(right.row()))
+        return m_keys.key(left.row()) < m_keys.key(right.row());
+    // Both come from the list model, whose indexes carry their records.
+    const auto *a = static_cast<const RemnantItem *>(left.internalPointer());
+    const auto *b = static_cast<const RemnantItem *>(right.internalPointer());
     return a && b && sortsBefore(m_sortOrder, *a, *b);
 }

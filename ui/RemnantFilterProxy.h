@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scanner/RemnantFilter.h"
+#include "scanner/RemnantSortKeys.h"
 #include "scanner/RemnantSortOrder.h"
 
 #include <QSortFilterProxyModel>
@@ -16,6 +17,8 @@ class RemnantFilterProxy : public QSortFilterProxyModel {
 public:
     explicit RemnantFilterProxy(RemnantScanner &scanner, QObject *parent = nullptr);
 
+    void setSourceModel(QAbstractItemModel *model) override;
+
     RemnantSortOrder sortOrder() const { return m_sortOrder; }
     void setSortOrder(RemnantSortOrder order);
 
@@ -27,7 +30,11 @@ protected:
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;
 
 private:
+    void rebuildKeys();
+
     RemnantScanner &m_scanner;
+    RemnantSortKeys m_keys;
+    QMetaObject::Connection m_resetWatch;
     RemnantSortOrder m_sortOrder = RemnantSortOrder::riskDescending;
     std::optional<RemnantFilter> m_filter;
 };

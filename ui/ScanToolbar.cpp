@@ -2,6 +2,7 @@
 
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantScanner.h"
+#include "scanner/RemnantSummary.h"
 #include "ui/ProminentButton.h"
 #include "ui/SymbolLabel.h"
 #include "ui/ThemedLabel.h"
@@ -67,6 +68,7 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
 
     for (auto signal : {&RemnantScanner::isScanningChanged, &RemnantScanner::isScanningAppsChanged})
         connect(&scanner, signal, this, &ScanToolbar::updateScanState);
+    connect(&scanner, &RemnantScanner::isScanningChanged, this, &ScanToolbar::updateSummary);
     connect(&scanner, &RemnantScanner::scanProgressChanged, this,
             [this](double value) { m_progress->setValue(int(value * 1000)); });
     connect(&scanner, &RemnantScanner::remnantsChanged, this, &ScanToolbar::scheduleSummary);
@@ -115,7 +117,8 @@ void ScanToolbar::scheduleSummary()
     if (m_summaryPending)
         return;
     m_summaryPending = true;
-    QTimer::singleShot(0, this, &ScanToolbar::updateSummary);
+    // While a scan streams in, the figures follow a few times a second rather than with every batch.
+    QTimer::singleShot(m_scanner.isScanning() ? 100 : 0, this, &ScanToolbar::updateSummary);
 }
 
 void ScanToolbar::updateSummary()
@@ -126,9 +129,9 @@ void ScanToolbar::updateSummary()
         m_summary->hide();
         return;
     }
-    m_summary->setText(QStringLiteral("%1 items · %2")
-                           .arg(m_scanner.filteredRemnants().size())
-                           .arg(ByteCountFormatter::fileSize(m_scanner.totalSize())));
+    const RemnantSummary shown = RemnantSummary::of(m_scanner.remnants(), RemnantFilter(m_scanner));
+    m_summary->setText(
+        QStringLiteral("%1 items · %2").arg(shown.count).arg(ByteCountFormatter::fileSize(shown.totalSize)));
     m_summary->show();
 }
 

@@ -75,7 +75,7 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
     layout->addStretch(1);
 
     connect(&scanner, &RemnantScanner::remnantsChanged, this, &SidebarView::scheduleRefresh);
-    connect(&scanner, &RemnantScanner::isScanningChanged, this, &SidebarView::scheduleRefresh);
+    connect(&scanner, &RemnantScanner::isScanningChanged, this, &SidebarView::refresh);
     connect(&scanner, &RemnantScanner::totalScannedItemsChanged, this, &SidebarView::scheduleRefresh);
     connect(&scanner, &RemnantScanner::selectedCategoryChanged, this, &SidebarView::updateChoice);
     refresh();
@@ -87,7 +87,8 @@ void SidebarView::scheduleRefresh()
     if (m_refreshPending)
         return;
     m_refreshPending = true;
-    QTimer::singleShot(0, this, &SidebarView::refresh);
+    // While a scan streams in, the figures follow a few times a second rather than with every batch.
+    QTimer::singleShot(m_scanner.isScanning() ? 100 : 0, this, &SidebarView::refresh);
 }
 
 void SidebarView::refresh()

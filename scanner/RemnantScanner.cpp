@@ -83,17 +83,6 @@ RemnantScanner::~RemnantScanner()
         m_actionWorker->wait();
 }
 
-template <typename T, typename Signal> void RemnantScanner::publish(T &field, const T &value, Signal signal)
-{
-    if (field == value)
-        return;
-    field = value;
-    if constexpr (std::is_invocable_v<Signal, RemnantScanner *, const T &>)
-        (this->*signal)(field);
-    else
-        (this->*signal)();
-}
-
 void RemnantScanner::setSelectedCategory(std::optional<RemnantCategory> category)
 {
     publish(m_selectedCategory, category, &RemnantScanner::selectedCategoryChanged);

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 class AlertPresenter;
 class OwnerIdentifier;
@@ -208,3 +209,15 @@ private:
     std::shared_ptr<std::atomic<bool>> m_actionStopped = std::make_shared<std::atomic<bool>>(false);
     std::unique_ptr<QThread> m_actionWorker;
 };
+
+// Every file of the scanner publishes state through this, so it is defined where all of them see it.
+template <typename T, typename Signal> inline void RemnantScanner::publish(T &field, const T &value, Signal signal)
+{
+    if (field == value)
+        return;
+    field = value;
+    if constexpr (std::is_invocable_v<Signal, RemnantScanner *, const T &>)
+        (this->*signal)(field);
+    else
+        (this->*signal)();
+}

@@ -8,6 +8,7 @@
 #include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantItemsView.h"
 #include "ui/RemnantListModel.h"
+#include "ui/ScanWarningsBanner.h"
 #include "ui/ScanningPlaceholder.h"
 #include "ui/SearchBar.h"
 #include "ui/SeparatorLine.h"
@@ -36,6 +37,8 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
     layout->addWidget(new SeparatorLine);
     layout->addWidget(makeFilterRow());
     layout->addWidget(new SeparatorLine);
+    m_warnings = new ScanWarningsBanner(scanner);
+    layout->addWidget(m_warnings);
 
     m_stack = new QStackedWidget;
     m_scanning = new ScanningPlaceholder(scanner);

@@ -19,6 +19,7 @@ class RemnantFilterProxy;
 class RemnantItemsView;
 class RemnantListModel;
 class RemnantScanner;
+class ScanWarningsBanner;
 class ScanningPlaceholder;
 class SearchBar;
 class Stepper;
@@ -57,6 +58,7 @@ public:
     RemnantItemsView *itemsView() const { return m_items; }
     RemnantFilterProxy *proxy() const { return m_proxy; }
     WelcomeView *welcomeView() const { return m_welcome; }
+    ScanWarningsBanner *warningsBanner() const { return m_warnings; }
     ScanningPlaceholder *scanningPlaceholder() const { return m_scanning; }
 
 signals:
@@ -92,6 +94,7 @@ private:
     Stepper *m_stepper = nullptr;
     QLabel *m_thresholdLabel = nullptr;
     ProminentButton *m_bulk = nullptr;
+    ScanWarningsBanner *m_warnings = nullptr;
     QStackedWidget *m_stack = nullptr;
     ScanningPlaceholder *m_scanning = nullptr;
     WelcomeView *m_welcome = nullptr;

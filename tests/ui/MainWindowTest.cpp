@@ -14,6 +14,7 @@
 #include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantItemsView.h"
 #include "ui/ScanToolbar.h"
+#include "ui/ScanWarningsBanner.h"
 #include "ui/SearchBar.h"
 #include "ui/SettingsView.h"
 #include "ui/SidebarView.h"
@@ -270,6 +271,18 @@ TEST_F(WindowFixture, DetailPaneShowsTheChosenLeftoverAndMovesItToTheTrash)
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(path)));
     EXPECT_FALSE(list().sortedRemnants().contains(*longUnused));
     EXPECT_EQ(detail.remnant(), *longUnused);
+}
+
+TEST_F(WindowFixture, AFolderLeftOutIsNamedAboveTheList)
+{
+    const std::filesystem::path caches = m_demo->home() / "Library" / "Caches";
+    std::filesystem::remove_all(caches);
+    std::filesystem::create_directory_symlink("..", caches);
+    scanToEnd();
+    EXPECT_TRUE(list().warningsBanner()->isVisibleTo(&list()));
+    EXPECT_TRUE(list().warningsBanner()->text().contains("Caches was not scanned"));
+    for (const RemnantItemPtr &item : m_scanner->remnants())
+        EXPECT_NE(item->url().parent_path(), caches);
 }
 
 TEST_F(WindowFixture, ClosingTheWindowStopsAScanAtOnce)

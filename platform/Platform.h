@@ -35,7 +35,7 @@ public:
     virtual std::filesystem::path systemPath(std::string_view macPath) const = 0;
     virtual std::filesystem::path homeDirectory() const = 0;
 
-    // The direct children of a folder, in listing order; absent when the folder cannot be listed.
+    // The direct children of a folder, sorted by the bytes of their names; absent when the folder cannot be listed.
     virtual std::optional<std::vector<DirectoryEntry>> listDirectory(const std::filesystem::path &folder,
                                                                      Hidden hidden) const = 0;
     // Every item below a folder, depth first, hidden items left out. Never enters a bundle or other package,

@@ -4,6 +4,7 @@
 #include "platform/RunningProcesses.h"
 
 #include <QSet>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdlib>
@@ -149,6 +150,10 @@ std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs
     }
     if (errno != 0)
         return std::nullopt;
+    // The order readdir gives depends on the file system and even on how it was made; sorted by the names' bytes,
+    // the same tree gives the same answers everywhere.
+    std::sort(entries.begin(), entries.end(),
+              [](const DirectoryEntry &a, const DirectoryEntry &b) { return a.path.native() < b.path.native(); });
     return entries;
 }
 

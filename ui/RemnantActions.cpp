@@ -48,17 +48,22 @@ void RemnantActions::chooseTag(const RemnantItemPtr &item, TagActionView::Presen
     chooser->open();
 }
 
-void RemnantActions::confirmTrash(const RemnantItemPtr &item)
+bool RemnantActions::confirmMove(const QString &title, const QString &message)
 {
-    QMessageBox box(QMessageBox::Warning, trashConfirmationTitle(*item), trashConfirmationTitle(*item),
-                    QMessageBox::NoButton, &m_window);
-    box.setInformativeText(QStringLiteral("The item will be moved to Trash. You can restore it from there."));
+    QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::NoButton, &m_window);
+    box.setInformativeText(message);
     QPushButton *move = box.addButton(QStringLiteral("Move to Trash"), QMessageBox::ActionRole);
     QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::ActionRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
-    if (box.clickedButton() == move)
+    return box.clickedButton() == move;
+}
+
+void RemnantActions::confirmTrash(const RemnantItemPtr &item)
+{
+    if (confirmMove(trashConfirmationTitle(*item),
+                    QStringLiteral("The item will be moved to Trash. You can restore it from there.")))
         trash({item});
 }
 
@@ -68,15 +73,8 @@ void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
         confirmTrash(items.first());
         return;
     }
-    const QString title = QStringLiteral("Move %1 items to Trash?").arg(items.size());
-    QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::NoButton, &m_window);
-    box.setInformativeText(QStringLiteral("The items will be moved to Trash. You can restore them from there."));
-    QPushButton *move = box.addButton(QStringLiteral("Move to Trash"), QMessageBox::ActionRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::ActionRole);
-    box.setDefaultButton(cancel);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == move)
+    if (confirmMove(QStringLiteral("Move %1 items to Trash?").arg(items.size()),
+                    QStringLiteral("The items will be moved to Trash. You can restore them from there.")))
         trash(items);
 }
 

@@ -39,6 +39,8 @@ signals:
     void summaryShown(const QString &summary, const QString &details);
 
 private:
+    // Asks with a warning whose buttons are "Move to Trash" and "Cancel"; true for the first.
+    bool confirmMove(const QString &title, const QString &message);
     void showReport(const RemnantActionReport &report);
     void showBusy();
 

@@ -1,30 +1,8 @@
 #include "app/StartupOptions.h"
 
-#include <cstdlib>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/FolderArguments.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-bool isFolder(const fs::path &path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-fs::path defaultHome()
-{
-    if (const char *home = std::getenv("HOME"); home && *home)
-        return fs::path(home);
-    if (const passwd *user = getpwuid(getuid()); user && user->pw_dir)
-        return fs::path(user->pw_dir);
-    return fs::path("/");
-}
-
-} // namespace
 
 QString StartupOptions::usage()
 {
@@ -70,16 +48,12 @@ std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::strin
     if (options.help || options.demo)
         return options;
     if (!homeGiven)
-        options.home = defaultHome();
+        options.home = FolderArguments::defaultHome();
     for (fs::path *folder : {&options.root, &options.home}) {
-        if (!isFolder(*folder)) {
-            error = QStringLiteral("no such folder: %1").arg(QString::fromLocal8Bit(folder->c_str()));
+        const std::optional<fs::path> resolved = FolderArguments::resolve(*folder, error);
+        if (!resolved)
             return std::nullopt;
-        }
-        std::error_code ignored;
-        *folder = fs::absolute(*folder, ignored).lexically_normal();
-        if (folder->native().size() > 1 && folder->native().back() == '/')
-            *folder = fs::path(folder->native().substr(0, folder->native().size() - 1));
+        *folder = *resolved;
     }
     return options;
 }

@@ -1,32 +1,13 @@
 #include "cli/CommandLine.h"
 
-#include "platform/PathNames.h"
+#include "platform/FolderArguments.h"
 
 #include <QStringList>
 #include <charconv>
-#include <cstdlib>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path defaultHome()
-{
-    if (const char *home = std::getenv("HOME"); home && *home)
-        return fs::path(home);
-    if (const passwd *user = getpwuid(getuid()); user && user->pw_dir)
-        return fs::path(user->pw_dir);
-    return fs::path("/");
-}
-
-bool isFolder(const fs::path &path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
 
 QString text(const std::string &bytes)
 {
@@ -179,16 +160,12 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
     if (!rules->scansFolders || line.demo)
         return line;
     if (!homeGiven)
-        line.home = defaultHome();
+        line.home = FolderArguments::defaultHome();
     for (fs::path *folder : {&line.root, &line.home}) {
-        if (!isFolder(*folder)) {
-            error = QStringLiteral("no such folder: %1").arg(PathNames::text(*folder));
+        const std::optional<fs::path> resolved = FolderArguments::resolve(*folder, error);
+        if (!resolved)
             return std::nullopt;
-        }
-        std::error_code ignored;
-        *folder = fs::absolute(*folder, ignored).lexically_normal();
-        if (folder->native().size() > 1 && folder->native().back() == '/')
-            *folder = fs::path(folder->native().substr(0, folder->native().size() - 1));
+        *folder = *resolved;
     }
     return line;
 }

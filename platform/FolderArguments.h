@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+
+// The root and home folders a front end is given on its command line.
+class FolderArguments {
+public:
+    // $HOME, else the user's entry in the password database, else "/".
+    static std::filesystem::path defaultHome();
+    // The folder as an absolute, normalised path without a trailing slash; absent, with a one-line `error`, when
+    // it is not a folder. The path keeps its exact bytes.
+    static std::optional<std::filesystem::path> resolve(const std::filesystem::path &given, QString &error);
+};

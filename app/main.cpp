@@ -1,4 +1,5 @@
 #include "app/LeftscanApp.h"
+#include "app/SignalQuit.h"
 #include "app/StartupOptions.h"
 #include "scanner/DemoHome.h"
 #include "ui/DesktopAppearance.h"
@@ -39,6 +40,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    SignalQuit::install();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("leftscan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Leftscan"));

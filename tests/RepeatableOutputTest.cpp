@@ -73,11 +73,17 @@ TEST(RepeatableOutput, ScanAndInventoryAreTheSameInEveryProcess)
     const QString root = QString::fromUtf8(tree.root().c_str());
     const QString home = QString::fromUtf8(tree.path("Users/me").c_str());
     for (const char *command : {"scan", "inventory"}) {
-        const QStringList arguments{
-            QString::fromLatin1(command), QStringLiteral("--root"), root, QStringLiteral("--home"), home,
-            QStringLiteral("--format"),   QStringLiteral("json")};
+        const QStringList arguments{QString::fromLatin1(command),
+                                    QStringLiteral("--root"),
+                                    root,
+                                    QStringLiteral("--home"),
+                                    home,
+                                    QStringLiteral("--format"),
+                                    QStringLiteral("json"),
+                                    QStringLiteral("--verbose")};
         const CliOutput first = runCli(arguments, false);
         ASSERT_GT(first.out.count('\n'), 100) << first.out.toStdString();
+        ASSERT_GT(first.err.count('\n'), 10) << first.err.toStdString();
         for (int run = 0; run < 4; ++run) {
             const CliOutput again = runCli(arguments, true);
             EXPECT_EQ(firstDifference(first.out, again.out), "") << command << " output, run " << run;

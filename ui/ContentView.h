@@ -30,7 +30,6 @@ public:
     SidebarView *sidebar() const { return m_sidebar; }
     RemnantListView *listView() const { return m_list; }
     DetailView *detailView() const { return m_detail; }
-    EmptyDetailView *emptyDetailView() const { return m_emptyDetail; }
     bool showsDetail() const;
 
 signals:

@@ -170,13 +170,3 @@ InfoBlock *DetailView::block(const QString &title) const
     }
     return nullptr;
 }
-
-QStringList DetailView::badgeTexts() const
-{
-    QStringList texts;
-    if (m_content) {
-        for (const PillLabel *pill : m_content->findChildren<PillLabel *>())
-            texts.append(pill->text());
-    }
-    return texts;
-}

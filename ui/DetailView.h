@@ -27,8 +27,6 @@ public:
     ProminentButton *revealButton() const { return m_reveal; }
     ProminentButton *tagButton() const { return m_tag; }
     ProminentButton *trashButton() const { return m_trash; }
-    // The texts of the badges beside the name, in order.
-    QStringList badgeTexts() const;
 
 private:
     void rebuild();

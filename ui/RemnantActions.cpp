@@ -127,5 +127,4 @@ void RemnantActions::showReport(const RemnantActionReport &report)
     box->setInformativeText(details);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
-    emit summaryShown(summary, details);
 }

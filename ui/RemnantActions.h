@@ -34,10 +34,6 @@ public:
 
     static QString trashConfirmationTitle(const RemnantItem &item);
 
-signals:
-    // The summary of a finished action on several items, or of one that failed, as shown to the user.
-    void summaryShown(const QString &summary, const QString &details);
-
 private:
     // Asks with a warning whose buttons are "Move to Trash" and "Cancel"; true for the first.
     bool confirmMove(const QString &title, const QString &message);

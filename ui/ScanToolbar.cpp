@@ -99,11 +99,6 @@ QLabel *ScanToolbar::summaryLabel() const
     return m_summary;
 }
 
-QLabel *ScanToolbar::actionLabel() const
-{
-    return m_action;
-}
-
 void ScanToolbar::updateScanState()
 {
     m_scan->setText(m_scanner.isScanning() ? QStringLiteral("Scanning...") : QStringLiteral("Start Scan"));

@@ -19,7 +19,6 @@ public:
     ProminentButton *scanButton() const { return m_scan; }
     QProgressBar *progressBar() const { return m_progress; }
     QLabel *summaryLabel() const;
-    QLabel *actionLabel() const;
 
 signals:
     void startScanRequested();

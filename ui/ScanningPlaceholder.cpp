@@ -12,15 +12,10 @@ ScanningPlaceholder::ScanningPlaceholder(RemnantScanner &scanner, QWidget *paren
     auto *spinner = new Spinner(30);
     stack->addCentered(spinner);
     stack->addSpacing(15);
-    m_status = new ThemedLabel(scanner.scanStatus(), Theme::TextStyle::headline);
-    stack->addCentered(m_status);
+    auto *status = new ThemedLabel(scanner.scanStatus(), Theme::TextStyle::headline);
+    stack->addCentered(status);
     stack->addCentered(new ThemedLabel(QStringLiteral("Searching for app leftovers... this can take a few minutes..."),
                                        Theme::TextStyle::body, Theme::secondaryLabel));
     stack->finish();
-    connect(&scanner, &RemnantScanner::scanStatusChanged, m_status, &QLabel::setText);
-}
-
-QString ScanningPlaceholder::statusText() const
-{
-    return m_status->text();
+    connect(&scanner, &RemnantScanner::scanStatusChanged, status, &QLabel::setText);
 }

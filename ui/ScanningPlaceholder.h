@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class RemnantScanner;
-class QLabel;
 
 // Shown while a scan runs: a spinner, what the scan is doing now and a word on how long it takes.
 class ScanningPlaceholder : public QWidget {
@@ -11,9 +10,4 @@ class ScanningPlaceholder : public QWidget {
 
 public:
     explicit ScanningPlaceholder(RemnantScanner &scanner, QWidget *parent = nullptr);
-
-    QString statusText() const;
-
-private:
-    QLabel *m_status;
 };

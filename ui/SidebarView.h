@@ -25,7 +25,6 @@ public:
     SummaryRow *allCategoriesRow() const { return m_allCategories; }
     SummaryRow *categoryRow(RemnantCategory category) const { return m_categories[std::size_t(category)]; }
     SummaryRow *riskRow(RemnantRisk risk) const { return m_risks[std::size_t(risk)]; }
-    int measuredWidth() const { return m_measuredWidth; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -14,13 +14,6 @@ SymbolLabel::SymbolLabel(const QString &symbol, int size, ColorSource color, QWi
     redraw();
 }
 
-void SymbolLabel::setSymbol(const QString &symbol, ColorSource color)
-{
-    m_symbol = symbol;
-    m_color = std::move(color);
-    redraw();
-}
-
 void SymbolLabel::redraw()
 {
     setPixmap(SymbolImages::pixmap(m_symbol, m_color(), m_size, devicePixelRatioF()));

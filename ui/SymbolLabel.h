@@ -12,8 +12,6 @@ public:
 
     SymbolLabel(const QString &symbol, int size, ColorSource color, QWidget *parent = nullptr);
 
-    void setSymbol(const QString &symbol, ColorSource color);
-
 protected:
     bool event(QEvent *event) override;
 

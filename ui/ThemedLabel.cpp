@@ -10,12 +10,6 @@ ThemedLabel::ThemedLabel(const QString &text, Theme::TextStyle style, ColorSourc
     restyle();
 }
 
-void ThemedLabel::setColorSource(ColorSource color)
-{
-    m_color = std::move(color);
-    restyle();
-}
-
 void ThemedLabel::restyle()
 {
     QPalette palette = this->palette();

@@ -16,8 +16,6 @@ public:
     ThemedLabel(const QString &text, Theme::TextStyle style, ColorSource color = Theme::label,
                 QWidget *parent = nullptr);
 
-    void setColorSource(ColorSource color);
-
 protected:
     bool event(QEvent *event) override;
 

@@ -11,8 +11,6 @@ class WelcomeView : public QWidget {
 public:
     explicit WelcomeView(QWidget *parent = nullptr);
 
-    QPushButton *startButton() const { return m_start; }
-
 signals:
     void startScanRequested();
 

@@ -2,6 +2,7 @@
 
 #include "platform/PathNames.h"
 #include "platform/RunningProcesses.h"
+#include "platform/SystemMetadata.h"
 
 #include <QSet>
 #include <algorithm>
@@ -13,10 +14,6 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#ifdef __APPLE__
-#include <CoreServices/CoreServices.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -329,55 +326,14 @@ std::vector<RunningApplication> PosixPlatform::runningApplications() const
 
 std::optional<QDateTime> PosixPlatform::lastUsedDate(const fs::path &path) const
 {
-#ifdef __APPLE__
     if (!isLiveSystem())
         return std::nullopt;
-    CFStringRef text = CFStringCreateWithFileSystemRepresentation(kCFAllocatorDefault, path.c_str());
-    if (!text)
-        return std::nullopt;
-    std::optional<QDateTime> result;
-    if (MDItemRef item = MDItemCreate(kCFAllocatorDefault, text)) {
-        if (CFTypeRef value = MDItemCopyAttribute(item, kMDItemLastUsedDate)) {
-            if (CFGetTypeID(value) == CFDateGetTypeID()) {
-                const double seconds = CFDateGetAbsoluteTime(CFDateRef(value)) + kCFAbsoluteTimeIntervalSince1970;
-                result = QDateTime::fromMSecsSinceEpoch(qint64(seconds * 1000.0), Qt::UTC);
-            }
-            CFRelease(value);
-        }
-        CFRelease(item);
-    }
-    CFRelease(text);
-    return result;
-#else
-    Q_UNUSED(path);
-    return std::nullopt;
-#endif
+    return SystemMetadata::lastUsedDate(path);
 }
 
 std::optional<fs::path> PosixPlatform::applicationForBundleIdentifier(const QString &identifier) const
 {
-#ifdef __APPLE__
     if (!isLiveSystem() || identifier.isEmpty())
         return std::nullopt;
-    const QByteArray utf8 = identifier.toUtf8();
-    CFStringRef text = CFStringCreateWithBytes(kCFAllocatorDefault, reinterpret_cast<const UInt8 *>(utf8.constData()),
-                                               CFIndex(utf8.size()), kCFStringEncodingUTF8, false);
-    if (!text)
-        return std::nullopt;
-    std::optional<fs::path> result;
-    if (CFArrayRef urls = LSCopyApplicationURLsForBundleIdentifier(text, nullptr)) {
-        if (CFArrayGetCount(urls) > 0) {
-            char buffer[PATH_MAX];
-            if (CFURLGetFileSystemRepresentation(CFURLRef(CFArrayGetValueAtIndex(urls, 0)), true,
-                                                 reinterpret_cast<UInt8 *>(buffer), sizeof buffer))
-                result = fs::path(buffer);
-        }
-        CFRelease(urls);
-    }
-    CFRelease(text);
-    return result;
-#else
-    Q_UNUSED(identifier);
-    return std::nullopt;
-#endif
+    return SystemMetadata::applicationForBundleIdentifier(identifier);
 }

@@ -1,0 +1,13 @@
+#include "platform/SystemMetadata.h"
+
+namespace fs = std::filesystem;
+
+std::optional<QDateTime> SystemMetadata::lastUsedDate(const fs::path &)
+{
+    return std::nullopt;
+}
+
+std::optional<fs::path> SystemMetadata::applicationForBundleIdentifier(const QString &)
+{
+    return std::nullopt;
+}

@@ -1,0 +1,60 @@
+#include "platform/TagAttribute.h"
+
+#include <cerrno>
+#include <sys/xattr.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr const char *Name = "user.xdg.tags";
+}
+
+int TagAttribute::set(const fs::path &path, const QByteArray &value)
+{
+    return lsetxattr(path.c_str(), Name, value.constData(), std::size_t(value.size()), 0);
+}
+
+ssize_t TagAttribute::get(const fs::path &path, char *buffer, std::size_t size)
+{
+    return lgetxattr(path.c_str(), Name, buffer, size);
+}
+
+int TagAttribute::remove(const fs::path &path)
+{
+    const int result = lremovexattr(path.c_str(), Name);
+    return result != 0 && errno == ENODATA ? 0 : result;
+}
+
+// The desktop stores the names alone, separated by commas.
+QString TagAttribute::nameOfEntry(const QString &entry)
+{
+    return entry;
+}
+
+QString TagAttribute::entryForName(const QString &name)
+{
+    return name;
+}
+
+QByteArray TagAttribute::encoded(const QStringList &entries)
+{
+    return entries.join(QLatin1Char(',')).toUtf8();
+}
+
+QStringList TagAttribute::decoded(const QByteArray &value)
+{
+    QStringList entries;
+    for (const QString &part : QString::fromUtf8(value).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString name = part.trimmed();
+        if (!name.isEmpty())
+            entries.append(name);
+    }
+    return entries;
+}
+
+std::optional<QString> TagAttribute::unstorableName(const QString &name)
+{
+    if (name.contains(QLatin1Char(',')))
+        return QStringLiteral("The tag name '%1' cannot contain a comma").arg(name);
+    return std::nullopt;
+}

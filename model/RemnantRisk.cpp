@@ -1,61 +1,42 @@
 #include "model/RemnantRisk.h"
 
-#include <array>
+#include "model/EnumerationRow.h"
+
+namespace {
+
+using Row = EnumerationRow<RemnantRisk>;
+constexpr std::array<Row, 3> Rows{{
+    {RemnantRisk::safe, "Safe", "checkmark.circle.fill", SystemColor::green},
+    {RemnantRisk::caution, "Caution", "exclamationmark.triangle.fill", SystemColor::orange},
+    {RemnantRisk::review, "Review", "xmark.circle.fill", SystemColor::red},
+}};
+static_assert(followsDeclarationOrder(Rows));
+constexpr auto Cases = casesOf(Rows);
+
+} // namespace
 
 template <> std::span<const RemnantRisk> allCases<RemnantRisk>()
 {
-    static constexpr std::array cases{RemnantRisk::safe, RemnantRisk::caution, RemnantRisk::review};
-    return cases;
+    return Cases;
 }
 
 QString rawValue(RemnantRisk risk)
 {
-    switch (risk) {
-    case RemnantRisk::safe:
-        return QStringLiteral("Safe");
-    case RemnantRisk::caution:
-        return QStringLiteral("Caution");
-    case RemnantRisk::review:
-        return QStringLiteral("Review");
-    }
-    return {};
+    return QLatin1String(Rows[std::size_t(risk)].rawValue);
 }
 
 QString icon(RemnantRisk risk)
 {
-    switch (risk) {
-    case RemnantRisk::safe:
-        return QStringLiteral("checkmark.circle.fill");
-    case RemnantRisk::caution:
-        return QStringLiteral("exclamationmark.triangle.fill");
-    case RemnantRisk::review:
-        return QStringLiteral("xmark.circle.fill");
-    }
-    return {};
+    return QLatin1String(Rows[std::size_t(risk)].icon);
 }
 
 SystemColor color(RemnantRisk risk)
 {
-    switch (risk) {
-    case RemnantRisk::safe:
-        return SystemColor::green;
-    case RemnantRisk::caution:
-        return SystemColor::orange;
-    case RemnantRisk::review:
-        return SystemColor::red;
-    }
-    return SystemColor::red;
+    return Rows[std::size_t(risk)].color;
 }
 
 int rank(RemnantRisk risk)
 {
-    switch (risk) {
-    case RemnantRisk::review:
-        return 0;
-    case RemnantRisk::caution:
-        return 1;
-    case RemnantRisk::safe:
-        return 2;
-    }
-    return 2;
+    // Review first: the reverse of the declaration order.
+    return int(Rows.size()) - 1 - int(risk);
 }

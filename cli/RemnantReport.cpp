@@ -110,7 +110,7 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
     const QDateTime now = Clock::now();
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
-        const std::optional<QDateTime> used = item.lastOpened() ? item.lastOpened() : item.lastModified();
+        const std::optional<QDateTime> used = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
         table.addRow({RemnantReport::statusName(item.status()), rawValue(item.risk()),
                       ByteCountFormatter::fileSize(item.fileSize()),
                       used ? RelativeDateFormatter::describe(*used, now) : QStringLiteral("Unknown"),

@@ -15,7 +15,8 @@ RemnantItem::RemnantItem(Fields fields, QObject *parent)
     , m_lastUseSortKey(std::numeric_limits<qint64>::min())
 {
     updateSearchText();
-    if (const std::optional<QDateTime> date = lastUseSortDate())
+    const std::optional<QDateTime> date = lastUseDate(LastUseRule::openedElseAccessedElseModified);
+    if (date && date->isValid())
         m_lastUseSortKey = date->toMSecsSinceEpoch();
 }
 
@@ -68,9 +69,26 @@ void RemnantItem::setSelected(bool isSelected)
     emit isSelectedChanged(m_isSelected);
 }
 
+std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule, const std::optional<QDateTime> &opened,
+                                                  const std::optional<QDateTime> &accessed,
+                                                  const std::optional<QDateTime> &modified)
+{
+    const bool withAccess = rule == LastUseRule::openedElseAccessedElseModified;
+    for (const std::optional<QDateTime> *date : {&opened, withAccess ? &accessed : &opened, &modified}) {
+        if (*date)
+            return *date;
+    }
+    return std::nullopt;
+}
+
+std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule) const
+{
+    return lastUseDate(rule, m_fields.lastOpened, m_fields.lastUsed, m_fields.lastModified);
+}
+
 std::optional<qint64> RemnantItem::daysSinceLastUse() const
 {
-    const std::optional<QDateTime> &reference = m_fields.lastOpened ? m_fields.lastOpened : m_fields.lastModified;
+    const std::optional<QDateTime> reference = lastUseDate(LastUseRule::openedElseModified);
     if (!reference || !reference->isValid())
         return std::nullopt;
     return DayCount::daysBetween(*reference, Clock::now());
@@ -104,13 +122,4 @@ QString RemnantItem::attributionText() const
     if (m_fields.matchedAppName == QStringLiteral("Unknown") || !m_fields.bundleIdentifier)
         return QStringLiteral("Unknown");
     return *m_fields.bundleIdentifier;
-}
-
-std::optional<QDateTime> RemnantItem::lastUseSortDate() const
-{
-    for (const std::optional<QDateTime> *date : {&m_fields.lastOpened, &m_fields.lastUsed, &m_fields.lastModified}) {
-        if (*date && (*date)->isValid())
-            return *date;
-    }
-    return std::nullopt;
 }

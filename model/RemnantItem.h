@@ -42,6 +42,17 @@ public:
 
     explicit RemnantItem(Fields fields, QObject *parent = nullptr);
 
+    // The ways an entry's last use is told from its dates: the first of the listed dates that is present. A date
+    // that is present but invalid is an age that cannot be told.
+    enum class LastUseRule {
+        openedElseModified,             // ages, the long-unused mark, the stale filter, unknown entries' risk
+        openedElseAccessedElseModified, // orphans' classification, the last-used order
+    };
+    static std::optional<QDateTime> lastUseDate(LastUseRule rule, const std::optional<QDateTime> &opened,
+                                                const std::optional<QDateTime> &accessed,
+                                                const std::optional<QDateTime> &modified);
+    std::optional<QDateTime> lastUseDate(LastUseRule rule) const;
+
     // Days without use from which an entry is drawn as long unused, whatever the stale threshold.
     static constexpr qint64 LongUnusedDays = 181;
 
@@ -83,10 +94,8 @@ public:
     bool isLongUnused() const;
     // Who the entry is attributed to in a row: the bundle identifier, or "Unknown".
     QString attributionText() const;
-    // The date the last-used order sorts by: the Spotlight date, else the access date, else the modification
-    // date; absent without any.
-    std::optional<QDateTime> lastUseSortDate() const;
-    // The same date as milliseconds since the epoch, the smallest number without any; computed once.
+    // The last-used order's date (openedElseAccessedElseModified) as milliseconds since the epoch, the smallest
+    // number without any; computed once.
     qint64 lastUseSortKey() const { return m_lastUseSortKey; }
     // True when the lower-cased name, bundle identifier or application name contains `lowerQuery`.
     bool matchesSearch(const QString &lowerQuery) const;

@@ -1,14 +1,9 @@
 #include "scanner/RemnantClassifier.h"
 
 #include "model/DayCount.h"
+#include "model/RemnantItem.h"
 
 namespace {
-
-const std::optional<QDateTime> &firstPresent(const std::optional<QDateTime> &first,
-                                             const std::optional<QDateTime> &second)
-{
-    return first ? first : second;
-}
 
 std::optional<qint64> daysSince(const QDateTime &reference, const QDateTime &now)
 {
@@ -21,8 +16,8 @@ RemnantClassifier::Result classifyOrphan(const RemnantClassifier::Input &input)
 {
     const RemnantClassifier::Result keptOrphan{input.bundleIdentifier, input.appName, RemnantStatus::orphan,
                                                RemnantRisk::review};
-    const std::optional<QDateTime> &reference =
-        firstPresent(firstPresent(input.lastOpened, input.lastUsed), input.lastModified);
+    const std::optional<QDateTime> reference = RemnantItem::lastUseDate(
+        RemnantItem::LastUseRule::openedElseAccessedElseModified, input.lastOpened, input.lastUsed, input.lastModified);
     if (!reference)
         return keptOrphan;
     // An age that cannot be told counts as zero days.
@@ -36,7 +31,8 @@ RemnantClassifier::Result classifyUnknown(const RemnantClassifier::Input &input)
 {
     RemnantClassifier::Result result{input.bundleIdentifier, input.appName, RemnantStatus::unknown,
                                      RemnantRisk::caution};
-    const std::optional<QDateTime> &reference = firstPresent(input.lastOpened, input.lastModified);
+    const std::optional<QDateTime> reference = RemnantItem::lastUseDate(
+        RemnantItem::LastUseRule::openedElseModified, input.lastOpened, input.lastUsed, input.lastModified);
     if (!reference)
         return result;
     const qint64 days = daysSince(*reference, input.now).value_or(0);

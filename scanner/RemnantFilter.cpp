@@ -20,7 +20,7 @@ bool RemnantFilter::accepts(const RemnantItem &item) const
     if (m_orphansOnly && item.status() != RemnantStatus::orphan)
         return false;
     if (m_staleOnly) {
-        const std::optional<QDateTime> &reference = item.lastOpened() ? item.lastOpened() : item.lastModified();
+        const std::optional<QDateTime> reference = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
         if (!reference || !reference->isValid() || DayCount::daysBetween(*reference, m_now) < m_thresholdDays)
             return false;
     }

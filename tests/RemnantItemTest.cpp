@@ -1,17 +1,11 @@
 #include "model/RemnantItem.h"
 #include "QtPrinters.h"
 #include "model/Clock.h"
-#include "model/FinderTagColor.h"
-#include "model/RemnantAction.h"
-#include "model/RemnantCategory.h"
-#include "model/RemnantRisk.h"
 
-#include <QSet>
 #include <atomic>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <thread>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -40,95 +34,7 @@ protected:
     Clock::Override m_clock{m_now};
 };
 
-template <typename Enumeration> QStringList rawValues()
-{
-    QStringList values;
-    for (const Enumeration value : allCases<Enumeration>())
-        values.append(rawValue(value));
-    return values;
-}
-
 } // namespace
-
-TEST_F(RemnantItemTest, VocabularyListsItsCasesInOrderWithDistinctRawValues)
-{
-    const QStringList categories = rawValues<RemnantCategory>();
-    ASSERT_EQ(categories.size(), 11);
-    EXPECT_EQ(categories.front(), QStringLiteral("Application Support"));
-    EXPECT_EQ(categories.back(), QStringLiteral("Other"));
-    EXPECT_EQ(QSet<QString>(categories.begin(), categories.end()).size(), 11);
-    QSet<QString> icons;
-    for (const RemnantCategory category : allCases<RemnantCategory>()) {
-        EXPECT_EQ(fromRawValue<RemnantCategory>(rawValue(category)), category) << rawValue(category).toStdString();
-        icons.insert(icon(category));
-    }
-    EXPECT_EQ(icons.size(), 11);
-
-    EXPECT_EQ(rawValues<FinderTagColor>(), (QStringList{"Red", "Orange", "Yellow", "Green", "Blue", "Purple", "Gray"}));
-    EXPECT_EQ(rawValues<RemnantRisk>(), (QStringList{"Safe", "Caution", "Review"}));
-}
-
-TEST_F(RemnantItemTest, RawValuesAreParsedExactly)
-{
-    EXPECT_EQ(fromRawValue<RemnantCategory>(QStringLiteral("Saved Application State")), RemnantCategory::savedState);
-    for (const char *text : {"Saved State", "caches", "Launch Agents", "", "Other "})
-        EXPECT_EQ(fromRawValue<RemnantCategory>(QString::fromUtf8(text)), std::nullopt) << text;
-    EXPECT_EQ(fromRawValue<FinderTagColor>(QStringLiteral("Purple")), FinderTagColor::purple);
-    EXPECT_EQ(fromRawValue<FinderTagColor>(QStringLiteral("Grey")), std::nullopt);
-    EXPECT_EQ(fromRawValue<RemnantRisk>(QStringLiteral("review")), std::nullopt);
-}
-
-TEST_F(RemnantItemTest, SystemColoursDifferByAppearanceAndOnlyTheLabelIsTranslucent)
-{
-    for (const SystemColor color : allCases<SystemColor>()) {
-        EXPECT_NE(lightRgba(color), darkRgba(color));
-        const bool opaque = color != SystemColor::secondaryLabel;
-        EXPECT_EQ(lightRgba(color).alpha == 1.0, opaque);
-        EXPECT_EQ(darkRgba(color).alpha == 1.0, opaque);
-    }
-    EXPECT_EQ(lightRgba(SystemColor::blue), (RgbaColor{0, 122, 255, 1.0}));
-}
-
-TEST_F(RemnantItemTest, ActionsCarryTheirTagColour)
-{
-    EXPECT_EQ(RemnantAction(), RemnantAction::none());
-    EXPECT_EQ(RemnantAction::trashed().tag(), std::nullopt);
-    const RemnantAction tagged = RemnantAction::tagged(FinderTagColor::orange);
-    EXPECT_EQ(tagged.kind(), RemnantAction::Kind::tagged);
-    EXPECT_EQ(tagged.color(), SystemColor::orange);
-    EXPECT_NE(tagged, RemnantAction::tagged(FinderTagColor::red));
-    EXPECT_NE(RemnantAction::trashed(), RemnantAction::none());
-}
-
-TEST_F(RemnantItemTest, ItemsForTheSamePathAreDistinct)
-{
-    const RemnantItemPtr first = makeItem();
-    const RemnantItemPtr second = makeItem();
-    EXPECT_EQ(first->url(), second->url());
-    EXPECT_NE(first->id(), second->id());
-    EXPECT_FALSE(first->id().isNull());
-    EXPECT_FALSE(*first == *second);
-    EXPECT_TRUE(*first == *first);
-
-    struct ById {
-        size_t operator()(const RemnantItem *item) const { return std::hash<RemnantItem>()(*item); }
-        bool operator()(const RemnantItem *left, const RemnantItem *right) const { return *left == *right; }
-    };
-    std::unordered_set<const RemnantItem *, ById, ById> set{first.get(), second.get(), first.get()};
-    EXPECT_EQ(set.size(), 2u);
-}
-
-TEST_F(RemnantItemTest, StartsUntouchedAndKeepsTheExactPathBytes)
-{
-    const std::filesystem::path odd = std::string("/Library/Logs/caf\xe9-\xff.log");
-    const RemnantItemPtr item = makeItem({.url = odd, .fileSize = 4096, .evidence = "inventory key helper:zzqx"});
-    EXPECT_EQ(item->url().native(), odd.native());
-    EXPECT_TRUE(item->displayPath().startsWith(QStringLiteral("/Library/Logs/caf")));
-    EXPECT_EQ(item->action(), RemnantAction::none());
-    EXPECT_FALSE(item->isSelected());
-    EXPECT_EQ(item->fileSize(), 4096);
-    EXPECT_EQ(item->evidence(), QStringLiteral("inventory key helper:zzqx"));
-}
 
 TEST_F(RemnantItemTest, DaysSinceLastUsePrefersSpotlightsDate)
 {
@@ -160,34 +66,6 @@ TEST_F(RemnantItemTest, DerivedValuesFollowTheClockAndFutureDates)
     Clock::Override later(local(2025, 6, 18));
     EXPECT_EQ(item->daysSinceLastUse(), 365);
     EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("1 year ago"));
-}
-
-TEST_F(RemnantItemTest, ActionAndSelectionNotifyOnlyOnChange)
-{
-    const RemnantItemPtr item = makeItem();
-    std::vector<RemnantAction> actions;
-    std::vector<bool> selections;
-    QObject::connect(item.get(), &RemnantItem::actionChanged,
-                     [&](const RemnantAction &action) { actions.push_back(action); });
-    QObject::connect(item.get(), &RemnantItem::isSelectedChanged,
-                     [&](bool selected) { selections.push_back(selected); });
-
-    item->setAction(RemnantAction::none());
-    item->setAction(RemnantAction::tagged(FinderTagColor::blue));
-    item->setAction(RemnantAction::tagged(FinderTagColor::blue));
-    item->setAction(RemnantAction::tagged(FinderTagColor::green));
-    item->setAction(RemnantAction::trashed());
-    EXPECT_EQ(actions, (std::vector{RemnantAction::tagged(FinderTagColor::blue),
-                                    RemnantAction::tagged(FinderTagColor::green), RemnantAction::trashed()}));
-    EXPECT_EQ(item->action(), RemnantAction::trashed());
-
-    item->setSelected(false);
-    item->setSelected(true);
-    item->setSelected(true);
-    item->setSelected(false);
-    EXPECT_EQ(selections, (std::vector{true, false}));
-    EXPECT_TRUE(item->setProperty("isSelected", true));
-    EXPECT_EQ(selections.back(), true);
 }
 
 TEST(Clock, FollowsTheSystemUnlessFixed)

@@ -41,18 +41,6 @@ QString RemnantItem::displayPath() const
     return PathNames::text(m_fields.url);
 }
 
-void RemnantItem::setBundleIdentifier(std::optional<QString> bundleIdentifier)
-{
-    m_fields.bundleIdentifier = std::move(bundleIdentifier);
-    updateSearchText();
-}
-
-void RemnantItem::setMatchedAppName(std::optional<QString> matchedAppName)
-{
-    m_fields.matchedAppName = std::move(matchedAppName);
-    updateSearchText();
-}
-
 void RemnantItem::setAction(const RemnantAction &action)
 {
     if (m_action == action)

@@ -76,8 +76,6 @@ public:
     bool isSelected() const { return m_isSelected; }
 
     void setStatus(RemnantStatus status) { m_fields.status = status; }
-    void setBundleIdentifier(std::optional<QString> bundleIdentifier);
-    void setMatchedAppName(std::optional<QString> matchedAppName);
     // These two notify only when the value actually changes.
     void setAction(const RemnantAction &action);
     void setSelected(bool isSelected);

@@ -48,9 +48,3 @@ bool PathNames::hasExtension(const std::filesystem::path &path, std::string_view
     const auto dot = extensionDot(name);
     return dot != std::string_view::npos && name.substr(dot + 1) == extension;
 }
-
-bool PathNames::isHidden(const std::filesystem::path &path)
-{
-    const auto name = lastComponent(path);
-    return !name.empty() && name.front() == '.';
-}

@@ -14,5 +14,4 @@ public:
     static QString baseName(const std::filesystem::path &path);
     // True when the last component's extension is exactly `extension` (case-sensitive, without the dot).
     static bool hasExtension(const std::filesystem::path &path, std::string_view extension);
-    static bool isHidden(const std::filesystem::path &path);
 };

@@ -1,6 +1,8 @@
 #include "platform/FreedesktopTrash.h"
 
+#include "platform/ExclusiveRename.h"
 #include "platform/PathNames.h"
+#include "platform/TrashInfo.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -48,29 +50,6 @@ fs::path absoluteItem(const fs::path &item)
 bool isMovableName(const std::string &name)
 {
     return !name.empty() && name != "." && name != ".." && name != "/";
-}
-
-// Every byte except unreserved URI characters and the slash is written as %XX, so any name, whatever its
-// encoding, survives the line-based info file.
-std::string percentEncoded(std::string_view bytes)
-{
-    static constexpr char Hex[] = "0123456789ABCDEF";
-    std::string encoded;
-    encoded.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                           (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' || byte == '~' ||
-                           byte == '/';
-        if (plain) {
-            encoded += c;
-        } else {
-            encoded += '%';
-            encoded += Hex[byte >> 4];
-            encoded += Hex[byte & 0xF];
-        }
-    }
-    return encoded;
 }
 
 std::string deletionDate()
@@ -217,58 +196,6 @@ std::optional<FileSystemIdentity> fileSystemOf(const fs::path &path)
     return FileSystemIdentity{info.st_dev, 0};
 }
 
-// The mount point of the file system that holds `folder`, which must be a path without symbolic links.
-std::optional<fs::path> mountPointOf(const fs::path &folder)
-{
-    const auto identity = fileSystemOf(folder);
-    if (!identity)
-        return std::nullopt;
-    fs::path current = folder;
-    while (current.has_relative_path()) {
-        const fs::path parent = current.parent_path();
-        const auto parentIdentity = fileSystemOf(parent);
-        if (!parentIdentity || !(*parentIdentity == *identity))
-            break;
-        current = parent;
-    }
-    return current;
-}
-
-// Renames `from` to `to` unless something already exists at `to`. Returns 0 or the error number.
-int moveWithoutReplacing(const fs::path &from, const fs::path &to, bool isDirectory)
-{
-#if defined(__APPLE__)
-    if (renamex_np(from.c_str(), to.c_str(), RENAME_EXCL) == 0)
-        return 0;
-    if (errno != ENOTSUP && errno != ENOSYS && errno != EINVAL)
-        return errno;
-#elif defined(RENAME_NOREPLACE)
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return 0;
-    // EINVAL: a file system that cannot refuse to replace.
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-#endif
-    if (!isDirectory) {
-        // A new link fails when the name is taken; only then does the old name go.
-        if (linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), 0) == 0) {
-            if (unlink(from.c_str()) == 0)
-                return 0;
-            const int error = errno;
-            unlink(to.c_str());
-            return error;
-        }
-        if (errno != EPERM && errno != ENOTSUP && errno != EOPNOTSUPP && errno != ENOSYS)
-            return errno;
-    }
-    struct stat existing {};
-    if (lstat(to.c_str(), &existing) == 0)
-        return EEXIST;
-    if (errno != ENOENT)
-        return errno;
-    return rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
-}
-
 TrashOutcome failure(QString description, int errorNumber = 0)
 {
     TrashOutcome outcome;
@@ -330,8 +257,7 @@ std::optional<FreedesktopTrash::Reservation> FreedesktopTrash::reserveName(const
 {
     if (!makeFolders(error))
         return std::nullopt;
-    const std::string contents =
-        "[Trash Info]\nPath=" + percentEncoded(recordedPath(item)) + "\nDeletionDate=" + deletionDate() + "\n";
+    const std::string contents = TrashInfo{recordedPath(item), deletionDate()}.text();
     const std::string name = item.filename().native();
     for (int number = 1; number <= MaximumCandidates; ++number) {
         const std::string candidate = candidateName(name, number, isDirectory);
@@ -393,7 +319,7 @@ TrashOutcome FreedesktopTrash::moveInto(const fs::path &item, bool isDirectory, 
         if (!reservation)
             return failure(QStringLiteral("Cannot use the Trash folder %1: %2")
                                .arg(PathNames::text(m_folder), qt_error_string(error)));
-        error = moveWithoutReplacing(item, reservation->filesPath, isDirectory);
+        error = ExclusiveRename::rename(AT_FDCWD, item.c_str(), AT_FDCWD, reservation->filesPath.c_str(), isDirectory);
         if (error == EEXIST || error == ENOTEMPTY) {
             release(*reservation);
             continue;
@@ -416,6 +342,22 @@ TrashOutcome FreedesktopTrash::moveInto(const fs::path &item, bool isDirectory, 
     }
     error = EEXIST;
     return failure(cannotMove(item, QStringLiteral("no free name was found in the Trash")));
+}
+
+std::optional<fs::path> FreedesktopTrash::mountPointOf(const fs::path &folder)
+{
+    const auto identity = fileSystemOf(folder);
+    if (!identity)
+        return std::nullopt;
+    fs::path current = folder;
+    while (current.has_relative_path()) {
+        const fs::path parent = current.parent_path();
+        const auto parentIdentity = fileSystemOf(parent);
+        if (!parentIdentity || !(*parentIdentity == *identity))
+            break;
+        current = parent;
+    }
+    return current;
 }
 
 std::optional<FreedesktopTrash> FreedesktopTrash::topDirectoryTrash(const fs::path &item, QString &problem)

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "platform/RestoreOutcome.h"
+#include "platform/TrashEntry.h"
 #include "platform/TrashOutcome.h"
 
 #include <QString>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 // The freedesktop.org Trash of a user: trashed items sit in files/, and for each of them info/ holds
 // NAME.trashinfo with the original path and the deletion date, so that the desktop's file manager lists them
@@ -39,6 +42,19 @@ public:
     // disk that it left its place and arrived.
     TrashOutcome moveToTrash(const std::filesystem::path &item) const;
 
+    // The Trash folder whose files/ folder holds `trashedItem`; absent for a path that is not in one.
+    static std::optional<FreedesktopTrash> holding(const std::filesystem::path &trashedItem);
+    // Puts an item of this Trash's files/ folder back at `original`, the place its restore information names,
+    // unless something has taken that place or its folder is gone; nothing is created or replaced there. The
+    // folders on the way are opened as TrustedFolder does. The restore information is removed once the item is
+    // back.
+    RestoreOutcome restore(const std::filesystem::path &trashedItem, const std::filesystem::path &original) const;
+    // The items of the home Trash, and of the Trash folders at the top of the file system that holds `original`,
+    // that were trashed from `original`: the latest deletion date first, then the latest written restore
+    // information. Nothing is created.
+    static std::vector<TrashEntry> entriesFrom(const std::filesystem::path &homeTrash,
+                                               const std::filesystem::path &original);
+
     // The longest name given to an item in files/, so that its info file's name stays within 255 bytes.
     static constexpr std::size_t MaximumNameBytes = 255 - 10;
 
@@ -46,11 +62,17 @@ private:
     FreedesktopTrash(std::filesystem::path folder, std::filesystem::path topDirectory);
 
     static std::optional<FreedesktopTrash> topDirectoryTrash(const std::filesystem::path &item, QString &problem);
+    // The mount point of the file system that holds `folder`, which must be a path without symbolic links.
+    static std::optional<std::filesystem::path> mountPointOf(const std::filesystem::path &folder);
+    // The Trash folders already there at the top of the file system that holds `path` or its nearest folder.
+    static std::vector<FreedesktopTrash> topDirectoryTrashesFor(const std::filesystem::path &path);
 
     bool makeFolders(int &error) const;
     std::string recordedPath(const std::filesystem::path &item) const;
     std::optional<Reservation> reserveName(const std::filesystem::path &item, bool isDirectory, int &error) const;
     TrashOutcome moveInto(const std::filesystem::path &item, bool isDirectory, int &error) const;
+    // The folder that relative original paths start from.
+    std::filesystem::path relativeBase() const;
 
     std::filesystem::path m_folder;
     // The mount point below which a top-directory Trash records original paths relative to it; empty for a home

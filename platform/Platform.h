@@ -4,8 +4,10 @@
 #include "platform/DirectoryEntry.h"
 #include "platform/FileAttributes.h"
 #include "platform/PropertyList.h"
+#include "platform/RestoreOutcome.h"
 #include "platform/RunningApplication.h"
 #include "platform/ScriptOutcome.h"
+#include "platform/TrashEntry.h"
 #include "platform/TrashOutcome.h"
 #include "platform/TrashSlot.h"
 
@@ -66,6 +68,13 @@ public:
     // A free name in the user's Trash for an item that a privileged command will move there.
     virtual std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const = 0;
     virtual void releaseTrashSlot(const TrashSlot &slot) const = 0;
+    // The items in the user's Trash that were moved there from `original`, the latest first.
+    virtual std::vector<TrashEntry> trashEntriesFrom(const std::filesystem::path &original) const = 0;
+    // Puts an item of the Trash back at `original`, where the Trash's own restore information says it came from,
+    // when nothing has taken its place and its folder is still there; never replaces anything, and never follows a
+    // symbolic link of another user on the way. An item that cannot go back stays in the Trash.
+    virtual RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem,
+                                            const std::filesystem::path &original) const = 0;
     // Replaces the item's tags with the given names; an error description on failure.
     virtual std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const = 0;
     // Makes the system ask, once, whether Leftscan may control the applications it needs for privileged moves.

@@ -25,6 +25,9 @@ public:
     TrashOutcome moveToTrash(const std::filesystem::path &item) const override;
     std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const override;
     void releaseTrashSlot(const TrashSlot &slot) const override;
+    std::vector<TrashEntry> trashEntriesFrom(const std::filesystem::path &original) const override;
+    RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem,
+                                    const std::filesystem::path &original) const override;
     std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const override;
     ScriptOutcome runAutomationProbe() const override;
     ScriptOutcome runAdministratorCommand(const QByteArray &command) const override;

@@ -1,9 +1,10 @@
-// The actions of the POSIX platform: Trash, tags and privileged commands.
+// The actions of the POSIX platform: Trash and putting back from it, tags and privileged commands.
 #include "platform/PosixPlatform.h"
 
 #include "platform/AdministratorCommand.h"
 #include "platform/FileTags.h"
 #include "platform/FreedesktopTrash.h"
+#include "platform/PathNames.h"
 
 #include <QRegularExpression>
 #include <cerrno>
@@ -93,6 +94,23 @@ void PosixPlatform::releaseTrashSlot(const TrashSlot &slot) const
 {
     FreedesktopTrash(FreedesktopTrash::homeTrashFor(m_home))
         .release(FreedesktopTrash::Reservation{slot.destination, slot.restoreInfo});
+}
+
+std::vector<TrashEntry> PosixPlatform::trashEntriesFrom(const fs::path &original) const
+{
+    return FreedesktopTrash::entriesFrom(FreedesktopTrash::homeTrashFor(m_home), original);
+}
+
+RestoreOutcome PosixPlatform::restoreFromTrash(const fs::path &trashedItem, const fs::path &original) const
+{
+    const auto trash = FreedesktopTrash::holding(trashedItem);
+    if (!trash) {
+        RestoreOutcome outcome;
+        outcome.errorDescription =
+            QStringLiteral("Cannot put '%1' back: it is not in a Trash folder").arg(PathNames::fileName(original));
+        return outcome;
+    }
+    return trash->restore(trashedItem, original);
 }
 
 std::optional<QString> PosixPlatform::setTags(const fs::path &item, const QStringList &names) const

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+
+// What became of an item that was to be put back from the Trash: where it went, or why it stayed.
+struct RestoreOutcome {
+    bool success = false;
+    std::filesystem::path restoredPath;
+    QString errorDescription;
+    // The item is still in the Trash, so that putting it back may be tried again.
+    bool stillInTrash = false;
+};

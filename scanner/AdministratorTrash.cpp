@@ -11,11 +11,14 @@
 namespace fs = std::filesystem;
 
 std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platform, const RemovalGuard &guard,
-                                                           const std::vector<fs::path> &items)
+                                                           const std::vector<fs::path> &items,
+                                                           std::vector<fs::path> *destinations)
 {
     // Every item goes to a free name in the user's own Trash, given as an absolute path, so that nothing there
     // is replaced and a shell running as the administrator cannot mistake whose Trash is meant.
     std::vector<ScriptOutcome> outcomes(items.size());
+    if (destinations)
+        destinations->assign(items.size(), fs::path());
     std::vector<std::optional<TrashSlot>> reserved(items.size());
     std::vector<std::pair<fs::path, fs::path>> moves;
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -41,6 +44,8 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
         if (!platform.exists(items[i]) && !platform.attributes(items[i]).modified) {
             DiagnosticLog::write(QStringLiteral("✅ Deleted with admin rights (AppleScript)"));
             outcomes[i] = ScriptOutcome{true, std::nullopt, QString()};
+            if (destinations)
+                (*destinations)[i] = reserved[i]->destination;
             continue;
         }
         // A reservation whose item arrived after all is kept by the release.

@@ -10,7 +10,8 @@
 // What became of one action on several leftovers: how many were asked for, how many were done, and why each of
 // the others was not.
 struct RemnantActionReport {
-    enum class Kind { trash, tag };
+    // `restore` puts the items of the last move to the Trash back.
+    enum class Kind { trash, tag, restore };
 
     Kind kind = Kind::trash;
     std::optional<FinderTagColor> color; // the colour of a tag action
@@ -25,10 +26,14 @@ struct RemnantActionReport {
     bool declinedAdministrator = false;
 
     // "Moved 41 items to the Trash; 2 could not be moved", "Moved 1 item to the Trash",
-    // "Tagged 3 items Blue; 1 could not be tagged".
+    // "Tagged 3 items Blue; 1 could not be tagged", "Put back 3 items; 1 could not be put back".
     QString summary() const;
     // One line "NAME: REASON" per failure.
     QString details() const;
+
+    // The reason in a platform's failure description, without what is said in front of it about the item, and
+    // with a capital: "Cannot move 'x' to the Trash: it no longer exists" gives "It no longer exists".
+    static QString plainReason(const QString &description, const QString &name);
 };
 
 Q_DECLARE_METATYPE(RemnantActionReport)

@@ -115,6 +115,7 @@ void RemnantScanner::setStaleThresholdDays(int days)
 
 void RemnantScanner::resetRemnants()
 {
+    ++m_listGeneration;
     if (m_remnants.isEmpty())
         return;
     m_remnants.clear();

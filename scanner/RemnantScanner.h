@@ -5,6 +5,7 @@
 #include "model/FinderTagColor.h"
 #include "model/RemnantCategory.h"
 #include "model/RemnantItem.h"
+#include "platform/RestoreOutcome.h"
 #include "platform/ScriptOutcome.h"
 #include "platform/TrashOutcome.h"
 #include "scanner/RemnantActionReport.h"
@@ -72,6 +73,8 @@ public:
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }
     bool didPromptFullDiskAccessThisLaunch() const { return m_didPromptFullDiskAccessThisLaunch; }
     bool isActing() const { return m_isActing; }
+    // Some items of the last move to the Trash may still be put back.
+    bool canUndoTrash() const { return !m_undoableTrash.isEmpty(); }
 
     void setSelectedCategory(std::optional<RemnantCategory> category);
     void setSearchText(const QString &text);
@@ -107,6 +110,13 @@ public:
     // Tags the items with the colour on a background thread, replacing their other tags. Returns false, doing
     // nothing, while another action runs.
     bool applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color);
+    // Puts the items of the last move to the Trash (one item or many, the privileged moves included) back where
+    // they were, on a background thread, through the Trash's own restore information: only where nothing has taken
+    // their place and their folder is still there. Items put back get their earlier action again and, unless a
+    // scan has replaced the list since, are listed again as they were. Those that stay in the Trash are told in
+    // the report and may be tried again. Returns false, doing nothing, while another action runs or when there is
+    // nothing to undo.
+    bool undoTrashInBackground();
 
 signals:
     void remnantsChanged();
@@ -137,9 +147,18 @@ signals:
     // Items done so far in a background action's pass over them.
     void actionProgress(int done, int total);
     void actionFinished(const RemnantActionReport &report);
+    void canUndoTrashChanged(bool value);
 
 private:
     struct Prepared;
+    // An item moved to the Trash: where it went, what the user had done with it before, and which list it was
+    // taken from.
+    struct TrashedItem {
+        RemnantItemPtr item;
+        std::filesystem::path trashedPath;
+        RemnantAction previousAction;
+        quint64 listGeneration = 0;
+    };
 
     template <typename T, typename Signal> void publish(T &field, const T &value, Signal signal);
     void resetRemnants();
@@ -158,12 +177,18 @@ private:
     std::vector<std::filesystem::path> protectedBundles() const;
     void showTrashFailure(const QString &name, const QString &reason);
     bool askForAdministratorRights(const QString &question);
-    void markTrashed(const QList<RemnantItemPtr> &items, const QString &logPrefix);
+    // Marks the items trashed and takes them from the list; what undoing it needs to know of them.
+    QList<TrashedItem> markTrashed(const QList<RemnantItemPtr> &items, const std::vector<std::filesystem::path> &places,
+                                   const QString &logPrefix);
+    ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item, std::filesystem::path &place);
+    void setUndoableTrash(QList<TrashedItem> items);
+    void restoreAttempted(const std::vector<RestoreOutcome> &outcomes);
     bool beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
                      std::optional<FinderTagColor> color);
     std::function<void(int done)> actionProgressReporter(int total);
     void trashAttempted(const std::vector<TrashOutcome> &outcomes);
-    void trashedAsAdministrator(const std::vector<std::size_t> &indices, const std::vector<ScriptOutcome> &outcomes);
+    void trashedAsAdministrator(const std::vector<std::size_t> &indices, const std::vector<ScriptOutcome> &outcomes,
+                                const std::vector<std::filesystem::path> &places);
     void tagsApplied(const std::vector<std::optional<QString>> &errors);
     void finishAction();
 
@@ -208,6 +233,13 @@ private:
     RemnantActionReport m_actionReport;
     std::shared_ptr<std::atomic<bool>> m_actionStopped = std::make_shared<std::atomic<bool>>(false);
     std::unique_ptr<QThread> m_actionWorker;
+
+    // Undo: the items of the last move to the Trash that may still be put back, those the running action has moved
+    // so far, and those it is putting back. The generation counts the lists a scan has started afresh.
+    QList<TrashedItem> m_undoableTrash;
+    QList<TrashedItem> m_actionTrashed;
+    QList<TrashedItem> m_restoring;
+    quint64 m_listGeneration = 0;
 };
 
 // Every file of the scanner publishes state through this, so it is defined where all of them see it.

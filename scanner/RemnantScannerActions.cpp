@@ -22,19 +22,6 @@ fs::path privacyDatabase(const Platform &platform)
     return platform.homeDirectory() / "Library" / "Application Support" / "com.apple.TCC" / "TCC.db";
 }
 
-// The reason in a platform's failure description, without what is said in front of it about the item, and
-// with a capital: "Cannot move 'x' to the Trash: it no longer exists" gives "It no longer exists".
-QString plainReason(const QString &description, const QString &name)
-{
-    const QString quoted = u'\'' + name + u'\'';
-    const qsizetype named = description.indexOf(quoted);
-    const qsizetype colon = named < 0 ? -1 : description.indexOf(QStringLiteral(": "), named + quoted.size());
-    QString reason = colon < 0 ? description : description.mid(colon + 2);
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toUpper();
-    return reason;
-}
-
 // The question before a privileged move of `count` items, the first of them named `name`.
 QString administratorQuestion(std::size_t count, const QString &name)
 {
@@ -178,13 +165,19 @@ bool RemnantScanner::askForAdministratorRights(const QString &question)
     return chosen == QStringLiteral("Continue");
 }
 
-void RemnantScanner::markTrashed(const QList<RemnantItemPtr> &items, const QString &logPrefix)
+QList<RemnantScanner::TrashedItem> RemnantScanner::markTrashed(const QList<RemnantItemPtr> &items,
+                                                               const std::vector<fs::path> &places,
+                                                               const QString &logPrefix)
 {
-    for (const RemnantItemPtr &item : items) {
+    QList<TrashedItem> trashed;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        const RemnantItemPtr &item = items[i];
+        trashed.append({item, places[std::size_t(i)], item->action(), m_listGeneration});
         item->setAction(RemnantAction::trashed());
         DiagnosticLog::write(logPrefix + item->name());
     }
     removeRemnants(items);
+    return trashed;
 }
 
 void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
@@ -192,11 +185,11 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
     const QString name = item->name();
     const TrashOutcome trashed = trash(*m_platform, RemovalGuard(*m_platform, protectedBundles()), item->url());
     if (trashed.success) {
-        markTrashed({item}, QStringLiteral("✅ Moved to Trash: "));
+        setUndoableTrash(markTrashed({item}, {trashed.trashedPath}, QStringLiteral("✅ Moved to Trash: ")));
         return;
     }
     if (!trashed.permissionDenied()) {
-        showTrashFailure(name, plainReason(trashed.errorDescription, name));
+        showTrashFailure(name, RemnantActionReport::plainReason(trashed.errorDescription, name));
         return;
     }
 
@@ -207,13 +200,14 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
         showTrashFailure(name, *refusal);
         return;
     }
-    const ScriptOutcome outcome = moveToTrashWithAdminRights(item);
+    fs::path place;
+    const ScriptOutcome outcome = moveToTrashWithAdminRights(item, place);
     if (outcome.success) {
-        markTrashed({item}, QStringLiteral("✅ Moved to Trash with admin rights: "));
+        setUndoableTrash(markTrashed({item}, {place}, QStringLiteral("✅ Moved to Trash with admin rights: ")));
         return;
     }
     if (!m_platform->isMacOS()) {
-        showTrashFailure(name, plainReason(trashed.errorDescription, name));
+        showTrashFailure(name, RemnantActionReport::plainReason(trashed.errorDescription, name));
         return;
     }
     const QString detail = outcome.errorNumber == RefusedControlError ? RefusedControlText : trashed.errorDescription;
@@ -227,8 +221,17 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 
 ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item)
 {
+    fs::path place;
+    return moveToTrashWithAdminRights(item, place);
+}
+
+ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
+{
     const RemovalGuard guard(*m_platform, protectedBundles());
-    return AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}).front();
+    std::vector<fs::path> places;
+    const ScriptOutcome outcome = AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}, &places).front();
+    place = places.front();
+    return outcome;
 }
 
 std::optional<QString> RemnantScanner::applyTag(const RemnantItemPtr &item, FinderTagColor color)
@@ -292,19 +295,21 @@ bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
 void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
 {
     QList<RemnantItemPtr> moved;
+    std::vector<fs::path> places;
     std::vector<std::size_t> refused;
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const RemnantItemPtr &item = m_actionItems[qsizetype(i)];
         if (outcomes[i].success) {
             moved.append(item);
+            places.push_back(outcomes[i].trashedPath);
             continue;
         }
-        m_actionFailures[qsizetype(i)] = plainReason(outcomes[i].errorDescription, item->name());
+        m_actionFailures[qsizetype(i)] = RemnantActionReport::plainReason(outcomes[i].errorDescription, item->name());
         if (outcomes[i].permissionDenied())
             refused.push_back(i);
     }
     m_actionReport.succeeded += int(moved.size());
-    markTrashed(moved, QStringLiteral("✅ Moved to Trash: "));
+    m_actionTrashed += markTrashed(moved, places, QStringLiteral("✅ Moved to Trash: "));
     if (refused.empty()) {
         finishAction();
         return;
@@ -322,30 +327,34 @@ void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
     // The run blocks while the system asks for the password, so it is not made here.
     auto work = [this, refused, paths = std::move(paths), platform = m_platform,
                  bundles = protectedBundles()]() -> std::function<void()> {
+        std::vector<fs::path> places;
         std::vector<ScriptOutcome> results =
-            AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, bundles), paths);
-        return [this, refused, results = std::move(results)] {
-            trashedAsAdministrator(refused, results);
+            AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, bundles), paths, &places);
+        return [this, refused, results = std::move(results), places = std::move(places)] {
+            trashedAsAdministrator(refused, results, places);
         };
     };
     runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
 }
 
 void RemnantScanner::trashedAsAdministrator(const std::vector<std::size_t> &indices,
-                                            const std::vector<ScriptOutcome> &outcomes)
+                                            const std::vector<ScriptOutcome> &outcomes,
+                                            const std::vector<fs::path> &places)
 {
     QList<RemnantItemPtr> moved;
+    std::vector<fs::path> movedPlaces;
     for (std::size_t k = 0; k < indices.size(); ++k) {
         const qsizetype i = qsizetype(indices[k]);
         if (outcomes[k].success) {
             moved.append(m_actionItems[i]);
+            movedPlaces.push_back(places[k]);
             m_actionFailures[i].reset();
         } else {
             m_actionFailures[i] = administratorFailure(outcomes[k]);
         }
     }
     m_actionReport.succeeded += int(moved.size());
-    markTrashed(moved, QStringLiteral("✅ Moved to Trash with admin rights: "));
+    m_actionTrashed += markTrashed(moved, movedPlaces, QStringLiteral("✅ Moved to Trash with admin rights: "));
     finishAction();
 }
 
@@ -379,7 +388,7 @@ void RemnantScanner::tagsApplied(const std::vector<std::optional<QString>> &erro
     for (std::size_t i = 0; i < errors.size(); ++i) {
         const RemnantItemPtr &item = m_actionItems[qsizetype(i)];
         if (errors[i]) {
-            m_actionFailures[qsizetype(i)] = plainReason(*errors[i], item->name());
+            m_actionFailures[qsizetype(i)] = RemnantActionReport::plainReason(*errors[i], item->name());
         } else {
             item->setAction(RemnantAction::tagged(color));
             ++m_actionReport.succeeded;
@@ -397,6 +406,8 @@ void RemnantScanner::finishAction()
     const RemnantActionReport report = std::exchange(m_actionReport, RemnantActionReport{});
     m_actionItems.clear();
     m_actionFailures.clear();
+    if (!m_actionTrashed.isEmpty())
+        setUndoableTrash(std::exchange(m_actionTrashed, {}));
     publish(m_isActing, false, &RemnantScanner::isActingChanged);
     emit actionFinished(report);
 }

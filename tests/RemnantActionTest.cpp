@@ -245,3 +245,77 @@ TEST_F(ActionTest, DestroyingTheScannerDuringAnActionLosesNothing)
     EXPECT_EQ(count(m_tree.path("Users/me/Library/Caches")) + count(trash("files")), 300U);
     EXPECT_EQ(count(trash("info")), count(trash("files")));
 }
+
+TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCannotGoBack)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-a", "a");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-b/data", "b");
+    m_tree.writeFile("Users/me/Library/Logs/qqvv-c.log", "c");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-d", "d");
+    RemnantScanner scanner(std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")), m_alerts);
+    runScan(scanner);
+    const QList<RemnantItemPtr> items = listed(scanner, {"qqvv-a", "qqvv-b", "qqvv-c.log"});
+    ASSERT_EQ(items.size(), 3);
+    const bool tagged = !scanner.applyTag(items[0], FinderTagColor::green);
+    const RemnantAction earlier = items[0]->action();
+    QList<std::pair<RemnantStatus, RemnantRisk>> verdicts;
+    for (const RemnantItemPtr &item : items)
+        verdicts.append({item->status(), item->risk()});
+    QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
+    QSignalSpy undoable(&scanner, &RemnantScanner::canUndoTrashChanged);
+    EXPECT_FALSE(scanner.canUndoTrash());
+    EXPECT_FALSE(scanner.undoTrashInBackground());
+
+    ASSERT_TRUE(scanner.moveToTrashInBackground(items));
+    EXPECT_EQ(awaitReport(finished).succeeded, 3);
+    EXPECT_TRUE(scanner.canUndoTrash());
+    EXPECT_EQ(scanner.remnants().size(), 1);
+    m_tree.writeFile("Users/me/Library/Logs/qqvv-c.log", "new");
+
+    ASSERT_TRUE(scanner.undoTrashInBackground());
+    EXPECT_FALSE(scanner.undoTrashInBackground());
+    EXPECT_FALSE(scanner.moveToTrashInBackground(scanner.remnants()));
+    const RemnantActionReport partly = awaitReport(finished);
+
+    EXPECT_EQ(partly.summary(), QStringLiteral("Put back 2 items; 1 could not be put back"));
+    EXPECT_EQ(partly.details(), QStringLiteral("qqvv-c.log: Something else is now in its place"));
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-a")), "a");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-b/data")), "b");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Logs/qqvv-c.log")), "new");
+    EXPECT_TRUE(scanner.remnants().contains(items[0]));
+    EXPECT_TRUE(scanner.remnants().contains(items[1]));
+    EXPECT_FALSE(scanner.remnants().contains(items[2]));
+    EXPECT_EQ(items[0]->action(), tagged ? RemnantAction::tagged(FinderTagColor::green) : earlier);
+    EXPECT_EQ(items[1]->action(), RemnantAction::none());
+    EXPECT_EQ(items[2]->action(), RemnantAction::trashed());
+    for (qsizetype i = 0; i < items.size(); ++i)
+        EXPECT_EQ(std::pair(items[i]->status(), items[i]->risk()), verdicts[i]);
+    EXPECT_TRUE(scanner.canUndoTrash());
+
+    // Once its place is free again, the item left behind goes back too.
+    fs::remove(m_tree.path("Users/me/Library/Logs/qqvv-c.log"));
+    ASSERT_TRUE(scanner.undoTrashInBackground());
+    EXPECT_EQ(awaitReport(finished).summary(), QStringLiteral("Put back 1 item"));
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Logs/qqvv-c.log")), "c");
+    EXPECT_TRUE(scanner.remnants().contains(items[2]));
+    EXPECT_FALSE(scanner.canUndoTrash());
+    QList<bool> told;
+    for (const QList<QVariant> &arguments : undoable)
+        told.append(arguments.at(0).toBool());
+    EXPECT_EQ(told, (QList<bool>{true, false, true, false}));
+    EXPECT_EQ(count(trash("files")), 0U);
+    EXPECT_EQ(count(trash("info")), 0U);
+
+    // One item moved on its own can be put back as well; after a new scan it is only put back, as that scan's
+    // list has never held it.
+    const RemnantItemPtr single = listed(scanner, {"qqvv-d"}).value(0);
+    ASSERT_TRUE(single);
+    scanner.moveToTrash(single);
+    EXPECT_TRUE(scanner.canUndoTrash());
+    runScan(scanner);
+    ASSERT_TRUE(scanner.undoTrashInBackground());
+    EXPECT_EQ(awaitReport(finished).summary(), QStringLiteral("Put back 1 item"));
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-d")), "d");
+    EXPECT_FALSE(scanner.remnants().contains(single));
+    EXPECT_EQ(single->action(), RemnantAction::none());
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/RestoreOutcome.h"
+
+#include <QString>
+#include <filesystem>
+#include <optional>
+
+class Platform;
+class RemovalGuard;
+
+// Puts an item back from the Trash at the place it was moved from, when that place is one RemovalGuard accepts:
+// directly in a Library folder that a scan lists. A place whose folder is gone is left to the platform, which
+// explains it. Works on paths only, on any thread.
+class TrashRestore {
+public:
+    static RestoreOutcome restore(const Platform &platform, const RemovalGuard &guard,
+                                  const std::filesystem::path &trashedItem, const std::filesystem::path &original);
+    // Why the guard refuses `original` as a place to put an item back; absent when it accepts it or its folder is
+    // gone.
+    static std::optional<QString> refusal(const Platform &platform, const RemovalGuard &guard,
+                                          const std::filesystem::path &original);
+};

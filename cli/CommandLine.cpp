@@ -29,6 +29,7 @@ const CommandRules *rulesFor(const std::string &command)
         {"scan", {QStringLiteral("table"), QStringLiteral("json"), QStringLiteral("csv")}, true, 0},
         {"trash", {QStringLiteral("table")}, true, 1},
         {"tag", {QStringLiteral("table")}, true, 2},
+        {"restore", {QStringLiteral("table")}, true, 1},
     };
     for (const CommandRules &rule : rules) {
         if (command == rule.name)
@@ -45,6 +46,7 @@ QString CommandLine::usage()
         "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
         "       leftscan-cli trash [--root DIR] [--home DIR] PATH...\n"
         "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
+        "       leftscan-cli restore [--root DIR] [--home DIR] PATH...\n"
         "       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
         "       leftscan-cli catalogue [--format json|table]\n"
         "       (every command also takes --verbose)\n"
@@ -53,6 +55,8 @@ QString CommandLine::usage()
         "  trash        moves leftovers that a scan lists to the Trash\n"
         "  tag          marks leftovers that a scan lists with a tag colour (Red, Orange, Yellow, Green, Blue,\n"
         "               Purple, Gray)\n"
+        "  restore      puts leftovers back from the Trash at the places they were moved from (the latest moved\n"
+        "               from each), where nothing has taken their place\n"
         "  inventory    the installed software found, one line per inventory key\n"
         "  catalogue    the known applications recognised by name, in lookup order\n"
         "\n"
@@ -62,6 +66,15 @@ QString CommandLine::usage()
         "  --format F        output format (default table)\n"
         "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
         "  --verbose         also write the diagnostic log to standard error\n");
+}
+
+fs::path CommandLine::normalisedPath(const std::string &given)
+{
+    std::error_code ignored;
+    std::string path = fs::absolute(fs::path(given), ignored).lexically_normal().native();
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return fs::path(path);
 }
 
 std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &arguments, QString &error)

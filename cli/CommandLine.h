@@ -17,10 +17,13 @@ struct CommandLine {
     bool help = false;
     // The engine's diagnostic lines go to standard error; without it only warnings and errors do.
     bool verbose = false;
-    // Arguments after the command: the paths of trash, the colour and paths of tag.
+    // Arguments after the command: the paths of trash and restore, the colour and paths of tag.
     std::vector<std::string> operands;
 
     // Parses argv; on failure returns nothing and sets `error` to a one-line message.
     static std::optional<CommandLine> parse(const std::vector<std::string> &arguments, QString &error);
     static QString usage();
+    // A path operand as the scan's records and the Trash's restore information hold it: absolute and normal,
+    // without a slash at its end.
+    static std::filesystem::path normalisedPath(const std::string &given);
 };

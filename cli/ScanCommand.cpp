@@ -27,23 +27,13 @@ void printError(const QString &message)
     printError(message.toUtf8());
 }
 
-// A path as the scan's records hold it: absolute and normal, without a slash at its end.
-fs::path normalised(const std::string &given)
-{
-    std::error_code ignored;
-    std::string path = fs::absolute(fs::path(given), ignored).lexically_normal().native();
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    return fs::path(path);
-}
-
 // The entries a scan lists for the given paths, in the order given and each once; nothing when any path is not
 // listed.
 std::optional<QList<RemnantItemPtr>> listedItems(const RemnantScanner &scanner, const std::vector<std::string> &paths)
 {
     QList<RemnantItemPtr> items;
     for (const std::string &given : paths) {
-        const fs::path path = normalised(given);
+        const fs::path path = CommandLine::normalisedPath(given);
         RemnantItemPtr found;
         for (const RemnantItemPtr &item : scanner.remnants()) {
             if (item->url() == path) {

@@ -2,6 +2,7 @@
 #include "cli/CommandLine.h"
 #include "cli/InterruptibleDemo.h"
 #include "cli/InventoryCommand.h"
+#include "cli/RestoreCommand.h"
 #include "cli/ScanCommand.h"
 #include "cli/StandardOutput.h"
 #include "inventory/InstalledAppScanner.h"
@@ -25,6 +26,8 @@ int run(const CommandLine &line, int argc, char **argv)
         CatalogueCommand::print(line.format, stdout);
         return ScanCommand::Success;
     }
+    if (line.command == "restore")
+        return RestoreCommand::restore(line);
     if (line.command == "inventory") {
         const PosixPlatform platform(line.root, line.home);
         InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line.format, stdout);

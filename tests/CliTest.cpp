@@ -1,5 +1,6 @@
 #include "QtPrinters.h"
 #include "TempTree.h"
+#include "platform/TrashInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -466,4 +467,55 @@ TEST(CliScan, AnEndedOrInterruptedDemoLeavesNoFolderBehind)
         close(output[0]);
         EXPECT_TRUE(fs::is_empty(temporary.root())) << signal;
     }
+}
+
+TEST(CliRestore, PutsTheLatestItemBackNeverReplacesAndRefusesWhatTheTrashDoesNotHold)
+{
+    TempTree tree;
+    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
+    const fs::path log = tree.writeFile("Users/me/Library/Logs/qqvv.log", "older");
+    const fs::path odd = tree.writeFile("Users/me/Library/Caches/-qqvv\nodd\xff", "odd");
+    const fs::path app = tree.writeFile("Users/me/Library/Application Support/qqvv-app/state", "state");
+    tree.makeFolder("Users/me/Documents");
+    ASSERT_EQ(runCli(std::vector<std::string>{"trash"} + folders +
+                     std::vector<std::string>{"--", log.native(), odd.native(), app.parent_path().native()})
+                  .exitCode,
+              0);
+    const fs::path infoFolder = tree.path("Users/me/.local/share/Trash/info");
+    // The first copy of the log was deleted long ago; the second is the latest.
+    std::ofstream(infoFolder / "qqvv.log.trashinfo", std::ios::trunc)
+        << TrashInfo{log.native(), "2020-01-01T00:00:00"}.text();
+    tree.writeFile("Users/me/Library/Logs/qqvv.log", "newer");
+    ASSERT_EQ(runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{log.native()}).exitCode, 0);
+
+    // One path that the Trash holds nothing from, or that lies outside the scanned folders: nothing goes back.
+    for (const std::string &refused :
+         {tree.path("Users/me/Library/Logs/none.log").native(), tree.path("Users/me/Documents/qqvv.log").native()}) {
+        const CliResult run =
+            runCli(std::vector<std::string>{"restore"} + folders + std::vector<std::string>{log.native(), refused});
+        EXPECT_EQ(run.exitCode, 4) << refused;
+        EXPECT_TRUE(run.err.endsWith("; nothing was put back\n")) << run.err.toStdString();
+        EXPECT_FALSE(fs::exists(log));
+    }
+
+    const CliResult restored = runCli(std::vector<std::string>{"restore"} + folders +
+                                      std::vector<std::string>{"--", log.native(), odd.native() + "/", log.native()});
+    EXPECT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_EQ(restored.err, QByteArray());
+    EXPECT_EQ(TempTree::readFile(log), "newer");
+    EXPECT_EQ(TempTree::readFile(odd), "odd");
+
+    // The older copy cannot go where the newer one is now, and the folder of the third is gone: both stay.
+    fs::remove_all(tree.path("Users/me/Library/Application Support"));
+    const CliResult blocked = runCli(std::vector<std::string>{"restore"} + folders +
+                                     std::vector<std::string>{log.native(), app.parent_path().native()});
+    EXPECT_EQ(blocked.exitCode, 1);
+    EXPECT_TRUE(blocked.err.contains(QByteArray::fromStdString(
+        "leftscan-cli: " + log.native() + " was not put back: Something else is now in its place\n")))
+        << blocked.err.toStdString();
+    EXPECT_TRUE(blocked.err.contains("qqvv-app was not put back: Its folder "));
+    EXPECT_TRUE(blocked.err.contains("no longer exists"));
+    EXPECT_EQ(TempTree::readFile(log), "newer");
+    EXPECT_FALSE(fs::exists(tree.path("Users/me/Library/Application Support")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(infoFolder), fs::directory_iterator()), 2);
 }

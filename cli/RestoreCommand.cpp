@@ -1,0 +1,59 @@
+#include "cli/RestoreCommand.h"
+
+#include "cli/ScanCommand.h"
+#include "cli/TerminalText.h"
+#include "platform/DiagnosticLog.h"
+#include "platform/PathNames.h"
+#include "platform/PosixPlatform.h"
+#include "scanner/RemnantActionReport.h"
+#include "scanner/RemovalGuard.h"
+#include "scanner/TrashRestore.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void printError(const QByteArray &message)
+{
+    std::fprintf(stderr, "leftscan-cli: %s\n", message.constData());
+}
+
+} // namespace
+
+int RestoreCommand::restore(const CommandLine &line)
+{
+    const PosixPlatform platform(line.root, line.home);
+    const RemovalGuard guard(platform, {});
+    std::vector<std::pair<fs::path, TrashEntry>> chosen;
+    for (const std::string &given : line.operands) {
+        const fs::path original = CommandLine::normalisedPath(given);
+        if (std::any_of(chosen.begin(), chosen.end(), [&](const auto &each) { return each.first == original; }))
+            continue;
+        if (const auto refusal = TrashRestore::refusal(platform, guard, original)) {
+            printError(TerminalText::path(original) + ": " + refusal->toUtf8() + "; nothing was put back");
+            return ScanCommand::NotListed;
+        }
+        const std::vector<TrashEntry> entries = platform.trashEntriesFrom(original);
+        if (entries.empty()) {
+            printError(TerminalText::path(original) + " is not in the Trash; nothing was put back");
+            return ScanCommand::NotListed;
+        }
+        chosen.emplace_back(original, entries.front());
+    }
+    int failed = 0;
+    for (const auto &[original, entry] : chosen) {
+        const RestoreOutcome outcome = TrashRestore::restore(platform, guard, entry.trashedPath, original);
+        if (outcome.success) {
+            DiagnosticLog::write(QStringLiteral("✅ Put back from Trash: ") + PathNames::fileName(original));
+            continue;
+        }
+        const QString reason =
+            RemnantActionReport::plainReason(outcome.errorDescription, PathNames::fileName(original));
+        printError(TerminalText::path(original) + " was not put back: " + reason.toUtf8());
+        ++failed;
+    }
+    return failed == 0 ? ScanCommand::Success : ScanCommand::SomeFailed;
+}

@@ -55,6 +55,15 @@ void MainWindow::buildMenus()
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    m_undo = edit->addAction(QStringLiteral("Undo Move to Trash"), m_actions, &RemnantActions::undoTrash);
+    m_undo->setShortcut(QKeySequence::Undo);
+    const auto updateUndo = [this] {
+        m_undo->setEnabled(m_scanner.canUndoTrash() && !m_scanner.isActing());
+    };
+    connect(&m_scanner, &RemnantScanner::canUndoTrashChanged, m_undo, updateUndo);
+    connect(&m_scanner, &RemnantScanner::isActingChanged, m_undo, updateUndo);
+    updateUndo();
+    edit->addSeparator();
     m_selectAll =
         edit->addAction(QStringLiteral("Select All Shown"), this, [this] { m_content->listView()->selectAllShown(); });
     m_selectAll->setShortcut(QKeySequence::SelectAll);

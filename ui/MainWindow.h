@@ -23,6 +23,7 @@ public:
     RemnantActions *actions() const { return m_actions; }
     QAction *startScanAction() const { return m_startScan; }
     QAction *selectAllAction() const { return m_selectAll; }
+    QAction *undoAction() const { return m_undo; }
 
 signals:
     void settingsRequested();
@@ -42,5 +43,6 @@ private:
     ContentView *m_content;
     QAction *m_startScan = nullptr;
     QAction *m_selectAll = nullptr;
+    QAction *m_undo = nullptr;
     bool m_probedAutomation = false;
 };

@@ -107,6 +107,12 @@ void RemnantActions::tag(const QList<RemnantItemPtr> &items, FinderTagColor colo
         showBusy();
 }
 
+void RemnantActions::undoTrash()
+{
+    if (m_scanner.canUndoTrash() && !m_scanner.undoTrashInBackground())
+        showBusy();
+}
+
 void RemnantActions::showBusy()
 {
     auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Please wait"),

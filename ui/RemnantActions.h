@@ -31,6 +31,8 @@ public:
 
     void trash(const QList<RemnantItemPtr> &items);
     void tag(const QList<RemnantItemPtr> &items, FinderTagColor color);
+    // Puts the items of the last move to the Trash back.
+    void undoTrash();
 
     static QString trashConfirmationTitle(const RemnantItem &item);
 

@@ -11,6 +11,7 @@
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"
 #include "ui/ProminentButton.h"
+#include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantItemsView.h"
 #include "ui/ScanToolbar.h"
@@ -24,6 +25,7 @@
 #include "ui/Theme.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -295,4 +297,57 @@ TEST_F(WindowFixture, ClosingTheWindowStopsAScanAtOnce)
     m_scanner->scan();
     ASSERT_TRUE(cancelled.wait(5000));
     EXPECT_FALSE(m_scanner->isScanning());
+}
+
+TEST_F(WindowFixture, CtrlZPutsTheItemsOfTheLastMoveBackWithTheirEarlierStatus)
+{
+    scanToEnd();
+    QAction *undo = m_window->undoAction();
+    EXPECT_EQ(undo->text(), "Undo Move to Trash");
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_FALSE(undo->isEnabled());
+
+    // The first and the last of the list, so that both an orphan and an item of an installed app are among them.
+    const QList<RemnantItemPtr> shown = list().sortedRemnants();
+    ASSERT_GE(shown.size(), 4);
+    const QList<RemnantItemPtr> chosen = {shown[0], shown[1], shown.last()};
+    QList<RemnantStatus> statuses;
+    for (const RemnantItemPtr &item : chosen)
+        statuses.append(item->status());
+    ASSERT_NE(statuses.first(), statuses.last());
+    const auto closeReports = [this] {
+        for (QMessageBox *box : m_window->findChildren<QMessageBox *>())
+            box->close();
+        QApplication::processEvents();
+    };
+
+    QSignalSpy finished(m_scanner.get(), &RemnantScanner::actionFinished);
+    m_window->actions()->trash(chosen);
+    ASSERT_TRUE(finished.wait(10000));
+    closeReports();
+    EXPECT_EQ(list().sortedRemnants().size(), shown.size() - 3);
+    EXPECT_TRUE(undo->isEnabled());
+
+    m_window->activateWindow();
+    QApplication::setActiveWindow(m_window.get());
+    QTest::keyClick(list().itemsView(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(finished.wait(10000));
+    const RemnantActionReport report = finished.last().at(0).value<RemnantActionReport>();
+    EXPECT_EQ(report.summary(), "Put back 3 items");
+    QApplication::processEvents();
+    QMessageBox *box = m_window->findChild<QMessageBox *>();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), "Put back 3 items");
+    closeReports();
+
+    EXPECT_FALSE(undo->isEnabled());
+    const QList<RemnantItemPtr> after = list().sortedRemnants();
+    EXPECT_EQ(after.size(), shown.size());
+    for (qsizetype i = 0; i < chosen.size(); ++i) {
+        EXPECT_TRUE(after.contains(chosen[i]));
+        EXPECT_EQ(chosen[i]->status(), statuses[i]);
+        EXPECT_EQ(chosen[i]->action(), RemnantAction::none());
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(chosen[i]->url())));
+    }
+    EXPECT_EQ(list().proxy()->rowCount(), shown.size());
 }

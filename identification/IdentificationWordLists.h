@@ -22,6 +22,26 @@ public:
     // Words of an application name too generic to match on their own.
     static constexpr std::array<std::string_view, 7> NameSkipWords{"application", "software", "desktop", "client",
                                                                    "helper",      "launcher", "manager"};
+    // Words of Library entry names and application names that many unrelated applications share, so that
+    // sharing one says nothing about a common owner.
+    static constexpr std::array<std::string_view, 115> LookalikeGenericWords{
+        "com",        "org",           "net",        "app",      "apps",       "application",   "helper",
+        "helpers",    "agent",         "agents",     "support",  "data",       "cache",         "caches",
+        "group",      "desktop",       "client",     "launcher", "service",    "services",      "daemon",
+        "electron",   "macos",         "mac",        "browser",  "update",     "updater",       "updates",
+        "extension",  "extensions",    "plugin",     "plugins",  "login",      "storage",       "beta",
+        "pro",        "studio",        "editor",     "plist",    "savedstate", "shipit",        "sparkle",
+        "crashpad",   "crashreporter", "crashes",    "logs",     "settings",   "preferences",   "prefs",
+        "config",     "defaults",      "shared",     "files",    "library",    "temp",          "backup",
+        "backups",    "sync",          "cloud",      "webkit",   "cookies",    "binarycookies", "sqlite",
+        "database",   "manager",       "tools",      "utility",  "system",     "framework",     "core",
+        "main",       "free",          "lite",       "plus",     "edition",    "installer",     "uninstaller",
+        "setup",      "mobile",        "player",     "viewer",   "reader",     "assistant",     "widget",
+        "widgets",    "menu",          "menubar",    "safari",   "share",      "sharing",       "finder",
+        "quicklook",  "spotlight",     "mdimporter", "intents",  "keyboard",   "download",      "downloads",
+        "downloader", "community",     "express",    "insider",  "insiders",   "nightly",       "canary",
+        "preview",    "stable",        "release",    "personal", "enterprise", "team",          "local",
+        "user",       "users",         "default"};
 
     // Exact equality against one of the lists above; callers lower-case the word first.
     static bool contains(std::span<const std::string_view> list, std::string_view word);

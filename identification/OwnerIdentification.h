@@ -12,4 +12,8 @@ struct OwnerIdentification {
     std::optional<QString> appName;
     RemnantStatus status = RemnantStatus::orphan;
     QString evidence;
+    // The owner was offered by the fuzzy evidence stages, not by direct evidence or the identification service.
+    bool weakMatch = false;
+    // The entry's property-list Label, when it is a property list that has one.
+    std::optional<QString> label{};
 };

@@ -17,6 +17,7 @@ const QString Unknown = QStringLiteral("Unknown");
 
 OwnerIdentifier::OwnerIdentifier(const Inventory &inventory, const Platform &platform)
     : m_index(inventory)
+    , m_lookalikes(inventory)
     , m_platform(platform)
 {}
 
@@ -46,7 +47,14 @@ OwnerIdentification OwnerIdentifier::identifyOwner(const QString &name, const fs
                                                    AppIdentifierService &service) const
 {
     const Entry entry = describe(name, url);
+    OwnerIdentification owner = identify(entry, service);
+    owner.label = entry.label;
+    return owner;
+}
 
+OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierService &service) const
+{
+    const QString &name = entry.name;
     if (auto direct = directEvidence(entry))
         return *direct;
 
@@ -69,10 +77,10 @@ OwnerIdentification OwnerIdentifier::identifyOwner(const QString &name, const fs
                                    QStringLiteral("no evidence found")};
     const InstalledApp &app = m_index.record(candidate->entry);
     if (!isInstalled(app.bundleID, app.name))
-        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::orphan, candidate->evidence};
+        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::orphan, candidate->evidence, true};
     if (bundleIDMatchesItem(app.bundleID, entry.base, entry.llabel))
-        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::stale, candidate->evidence};
-    return OwnerIdentification{app.bundleID, Unknown, RemnantStatus::stale, candidate->evidence};
+        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::stale, candidate->evidence, true};
+    return OwnerIdentification{app.bundleID, Unknown, RemnantStatus::stale, candidate->evidence, true};
 }
 
 std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &entry) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "identification/InstalledLookalikes.h"
 #include "identification/InventoryIndex.h"
 #include "identification/OwnerIdentification.h"
 
@@ -22,6 +23,7 @@ public:
     static bool bundleIDMatchesItem(const QString &bundleID, const QString &base, const std::optional<QString> &label);
 
     const InventoryIndex &index() const { return m_index; }
+    const InstalledLookalikes &lookalikes() const { return m_lookalikes; }
     // The inventory entry that the evidence stages offer as the owner, if any; for diagnostics and tests.
     std::optional<int> evidenceCandidate(const QString &name, const std::filesystem::path &url) const;
 
@@ -36,6 +38,7 @@ private:
         std::optional<QString> llabel;
     };
     Entry describe(const QString &name, const std::filesystem::path &url) const;
+    OwnerIdentification identify(const Entry &entry, AppIdentifierService &service) const;
 
     struct Candidate {
         int entry;
@@ -54,5 +57,6 @@ private:
     std::optional<Candidate> labelAgainstKeys(const Entry &entry) const;
 
     InventoryIndex m_index;
+    InstalledLookalikes m_lookalikes;
     const Platform &m_platform;
 };

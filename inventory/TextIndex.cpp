@@ -220,3 +220,24 @@ std::optional<int> TextIndex::findStartingWith(QStringView query) const
         return std::nullopt;
     return m_payloads[std::size_t(*it)];
 }
+
+std::vector<int> TextIndex::findAllContainedIn(QStringView query) const
+{
+    std::vector<int> found;
+    std::vector<int> texts;
+    if (m_states.empty())
+        return found;
+    int state = 0;
+    for (const QChar unit : query) {
+        state = step(state, unit.unicode());
+        // Every text ending here is the prefix of a state on the failure chain.
+        for (int ending = state; ending != 0; ending = m_states[std::size_t(ending)].failure) {
+            const int text = m_states[std::size_t(ending)].text;
+            if (text >= 0 && std::find(texts.begin(), texts.end(), text) == texts.end()) {
+                texts.push_back(text);
+                found.push_back(m_payloads[std::size_t(text)]);
+            }
+        }
+    }
+    return found;
+}

@@ -39,6 +39,8 @@ public:
     std::optional<int> findPrefixOf(QStringView query) const;
     // A text that starts with `query`.
     std::optional<int> findStartingWith(QStringView query) const;
+    // The payloads of every text that occurs in `query`, each text once, in the order in which the texts end in it.
+    std::vector<int> findAllContainedIn(QStringView query) const;
 
 private:
     static constexpr qsizetype RunLength = 4;

@@ -9,6 +9,7 @@
 #include <QHashFunctions>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUuid>
 #include <filesystem>
 #include <functional>
@@ -38,6 +39,10 @@ public:
         RemnantRisk risk = RemnantRisk::review;
         // Why the entry was attributed to its owner, e.g. "inventory key helper:zzqx".
         QString evidence{};
+        // The owner came from loose name matching rather than from direct evidence or the known-app catalogue.
+        bool weakMatch = false;
+        // Installed applications whose names the entry's name matches too, sorted; only for orphans.
+        QStringList lookalikes{};
     };
 
     explicit RemnantItem(Fields fields, QObject *parent = nullptr);
@@ -72,6 +77,9 @@ public:
     const std::optional<QDateTime> &creationDate() const { return m_fields.creationDate; }
     RemnantRisk risk() const { return m_fields.risk; }
     const QString &evidence() const { return m_fields.evidence; }
+    bool isWeakMatch() const { return m_fields.weakMatch; }
+    const QStringList &lookalikes() const { return m_fields.lookalikes; }
+    bool hasLookalikes() const { return !m_fields.lookalikes.isEmpty(); }
     RemnantAction action() const { return m_action; }
     bool isSelected() const { return m_isSelected; }
 

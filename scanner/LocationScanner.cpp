@@ -68,6 +68,10 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         fields.creationDate = attributes.created;
         fields.risk = verdict.risk;
         fields.evidence = owner.evidence;
+        fields.weakMatch = owner.weakMatch;
+        if (verdict.status == RemnantStatus::orphan)
+            fields.lookalikes = identifier.lookalikes().find(
+                name.toLower(), owner.label ? std::optional<QString>(owner.label->toLower()) : std::nullopt);
         auto record = std::make_shared<RemnantItem>(std::move(fields));
         if (recordThread)
             record->moveToThread(recordThread);

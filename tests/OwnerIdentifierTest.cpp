@@ -68,6 +68,8 @@ TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys)
     expectOwner(agent, "com.example.zzqx.agent", "Zzqx Agent Host", RemnantStatus::stale);
     EXPECT_EQ(agent.evidence, QStringLiteral("property-list Label com.example.zzqx.agent is inventory key "
                                              "com.example.zzqx.agent"));
+    EXPECT_EQ(agent.label, QStringLiteral("com.example.zzqx.agent"));
+    EXPECT_FALSE(agent.weakMatch);
     expectOwner(identify("Users/me/Library/LaunchAgents/com.vendor.updater.plist"), "COM.ITUNES.updater", nullptr,
                 RemnantStatus::stale);
     const auto support = identify("Users/me/Library/Application Support/Zzqx Studio Data");
@@ -92,6 +94,7 @@ TEST_F(OwnerTest, ConfidentServiceAnswersDecideAndAreLogged)
     const auto keystone = identify("Users/me/Library/LaunchAgents/com.google.Keystone.Agent.plist");
     expectOwner(keystone, "com.google", "Google", RemnantStatus::orphan);
     EXPECT_EQ(keystone.evidence, QStringLiteral("catalogue keyword 'google' (row 74)"));
+    EXPECT_FALSE(keystone.weakMatch);
     EXPECT_EQ(log.lines(),
               (QStringList{QString::fromUtf8("⚠️ Enhanced identification: com.google.Keystone.Agent.plist "
                                              "→ Google (confidence: medium)"),
@@ -113,12 +116,15 @@ TEST_F(OwnerTest, EvidenceStagesAndTheVerdict)
     const auto cache = identify("Users/me/Library/Caches/zzqx-cache");
     expectOwner(cache, "com.example.tool", "Unknown", RemnantStatus::stale);
     EXPECT_EQ(cache.evidence, QStringLiteral("name token 'zzqx' is inventory key keyword:zzqx"));
+    EXPECT_TRUE(cache.weakMatch);
+    EXPECT_FALSE(cache.label);
     expectOwner(identify("Users/me/Library/Caches/qqzz-vv"), "com.app.q", "Unknown", RemnantStatus::stale);
     // The helper pattern's answer is only "low", so the stages run and find the installed app.
     expectOwner(identify("Users/me/Library/Caches/Zzqx Helper"), "com.example.tool", "Unknown", RemnantStatus::stale);
     const auto nothing = identify("Users/me/Library/Caches/vvwwkkjj");
     expectOwner(nothing, nullptr, nullptr, RemnantStatus::orphan);
     EXPECT_EQ(nothing.evidence, QStringLiteral("no evidence found"));
+    EXPECT_FALSE(nothing.weakMatch);
 }
 
 TEST_F(OwnerTest, OddNamesGetAnAnswer)

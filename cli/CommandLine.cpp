@@ -44,7 +44,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
-        "       leftscan-cli trash [--root DIR] [--home DIR] PATH...\n"
+        "       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...\n"
         "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
         "       leftscan-cli restore [--root DIR] [--home DIR] PATH...\n"
         "       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
@@ -65,7 +65,8 @@ QString CommandLine::usage()
         "  --threshold DAYS  days without use after which a leftover counts as old (default 365)\n"
         "  --format F        output format (default table)\n"
         "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
-        "  --verbose         also write the diagnostic log to standard error\n");
+        "  --verbose         also write the diagnostic log to standard error\n"
+        "  --force           trash also leftovers whose names match an installed app\n");
 }
 
 fs::path CommandLine::normalisedPath(const std::string &given)
@@ -115,6 +116,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             line.demo = true;
         } else if (argument == "--verbose") {
             line.verbose = true;
+        } else if (argument == "--force") {
+            line.force = true;
         } else if (argument == "--root" || argument == "--home" || argument == "--format" ||
                    argument == "--threshold") {
             const auto given = takeValue();
@@ -168,6 +171,10 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
     }
     if (line.demo && line.command != "scan") {
         error = QStringLiteral("--demo works with scan only");
+        return std::nullopt;
+    }
+    if (line.force && line.command != "trash") {
+        error = QStringLiteral("--force works with trash only");
         return std::nullopt;
     }
     if (!rules->scansFolders || line.demo)

@@ -17,6 +17,8 @@ struct CommandLine {
     bool help = false;
     // The engine's diagnostic lines go to standard error; without it only warnings and errors do.
     bool verbose = false;
+    // trash moves leftovers that may belong to an installed application too.
+    bool force = false;
     // Arguments after the command: the paths of trash and restore, the colour and paths of tag.
     std::vector<std::string> operands;
 

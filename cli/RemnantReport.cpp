@@ -63,7 +63,13 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
                       .arg(jsonDate(item.lastModified()), jsonDate(item.lastOpened()), jsonDate(item.lastUsed()),
                            jsonDate(item.creationDate()))
                       .toUtf8();
-        object += QStringLiteral("\"evidence\": %1}").arg(JsonText::quoted(item.evidence())).toUtf8();
+        QStringList lookalikes;
+        for (const QString &app : item.lookalikes())
+            lookalikes.append(JsonText::quoted(app));
+        object += QStringLiteral("\"evidence\": %1, \"lookalikes\": [%2], \"weakMatch\": %3}")
+                      .arg(JsonText::quoted(item.evidence()), lookalikes.join(QStringLiteral(", ")),
+                           item.isWeakMatch() ? QStringLiteral("true") : QStringLiteral("false"))
+                      .toUtf8();
         write(stream, object);
     }
     write(stream, items.isEmpty() ? QByteArrayLiteral("]\n") : QByteArrayLiteral("\n]\n"));
@@ -72,7 +78,7 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
 void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
 {
     write(stream, QStringLiteral("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,"
-                                 "lastModified,lastOpened,lastUsed,creationDate,evidence\r\n"));
+                                 "lastModified,lastOpened,lastUsed,creationDate,evidence,lookalikes,weakMatch\r\n"));
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
         const std::string_view name = nameBytes(item);
@@ -88,7 +94,9 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
                                           isoDate(item.lastOpened()).toUtf8(),
                                           isoDate(item.lastUsed()).toUtf8(),
                                           isoDate(item.creationDate()).toUtf8(),
-                                          item.evidence().toUtf8()};
+                                          item.evidence().toUtf8(),
+                                          item.lookalikes().join(QStringLiteral("; ")).toUtf8(),
+                                          item.isWeakMatch() ? QByteArrayLiteral("true") : QByteArrayLiteral("false")};
         QList<QByteArray> quoted;
         for (const QByteArray &field : fields)
             quoted.append(RemnantReport::csvField(field));
@@ -107,15 +115,21 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
                      {QStringLiteral("NAME"), 0}});
     qint64 total = 0;
     int orphans = 0;
+    int lookalikes = 0;
+    int weakMatches = 0;
     const QDateTime now = Clock::now();
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
         const std::optional<QDateTime> used = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
-        table.addRow({RemnantReport::statusName(item.status()), rawValue(item.risk()),
-                      ByteCountFormatter::fileSize(item.fileSize()),
-                      used ? RelativeDateFormatter::describe(*used, now) : QStringLiteral("Unknown"),
-                      rawValue(item.category()), item.matchedAppName().value_or(QStringLiteral("Unknown")),
-                      item.name()});
+        table.addRow(
+            {RemnantReport::statusName(item.status()) + (item.hasLookalikes() ? QStringLiteral("?") : QString()),
+             rawValue(item.risk()), ByteCountFormatter::fileSize(item.fileSize()),
+             used ? RelativeDateFormatter::describe(*used, now) : QStringLiteral("Unknown"), rawValue(item.category()),
+             (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
+                 item.matchedAppName().value_or(QStringLiteral("Unknown")),
+             item.name()});
+        lookalikes += item.hasLookalikes() ? 1 : 0;
+        weakMatches += item.isWeakMatch() ? 1 : 0;
         total += item.fileSize();
         orphans += item.status() == RemnantStatus::orphan ? 1 : 0;
     }
@@ -124,6 +138,13 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
                       .arg(items.size())
                       .arg(orphans)
                       .arg(ByteCountFormatter::fileSize(total)));
+    if (lookalikes > 0)
+        write(stream, QStringLiteral("orphan? %1 orphans whose names also match an installed app: check them before "
+                                     "moving them to the Trash\n")
+                          .arg(lookalikes));
+    if (weakMatches > 0)
+        write(stream,
+              QStringLiteral("~APP    %1 leftovers tied to their app by a weak match of names\n").arg(weakMatches));
 }
 
 } // namespace

@@ -122,6 +122,21 @@ int ScanCommand::trash(const CommandLine &line)
     const auto items = listedItems(scanner, line.operands);
     if (!items)
         return NotListed;
+    if (!line.force) {
+        bool refused = false;
+        for (const RemnantItemPtr &item : *items) {
+            if (!item->hasLookalikes())
+                continue;
+            printError(TerminalText::path(item->url()) + " may belong to an installed app: its name also matches " +
+                       TerminalText::path(item->lookalikes().join(QStringLiteral(", ")).toStdString()));
+            refused = true;
+        }
+        if (refused) {
+            printError(
+                QByteArrayLiteral("nothing was changed; check these items, then give --force to move them anyway"));
+            return NotListed;
+        }
+    }
     int failed = 0;
     for (const RemnantItemPtr &item : *items) {
         scanner.moveToTrash(item);

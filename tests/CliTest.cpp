@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <set>
@@ -210,7 +211,8 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0].toObject().keys(),
               (QStringList{"bundleIdentifier", "category", "creationDate", "evidence", "fileSize", "lastModified",
-                           "lastOpened", "lastUsed", "matchedAppName", "name", "path", "risk", "status"}));
+                           "lastOpened", "lastUsed", "lookalikes", "matchedAppName", "name", "path", "risk", "status",
+                           "weakMatch"}));
     EXPECT_EQ(items[1][QStringLiteral("bundleIdentifier")].toString(), QStringLiteral("org.zzqx.app"));
     EXPECT_EQ(items[1][QStringLiteral("evidence")].toString(), QStringLiteral("inventory key org.zzqx.app"));
     EXPECT_TRUE(items[1][QStringLiteral("lastOpened")].isNull());
@@ -355,6 +357,55 @@ TEST(CliScan, ALibraryThatIsNoFolderRefusesTheScanAndAnOutputThatCannotBeWritten
         EXPECT_TRUE(run.err.endsWith("leftscan-cli: the output could not be written: No space left on device\n"))
             << run.err.toStdString();
     }
+}
+
+TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
+{
+    TempTree tree;
+    tree.makeBundle("Applications/Visual Studio Code.app", "com.microsoft.VSCode");
+    tree.writeFile("Users/me/Library/LaunchAgents/com.microsoft.update.agent.plist",
+                   TempTree::infoPlistXml("", "", "<key>Label</key><string>com.microsoft.update.agent</string>"));
+    tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+    const long long longAgo = std::time(nullptr) - 800LL * 24 * 60 * 60;
+    tree.setTimes("Users/me/Library/LaunchAgents/com.microsoft.update.agent.plist", longAgo, longAgo);
+    tree.setTimes("Users/me/Library/Logs/qqvv.log", longAgo, longAgo);
+    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
+    const std::string agent = tree.path("Users/me/Library/LaunchAgents/com.microsoft.update.agent.plist").native();
+    const std::string log = tree.path("Users/me/Library/Logs/qqvv.log").native();
+
+    const CliResult json = runCli(std::vector<std::string>{"scan", "--format", "json"} + folders);
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    const QJsonArray items = QJsonDocument::fromJson(json.out).array();
+    ASSERT_EQ(items.size(), 2);
+    for (const QJsonValue &item : items) {
+        const bool isAgent = item[QStringLiteral("path")].toString().toStdString() == agent;
+        EXPECT_EQ(item[QStringLiteral("status")].toString(), QStringLiteral("orphan"));
+        EXPECT_EQ(item[QStringLiteral("lookalikes")].toArray(),
+                  isAgent ? QJsonArray{QStringLiteral("Visual Studio Code")} : QJsonArray());
+        EXPECT_FALSE(item[QStringLiteral("weakMatch")].toBool());
+    }
+    const CliResult csv = runCli(std::vector<std::string>{"scan", "--format", "csv"} + folders);
+    EXPECT_TRUE(csv.out.contains(",evidence,lookalikes,weakMatch\r\n"));
+    EXPECT_TRUE(csv.out.contains(",Visual Studio Code,false\r\n"));
+    const CliResult table = runCli(std::vector<std::string>{"scan"} + folders);
+    EXPECT_TRUE(table.out.contains("orphan?"));
+
+    const CliResult refused =
+        runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{log, agent});
+    EXPECT_EQ(refused.exitCode, 4);
+    EXPECT_TRUE(refused.err.contains("may belong to an installed app: its name also matches Visual Studio Code"))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("--force"));
+    EXPECT_TRUE(fs::exists(agent));
+    EXPECT_TRUE(fs::exists(log));
+    EXPECT_FALSE(fs::exists(tree.path("Users/me/.local/share/Trash/files")));
+
+    const CliResult forced =
+        runCli(std::vector<std::string>{"trash", "--force"} + folders + std::vector<std::string>{log, agent});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_FALSE(fs::exists(agent));
+    EXPECT_TRUE(fs::exists(tree.path("Users/me/.local/share/Trash/files/com.microsoft.update.agent.plist")));
+    EXPECT_EQ(runCli(std::vector<std::string>{"scan", "--force"} + folders).exitCode, 2);
 }
 
 TEST(CliTrash, APathGivenTwiceOrWithASlashIsMovedOnceWithoutAnyQuestion)

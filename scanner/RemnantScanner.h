@@ -70,6 +70,8 @@ public:
     const QStringList &scanWarnings() const { return m_scanWarnings; }
     const Inventory &installedApps() const { return m_installedApps; }
     AppIdentifierService &identifierService() const { return *m_identifierService; }
+    // Where the engine's questions go; the window asks its own through it too.
+    AlertPresenter &alerts() const { return m_alerts; }
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }
     bool didPromptFullDiskAccessThisLaunch() const { return m_didPromptFullDiskAccessThisLaunch; }
     bool isActing() const { return m_isActing; }

@@ -123,13 +123,22 @@ void DetailView::rebuild()
     layout->addWidget(new InfoBlock(QStringLiteral("map.fill"), QStringLiteral("Path"), item.displayPath(),
                                     InfoBlock::Look::monospaced));
     if (!item.evidence().isEmpty())
-        layout->addWidget(new InfoBlock(QStringLiteral("lightbulb.fill"), QStringLiteral("Why this app"),
-                                        item.evidence(), InfoBlock::Look::monospaced));
+        layout->addWidget(
+            new InfoBlock(QStringLiteral("lightbulb.fill"), QStringLiteral("Why this app"),
+                          item.isWeakMatch() ? QStringLiteral("weak match: ") + item.evidence() : item.evidence(),
+                          InfoBlock::Look::monospaced));
     if (item.isLongUnused())
         layout->addWidget(new InfoBlock(
             QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("Not used for a long time"),
             QStringLiteral("This item hasn't been opened or used for %1 days.").arg(*item.daysSinceLastUse()),
             InfoBlock::Look::warning));
+    if (item.hasLookalikes())
+        layout->addWidget(new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"),
+                                        QStringLiteral("May belong to an installed app"),
+                                        QStringLiteral("Its name also matches %1, which is installed. Check before "
+                                                       "moving it to the Trash.")
+                                            .arg(item.lookalikes().join(QStringLiteral(", "))),
+                                        InfoBlock::Look::warning));
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);

@@ -1,5 +1,6 @@
 #include "ui/RemnantActions.h"
 
+#include "scanner/AlertPresenter.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/BulkActionSheet.h"
@@ -78,6 +79,34 @@ void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
         trash(items);
 }
 
+void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
+{
+    QList<RemnantItemPtr> others;
+    for (const RemnantItemPtr &item : items) {
+        if (!item->hasLookalikes())
+            others.append(item);
+    }
+    if (others.size() == items.size()) {
+        confirmTrashAll(items);
+        return;
+    }
+    const AlertPresenter::Alert question{
+        QStringLiteral("%1 of these items may belong to installed apps.").arg(items.size() - others.size()),
+        QStringLiteral("Their names also match apps that are installed. Skip Them moves only the other items to the "
+                       "Trash."),
+        {QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")}};
+    switch (m_scanner.alerts().runModal(question) - AlertPresenter::FirstButton) {
+    case 0:
+        trash(others);
+        break;
+    case 1:
+        trash(items);
+        break;
+    default:
+        break;
+    }
+}
+
 void RemnantActions::showBulkSheet(const QList<RemnantItemPtr> &items)
 {
     auto *sheet = new BulkActionSheet(int(items.size()), items, &m_window);
@@ -85,7 +114,7 @@ void RemnantActions::showBulkSheet(const QList<RemnantItemPtr> &items)
     connect(sheet, &BulkActionSheet::trashChosen, this, [this](const QList<RemnantItemPtr> &chosen) {
         // The sheet closes first; then one confirmation for the whole set.
         QMetaObject::invokeMethod(
-            this, [this, chosen] { confirmTrashAll(chosen); }, Qt::QueuedConnection);
+            this, [this, chosen] { confirmBulkTrash(chosen); }, Qt::QueuedConnection);
     });
     connect(sheet, &BulkActionSheet::tagChosen, this, &RemnantActions::tag);
     sheet->open();

@@ -28,6 +28,9 @@ public:
     // One confirmation for the whole set, then the move.
     void confirmTrashAll(const QList<RemnantItemPtr> &items);
     void showBulkSheet(const QList<RemnantItemPtr> &items);
+    // The bulk sheet's move: when some items may belong to installed apps, asks whether to skip them (the
+    // default), move all or cancel; otherwise the usual confirmation for the set.
+    void confirmBulkTrash(const QList<RemnantItemPtr> &items);
 
     void trash(const QList<RemnantItemPtr> &items);
     void tag(const QList<RemnantItemPtr> &items, FinderTagColor color);

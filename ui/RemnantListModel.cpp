@@ -50,7 +50,9 @@ QVariant RemnantListModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return item->displayPath();
     case Qt::AccessibleTextRole:
-        return QStringLiteral("%1, %2, %3").arg(item->name(), rawValue(item->risk()), item->attributionText());
+        return QStringLiteral("%1, %2, %3%4")
+            .arg(item->name(), rawValue(item->risk()), item->attributionText(),
+                 item->hasLookalikes() ? QStringLiteral(", may belong to an installed app") : QString());
     default:
         return {};
     }

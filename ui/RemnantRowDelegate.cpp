@@ -27,6 +27,7 @@ constexpr int SizeWidth = 70;
 constexpr int ButtonSize = 24;
 constexpr int ButtonSpacing = 2;
 constexpr int ButtonsWidth = 3 * ButtonSize + 2 * ButtonSpacing + 6;
+constexpr int LookalikeBadgeWidth = 16;
 
 struct ButtonLook {
     RemnantRowDelegate::RowButton button;
@@ -269,7 +270,8 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         pillColor = Theme::color(SystemColor::green);
     }
     const int pillBudget = pillText.isEmpty() ? 0 : std::min(180, (textRight - x) / 2);
-    const int tagBudget = item->action().tag() ? 16 : 0;
+    const bool lookalikeBadge = item->hasLookalikes();
+    const int tagBudget = (item->action().tag() ? 16 : 0) + (lookalikeBadge ? LookalikeBadgeWidth + 6 : 0);
     const int nameWidth = std::max(0, textRight - x - pillBudget - tagBudget - (pillText.isEmpty() ? 0 : 6));
     const QString name = nameMetrics.elidedText(item->name(), Qt::ElideMiddle, nameWidth);
     painter->setFont(nameFont);
@@ -278,6 +280,10 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     int after = x + nameMetrics.horizontalAdvance(name) + 6;
     if (!pillText.isEmpty())
         after += drawPill(*painter, after, firstCenter, pillText, pillColor, pillBudget) + 6;
+    if (lookalikeBadge)
+        after += drawPill(*painter, after, firstCenter, QStringLiteral("?"), Theme::color(SystemColor::orange),
+                          LookalikeBadgeWidth) +
+                 6;
     if (const std::optional<FinderTagColor> tag = item->action().tag()) {
         painter->setPen(Qt::NoPen);
         painter->setBrush(Theme::color(color(*tag)));

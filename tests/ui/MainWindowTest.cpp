@@ -351,3 +351,92 @@ TEST_F(WindowFixture, CtrlZPutsTheItemsOfTheLastMoveBackWithTheirEarlierStatus)
     }
     EXPECT_EQ(list().proxy()->rowCount(), shown.size());
 }
+
+namespace {
+
+// Pixels in the first line of a row, right of its symbols, that are drawn in orange or on an orange tint.
+int orangePixelsInFirstLine(RemnantItemsView &view, const QModelIndex &index)
+{
+    view.scrollTo(index);
+    QApplication::processEvents();
+    const QImage image = view.viewport()->grab(view.visualRect(index)).toImage();
+    const int orangeHue = Theme::color(SystemColor::orange).hsvHue();
+    int count = 0;
+    for (int y = 0; y < 25 && y < image.height(); ++y) {
+        for (int x = 70; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.hsvSaturation() >= 30 && std::abs(pixel.hsvHue() - orangeHue) <= 8)
+                ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+TEST_F(WindowFixture, AnOrphanThatMayBelongToAnInstalledAppIsMarkedAndSkippedByTheBulkMove)
+{
+    scanToEnd();
+    const QList<RemnantItemPtr> shown = list().sortedRemnants();
+    const auto row = [&](const RemnantItemPtr &item) {
+        return list().proxy()->index(int(shown.indexOf(item)), 0);
+    };
+    QList<RemnantItemPtr> doubtful;
+    RemnantItemPtr plainOrphan;
+    RemnantItemPtr weak;
+    for (const RemnantItemPtr &item : shown) {
+        if (item->hasLookalikes())
+            doubtful.append(item);
+        else if (!plainOrphan && item->status() == RemnantStatus::orphan &&
+                 item->url().native().starts_with(m_demo->home().native()))
+            plainOrphan = item;
+        if (item->isWeakMatch() && !item->evidence().isEmpty())
+            weak = item;
+    }
+    ASSERT_FALSE(doubtful.isEmpty());
+    ASSERT_TRUE(plainOrphan);
+    ASSERT_TRUE(weak);
+    ASSERT_EQ(doubtful.first()->status(), RemnantStatus::orphan);
+
+    // The row carries an orange "?" after its ORPHAN pill; a row of the same kind without look-alikes has none.
+    RemnantItemsView &view = *list().itemsView();
+    EXPECT_GT(orangePixelsInFirstLine(view, row(doubtful.first())), 50);
+    EXPECT_EQ(orangePixelsInFirstLine(view, row(plainOrphan)), 0);
+
+    // The detail pane warns after the long-unused warning, and says when an attribution is a weak match.
+    DetailView &detail = *m_window->contentView()->detailView();
+    view.setCurrentIndex(row(doubtful.first()));
+    InfoBlock *warning = detail.block(QStringLiteral("May belong to an installed app"));
+    ASSERT_TRUE(warning);
+    EXPECT_EQ(warning->text(), QStringLiteral("Its name also matches %1, which is installed. Check before moving it "
+                                              "to the Trash.")
+                                   .arg(doubtful.first()->lookalikes().join(QStringLiteral(", "))));
+    const QList<InfoBlock *> blocks = detail.findChildren<InfoBlock *>();
+    EXPECT_GT(blocks.indexOf(warning), blocks.indexOf(detail.block(QStringLiteral("Not used for a long time"))));
+    view.setCurrentIndex(row(plainOrphan));
+    EXPECT_FALSE(detail.block(QStringLiteral("May belong to an installed app")));
+    view.setCurrentIndex(row(weak));
+    EXPECT_EQ(detail.block(QStringLiteral("Why this app"))->text(), QStringLiteral("weak match: ") + weak->evidence());
+
+    // "Skip Them" moves only the items without look-alikes.
+    for (const RemnantItemPtr &item : doubtful + QList<RemnantItemPtr>{plainOrphan})
+        list().toggleSelected(item);
+    list().bulkButton()->click();
+    BulkActionSheet *sheet = m_window->findChild<BulkActionSheet *>();
+    ASSERT_TRUE(sheet);
+    m_alerts.answers = {QStringLiteral("Skip Them")};
+    QSignalSpy finished(m_scanner.get(), &RemnantScanner::actionFinished);
+    sheet->trashButton()->click();
+    ASSERT_TRUE(finished.wait(10000));
+    ASSERT_EQ(m_alerts.shown.size(), 1);
+    EXPECT_EQ(m_alerts.shown[0].message,
+              QStringLiteral("%1 of these items may belong to installed apps.").arg(doubtful.size()));
+    EXPECT_EQ(m_alerts.shown[0].buttons,
+              (QStringList{QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(plainOrphan->action(), RemnantAction::trashed());
+    EXPECT_FALSE(std::filesystem::exists(plainOrphan->url()));
+    for (const RemnantItemPtr &item : doubtful) {
+        EXPECT_EQ(item->action(), RemnantAction::none());
+        EXPECT_TRUE(std::filesystem::exists(item->url()));
+    }
+}

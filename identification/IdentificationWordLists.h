@@ -24,7 +24,7 @@ public:
                                                                    "helper",      "launcher", "manager"};
     // Words of Library entry names and application names that many unrelated applications share, so that
     // sharing one says nothing about a common owner.
-    static constexpr std::array<std::string_view, 115> LookalikeGenericWords{
+    static constexpr std::array<std::string_view, 121> LookalikeGenericWords{
         "com",        "org",           "net",        "app",      "apps",       "application",   "helper",
         "helpers",    "agent",         "agents",     "support",  "data",       "cache",         "caches",
         "group",      "desktop",       "client",     "launcher", "service",    "services",      "daemon",
@@ -41,7 +41,8 @@ public:
         "quicklook",  "spotlight",     "mdimporter", "intents",  "keyboard",   "download",      "downloads",
         "downloader", "community",     "express",    "insider",  "insiders",   "nightly",       "canary",
         "preview",    "stable",        "release",    "personal", "enterprise", "team",          "local",
-        "user",       "users",         "default"};
+        "user",       "users",         "default",    "console",  "server",     "script",        "scripts",
+        "frontend",   "backend"};
 
     // Exact equality against one of the lists above; callers lower-case the word first.
     static bool contains(std::span<const std::string_view> list, std::string_view word);

@@ -60,6 +60,7 @@ InstalledLookalikes::InstalledLookalikes(const Inventory &inventory)
         const int index = int(m_names.size());
         appByIdentity.insert(identity, index);
         m_names.append(app.name);
+        m_identities.append(lowerBundleID.isEmpty() ? app.name : lowerBundleID);
 
         if (!lowerBundleID.isEmpty()) {
             auto list = bundleIDLists.constFind(lowerBundleID);
@@ -79,6 +80,17 @@ InstalledLookalikes::InstalledLookalikes(const Inventory &inventory)
             addToken(token, index);
     }
     m_bundleIDs.build();
+
+    // A word that many installed applications share names their maker or their family, not one of them.
+    for (auto token = m_appsByToken.begin(); token != m_appsByToken.end();) {
+        QSet<QString> identities;
+        for (const int app : token.value())
+            identities.insert(m_identities[app]);
+        if (identities.size() >= FamilyWordApps)
+            token = m_appsByToken.erase(token);
+        else
+            ++token;
+    }
 }
 
 void InstalledLookalikes::addToken(const QString &token, int app)

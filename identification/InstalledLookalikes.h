@@ -24,10 +24,15 @@ public:
     // least four characters that are not only digits and not generic words, each once.
     static QStringList significantTokens(const QString &lowerText);
 
+    // A word that this many installed applications (told apart by their identifiers) share is not telling.
+    static constexpr int FamilyWordApps = 4;
+
 private:
     void addToken(const QString &token, int app);
 
     QStringList m_names;
+    // What tells two applications apart: the lower-cased bundle identifier, else the name.
+    QStringList m_identities;
     // Lower-cased bundle identifiers; the payload numbers the list of applications that have it.
     TextIndex m_bundleIDs;
     std::vector<std::vector<int>> m_appsByBundleID;

@@ -14,6 +14,11 @@ TEST(InstalledLookalikes, NamesTheInstalledAppsThatAnEntryNameAlsoMatches)
     tree.makeBundle("Applications/Zoom 2024.app", "us.zoom.xos");
     tree.makeBundle("Applications/Docker Desktop.app", "com.docker.docker");
     tree.makeBundle("Applications/Safari.app", "com.apple.Safari");
+    // Four applications of one maker: their shared word names the maker, not one of them.
+    for (const char *product : {"Aaa", "Bbb", "Ccc", "Ddd"})
+        tree.makeBundle(std::string("Applications/Qqvendor ") + product + ".app",
+                        std::string("com.qqvendor.") + product);
+    tree.makeBundle("Applications/Vvmaker One.app", "com.vvmaker.one");
     // Command-line tools and package-manager formulae are not applications.
     tree.makeFolder("opt/homebrew/Cellar/keepassxc/2.7");
     tree.writeFile("usr/local/bin/tailscale", "#!/bin/sh\n");
@@ -40,6 +45,9 @@ TEST(InstalledLookalikes, NamesTheInstalledAppsThatAnEntryNameAlsoMatches)
         // Several look-alikes are sorted and named once.
         {"com.bookry.wavebox.1password-wavebox", nullptr, {"1Password", "Wavebox"}},
         {"zoom-docker.plist", nullptr, {"Docker Desktop", "Zoom 2024"}},
+        {"com.qqvendor.eee", nullptr, {}},
+        {"com.qqvendor.bbb.plist", nullptr, {"Qqvendor Bbb"}},
+        {"com.vvmaker.two", nullptr, {"Vvmaker One"}},
         // The system's own applications, tools and formulae are never look-alikes.
         {"com.apple.safari.extension-host", nullptr, {}},
         {"safari-bookmarks", nullptr, {}},

@@ -113,6 +113,18 @@ int main(int argc, char **argv)
     settle();
     ok = save(window.grab(), folder, QStringLiteral("results.png")) && ok;
 
+    // An orphan whose name also matches an installed app: the row's badge and the pane's warning.
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (!shown[i]->hasLookalikes())
+            continue;
+        items.setCurrentIndex(list.proxy()->index(int(i), 0));
+        settle();
+        ok = save(window.grab(), folder, QStringLiteral("lookalike.png")) && ok;
+        items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+        settle();
+        break;
+    }
+
     const RemnantItemPtr item = shown.value(chosen);
     TagActionView tagChooser(*item, TagActionView::Presentation::sheet, &window);
     const QRect row = items.visualRect(items.currentIndex());

@@ -7,6 +7,7 @@
 #include "platform/RestoreOutcome.h"
 #include "platform/RunningApplication.h"
 #include "platform/ScriptOutcome.h"
+#include "platform/SizeMeasurement.h"
 #include "platform/TrashEntry.h"
 #include "platform/TrashOutcome.h"
 #include "platform/TrashSlot.h"
@@ -14,6 +15,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -48,6 +50,10 @@ public:
     virtual bool exists(const std::filesystem::path &path) const = 0;
     // Attributes of the entry itself; a symbolic link is not followed.
     virtual FileAttributes attributes(const std::filesystem::path &path) const = 0;
+    // What an entry and everything inside it take on disk (see FolderSizeMeter), without changing any access date.
+    // Absent once `cancelled` is set.
+    virtual std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry,
+                                                       const std::atomic<bool> *cancelled) const = 0;
     virtual bool isReadable(const std::filesystem::path &path) const = 0;
     virtual EntryKind entryKind(const std::filesystem::path &path) const = 0;
     // The absolute path with every symbolic link, "." and ".." resolved, as the system reaches it now; absent when

@@ -1,5 +1,6 @@
 #include "platform/PosixPlatform.h"
 
+#include "platform/FolderSizeMeter.h"
 #include "platform/PathNames.h"
 #include "platform/RunningProcesses.h"
 #include "platform/SystemMetadata.h"
@@ -215,6 +216,12 @@ FileAttributes PosixPlatform::attributes(const fs::path &path) const
         attributes.totalFileSize = size;
     }
     return attributes;
+}
+
+std::optional<SizeMeasurement> PosixPlatform::measureSize(const fs::path &entry,
+                                                          const std::atomic<bool> *cancelled) const
+{
+    return FolderSizeMeter(cancelled).measure(entry);
 }
 
 bool PosixPlatform::isReadable(const fs::path &path) const

@@ -16,6 +16,8 @@ public:
                   const std::function<void(const DirectoryEntry &)> &visit) const override;
     bool exists(const std::filesystem::path &path) const override;
     FileAttributes attributes(const std::filesystem::path &path) const override;
+    std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry,
+                                               const std::atomic<bool> *cancelled) const override;
     bool isReadable(const std::filesystem::path &path) const override;
     EntryKind entryKind(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const override;

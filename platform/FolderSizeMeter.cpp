@@ -1,0 +1,196 @@
+#include "platform/FolderSizeMeter.h"
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+qint64 allocatedBytes(const struct stat &info)
+{
+    return qint64(info.st_blocks) * 512;
+}
+
+timespec accessTime(const struct stat &info)
+{
+#ifdef __APPLE__
+    return info.st_atimespec;
+#else
+    return info.st_atim;
+#endif
+}
+
+// One open folder of the walk. Opened without O_NOATIME (which only the owner may use), it remembers the access
+// date it had, to put it back once read.
+class OpenFolder {
+public:
+    OpenFolder(DIR *dir, std::optional<timespec> accessed)
+        : m_dir(dir)
+        , m_accessed(accessed)
+    {}
+    OpenFolder(OpenFolder &&other) noexcept
+        : m_dir(std::exchange(other.m_dir, nullptr))
+        , m_accessed(other.m_accessed)
+        , m_incomplete(other.m_incomplete)
+    {}
+    OpenFolder(const OpenFolder &) = delete;
+    OpenFolder &operator=(const OpenFolder &) = delete;
+    OpenFolder &operator=(OpenFolder &&) = delete;
+    ~OpenFolder()
+    {
+        if (!m_dir)
+            return;
+        struct stat info {};
+        if (m_accessed && fstat(dirfd(m_dir), &info) == 0) {
+            const timespec now = accessTime(info);
+            if (now.tv_sec != m_accessed->tv_sec || now.tv_nsec != m_accessed->tv_nsec) {
+                const timespec times[2] = {*m_accessed, {0, UTIME_OMIT}};
+                futimens(dirfd(m_dir), times);
+            }
+        }
+        closedir(m_dir);
+    }
+
+    DIR *dir() const { return m_dir; }
+    int fd() const { return dirfd(m_dir); }
+    // Some of its content could not be examined.
+    bool incomplete() const { return m_incomplete; }
+    void markIncomplete() { m_incomplete = true; }
+
+private:
+    DIR *m_dir;
+    std::optional<timespec> m_accessed;
+    bool m_incomplete = false;
+};
+
+// Opens a folder of the file system `device` for listing, never through a symbolic link; errno tells a failure.
+std::optional<OpenFolder> openFolder(int parent, const char *name, dev_t device, struct stat &info)
+{
+    constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+    bool restore = false;
+#ifdef O_NOATIME
+    int fd = openat(parent, name, flags | O_NOATIME);
+    if (fd < 0 && errno == EPERM) {
+        fd = openat(parent, name, flags);
+        restore = true;
+    }
+#else
+    int fd = openat(parent, name, flags);
+    restore = true;
+#endif
+    if (fd < 0)
+        return std::nullopt;
+    if (fstat(fd, &info) != 0 || info.st_dev != device) {
+        const int error = info.st_dev != device ? EXDEV : errno;
+        close(fd);
+        errno = error;
+        return std::nullopt;
+    }
+    DIR *dir = fdopendir(fd);
+    if (!dir) {
+        const int error = errno;
+        close(fd);
+        errno = error;
+        return std::nullopt;
+    }
+    return OpenFolder(dir, restore ? std::optional<timespec>(accessTime(info)) : std::nullopt);
+}
+
+} // namespace
+
+FolderSizeMeter::FolderSizeMeter(const std::atomic<bool> *cancelled)
+    : m_cancelled(cancelled)
+{}
+
+void FolderSizeMeter::enteringFolder(int, const char *) {}
+
+std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::path &entry)
+{
+    const auto cancelled = [this] {
+        return m_cancelled && m_cancelled->load(std::memory_order_relaxed);
+    };
+    if (cancelled())
+        return std::nullopt;
+    SizeMeasurement measurement;
+    struct stat top {};
+    if (fstatat(AT_FDCWD, entry.c_str(), &top, AT_SYMLINK_NOFOLLOW) != 0)
+        return measurement;
+    measurement.bytesOnDisk = allocatedBytes(top);
+    if (!S_ISDIR(top.st_mode)) {
+        measurement.fileCount = 1;
+        return measurement;
+    }
+
+    const dev_t device = top.st_dev;
+    struct stat info {};
+    std::vector<OpenFolder> open;
+    if (auto root = openFolder(AT_FDCWD, entry.c_str(), device, info)) {
+        open.push_back(std::move(*root));
+    } else {
+        if (errno != ENOENT)
+            measurement.unreadableFolders = 1;
+        return measurement;
+    }
+    // Files with more than one name, by inode, so that each is counted once.
+    std::unordered_set<ino_t> linked;
+    // A folder removed or replaced while the walk goes on holds nothing any more: no gap in the figure.
+    const auto gone = [](int error) {
+        return error == ENOENT || error == ENOTDIR || error == ELOOP;
+    };
+
+    while (!open.empty()) {
+        if (cancelled())
+            return std::nullopt;
+        OpenFolder &folder = open.back();
+        errno = 0;
+        const dirent *item = readdir(folder.dir());
+        if (!item) {
+            if ((errno != 0 && !gone(errno)) || folder.incomplete())
+                ++measurement.unreadableFolders;
+            open.pop_back();
+            continue;
+        }
+        const char *name = item->d_name;
+        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')))
+            continue;
+        if (item->d_type != DT_DIR) {
+            if (fstatat(folder.fd(), name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+                if (!gone(errno))
+                    folder.markIncomplete();
+                continue;
+            }
+            if (info.st_dev != device)
+                continue;
+            if (!S_ISDIR(info.st_mode)) {
+                if (info.st_nlink > 1 && !linked.insert(info.st_ino).second)
+                    continue;
+                measurement.bytesOnDisk += allocatedBytes(info);
+                ++measurement.fileCount;
+                continue;
+            }
+        }
+        if (open.size() > MaximumDepth) {
+            ++measurement.unreadableFolders;
+            continue;
+        }
+        enteringFolder(folder.fd(), name);
+        if (auto child = openFolder(folder.fd(), name, device, info)) {
+            measurement.bytesOnDisk += allocatedBytes(info);
+            open.push_back(std::move(*child));
+            continue;
+        }
+        const int error = errno;
+        if (error == EXDEV || gone(error))
+            continue;
+        // What can still be learnt about a folder that cannot be opened is its own size.
+        if (fstatat(folder.fd(), name, &info, AT_SYMLINK_NOFOLLOW) == 0 && info.st_dev == device)
+            measurement.bytesOnDisk += allocatedBytes(info);
+        ++measurement.unreadableFolders;
+    }
+    return measurement;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+// What one entry takes on disk: the blocks allocated to it and to everything inside it, each file counted once
+// however many names it has there, and how many files it holds. Folders that could not be read are passed over
+// and counted, so a figure with unreadable folders is a lower bound.
+struct SizeMeasurement {
+    qint64 bytesOnDisk = 0;
+    qint64 fileCount = 0;
+    int unreadableFolders = 0;
+
+    bool isPartial() const { return unreadableFolders > 0; }
+};

@@ -74,6 +74,14 @@ std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule) const
     return lastUseDate(rule, m_fields.lastOpened, m_fields.lastUsed, m_fields.lastModified);
 }
 
+void RemnantItem::setSizeOnDisk(qint64 bytes, qint64 itemCount, bool partial)
+{
+    m_sizeOnDisk = bytes;
+    m_itemCount = itemCount;
+    m_sizePartial = partial;
+    emit sizeOnDiskChanged();
+}
+
 std::optional<qint64> RemnantItem::daysSinceLastUse() const
 {
     const std::optional<QDateTime> reference = lastUseDate(LastUseRule::openedElseModified);

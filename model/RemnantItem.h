@@ -20,6 +20,8 @@
 // identity is its id: two items are equal only when they are the same found entry.
 class RemnantItem : public QObject {
     Q_OBJECT
+    // The scanner alone measures what the entry takes on disk.
+    friend class RemnantScanner;
     Q_PROPERTY(RemnantAction action READ action WRITE setAction NOTIFY actionChanged)
     Q_PROPERTY(bool isSelected READ isSelected WRITE setSelected NOTIFY isSelectedChanged)
 
@@ -80,6 +82,14 @@ public:
     bool isWeakMatch() const { return m_fields.weakMatch; }
     const QStringList &lookalikes() const { return m_fields.lookalikes; }
     bool hasLookalikes() const { return !m_fields.lookalikes.isEmpty(); }
+    // What the entry and everything inside it take on disk (allocated blocks); absent until measured.
+    const std::optional<qint64> &sizeOnDisk() const { return m_sizeOnDisk; }
+    // The files the entry holds (1 for a file), once measured; 0 before.
+    qint64 itemCount() const { return m_itemCount; }
+    // The measurement passed over folders it could not read: the size is at least sizeOnDisk.
+    bool sizePartial() const { return m_sizePartial; }
+    // The size to show and sort by: the size on disk once measured, else fileSize.
+    qint64 displayedSize() const { return m_sizeOnDisk.value_or(m_fields.fileSize); }
     RemnantAction action() const { return m_action; }
     bool isSelected() const { return m_isSelected; }
 
@@ -111,8 +121,11 @@ public:
 signals:
     void actionChanged(const RemnantAction &action);
     void isSelectedChanged(bool isSelected);
+    void sizeOnDiskChanged();
 
 private:
+    void setSizeOnDisk(qint64 bytes, qint64 itemCount, bool partial);
+
     QUuid m_id;
     Fields m_fields;
     QString m_name;
@@ -123,6 +136,9 @@ private:
     qint64 m_lastUseSortKey;
     RemnantAction m_action;
     bool m_isSelected = false;
+    std::optional<qint64> m_sizeOnDisk;
+    qint64 m_itemCount = 0;
+    bool m_sizePartial = false;
 };
 
 using RemnantItemPtr = std::shared_ptr<RemnantItem>;

@@ -77,6 +77,7 @@ RemnantScanner::~RemnantScanner()
     // they are told to stop first. A privileged run that waits for its password is waited for.
     m_scanCancelled->store(true);
     m_actionStopped->store(true);
+    stopSizes();
     if (m_worker)
         m_worker->wait();
     if (m_actionWorker)
@@ -182,6 +183,7 @@ void RemnantScanner::scan()
         return;
     }
 
+    stopSizes();
     m_scanCancelled = std::make_shared<std::atomic<bool>>(false);
     publish(m_isScanning, true, &RemnantScanner::isScanningChanged);
     publish(m_isScanInProgress, true, &RemnantScanner::isScanInProgressChanged);
@@ -296,11 +298,14 @@ void RemnantScanner::finishScan()
     sortResults();
     publish(m_scanProgress, 1.0, &RemnantScanner::scanProgressChanged);
     endScan(QStringLiteral("%1 leftovers found").arg(m_remnants.size()));
+    if (m_measuresSizes)
+        startSizes();
     emit scanFinished();
 }
 
 void RemnantScanner::cancelScan()
 {
+    stopSizes();
     if (!m_isScanning)
         return;
     m_scanCancelled->store(true);
@@ -356,6 +361,6 @@ qint64 RemnantScanner::totalSize() const
 {
     qint64 total = 0;
     for (const RemnantItemPtr &item : filteredRemnants())
-        total += item->fileSize();
+        total += item->displayedSize();
     return total;
 }

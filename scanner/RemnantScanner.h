@@ -9,6 +9,7 @@
 #include "platform/ScriptOutcome.h"
 #include "platform/TrashOutcome.h"
 #include "scanner/RemnantActionReport.h"
+#include "scanner/SizeMeasurementPass.h"
 
 #include <QHash>
 #include <QList>
@@ -77,6 +78,12 @@ public:
     bool isActing() const { return m_isActing; }
     // Some items of the last move to the Trash may still be put back.
     bool canUndoTrash() const { return !m_undoableTrash.isEmpty(); }
+    // After the listing of a scan, what each entry takes on disk is measured in the background; the records learn
+    // it batch by batch (remnantSizesChanged). A new scan, cancelScan() or the scanner's end stop it.
+    bool isMeasuringSizes() const { return m_isMeasuringSizes; }
+    bool measuresSizes() const { return m_measuresSizes; }
+    // Whether scans that start from now on measure sizes; on by default.
+    void setMeasuresSizes(bool value) { m_measuresSizes = value; }
 
     void setSelectedCategory(std::optional<RemnantCategory> category);
     void setSearchText(const QString &text);
@@ -150,6 +157,11 @@ signals:
     void actionProgress(int done, int total);
     void actionFinished(const RemnantActionReport &report);
     void canUndoTrashChanged(bool value);
+    void isMeasuringSizesChanged(bool value);
+    // Some records learnt their size on disk.
+    void remnantSizesChanged();
+    // Every record of the scan has its size on disk.
+    void sizesMeasured();
 
 private:
     struct Prepared;
@@ -175,6 +187,10 @@ private:
     void finishScan();
     void sortResults();
     void endScan(const QString &status);
+
+    void startSizes();
+    void stopSizes();
+    void sizesArrived(const std::vector<SizeMeasurementPass::Result> &batch, bool last);
 
     std::vector<std::filesystem::path> protectedBundles() const;
     void showTrashFailure(const QString &name, const QString &reason);
@@ -226,6 +242,16 @@ private:
     std::vector<ScanLocation> m_locations;
     std::size_t m_locationIndex = 0;
     std::unique_ptr<QThread> m_worker;
+
+    // The size pass in progress: the records it measures, by the pass's entry index (held weakly, as a record
+    // may be removed meanwhile), its threads still running, and a flag of its own, set when it is stopped, so that
+    // batches it queued before are dropped.
+    bool m_measuresSizes = true;
+    bool m_isMeasuringSizes = false;
+    std::vector<std::weak_ptr<RemnantItem>> m_sizeTargets;
+    int m_sizeThreadsRunning = 0;
+    std::shared_ptr<std::atomic<bool>> m_sizesStopped = std::make_shared<std::atomic<bool>>(false);
+    std::unique_ptr<SizeMeasurementPass> m_sizePass;
 
     // The background action in progress: its items, the failure reason of each item that failed so far, the
     // report being made, and its own thread, which the destructor stops between two items.

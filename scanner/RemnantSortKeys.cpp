@@ -9,7 +9,7 @@ qint64 RemnantSortKeys::directKey(const RemnantItem &item, RemnantSortOrder orde
     case RemnantSortOrder::riskDescending:
         return rank(item.risk());
     case RemnantSortOrder::sizeDescending:
-        return -item.fileSize();
+        return -item.displayedSize();
     case RemnantSortOrder::lastUsedDescending:
         // The smallest key stands for no date; keep it below every real one and away from Missing.
         return std::max(item.lastUseSortKey(), std::numeric_limits<qint64>::min() + 1);

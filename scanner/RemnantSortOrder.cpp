@@ -58,7 +58,7 @@ bool sortsBefore(RemnantSortOrder order, const RemnantItem &left, const RemnantI
     case RemnantSortOrder::riskDescending:
         return rank(left.risk()) < rank(right.risk());
     case RemnantSortOrder::sizeDescending:
-        return left.fileSize() > right.fileSize();
+        return left.displayedSize() > right.displayedSize();
     case RemnantSortOrder::nameAscending:
         return scalarLess(left.name(), right.name());
     case RemnantSortOrder::lastUsedDescending:

@@ -7,7 +7,7 @@ void add(RemnantSummary &summary, const RemnantItem &item)
     ++summary.count;
     if (item.status() == RemnantStatus::orphan)
         ++summary.orphanCount;
-    summary.totalSize += item.fileSize();
+    summary.totalSize += item.displayedSize();
     ++summary.categoryCounts[std::size_t(item.category())];
     ++summary.riskCounts[std::size_t(item.risk())];
 }

@@ -1,6 +1,7 @@
 #include "scanner/RemnantScanner.h"
 #include "AdministratorPlatform.h"
 #include "CoreApplication.h"
+#include "GatedSizesPlatform.h"
 #include "LogCapture.h"
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QTest>
 #include <algorithm>
 #include <functional>
 #include <sys/stat.h>
@@ -29,10 +31,14 @@ protected:
         m_tree.makeFolder("Users/me/Library");
     }
 
-    std::unique_ptr<RemnantScanner> makeScanner()
+    // Without sizes on disk unless asked for: sizes arrive after the scan, and these figures are the listing's.
+    std::unique_ptr<RemnantScanner> makeScanner(std::shared_ptr<const Platform> platform = {}, bool sizes = false)
     {
-        return std::make_unique<RemnantScanner>(std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")),
-                                                m_alerts);
+        if (!platform)
+            platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+        auto scanner = std::make_unique<RemnantScanner>(std::move(platform), m_alerts);
+        scanner->setMeasuresSizes(sizes);
+        return scanner;
     }
 
     // Runs one scan to its end (or refusal) in the event loop.
@@ -43,6 +49,17 @@ protected:
         if (scanner.isScanning()) {
             ASSERT_TRUE(finished.wait(120000));
         }
+    }
+
+    // Runs one scan and waits for the sizes of what it found.
+    static void runScanWithSizes(RemnantScanner &scanner)
+    {
+        QSignalSpy measured(&scanner, &RemnantScanner::sizesMeasured);
+        runScan(scanner);
+        if (measured.isEmpty()) {
+            ASSERT_TRUE(measured.wait(120000));
+        }
+        EXPECT_FALSE(scanner.isMeasuringSizes());
     }
 
     // What a scan found, in its order: name, status and size of every record.
@@ -366,4 +383,80 @@ TEST_F(ScannerTest, ALibraryThatIsNotAFolderRefusesTheScan)
         ASSERT_EQ(alerts.shown.size(), 1) << what;
         EXPECT_EQ(alerts.shown[0].message, QStringLiteral("Cannot read the Library folder")) << what;
     }
+}
+
+TEST_F(ScannerTest, SizesOnDiskFollowTheListingAndLeaveEveryStatusAsItWas)
+{
+    for (const char *file : {"qqvv-old/Cache/one.db", "qqvv-old/Cache/deep/two.db", "qqvv-old/three.log"})
+        m_tree.writeFile("Users/me/Library/Caches/" + std::string(file), std::string(10000, 'x'));
+    for (const char *folder : {"qqvv-old/Cache/deep", "qqvv-old/Cache", "qqvv-old"})
+        m_tree.setTimes("Users/me/Library/Caches/" + std::string(folder), Old, Old);
+    makeSized("Users/me/Library/Preferences/com.qqvv.prefs.plist", 300, Old);
+    auto scanner = makeScanner({}, true);
+    QSignalSpy sizes(scanner.get(), &RemnantScanner::remnantSizesChanged);
+    auto facts = [&] {
+        QStringList result;
+        for (const RemnantItemPtr &item : scanner->remnants())
+            result.append(QStringLiteral("%1 %2 %3")
+                              .arg(item->name())
+                              .arg(int(item->status()))
+                              .arg(item->lastUsed().value_or(QDateTime()).toSecsSinceEpoch()));
+        return result;
+    };
+    runScanWithSizes(*scanner);
+    ASSERT_EQ(scanner->remnants().size(), 2);
+    EXPECT_GE(sizes.size(), 1);
+    qint64 total = 0;
+    for (const RemnantItemPtr &item : scanner->remnants()) {
+        ASSERT_TRUE(item->sizeOnDisk()) << item->name().toStdString();
+        EXPECT_EQ(item->displayedSize(), *item->sizeOnDisk());
+        EXPECT_FALSE(item->sizePartial());
+        total += *item->sizeOnDisk();
+    }
+    const RemnantItemPtr folder =
+        scanner->remnants()[0]->name() == "qqvv-old" ? scanner->remnants()[0] : scanner->remnants()[1];
+    EXPECT_EQ(folder->fileSize(), 0);
+    EXPECT_EQ(folder->itemCount(), 3);
+    EXPECT_GE(*folder->sizeOnDisk(), 30000);
+    EXPECT_EQ(scanner->totalSize(), total);
+
+    const QStringList first = facts();
+    runScanWithSizes(*scanner);
+    EXPECT_EQ(facts(), first);
+}
+
+TEST_F(ScannerTest, ANewScanCancellingOrTheScannersEndStopTheSizePass)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv/data", "x");
+    m_tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+    auto platform = std::make_shared<GatedSizesPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    auto scanner = makeScanner(platform, true);
+    QSignalSpy measured(scanner.get(), &RemnantScanner::sizesMeasured);
+
+    runScan(*scanner);
+    EXPECT_TRUE(scanner->isMeasuringSizes());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform->waiting.load() == 2; }, 10000));
+    // A new scan stops the pass of the last one; its records never learn a size.
+    const QList<RemnantItemPtr> earlier = scanner->remnants();
+    runScan(*scanner);
+    for (const RemnantItemPtr &item : earlier)
+        EXPECT_FALSE(item->sizeOnDisk());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform->waiting.load() == 2; }, 10000));
+    scanner->cancelScan();
+    EXPECT_FALSE(scanner->isMeasuringSizes());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(measured.isEmpty());
+
+    // Opened, the gate lets the next scan's sizes through to the end.
+    platform->open = true;
+    runScanWithSizes(*scanner);
+    ASSERT_EQ(scanner->remnants().size(), 2);
+    for (const RemnantItemPtr &item : scanner->remnants())
+        EXPECT_TRUE(item->sizeOnDisk());
+
+    platform->open = false;
+    runScan(*scanner);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return platform->waiting.load() == 2; }, 10000));
+    scanner.reset();
+    EXPECT_EQ(platform->waiting.load(), 0);
 }

@@ -1,0 +1,64 @@
+#include "scanner/RemnantScanner.h"
+
+#include <QPointer>
+
+void RemnantScanner::startSizes()
+{
+    std::vector<std::filesystem::path> entries;
+    entries.reserve(std::size_t(m_remnants.size()));
+    m_sizeTargets.clear();
+    m_sizeTargets.reserve(std::size_t(m_remnants.size()));
+    for (const RemnantItemPtr &item : std::as_const(m_remnants)) {
+        entries.push_back(item->url());
+        m_sizeTargets.push_back(item);
+    }
+    m_sizesStopped = std::make_shared<std::atomic<bool>>(false);
+    if (entries.empty()) {
+        emit sizesMeasured();
+        return;
+    }
+    publish(m_isMeasuringSizes, true, &RemnantScanner::isMeasuringSizesChanged);
+    m_sizeThreadsRunning = SizeMeasurementPass::ThreadCount;
+    // One queued call per batch; the pass is stopped and its threads waited for before this object goes.
+    RemnantScanner *const target = this;
+    auto handOver = [target, stopped = m_sizesStopped](std::vector<SizeMeasurementPass::Result> batch, bool last) {
+        QMetaObject::invokeMethod(
+            target,
+            [target, stopped, batch = std::move(batch), last] {
+                if (!stopped->load())
+                    target->sizesArrived(batch, last);
+            },
+            Qt::QueuedConnection);
+    };
+    m_sizePass = std::make_unique<SizeMeasurementPass>(m_platform, std::move(entries), std::move(handOver));
+    m_sizePass->start();
+}
+
+void RemnantScanner::stopSizes()
+{
+    m_sizesStopped->store(true);
+    m_sizePass.reset();
+    m_sizeTargets.clear();
+    m_sizeThreadsRunning = 0;
+    publish(m_isMeasuringSizes, false, &RemnantScanner::isMeasuringSizesChanged);
+}
+
+void RemnantScanner::sizesArrived(const std::vector<SizeMeasurementPass::Result> &batch, bool last)
+{
+    bool changed = false;
+    for (const SizeMeasurementPass::Result &result : batch) {
+        if (const RemnantItemPtr item = m_sizeTargets[result.index].lock()) {
+            item->setSizeOnDisk(result.measurement.bytesOnDisk, result.measurement.fileCount,
+                                result.measurement.isPartial());
+            changed = true;
+        }
+    }
+    if (changed)
+        emit remnantSizesChanged();
+    if (last && --m_sizeThreadsRunning == 0) {
+        m_sizePass.reset();
+        m_sizeTargets.clear();
+        publish(m_isMeasuringSizes, false, &RemnantScanner::isMeasuringSizesChanged);
+        emit sizesMeasured();
+    }
+}

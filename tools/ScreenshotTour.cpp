@@ -90,8 +90,13 @@ int main(int argc, char **argv)
         if (scanning.isNull() && progress >= 0.3)
             scanning = window.grab();
     });
+    // The scan, and the sizes on disk measured after it.
     QEventLoop loop;
-    QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, &QEventLoop::quit);
+    QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, [&] {
+        if (!scanner.isMeasuringSizes())
+            loop.quit();
+    });
+    QObject::connect(&scanner, &RemnantScanner::sizesMeasured, &loop, &QEventLoop::quit);
     scanner.scan();
     loop.exec();
     ok = !scanning.isNull() && save(scanning, folder, QStringLiteral("scanning.png")) && ok;
@@ -124,6 +129,15 @@ int main(int argc, char **argv)
         settle();
         break;
     }
+
+    // The same list by size, with the largest folder chosen.
+    list.setSortOrder(RemnantSortOrder::sizeDescending);
+    items.setCurrentIndex(list.proxy()->index(0, 0));
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("results-by-size.png")) && ok;
+    list.setSortOrder(RemnantSortOrder::riskDescending);
+    items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+    settle();
 
     const RemnantItemPtr item = shown.value(chosen);
     TagActionView tagChooser(*item, TagActionView::Presentation::sheet, &window);

@@ -1,5 +1,7 @@
 #include "ui/BulkActionSheet.h"
 
+#include "model/ByteCountFormatter.h"
+#include "scanner/RemnantSummary.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/ProminentButton.h"
 #include "ui/ThemedLabel.h"
@@ -49,6 +51,10 @@ BulkActionSheet::BulkActionSheet(int count, QList<RemnantItemPtr> items, QWidget
     layout->addWidget(new ThemedLabel(QStringLiteral("Bulk action for %1 items").arg(count), Theme::TextStyle::title2));
     layout->addWidget(new ThemedLabel(QStringLiteral("What should happen to the selected items?"),
                                       Theme::TextStyle::body, Theme::secondaryLabel));
+    m_size = new ThemedLabel(
+        QStringLiteral("%1 in all").arg(ByteCountFormatter::fileSize(RemnantSummary::of(m_items).totalSize)),
+        Theme::TextStyle::callout, Theme::secondaryLabel);
+    layout->addWidget(m_size);
 
     auto *trash = new ProminentButton(QStringLiteral("Move all to Trash"), QStringLiteral("trash"));
     trash->setTint(SystemColor::red);

@@ -7,6 +7,7 @@
 #include <array>
 
 class QAbstractButton;
+class QLabel;
 
 // One action for a set of leftovers: move them all to the Trash, or mark them all with one of five colours.
 class BulkActionSheet : public QDialog {
@@ -17,6 +18,8 @@ public:
 
     const QList<RemnantItemPtr> &items() const { return m_items; }
     QAbstractButton *trashButton() const { return m_trash; }
+    // What the items take together.
+    QLabel *sizeLabel() const { return m_size; }
     QAbstractButton *tagButton(FinderTagColor color) const;
 
     static constexpr std::array<FinderTagColor, 5> OfferedColors{FinderTagColor::red, FinderTagColor::orange,
@@ -29,6 +32,7 @@ signals:
 
 private:
     QList<RemnantItemPtr> m_items;
+    QLabel *m_size;
     QAbstractButton *m_trash;
     std::array<QAbstractButton *, 5> m_tagButtons{};
 };

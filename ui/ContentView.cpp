@@ -14,7 +14,7 @@ ContentView::ContentView(RemnantScanner &scanner, RemnantActions &actions, QWidg
     , m_list(new RemnantListView(scanner, actions))
     , m_detailStack(new QStackedWidget)
     , m_emptyDetail(new EmptyDetailView)
-    , m_detail(new DetailView(actions))
+    , m_detail(new DetailView(scanner, actions))
 {
     setChildrenCollapsible(false);
     setHandleWidth(1);

@@ -2,17 +2,20 @@
 
 #include "model/ByteCountFormatter.h"
 #include "model/MediumDateFormatter.h"
+#include "scanner/RemnantScanner.h"
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"
 #include "ui/PillLabel.h"
 #include "ui/ProminentButton.h"
 #include "ui/RemnantActions.h"
 #include "ui/SeparatorLine.h"
+#include "ui/Spinner.h"
 #include "ui/SymbolLabel.h"
 #include "ui/ThemedLabel.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,10 +29,16 @@ SymbolLabel::ColorSource systemColor(SystemColor color)
 
 } // namespace
 
-DetailView::DetailView(RemnantActions &actions, QWidget *parent)
+DetailView::DetailView(RemnantScanner &scanner, RemnantActions &actions, QWidget *parent)
     : QScrollArea(parent)
+    , m_scanner(scanner)
     , m_actions(actions)
 {
+    // A pass that ends without measuring the item shown (it was stopped) takes the spinner away.
+    connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, this, [this] {
+        if (m_item && !m_item->sizeOnDisk())
+            rebuild();
+    });
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -41,9 +50,12 @@ void DetailView::setRemnant(const RemnantItemPtr &item)
     if (m_item == item)
         return;
     disconnect(m_actionWatch);
+    disconnect(m_sizeWatch);
     m_item = item;
-    if (m_item)
+    if (m_item) {
         m_actionWatch = connect(m_item.get(), &RemnantItem::actionChanged, this, &DetailView::rebuild);
+        m_sizeWatch = connect(m_item.get(), &RemnantItem::sizeOnDiskChanged, this, &DetailView::rebuild);
+    }
     rebuild();
 }
 
@@ -87,7 +99,7 @@ void DetailView::rebuild()
     }
     header->addLayout(badges);
     layout->addLayout(header);
-    layout->addWidget(new ThemedLabel(ByteCountFormatter::fileSize(item.fileSize()), Theme::TextStyle::title3));
+    layout->addWidget(sizeView(item));
     layout->addWidget(new SeparatorLine);
 
     // The facts; a cell whose fact is missing is left out and the next moves up.
@@ -162,6 +174,34 @@ void DetailView::rebuild()
             [this, shown] { m_actions.chooseTag(shown, TagActionView::Presentation::sheet); });
     connect(m_trash, &QAbstractButton::clicked, this, [this, shown] { m_actions.confirmTrash(shown); });
     setWidget(content);
+}
+
+QWidget *DetailView::sizeView(const RemnantItem &item) const
+{
+    auto *view = new QWidget;
+    view->setObjectName(QStringLiteral("detailSize"));
+    auto *row = new QHBoxLayout(view);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    if (!item.sizeOnDisk() && m_scanner.isMeasuringSizes()) {
+        row->addWidget(new Spinner(14));
+        row->addWidget(
+            new ThemedLabel(QStringLiteral("Calculating..."), Theme::TextStyle::title3, Theme::secondaryLabel));
+    } else {
+        const QString size = ByteCountFormatter::fileSize(item.displayedSize());
+        row->addWidget(
+            new ThemedLabel(item.sizePartial() ? QStringLiteral("at least ") + size : size, Theme::TextStyle::title3));
+        if (item.sizeOnDisk()) {
+            const qint64 files = item.itemCount();
+            const QString count = QLocale(QLocale::English).toString(files) +
+                                  (files == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
+            row->addWidget(new ThemedLabel(item.sizePartial() ? QStringLiteral("at least ") + count : count,
+                                           Theme::TextStyle::callout, Theme::secondaryLabel),
+                           0, Qt::AlignBottom);
+        }
+    }
+    row->addStretch(1);
+    return view;
 }
 
 QList<MetaCell *> DetailView::cells() const

@@ -9,6 +9,7 @@ class InfoBlock;
 class MetaCell;
 class ProminentButton;
 class RemnantActions;
+class RemnantScanner;
 class QGridLayout;
 
 // The right column for one leftover: name, size and badges, the facts grid, the path, why it was attributed to
@@ -17,7 +18,7 @@ class DetailView : public QScrollArea {
     Q_OBJECT
 
 public:
-    DetailView(RemnantActions &actions, QWidget *parent = nullptr);
+    DetailView(RemnantScanner &scanner, RemnantActions &actions, QWidget *parent = nullptr);
 
     void setRemnant(const RemnantItemPtr &item);
     const RemnantItemPtr &remnant() const { return m_item; }
@@ -30,10 +31,15 @@ public:
 
 private:
     void rebuild();
+    // The size on disk with the number of files, "Calculating..." while it is being measured, else the entry's
+    // own size.
+    QWidget *sizeView(const RemnantItem &item) const;
 
+    RemnantScanner &m_scanner;
     RemnantActions &m_actions;
     RemnantItemPtr m_item;
     QMetaObject::Connection m_actionWatch;
+    QMetaObject::Connection m_sizeWatch;
     QPointer<QWidget> m_content;
     ProminentButton *m_reveal = nullptr;
     ProminentButton *m_tag = nullptr;

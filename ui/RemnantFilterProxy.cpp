@@ -3,6 +3,8 @@
 #include "scanner/RemnantScanner.h"
 #include "ui/RemnantListModel.h"
 
+#include <QTimer>
+
 RemnantFilterProxy::RemnantFilterProxy(RemnantScanner &scanner, QObject *parent)
     : QSortFilterProxyModel(parent)
     , m_scanner(scanner)
@@ -27,6 +29,7 @@ RemnantFilterProxy::RemnantFilterProxy(RemnantScanner &scanner, QObject *parent)
             [this](qsizetype first) { m_keys.append(m_scanner.remnants(), first); });
     connect(&scanner, &RemnantScanner::remnantRemoved, this, [this](qsizetype row) { m_keys.remove(row); });
     connect(&scanner, &RemnantScanner::remnantsReset, this, &RemnantFilterProxy::rebuildKeys);
+    connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &RemnantFilterProxy::scheduleSizeResort);
     rebuildKeys();
     sort(0);
 }
@@ -43,6 +46,21 @@ void RemnantFilterProxy::setSourceModel(QAbstractItemModel *model)
 void RemnantFilterProxy::rebuildKeys()
 {
     m_keys.rebuild(m_scanner.remnants(), m_sortOrder);
+}
+
+void RemnantFilterProxy::scheduleSizeResort()
+{
+    if (m_sortOrder != RemnantSortOrder::sizeDescending || m_sizeResortPending)
+        return;
+    m_sizeResortPending = true;
+    QTimer::singleShot(SizeResortMilliseconds, this, [this] {
+        m_sizeResortPending = false;
+        if (m_sortOrder != RemnantSortOrder::sizeDescending)
+            return;
+        // One new layout for all the rows that moved; the selection and the scroll position stay.
+        rebuildKeys();
+        invalidate();
+    });
 }
 
 void RemnantFilterProxy::setSortOrder(RemnantSortOrder order)

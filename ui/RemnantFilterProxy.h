@@ -31,10 +31,15 @@ protected:
 
 private:
     void rebuildKeys();
+    void scheduleSizeResort();
+
+    // Sizes stream in after a scan; the size order follows them a few times a second rather than with every batch.
+    static constexpr int SizeResortMilliseconds = 250;
 
     RemnantScanner &m_scanner;
     RemnantSortKeys m_keys;
     QMetaObject::Connection m_resetWatch;
     RemnantSortOrder m_sortOrder = RemnantSortOrder::riskDescending;
     std::optional<RemnantFilter> m_filter;
+    bool m_sizeResortPending = false;
 };

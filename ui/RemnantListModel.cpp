@@ -22,6 +22,7 @@ RemnantListModel::RemnantListModel(RemnantScanner &scanner, QObject *parent)
         endResetModel();
         watch(0, m_scanner.remnants().size());
     });
+    connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &RemnantListModel::markChanged);
     watch(0, m_scanner.remnants().size());
 }
 

@@ -7,13 +7,14 @@
 class RemnantScanner;
 
 // The scanner's records as a list model, kept in step with the scanner's append, remove and reset news, so a
-// scan streams into the views. Changes of a record's action or bulk selection repaint the rows once per turn of
-// the event loop, however many records changed.
+// scan streams into the views. Changes of a record's action, bulk selection or size on disk repaint the rows once
+// per turn of the event loop, however many records changed.
 class RemnantListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
-    // AppearanceRole changes only how a row looks (its tag or check mark), never whether it passes or where it sorts.
+    // AppearanceRole changes only how a row looks (its tag, check mark or size), never whether it passes; where a row
+    // sorts by size is the proxy's own concern.
     enum Role { ItemRole = Qt::UserRole + 1, AppearanceRole };
 
     explicit RemnantListModel(RemnantScanner &scanner, QObject *parent = nullptr);

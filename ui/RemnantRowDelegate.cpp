@@ -315,7 +315,7 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     painter->setFont(caption);
     painter->setPen(Theme::secondaryLabel());
-    painter->drawText(sizeRect, Qt::AlignRight | Qt::AlignVCenter, ByteCountFormatter::fileSize(item->fileSize()));
+    painter->drawText(sizeRect, Qt::AlignRight | Qt::AlignVCenter, ByteCountFormatter::fileSize(item->displayedSize()));
 
     if (progress > 0) {
         painter->setOpacity(progress);

@@ -72,6 +72,7 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     connect(&scanner, &RemnantScanner::scanProgressChanged, this,
             [this](double value) { m_progress->setValue(int(value * 1000)); });
     connect(&scanner, &RemnantScanner::remnantsChanged, this, &ScanToolbar::scheduleSummary);
+    connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &ScanToolbar::scheduleSummary);
     for (auto signal : {&RemnantScanner::searchTextChanged})
         connect(&scanner, signal, this, &ScanToolbar::scheduleSummary);
     for (auto signal : {&RemnantScanner::filterOrphansOnlyChanged, &RemnantScanner::filterStaleOnlyChanged,
@@ -113,7 +114,8 @@ void ScanToolbar::scheduleSummary()
         return;
     m_summaryPending = true;
     // While a scan streams in, the figures follow a few times a second rather than with every batch.
-    QTimer::singleShot(m_scanner.isScanning() ? 100 : 0, this, &ScanToolbar::updateSummary);
+    QTimer::singleShot(m_scanner.isScanning() || m_scanner.isMeasuringSizes() ? 100 : 0, this,
+                       &ScanToolbar::updateSummary);
 }
 
 void ScanToolbar::updateSummary()

@@ -75,6 +75,7 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
     layout->addStretch(1);
 
     connect(&scanner, &RemnantScanner::remnantsChanged, this, &SidebarView::scheduleRefresh);
+    connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &SidebarView::scheduleRefresh);
     connect(&scanner, &RemnantScanner::isScanningChanged, this, &SidebarView::refresh);
     connect(&scanner, &RemnantScanner::totalScannedItemsChanged, this, &SidebarView::scheduleRefresh);
     connect(&scanner, &RemnantScanner::selectedCategoryChanged, this, &SidebarView::updateChoice);
@@ -88,7 +89,7 @@ void SidebarView::scheduleRefresh()
         return;
     m_refreshPending = true;
     // While a scan streams in, the figures follow a few times a second rather than with every batch.
-    QTimer::singleShot(m_scanner.isScanning() ? 100 : 0, this, &SidebarView::refresh);
+    QTimer::singleShot(m_scanner.isScanning() || m_scanner.isMeasuringSizes() ? 100 : 0, this, &SidebarView::refresh);
 }
 
 void SidebarView::refresh()

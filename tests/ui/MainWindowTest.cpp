@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 
+#include "GatedSizesPlatform.h"
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantFilter.h"
@@ -14,11 +15,13 @@
 #include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantItemsView.h"
+#include "ui/RemnantListModel.h"
 #include "ui/ScanToolbar.h"
 #include "ui/ScanWarningsBanner.h"
 #include "ui/SearchBar.h"
 #include "ui/SettingsView.h"
 #include "ui/SidebarView.h"
+#include "ui/Spinner.h"
 #include "ui/Stepper.h"
 #include "ui/SummaryRow.h"
 #include "ui/TagActionView.h"
@@ -32,6 +35,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <sys/xattr.h>
@@ -215,6 +219,10 @@ TEST_F(WindowFixture, BulkSelectionByKeysAndClicksAndItsSheetTagsRealFiles)
     BulkActionSheet *sheet = m_window->findChild<BulkActionSheet *>();
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->items().size(), 3);
+    EXPECT_EQ(sheet->sizeLabel()->text(),
+              ByteCountFormatter::fileSize(shown[0]->displayedSize() + shown[1]->displayedSize() +
+                                           shown[2]->displayedSize()) +
+                  " in all");
     QSignalSpy finished(m_scanner.get(), &RemnantScanner::actionFinished);
     sheet->tagButton(FinderTagColor::blue)->click();
     ASSERT_TRUE(finished.wait(10000));
@@ -439,4 +447,50 @@ TEST_F(WindowFixture, AnOrphanThatMayBelongToAnInstalledAppIsMarkedAndSkippedByT
         EXPECT_EQ(item->action(), RemnantAction::none());
         EXPECT_TRUE(std::filesystem::exists(item->url()));
     }
+}
+
+TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTheScrollPosition)
+{
+    m_window.reset();
+    auto platform = std::make_shared<GatedSizesPlatform>(m_demo->root(), m_demo->home());
+    m_scanner = std::make_unique<RemnantScanner>(platform, m_alerts);
+    m_window = std::make_unique<MainWindow>(*m_scanner);
+    m_window->resize(1600, 700);
+    m_window->show();
+    list().setSortOrder(RemnantSortOrder::sizeDescending);
+    QSignalSpy finished(m_scanner.get(), &RemnantScanner::scanFinished);
+    m_scanner->scan();
+    ASSERT_TRUE(finished.wait(60000));
+
+    // While sizes are pending the list is in the order of the entries' own sizes, and the detail pane says so.
+    RemnantItemsView &view = *list().itemsView();
+    QScrollBar &scroll = *view.verticalScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return scroll.maximum() > 0; }, 10000));
+    const RemnantItemPtr chosen = list().sortedRemnants().at(12);
+    view.setCurrentIndex(list().proxy()->index(12, 0));
+    scroll.setValue(scroll.maximum() / 2);
+    const int position = scroll.value();
+    DetailView &detail = *m_window->contentView()->detailView();
+    ASSERT_EQ(detail.remnant(), chosen);
+    const auto sizeTexts = [&] {
+        QStringList texts;
+        for (const QLabel *label : detail.findChild<QWidget *>("detailSize")->findChildren<QLabel *>())
+            texts.append(label->text());
+        return texts;
+    };
+    EXPECT_EQ(sizeTexts(), QStringList{"Calculating..."});
+    EXPECT_TRUE(detail.findChild<Spinner *>());
+    const QList<RemnantItemPtr> before = list().sortedRemnants();
+
+    QSignalSpy measured(m_scanner.get(), &RemnantScanner::sizesMeasured);
+    platform->open = true;
+    ASSERT_TRUE(measured.wait(60000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return viewsShowSizes(); }, 10000));
+    EXPECT_NE(list().sortedRemnants(), before);
+    EXPECT_EQ(RemnantListModel::item(view.currentIndex()), chosen.get());
+    EXPECT_EQ(scroll.value(), position);
+    ASSERT_TRUE(chosen->sizeOnDisk());
+    EXPECT_EQ(sizeTexts().first(), ByteCountFormatter::fileSize(*chosen->sizeOnDisk()));
+    EXPECT_TRUE(sizeTexts().last().endsWith(chosen->itemCount() == 1 ? " file" : " files"));
+    EXPECT_FALSE(detail.findChild<Spinner *>());
 }

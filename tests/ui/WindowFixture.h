@@ -1,15 +1,20 @@
 #pragma once
 
 #include "ScriptedAlerts.h"
+#include "model/ByteCountFormatter.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/DemoHome.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"
 #include "ui/RemnantListView.h"
+#include "ui/ScanToolbar.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -44,12 +49,30 @@ protected:
         m_demo.reset();
     }
 
+    // Runs a scan and waits for the sizes on disk of what it found, and for the views to show them.
     void scanToEnd()
     {
         QSignalSpy finished(m_scanner.get(), &RemnantScanner::scanFinished);
+        QSignalSpy measured(m_scanner.get(), &RemnantScanner::sizesMeasured);
         m_scanner->scan();
         ASSERT_TRUE(finished.wait(60000));
-        QApplication::processEvents();
+        if (measured.isEmpty()) {
+            ASSERT_TRUE(measured.wait(60000));
+        }
+        ASSERT_TRUE(QTest::qWaitFor([this] { return viewsShowSizes(); }, 10000));
+    }
+
+    // The toolbar's total and the list's order follow the sizes on disk.
+    bool viewsShowSizes() const
+    {
+        const QList<RemnantItemPtr> shown = list().sortedRemnants();
+        const bool inOrder = std::is_sorted(shown.begin(), shown.end(), [this](const auto &a, const auto &b) {
+            return sortsBefore(list().sortOrder(), *a, *b);
+        });
+        const QString totals = QStringLiteral("%1 items · %2")
+                                   .arg(m_scanner->filteredRemnants().size())
+                                   .arg(ByteCountFormatter::fileSize(m_scanner->totalSize()));
+        return inOrder && (m_scanner->remnants().isEmpty() || m_window->toolbar()->summaryLabel()->text() == totals);
     }
 
     RemnantListView &list() const { return *m_window->contentView()->listView(); }

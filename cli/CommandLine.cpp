@@ -44,6 +44,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
+        "                         [--no-sizes]\n"
         "       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...\n"
         "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
         "       leftscan-cli restore [--root DIR] [--home DIR] PATH...\n"
@@ -65,6 +66,7 @@ QString CommandLine::usage()
         "  --threshold DAYS  days without use after which a leftover counts as old (default 365)\n"
         "  --format F        output format (default table)\n"
         "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
+        "  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries' own)\n"
         "  --verbose         also write the diagnostic log to standard error\n"
         "  --force           trash also leftovers whose names match an installed app\n");
 }
@@ -118,6 +120,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             line.verbose = true;
         } else if (argument == "--force") {
             line.force = true;
+        } else if (argument == "--no-sizes") {
+            line.sizes = false;
         } else if (argument == "--root" || argument == "--home" || argument == "--format" ||
                    argument == "--threshold") {
             const auto given = takeValue();
@@ -175,6 +179,10 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
     }
     if (line.force && line.command != "trash") {
         error = QStringLiteral("--force works with trash only");
+        return std::nullopt;
+    }
+    if (!line.sizes && line.command != "scan") {
+        error = QStringLiteral("--no-sizes works with scan only");
         return std::nullopt;
     }
     if (!rules->scansFolders || line.demo)

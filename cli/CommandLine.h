@@ -19,6 +19,8 @@ struct CommandLine {
     bool verbose = false;
     // trash moves leftovers that may belong to an installed application too.
     bool force = false;
+    // scan measures what each leftover takes on disk before it prints; --no-sizes leaves that out.
+    bool sizes = true;
     // Arguments after the command: the paths of trash and restore, the colour and paths of tag.
     std::vector<std::string> operands;
 

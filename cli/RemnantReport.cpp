@@ -42,6 +42,26 @@ std::string_view nameBytes(const RemnantItem &item)
     return std::string_view(path).substr(path.rfind('/') + 1);
 }
 
+// The measured size on disk, file count and partial flag; null before a measurement.
+QString jsonMeasurement(const RemnantItem &item)
+{
+    if (!item.sizeOnDisk())
+        return QStringLiteral("\"sizeOnDisk\": null, \"itemCount\": null, \"sizePartial\": null, ");
+    return QStringLiteral("\"sizeOnDisk\": %1, \"itemCount\": %2, \"sizePartial\": %3, ")
+        .arg(*item.sizeOnDisk())
+        .arg(item.itemCount())
+        .arg(item.sizePartial() ? QStringLiteral("true") : QStringLiteral("false"));
+}
+
+// The same as three CSV fields, empty before a measurement.
+QList<QByteArray> csvMeasurement(const RemnantItem &item)
+{
+    if (!item.sizeOnDisk())
+        return {QByteArray(), QByteArray(), QByteArray()};
+    return {QByteArray::number(*item.sizeOnDisk()), QByteArray::number(item.itemCount()),
+            item.sizePartial() ? QByteArrayLiteral("true") : QByteArrayLiteral("false")};
+}
+
 void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
 {
     write(stream, QByteArrayLiteral("["));
@@ -59,6 +79,7 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
                       .arg(jsonText(item.bundleIdentifier()), jsonText(item.matchedAppName()))
                       .arg(item.fileSize())
                       .toUtf8();
+        object += jsonMeasurement(item).toUtf8();
         object += QStringLiteral("\"lastModified\": %1, \"lastOpened\": %2, \"lastUsed\": %3, \"creationDate\": %4, ")
                       .arg(jsonDate(item.lastModified()), jsonDate(item.lastOpened()), jsonDate(item.lastUsed()),
                            jsonDate(item.creationDate()))
@@ -77,11 +98,13 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
 
 void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
 {
-    write(stream, QStringLiteral("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,"
-                                 "lastModified,lastOpened,lastUsed,creationDate,evidence,lookalikes,weakMatch\r\n"));
+    write(stream, QStringLiteral("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,sizeOnDisk,"
+                                 "itemCount,sizePartial,lastModified,lastOpened,lastUsed,creationDate,evidence,"
+                                 "lookalikes,weakMatch\r\n"));
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
         const std::string_view name = nameBytes(item);
+        const QList<QByteArray> measurement = csvMeasurement(item);
         const QList<QByteArray> fields = {QByteArray::fromStdString(item.url().native()),
                                           QByteArray(name.data(), qsizetype(name.size())),
                                           rawValue(item.category()).toUtf8(),
@@ -90,6 +113,9 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
                                           item.bundleIdentifier().value_or(QString()).toUtf8(),
                                           item.matchedAppName().value_or(QString()).toUtf8(),
                                           QByteArray::number(item.fileSize()),
+                                          measurement[0],
+                                          measurement[1],
+                                          measurement[2],
                                           isoDate(item.lastModified()).toUtf8(),
                                           isoDate(item.lastOpened()).toUtf8(),
                                           isoDate(item.lastUsed()).toUtf8(),
@@ -123,14 +149,14 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
         const std::optional<QDateTime> used = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
         table.addRow(
             {RemnantReport::statusName(item.status()) + (item.hasLookalikes() ? QStringLiteral("?") : QString()),
-             rawValue(item.risk()), ByteCountFormatter::fileSize(item.fileSize()),
+             rawValue(item.risk()), ByteCountFormatter::fileSize(item.displayedSize()),
              used ? RelativeDateFormatter::describe(*used, now) : QStringLiteral("Unknown"), rawValue(item.category()),
              (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
                  item.matchedAppName().value_or(QStringLiteral("Unknown")),
              item.name()});
         lookalikes += item.hasLookalikes() ? 1 : 0;
         weakMatches += item.isWeakMatch() ? 1 : 0;
-        total += item.fileSize();
+        total += item.displayedSize();
         orphans += item.status() == RemnantStatus::orphan ? 1 : 0;
     }
     table.print(stream);

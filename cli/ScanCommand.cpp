@@ -58,10 +58,13 @@ bool ScanCommand::runScan(RemnantScanner &scanner, const fs::path &home, bool sh
 {
     QEventLoop loop;
     bool finished = false;
+    // A finished scan goes on measuring sizes, when it does, before it counts as done here.
     QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, [&] {
         finished = true;
-        loop.quit();
+        if (!scanner.isMeasuringSizes())
+            loop.quit();
     });
+    QObject::connect(&scanner, &RemnantScanner::sizesMeasured, &loop, &QEventLoop::quit);
     QObject::connect(&scanner, &RemnantScanner::scanRefused, &loop, &QEventLoop::quit);
     if (showProgress) {
         auto report = [&scanner] {
@@ -71,6 +74,12 @@ bool ScanCommand::runScan(RemnantScanner &scanner, const fs::path &home, bool sh
         };
         QObject::connect(&scanner, &RemnantScanner::scanStatusChanged, &loop, report);
         QObject::connect(&scanner, &RemnantScanner::scanProgressChanged, &loop, report);
+        QObject::connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, &loop, [](bool measuring) {
+            if (measuring) {
+                std::fprintf(stderr, "\r\033[K[100%%] Measuring sizes...");
+                std::fflush(stderr);
+            }
+        });
     }
     scanner.scan();
     if (scanner.isScanning())
@@ -105,6 +114,7 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
     CliAlertPresenter alerts;
     RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
     scanner.setStaleThresholdDays(line.thresholdDays);
+    scanner.setMeasuresSizes(line.sizes);
     // The progress line is drawn over and over on a terminal, where it would break up the diagnostic lines.
     if (!runScan(scanner, home, isatty(STDERR_FILENO) && !line.verbose))
         return Refused;
@@ -117,6 +127,7 @@ int ScanCommand::trash(const CommandLine &line)
 {
     CliAlertPresenter alerts(isatty(STDIN_FILENO) && isatty(STDERR_FILENO));
     RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
+    scanner.setMeasuresSizes(false);
     if (!runScan(scanner, line.home, false))
         return Refused;
     const auto items = listedItems(scanner, line.operands);
@@ -162,6 +173,7 @@ int ScanCommand::tag(const CommandLine &line)
     }
     CliAlertPresenter alerts;
     RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
+    scanner.setMeasuresSizes(false);
     if (!runScan(scanner, line.home, false))
         return Refused;
     const auto items = listedItems(scanner, {line.operands.begin() + 1, line.operands.end()});

@@ -210,9 +210,23 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     const QJsonArray items = QJsonDocument::fromJson(json.out).array();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0].toObject().keys(),
-              (QStringList{"bundleIdentifier", "category", "creationDate", "evidence", "fileSize", "lastModified",
-                           "lastOpened", "lastUsed", "lookalikes", "matchedAppName", "name", "path", "risk", "status",
-                           "weakMatch"}));
+              (QStringList{"bundleIdentifier", "category", "creationDate", "evidence", "fileSize", "itemCount",
+                           "lastModified", "lastOpened", "lastUsed", "lookalikes", "matchedAppName", "name", "path",
+                           "risk", "sizeOnDisk", "sizePartial", "status", "weakMatch"}));
+    EXPECT_TRUE(json.out.contains("\"fileSize\": 0, \"sizeOnDisk\": "));
+    // The folder's own size is nothing; on disk it holds one file.
+    EXPECT_EQ(items[1][QStringLiteral("fileSize")].toInt(), 0);
+    EXPECT_GT(items[1][QStringLiteral("sizeOnDisk")].toInt(), 0);
+    EXPECT_EQ(items[1][QStringLiteral("itemCount")].toInt(), 1);
+    EXPECT_EQ(items[1][QStringLiteral("sizePartial")], QJsonValue(false));
+    const CliResult unmeasured =
+        runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"), home,
+                QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--no-sizes")});
+    ASSERT_EQ(unmeasured.exitCode, 0) << unmeasured.err.toStdString();
+    const QJsonArray bare = QJsonDocument::fromJson(unmeasured.out).array();
+    ASSERT_EQ(bare.size(), 2);
+    for (const char *key : {"sizeOnDisk", "itemCount", "sizePartial"})
+        EXPECT_TRUE(bare[1][QLatin1String(key)].isNull()) << key;
     EXPECT_EQ(items[1][QStringLiteral("bundleIdentifier")].toString(), QStringLiteral("org.zzqx.app"));
     EXPECT_EQ(items[1][QStringLiteral("evidence")].toString(), QStringLiteral("inventory key org.zzqx.app"));
     EXPECT_TRUE(items[1][QStringLiteral("lastOpened")].isNull());
@@ -222,7 +236,8 @@ TEST(CliScan, JsonCsvAndExitStatuses)
         runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"), home,
                 QStringLiteral("--format=csv"), QStringLiteral("--threshold"), QStringLiteral("0")});
     ASSERT_EQ(csv.exitCode, 0);
-    EXPECT_TRUE(csv.out.startsWith("path,name,category,status,risk,"));
+    EXPECT_TRUE(csv.out.startsWith("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,"
+                                   "sizeOnDisk,itemCount,sizePartial,lastModified,"));
     EXPECT_TRUE(csv.out.contains(",\"qqvv, \"\"quoted\"\".log\",Logs,"));
     EXPECT_EQ(csv.out.count("\r\n"), 3);
 

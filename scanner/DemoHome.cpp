@@ -979,6 +979,92 @@ void dateTree(const fs::path &top, std::int64_t accessed, std::int64_t modified)
     setTimes(top, accessed, modified);
 }
 
+// What the leftover folders hold besides the few named files above: cached downloads, media and databases of the
+// sizes such folders reach on a Mac in use, a few hundred files in all, so that their sizes on disk look real. A
+// disk image is sparse, as virtual machine disks are: large in length, small on disk.
+
+struct Payload {
+    Place place;
+    std::string_view entry;  // a folder of entries()
+    std::string_view folder; // inside the entry
+    std::string_view prefix; // of each file's name, followed by its number
+    int files;
+    int kilobytesEach;
+};
+
+const std::vector<Payload> &payloads()
+{
+    using enum Place;
+    static const std::vector<Payload> list{
+        {caches, "com.spotify.client", "Data/5c", "", 40, 96},
+        {caches, "Google", "Chrome/Default/Cache/Cache_Data", "f_0000", 50, 64},
+        {caches, "Firefox", "Profiles/k9x2m4qe.default-release/cache2/entries", "E3A9", 40, 48},
+        {caches, "Homebrew", "downloads", "bottle-", 4, 1500},
+        {caches, "com.skype.skype", "fsCachedData", "media-", 25, 80},
+        {caches, "com.bohemiancoding.sketch3", "fsCachedData", "preview-", 20, 64},
+        {caches, "JetBrains", "IdeaIC2023.3/caches", "records-", 12, 200},
+        {applicationSupport, "Steam", "appcache/httpcache", "", 30, 120},
+        {applicationSupport, "Slack", "Cache/Cache_Data", "f_0001", 25, 40},
+        {applicationSupport, "com.evernote.Evernote", "accounts/www.evernote.com/4815162/content", "note-", 20, 48},
+        {applicationSupport, "Code", "CachedData/0ee08df0/chrome/js", "script-", 15, 64},
+        {applicationSupport, "Skype", "live#3ademo.user/media_messaging/media_cache_v3", "asm-", 10, 100},
+        {containers, "ru.keepcoder.Telegram", "Data/Library/Caches/media", "photo-", 20, 100},
+        {logs, "Adobe", "CreativeCloud/ACC/archive", "ACC-", 8, 64},
+    };
+    return list;
+}
+
+struct SparseImage {
+    Place place;
+    std::string_view entry;
+    std::string_view file;
+    std::int64_t length;
+    int writtenKilobytes; // at its start
+};
+
+constexpr SparseImage SparseImages[] = {
+    {Place::containers, "com.docker.docker", "Data/vms/0/data/Docker.raw", std::int64_t(64) << 30, 2048},
+};
+
+// A block of noise that payload files are cut from, made once.
+std::string_view payloadNoise()
+{
+    static const std::string noise = binaryContent(256 * 1024, 0x5eed);
+    return noise;
+}
+
+void writePayloadFile(const fs::path &path, std::size_t size, std::uint64_t seed)
+{
+    std::string bytes;
+    bytes.reserve(size);
+    const std::string_view noise = payloadNoise();
+    for (std::size_t at = seed % noise.size(); bytes.size() < size; at = 0)
+        bytes.append(noise.substr(at, size - bytes.size()));
+    writeFile(path, bytes);
+}
+
+// The payload of one entry of entries(), written into its folder `path`.
+void writePayload(Place place, std::string_view entry, const fs::path &path)
+{
+    for (const Payload &payload : payloads()) {
+        if (payload.place != place || payload.entry != entry)
+            continue;
+        for (int i = 1; i <= payload.files; ++i) {
+            const std::string name = std::string(payload.prefix) + std::to_string(i);
+            const std::size_t size = std::size_t(payload.kilobytesEach) * 1024 * std::size_t(80 + (i * 37) % 41) / 100;
+            writePayloadFile(path / payload.folder / name, size, hashOf(name) + std::uint64_t(i));
+        }
+    }
+    for (const SparseImage &image : SparseImages) {
+        if (image.place != place || image.entry != entry)
+            continue;
+        const fs::path file = path / image.file;
+        writePayloadFile(file, std::size_t(image.writtenKilobytes) * 1024, hashOf(image.file));
+        if (::truncate(file.c_str(), off_t(image.length)) != 0)
+            fail("cannot extend", file);
+    }
+}
+
 class TreeWriter {
 public:
     TreeWriter(fs::path root, fs::path home)
@@ -1044,6 +1130,7 @@ public:
             writeFile(path / "windows.plist", savedWindows(seed));
             break;
         }
+        writePayload(entry.place, entry.name, path);
         dateTree(path, accessed, modified);
     }
 

@@ -197,6 +197,30 @@ TEST_F(DemoHomeTest, DatesReachFromTodayToYearsAgo)
     EXPECT_GT(skype.modified->daysTo(GeneratedAt), 365);
 }
 
+TEST_F(DemoHomeTest, LeftoverFoldersHoldAFewHundredFilesOfPlausibleSizes)
+{
+    qint64 files = 0;
+    qint64 bytes = 0;
+    int megabyteFolders = 0;
+    for (const fs::path &entry : leftovers()) {
+        const std::optional<SizeMeasurement> size = platform().measureSize(entry, nullptr);
+        ASSERT_TRUE(size) << entry;
+        files += size->fileCount;
+        bytes += size->bytesOnDisk;
+        megabyteFolders += size->bytesOnDisk >= 1000000;
+    }
+    EXPECT_GE(files, 300);
+    EXPECT_LE(files, 1000);
+    EXPECT_GE(megabyteFolders, 10);
+    EXPECT_LT(bytes, 100000000);
+    // A virtual machine disk: long, but small on disk.
+    const fs::path disk = demo().home() / "Library/Containers/com.docker.docker/Data/vms/0/data/Docker.raw";
+    EXPECT_GT(fs::file_size(disk), 60000000000u);
+    const std::optional<SizeMeasurement> docker = platform().measureSize(disk, nullptr);
+    ASSERT_TRUE(docker);
+    EXPECT_LT(docker->bytesOnDisk, 10000000);
+}
+
 TEST(DemoHomeLifetimeTest, TwoDemosLiveSideBySideAndLeaveNothingBehind)
 {
     fs::path secondRoot;

@@ -1,0 +1,170 @@
+// Times the measurement of what leftovers take on disk, as the scanner runs it after a scan, beside `du -s` over
+// the same entries in the same run:
+//   leftscan-bench-sizes [FILES]
+// A home whose leftover folders hold FILES files in all (default 500,000) is written below a temporary folder and
+// removed at the end. Each figure is one line: figure, value, target, pass|fail|- separated by tabs.
+#include "platform/DiagnosticLog.h"
+#include "platform/PosixPlatform.h"
+#include "scanner/AlertPresenter.h"
+#include "scanner/RemnantScanner.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class NoAlerts : public AlertPresenter {
+public:
+    int runModal(const Alert &) override { return FirstButton + 1; }
+    void openLink(const QString &) override {}
+};
+
+long peakMemoryKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+void figure(const char *name, const std::string &value, const char *target = "-", const char *verdict = "-")
+{
+    std::printf("%s\t%s\t%s\t%s\n", name, value.c_str(), target, verdict);
+    std::fflush(stdout);
+}
+
+std::string fixed(double value, const char *unit)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f%s", value, unit);
+    return text;
+}
+
+// Leftover folders of four Library folders, each entry with nested folders of small files of varied lengths.
+std::vector<fs::path> writeTree(const fs::path &home, long files)
+{
+    constexpr int EntriesPerLocation = 250;
+    constexpr int FilesPerFolder = 50;
+    const char *locations[] = {"Caches", "Application Support", "Containers", "Logs"};
+    const long entryCount = long(std::size(locations)) * EntriesPerLocation;
+    std::vector<fs::path> entries;
+    const std::string bytes(6000, 'd');
+    long written = 0;
+    for (long entry = 0; entry < entryCount; ++entry) {
+        const fs::path folder = home / "Library" / locations[entry % std::size(locations)] /
+                                ("net.qvorta.leftover" + std::to_string(entry));
+        entries.push_back(folder);
+        const long share = files / entryCount + (entry < files % entryCount ? 1 : 0);
+        for (long file = 0; file < share; ++file, ++written) {
+            const fs::path inner = folder / ("cache" + std::to_string(file / FilesPerFolder / 4)) /
+                                   ("part" + std::to_string(file / FilesPerFolder));
+            if (file % FilesPerFolder == 0)
+                fs::create_directories(inner);
+            const fs::path path = inner / ("item" + std::to_string(file));
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+            if (fd < 0 || ::write(fd, bytes.data(), std::size_t(written * 7919 % 6000)) < 0)
+                throw std::runtime_error("cannot write " + path.native());
+            ::close(fd);
+        }
+    }
+    return entries;
+}
+
+// The seconds `du` takes and the total it gives.
+std::pair<double, qint64> runDu(const QStringList &arguments)
+{
+    QProcess du;
+    QElapsedTimer timer;
+    timer.start();
+    du.start(QStringLiteral("du"), arguments);
+    du.waitForFinished(-1);
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const QList<QByteArray> lines = du.readAllStandardOutput().trimmed().split('\n');
+    return {seconds, lines.last().split('\t').first().toLongLong()};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const long files = argc > 1 ? std::max(1L, std::atol(argv[1])) : 500000;
+    QCoreApplication application(argc, argv);
+    DiagnosticLog::setSink([](const QString &) {});
+
+    std::string pattern = (fs::temp_directory_path() / "leftscan-bench-sizes-XXXXXX").native();
+    if (!mkdtemp(pattern.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const fs::path root = pattern;
+    const fs::path home = root / "Users" / "bench";
+    std::vector<fs::path> entries;
+    try {
+        entries = writeTree(home, files);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        fs::remove_all(root);
+        return 1;
+    }
+    QStringList duArguments{QStringLiteral("-s"), QStringLiteral("-x"), QStringLiteral("-B1"), QStringLiteral("-c")};
+    for (const fs::path &entry : entries)
+        duArguments.append(QString::fromStdString(entry.native()));
+    // Once before anything is timed, so that both walks find the same folders in memory.
+    runDu(duArguments);
+
+    NoAlerts alerts;
+    RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
+    QEventLoop loop;
+    QElapsedTimer timer;
+    long peakAfterScan = 0;
+    QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, [&] {
+        peakAfterScan = peakMemoryKilobytes();
+        timer.start();
+    });
+    QObject::connect(&scanner, &RemnantScanner::sizesMeasured, &loop, &QEventLoop::quit);
+    scanner.scan();
+    loop.exec();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const long peakAbove = peakMemoryKilobytes() - peakAfterScan;
+    qint64 measuredFiles = 0;
+    qint64 measuredBytes = 0;
+    for (const RemnantItemPtr &item : scanner.remnants()) {
+        measuredFiles += item->itemCount();
+        measuredBytes += item->sizeOnDisk().value_or(0);
+    }
+
+    const auto [duSeconds, duBytes] = runDu(duArguments);
+
+    const double ratio = seconds / duSeconds;
+    const double megabytesAbove = double(std::max(0L, peakAbove)) / 1024;
+    figure("sizes: leftovers measured", std::to_string(scanner.remnants().size()));
+    figure("sizes: files measured", std::to_string(measuredFiles), std::to_string(files).c_str(),
+           measuredFiles == files ? "pass" : "fail");
+    figure("sizes: time", fixed(seconds, " s"));
+    figure("sizes: files per second", std::to_string(qint64(double(measuredFiles) / seconds)));
+    figure("sizes: du -s time", fixed(duSeconds, " s"));
+    figure("sizes: time against du -s", fixed(ratio, "x"), "<= 1.50x", ratio <= 1.5 ? "pass" : "fail");
+    figure("sizes: peak memory above the scan's", fixed(megabytesAbove, " MB"), "< 100 MB",
+           megabytesAbove < 100 ? "pass" : "fail");
+    figure("sizes: bytes on disk against du -s", measuredBytes == duBytes ? "equal" : "differ", "equal",
+           measuredBytes == duBytes ? "pass" : "fail");
+
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+    return 0;
+}

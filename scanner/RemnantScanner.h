@@ -48,7 +48,8 @@ public:
     // Starts a full scan unless one is running or the permission gate refuses it; scanFinished() tells the end.
     void scan();
     // Stops the scan in progress at once: the records handed over so far stay, in the order of a finished scan,
-    // and scanCancelled() tells the end. The worker stops in the background; a new scan may start right away.
+    // and scanCancelled() tells the end. The worker stops in the background; a new scan may start right away. A size
+    // pass in progress stops too, the scan's or a finished one's.
     void cancelScan();
 
     const QList<RemnantItemPtr> &remnants() const { return m_remnants; }

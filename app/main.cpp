@@ -1,7 +1,7 @@
 #include "app/LeftscanApp.h"
 #include "app/SignalQuit.h"
 #include "app/StartupOptions.h"
-#include "scanner/DemoHome.h"
+#include "demo/DemoHome.h"
 #include "ui/DesktopAppearance.h"
 #include "ui/MainWindow.h"
 #include "ui/Theme.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scanner/DemoHome.h"
+#include "demo/DemoHome.h"
 
 #include <atomic>
 #include <csignal>

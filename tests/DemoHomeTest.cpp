@@ -1,4 +1,4 @@
-#include "scanner/DemoHome.h"
+#include "demo/DemoHome.h"
 #include "LogCapture.h"
 #include "QtPrinters.h"
 #include "inventory/InstalledAppScanner.h"

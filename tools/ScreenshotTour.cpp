@@ -2,7 +2,7 @@
 //   leftscan-screenshots OUTDIR
 // Runs with any Qt platform, the offscreen one included.
 #include "platform/PosixPlatform.h"
-#include "scanner/DemoHome.h"
+#include "demo/DemoHome.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/BulkActionSheet.h"
 #include "ui/ContentView.h"

@@ -3,7 +3,7 @@
 #include "ScriptedAlerts.h"
 #include "model/ByteCountFormatter.h"
 #include "platform/PosixPlatform.h"
-#include "scanner/DemoHome.h"
+#include "demo/DemoHome.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"

@@ -1,4 +1,4 @@
-#include "scanner/DemoHome.h"
+#include "demo/DemoHome.h"
 
 #include "model/Clock.h"
 

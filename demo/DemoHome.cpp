@@ -3,8 +3,13 @@
 #include "model/Clock.h"
 
 #include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QString>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -29,278 +34,23 @@ constexpr std::int64_t SecondsPerMinute = 60;
 // What the demo machine has installed.
 
 struct Helper {
-    std::string_view subfolder;  // below Contents
-    std::string_view fileName;   // with its extension
-    std::string_view identifier; // empty for items that are no bundles
+    std::string subfolder;  // below Contents
+    std::string fileName;   // with its extension
+    std::string identifier; // empty for items that are no bundles
 };
 
 struct Application {
-    std::string_view folder; // below the root, or below the home folder when it starts with "~/"
-    std::string_view name;
-    std::string_view identifier;
-    std::string_view version;
-    std::string_view executable;
-    std::string_view urlScheme;
-    std::vector<std::string_view> contentTypes;
+    std::string folder; // below the root, or below the home folder when it starts with "~/"
+    std::string name;
+    std::string identifier;
+    std::string version;
+    std::string executable;
+    std::string urlScheme;
+    std::vector<std::string> contentTypes;
     std::vector<Helper> helpers;
     int installedDaysAgo;
     int executableKilobytes;
 };
-
-const std::vector<Application> &applications()
-{
-    static const std::vector<Application> list{
-        {"Applications",
-         "Visual Studio Code",
-         "com.microsoft.VSCode",
-         "1.85.2",
-         "Electron",
-         "vscode",
-         {"public.plain-text", "public.source-code", "com.microsoft.VSCode.workspace"},
-         {{"Frameworks", "Code Helper.app", "com.microsoft.VSCode.helper"},
-          {"Frameworks", "Code Helper (Renderer).app", "com.microsoft.VSCode.helper.Renderer"},
-          {"Frameworks", "Electron Framework.framework", ""},
-          {"Resources", "Code.icns", ""}},
-         96,
-         12},
-        {"Applications",
-         "Slack",
-         "com.tinyspeck.slackmacgap",
-         "4.36.140",
-         "Slack",
-         "slack",
-         {},
-         {{"Frameworks", "Slack Helper.app", "com.tinyspeck.slackmacgap.helper"},
-          {"Frameworks", "Slack Helper (GPU).app", "com.tinyspeck.slackmacgap.helper.GPU"},
-          {"Resources", "electron.icns", ""}},
-         210,
-         8},
-        {"Applications",
-         "Spotify",
-         "com.spotify.client",
-         "1.2.26.1187",
-         "Spotify",
-         "spotify",
-         {},
-         {{"Frameworks", "Spotify Helper.app", "com.spotify.client.helper"}, {"Resources", "Icon.icns", ""}},
-         400,
-         8},
-        {"Applications",
-         "Firefox",
-         "org.mozilla.firefox",
-         "121.0.1",
-         "firefox",
-         "http",
-         {"public.html", "public.xhtml", "public.svg-image"},
-         {{"MacOS", "plugin-container.app", "org.mozilla.plugincontainer"},
-          {"MacOS", "crashreporter.app", "org.mozilla.crashreporter"},
-          {"MacOS", "updater.app", "org.mozilla.updater"},
-          {"Resources", "firefox.icns", ""}},
-         520,
-         12},
-        {"Applications",
-         "iTerm",
-         "com.googlecode.iterm2",
-         "3.4.23",
-         "iTerm2",
-         "ssh",
-         {"public.unix-executable", "public.shell-script"},
-         {{"XPCServices", "pidinfo.xpc", "com.googlecode.iterm2.pidinfo"}, {"Resources", "AppIcon.icns", ""}},
-         700,
-         8},
-        {"Applications",
-         "Docker",
-         "com.docker.docker",
-         "4.26.1",
-         "Docker",
-         "docker-desktop",
-         {},
-         {{"Library/LaunchServices", "com.docker.vmnetd", ""},
-          {"MacOS", "com.docker.backend", ""},
-          {"Resources", "docker.icns", ""}},
-         150,
-         12},
-        {"Applications",
-         "zoom.us",
-         "us.zoom.xos",
-         "5.17.5",
-         "zoom.us",
-         "zoommtg",
-         {},
-         {{"Frameworks", "caphost.app", "us.zoom.caphost"}, {"Frameworks", "aomhost.app", "us.zoom.aomhost"}},
-         330,
-         8},
-        {"Applications",
-         "Figma",
-         "com.figma.Desktop",
-         "116.16.13",
-         "Figma",
-         "figma",
-         {"com.figma.document"},
-         {{"Frameworks", "Figma Helper.app", "com.figma.Desktop.helper"}},
-         260,
-         8},
-        {"Applications",
-         "1Password",
-         "com.1password.1password",
-         "8.10.24",
-         "1Password",
-         "onepassword",
-         {},
-         {{"Library/LoginItems", "1Password Launcher.app", "com.1password.1password-launcher"}},
-         600,
-         8},
-        {"Applications",
-         "Rectangle",
-         "com.knollsoft.Rectangle",
-         "0.76",
-         "Rectangle",
-         "rectangle",
-         {},
-         {{"Library/LoginItems", "RectangleLauncher.app", "com.knollsoft.RectangleLauncher"}},
-         800,
-         4},
-        {"Applications",
-         "VLC",
-         "org.videolan.vlc",
-         "3.0.20",
-         "VLC",
-         "vlc",
-         {"public.movie", "public.audio", "public.mpeg-4"},
-         {},
-         900,
-         6},
-        {"Applications",
-         "OBS",
-         "com.obsproject.obs-studio",
-         "30.0.2",
-         "OBS",
-         "",
-         {},
-         {{"PlugIns", "obs-browser.plugin", ""}},
-         120,
-         8},
-        {"Applications",
-         "Transmission",
-         "org.m0k.transmission",
-         "4.0.5",
-         "Transmission",
-         "magnet",
-         {"org.bittorrent.torrent"},
-         {},
-         1000,
-         4},
-        {"Applications", "Raycast", "com.raycast.macos", "1.65.0", "Raycast", "raycast", {}, {}, 180, 8},
-        {"Applications",
-         "Discord",
-         "com.hnc.Discord",
-         "0.0.291",
-         "Discord",
-         "discord",
-         {},
-         {{"Frameworks", "Discord Helper.app", "com.hnc.Discord.helper"}},
-         450,
-         8},
-        {"Applications",
-         "Notion",
-         "notion.id",
-         "3.0.0",
-         "Notion",
-         "notion",
-         {},
-         {{"Frameworks", "Notion Helper.app", "notion.id.helper"}},
-         240,
-         8},
-        {"Applications",
-         "The Unarchiver",
-         "cx.c3.theunarchiver",
-         "4.3.6",
-         "The Unarchiver",
-         "",
-         {"public.zip-archive", "org.7-zip.7-zip-archive", "com.rarlab.rar-archive"},
-         {},
-         1100,
-         4},
-        {"Applications",
-         "Signal",
-         "org.whispersystems.signal-desktop",
-         "6.44.0",
-         "Signal",
-         "sgnl",
-         {},
-         {{"Frameworks", "Signal Helper.app", "org.whispersystems.signal-desktop.helper"}},
-         300,
-         8},
-        {"Applications", "Telegram", "ru.keepcoder.Telegram", "10.5", "Telegram", "tg", {}, {}, 380, 6},
-        {"Applications",
-         "Sublime Text",
-         "com.sublimetext.4",
-         "Build 4169",
-         "sublime_text",
-         "",
-         {"public.plain-text"},
-         {},
-         640,
-         6},
-        {"Applications",
-         "GitHub Desktop",
-         "com.github.GitHubClient",
-         "3.3.6",
-         "GitHub Desktop",
-         "x-github-client",
-         {},
-         {{"Frameworks", "GitHub Desktop Helper.app", "com.github.GitHubClient.helper"}},
-         500,
-         8},
-        {"Applications", "Arc", "company.thebrowser.Browser", "1.23.0", "Arc", "", {}, {}, 90, 8},
-        {"Applications", "Tailscale", "io.tailscale.ipn.macos", "1.56.1", "Tailscale", "", {}, {}, 140, 4},
-        {"Applications", "Keynote", "com.apple.iWork.Keynote", "13.2", "Keynote", "", {}, {}, 60, 6},
-        {"Applications", "Pages", "com.apple.iWork.Pages", "13.2", "Pages", "", {}, {}, 60, 6},
-        {"Applications/Utilities", "XQuartz", "org.xquartz.X11", "2.8.5", "X11", "x11", {}, {}, 1200, 4},
-        {"Applications/Utilities",
-         "Logi Options+",
-         "com.logi.optionsplus",
-         "1.60.495862",
-         "logioptionsplus",
-         "",
-         {},
-         {{"Frameworks", "logioptionsplus_agent.app", "com.logi.optionsplus.agent"}},
-         270,
-         6},
-        {"Applications/JetBrains",
-         "IntelliJ IDEA CE",
-         "com.jetbrains.intellij.ce",
-         "2023.3.2",
-         "idea",
-         "idea",
-         {},
-         {},
-         35,
-         6},
-        {"Applications/JetBrains",
-         "PyCharm CE",
-         "com.jetbrains.pycharm.ce",
-         "2023.3.2",
-         "pycharm",
-         "pycharm",
-         {},
-         {},
-         35,
-         6},
-        {"~/Applications",
-         "Obsidian",
-         "md.obsidian",
-         "1.5.3",
-         "Obsidian",
-         "obsidian",
-         {},
-         {{"Frameworks", "Obsidian Helper.app", "md.obsidian.helper"}},
-         200,
-         6},
-        {"~/Applications", "Postman", "com.postmanlabs.mac", "10.21.0", "Postman", "postman", {}, {}, 160, 6},
-    };
-    return list;
-}
 
 // What the demo machine keeps in its Library folders.
 
@@ -331,270 +81,14 @@ enum class Shape {
 
 struct Entry {
     Place place;
-    std::string_view name;
+    std::string name;
     Shape shape;
     int kilobytes;
     int accessedDaysAgo;
     int modifiedDaysAgo;
-    std::string_view detail = {};
-    std::string_view label = {};
+    std::string detail = {};
+    std::string label = {};
 };
-
-// Data of installed applications is in use; that of removed applications was last touched long ago, or
-// recently where a launch job of theirs still runs. The system's own entries and hidden files come last in
-// each folder.
-const std::vector<Entry> &entries()
-{
-    using enum Place;
-    using enum Shape;
-    static const std::vector<Entry> list{
-        // Application Support
-        {applicationSupport, "Code", folder, 45, 0, 0,
-         "User/settings.json|User/globalStorage/storage.json|CachedData/0ee08df0/chrome/js/index.js.code|"
-         "logs/main.log|Cookies|Local Storage/leveldb/000003.log"},
-        {applicationSupport, "Slack", electron, 35, 1, 1},
-        {applicationSupport, "Spotify", folder, 20, 0, 2, "prefs|Users/demo-user/prefs|PersistentCache/index.dat"},
-        {applicationSupport, "Firefox", folder, 30, 0, 3,
-         "profiles.ini|installs.ini|Profiles/k9x2m4qe.default-release/places.sqlite|"
-         "Profiles/k9x2m4qe.default-release/cookies.sqlite|Profiles/k9x2m4qe.default-release/prefs.js"},
-        {applicationSupport, "iTerm2", folder, 6, 2, 9, "version.txt|SavedState/restorable-state.sqlite"},
-        {applicationSupport, "zoom.us", folder, 10, 6, 6, "data/zoomus.enc.db|data/viper.ini"},
-        {applicationSupport, "Figma", electron, 15, 3, 3},
-        {applicationSupport, "Rectangle", folder, 2, 14, 28, "RectangleConfig.json"},
-        {applicationSupport, "org.videolan.vlc", folder, 2, 20, 20, "ml.xspf"},
-        {applicationSupport, "obs-studio", folder, 8, 11, 11,
-         "global.ini|basic/profiles/Untitled/basic.ini|basic/scenes/Untitled.json|logs/session.txt"},
-        {applicationSupport, "Transmission", folder, 6, 25, 25,
-         "stats.json|Resume/ubuntu-22.04.3-amd64.iso.resume|Torrents/ubuntu-22.04.3-amd64.iso.torrent"},
-        {applicationSupport, "com.raycast.macos", folder, 25, 0, 0, "raycast-enc.sqlite|raycast-activities-enc.sqlite"},
-        {applicationSupport, "discord", electron, 20, 4, 4},
-        {applicationSupport, "Notion", electron, 30, 1, 1},
-        {applicationSupport, "Signal", electron, 12, 8, 8},
-        {applicationSupport, "Sublime Text", folder, 7, 0, 5,
-         "Packages/User/Preferences.sublime-settings|Local/Session.sublime_session"},
-        {applicationSupport, "GitHub Desktop", electron, 10, 17, 17},
-        {applicationSupport, "Arc", folder, 15, 0, 0,
-         "StorableSidebar.json|User Data/Default/History|User Data/Default/Preferences"},
-        {applicationSupport, "JetBrains", folder, 18, 2, 2,
-         "IdeaIC2023.3/options/ide.general.xml|IdeaIC2023.3/plugins/plugins.txt|"
-         "PyCharmCE2023.3/options/jdk.table.xml|PyCharmCE2023.3/workspace/recent.json"},
-        {applicationSupport, "obsidian", electron, 5, 3, 3},
-        {applicationSupport, "Postman", electron, 14, 12, 12},
-        {applicationSupport, "LogiOptionsPlus", folder, 6, 1, 20, "settings.db|cc_config.json"},
-        {applicationSupport, "Skype", folder, 30, 1100, 1180,
-         "shared.xml|live#3ademo.user/main.db|live#3ademo.user/msn.db"},
-        {applicationSupport, "Dropbox", folder, 6, 610, 640, "instance1/config.dbx|instance1/sync_history.db"},
-        {applicationSupport, "TeamViewer", folder, 4, 45, 60, "TeamViewer.json|Connections.txt"},
-        {applicationSupport, "Adobe", folder, 12, 850, 900,
-         "CoreSync/CoreSync.log|OOBE/opm.db|AAMUpdater/1.0/AdobeUpdaterPrefs.dat"},
-        {applicationSupport, "Steam", folder, 75, 1300, 1350,
-         "registry.vdf|config/config.vdf|config/loginusers.vdf|steamapps/libraryfolders.vdf|appcache/appinfo.vdf"},
-        {applicationSupport, "com.bohemiancoding.sketch3", folder, 40, 700, 760,
-         "Plugins/Runner.sketchplugin/Contents/Sketch/manifest.json|Libraries/Demo Library.sketch"},
-        {applicationSupport, "Google", folder, 35, 90, 95,
-         "Chrome/Local State|Chrome/Default/History|Chrome/Default/Preferences|Chrome/Default/Cookies"},
-        {applicationSupport, "com.evernote.Evernote", folder, 25, 1400, 1450,
-         "accounts/www.evernote.com/4815162/localNoteStore/LocalNoteStore.sqlite|"
-         "accounts/www.evernote.com/4815162/content/p1/content.enml"},
-        {applicationSupport, "Quillmate", folder, 8, 530, 560, "quillmate.db|sync/journal.log"},
-        {applicationSupport, "AddressBook", folder, 8, 0, 2, "AddressBook-v22.abcddb|Metadata/.info"},
-        {applicationSupport, "CallHistoryDB", folder, 4, 1, 1, "CallHistory.storedata"},
-        {applicationSupport, "CloudDocs", folder, 6, 0, 0, "session/db/client.db"},
-        {applicationSupport, "CoreData", folder, 2, 9, 9, "CloudKit/metadata.sqlite"},
-        {applicationSupport, "iCloud", folder, 2, 0, 12, "Accounts/demo.plist"},
-        {applicationSupport, "Knowledge", folder, 6, 0, 0, "knowledgeC.db"},
-        {applicationSupport, "com.apple.TCC", folder, 2, 0, 5, "TCC.db"},
-        {applicationSupport, "com.apple.sharedfilelist", folder, 1, 0, 4,
-         "com.apple.LSSharedFileList.RecentApplications.sfl2"},
-        {applicationSupport, ".DS_Store", file, 6, 2, 2},
-
-        // Application Scripts
-        {applicationScripts, "cx.c3.theunarchiver", folder, 0, 30, 110},
-        {applicationScripts, "io.tailscale.ipn.macos", folder, 0, 8, 70},
-        {applicationScripts, "ru.keepcoder.Telegram", folder, 0, 5, 40},
-        {applicationScripts, "2BUA8C4S2C.com.1password", folder, 0, 2, 60},
-        {applicationScripts, "com.evernote.Evernote", folder, 0, 1400, 1450},
-        {applicationScripts, "com.evernote.EvernoteHelper", folder, 0, 1400, 1450},
-        {applicationScripts, "net.whatsapp.WhatsApp", folder, 0, 480, 500},
-        {applicationScripts, "com.bitwarden.desktop", folder, 0, 20, 25},
-        {applicationScripts, "com.apple.Notes", folder, 0, 0, 90},
-        {applicationScripts, "com.apple.mail", folder, 0, 0, 90},
-        {applicationScripts, "com.apple.iWork.Keynote", folder, 0, 5, 60},
-
-        // The user's launch agents
-        {userLaunchAgents, "com.1password.1password-launcher.plist", launchJob, 1, 0, 30,
-         "/Applications/1Password.app/Contents/Library/LoginItems/1Password Launcher.app/Contents/MacOS/"
-         "1Password Launcher"},
-        {userLaunchAgents, "homebrew.mxcl.postgresql@16.plist", launchJob, 1, 0, 40,
-         "/opt/homebrew/opt/postgresql@16/bin/postgres"},
-        {userLaunchAgents, "com.google.keystone.agent.plist", launchJob, 1, 3, 420,
-         "/Users/demo/Library/Google/GoogleSoftwareUpdate/GoogleSoftwareUpdate.bundle/Contents/Resources/"
-         "GoogleSoftwareUpdateAgent.app/Contents/MacOS/GoogleSoftwareUpdateAgent",
-         "com.google.keystone.user.agent"},
-        {userLaunchAgents, "com.google.keystone.xpcservice.plist", launchJob, 1, 700, 760,
-         "/Users/demo/Library/Google/GoogleSoftwareUpdate/GoogleSoftwareUpdate.bundle/Contents/Helpers/"
-         "GoogleSoftwareUpdateAgent.app/Contents/MacOS/GoogleSoftwareUpdateAgent",
-         "com.google.keystone.user.xpcservice"},
-        {userLaunchAgents, "com.dropbox.DropboxMacUpdate.agent.plist", launchJob, 1, 610, 640,
-         "/Users/demo/Library/Dropbox/DropboxMacUpdate.app/Contents/MacOS/DropboxMacUpdate"},
-        {userLaunchAgents, "com.valvesoftware.steamclean.plist", launchJob, 1, 1300, 1350,
-         "/Users/demo/Library/Application Support/Steam/Steam.AppBundle/Steam/Contents/MacOS/steamclean"},
-        {userLaunchAgents, "net.qvorta.mirrord.plist", launchJob, 1, 520, 560, "/Users/demo/.qvorta/bin/mirrord"},
-        {userLaunchAgents, ".DS_Store", file, 6, 30, 30},
-
-        // The system's launch agents
-        {launchAgents, "org.xquartz.startx.plist", launchJob, 1, 0, 95, "/opt/X11/libexec/launchd_startx"},
-        {launchAgents, "us.zoom.updater.plist", launchJob, 1, 0, 60,
-         "/Applications/zoom.us.app/Contents/Frameworks/ZoomUpdater.app/Contents/MacOS/ZoomUpdater"},
-        {launchAgents, "us.zoom.updater.login.check.plist", launchJob, 1, 0, 60,
-         "/Applications/zoom.us.app/Contents/Frameworks/ZoomUpdater.app/Contents/MacOS/ZoomUpdater"},
-        {launchAgents, "com.logi.optionsplus.plist", launchJob, 1, 0, 50,
-         "/Applications/Utilities/Logi Options+.app/Contents/Frameworks/logioptionsplus_agent.app/Contents/MacOS/"
-         "logioptionsplus_agent"},
-        {launchAgents, "com.adobe.AdobeCreativeCloud.plist", launchJob, 1, 850, 900,
-         "/Applications/Utilities/Adobe Creative Cloud/ACC/Creative Cloud.app/Contents/MacOS/Creative Cloud"},
-        {launchAgents, "com.adobe.ccxprocess.plist", launchJob, 1, 850, 900,
-         "/Applications/Utilities/Adobe Creative Cloud Experience/CCXProcess/CCXProcess.app/Contents/MacOS/"
-         "Creative Cloud Content Manager.node"},
-        {launchAgents, "com.microsoft.update.agent.plist", launchJob, 1, 380, 420,
-         "/Library/Application Support/Microsoft/MAU2.0/Microsoft AutoUpdate.app/Contents/MacOS/"
-         "Microsoft Update Assistant.app/Contents/MacOS/Microsoft Update Assistant"},
-        {launchAgents, "com.teamviewer.teamviewer.plist", launchJob, 1, 40, 60,
-         "/Applications/TeamViewer.app/Contents/MacOS/TeamViewer"},
-        {launchAgents, "com.teamviewer.teamviewer_desktop.plist", launchJob, 1, 40, 60,
-         "/Applications/TeamViewer.app/Contents/Helpers/TeamViewer_Desktop"},
-        {launchAgents, "com.parallels.mobile.startgui.launchagent.plist", launchJob, 1, 1000, 1040,
-         "/Applications/Parallels Desktop.app/Contents/MacOS/prl_client_app"},
-
-        // The system's launch daemons
-        {launchDaemons, "com.docker.vmnetd.plist", launchJob, 1, 0, 45,
-         "/Library/PrivilegedHelperTools/com.docker.vmnetd"},
-        {launchDaemons, "com.docker.socket.plist", launchJob, 1, 0, 45,
-         "/Library/PrivilegedHelperTools/com.docker.socket"},
-        {launchDaemons, "us.zoom.ZoomDaemon.plist", launchJob, 1, 1, 60,
-         "/Library/PrivilegedHelperTools/us.zoom.ZoomDaemon"},
-        {launchDaemons, "com.adobe.acc.installer.v2.plist", launchJob, 1, 850, 900,
-         "/Library/PrivilegedHelperTools/com.adobe.acc.installer.v2"},
-        {launchDaemons, "com.adobe.ARMDC.Communicator.plist", launchJob, 1, 850, 900,
-         "/Library/PrivilegedHelperTools/com.adobe.ARMDC.Communicator"},
-        {launchDaemons, "com.microsoft.autoupdate.helper.plist", launchJob, 1, 380, 420,
-         "/Library/PrivilegedHelperTools/com.microsoft.autoupdate.helper"},
-        {launchDaemons, "com.teamviewer.Helper.plist", launchJob, 1, 40, 60,
-         "/Library/PrivilegedHelperTools/com.teamviewer.Helper"},
-        {launchDaemons, "com.parallels.desktop.launchdaemon.plist", launchJob, 1, 1000, 1040,
-         "/Applications/Parallels Desktop.app/Contents/MacOS/Parallels Service.app/Contents/MacOS/prl_disp_service"},
-        {launchDaemons, "com.google.keystone.daemon.plist", launchJob, 1, 3, 420,
-         "/Library/Google/GoogleSoftwareUpdate/GoogleSoftwareUpdate.bundle/Contents/Helpers/"
-         "GoogleSoftwareUpdateDaemon"},
-        {launchDaemons, "com.apple.installer.osmessagetracing.plist", launchJob, 1, 0, 120,
-         "/System/Library/PrivateFrameworks/OSInstaller.framework/Resources/OSMessageTracer"},
-
-        // Preferences
-        {preferences, "com.microsoft.VSCode.plist", xmlSettings, 2, 0, 0},
-        {preferences, "com.tinyspeck.slackmacgap.plist", binarySettings, 2, 1, 1},
-        {preferences, "com.spotify.client.plist", binarySettings, 1, 0, 2},
-        {preferences, "org.mozilla.firefox.plist", xmlSettings, 1, 0, 3},
-        {preferences, "com.googlecode.iterm2.plist", binarySettings, 2, 0, 0},
-        {preferences, "us.zoom.xos.plist", binarySettings, 3, 6, 6},
-        {preferences, "com.figma.Desktop.plist", xmlSettings, 1, 3, 3},
-        {preferences, "com.1password.1password.plist", binarySettings, 1, 0, 4},
-        {preferences, "com.knollsoft.Rectangle.plist", binarySettings, 2, 14, 28},
-        {preferences, "org.videolan.vlc.plist", binarySettings, 4, 20, 20},
-        {preferences, "com.obsproject.obs-studio.plist", xmlSettings, 1, 11, 11},
-        {preferences, "org.m0k.transmission.plist", binarySettings, 2, 25, 25},
-        {preferences, "com.raycast.macos.plist", binarySettings, 2, 0, 0},
-        {preferences, "com.hnc.Discord.plist", xmlSettings, 1, 4, 4},
-        {preferences, "notion.id.plist", xmlSettings, 1, 1, 1},
-        {preferences, "com.sublimetext.4.plist", xmlSettings, 1, 0, 5},
-        {preferences, "company.thebrowser.Browser.plist", binarySettings, 2, 0, 0},
-        {preferences, "org.xquartz.X11.plist", binarySettings, 1, 0, 30},
-        {preferences, "com.jetbrains.intellij.ce.plist", xmlSettings, 1, 2, 2},
-        {preferences, "md.obsidian.plist", xmlSettings, 1, 3, 3},
-        {preferences, "com.postmanlabs.mac.plist", xmlSettings, 1, 12, 12},
-        {preferences, "com.skype.skype.plist", binarySettings, 3, 1100, 1180},
-        {preferences, "com.evernote.Evernote.plist", binarySettings, 2, 1400, 1450},
-        {preferences, "com.getdropbox.dropbox.plist", binarySettings, 2, 610, 640},
-        {preferences, "com.teamviewer.TeamViewer.plist", xmlSettings, 2, 45, 60},
-        {preferences, "com.adobe.acc.AdobeCreativeCloud.plist", xmlSettings, 1, 850, 900},
-        {preferences, "com.microsoft.autoupdate2.plist", binarySettings, 1, 380, 420},
-        {preferences, "com.bohemiancoding.sketch3.plist", binarySettings, 2, 700, 760},
-        {preferences, "com.valvesoftware.steam.plist", xmlSettings, 1, 1300, 1350},
-        {preferences, "com.parallels.Parallels Desktop.plist", binarySettings, 3, 1000, 1040},
-        {preferences, "com.google.Chrome.plist", binarySettings, 2, 90, 95},
-        {preferences, "com.google.Keystone.Agent.plist", binarySettings, 1, 3, 5},
-        {preferences, "net.qvorta.Quillmate.plist", xmlSettings, 1, 530, 560},
-        {preferences, "com.apple.finder.plist", binarySettings, 4, 0, 0},
-        {preferences, "com.apple.dock.plist", binarySettings, 3, 0, 1},
-        {preferences, ".GlobalPreferences.plist", binarySettings, 4, 0, 0},
-
-        // Caches
-        {caches, "com.microsoft.VSCode.ShipIt", folder, 8, 5, 5, "ShipItState.plist|ShipIt_stderr.log"},
-        {caches, "com.spotify.client", folder, 60, 0, 0,
-         "Data/13/47/5c1f9e.file|Data/8a/02/e71c44.file|Browser/Cache/Cache_Data/data_1"},
-        {caches, "Firefox", folder, 30, 0, 0,
-         "Profiles/k9x2m4qe.default-release/cache2/entries/3F8A1C0B|"
-         "Profiles/k9x2m4qe.default-release/startupCache/scriptCache.bin"},
-        {caches, "com.tinyspeck.slackmacgap.ShipIt", folder, 8, 9, 9, "ShipItState.plist"},
-        {caches, "com.raycast.macos", urlCache, 12, 0, 0},
-        {caches, "us.zoom.xos", urlCache, 6, 6, 6},
-        {caches, "com.hnc.Discord.ShipIt", folder, 4, 4, 4, "ShipItState.plist"},
-        {caches, "JetBrains", folder, 24, 2, 2,
-         "IdeaIC2023.3/caches/content.dat|IdeaIC2023.3/index/stubs/stubs.dat|PyCharmCE2023.3/caches/names.dat"},
-        {caches, "Homebrew", folder, 50, 1, 1,
-         "api/formula.jws.json|downloads/3f1e0c9a--wget-1.21.4.arm64_sonoma.bottle.tar.gz|"
-         "downloads/9b2d7e4f--jq-1.7.1.arm64_sonoma.bottle.tar.gz"},
-        {caches, "com.skype.skype", urlCache, 18, 1100, 1180},
-        {caches, "Google", folder, 40, 90, 95,
-         "Chrome/Default/Cache/Cache_Data/data_0|Chrome/Default/Cache/Cache_Data/data_1|"
-         "Chrome/Default/Code Cache/js/index"},
-        {caches, "com.getdropbox.dropbox", urlCache, 8, 610, 640},
-        {caches, "com.bohemiancoding.sketch3", urlCache, 14, 700, 760},
-        {caches, "com.teamviewer.TeamViewer", urlCache, 5, 45, 60},
-        {caches, "Zentrovia", folder, 10, 430, 450, "index.db|thumbs/0001.bin|thumbs/0002.bin"},
-        {caches, "com.apple.Safari", urlCache, 10, 0, 0},
-        {caches, "com.apple.nsurlsessiond", folder, 2, 0, 0, "Downloads/com.apple.appstoreagent/.keep"},
-        {caches, ".DS_Store", file, 6, 1, 1},
-
-        // Containers
-        {containers, "cx.c3.theunarchiver", container, 8, 6, 6},
-        {containers, "io.tailscale.ipn.macos", container, 5, 0, 0},
-        {containers, "ru.keepcoder.Telegram", container, 45, 0, 0},
-        {containers, "com.docker.docker", container, 12, 0, 1},
-        {containers, "com.evernote.Evernote", container, 50, 1400, 1450},
-        {containers, "com.evernote.EvernoteHelper", container, 4, 1400, 1450},
-        {containers, "net.whatsapp.WhatsApp", container, 7, 480, 500},
-        {containers, "com.bitwarden.desktop", container, 8, 20, 25},
-        {containers, "com.apple.Notes", container, 6, 0, 0},
-        {containers, "com.apple.Safari", container, 8, 0, 0},
-        {containers, "com.apple.iWork.Keynote", container, 8, 5, 5},
-
-        // Saved Application State
-        {savedState, "com.microsoft.VSCode.savedState", windowState, 8, 0, 0},
-        {savedState, "com.googlecode.iterm2.savedState", windowState, 12, 0, 0},
-        {savedState, "org.videolan.vlc.savedState", windowState, 2, 20, 20},
-        {savedState, "com.sublimetext.4.savedState", windowState, 4, 0, 1},
-        {savedState, "org.mozilla.firefox.savedState", windowState, 6, 0, 0},
-        {savedState, "com.postmanlabs.mac.savedState", windowState, 3, 12, 12},
-        {savedState, "com.skype.skype.savedState", windowState, 4, 1100, 1180},
-        {savedState, "com.bohemiancoding.sketch3.savedState", windowState, 10, 700, 760},
-        {savedState, "com.teamviewer.TeamViewer.savedState", windowState, 2, 45, 60},
-        {savedState, "com.parallels.desktop.console.savedState", windowState, 3, 1000, 1040},
-        {savedState, "com.google.Chrome.savedState", windowState, 6, 90, 95},
-        {savedState, "com.apple.Terminal.savedState", windowState, 4, 0, 0},
-        {savedState, "com.apple.Preview.savedState", windowState, 2, 3, 3},
-
-        // Logs
-        {logs, "zoom.us", folder, 14, 1, 1, "zoom_stdout_stderr.log|zMacUpdater.log"},
-        {logs, "JetBrains", folder, 24, 2, 2, "IdeaIC2023.3/idea.log|PyCharmCE2023.3/idea.log"},
-        {logs, "Homebrew", folder, 8, 1, 1, "wget/01.configure|jq/01.make"},
-        {logs, "Adobe", folder, 10, 850, 900, "CreativeCloud/ACC/AdobeDownload.log|CreativeCloud/ACC/ACC.log"},
-        {logs, "TeamViewer", folder, 6, 45, 60, "TeamViewer15_Logfile.log"},
-        {logs, "parallels.log", file, 12, 1000, 1040},
-        {logs, "qvorta-mirrord.log", file, 4, 520, 560},
-        {logs, "com.apple.xpc.launchd", folder, 2, 0, 0, "launchd.log"},
-    };
-    return list;
-}
 
 fs::path placeFolder(Place place, const fs::path &root, const fs::path &home)
 {
@@ -985,46 +479,115 @@ void dateTree(const fs::path &top, std::int64_t accessed, std::int64_t modified)
 
 struct Payload {
     Place place;
-    std::string_view entry;  // a folder of entries()
-    std::string_view folder; // inside the entry
-    std::string_view prefix; // of each file's name, followed by its number
+    std::string entry;  // a folder of the entries
+    std::string folder; // inside the entry
+    std::string prefix; // of each file's name, followed by its number
     int files;
     int kilobytesEach;
 };
 
-const std::vector<Payload> &payloads()
-{
-    using enum Place;
-    static const std::vector<Payload> list{
-        {caches, "com.spotify.client", "Data/5c", "", 40, 96},
-        {caches, "Google", "Chrome/Default/Cache/Cache_Data", "f_0000", 50, 64},
-        {caches, "Firefox", "Profiles/k9x2m4qe.default-release/cache2/entries", "E3A9", 40, 48},
-        {caches, "Homebrew", "downloads", "bottle-", 4, 1500},
-        {caches, "com.skype.skype", "fsCachedData", "media-", 25, 80},
-        {caches, "com.bohemiancoding.sketch3", "fsCachedData", "preview-", 20, 64},
-        {caches, "JetBrains", "IdeaIC2023.3/caches", "records-", 12, 200},
-        {applicationSupport, "Steam", "appcache/httpcache", "", 30, 120},
-        {applicationSupport, "Slack", "Cache/Cache_Data", "f_0001", 25, 40},
-        {applicationSupport, "com.evernote.Evernote", "accounts/www.evernote.com/4815162/content", "note-", 20, 48},
-        {applicationSupport, "Code", "CachedData/0ee08df0/chrome/js", "script-", 15, 64},
-        {applicationSupport, "Skype", "live#3ademo.user/media_messaging/media_cache_v3", "asm-", 10, 100},
-        {containers, "ru.keepcoder.Telegram", "Data/Library/Caches/media", "photo-", 20, 100},
-        {logs, "Adobe", "CreativeCloud/ACC/archive", "ACC-", 8, 64},
-    };
-    return list;
-}
-
 struct SparseImage {
     Place place;
-    std::string_view entry;
-    std::string_view file;
+    std::string entry;
+    std::string file;
     std::int64_t length;
     int writtenKilobytes; // at its start
 };
 
-constexpr SparseImage SparseImages[] = {
-    {Place::containers, "com.docker.docker", "Data/vms/0/data/Docker.raw", std::int64_t(64) << 30, 2048},
+// The tables are the program's DemoHome.json, read once.
+struct Tables {
+    std::vector<Application> applications;
+    std::vector<Entry> entries;
+    std::vector<Payload> payloads;
+    std::vector<SparseImage> sparseImages;
 };
+
+constexpr std::array<const char *, 10> PlaceNames = {"applicationSupport",
+                                                     "applicationScripts",
+                                                     "userLaunchAgents",
+                                                     "launchAgents",
+                                                     "launchDaemons",
+                                                     "preferences",
+                                                     "caches",
+                                                     "containers",
+                                                     "savedState",
+                                                     "logs"};
+constexpr std::array<const char *, 9> ShapeNames = {
+    "xmlSettings", "binarySettings", "launchJob", "file", "folder", "electron", "urlCache", "container", "windowState"};
+static_assert(std::size_t(Place::logs) + 1 == PlaceNames.size());
+static_assert(std::size_t(Shape::windowState) + 1 == ShapeNames.size());
+
+std::string text(const QJsonArray &row, qsizetype index)
+{
+    return index < row.size() ? row.at(index).toString().toStdString() : std::string();
+}
+
+template <typename Enumeration, std::size_t Count>
+Enumeration named(const QJsonValue &value, const std::array<const char *, Count> &names)
+{
+    const QString name = value.toString();
+    for (std::size_t index = 0; index < Count; ++index) {
+        if (name == QLatin1String(names[index]))
+            return Enumeration(index);
+    }
+    throw std::runtime_error("The demo home's tables name an unknown case: " + name.toStdString());
+}
+
+Application application(const QJsonObject &object)
+{
+    Application result;
+    result.folder = object.value(u"folder").toString().toStdString();
+    result.name = object.value(u"name").toString().toStdString();
+    result.identifier = object.value(u"identifier").toString().toStdString();
+    result.version = object.value(u"version").toString().toStdString();
+    result.executable = object.value(u"executable").toString().toStdString();
+    result.urlScheme = object.value(u"urlScheme").toString().toStdString();
+    for (const QJsonValue &type : object.value(u"contentTypes").toArray())
+        result.contentTypes.push_back(type.toString().toStdString());
+    for (const QJsonValue &helper : object.value(u"helpers").toArray()) {
+        const QJsonArray row = helper.toArray();
+        result.helpers.push_back({text(row, 0), text(row, 1), text(row, 2)});
+    }
+    result.installedDaysAgo = object.value(u"installedDaysAgo").toInt();
+    result.executableKilobytes = object.value(u"executableKilobytes").toInt();
+    return result;
+}
+
+Tables readTables()
+{
+    QFile file(QStringLiteral(":/demo/DemoHome.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("The demo home's tables are missing from the program");
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    Tables tables;
+    for (const QJsonValue &value : root.value(u"applications").toArray())
+        tables.applications.push_back(application(value.toObject()));
+    for (const QJsonValue &value : root.value(u"entries").toArray()) {
+        const QJsonArray row = value.toArray();
+        tables.entries.push_back({named<Place>(row.at(0), PlaceNames), text(row, 1),
+                                  named<Shape>(row.at(2), ShapeNames), row.at(3).toInt(), row.at(4).toInt(),
+                                  row.at(5).toInt(), text(row, 6), text(row, 7)});
+    }
+    for (const QJsonValue &value : root.value(u"payloads").toArray()) {
+        const QJsonArray row = value.toArray();
+        tables.payloads.push_back({named<Place>(row.at(0), PlaceNames), text(row, 1), text(row, 2), text(row, 3),
+                                   row.at(4).toInt(), row.at(5).toInt()});
+    }
+    for (const QJsonValue &value : root.value(u"sparseImages").toArray()) {
+        const QJsonArray row = value.toArray();
+        tables.sparseImages.push_back({named<Place>(row.at(0), PlaceNames), text(row, 1), text(row, 2),
+                                       row.at(3).toInteger(), row.at(4).toInt()});
+    }
+    if (tables.applications.empty() || tables.entries.empty())
+        throw std::runtime_error("The demo home's tables are empty");
+    return tables;
+}
+
+const Tables &tables()
+{
+    static const Tables read = readTables();
+    return read;
+}
 
 // A block of noise that payload files are cut from, made once.
 std::string_view payloadNoise()
@@ -1046,7 +609,7 @@ void writePayloadFile(const fs::path &path, std::size_t size, std::uint64_t seed
 // The payload of one entry of entries(), written into its folder `path`.
 void writePayload(Place place, std::string_view entry, const fs::path &path)
 {
-    for (const Payload &payload : payloads()) {
+    for (const Payload &payload : tables().payloads) {
         if (payload.place != place || payload.entry != entry)
             continue;
         for (int i = 1; i <= payload.files; ++i) {
@@ -1055,7 +618,7 @@ void writePayload(Place place, std::string_view entry, const fs::path &path)
             writePayloadFile(path / payload.folder / name, size, hashOf(name) + std::uint64_t(i));
         }
     }
-    for (const SparseImage &image : SparseImages) {
+    for (const SparseImage &image : tables().sparseImages) {
         if (image.place != place || image.entry != entry)
             continue;
         const fs::path file = path / image.file;
@@ -1376,9 +939,9 @@ DemoHome::DemoHome()
     try {
         const TreeWriter writer(m_root, home());
         writer.writeHomeFolders();
-        for (const Application &application : applications())
+        for (const Application &application : tables().applications)
             writer.writeApplication(application);
-        for (const Entry &entry : entries())
+        for (const Entry &entry : tables().entries)
             writer.writeEntry(entry);
         writer.writeInventorySources();
     } catch (const std::exception &error) {

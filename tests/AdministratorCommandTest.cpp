@@ -58,16 +58,6 @@ ShellRun runShell(const QByteArray &command, const fs::path &folder)
     return run;
 }
 
-std::string recordedPath(const fs::path &infoFile)
-{
-    const std::string info = TempTree::readFile(infoFile);
-    const auto start = info.find("\nPath=");
-    if (start == std::string::npos)
-        return {};
-    const auto end = info.find('\n', start + 1);
-    return percentDecoded(std::string_view(info).substr(start + 6, end - start - 6));
-}
-
 // The value of an AppleScript string literal as the script compiler reads it; absent when it is not one
 // whole literal.
 std::optional<QByteArray> appleScriptValue(const QByteArray &literal)
@@ -156,7 +146,7 @@ TEST(AdministratorCommand, MoveCommandCarriesEveryNameIntactIntoItsReservedPlace
         EXPECT_EQ(run.status, 0);
         EXPECT_FALSE(isThere(item));
         EXPECT_EQ(TempTree::readFile(reservation->filesPath), contents);
-        EXPECT_EQ(recordedPath(reservation->infoPath), item.native());
+        EXPECT_EQ(readTrashInfo(reservation->infoPath).path, item.native());
     }
 
     const fs::path folder = tree.writeFile("Library/it's a \"folder\" $(touch pwned)/inside", "inside").parent_path();

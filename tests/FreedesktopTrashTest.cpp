@@ -30,26 +30,6 @@ namespace {
 
 const std::string LongName(255, 'n');
 
-struct TrashInfo {
-    std::vector<std::string> lines;
-    std::string path;
-    std::string deletionDate;
-};
-
-TrashInfo readInfo(const fs::path &infoFile)
-{
-    TrashInfo info;
-    std::istringstream in(TempTree::readFile(infoFile));
-    for (std::string line; std::getline(in, line);) {
-        info.lines.push_back(line);
-        if (line.rfind("Path=", 0) == 0)
-            info.path = percentDecoded(line.substr(5));
-        else if (line.rfind("DeletionDate=", 0) == 0)
-            info.deletionDate = line.substr(13);
-    }
-    return info;
-}
-
 fs::path infoFileFor(const fs::path &trash, const fs::path &trashedPath)
 {
     return trash / "info" / (trashedPath.filename().native() + ".trashinfo");
@@ -111,7 +91,7 @@ void expectTrashed(const TrashOutcome &outcome, const fs::path &trash, const fs:
 
     const fs::path infoFile = infoFileFor(trash, outcome.trashedPath);
     ASSERT_TRUE(isThere(infoFile));
-    const TrashInfo info = readInfo(infoFile);
+    const RecordedTrashInfo info = readTrashInfo(infoFile);
     ASSERT_EQ(info.lines.size(), 3u) << TempTree::readFile(infoFile);
     EXPECT_EQ(info.lines[0], "[Trash Info]");
     EXPECT_EQ(info.path, recordedPath);
@@ -186,7 +166,7 @@ TEST(FreedesktopTrash, MovesWholeFoldersAndCreatesMissingTrashFoldersPrivately)
     EXPECT_EQ(outcome.trashedPath, trashFolder / "files" / "Old App");
     EXPECT_EQ(TempTree::readFile(outcome.trashedPath / "data/state.json"), "{}");
     EXPECT_EQ(fs::read_symlink(outcome.trashedPath / "current"), "data");
-    EXPECT_EQ(readInfo(infoFileFor(trashFolder, outcome.trashedPath)).path, folder.native());
+    EXPECT_EQ(readTrashInfo(infoFileFor(trashFolder, outcome.trashedPath)).path, folder.native());
     for (const char *created : {"home/.local", "home/.local/share", "home/.local/share/Trash",
                                 "home/.local/share/Trash/files", "home/.local/share/Trash/info"})
         EXPECT_EQ(modeOf(tree.path(created)) & 0077, 0u) << created;
@@ -303,7 +283,7 @@ TEST(FreedesktopTrash, MovesASymbolicLinkItselfAndLeavesItsTargetInPlace)
     const TrashOutcome second = trash.moveToTrash(folderLink.native() + "/");
     ASSERT_TRUE(second.success) << second.errorDescription.toStdString();
     EXPECT_TRUE(fs::is_symlink(second.trashedPath));
-    EXPECT_EQ(readInfo(infoFileFor(trashFolder, second.trashedPath)).path, folderLink.native());
+    EXPECT_EQ(readTrashInfo(infoFileFor(trashFolder, second.trashedPath)).path, folderLink.native());
     EXPECT_EQ(TempTree::readFile(tree.path("Elsewhere/RealFolder/inside")), "inside");
     EXPECT_FALSE(isThere(folderLink));
 
@@ -391,7 +371,7 @@ TEST(FreedesktopTrash, ReservationsHoldTheirNameUntilReleased)
     EXPECT_EQ(first->filesPath, trashFolder / "files/com.example.helper.plist");
     EXPECT_EQ(first->infoPath, trashFolder / "info/com.example.helper.plist.trashinfo");
     EXPECT_EQ(second->filesPath, trashFolder / "files/com.example.helper 2.plist");
-    EXPECT_EQ(readInfo(first->infoPath).path, item.native());
+    EXPECT_EQ(readTrashInfo(first->infoPath).path, item.native());
     EXPECT_FALSE(isThere(first->filesPath));
 
     trash.release(*first);
@@ -413,7 +393,7 @@ TEST(FreedesktopTrash, ReservationsHoldTheirNameUntilReleased)
     const auto relative = trash.reserve("relative.txt");
     fs::current_path(previous);
     ASSERT_TRUE(relative);
-    EXPECT_EQ(readInfo(relative->infoPath).path, tree.path("Library/relative.txt").native());
+    EXPECT_EQ(readTrashInfo(relative->infoPath).path, tree.path("Library/relative.txt").native());
 }
 
 TEST(FreedesktopTrash, HomeTrashFollowsXdgDataHomeOnlyForTheUsersOwnAbsoluteSetting)
@@ -511,7 +491,7 @@ TEST_F(OtherFileSystem, AnItemOnAnotherFileSystemGoesToTheTrashAtTheTopOfThatFil
     EXPECT_EQ(TempTree::readFile(topTrash / "files/com.example.agent.plist"), "on the other volume");
     EXPECT_FALSE(isThere(onVolume("Library/com.example.agent.plist")));
     EXPECT_EQ(modeOf(topTrash) & 0077, 0u);
-    const TrashInfo info = readInfo(topTrash / "info/com.example.agent.plist.trashinfo");
+    const RecordedTrashInfo info = readTrashInfo(topTrash / "info/com.example.agent.plist.trashinfo");
     EXPECT_EQ(info.path, "Library/com.example.agent.plist");
     EXPECT_TRUE(entries(homeTrash() / "files").empty());
     EXPECT_TRUE(entries(homeTrash() / "info").empty());

@@ -1,6 +1,9 @@
 #include "TrashInspection.h"
 
+#include "TempTree.h"
+
 #include <cctype>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -54,4 +57,18 @@ bool anythingNamed(const fs::path &root, const std::string &name)
             return true;
     }
     return false;
+}
+
+RecordedTrashInfo readTrashInfo(const fs::path &infoFile)
+{
+    RecordedTrashInfo info;
+    std::istringstream in(TempTree::readFile(infoFile));
+    for (std::string line; std::getline(in, line);) {
+        info.lines.push_back(line);
+        if (line.rfind("Path=", 0) == 0)
+            info.path = percentDecoded(line.substr(5));
+        else if (line.rfind("DeletionDate=", 0) == 0)
+            info.deletionDate = line.substr(13);
+    }
+    return info;
 }

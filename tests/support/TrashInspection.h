@@ -7,6 +7,14 @@
 
 // Names that break careless shell quoting, line-based files or text conversions, for tests of moving items.
 std::vector<std::string> awkwardNames();
+// An info file of a freedesktop Trash as the tests read it, apart from the program's own reader: its lines, and the
+// decoded Path and the DeletionDate as written.
+struct RecordedTrashInfo {
+    std::vector<std::string> lines;
+    std::string path;
+    std::string deletionDate;
+};
+RecordedTrashInfo readTrashInfo(const std::filesystem::path &infoFile);
 // The bytes of a percent-encoded text.
 std::string percentDecoded(std::string_view text);
 // Whether anything, a dangling symbolic link included, is at the path.

@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
 #include "platform/TrashInfo.h"
@@ -19,84 +20,9 @@
 #include <sys/xattr.h>
 #include <unistd.h>
 
-extern char **environ;
-
 namespace fs = std::filesystem;
 
-namespace {
-
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-struct CliOptions {
-    std::string workingDirectory;
-    // Where standard output goes instead of being kept, such as /dev/full.
-    std::string standardOutput;
-    // NAME=VALUE pairs added to the environment.
-    std::vector<std::string> environment;
-};
-
-// Starts leftscan-cli with arguments of exact bytes, standard input from /dev/null and the given descriptors for
-// standard output and error; the process id, or -1.
-pid_t startCli(const std::vector<std::string> &arguments, const CliOptions &options, int out, int err)
-{
-    static const std::string program = qgetenv("LEFTSCAN_CLI").toStdString();
-    std::vector<char *> argv{const_cast<char *>(program.c_str())};
-    for (const std::string &argument : arguments)
-        argv.push_back(const_cast<char *>(argument.c_str()));
-    argv.push_back(nullptr);
-    std::vector<char *> envp;
-    for (char **variable = environ; *variable; ++variable)
-        envp.push_back(*variable);
-    for (const std::string &variable : options.environment)
-        envp.push_back(const_cast<char *>(variable.c_str()));
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
-    if (!options.workingDirectory.empty())
-        posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
-    pid_t child = -1;
-    if (posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), envp.data()) != 0)
-        child = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return child;
-}
-
-CliResult runCli(const std::vector<std::string> &arguments, const CliOptions &options = {})
-{
-    const TempTree capture;
-    const std::string outPath = options.standardOutput.empty() ? capture.path("out").native() : options.standardOutput;
-    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    const int err = open(capture.path("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    const pid_t child = startCli(arguments, options, out, err);
-    close(out);
-    close(err);
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child)
-        return {};
-    const auto contents = [&](const char *name) {
-        return QByteArray::fromStdString(TempTree::readFile(capture.path(name)));
-    };
-    return CliResult{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                     options.standardOutput.empty() ? contents("out") : QByteArray(), contents("err")};
-}
-
-CliResult runCli(const QStringList &arguments, const QString &workingDirectory = {})
-{
-    std::vector<std::string> bytes;
-    for (const QString &argument : arguments)
-        bytes.push_back(argument.toStdString());
-    return runCli(bytes, CliOptions{workingDirectory.toStdString(), {}, {}});
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardErrorWhenAskedFor)
 {
@@ -367,7 +293,7 @@ TEST(CliScan, ALibraryThatIsNoFolderRefusesTheScanAndAnOutputThatCannotBeWritten
          {std::vector<std::string>{"scan", "--format", "json"} + home.folders(),
           std::vector<std::string>{"inventory"} + home.folders(), std::vector<std::string>{"catalogue"},
           std::vector<std::string>{"--help"}}) {
-        const CliResult run = runCli(arguments, CliOptions{{}, "/dev/full", {}});
+        const CliResult run = runCli(arguments, CliOptions{.standardOutput = "/dev/full"});
         EXPECT_EQ(run.exitCode, 5) << arguments.front();
         EXPECT_TRUE(run.err.endsWith("leftscan-cli: the output could not be written: No space left on device\n"))
             << run.err.toStdString();
@@ -506,8 +432,9 @@ TEST(CliScan, AnEndedOrInterruptedDemoLeavesNoFolderBehind)
         // The result fills the pipe, so the program waits with its demo in place until the signal comes.
         fcntl(output[1], F_SETPIPE_SZ, 4096);
         const int err = open("/dev/null", O_WRONLY | O_CLOEXEC);
-        const pid_t child = startCli({"scan", "--demo", "--format", "json"},
-                                     CliOptions{{}, {}, {"TMPDIR=" + temporary.root().native()}}, output[1], err);
+        const pid_t child =
+            startCli({"scan", "--demo", "--format", "json"},
+                     CliOptions{.environment = {"TMPDIR=" + temporary.root().native()}}, output[1], err);
         close(output[1]);
         close(err);
         ASSERT_GT(child, 0);

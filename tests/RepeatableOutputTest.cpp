@@ -1,33 +1,25 @@
+#include "CliRun.h"
 #include "TempTree.h"
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QProcessEnvironment>
-
 namespace {
-
-struct CliOutput {
-    QByteArray out;
-    QByteArray err;
-};
 
 // One run of the command line in a process of its own. Without QT_HASH_SEED every process hashes with a seed
 // of its own, drawn at random; with it, all hash with the same one.
-CliOutput runCli(const QStringList &arguments, bool ownHashSeed)
+CliResult runCli(const QStringList &arguments, bool ownHashSeed)
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    std::vector<std::string> bytes;
+    for (const QString &argument : arguments)
+        bytes.push_back(argument.toStdString());
+    CliOptions options;
     if (ownHashSeed)
-        environment.remove(QStringLiteral("QT_HASH_SEED"));
+        options.removedEnvironment = {"QT_HASH_SEED"};
     else
-        environment.insert(QStringLiteral("QT_HASH_SEED"), QStringLiteral("0"));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QString::fromLocal8Bit(qgetenv("LEFTSCAN_CLI")), arguments);
-    process.waitForFinished(120000);
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return CliOutput{process.readAllStandardOutput(), process.readAllStandardError()};
+        options.environment = {"QT_HASH_SEED=0"};
+    const CliResult result = runCli(bytes, options);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    return result;
 }
 
 // The first line in which two outputs differ, both versions, or nothing when they are the same.
@@ -81,11 +73,11 @@ TEST(RepeatableOutput, ScanAndInventoryAreTheSameInEveryProcess)
                                     QStringLiteral("--format"),
                                     QStringLiteral("json"),
                                     QStringLiteral("--verbose")};
-        const CliOutput first = runCli(arguments, false);
+        const CliResult first = runCli(arguments, false);
         ASSERT_GT(first.out.count('\n'), 100) << first.out.toStdString();
         ASSERT_GT(first.err.count('\n'), 10) << first.err.toStdString();
         for (int run = 0; run < 4; ++run) {
-            const CliOutput again = runCli(arguments, true);
+            const CliResult again = runCli(arguments, true);
             EXPECT_EQ(firstDifference(first.out, again.out), "") << command << " output, run " << run;
             EXPECT_EQ(firstDifference(first.err, again.err), "") << command << " log, run " << run;
         }

@@ -44,7 +44,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
-        "                         [--no-sizes]\n"
+        "                         [--no-sizes] [--timings]\n"
         "       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...\n"
         "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
         "       leftscan-cli restore [--root DIR] [--home DIR] PATH...\n"
@@ -67,6 +67,7 @@ QString CommandLine::usage()
         "  --format F        output format (default table)\n"
         "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
         "  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries' own)\n"
+        "  --timings         scan: the time spent in each stage of the scan, on standard error\n"
         "  --verbose         also write the diagnostic log to standard error\n"
         "  --force           trash also leftovers whose names match an installed app\n");
 }
@@ -122,6 +123,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             line.force = true;
         } else if (argument == "--no-sizes") {
             line.sizes = false;
+        } else if (argument == "--timings") {
+            line.timings = true;
         } else if (argument == "--root" || argument == "--home" || argument == "--format" ||
                    argument == "--threshold") {
             const auto given = takeValue();
@@ -171,6 +174,10 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         line.format = rules->formats.first();
     if (!rules->formats.contains(line.format)) {
         error = QStringLiteral("unknown format %1 (%2)").arg(line.format, rules->formats.join(u'|'));
+        return std::nullopt;
+    }
+    if (line.timings && line.command != "scan") {
+        error = QStringLiteral("--timings works with scan only");
         return std::nullopt;
     }
     if (line.demo && line.command != "scan") {

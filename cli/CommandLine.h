@@ -21,6 +21,8 @@ struct CommandLine {
     bool force = false;
     // scan measures what each leftover takes on disk before it prints; --no-sizes leaves that out.
     bool sizes = true;
+    // scan: where the time went, stage by stage, on standard error.
+    bool timings = false;
     // Arguments after the command: the paths of trash and restore, the colour and paths of tag.
     std::vector<std::string> operands;
 

@@ -5,11 +5,13 @@
 #include "cli/RemnantReport.h"
 #include "cli/StandardOutput.h"
 #include "cli/TerminalText.h"
+#include "inventory/StageTimings.h"
 #include "model/FinderTagColor.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 
 #include <QEventLoop>
+#include <chrono>
 #include <cstdio>
 #include <unistd.h>
 
@@ -50,6 +52,14 @@ std::optional<QList<RemnantItemPtr>> listedItems(const RemnantScanner &scanner, 
             items.append(found);
     }
     return items;
+}
+
+// Each stage's time, then the whole, in seconds; a stage that several threads share counts its own wall-clock time.
+void printTimings(std::chrono::steady_clock::duration whole)
+{
+    for (const auto &[stage, seconds] : StageTimings::totals())
+        std::fprintf(stderr, "timing: %-40s %8.3f s\n", stage.toUtf8().constData(), seconds);
+    std::fprintf(stderr, "timing: %-40s %8.3f s\n", "whole scan", std::chrono::duration<double>(whole).count());
 }
 
 } // namespace
@@ -115,12 +125,21 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
     RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
     scanner.setStaleThresholdDays(line.thresholdDays);
     scanner.setMeasuresSizes(line.sizes);
+    StageTimings::setEnabled(line.timings);
+    const auto start = std::chrono::steady_clock::now();
     // The progress line is drawn over and over on a terminal, where it would break up the diagnostic lines.
-    if (!runScan(scanner, home, isatty(STDERR_FILENO) && !line.verbose))
+    if (!runScan(scanner, home, isatty(STDERR_FILENO) && !line.verbose && !line.timings))
         return Refused;
-    RemnantReport::print(scanner.remnants(), line.format, stdout);
-    // Written out while the demo is still there.
-    return StandardOutput::finish(Success);
+    int status = Success;
+    {
+        const StageTimings::Scope timing(QStringLiteral("output"));
+        RemnantReport::print(scanner.remnants(), line.format, stdout);
+        // Written out while the demo is still there.
+        status = StandardOutput::finish(Success);
+    }
+    if (line.timings)
+        printTimings(std::chrono::steady_clock::now() - start);
+    return status;
 }
 
 int ScanCommand::trash(const CommandLine &line)

@@ -2,6 +2,8 @@
 
 #include "identification/IdentificationWordLists.h"
 #include "identification/NameMatching.h"
+#include "inventory/ParallelWork.h"
+#include "inventory/StageTimings.h"
 
 #include <QSet>
 #include <array>
@@ -43,6 +45,7 @@ bool InventoryIndex::hasNoRecordPrefix(const QString &key)
 InventoryIndex::InventoryIndex(const Inventory &inventory)
     : m_inventory(inventory)
 {
+    const StageTimings::Scope timing(QStringLiteral("index build"));
     QSet<QString> plainRecordsSeen;
     for (int entry = 0; entry < int(m_inventory.size()); ++entry) {
         const QString &key = this->key(entry);
@@ -103,9 +106,12 @@ InventoryIndex::InventoryIndex(const Inventory &inventory)
         }
     }
 
-    for (TextIndex *index : {&allKeys, &plainRecordWords, &nameKeyWords, &longNameKeyWords, &names, &nameWords,
-                             &digitFreeNames, &fineNameWords, &namesWithFineWords, &unprefixedKeys, &plainKeys})
-        index->build();
+    // The indexes are independent of each other, so they are built side by side; the largest first.
+    const std::array<TextIndex *, 11> indexes{&allKeys,        &plainKeys,     &unprefixedKeys,    &plainRecordWords,
+                                              &nameKeyWords,   &nameWords,     &longNameKeyWords,  &names,
+                                              &digitFreeNames, &fineNameWords, &namesWithFineWords};
+    ParallelWork::forEachIndex(indexes.size(), ParallelWork::defaultWorkers(),
+                               [&](std::size_t i) { indexes[i]->build(); });
 }
 
 std::optional<int> InventoryIndex::entryForKey(const QString &key) const

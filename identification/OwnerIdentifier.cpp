@@ -44,8 +44,14 @@ std::optional<int> OwnerIdentifier::evidenceCandidate(const QString &name, const
 }
 
 OwnerIdentification OwnerIdentifier::identifyOwner(const QString &name, const fs::path &url,
-                                                   AppIdentifierService &service) const
+                                                   AppIdentifierService &service, QStringList *log) const
 {
+    auto write = [log](const QString &line) {
+        if (log)
+            log->append(line);
+        else
+            DiagnosticLog::write(line);
+    };
     const Entry entry = describe(name, url);
     OwnerIdentification owner = identify(entry, service);
     owner.label = entry.label;
@@ -61,12 +67,12 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
     const AppIdentifierService::Answer answer = service.identifyApp(name);
     if (answer.appName && answer.confidence != AppIdentifierService::Confidence::low) {
         const bool high = answer.confidence == AppIdentifierService::Confidence::high;
-        DiagnosticLog::write(QString::fromUtf8(high ? "✅" : "⚠️") + QStringLiteral(" Enhanced identification: ") +
-                             name + QStringLiteral(" → ") + *answer.appName + QStringLiteral(" (confidence: ") +
-                             QString::fromLatin1(AppIdentifierService::confidenceName(answer.confidence)) + u')');
+        write(QString::fromUtf8(high ? "✅" : "⚠️") + QStringLiteral(" Enhanced identification: ") + name +
+              QStringLiteral(" → ") + *answer.appName + QStringLiteral(" (confidence: ") +
+              QString::fromLatin1(AppIdentifierService::confidenceName(answer.confidence)) + u')');
         const bool installed = isInstalled(answer.bundleID, answer.appName);
-        DiagnosticLog::write(QString::fromUtf8(installed ? "   ✅ App is installed → .stale"
-                                                         : "   ⚠️ App is NOT installed → .orphan"));
+        write(QString::fromUtf8(installed ? "   ✅ App is installed → .stale"
+                                          : "   ⚠️ App is NOT installed → .orphan"));
         return OwnerIdentification{answer.bundleID, answer.appName,
                                    installed ? RemnantStatus::stale : RemnantStatus::orphan, answer.evidence};
     }

@@ -16,8 +16,10 @@ class OwnerIdentifier {
 public:
     OwnerIdentifier(const Inventory &inventory, const Platform &platform);
 
+    // Any number of threads may identify entries at once. The lines for the log are written at once, or, when
+    // `log` is given, appended to it for the caller to write in an order of its choosing.
     OwnerIdentification identifyOwner(const QString &name, const std::filesystem::path &url,
-                                      AppIdentifierService &service) const;
+                                      AppIdentifierService &service, QStringList *log = nullptr) const;
 
     bool isInstalled(const std::optional<QString> &bundleID, const std::optional<QString> &appName) const;
     static bool bundleIDMatchesItem(const QString &bundleID, const QString &base, const std::optional<QString> &label);

@@ -1,5 +1,7 @@
 #include "inventory/InstalledAppScanner.h"
 
+#include "inventory/ParallelWork.h"
+#include "inventory/StageTimings.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
@@ -9,6 +11,7 @@ namespace fs = std::filesystem;
 InstalledAppScanner::InstalledAppScanner(const Platform &platform, const std::atomic<bool> *cancelled)
     : m_platform(platform)
     , m_cancelled(cancelled)
+    , m_workers(ParallelWork::defaultWorkers())
 {}
 
 Inventory InstalledAppScanner::scanInstalledApps() const
@@ -19,49 +22,88 @@ Inventory InstalledAppScanner::scanInstalledApps() const
 
     log("🔍 Starting app scan...");
     Inventory inventory;
-    m_helperKeys.clear();
+    m_bundles.clear();
 
     log("🔍 Requesting admin authorization...");
     log("⚠️ Admin authorization skipped (background thread compatibility)");
     log("✅ Admin authorization completed");
 
-    for (const std::string_view folder : {"/Applications", "/Applications/Utilities", "~/Applications"}) {
-        const fs::path path = resolve(folder);
-        DiagnosticLog::write(QStringLiteral("🔍 Scanning directory: ") + PathNames::text(path));
-        scanApplicationsDirectory(path, inventory);
+    // The bundles of the application folders and of the workspace step are read first, several at a time; the
+    // sources then index them one after another in their fixed order.
+    const std::array<std::string_view, 3> applicationFolders{"/Applications", "/Applications/Utilities",
+                                                             "~/Applications"};
+    std::vector<std::vector<fs::path>> folderApplications;
+    std::vector<fs::path> workspace;
+    {
+        const StageTimings::Scope timing(QStringLiteral("inventory: reading bundles"));
+        std::vector<fs::path> everyBundle;
+        for (const std::string_view folder : applicationFolders) {
+            folderApplications.push_back(applicationsIn(resolve(folder)));
+            everyBundle.insert(everyBundle.end(), folderApplications.back().begin(), folderApplications.back().end());
+        }
+        workspace = workspaceApplications();
+        everyBundle.insert(everyBundle.end(), workspace.begin(), workspace.end());
+        readBundles(everyBundle);
+    }
+
+    {
+        const StageTimings::Scope timing(QStringLiteral("inventory: application folders"));
+        for (std::size_t i = 0; i < applicationFolders.size(); ++i) {
+            DiagnosticLog::write(QStringLiteral("🔍 Scanning directory: ") +
+                                 PathNames::text(resolve(applicationFolders[i])));
+            for (const fs::path &bundle : folderApplications[i]) {
+                if (isCancelled())
+                    break;
+                if (const auto record = applicationRecord(bundle, false))
+                    indexApplication(*record, inventory);
+            }
+        }
     }
     log("✅ Directory scanning completed");
 
     log("🔍 Scanning via Workspace...");
-    scanWorkspaceApplications(inventory);
+    {
+        const StageTimings::Scope timing(QStringLiteral("inventory: workspace"));
+        for (const fs::path &bundle : workspace) {
+            if (isCancelled())
+                break;
+            if (const auto record = applicationRecord(bundle, true))
+                indexApplication(*record, inventory);
+        }
+    }
     log("✅ Workspace scan completed");
 
     // Launch Services has no query the inventory needs; the step is kept for its place in the order.
     log("🔍 Scanning LaunchServices database...");
     log("✅ LaunchServices scan completed");
 
+    auto step = [&](const char *stage, void (InstalledAppScanner::*source)(Inventory &) const) {
+        const StageTimings::Scope timing(QStringLiteral("inventory: ") + QLatin1StringView(stage));
+        (this->*source)(inventory);
+    };
+
     log("🔍 Scanning running processes...");
-    scanRunningApplications(inventory);
+    step("running applications", &InstalledAppScanner::scanRunningApplications);
     log("✅ Running processes scan completed");
 
     log("🔍 Scanning receipts directory...");
-    scanReceipts(inventory);
+    step("receipts", &InstalledAppScanner::scanReceipts);
     log("✅ Receipts scan completed");
 
     log("🔍 Scanning Application Support...");
-    scanApplicationSupport(inventory);
+    step("Application Support", &InstalledAppScanner::scanApplicationSupport);
     log("✅ Application Support scan completed");
 
     log("🔍 Scanning frameworks...");
-    scanFrameworks(inventory);
+    step("frameworks", &InstalledAppScanner::scanFrameworks);
     log("✅ Frameworks scan completed");
 
     log("🔍 Scanning system tools...");
-    scanCommandLineTools(inventory);
+    step("tools and Java", &InstalledAppScanner::scanCommandLineTools);
     log("✅ System tools scan completed");
 
     log("🔍 Scanning Homebrew and MacPorts...");
-    scanPackageManagers(inventory);
+    step("Homebrew and MacPorts", &InstalledAppScanner::scanPackageManagers);
     log("✅ Homebrew/MacPorts scan completed");
 
     log("🔍 Cleaning up authorization...");
@@ -69,7 +111,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
         log("⚠️ App scan cancelled");
     else
         DiagnosticLog::write(QStringLiteral("✅ App scan fully completed with %1 entries").arg(inventory.size()));
-    m_helperKeys.clear();
+    m_bundles.clear();
     return inventory;
 }
 

@@ -5,9 +5,11 @@
 #include <QHash>
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 class Platform;
@@ -35,6 +37,9 @@ public:
 
     explicit InstalledAppScanner(const Platform &platform, const std::atomic<bool> *cancelled = nullptr);
 
+    // How many threads read bundles at once; 1 reads them one after another. The inventory is the same.
+    void setWorkers(int workers) { m_workers = std::max(1, workers); }
+
     Inventory scanInstalledApps() const;
 
     // Application bundle sources.
@@ -61,14 +66,31 @@ private:
     std::filesystem::path resolve(std::string_view macPath) const;
     // The direct children of a fixed source folder, hidden ones left out; empty when it cannot be read.
     std::vector<std::filesystem::path> childrenOf(const std::filesystem::path &folder) const;
+    // The bundles directly in a folder, and those the workspace step finds, in the order they are indexed.
+    std::vector<std::filesystem::path> applicationsIn(const std::filesystem::path &folder) const;
+    std::vector<std::filesystem::path> workspaceApplications() const;
     std::optional<InstalledApp> applicationRecord(const std::filesystem::path &bundlePath, bool skipSystem) const;
     // The keys that an application's helpers and property-list strings give, in the order they are written.
-    QStringList helperKeys(const std::filesystem::path &bundle) const;
+    // `info` is the bundle's Info.plist when it has been read already.
+    QStringList helperKeys(const std::filesystem::path &bundle,
+                           const std::optional<PropertyList> *info = nullptr) const;
+
+    // What one bundle tells the inventory. A bundle is read once per scan, however many sources find it.
+    struct BundleFacts {
+        std::optional<QString> identifier; // absent when the bundle cannot be opened or has none
+        std::optional<QString> version;
+        std::optional<QStringList> helperKeys; // read for bundles with an identifier
+    };
+    BundleFacts readBundle(const std::filesystem::path &bundle) const;
+    BundleFacts bundleFacts(const std::filesystem::path &bundle) const;
+    // Reads the bundles not read yet in this scan, several at a time.
+    void readBundles(const std::vector<std::filesystem::path> &bundles) const;
 
     const Platform &m_platform;
     const std::atomic<bool> *m_cancelled;
     // An administrator authorization is never requested while the inventory runs in the background.
     const void *m_authorizationRef = nullptr;
-    // The helper keys of every bundle searched during the current scan, by bundle path; emptied at each end.
-    mutable QHash<QByteArray, QStringList> m_helperKeys;
+    int m_workers;
+    // Every bundle read during the current scan, by bundle path; emptied at each end.
+    mutable QHash<QByteArray, BundleFacts> m_bundles;
 };

@@ -2,11 +2,13 @@
 #include "inventory/InstalledAppScanner.h"
 
 #include "inventory/KeywordExtractor.h"
+#include "inventory/ParallelWork.h"
 #include "model/SystemNames.h"
 #include "model/TextMetrics.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
 
+#include <QSet>
 #include <algorithm>
 
 namespace fs = std::filesystem;
@@ -38,45 +40,105 @@ bool looksLikeIdentifier(const QString &text)
 
 std::optional<InstalledApp> InstalledAppScanner::applicationRecord(const fs::path &bundlePath, bool skipSystem) const
 {
-    const auto bundle = m_platform.openBundle(bundlePath);
-    if (!bundle || !bundle->identifier)
+    const BundleFacts facts = bundleFacts(bundlePath);
+    if (!facts.identifier)
         return std::nullopt;
-    if (skipSystem && SystemNames::isSystemBundleIdentifier(*bundle->identifier))
+    if (skipSystem && SystemNames::isSystemBundleIdentifier(*facts.identifier))
         return std::nullopt;
     InstalledApp record;
     record.name = PathNames::baseName(bundlePath);
-    record.bundleID = *bundle->identifier;
+    record.bundleID = *facts.identifier;
     record.url = InstalledApp::urlOf(bundlePath);
-    if (bundle->info)
-        record.version = bundle->info->string("CFBundleShortVersionString");
+    record.version = facts.version;
     return record;
+}
+
+InstalledAppScanner::BundleFacts InstalledAppScanner::readBundle(const fs::path &bundle) const
+{
+    BundleFacts facts;
+    const auto opened = m_platform.openBundle(bundle);
+    if (!opened || !opened->identifier)
+        return facts;
+    facts.identifier = opened->identifier;
+    if (opened->info)
+        facts.version = opened->info->string("CFBundleShortVersionString");
+    facts.helperKeys = helperKeys(bundle, &opened->info);
+    return facts;
+}
+
+InstalledAppScanner::BundleFacts InstalledAppScanner::bundleFacts(const fs::path &bundle) const
+{
+    const QByteArray location = InstalledApp::urlOf(bundle);
+    auto found = m_bundles.constFind(location);
+    if (found == m_bundles.cend())
+        found = m_bundles.insert(location, readBundle(bundle));
+    return *found;
+}
+
+void InstalledAppScanner::readBundles(const std::vector<fs::path> &bundles) const
+{
+    std::vector<const fs::path *> unread;
+    QSet<QByteArray> seen;
+    for (const fs::path &bundle : bundles) {
+        const QByteArray location = InstalledApp::urlOf(bundle);
+        if (!m_bundles.contains(location) && !seen.contains(location)) {
+            seen.insert(location);
+            unread.push_back(&bundle);
+        }
+    }
+    std::vector<std::optional<BundleFacts>> facts(unread.size());
+    ParallelWork::forEachIndex(unread.size(), m_workers, [&](std::size_t index) {
+        if (!isCancelled())
+            facts[index] = readBundle(*unread[index]);
+    });
+    for (std::size_t index = 0; index < unread.size(); ++index) {
+        if (facts[index])
+            m_bundles.insert(InstalledApp::urlOf(*unread[index]), std::move(*facts[index]));
+    }
+}
+
+std::vector<fs::path> InstalledAppScanner::applicationsIn(const fs::path &folder) const
+{
+    std::vector<fs::path> bundles;
+    if (const auto children = m_platform.listDirectory(folder, Platform::Hidden::Skip)) {
+        for (const DirectoryEntry &child : *children) {
+            if (PathNames::hasExtension(child.path, "app"))
+                bundles.push_back(child.path);
+        }
+    }
+    return bundles;
+}
+
+std::vector<fs::path> InstalledAppScanner::workspaceApplications() const
+{
+    std::vector<fs::path> bundles;
+    for (const std::string_view root : {"/Applications", "~/Applications", "/System/Applications"}) {
+        // The walk itself cannot be stopped, but without bundles to open it is quick.
+        m_platform.walkTree(resolve(root), [&](const DirectoryEntry &entry) {
+            if (!isCancelled() && PathNames::hasExtension(entry.path, "app"))
+                bundles.push_back(entry.path);
+        });
+    }
+    return bundles;
 }
 
 void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inventory &inventory) const
 {
-    const auto children = m_platform.listDirectory(folder, Platform::Hidden::Skip);
-    if (!children)
-        return;
-    for (const DirectoryEntry &child : *children) {
+    for (const fs::path &bundle : applicationsIn(folder)) {
         if (isCancelled())
             return;
-        if (!PathNames::hasExtension(child.path, "app"))
-            continue;
-        if (const auto record = applicationRecord(child.path, false))
+        if (const auto record = applicationRecord(bundle, false))
             indexApplication(*record, inventory);
     }
 }
 
 void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const
 {
-    for (const std::string_view root : {"/Applications", "~/Applications", "/System/Applications"}) {
-        // The walk itself cannot be stopped, but without bundles to open it is quick.
-        m_platform.walkTree(resolve(root), [&](const DirectoryEntry &entry) {
-            if (isCancelled() || !PathNames::hasExtension(entry.path, "app"))
-                return;
-            if (const auto record = applicationRecord(entry.path, true))
-                indexApplication(*record, inventory);
-        });
+    for (const fs::path &bundle : workspaceApplications()) {
+        if (isCancelled())
+            return;
+        if (const auto record = applicationRecord(bundle, true))
+            indexApplication(*record, inventory);
     }
 }
 
@@ -119,14 +181,17 @@ void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const Installed
     // An application found by several sources is searched once per scan; later indexings write the same keys
     // again, in the same order, with their own record.
     const QByteArray location = InstalledApp::urlOf(bundle);
-    auto cached = m_helperKeys.constFind(location);
-    if (cached == m_helperKeys.cend())
-        cached = m_helperKeys.insert(location, helperKeys(bundle));
-    for (const QString &key : *cached)
+    auto cached = m_bundles.find(location);
+    if (cached == m_bundles.end())
+        cached = m_bundles.insert(location, BundleFacts{});
+    if (!cached->helperKeys)
+        cached->helperKeys = helperKeys(bundle);
+    const QStringList keys = *cached->helperKeys;
+    for (const QString &key : keys)
         inventory.insert(key, record);
 }
 
-QStringList InstalledAppScanner::helperKeys(const fs::path &bundle) const
+QStringList InstalledAppScanner::helperKeys(const fs::path &bundle, const std::optional<PropertyList> *info) const
 {
     QStringList keys;
     for (const std::string_view subfolder : HelperSubfolders) {
@@ -157,8 +222,13 @@ QStringList InstalledAppScanner::helperKeys(const fs::path &bundle) const
     const fs::path infoPath = bundle / "Contents" / "Info.plist";
     if (!m_platform.isReadable(infoPath))
         return keys;
-    if (const auto info = m_platform.readPropertyList(infoPath); info && info->isDictionary())
-        keys += identifierStrings(*info);
+    if (info) {
+        if (*info && (*info)->isDictionary())
+            keys += identifierStrings(**info);
+        return keys;
+    }
+    if (const auto read = m_platform.readPropertyList(infoPath); read && read->isDictionary())
+        keys += identifierStrings(*read);
     return keys;
 }
 

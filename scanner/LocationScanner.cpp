@@ -1,19 +1,35 @@
 #include "scanner/LocationScanner.h"
 
 #include "identification/OwnerIdentifier.h"
+#include "inventory/ParallelWork.h"
+#include "inventory/StageTimings.h"
 #include "model/Clock.h"
 #include "model/SystemNames.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "scanner/RemnantClassifier.h"
 
 #include <QThread>
 
+namespace {
+
+// What is read and decided for one entry before its record is made.
+struct EntryFacts {
+    QString name;
+    FileAttributes attributes;
+    std::optional<QDateTime> lastOpened;
+    OwnerIdentification owner;
+    QStringList log;
+};
+
+} // namespace
+
 LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &location, const Platform &platform,
                                                       const OwnerIdentifier &identifier, AppIdentifierService &service,
                                                       int staleThresholdDays, const ScanProgressHandler &progress,
                                                       const ScanBatchHandler &batch, QThread *recordThread,
-                                                      const std::atomic<bool> *cancelled)
+                                                      const std::atomic<bool> *cancelled, int workers)
 {
     Result result;
     std::vector<RemnantItemPtr> &records = result.rest;
@@ -24,68 +40,104 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
     };
     if (const auto refusal = location.refusal(platform))
         return notScanned(*refusal);
-    if (platform.entryKind(folder) == Platform::EntryKind::missing)
-        return result;
-    const auto children = platform.listDirectory(folder, Platform::Hidden::Skip);
+    std::optional<std::vector<DirectoryEntry>> children;
+    {
+        const StageTimings::Scope timing(QStringLiteral("listing"));
+        if (platform.entryKind(folder) == Platform::EntryKind::missing)
+            return result;
+        children = platform.listDirectory(folder, Platform::Hidden::Skip);
+    }
     if (!children)
         return notScanned(QStringLiteral("it cannot be listed"));
 
+    if (workers < 1)
+        workers = ParallelWork::defaultWorkers();
+    auto isCancelled = [cancelled] {
+        return cancelled && cancelled->load(std::memory_order_relaxed);
+    };
     const int total = int(children->size());
     int processed = 0;
     records.reserve(BatchSize);
-    for (const DirectoryEntry &child : *children) {
-        if (cancelled && cancelled->load(std::memory_order_relaxed))
-            break;
-        const QString name = PathNames::fileName(child.path);
-        if (SystemNames::isSystemItem(name))
-            continue;
-        const FileAttributes attributes = platform.attributes(child.path);
-        const qint64 size = attributes.totalFileSize.value_or(attributes.fileSize.value_or(0));
-        const std::optional<QDateTime> lastOpened = platform.lastUsedDate(child.path);
-
-        const OwnerIdentification owner = identifier.identifyOwner(name, child.path, service);
-        RemnantClassifier::Input input;
-        input.bundleIdentifier = owner.bundleID;
-        input.appName = owner.appName;
-        input.verdict = owner.status;
-        input.lastOpened = lastOpened;
-        input.lastUsed = attributes.accessed;
-        input.lastModified = attributes.modified;
-        input.thresholdDays = staleThresholdDays;
-        input.now = Clock::now();
-        const RemnantClassifier::Result verdict = RemnantClassifier::classify(input);
-
-        RemnantItem::Fields fields;
-        fields.url = child.path;
-        fields.category = location.category;
-        fields.status = verdict.status;
-        fields.bundleIdentifier = verdict.bundleIdentifier;
-        fields.matchedAppName = verdict.matchedAppName;
-        fields.fileSize = size;
-        fields.lastModified = attributes.modified;
-        fields.lastOpened = lastOpened;
-        fields.lastUsed = attributes.accessed;
-        fields.creationDate = attributes.created;
-        fields.risk = verdict.risk;
-        fields.evidence = owner.evidence;
-        fields.weakMatch = owner.weakMatch;
-        if (verdict.status == RemnantStatus::orphan)
-            fields.lookalikes = identifier.lookalikes().find(
-                name.toLower(), owner.label ? std::optional<QString>(owner.label->toLower()) : std::nullopt);
-        auto record = std::make_shared<RemnantItem>(std::move(fields));
-        if (recordThread)
-            record->moveToThread(recordThread);
-        records.push_back(std::move(record));
-        ++processed;
-
-        if (processed == total || processed % ProgressInterval == 0)
-            progress(processed, total);
-        if (int(records.size()) >= BatchSize) {
-            batch(records);
-            records.clear();
+    std::vector<EntryFacts> facts;
+    std::vector<const DirectoryEntry *> kept;
+    for (std::size_t chunkStart = 0; chunkStart < children->size() && !isCancelled(); chunkStart += ChunkSize) {
+        const std::size_t chunkEnd = std::min(children->size(), chunkStart + std::size_t(ChunkSize));
+        kept.clear();
+        facts.clear();
+        for (std::size_t i = chunkStart; i < chunkEnd; ++i) {
+            QString name = PathNames::fileName((*children)[i].path);
+            if (SystemNames::isSystemItem(name))
+                continue;
+            kept.push_back(&(*children)[i]);
+            facts.push_back(EntryFacts{std::move(name), {}, {}, {}, {}});
         }
-        if (processed % BatchSize == 0)
-            QThread::yieldCurrentThread();
+        {
+            const StageTimings::Scope timing(QStringLiteral("listing"));
+            ParallelWork::forEachIndex(kept.size(), workers, [&](std::size_t i) {
+                if (isCancelled())
+                    return;
+                facts[i].attributes = platform.attributes(kept[i]->path);
+                facts[i].lastOpened = platform.lastUsedDate(kept[i]->path);
+            });
+        }
+        const StageTimings::Scope timing(QStringLiteral("identification"));
+        ParallelWork::forEachIndex(kept.size(), workers, [&](std::size_t i) {
+            if (!isCancelled())
+                facts[i].owner = identifier.identifyOwner(facts[i].name, kept[i]->path, service, &facts[i].log);
+        });
+
+        for (std::size_t i = 0; i < kept.size(); ++i) {
+            if (isCancelled())
+                break;
+            EntryFacts &entry = facts[i];
+            for (const QString &line : entry.log)
+                DiagnosticLog::write(line);
+            const FileAttributes &attributes = entry.attributes;
+            const qint64 size = attributes.totalFileSize.value_or(attributes.fileSize.value_or(0));
+            const OwnerIdentification &owner = entry.owner;
+            RemnantClassifier::Input input;
+            input.bundleIdentifier = owner.bundleID;
+            input.appName = owner.appName;
+            input.verdict = owner.status;
+            input.lastOpened = entry.lastOpened;
+            input.lastUsed = attributes.accessed;
+            input.lastModified = attributes.modified;
+            input.thresholdDays = staleThresholdDays;
+            input.now = Clock::now();
+            const RemnantClassifier::Result verdict = RemnantClassifier::classify(input);
+
+            RemnantItem::Fields fields;
+            fields.url = kept[i]->path;
+            fields.category = location.category;
+            fields.status = verdict.status;
+            fields.bundleIdentifier = verdict.bundleIdentifier;
+            fields.matchedAppName = verdict.matchedAppName;
+            fields.fileSize = size;
+            fields.lastModified = attributes.modified;
+            fields.lastOpened = entry.lastOpened;
+            fields.lastUsed = attributes.accessed;
+            fields.creationDate = attributes.created;
+            fields.risk = verdict.risk;
+            fields.evidence = owner.evidence;
+            fields.weakMatch = owner.weakMatch;
+            if (verdict.status == RemnantStatus::orphan)
+                fields.lookalikes = identifier.lookalikes().find(
+                    entry.name.toLower(), owner.label ? std::optional<QString>(owner.label->toLower()) : std::nullopt);
+            auto record = std::make_shared<RemnantItem>(std::move(fields));
+            if (recordThread)
+                record->moveToThread(recordThread);
+            records.push_back(std::move(record));
+            ++processed;
+
+            if (processed == total || processed % ProgressInterval == 0)
+                progress(processed, total);
+            if (int(records.size()) >= BatchSize) {
+                batch(records);
+                records.clear();
+            }
+            if (processed % BatchSize == 0)
+                QThread::yieldCurrentThread();
+        }
     }
     return result;
 }

@@ -32,10 +32,17 @@ public:
     static constexpr int BatchSize = 50;
     static constexpr int ProgressInterval = 25;
 
+    // Entries are read and identified this many at a time, on several threads, and then turned into records and
+    // handed over in their listing order, so the records, their order and the log are the same for any number of
+    // threads.
+    static constexpr int ChunkSize = 200;
+
     // The records are given to `recordThread` (for instance the thread of the window that shows them) when one is
-    // named. Once `cancelled` is set, the listing stops before its next entry.
+    // named. Once `cancelled` is set, the listing stops before its next entry. `workers` threads identify the
+    // entries; 0 means one per processor.
     static Result scanLocation(const ScanLocation &location, const Platform &platform,
                                const OwnerIdentifier &identifier, AppIdentifierService &service, int staleThresholdDays,
                                const ScanProgressHandler &progress, const ScanBatchHandler &batch,
-                               QThread *recordThread = nullptr, const std::atomic<bool> *cancelled = nullptr);
+                               QThread *recordThread = nullptr, const std::atomic<bool> *cancelled = nullptr,
+                               int workers = 0);
 };

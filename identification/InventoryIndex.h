@@ -22,24 +22,24 @@ public:
     std::optional<int> entryWithName(const QString &lowerCaseName) const;
 
     // Every key, for containment of a word of the entry name.
-    TextIndex allKeys{TextIndex::ShortQuestions::Rare};
+    TextIndex allKeys{TextIndex::ShortQuestions::Rare, TextIndex::Containing};
     // Bundle-identifier parts and name words of the records under plain keys, and their digit-free runs of six.
-    TextIndex plainRecordWords{TextIndex::ShortQuestions::Rare};
+    TextIndex plainRecordWords{TextIndex::ShortQuestions::Rare, TextIndex::ContainedIn};
     CharacterRunIndex plainRecordWordRuns{6};
     // Words of the names under "name:" keys of at least five characters, all and those of five or more.
-    TextIndex nameKeyWords{TextIndex::ShortQuestions::Rare};
-    TextIndex longNameKeyWords{TextIndex::ShortQuestions::Rare};
+    TextIndex nameKeyWords{TextIndex::ShortQuestions::Rare, TextIndex::Containing};
+    TextIndex longNameKeyWords{TextIndex::ShortQuestions::Rare, TextIndex::ContainedIn};
     // Names under "name:" keys of at least four characters, their words, their digit-free forms and runs.
-    TextIndex names{TextIndex::ShortQuestions::Rare};
-    TextIndex nameWords{TextIndex::ShortQuestions::Rare};
-    TextIndex digitFreeNames{TextIndex::ShortQuestions::Rare};
+    TextIndex names{TextIndex::ShortQuestions::Rare, TextIndex::ContainedIn | TextIndex::Containing};
+    TextIndex nameWords{TextIndex::ShortQuestions::Rare, TextIndex::ContainedIn};
+    TextIndex digitFreeNames{TextIndex::ShortQuestions::Rare, TextIndex::ContainedIn};
     CharacterRunIndex digitFreeNameRuns{4};
     // Words of those names split at full stops too, their digit-free runs, and the names that have such words.
-    TextIndex fineNameWords{TextIndex::ShortQuestions::Rare};
+    TextIndex fineNameWords{TextIndex::ShortQuestions::Rare, TextIndex::ContainedIn | TextIndex::Containing};
     CharacterRunIndex digitFreeFineNameWordRuns{4};
-    TextIndex namesWithFineWords{TextIndex::ShortQuestions::Rare};
+    TextIndex namesWithFineWords{TextIndex::ShortQuestions::Rare, TextIndex::Containing};
     // Keys without any of the first six prefixes, and keys without any prefix at all.
-    TextIndex unprefixedKeys{TextIndex::ShortQuestions::Rare};
+    TextIndex unprefixedKeys{TextIndex::ShortQuestions::Rare, TextIndex::PrefixOf | TextIndex::StartingWith};
     TextIndex plainKeys;
 
     static bool hasNoPrefix(const QString &key);

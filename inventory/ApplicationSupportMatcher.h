@@ -19,6 +19,6 @@ public:
 
 private:
     std::vector<InstalledApp> m_records;
-    TextIndex m_names;
-    TextIndex m_identifierParts{TextIndex::ShortQuestions::Rare};
+    TextIndex m_names{TextIndex::ShortQuestions::Indexed, TextIndex::ContainedIn | TextIndex::Containing};
+    TextIndex m_identifierParts{TextIndex::ShortQuestions::Rare, TextIndex::ContainedIn};
 };

@@ -15,8 +15,9 @@ quint64 TextIndex::packed(QStringView run)
     return value;
 }
 
-TextIndex::TextIndex(ShortQuestions shortQuestions)
+TextIndex::TextIndex(ShortQuestions shortQuestions, unsigned questions)
     : m_shortQuestions(shortQuestions)
+    , m_questions(questions)
 {}
 
 void TextIndex::add(const QString &text, int payload)
@@ -32,26 +33,63 @@ void TextIndex::add(const QString &text, int payload)
 void TextIndex::build()
 {
     m_shortRuns.clear();
-    m_runs.clear();
     m_sortedTexts.clear();
-    for (int index = 0; index < int(m_texts.size()); ++index) {
-        const QString &text = m_texts[std::size_t(index)];
-        m_sortedTexts.push_back(index);
-        for (qsizetype start = 0; start < text.size(); ++start) {
-            for (qsizetype length = 1;
-                 m_shortQuestions == ShortQuestions::Indexed && length < RunLength && start + length <= text.size();
-                 ++length)
-                m_shortRuns.insert(packed(QStringView(text).mid(start, length)), index);
-            if (start + RunLength <= text.size()) {
-                std::vector<int> &texts = m_runs[packed(QStringView(text).mid(start, RunLength))];
-                if (texts.empty() || texts.back() != index)
-                    texts.push_back(index);
+    m_states.clear();
+    m_transitions.clear();
+    if (m_questions & Containing) {
+        buildRuns();
+        if (m_shortQuestions == ShortQuestions::Indexed) {
+            for (int index = 0; index < int(m_texts.size()); ++index) {
+                const QString &text = m_texts[std::size_t(index)];
+                for (qsizetype start = 0; start < text.size(); ++start) {
+                    for (qsizetype length = 1; length < RunLength && start + length <= text.size(); ++length)
+                        m_shortRuns.insert(packed(QStringView(text).mid(start, length)), index);
+                }
             }
         }
     }
-    std::sort(m_sortedTexts.begin(), m_sortedTexts.end(),
-              [this](int a, int b) { return m_texts[std::size_t(a)] < m_texts[std::size_t(b)]; });
-    buildAutomaton();
+    if (m_questions & StartingWith) {
+        m_sortedTexts.resize(m_texts.size());
+        std::iota(m_sortedTexts.begin(), m_sortedTexts.end(), 0);
+        std::sort(m_sortedTexts.begin(), m_sortedTexts.end(),
+                  [this](int a, int b) { return m_texts[std::size_t(a)] < m_texts[std::size_t(b)]; });
+    }
+    if (m_questions & (ContainedIn | PrefixOf))
+        buildAutomaton();
+}
+
+void TextIndex::buildRuns()
+{
+    // Every (run, text) pair once, sorted by run and then text, split into one range of texts per run.
+    std::vector<std::pair<quint64, int>> pairs;
+    for (int index = 0; index < int(m_texts.size()); ++index) {
+        const QString &text = m_texts[std::size_t(index)];
+        for (qsizetype start = 0; start + RunLength <= text.size(); ++start)
+            pairs.emplace_back(packed(QStringView(text).mid(start, RunLength)), index);
+    }
+    std::sort(pairs.begin(), pairs.end());
+    pairs.erase(std::unique(pairs.begin(), pairs.end()), pairs.end());
+    m_runKeys.clear();
+    m_runStarts.clear();
+    m_runTexts.clear();
+    m_runTexts.reserve(pairs.size());
+    for (const auto &[run, text] : pairs) {
+        if (m_runKeys.empty() || m_runKeys.back() != run) {
+            m_runKeys.push_back(run);
+            m_runStarts.push_back(std::uint32_t(m_runTexts.size()));
+        }
+        m_runTexts.push_back(text);
+    }
+    m_runStarts.push_back(std::uint32_t(m_runTexts.size()));
+}
+
+std::optional<TextIndex::RunTexts> TextIndex::textsWithRun(quint64 run) const
+{
+    const auto it = std::lower_bound(m_runKeys.begin(), m_runKeys.end(), run);
+    if (it == m_runKeys.end() || *it != run)
+        return std::nullopt;
+    const std::size_t at = std::size_t(it - m_runKeys.begin());
+    return RunTexts{m_runTexts.data() + m_runStarts[at], m_runTexts.data() + m_runStarts[at + 1]};
 }
 
 void TextIndex::buildAutomaton()
@@ -133,6 +171,7 @@ std::optional<int> TextIndex::find(const QString &text) const
 
 std::optional<int> TextIndex::findContainedIn(QStringView query) const
 {
+    Q_ASSERT(m_questions & ContainedIn);
     // The longest text ending at a position starts first among those ending there, so the text that starts
     // first in the whole question is met at the first position where one of those texts ends, and it is then
     // the shortest of them.
@@ -162,6 +201,7 @@ std::optional<int> TextIndex::findContainedIn(QStringView query) const
 
 std::optional<int> TextIndex::findContaining(QStringView query) const
 {
+    Q_ASSERT(m_questions & Containing);
     if (query.isEmpty() || query.size() > m_longest)
         return std::nullopt;
     if (query.size() < RunLength && m_shortQuestions == ShortQuestions::Rare) {
@@ -177,23 +217,24 @@ std::optional<int> TextIndex::findContaining(QStringView query) const
             return std::nullopt;
         return m_payloads[std::size_t(it.value())];
     }
-    const std::vector<int> *rarest = nullptr;
+    std::optional<RunTexts> rarest;
     for (qsizetype start = 0; start + RunLength <= query.size(); ++start) {
-        const auto it = m_runs.constFind(packed(query.mid(start, RunLength)));
-        if (it == m_runs.cend())
+        const auto texts = textsWithRun(packed(query.mid(start, RunLength)));
+        if (!texts)
             return std::nullopt;
-        if (!rarest || it->size() < rarest->size())
-            rarest = &it.value();
+        if (!rarest || texts->size() < rarest->size())
+            rarest = texts;
     }
-    for (const int index : *rarest) {
-        if (m_texts[std::size_t(index)].contains(query))
-            return m_payloads[std::size_t(index)];
+    for (const int *index = rarest->begin; index != rarest->end; ++index) {
+        if (m_texts[std::size_t(*index)].contains(query))
+            return m_payloads[std::size_t(*index)];
     }
     return std::nullopt;
 }
 
 std::optional<int> TextIndex::findPrefixOf(QStringView query) const
 {
+    Q_ASSERT(m_questions & PrefixOf);
     if (m_states.empty())
         return std::nullopt;
     int state = 0;
@@ -210,6 +251,7 @@ std::optional<int> TextIndex::findPrefixOf(QStringView query) const
 
 std::optional<int> TextIndex::findStartingWith(QStringView query) const
 {
+    Q_ASSERT(m_questions & StartingWith);
     if (query.isEmpty())
         return std::nullopt;
     const auto it =

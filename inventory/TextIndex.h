@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -24,7 +25,17 @@ public:
     // ask them can leave it out, and then answers them by looking through the texts.
     enum class ShortQuestions { Indexed, Rare };
 
-    explicit TextIndex(ShortQuestions shortQuestions = ShortQuestions::Indexed);
+    // The questions an index is asked besides find(); it builds only the tables they need, and must not be asked
+    // any other.
+    enum Question : unsigned {
+        Containing = 1,   // findContaining
+        ContainedIn = 2,  // findContainedIn
+        PrefixOf = 4,     // findPrefixOf
+        StartingWith = 8, // findStartingWith
+        AllQuestions = 15
+    };
+
+    explicit TextIndex(ShortQuestions shortQuestions = ShortQuestions::Indexed, unsigned questions = AllQuestions);
 
     void add(const QString &text, int payload);
     void build();
@@ -57,12 +68,25 @@ private:
         int longestEnding = -1; // the longest text that this prefix ends with
     };
 
+    // The texts that hold a run of four, in text order: those of m_runKeys[i] are
+    // m_runTexts[m_runStarts[i]] up to m_runTexts[m_runStarts[i + 1]].
+    struct RunTexts {
+        const int *begin = nullptr;
+        const int *end = nullptr;
+        std::size_t size() const { return std::size_t(end - begin); }
+    };
+    std::optional<RunTexts> textsWithRun(quint64 run) const;
+    void buildRuns();
+
     ShortQuestions m_shortQuestions;
+    unsigned m_questions;
     QHash<QString, int> m_positions;
     std::vector<QString> m_texts;
     std::vector<int> m_payloads;
     QHash<quint64, int> m_shortRuns;
-    QHash<quint64, std::vector<int>> m_runs;
+    std::vector<quint64> m_runKeys;
+    std::vector<std::uint32_t> m_runStarts;
+    std::vector<int> m_runTexts;
     std::vector<int> m_sortedTexts;
     std::vector<State> m_states;
     QHash<quint64, int> m_transitions; // state << 16 | code unit -> state

@@ -19,12 +19,16 @@ QString stringOf(plist_t node)
 
 } // namespace
 
-std::optional<PropertyList> PropertyList::parse(std::string_view bytes)
+std::optional<PropertyList> PropertyList::parse(std::string_view bytes, Parser parser)
 {
     if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
         return std::nullopt;
     if (!PropertyListNesting::isAcceptable(bytes, {MaximumDepth, MaximumExpandedObjects, MaximumExpandedBytes}))
         return std::nullopt;
+    if (parser == Parser::quickWherePlain) {
+        if (auto contents = PropertyListXmlReader::read(bytes))
+            return PropertyList(std::move(*contents));
+    }
     plist_t root = nullptr;
     plist_from_memory(bytes.data(), uint32_t(bytes.size()), &root);
     if (!root)
@@ -36,8 +40,13 @@ PropertyList::PropertyList(void *root)
     : m_root(root)
 {}
 
+PropertyList::PropertyList(PropertyListXmlReader::Contents contents)
+    : m_contents(std::make_unique<PropertyListXmlReader::Contents>(std::move(contents)))
+{}
+
 PropertyList::PropertyList(PropertyList &&other) noexcept
     : m_root(std::exchange(other.m_root, nullptr))
+    , m_contents(std::move(other.m_contents))
 {}
 
 PropertyList &PropertyList::operator=(PropertyList &&other) noexcept
@@ -46,6 +55,7 @@ PropertyList &PropertyList::operator=(PropertyList &&other) noexcept
         if (m_root)
             plist_free(m_root);
         m_root = std::exchange(other.m_root, nullptr);
+        m_contents = std::move(other.m_contents);
     }
     return *this;
 }
@@ -58,11 +68,20 @@ PropertyList::~PropertyList()
 
 bool PropertyList::isDictionary() const
 {
+    if (m_contents)
+        return m_contents->rootIsDictionary;
     return m_root && plist_get_node_type(m_root) == PLIST_DICT;
 }
 
 std::optional<QString> PropertyList::string(const char *key) const
 {
+    if (m_contents) {
+        for (const auto &[name, value] : m_contents->rootStrings) {
+            if (name == key)
+                return QString::fromUtf8(value.data(), qsizetype(value.size()));
+        }
+        return std::nullopt;
+    }
     if (!isDictionary())
         return std::nullopt;
     plist_t value = plist_dict_get_item(m_root, key);
@@ -73,6 +92,11 @@ std::optional<QString> PropertyList::string(const char *key) const
 
 void PropertyList::forEachString(const std::function<void(const QString &)> &visit) const
 {
+    if (m_contents) {
+        for (const std::string &value : m_contents->strings)
+            visit(QString::fromUtf8(value.data(), qsizetype(value.size())));
+        return;
+    }
     if (!m_root)
         return;
     std::vector<plist_t> pending{m_root};

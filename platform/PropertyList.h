@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/PropertyListXmlReader.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -16,7 +19,10 @@ public:
     static constexpr std::uint64_t MaximumExpandedObjects = std::uint64_t(1) << 20;
     static constexpr std::uint64_t MaximumExpandedBytes = std::uint64_t(256) << 20;
 
-    static std::optional<PropertyList> parse(std::string_view bytes);
+    // `Parser::full` reads every list with the full parser, never with the quick reader of the plain XML form; both
+    // read every list alike.
+    enum class Parser { quickWherePlain, full };
+    static std::optional<PropertyList> parse(std::string_view bytes, Parser parser = Parser::quickWherePlain);
 
     PropertyList(PropertyList &&other) noexcept;
     PropertyList &operator=(PropertyList &&other) noexcept;
@@ -32,6 +38,9 @@ public:
 
 private:
     explicit PropertyList(void *root);
+    explicit PropertyList(PropertyListXmlReader::Contents contents);
 
+    // The list is held either as the full parser's tree or as what the quick reader kept of it.
     void *m_root = nullptr;
+    std::unique_ptr<PropertyListXmlReader::Contents> m_contents;
 };

@@ -255,3 +255,68 @@ TEST(PropertyList, LargeListsAreReadWhole)
     EXPECT_EQ(list->string("CFBundleIdentifier"), QStringLiteral("com.example.large"));
     EXPECT_EQ(strings(*list).size(), items + 1);
 }
+
+namespace {
+
+// What the rest of the program can observe of a list: nothing, or the root's kind, the strings of a few root keys
+// and every string in order.
+std::string observed(const std::optional<PropertyList> &list)
+{
+    if (!list)
+        return "none";
+    std::string text = list->isDictionary() ? "dict" : "other";
+    for (const char *key : {"CFBundleIdentifier", "Label", "", "a", "b"})
+        text += std::string("|") + key + "=" + list->string(key).value_or(QStringLiteral("(absent)")).toStdString();
+    list->forEachString([&](const QString &value) { text += "|s:" + value.toStdString(); });
+    return text;
+}
+
+std::string plistDocument(const std::string &body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\">\n" +
+           body + "\n</plist>\n";
+}
+
+} // namespace
+
+TEST(PropertyList, QuickReaderOfPlainXmlReadsEveryListAsTheFullParserDoes)
+{
+    struct Case {
+        std::string bytes;
+        bool plain; // the quick reader takes it
+    };
+    const std::vector<Case> cases{
+        {plistDocument("<dict><key>CFBundleIdentifier</key><string>com.example.app</string>"
+                       "<key>a</key><array><string>x</string><dict><key>b</key><string>y</string></dict></array>"
+                       "<key>n</key><integer>-12</integer><key>r</key><real>1.5e3</real><key>t</key><true/>"
+                       "<key>d</key><date>2024-01-02T03:04:05Z</date><key>z</key><data>AAECAw==</data>"
+                       "<key>e</key><string/><key>b</key><string>  spaced\n text </string></dict>"),
+         true},
+        {plistDocument("<dict><key>Label</key><string>a &amp; b &lt;c&gt; &quot;d&quot; &apos;e&apos;</string>"
+                       "<key></key><string>empty key</string><key>x</key><dict/></dict>"),
+         true},
+        {plistDocument("<array><string>root</string><array/></array>"), true},
+        {plistDocument("<string>only</string>"), true},
+        {"<plist><dict><key>a</key><string>no prolog</string></dict></plist>", true},
+        // Outside the plain form: the full parser decides.
+        {plistDocument("<dict><key>a</key><string>one</string><key>a</key><string>two</string></dict>"), false},
+        {plistDocument("<dict><key>a</key><string>&#65;&#x42;</string></dict>"), false},
+        {plistDocument("<dict><key>a</key><string><![CDATA[<raw>]]></string></dict>"), false},
+        {plistDocument("<dict><!-- note --><key>a</key><string>x</string></dict>"), false},
+        {plistDocument("<array><key>loose key</key></array>"), false},
+        {plistDocument("<dict><key>a</key><key>b</key><string>x</string></dict>"), false},
+        {plistDocument("<dict><key>a</key><data>AA ECAw==</data></dict>"), false},
+        {plistDocument("<dict><key>a</key><integer> 7 </integer></dict>"), false},
+        {plistDocument("<dict><key>a</key><string>x</string>"), false},
+        {plistDocument("<dict><key>a</key><string>unknown &bogus; entity</string></dict>"), false},
+        {plistDocument("<dict><key>a</key><string>x</string></dict>") + "trailing", false},
+        {"<plist version=\"1.0\"></plist>", false},
+    };
+    for (const Case &sample : cases) {
+        SCOPED_TRACE(sample.bytes);
+        EXPECT_EQ(PropertyListXmlReader::read(sample.bytes).has_value(), sample.plain);
+        EXPECT_EQ(observed(PropertyList::parse(sample.bytes)),
+                  observed(PropertyList::parse(sample.bytes, PropertyList::Parser::full)));
+    }
+}

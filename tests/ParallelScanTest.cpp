@@ -1,0 +1,109 @@
+// The inventory and the location listings give the same results, in the same order and with the same log, whether
+// one thread or several read the bundles and identify the entries; checked on a generated Mac.
+#include "LogCapture.h"
+#include "MacTreeGenerator.h"
+#include "QtPrinters.h"
+#include "TempTree.h"
+#include "identification/AppIdentifierService.h"
+#include "identification/OwnerIdentifier.h"
+#include "inventory/InstalledAppScanner.h"
+#include "model/Clock.h"
+#include "platform/PosixPlatform.h"
+#include "scanner/LocationScanner.h"
+#include "scanner/ScanLocation.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct InventoryRun {
+    QStringList entries;
+    QStringList log;
+};
+
+InventoryRun inventoryWith(const PosixPlatform &platform, int workers)
+{
+    const LogCapture log;
+    InstalledAppScanner scanner(platform);
+    scanner.setWorkers(workers);
+    const Inventory inventory = scanner.scanInstalledApps();
+    InventoryRun run;
+    for (auto it = inventory.cbegin(); it != inventory.cend(); ++it)
+        run.entries.append(it.key() + u'|' + it->name + u'|' + it->bundleID + u'|' + QString::fromUtf8(it->url) + u'|' +
+                           it->version.value_or(QStringLiteral("-")));
+    run.log = log.lines();
+    return run;
+}
+
+QString described(const RemnantItem &item)
+{
+    auto date = [](const std::optional<QDateTime> &value) {
+        return value ? value->toString(Qt::ISODateWithMs) : QStringLiteral("-");
+    };
+    return QStringList{QString::fromStdString(item.url().native()),
+                       QString::number(int(item.category())),
+                       QString::number(int(item.status())),
+                       QString::number(int(item.risk())),
+                       item.bundleIdentifier().value_or(QStringLiteral("-")),
+                       item.matchedAppName().value_or(QStringLiteral("-")),
+                       QString::number(item.fileSize()),
+                       date(item.lastModified()),
+                       date(item.lastOpened()),
+                       date(item.lastUsed()),
+                       date(item.creationDate()),
+                       item.evidence()}
+        .join(u'|');
+}
+
+// Every location listed in turn, with every record, batch, progress call and log line in the order they came.
+QStringList locationsWith(const PosixPlatform &platform, const OwnerIdentifier &identifier, int workers)
+{
+    const LogCapture log;
+    AppIdentifierService service;
+    QStringList events;
+    for (const ScanLocation &location : ScanLocation::scanLocations(platform)) {
+        LocationScanner::Result result = LocationScanner::scanLocation(
+            location, platform, identifier, service, 365,
+            [&](int processed, int total) {
+                events.append(QStringLiteral("progress %1/%2").arg(processed).arg(total));
+            },
+            [&](const std::vector<RemnantItemPtr> &records) {
+                events.append(QStringLiteral("batch of %1").arg(records.size()));
+                for (const RemnantItemPtr &record : records)
+                    events.append(described(*record));
+            },
+            nullptr, nullptr, workers);
+        for (const RemnantItemPtr &record : result.rest)
+            events.append(described(*record));
+        events.append(result.warning.value_or(QStringLiteral("no warning")));
+    }
+    return events + log.lines();
+}
+
+} // namespace
+
+TEST(ParallelScan, SeveralThreadsGiveTheInventoryAndRecordsOfOne)
+{
+    TempTree tree;
+    MacTreeGenerator::Options options;
+    options.outputDirectory = tree.path("mac").native();
+    options.appCount = 150;
+    options.libraryEntryCount = 2 * LocationScanner::ChunkSize + 1500;
+    options.threadCount = 2;
+    MacTreeGenerator(options).generate();
+    const PosixPlatform platform(tree.path("mac"), tree.path("mac/Users/bench"));
+    const Clock::Override clock(QDateTime::currentDateTimeUtc());
+
+    const InventoryRun serialInventory = inventoryWith(platform, 1);
+    ASSERT_GT(serialInventory.entries.size(), 1000);
+    const InventoryRun parallelInventory = inventoryWith(platform, 3);
+    EXPECT_EQ(parallelInventory.entries, serialInventory.entries);
+    EXPECT_EQ(parallelInventory.log, serialInventory.log);
+
+    Inventory inventory = InstalledAppScanner(platform).scanInstalledApps();
+    const OwnerIdentifier identifier(inventory, platform);
+    const QStringList serial = locationsWith(platform, identifier, 1);
+    ASSERT_GT(serial.size(), 1500);
+    EXPECT_TRUE(serial.filter(QStringLiteral("Enhanced identification")).size() > 10);
+    EXPECT_EQ(locationsWith(platform, identifier, 3), serial);
+}

@@ -1,5 +1,7 @@
 // Entries per second for names that match nothing, against synthetic inventories of growing size:
 // leftscan-bench-identification [KEYS...]   (default 10000 100000)
+// Prints result lines: figure, value, target, verdict (tab-separated). Against 100,000 keys at least 100,000
+// names a second are wanted.
 #include "identification/AppIdentifierService.h"
 #include "identification/KnownAppMatcher.h"
 #include "identification/OwnerIdentifier.h"
@@ -98,10 +100,15 @@ int main(int argc, char **argv)
         const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("identification: %7d keys: index built in %.3f s; %d unmatched names in %.3f s = %.0f entries/s "
-                    "(%.1f us each, %d attributed); peak memory %.1f MB\n",
-                    int(inventory.size()), buildSeconds, Entries, seconds, Entries / seconds, seconds / Entries * 1e6,
-                    owned, double(usage.ru_maxrss) / 1024.0);
+        const double rate = Entries / seconds;
+        const bool targeted = inventory.size() == 100000;
+        std::fprintf(stderr, "identification: %d keys, %d of %d unmatched names attributed\n", int(inventory.size()),
+                     owned, Entries);
+        std::printf("identification, %d keys: index build (s)\t%.3f\t-\t-\n", int(inventory.size()), buildSeconds);
+        std::printf("identification, %d keys: unmatched names a second\t%.0f\t%s\t%s\n", int(inventory.size()), rate,
+                    targeted ? ">= 100000" : "-", targeted ? (rate >= 100000 ? "pass" : "fail") : "-");
+        std::printf("identification, %d keys: peak memory (MB)\t%.1f\t-\t-\n", int(inventory.size()),
+                    double(usage.ru_maxrss) / 1024.0);
     }
     return 0;
 }

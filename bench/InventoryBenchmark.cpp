@@ -1,4 +1,5 @@
-// Times the inventory of a tree: leftscan-bench-inventory ROOT HOME [RUNS]
+// Times the inventory of a tree: leftscan-bench-inventory ROOT HOME [RUNS [LABEL]]
+// Prints result lines: figure, value, target, verdict (tab-separated).
 #include "inventory/InstalledAppScanner.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
@@ -13,10 +14,11 @@
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s ROOT HOME [RUNS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s ROOT HOME [RUNS [LABEL]]\n", argv[0]);
         return 2;
     }
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
+    const char *label = argc > 4 ? argv[4] : "tree";
     DiagnosticLog::setSink([](const QString &) {});
     const PosixPlatform platform(argv[1], argv[2]);
     const InstalledAppScanner scanner(platform);
@@ -32,8 +34,8 @@ int main(int argc, char **argv)
     std::sort(seconds.begin(), seconds.end());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("inventory: %lld keys, best %.3f s, median %.3f s over %d runs, peak memory %.1f MB\n",
-                static_cast<long long>(keys), seconds.front(), seconds[seconds.size() / 2], runs,
-                double(usage.ru_maxrss) / 1024.0);
+    std::printf("inventory, %s: keys\t%lld\t-\t-\n", label, static_cast<long long>(keys));
+    std::printf("inventory, %s (s, median of %d)\t%.3f\t-\t-\n", label, runs, seconds[seconds.size() / 2]);
+    std::printf("inventory, %s: peak memory (MB)\t%.1f\t-\t-\n", label, double(usage.ru_maxrss) / 1024.0);
     return 0;
 }

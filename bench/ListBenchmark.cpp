@@ -1,7 +1,8 @@
 // Fills the window's list from a scan of a generated tree and times what a user does to it:
 //   leftscan-bench-list ROOT HOME [RUNS]
 // Each figure is the time from the change (a search keystroke, a chip toggle, a sort change) to the finished
-// relayout and repaint of the list; the median of RUNS is printed, with the process's peak memory.
+// relayout and repaint of the list; the median of RUNS is printed, with the process's peak memory, as result lines:
+// figure, value, target, verdict (tab-separated).
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
@@ -97,8 +98,8 @@ int main(int argc, char **argv)
 
     RemnantListView &list = *window.contentView()->listView();
     QWidget &view = *list.itemsView();
-    std::printf("list: %lld items listed (scan with the window open: %.2f s)\n",
-                static_cast<long long>(scanner.remnants().size()), scanSeconds);
+    std::printf("list: items listed\t%lld\t-\t-\n", static_cast<long long>(scanner.remnants().size()));
+    std::printf("list: scan with the window open (s)\t%.2f\t-\t-\n", scanSeconds);
     const QStringList keystrokes{QStringLiteral("c"),
                                  QStringLiteral("co"),
                                  QStringLiteral("com"),
@@ -114,11 +115,12 @@ int main(int argc, char **argv)
     scanner.setFilterOrphansOnly(false);
     const Timing sort = medianMilliseconds(
         runs, [&](int run) { list.sortMenu()->setCurrentIndex((run + 1) % list.sortMenu()->count()); }, view);
-    std::printf("list: search keystroke %.1f ms, chip toggle %.1f ms, sort change %.1f ms (wall, medians of %d)\n",
-                search.wall, chip.wall, sort.wall, runs);
-    std::printf("list: search keystroke %.1f ms, chip toggle %.1f ms, sort change %.1f ms (window thread's processor "
-                "time)\n",
-                search.cpu, chip.cpu, sort.cpu);
-    std::printf("list: peak memory %.1f MB\n", double(peakMemoryKilobytes()) / 1024);
+    const std::pair<const char *, Timing> figures[] = {
+        {"search keystroke", search}, {"chip toggle", chip}, {"sort change", sort}};
+    for (const auto &[figure, timing] : figures) {
+        std::printf("list: %s (ms, wall, median of %d)\t%.1f\t-\t-\n", figure, runs, timing.wall);
+        std::printf("list: %s (ms, window thread's processor time)\t%.1f\t-\t-\n", figure, timing.cpu);
+    }
+    std::printf("list: peak memory (MB)\t%.1f\t-\t-\n", double(peakMemoryKilobytes()) / 1024);
     return 0;
 }

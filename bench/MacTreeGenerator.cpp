@@ -1656,13 +1656,23 @@ void MacTreeGenerator::planLibrary(Random &random)
     std::vector<int> counts(places.size(), 0);
     int assigned = 0;
     std::size_t preferencesIndex = 0;
+    // With a share for Caches, that folder takes its share and the others split the rest by their weights.
+    const int caches = std::clamp(m_options.cachesPerMille, 0, 1000) * static_cast<long long>(total) / 1000;
+    const int spread = m_options.cachesPerMille > 0 ? total - caches : total;
+    int spreadWeights = 1000;
+    for (const PlaceInfo &info : places) {
+        if (info.place == Place::caches && m_options.cachesPerMille > 0)
+            spreadWeights -= info.weightPerMille;
+    }
     for (std::size_t i = 0; i < places.size(); ++i) {
         if (places[i].place == Place::preferences)
             preferencesIndex = i;
         if (places[i].place == Place::javaVirtualMachines)
             counts[i] = total >= 100 ? std::min<int>(std::size(JavaHomes), total / 4000 + 2) : 0;
+        else if (places[i].place == Place::caches && m_options.cachesPerMille > 0)
+            counts[i] = caches;
         else
-            counts[i] = total * places[i].weightPerMille / 1000;
+            counts[i] = static_cast<int>(static_cast<long long>(spread) * places[i].weightPerMille / spreadWeights);
         assigned += counts[i];
     }
     counts[preferencesIndex] += total - assigned;

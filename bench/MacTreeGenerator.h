@@ -23,6 +23,8 @@ public:
         std::string outputDirectory;
         int appCount = 2000;
         int libraryEntryCount = 20000;
+        // Thousandths of the Library entries that go into the user's Caches folder; 0 keeps the usual spread.
+        int cachesPerMille = 0;
         std::uint64_t seed = 1;
         int threadCount = 0; // 0: one per hardware thread, at most 8
     };

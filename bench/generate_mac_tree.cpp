@@ -11,7 +11,8 @@ namespace {
 
 void printUsage(std::FILE *stream)
 {
-    std::fputs("usage: generate_mac_tree --out DIR [--apps N] [--library-entries M] [--seed S] [--threads T]\n"
+    std::fputs("usage: generate_mac_tree --out DIR [--apps N] [--library-entries M] [--caches-share P] [--seed S]\n"
+               "                         [--threads T]\n"
                "\n"
                "Writes a synthetic Mac file tree for benchmarks. DIR stands for \"/\" and must be empty or absent;\n"
                "the user's home is DIR/Users/bench.\n"
@@ -19,6 +20,8 @@ void printUsage(std::FILE *stream)
                "  --out DIR              output folder (required)\n"
                "  --apps N               application bundles to write (default 2000)\n"
                "  --library-entries M    entries spread over the Library folders (default 20000)\n"
+               "  --caches-share P       thousandths of the Library entries put in the user's Caches folder, the\n"
+               "                         rest spread as usual (default: the usual spread, about 170)\n"
                "  --seed S               seed; equal seeds give equal trees (default 1)\n"
                "  --threads T            writer threads (default: one per hardware thread, at most 8)\n",
                stream);
@@ -55,6 +58,9 @@ int main(int argc, char **argv)
             valid = parseNumber(value, options.appCount) && options.appCount >= 0;
         else if (argument == "--library-entries")
             valid = parseNumber(value, options.libraryEntryCount) && options.libraryEntryCount >= 0;
+        else if (argument == "--caches-share")
+            valid = parseNumber(value, options.cachesPerMille) && options.cachesPerMille >= 0 &&
+                    options.cachesPerMille <= 1000;
         else if (argument == "--seed")
             valid = parseNumber(value, options.seed);
         else if (argument == "--threads")

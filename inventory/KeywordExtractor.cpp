@@ -2,8 +2,6 @@
 
 #include "model/TextMetrics.h"
 
-#include <QSet>
-
 namespace {
 
 constexpr qsizetype MinimumKeywordLength = 3;
@@ -31,18 +29,20 @@ QString spacedCamelCase(const QString &name)
     return result;
 }
 
-void appendWords(const QString &text, QStringView separators, QStringList &words, QSet<QString> &seen)
+// A name gives a handful of words, so the words kept so far are searched in turn.
+void appendWords(const QString &text, QStringView separators, QStringList &words)
 {
     qsizetype start = 0;
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && !separators.contains(text[i]))
             continue;
-        const QString word = text.mid(start, i - start);
+        const QStringView word = QStringView(text).mid(start, i - start);
         start = i + 1;
-        if (word.isEmpty() || TextMetrics::characterCount(word) < MinimumKeywordLength || seen.contains(word))
+        // No word of fewer code units has enough characters.
+        if (word.size() < MinimumKeywordLength || TextMetrics::characterCount(word) < MinimumKeywordLength ||
+            words.contains(word))
             continue;
-        seen.insert(word);
-        words.append(word);
+        words.append(word.toString());
     }
 }
 
@@ -51,8 +51,7 @@ void appendWords(const QString &text, QStringView separators, QStringList &words
 QStringList KeywordExtractor::extractKeywords(const QString &name)
 {
     QStringList words;
-    QSet<QString> seen;
-    appendWords(spacedCamelCase(name).toLower(), u" -_.", words, seen);
-    appendWords(name.toLower(), u"-_.", words, seen);
+    appendWords(spacedCamelCase(name).toLower(), u" -_.", words);
+    appendWords(name.toLower(), u"-_.", words);
     return words;
 }

@@ -39,6 +39,7 @@ void TextIndex::build()
     if (m_questions & Containing) {
         buildRuns();
         if (m_shortQuestions == ShortQuestions::Indexed) {
+            m_shortRuns.reserve(qsizetype(m_texts.size()) * 8);
             for (int index = 0; index < int(m_texts.size()); ++index) {
                 const QString &text = m_texts[std::size_t(index)];
                 for (qsizetype start = 0; start < text.size(); ++start) {
@@ -94,8 +95,13 @@ std::optional<TextIndex::RunTexts> TextIndex::textsWithRun(quint64 run) const
 
 void TextIndex::buildAutomaton()
 {
+    qsizetype unitCount = 0;
+    for (const QString &text : m_texts)
+        unitCount += text.size();
     m_states.assign(1, State{});
+    m_states.reserve(std::size_t(unitCount) + 1);
     m_transitions.clear();
+    m_transitions.reserve(unitCount);
     std::vector<int> parents{0};
     std::vector<char16_t> units{0};
     std::vector<qsizetype> depths{0};

@@ -19,7 +19,8 @@ QStringList NameMatching::splitKeeping(const QString &text, QStringView separato
     for (qsizetype i = 0; i <= text.size(); ++i) {
         if (i < text.size() && !separators.contains(text[i]))
             continue;
-        if (i > start) {
+        // A piece has no more characters than code units, so a shorter one is passed over unread.
+        if (i > start && i - start >= minimumLength) {
             QString piece = text.mid(start, i - start);
             if (length(piece) >= minimumLength)
                 pieces.append(std::move(piece));
@@ -48,6 +49,12 @@ QString NameMatching::stripDigits(QStringView text)
     QString result;
     result.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
+        // ASCII, by far the most common, is told apart here; the rest asks for its numeric property.
+        if (const char16_t unit = text[i].unicode(); unit < 0x80) {
+            if (unit < u'0' || unit > u'9')
+                result.append(QChar(unit));
+            continue;
+        }
         const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
         const char32_t codePoint = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
         if (!QChar::isNumber(codePoint))

@@ -46,20 +46,20 @@ std::optional<int> OwnerIdentifier::evidenceCandidate(const QString &name, const
 OwnerIdentification OwnerIdentifier::identifyOwner(const QString &name, const fs::path &url,
                                                    AppIdentifierService &service, QStringList *log) const
 {
+    const Entry entry = describe(name, url);
+    OwnerIdentification owner = identify(entry, service, log);
+    owner.label = entry.label;
+    return owner;
+}
+
+OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierService &service, QStringList *log) const
+{
     auto write = [log](const QString &line) {
         if (log)
             log->append(line);
         else
             DiagnosticLog::write(line);
     };
-    const Entry entry = describe(name, url);
-    OwnerIdentification owner = identify(entry, service);
-    owner.label = entry.label;
-    return owner;
-}
-
-OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierService &service) const
-{
     const QString &name = entry.name;
     if (auto direct = directEvidence(entry))
         return *direct;

@@ -40,7 +40,7 @@ private:
         std::optional<QString> llabel;
     };
     Entry describe(const QString &name, const std::filesystem::path &url) const;
-    OwnerIdentification identify(const Entry &entry, AppIdentifierService &service) const;
+    OwnerIdentification identify(const Entry &entry, AppIdentifierService &service, QStringList *log) const;
 
     struct Candidate {
         int entry;

@@ -1,5 +1,7 @@
 #include "MacTreeGenerator.h"
 
+#include "model/SystemNames.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -287,35 +289,6 @@ constexpr std::string_view AppleComponents[] = {"finder",
 
 constexpr std::string_view AppleComponentEndings[] = {"d",       "agent",   "helper", "kit",
                                                       "service", ".shared", "ui",     "sync"};
-
-constexpr std::string_view SystemItemNames[] = {"Apple",
-                                                "com.apple",
-                                                "AddressBook",
-                                                "CallHistoryDB",
-                                                "CallHistoryTransactions",
-                                                "CloudDocs",
-                                                "CoreData",
-                                                "DataDetectors",
-                                                "GeoServices",
-                                                "HomeKit",
-                                                "iCloud",
-                                                "iTunes",
-                                                "Maps",
-                                                "MobileMeAccounts",
-                                                "NetworkExtension",
-                                                "Safari",
-                                                "Siri",
-                                                "Stocks",
-                                                "Suggestions",
-                                                "SyncServices",
-                                                "Wallet",
-                                                "WidgetKit",
-                                                "NotificationCenter",
-                                                "Passwords",
-                                                "PassKit",
-                                                "MediaAnalysis",
-                                                "Knowledge",
-                                                "NGL"};
 
 constexpr std::string_view ApplePackages[] = {"XProtectPlistConfigData",
                                               "MRTConfigData",
@@ -1585,11 +1558,11 @@ std::string MacTreeGenerator::systemEntryName(Place place, Random &random) const
     case Place::systemApplicationSupport:
     case Place::caches:
         if (random.chance(0.4))
-            return std::string(random.pick(SystemItemNames));
+            return std::string(random.pick(SystemNames::SystemItemNames));
         return component;
     case Place::logs:
         if (random.chance(0.15))
-            return std::string(random.pick(SystemItemNames));
+            return std::string(random.pick(SystemNames::SystemItemNames));
         return component;
     case Place::systemFrameworks: {
         const double style = random.unit();

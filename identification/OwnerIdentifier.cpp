@@ -27,6 +27,7 @@ OwnerIdentifier::Entry OwnerIdentifier::describe(const QString &name, const fs::
     entry.name = name;
     entry.lname = name.toLower();
     entry.base = PathNames::baseName(url).toLower();
+    entry.baseWords = NameMatching::splitKeeping(entry.base, u".- _", 4);
     entry.isPropertyList = PathNames::hasExtension(url, "plist");
     if (entry.isPropertyList) {
         if (const auto list = m_platform.readPropertyList(url))

@@ -35,6 +35,8 @@ private:
         QString name;
         QString lname;
         QString base;
+        // The pieces of base between ".", "-", "_" and spaces that have four characters or more.
+        QStringList baseWords;
         bool isPropertyList = false;
         std::optional<QString> label;
         std::optional<QString> llabel;

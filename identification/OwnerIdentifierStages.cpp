@@ -27,7 +27,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::tokenKeys(const Entry
 
 std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::keysContainingWords(const Entry &entry) const
 {
-    for (const QString &word : NameMatching::splitKeeping(entry.base, u".- _", 4)) {
+    for (const QString &word : entry.baseWords) {
         if (const auto index = m_index.allKeys.findContaining(word))
             return Candidate{
                 *index,
@@ -54,7 +54,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::plainRecordParts(cons
 
 std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::nameWordsAgainstWords(const Entry &entry) const
 {
-    for (const QString &word : NameMatching::splitKeeping(entry.base, u".- _", 4)) {
+    for (const QString &word : entry.baseWords) {
         std::optional<int> index = m_index.nameKeyWords.find(word);
         if (!index)
             index = m_index.longNameKeyWords.findContainedIn(word);
@@ -99,7 +99,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::digitFreeAndFuzzyName
         return Candidate{
             *index, QStringLiteral("application name of inventory key %1 resembles the name").arg(m_index.key(*index))};
 
-    QStringList words = NameMatching::splitKeeping(entry.base, u".- _", 4);
+    QStringList words = entry.baseWords;
     for (const QString &word : NameMatching::splitKeeping(entry.lname, u".- _", 4)) {
         if (!words.contains(word))
             words.append(word);

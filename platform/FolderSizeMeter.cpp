@@ -1,5 +1,7 @@
 #include "platform/FolderSizeMeter.h"
 
+#include "platform/FileStatus.h"
+
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,15 +16,6 @@ namespace {
 qint64 allocatedBytes(const struct stat &info)
 {
     return qint64(info.st_blocks) * 512;
-}
-
-timespec accessTime(const struct stat &info)
-{
-#ifdef __APPLE__
-    return info.st_atimespec;
-#else
-    return info.st_atim;
-#endif
 }
 
 // One open folder of the walk. Opened without O_NOATIME (which only the owner may use), it remembers the access
@@ -47,7 +40,7 @@ public:
             return;
         struct stat info {};
         if (m_accessed && fstat(dirfd(m_dir), &info) == 0) {
-            const timespec now = accessTime(info);
+            const timespec now = FileStatus::accessTime(info);
             if (now.tv_sec != m_accessed->tv_sec || now.tv_nsec != m_accessed->tv_nsec) {
                 const timespec times[2] = {*m_accessed, {0, UTIME_OMIT}};
                 futimens(dirfd(m_dir), times);
@@ -98,7 +91,7 @@ std::optional<OpenFolder> openFolder(int parent, const char *name, dev_t device,
         errno = error;
         return std::nullopt;
     }
-    return OpenFolder(dir, restore ? std::optional<timespec>(accessTime(info)) : std::nullopt);
+    return OpenFolder(dir, restore ? std::optional<timespec>(FileStatus::accessTime(info)) : std::nullopt);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Putting items back from the freedesktop Trash, and finding them by where they came from.
 #include "platform/FreedesktopTrash.h"
 
+#include "platform/FileStatus.h"
+
 #include "platform/ExclusiveRename.h"
 #include "platform/PathNames.h"
 #include "platform/TrashInfo.h"
@@ -68,15 +70,6 @@ std::vector<fs::path> spellingsOf(const fs::path &original)
             spellings.push_back(other);
     }
     return spellings;
-}
-
-struct timespec modificationTime(const struct stat &info)
-{
-#ifdef __APPLE__
-    return info.st_mtimespec;
-#else
-    return info.st_mtim;
-#endif
 }
 
 } // namespace
@@ -194,7 +187,8 @@ std::vector<TrashEntry> FreedesktopTrash::entriesFrom(const fs::path &homeTrash,
             const auto recorded = info->originalPath(trash.relativeBase());
             if (!recorded || std::find(spellings.begin(), spellings.end(), *recorded) == spellings.end())
                 continue;
-            found.push_back({TrashEntry{trashedPath, *recorded, info->deletedAt()}, modificationTime(infoStat)});
+            found.push_back(
+                {TrashEntry{trashedPath, *recorded, info->deletedAt()}, FileStatus::modificationTime(infoStat)});
         }
         closedir(listing);
     }

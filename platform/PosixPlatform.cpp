@@ -1,5 +1,6 @@
 #include "platform/PosixPlatform.h"
 
+#include "platform/FileStatus.h"
 #include "platform/FolderSizeMeter.h"
 #include "platform/PathNames.h"
 #include "platform/RunningProcesses.h"
@@ -185,35 +186,16 @@ bool PosixPlatform::exists(const fs::path &path) const
 FileAttributes PosixPlatform::attributes(const fs::path &path) const
 {
     FileAttributes attributes;
-    auto instant = [](qint64 seconds, qint64 nanoseconds) {
-        return QDateTime::fromMSecsSinceEpoch(seconds * 1000 + nanoseconds / 1000000, Qt::UTC);
-    };
-#ifdef __APPLE__
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0)
+    const std::optional<FileStatus::Dates> status = FileStatus::read(path);
+    if (!status)
         return attributes;
-    attributes.modified = instant(info.st_mtimespec.tv_sec, info.st_mtimespec.tv_nsec);
-    attributes.accessed = instant(info.st_atimespec.tv_sec, info.st_atimespec.tv_nsec);
-    attributes.created = instant(info.st_birthtimespec.tv_sec, info.st_birthtimespec.tv_nsec);
-    const bool isFolder = S_ISDIR(info.st_mode);
-    const qint64 size = info.st_size;
-#else
-    struct statx info {};
-    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &info) != 0)
-        return attributes;
-    if (info.stx_mask & STATX_MTIME)
-        attributes.modified = instant(info.stx_mtime.tv_sec, info.stx_mtime.tv_nsec);
-    if (info.stx_mask & STATX_ATIME)
-        attributes.accessed = instant(info.stx_atime.tv_sec, info.stx_atime.tv_nsec);
-    if (info.stx_mask & STATX_BTIME)
-        attributes.created = instant(info.stx_btime.tv_sec, info.stx_btime.tv_nsec);
-    const bool isFolder = S_ISDIR(info.stx_mode);
-    const qint64 size = qint64(info.stx_size);
-#endif
+    attributes.modified = status->modified;
+    attributes.accessed = status->accessed;
+    attributes.created = status->created;
     // Folders report no size of their own, as on the Mac, so a Mac volume reads the same on both systems.
-    if (!isFolder) {
-        attributes.fileSize = size;
-        attributes.totalFileSize = size;
+    if (!status->isFolder) {
+        attributes.fileSize = status->size;
+        attributes.totalFileSize = status->size;
     }
     return attributes;
 }
@@ -289,11 +271,7 @@ std::optional<PropertyList> PosixPlatform::readPropertyList(const fs::path &path
     }
     bytes.resize(filled);
     if (restoreAccessTime) {
-#ifdef __APPLE__
-        const timespec times[2] = {info.st_atimespec, {0, UTIME_OMIT}};
-#else
-        const timespec times[2] = {info.st_atim, {0, UTIME_OMIT}};
-#endif
+        const timespec times[2] = {FileStatus::accessTime(info), {0, UTIME_OMIT}};
         futimens(file.get(), times);
     }
     return PropertyList::parse(bytes);

@@ -1,10 +1,10 @@
 // The actions of the POSIX platform: Trash and putting back from it, tags and privileged commands.
 #include "platform/PosixPlatform.h"
 
-#include "platform/AdministratorCommand.h"
 #include "platform/FileTags.h"
 #include "platform/FreedesktopTrash.h"
 #include "platform/PathNames.h"
+#include "platform/SystemPrograms.h"
 
 #include <QRegularExpression>
 #include <cerrno>
@@ -120,29 +120,18 @@ std::optional<QString> PosixPlatform::setTags(const fs::path &item, const QStrin
 
 ScriptOutcome PosixPlatform::runAutomationProbe() const
 {
-#ifdef __APPLE__
-    return runProgram({"/usr/bin/osascript", "-e", "tell application \"System Events\" to get name of first process"});
-#else
-    // Linux has no control over which programs may drive others.
-    return ScriptOutcome{true, std::nullopt, QString()};
-#endif
+    const std::vector<std::string> probe = SystemPrograms::automationProbe();
+    if (probe.empty())
+        return ScriptOutcome{true, std::nullopt, QString()};
+    return runProgram(probe);
 }
 
 ScriptOutcome PosixPlatform::runAdministratorCommand(const QByteArray &command) const
 {
-#ifdef __APPLE__
-    return runProgram({"/usr/bin/osascript", "-e", AdministratorCommand::appleScriptSource(command).toStdString()});
-#else
-    // pkexec asks through the desktop's authentication agent; the command's bytes reach the shell unchanged.
-    return runProgram({"pkexec", "/bin/sh", "-c", command.toStdString()});
-#endif
+    return runProgram(SystemPrograms::administratorCommand(command));
 }
 
 bool PosixPlatform::isMacOS() const
 {
-#ifdef __APPLE__
-    return true;
-#else
-    return false;
-#endif
+    return SystemPrograms::isMacOS();
 }

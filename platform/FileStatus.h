@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDateTime>
+#include <QtGlobal>
+#include <filesystem>
+#include <optional>
+#include <sys/stat.h>
+#include <time.h>
+
+// The parts of an item's status that each system reports in its own way.
+class FileStatus {
+public:
+    struct Dates {
+        std::optional<QDateTime> modified;
+        std::optional<QDateTime> accessed;
+        std::optional<QDateTime> created;
+        bool isFolder = false;
+        qint64 size = 0;
+    };
+
+    // The item's own dates, kind and size, never through a symbolic link; absent when it cannot be read.
+    static std::optional<Dates> read(const std::filesystem::path &path);
+    static timespec accessTime(const struct stat &info);
+    static timespec modificationTime(const struct stat &info);
+};

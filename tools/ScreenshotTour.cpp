@@ -1,8 +1,8 @@
 // Renders the window on the demonstration Mac, screen by screen, into PNG files:
 //   leftscan-screenshots OUTDIR
 // Runs with any Qt platform, the offscreen one included.
-#include "platform/PosixPlatform.h"
 #include "demo/DemoHome.h"
+#include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/BulkActionSheet.h"
 #include "ui/ContentView.h"

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ScriptedAlerts.h"
+#include "demo/DemoHome.h"
 #include "model/ByteCountFormatter.h"
 #include "platform/PosixPlatform.h"
-#include "demo/DemoHome.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"

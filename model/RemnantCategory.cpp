@@ -5,7 +5,7 @@
 namespace {
 
 using Row = EnumerationRow<RemnantCategory>;
-constexpr std::array<Row, 11> Rows{{
+constexpr std::array<Row, 21> Rows{{
     {RemnantCategory::applicationSupport, "Application Support", "folder.fill", SystemColor::blue},
     {RemnantCategory::applicationScripts, "Application Scripts", "scroll.fill", SystemColor::purple},
     {RemnantCategory::launchAgents, "LaunchAgents", "bolt.fill", SystemColor::orange},
@@ -17,6 +17,16 @@ constexpr std::array<Row, 11> Rows{{
     {RemnantCategory::logs, "Logs", "doc.text.fill", SystemColor::gray},
     {RemnantCategory::cronJobs, "Cron Jobs", "calendar.badge.clock", SystemColor::yellow},
     {RemnantCategory::other, "Other", "questionmark.folder.fill", SystemColor::secondaryLabel},
+    {RemnantCategory::configuration, "Configuration", "slider.horizontal.3", SystemColor::teal},
+    {RemnantCategory::applicationData, "Application Data", "folder.fill", SystemColor::blue},
+    {RemnantCategory::cache, "Cache", "internaldrive.fill", SystemColor::green},
+    {RemnantCategory::state, "State", "clock.arrow.circlepath", SystemColor::brown},
+    {RemnantCategory::flatpakData, "Flatpak Data", "shippingbox.fill", SystemColor::indigo},
+    {RemnantCategory::snapData, "Snap Data", "app.fill", SystemColor::yellow},
+    {RemnantCategory::autostart, "Autostart", "bolt.fill", SystemColor::orange},
+    {RemnantCategory::userServices, "User Services", "gearshape.2.fill", SystemColor::red},
+    {RemnantCategory::menuEntries, "Menu Entries", "scroll.fill", SystemColor::purple},
+    {RemnantCategory::dotFolders, "Dot Folders", "folder.badge.magnifyingglass", SystemColor::gray},
 }};
 static_assert(followsDeclarationOrder(Rows));
 constexpr auto Cases = casesOf(Rows);

@@ -17,7 +17,18 @@ enum class RemnantCategory {
     savedState,
     logs,
     cronJobs,
-    other
+    other,
+    // The Linux desktop's folders.
+    configuration,
+    applicationData,
+    cache,
+    state,
+    flatpakData,
+    snapData,
+    autostart,
+    userServices,
+    menuEntries,
+    dotFolders
 };
 
 template <> std::span<const RemnantCategory> allCases<RemnantCategory>();

@@ -2,6 +2,9 @@
 
 #include "identification/OwnerIdentifier.h"
 #include "inventory/InstalledAppScanner.h"
+#include "linuxdesktop/LinuxLocationScanner.h"
+#include "linuxdesktop/LinuxLocations.h"
+#include "linuxdesktop/LinuxOwnerIdentifier.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
@@ -62,6 +65,8 @@ void logInventorySummary(const Inventory &inventory)
 struct RemnantScanner::Prepared {
     Inventory inventory;
     std::shared_ptr<const OwnerIdentifier> identifier;
+    // Instead of the two above, for the Linux profile.
+    std::shared_ptr<const LinuxOwnerIdentifier> linuxIdentifier;
 };
 
 RemnantScanner::RemnantScanner(std::shared_ptr<const Platform> platform, AlertPresenter &alerts, QObject *parent)
@@ -196,8 +201,17 @@ void RemnantScanner::scan()
     publish(m_scanStatus, QStringLiteral("Detecting installed apps..."), &RemnantScanner::scanStatusChanged);
     publish(m_isScanningApps, true, &RemnantScanner::isScanningAppsChanged);
 
-    auto work = [this, platform = m_platform, cancelled = m_scanCancelled]() -> std::function<void()> {
+    auto work = [this, platform = m_platform, cancelled = m_scanCancelled,
+                 profile = m_profile]() -> std::function<void()> {
         auto prepared = std::make_shared<Prepared>();
+        if (profile == ScanProfile::linuxDesktop) {
+            LinuxInventory inventory = LinuxInventory::build(*platform);
+            DiagnosticLog::write(QStringLiteral("📊 %1 names of installed software found").arg(inventory.size()));
+            prepared->linuxIdentifier = std::make_shared<LinuxOwnerIdentifier>(std::move(inventory), *platform);
+            return [this, prepared] {
+                inventoryFinished(prepared);
+            };
+        }
         prepared->inventory = InstalledAppScanner(*platform, cancelled.get()).scanInstalledApps();
         if (cancelled->load())
             return {};
@@ -215,8 +229,10 @@ void RemnantScanner::inventoryFinished(std::shared_ptr<Prepared> prepared)
     m_worker->wait();
     m_installedApps = std::move(prepared->inventory);
     m_identifier = std::move(prepared->identifier);
+    m_linuxIdentifier = std::move(prepared->linuxIdentifier);
     publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
-    m_locations = ScanLocation::scanLocations(*m_platform);
+    m_locations =
+        m_linuxIdentifier ? LinuxLocations::scanLocations(*m_platform) : ScanLocation::scanLocations(*m_platform);
     m_locationIndex = 0;
     scanNextLocation();
 }
@@ -261,10 +277,13 @@ void RemnantScanner::scanNextLocation()
             Qt::QueuedConnection);
     };
     auto work = [this, location, platform = m_platform, identifier = m_identifier, service = m_identifierService,
-                 threshold = m_staleThresholdDays, progress, batch, recordThread = thread(),
-                 cancelled]() -> std::function<void()> {
-        LocationScanner::Result result = LocationScanner::scanLocation(
-            location, *platform, *identifier, *service, threshold, progress, batch, recordThread, cancelled.get());
+                 linuxIdentifier = m_linuxIdentifier, threshold = m_staleThresholdDays, progress, batch,
+                 recordThread = thread(), cancelled]() -> std::function<void()> {
+        LocationScanner::Result result =
+            linuxIdentifier ? LinuxLocationScanner::scanLocation(location, *platform, *linuxIdentifier, threshold,
+                                                                 progress, batch, recordThread, cancelled.get())
+                            : LocationScanner::scanLocation(location, *platform, *identifier, *service, threshold,
+                                                            progress, batch, recordThread, cancelled.get());
         return [this, result = std::move(result)]() mutable {
             locationFinished(std::move(result.rest), result.warning);
         };
@@ -330,6 +349,7 @@ void RemnantScanner::sortResults()
 void RemnantScanner::endScan(const QString &status)
 {
     m_identifier.reset();
+    m_linuxIdentifier.reset();
     publish(m_scanStatus, status, &RemnantScanner::scanStatusChanged);
     publish(m_isScanning, false, &RemnantScanner::isScanningChanged);
     publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);

@@ -5,6 +5,7 @@
 #include "model/FinderTagColor.h"
 #include "model/RemnantCategory.h"
 #include "model/RemnantItem.h"
+#include "model/ScanProfile.h"
 #include "platform/RestoreOutcome.h"
 #include "platform/ScriptOutcome.h"
 #include "platform/TrashOutcome.h"
@@ -23,6 +24,7 @@
 #include <type_traits>
 
 class AlertPresenter;
+class LinuxOwnerIdentifier;
 class OwnerIdentifier;
 class Platform;
 struct ScanLocation;
@@ -51,6 +53,10 @@ public:
     // and scanCancelled() tells the end. The worker stops in the background; a new scan may start right away. A size
     // pass in progress stops too, the scan's or a finished one's.
     void cancelScan();
+
+    // Which kind of home the scans look at; the Mac's Library folders unless set. Set it before a scan starts.
+    ScanProfile profile() const { return m_profile; }
+    void setProfile(ScanProfile profile) { m_profile = profile; }
 
     const QList<RemnantItemPtr> &remnants() const { return m_remnants; }
     bool isScanning() const { return m_isScanning; }
@@ -240,6 +246,8 @@ private:
     // is dropped, even once a new scan runs.
     std::shared_ptr<std::atomic<bool>> m_scanCancelled = std::make_shared<std::atomic<bool>>(false);
     std::shared_ptr<const OwnerIdentifier> m_identifier;
+    ScanProfile m_profile = ScanProfile::mac;
+    std::shared_ptr<const LinuxOwnerIdentifier> m_linuxIdentifier;
     std::vector<ScanLocation> m_locations;
     std::size_t m_locationIndex = 0;
     std::unique_ptr<QThread> m_worker;

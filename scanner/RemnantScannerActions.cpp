@@ -92,6 +92,9 @@ void RemnantScanner::triggerFullDiskAccessRegistration() const
 
 bool RemnantScanner::hasFullDiskAccess() const
 {
+    // A Linux home must be a folder that can be listed.
+    if (m_profile == ScanProfile::linuxDesktop)
+        return m_platform->listDirectory(m_platform->homeDirectory(), Platform::Hidden::Include).has_value();
     // Elsewhere there is no privacy control: the Library itself must be a folder that can be listed.
     if (m_platform->isMacOS())
         return m_platform->isReadable(privacyDatabase(*m_platform));

@@ -13,7 +13,7 @@ struct RemnantSummary {
     int count = 0;
     int orphanCount = 0;
     qint64 totalSize = 0;
-    std::array<int, 11> categoryCounts{}; // by RemnantCategory declaration order
+    std::array<int, 21> categoryCounts{}; // by RemnantCategory declaration order
     std::array<int, 3> riskCounts{};      // by RemnantRisk declaration order
 
     int countOf(RemnantCategory category) const { return categoryCounts[std::size_t(category)]; }

@@ -39,7 +39,7 @@ private:
     SummaryRow *m_total;
     SummaryRow *m_size;
     SummaryRow *m_allCategories;
-    std::array<SummaryRow *, 11> m_categories{};
+    std::array<SummaryRow *, 21> m_categories{};
     std::array<SummaryRow *, 3> m_risks{};
     int m_measuredWidth = MinSidebarWidth;
     bool m_refreshPending = false;

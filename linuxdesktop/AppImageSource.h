@@ -1,0 +1,9 @@
+#pragma once
+
+#include "linuxdesktop/LinuxInventorySource.h"
+
+// AppImages in the folders they are usually kept in.
+class AppImageSource : public LinuxInventorySource {
+public:
+    void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+};

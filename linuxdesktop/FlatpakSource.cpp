@@ -1,0 +1,22 @@
+#include "linuxdesktop/FlatpakSource.h"
+
+#include "linuxdesktop/LinuxInventory.h"
+#include "linuxdesktop/NameKey.h"
+#include "linuxdesktop/SystemFiles.h"
+#include "platform/Platform.h"
+
+void FlatpakSource::addTo(LinuxInventory &inventory, const Platform &platform) const
+{
+    const std::filesystem::path installations[] = {SystemFiles::local(platform, QStringLiteral("/var/lib/flatpak/app")),
+                                                   platform.homeDirectory() / ".local/share/flatpak/app"};
+    for (const std::filesystem::path &folder : installations) {
+        for (const QString &id : SystemFiles::names(platform, folder, true)) {
+            const InstalledOwner owner{id, QStringLiteral("Flatpak app")};
+            inventory.addFlatpak(id);
+            inventory.add(id, owner, QStringLiteral("Flatpak ID '%1'").arg(id));
+            const QString last = NameKey::reverseDnsLastPart(id);
+            if (!last.isEmpty())
+                inventory.add(last, owner, QStringLiteral("last part of Flatpak ID '%1'").arg(id));
+        }
+    }
+}

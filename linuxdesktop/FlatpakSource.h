@@ -1,0 +1,9 @@
+#pragma once
+
+#include "linuxdesktop/LinuxInventorySource.h"
+
+// Flatpak applications of the system installation and of the user's.
+class FlatpakSource : public LinuxInventorySource {
+public:
+    void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+};

@@ -1,0 +1,88 @@
+#include "linuxdesktop/LinuxInventory.h"
+
+#include "linuxdesktop/AppImageSource.h"
+#include "linuxdesktop/DesktopEntrySource.h"
+#include "linuxdesktop/DpkgSource.h"
+#include "linuxdesktop/FlatpakSource.h"
+#include "linuxdesktop/NameKey.h"
+#include "linuxdesktop/OptFolderSource.h"
+#include "linuxdesktop/PathProgramSource.h"
+#include "linuxdesktop/RunningProcessSource.h"
+#include "linuxdesktop/SnapSource.h"
+#include "linuxdesktop/SystemFiles.h"
+#include "platform/Platform.h"
+
+#include <memory>
+#include <vector>
+
+LinuxInventory LinuxInventory::build(const Platform &platform)
+{
+    // Package databases first: they tell which package owns the programs and menu entries found after them.
+    std::vector<std::unique_ptr<LinuxInventorySource>> sources;
+    sources.push_back(std::make_unique<DpkgSource>());
+    sources.push_back(std::make_unique<FlatpakSource>());
+    sources.push_back(std::make_unique<SnapSource>());
+    sources.push_back(std::make_unique<PathProgramSource>());
+    sources.push_back(std::make_unique<DesktopEntrySource>());
+    sources.push_back(std::make_unique<OptFolderSource>());
+    sources.push_back(std::make_unique<AppImageSource>());
+    sources.push_back(std::make_unique<RunningProcessSource>());
+    LinuxInventory inventory;
+    for (const auto &source : sources)
+        source->addTo(inventory, platform);
+    return inventory;
+}
+
+void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const QString &form)
+{
+    const QString normal = NameKey::of(key);
+    if (normal.size() < 2 || m_keys.contains(normal))
+        return;
+    m_keys.insert(normal, Match{owner, form});
+}
+
+std::optional<LinuxInventory::Match> LinuxInventory::find(const QString &name) const
+{
+    const auto found = m_keys.constFind(NameKey::of(name));
+    if (found == m_keys.cend())
+        return std::nullopt;
+    return *found;
+}
+
+std::optional<InstalledOwner> LinuxInventory::ownerOfFile(const QString &path) const
+{
+    const auto found = m_fileOwners.constFind(path);
+    if (found == m_fileOwners.cend())
+        return std::nullopt;
+    return *found;
+}
+
+void LinuxInventory::addProgram(const QString &name, const QString &path)
+{
+    if (!m_programs.contains(name))
+        m_programs.insert(name, path);
+}
+
+std::optional<QString> LinuxInventory::programPath(const QString &name) const
+{
+    const auto found = m_programs.constFind(name);
+    if (found == m_programs.cend())
+        return std::nullopt;
+    return *found;
+}
+
+std::optional<QString> LinuxInventory::locateProgram(const QString &program, const Platform &platform) const
+{
+    if (program.isEmpty())
+        return std::nullopt;
+    if (!program.startsWith(u'/'))
+        return programPath(program);
+    // A program in the home is the home's; any other path is the system's.
+    const QString home = QString::fromStdString(platform.homeDirectory().native());
+    const bool inHome = program.startsWith(home + u'/');
+    const std::filesystem::path local =
+        inHome ? std::filesystem::path(program.toStdString()) : SystemFiles::local(platform, program);
+    if (!platform.exists(local))
+        return std::nullopt;
+    return program;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "linuxdesktop/InstalledOwner.h"
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <optional>
+
+class Platform;
+
+// The software installed on a Linux system, by the names it is known under: package names, executables,
+// desktop-file IDs, window classes, Flatpak IDs, snap names, folders under /opt. The first source to name a
+// key keeps it, so the sources are asked strongest first.
+class LinuxInventory {
+public:
+    struct Match {
+        InstalledOwner owner;
+        // Which of the owner's names matched, e.g. "executable gimp".
+        QString form;
+    };
+
+    // Asks every source that exists on the system.
+    static LinuxInventory build(const Platform &platform);
+
+    // `key` is compared in its NameKey form.
+    void add(const QString &key, const InstalledOwner &owner, const QString &form);
+    std::optional<Match> find(const QString &name) const;
+    qsizetype size() const { return m_keys.size(); }
+
+    // Files installed by packages (from the packages' file lists), by path.
+    void addFileOwner(const QString &path, const InstalledOwner &owner) { m_fileOwners.insert(path, owner); }
+    std::optional<InstalledOwner> ownerOfFile(const QString &path) const;
+
+    void addPackage(const QString &name) { m_packages.insert(name); }
+    bool hasPackage(const QString &name) const { return m_packages.contains(name); }
+    void addFlatpak(const QString &id) { m_flatpaks.insert(id); }
+    bool hasFlatpak(const QString &id) const { return m_flatpaks.contains(id); }
+    void addSnap(const QString &name) { m_snaps.insert(name); }
+    bool hasSnap(const QString &name) const { return m_snaps.contains(name); }
+    // Programs found in the PATH folders and ~/.local/bin, by file name, with their paths.
+    void addProgram(const QString &name, const QString &path);
+    std::optional<QString> programPath(const QString &name) const;
+    // Where a program that an entry runs is: a path that exists, or a name found among the programs.
+    std::optional<QString> locateProgram(const QString &program, const Platform &platform) const;
+
+private:
+    QHash<QString, Match> m_keys;
+    QHash<QString, InstalledOwner> m_fileOwners;
+    QHash<QString, QString> m_programs;
+    QSet<QString> m_packages;
+    QSet<QString> m_flatpaks;
+    QSet<QString> m_snaps;
+};

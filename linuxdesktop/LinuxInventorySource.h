@@ -1,0 +1,11 @@
+#pragma once
+
+class LinuxInventory;
+class Platform;
+
+// One place a Linux system records installed software. A source whose files are not there adds nothing.
+class LinuxInventorySource {
+public:
+    virtual ~LinuxInventorySource() = default;
+    virtual void addTo(LinuxInventory &inventory, const Platform &platform) const = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "identification/OwnerIdentification.h"
+#include "linuxdesktop/LinuxInventory.h"
+#include "model/RemnantCategory.h"
+#include "model/RemnantRisk.h"
+
+#include <filesystem>
+
+class Platform;
+
+// Attributes an entry of a Linux home to the installed software it belongs to, strongest evidence first: a
+// Flatpak data folder against the installed application IDs; an autostart entry, menu entry or user service by
+// the program it runs; the entry's name against the inventory's names; the catalogue of well-known
+// applications; and last single words of the name, as weak evidence only.
+class LinuxOwnerIdentifier {
+public:
+    struct Attribution {
+        OwnerIdentification owner;
+        // Only a word of the name matched: the owner is a guess.
+        bool weak = false;
+    };
+
+    LinuxOwnerIdentifier(LinuxInventory inventory, const Platform &platform);
+
+    Attribution identifyOwner(const QString &name, const std::filesystem::path &url, RemnantCategory category) const;
+    // How much care an entry whose owner is gone needs: a cache is safe to remove, settings and the entries
+    // that start programs need a look, an application's own data needs review.
+    static RemnantRisk orphanRisk(RemnantCategory category);
+
+    const LinuxInventory &inventory() const { return m_inventory; }
+
+private:
+    std::optional<Attribution> flatpakData(const QString &name) const;
+    std::optional<Attribution> launchedProgram(const QString &name, const std::filesystem::path &url,
+                                               RemnantCategory category) const;
+    std::optional<Attribution> matchingName(const QString &name) const;
+    std::optional<Attribution> knownApp(const QString &name) const;
+    std::optional<Attribution> matchingWord(const QString &name) const;
+
+    LinuxInventory m_inventory;
+    const Platform &m_platform;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "linuxdesktop/LinuxInventorySource.h"
+
+// Application folders under /opt, and the folders one level below them (/opt/google/chrome).
+class OptFolderSource : public LinuxInventorySource {
+public:
+    void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+};

@@ -1,0 +1,20 @@
+#include "linuxdesktop/RunningProcessSource.h"
+
+#include "linuxdesktop/LinuxInventory.h"
+#include "linuxdesktop/SystemFiles.h"
+#include "platform/PathNames.h"
+#include "platform/RunningProcesses.h"
+
+void RunningProcessSource::addTo(LinuxInventory &inventory, const Platform &platform) const
+{
+    // The processes are this machine's; they say nothing about a tree standing for another one.
+    if (!SystemFiles::isLiveSystem(platform))
+        return;
+    for (const std::filesystem::path &executable : RunningProcesses::executablePaths()) {
+        const QString path = PathNames::text(executable);
+        const QString name = PathNames::fileName(executable);
+        const InstalledOwner owner =
+            inventory.ownerOfFile(path).value_or(InstalledOwner{path, QStringLiteral("running program")});
+        inventory.add(name, owner, QStringLiteral("running program '%1'").arg(name));
+    }
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "linuxdesktop/LinuxInventorySource.h"
+
+// Programs running now; only on the live system.
+class RunningProcessSource : public LinuxInventorySource {
+public:
+    void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+};

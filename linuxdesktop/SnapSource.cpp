@@ -1,0 +1,15 @@
+#include "linuxdesktop/SnapSource.h"
+
+#include "linuxdesktop/LinuxInventory.h"
+#include "linuxdesktop/SystemFiles.h"
+
+void SnapSource::addTo(LinuxInventory &inventory, const Platform &platform) const
+{
+    for (const QString &name :
+         SystemFiles::names(platform, SystemFiles::local(platform, QStringLiteral("/snap")), true)) {
+        if (name == u"bin")
+            continue;
+        inventory.addSnap(name);
+        inventory.add(name, InstalledOwner{name, QStringLiteral("snap")}, QStringLiteral("snap name '%1'").arg(name));
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <optional>
+
+class Platform;
+
+// Reading the Linux system's own files through the platform, by their paths as the system knows them
+// ("/usr/bin/gimp"), whatever folder stands for "/".
+class SystemFiles {
+public:
+    static std::filesystem::path local(const Platform &platform, const QString &systemPath);
+    // The file's bytes, read without touching its access date; absent when it is not there.
+    static std::optional<QByteArray> read(const Platform &platform, const std::filesystem::path &path);
+    // The names in a folder, sorted; folders only or all entries.
+    static QStringList names(const Platform &platform, const std::filesystem::path &folder, bool foldersOnly);
+    // Whether the folder standing for "/" is the machine's own.
+    static bool isLiveSystem(const Platform &platform);
+};

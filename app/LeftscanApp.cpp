@@ -8,10 +8,23 @@
 
 #include <QMessageBox>
 
-LeftscanApp::LeftscanApp(const std::filesystem::path &root, const std::filesystem::path &home)
+namespace {
+
+// The window shows the profile's categories, so the scanner has its profile before the window is made.
+std::unique_ptr<RemnantScanner> scannerWithProfile(std::shared_ptr<const Platform> platform, AlertPresenter &alerts,
+                                                   ScanProfile profile)
+{
+    auto scanner = std::make_unique<RemnantScanner>(std::move(platform), alerts);
+    scanner->setProfile(profile);
+    return scanner;
+}
+
+} // namespace
+
+LeftscanApp::LeftscanApp(const std::filesystem::path &root, const std::filesystem::path &home, ScanProfile profile)
     : m_platform(std::make_shared<PosixPlatform>(root, home))
     , m_alerts(std::make_unique<WindowAlertPresenter>())
-    , m_scanner(std::make_unique<RemnantScanner>(m_platform, *m_alerts))
+    , m_scanner(scannerWithProfile(m_platform, *m_alerts, profile))
     , m_window(std::make_unique<MainWindow>(*m_scanner))
 {
     m_alerts->setParentWindow(m_window.get());

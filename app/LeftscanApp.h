@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ScanProfile.h"
+
 #include <QObject>
 #include <QPointer>
 #include <filesystem>
@@ -18,7 +20,8 @@ class LeftscanApp : public QObject {
 
 public:
     // Scans the Mac whose "/" is `root` and whose user's home is `home`.
-    LeftscanApp(const std::filesystem::path &root, const std::filesystem::path &home);
+    LeftscanApp(const std::filesystem::path &root, const std::filesystem::path &home,
+                ScanProfile profile = ScanProfile::mac);
     ~LeftscanApp() override;
 
     RemnantScanner &scanner() const { return *m_scanner; }

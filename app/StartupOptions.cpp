@@ -6,11 +6,14 @@ namespace fs = std::filesystem;
 
 QString StartupOptions::usage()
 {
-    return QStringLiteral("usage: leftscan [--root DIR] [--home DIR] [--demo]\n"
+    return QStringLiteral("usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]\n"
                           "\n"
                           "  --root DIR  the folder that stands for \"/\" of the Mac to scan (default /)\n"
                           "  --home DIR  the user's home folder on this machine (default: your home)\n"
-                          "  --demo      scan a generated demonstration Mac\n");
+                          "  --demo      scan a generated demonstration Mac\n"
+                          "  --demo-linux  scan a generated demonstration Linux desktop\n"
+                          "  --profile P   mac: a Mac's Library folders; linux: a Linux desktop's home (default: mac\n"
+                          "                when the home has a Library folder, else linux)\n");
 }
 
 std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::string> &arguments, QString &error)
@@ -28,6 +31,16 @@ std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::strin
             options.help = true;
         } else if (argument == "--demo") {
             options.demo = true;
+        } else if (argument == "--demo-linux") {
+            options.demoLinux = true;
+        } else if (argument == "--profile") {
+            if (!value && i + 1 < arguments.size())
+                value = arguments[++i];
+            options.profile = value ? scanProfileNamed(QString::fromStdString(*value)) : std::nullopt;
+            if (!options.profile) {
+                error = QStringLiteral("option --profile needs mac or linux");
+                return std::nullopt;
+            }
         } else if (argument == "--root" || argument == "--home") {
             if (!value && i + 1 < arguments.size())
                 value = arguments[++i];
@@ -45,7 +58,7 @@ std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::strin
             return std::nullopt;
         }
     }
-    if (options.help || options.demo)
+    if (options.help || options.demo || options.demoLinux)
         return options;
     if (!homeGiven)
         options.home = FolderArguments::defaultHome();

@@ -1,16 +1,22 @@
 #pragma once
 
+#include "model/ScanProfile.h"
+
 #include <QString>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
-// leftscan [--root DIR] [--home DIR] [--demo]. Paths keep the exact bytes they were given with.
+// leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]. Paths keep the exact bytes they
+// were given with.
 struct StartupOptions {
     std::filesystem::path root = "/";
     std::filesystem::path home;
     bool demo = false;
+    bool demoLinux = false;
+    // The profile given; without it, chosen from the home.
+    std::optional<ScanProfile> profile;
     bool help = false;
 
     // On failure returns nothing and sets `error` to a one-line message.

@@ -2,6 +2,7 @@
 #include "app/SignalQuit.h"
 #include "app/StartupOptions.h"
 #include "demo/DemoHome.h"
+#include "demo/LinuxDemoHome.h"
 #include "ui/DesktopAppearance.h"
 #include "ui/MainWindow.h"
 #include "ui/Theme.h"
@@ -68,7 +69,22 @@ int main(int argc, char **argv)
         root = demo->root();
         home = demo->home();
     }
-    LeftscanApp app(root, home);
+    std::unique_ptr<LinuxDemoHome> linuxDemo;
+    if (options->demoLinux) {
+        try {
+            linuxDemo = std::make_unique<LinuxDemoHome>();
+        } catch (const std::exception &failure) {
+            std::fprintf(stderr, "leftscan: cannot make the demonstration Linux desktop: %s\n", failure.what());
+            return 1;
+        }
+        root = linuxDemo->root();
+        home = linuxDemo->home();
+    }
+    const ScanProfile profile = options->profile     ? *options->profile
+                                : options->demoLinux ? ScanProfile::linuxDesktop
+                                : options->demo      ? ScanProfile::mac
+                                                     : automaticScanProfile(home);
+    LeftscanApp app(root, home, profile);
     app.mainWindow().resize(MainWindow::MinimumWidth + 100, 860);
     app.mainWindow().show();
     return application.exec();

@@ -44,7 +44,7 @@ QString CommandLine::usage()
 {
     return QStringLiteral(
         "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
-        "                         [--no-sizes] [--timings]\n"
+        "                         [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]\n"
         "       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...\n"
         "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
         "       leftscan-cli restore [--root DIR] [--home DIR] PATH...\n"
@@ -66,10 +66,24 @@ QString CommandLine::usage()
         "  --threshold DAYS  days without use after which a leftover counts as old (default 365)\n"
         "  --format F        output format (default table)\n"
         "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
+        "  --profile P       mac: a Mac's Library folders; linux: a Linux desktop's home against the software\n"
+        "                    installed there (default: mac when the home has a Library folder, else linux)\n"
+        "  --demo-linux      scan a generated demonstration Linux desktop instead of --root and --home\n"
         "  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries' own)\n"
         "  --timings         scan: the time spent in each stage of the scan, on standard error\n"
         "  --verbose         also write the diagnostic log to standard error\n"
         "  --force           trash also leftovers whose names match an installed app\n");
+}
+
+ScanProfile CommandLine::scanProfile() const
+{
+    if (profile)
+        return *profile;
+    if (demoLinux)
+        return ScanProfile::linuxDesktop;
+    if (demo)
+        return ScanProfile::mac;
+    return automaticScanProfile(home);
 }
 
 fs::path CommandLine::normalisedPath(const std::string &given)
@@ -117,6 +131,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             line.help = true;
         } else if (argument == "--demo") {
             line.demo = true;
+        } else if (argument == "--demo-linux") {
+            line.demoLinux = true;
         } else if (argument == "--verbose") {
             line.verbose = true;
         } else if (argument == "--force") {
@@ -126,11 +142,17 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         } else if (argument == "--timings") {
             line.timings = true;
         } else if (argument == "--root" || argument == "--home" || argument == "--format" ||
-                   argument == "--threshold") {
+                   argument == "--threshold" || argument == "--profile") {
             const auto given = takeValue();
             if (!given)
                 return std::nullopt;
-            if (argument == "--format") {
+            if (argument == "--profile") {
+                line.profile = scanProfileNamed(text(*given));
+                if (!line.profile) {
+                    error = QStringLiteral("unknown profile %1 (mac|linux)").arg(text(*given));
+                    return std::nullopt;
+                }
+            } else if (argument == "--format") {
                 line.format = text(*given);
             } else if (argument == "--threshold") {
                 const char *end = given->data() + given->size();
@@ -192,7 +214,11 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         error = QStringLiteral("--no-sizes works with scan only");
         return std::nullopt;
     }
-    if (!rules->scansFolders || line.demo)
+    if (line.demoLinux && (line.command != "scan" || line.demo)) {
+        error = QStringLiteral("--demo-linux works with scan only, and not with --demo");
+        return std::nullopt;
+    }
+    if (!rules->scansFolders || line.demo || line.demoLinux)
         return line;
     if (!homeGiven)
         line.home = FolderArguments::defaultHome();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ScanProfile.h"
+
 #include <QString>
 #include <filesystem>
 #include <optional>
@@ -14,6 +16,9 @@ struct CommandLine {
     QString format;
     int thresholdDays = 365;
     bool demo = false;
+    bool demoLinux = false;
+    // The profile given with --profile; without it, chosen from the home.
+    std::optional<ScanProfile> profile;
     bool help = false;
     // The engine's diagnostic lines go to standard error; without it only warnings and errors do.
     bool verbose = false;
@@ -29,6 +34,9 @@ struct CommandLine {
     // Parses argv; on failure returns nothing and sets `error` to a one-line message.
     static std::optional<CommandLine> parse(const std::vector<std::string> &arguments, QString &error);
     static QString usage();
+    // The profile the scan uses: the one given, the Linux one for --demo-linux, the Mac one for --demo, else the
+    // one the home calls for.
+    ScanProfile scanProfile() const;
     // A path operand as the scan's records and the Trash's restore information hold it: absolute and normal,
     // without a slash at its end.
     static std::filesystem::path normalisedPath(const std::string &given);

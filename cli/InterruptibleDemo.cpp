@@ -32,6 +32,7 @@ InterruptibleDemo::~InterruptibleDemo()
     {
         const std::lock_guard lock(m_mutex);
         m_demo.reset();
+        m_linuxDemo.reset();
     }
     m_stopping.store(true);
     pthread_kill(m_waiter.native_handle(), StopSignal);
@@ -44,6 +45,13 @@ const DemoHome &InterruptibleDemo::make()
     const std::lock_guard lock(m_mutex);
     m_demo = std::make_unique<DemoHome>();
     return *m_demo;
+}
+
+const LinuxDemoHome &InterruptibleDemo::makeLinux()
+{
+    const std::lock_guard lock(m_mutex);
+    m_linuxDemo = std::make_unique<LinuxDemoHome>();
+    return *m_linuxDemo;
 }
 
 void InterruptibleDemo::waitForSignals()
@@ -62,6 +70,8 @@ void InterruptibleDemo::waitForSignals()
             // Waits for a demo being made to be complete, so that all of it is removed.
             const std::lock_guard lock(m_mutex);
             m_demo.reset();
+            m_linuxDemo.reset();
+            m_linuxDemo.reset();
         }
         struct sigaction standard {};
         standard.sa_handler = SIG_DFL;

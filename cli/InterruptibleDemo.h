@@ -1,6 +1,7 @@
 #pragma once
 
 #include "demo/DemoHome.h"
+#include "demo/LinuxDemoHome.h"
 
 #include <atomic>
 #include <csignal>
@@ -24,6 +25,8 @@ public:
 
     // Makes the demo; throws as DemoHome does.
     const DemoHome &make();
+    // Makes the demonstration Linux desktop instead; throws as LinuxDemoHome does.
+    const LinuxDemoHome &makeLinux();
 
 private:
     void waitForSignals();
@@ -31,6 +34,7 @@ private:
     sigset_t m_previousMask{};
     std::mutex m_mutex;
     std::unique_ptr<DemoHome> m_demo;
+    std::unique_ptr<LinuxDemoHome> m_linuxDemo;
     std::atomic<bool> m_stopping = false;
     std::thread m_waiter;
 };

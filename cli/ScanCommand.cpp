@@ -96,6 +96,10 @@ bool ScanCommand::runScan(RemnantScanner &scanner, const fs::path &home, bool sh
         loop.exec();
     if (showProgress)
         std::fprintf(stderr, "\r\033[K");
+    if (!finished && scanner.profile() == ScanProfile::linuxDesktop) {
+        printError("the scan was refused: the home folder " + TerminalText::path(home) + " cannot be read");
+        return false;
+    }
     if (!finished) {
         printError("the scan was refused: the Library folder " + TerminalText::path(home / "Library") +
                    " cannot be read");
@@ -121,8 +125,20 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
             return SomeFailed;
         }
     }
+    if (line.demoLinux && demo) {
+        try {
+            const LinuxDemoHome &made = demo->makeLinux();
+            root = made.root();
+            home = made.home();
+        } catch (const std::exception &error) {
+            printError(QStringLiteral("the demonstration Linux desktop could not be made: %1")
+                           .arg(QString::fromLocal8Bit(error.what())));
+            return SomeFailed;
+        }
+    }
     CliAlertPresenter alerts;
     RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
+    scanner.setProfile(line.scanProfile());
     scanner.setStaleThresholdDays(line.thresholdDays);
     scanner.setMeasuresSizes(line.sizes);
     StageTimings::setEnabled(line.timings);
@@ -147,6 +163,7 @@ int ScanCommand::trash(const CommandLine &line)
     CliAlertPresenter alerts(isatty(STDIN_FILENO) && isatty(STDERR_FILENO));
     RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
     scanner.setMeasuresSizes(false);
+    scanner.setProfile(line.scanProfile());
     if (!runScan(scanner, line.home, false))
         return Refused;
     const auto items = listedItems(scanner, line.operands);
@@ -193,6 +210,7 @@ int ScanCommand::tag(const CommandLine &line)
     CliAlertPresenter alerts;
     RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
     scanner.setMeasuresSizes(false);
+    scanner.setProfile(line.scanProfile());
     if (!runScan(scanner, line.home, false))
         return Refused;
     const auto items = listedItems(scanner, {line.operands.begin() + 1, line.operands.end()});

@@ -35,7 +35,7 @@ int run(const CommandLine &line, int argc, char **argv)
     }
     // The demo's guard against interruption must be in place before any thread starts.
     std::optional<InterruptibleDemo> demo;
-    if (line.demo)
+    if (line.demo || line.demoLinux)
         demo.emplace();
     QCoreApplication application(argc, argv);
     if (line.command == "trash")

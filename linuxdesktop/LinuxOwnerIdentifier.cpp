@@ -5,6 +5,7 @@
 #include "linuxdesktop/NameKey.h"
 #include "linuxdesktop/SystemFiles.h"
 #include "platform/PathNames.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -75,10 +76,14 @@ LinuxOwnerIdentifier::Attribution LinuxOwnerIdentifier::identifyOwner(const QStr
     }
     if (auto found = matchingName(name))
         return *found;
-    if (auto found = knownApp(name))
-        return *found;
+    // A well-known application that is not installed may still be, some other way, under a word of the name.
+    const std::optional<Attribution> known = knownApp(name);
+    if (known && known->owner.status == RemnantStatus::stale)
+        return *known;
     if (auto found = matchingWord(name))
         return *found;
+    if (known)
+        return *known;
     return gone(std::nullopt, QStringLiteral("no installed package, program, Flatpak app, snap or menu entry has "
                                              "this name"));
 }
@@ -118,6 +123,8 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     }
     if (entry.program.isEmpty())
         return std::nullopt;
+    // A user service names the home as %h.
+    entry.program.replace(QStringLiteral("%h"), PathNames::text(m_platform.homeDirectory()));
     const QString programName = entry.program.mid(entry.program.lastIndexOf(u'/') + 1);
     const std::optional<QString> program = m_inventory.locateProgram(entry.program, m_platform);
     if (!program)

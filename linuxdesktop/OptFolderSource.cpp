@@ -12,6 +12,7 @@ void OptFolderSource::addTo(LinuxInventory &inventory, const Platform &platform)
         inventory.add(name, owner, QStringLiteral("folder '%1'").arg(path));
         for (const QString &inner : SystemFiles::names(platform, opt / name.toStdString(), true)) {
             const InstalledOwner innerOwner{path + u'/' + inner, QStringLiteral("folder in /opt")};
+            inventory.add(name + u'-' + inner, innerOwner, QStringLiteral("folder '%1/%2'").arg(path, inner));
             inventory.add(inner, innerOwner, QStringLiteral("folder '%1/%2'").arg(path, inner));
         }
     }

@@ -51,7 +51,10 @@ ScanProfile automaticScanProfile(const std::filesystem::path &home)
 #ifdef Q_OS_MACOS
     return ScanProfile::mac;
 #else
+    // Whatever the Library is, a folder or not, the Mac profile tells what is wrong with it.
     std::error_code error;
-    return std::filesystem::is_directory(home / "Library", error) ? ScanProfile::mac : ScanProfile::linuxDesktop;
+    return std::filesystem::exists(std::filesystem::symlink_status(home / "Library", error))
+               ? ScanProfile::mac
+               : ScanProfile::linuxDesktop;
 #endif
 }

@@ -16,5 +16,5 @@ QString rawValue(ScanProfile profile);
 std::optional<ScanProfile> scanProfileNamed(const QString &name);
 // The categories a scan with the profile finds, in the order they are shown.
 std::span<const RemnantCategory> categories(ScanProfile profile);
-// The Mac profile on macOS and for a home with a Library folder, the Linux profile otherwise.
+// The Mac profile on macOS and for a home with a Library entry, the Linux profile otherwise.
 ScanProfile automaticScanProfile(const std::filesystem::path &home);

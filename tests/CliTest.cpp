@@ -168,8 +168,10 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     EXPECT_EQ(csv.out.count("\r\n"), 3);
 
     EXPECT_EQ(runCli({QStringLiteral("scan"), QStringLiteral("--threshold"), QStringLiteral("soon")}).exitCode, 2);
-    const CliResult refused = runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"),
-                                      root + QStringLiteral("/Applications")});
+    // A home without a Library is a Linux home unless the Mac profile is asked for.
+    const CliResult refused =
+        runCli({QStringLiteral("scan"), QStringLiteral("--profile"), QStringLiteral("mac"), QStringLiteral("--root"),
+                root, QStringLiteral("--home"), root + QStringLiteral("/Applications")});
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_TRUE(refused.err.contains("Cannot read the Library folder"));
 }

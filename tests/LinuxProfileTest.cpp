@@ -1,0 +1,179 @@
+#include "CoreApplication.h"
+#include "TempTree.h"
+#include "demo/LinuxDemoHome.h"
+#include "linuxdesktop/LinuxInventory.h"
+#include "linuxdesktop/LinuxLocationScanner.h"
+#include "linuxdesktop/LinuxLocations.h"
+#include "linuxdesktop/LinuxOwnerIdentifier.h"
+#include "model/ScanProfile.h"
+#include "platform/PosixPlatform.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A Debian system with GIMP installed from a package, Discord removed (its settings still in dpkg's database),
+// a Flatpak app and a snap.
+struct DebianTree {
+    TempTree tree;
+    DebianTree()
+    {
+        tree.writeFile("var/lib/dpkg/status", "Package: gimp\nStatus: install ok installed\nArchitecture: amd64\n\n"
+                                              "Package: discord\nStatus: deinstall ok config-files\n"
+                                              "Architecture: amd64\n");
+        tree.writeFile("var/lib/dpkg/info/gimp.list",
+                       "/usr/bin/gimp-2.10\n/usr/share/applications/org.gimp.Editor.desktop\n");
+        tree.writeFile("usr/bin/gimp-2.10");
+        tree.writeFile("usr/bin/bash");
+        tree.writeFile("usr/share/applications/org.gimp.Editor.desktop",
+                       "[Desktop Entry]\nName=GIMP\nExec=gimp-2.10 %U\nStartupWMClass=Gimp-2.10\n");
+        tree.makeFolder("var/lib/flatpak/app/org.gnome.Boxes");
+        tree.makeFolder("snap/spotify");
+        tree.makeFolder("home/me");
+    }
+    fs::path home() const { return tree.path("home/me"); }
+};
+
+TEST(LinuxAttribution, StrongestEvidenceFirst)
+{
+    const DebianTree debian;
+    const PosixPlatform platform(debian.tree.root(), debian.home());
+    const LinuxOwnerIdentifier identifier(LinuxInventory::build(platform), platform);
+    struct Case {
+        const char *path; // below the home
+        const char *contents;
+        RemnantCategory category;
+        RemnantStatus status;
+        const char *owner;
+        const char *evidence;
+    };
+    const Case cases[] = {
+        {".var/app/org.gnome.Boxes", nullptr, RemnantCategory::flatpakData, RemnantStatus::stale, "org.gnome.Boxes",
+         "Flatpak app org.gnome.Boxes is installed"},
+        {".var/app/com.spotify.Client", nullptr, RemnantCategory::flatpakData, RemnantStatus::orphan,
+         "com.spotify.Client", "no installed Flatpak app has the ID com.spotify.Client"},
+        {".config/autostart/gimp.desktop", "[Desktop Entry]\nExec=/usr/bin/gimp-2.10\n", RemnantCategory::autostart,
+         RemnantStatus::stale, "gimp", "autostart entry runs /usr/bin/gimp-2.10, of package gimp"},
+        {".config/autostart/chat.desktop", "[Desktop Entry]\nExec=env X=1 /usr/share/discord/Discord\n",
+         RemnantCategory::autostart, RemnantStatus::orphan, "Discord", "which is gone"},
+        {".config/systemd/user/sync.timer", "[Timer]\nUnit=sync.service\n", RemnantCategory::userServices,
+         RemnantStatus::orphan, "qsync", "user service runs /opt/qsync/qsync, which is gone"},
+        {".config/systemd/user/sync.service", "[Service]\nExecStart=-/opt/qsync/qsync --daemon\n",
+         RemnantCategory::userServices, RemnantStatus::orphan, "qsync", "which is gone"},
+        {".config/Gimp-2.10", nullptr, RemnantCategory::configuration, RemnantStatus::stale, "gimp",
+         "executable 'gimp-2.10' of package gimp"},
+        {".local/share/org.gimp.Editor", nullptr, RemnantCategory::applicationData, RemnantStatus::stale, "gimp",
+         "desktop-file ID 'org.gimp.Editor'"},
+        {".cache/spotify", nullptr, RemnantCategory::cache, RemnantStatus::stale, "spotify", "snap name 'spotify'"},
+        {".config/discord", nullptr, RemnantCategory::configuration, RemnantStatus::orphan, "discord",
+         "folder of Discord; none of discord"},
+        {".config/GIMP-backup", nullptr, RemnantCategory::configuration, RemnantStatus::stale, "gimp",
+         "weak: the word 'gimp'"},
+        {".local/share/zzqx-notes", nullptr, RemnantCategory::applicationData, RemnantStatus::orphan, nullptr,
+         "no installed package"},
+    };
+    for (const Case &c : cases) {
+        const fs::path path = c.contents ? debian.tree.writeFile(std::string("home/me/") + c.path, c.contents)
+                                         : debian.tree.makeFolder(std::string("home/me/") + c.path);
+        // The timer's service sits beside it.
+        if (std::string_view(c.path).ends_with(".timer"))
+            debian.tree.writeFile("home/me/.config/systemd/user/sync.service",
+                                  "[Service]\nExecStart=/opt/qsync/qsync\n");
+        const auto found = identifier.identifyOwner(QString::fromUtf8(path.filename().c_str()), path, c.category);
+        EXPECT_EQ(found.owner.status, c.status) << c.path;
+        EXPECT_EQ(found.owner.bundleID.value_or(QString()), QString::fromUtf8(c.owner ? c.owner : "")) << c.path;
+        EXPECT_TRUE(found.owner.evidence.contains(QString::fromUtf8(c.evidence)))
+            << c.path << ": " << found.owner.evidence.toStdString();
+    }
+}
+
+TEST(LinuxLocations, TheDesktopsOwnNamesAndStrayFilesAreNeverCandidates)
+{
+    const DebianTree debian;
+    const PosixPlatform platform(debian.tree.root(), debian.home());
+    const std::vector<ScanLocation> locations = LinuxLocations::scanLocations(platform);
+    ASSERT_EQ(locations.size(), 10u);
+    auto of = [&](RemnantCategory category) {
+        return *std::find_if(locations.begin(), locations.end(),
+                             [category](const ScanLocation &l) { return l.category == category; });
+    };
+    for (const char *name : {"dconf", "pulse", "gtk-3.0", "fontconfig", "keyrings", "Trash", "recently-used.xbel",
+                             "mimeapps.list", "user-dirs.dirs", "kdeglobals", "autostart", "systemd"})
+        EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::configuration), name, true)) << name;
+    EXPECT_TRUE(LinuxLocationScanner::isCandidate(of(RemnantCategory::configuration), "discord", true));
+    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::dotFolders), ".ssh", true));
+    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::dotFolders), "Documents", true));
+    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::dotFolders), ".xinitrc", false));
+    EXPECT_TRUE(LinuxLocationScanner::isCandidate(of(RemnantCategory::dotFolders), ".steam", true));
+    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::userServices), "default.target.wants", true));
+    EXPECT_TRUE(LinuxLocationScanner::isCandidate(of(RemnantCategory::userServices), "a.timer", false));
+    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::autostart), "notes.txt", false));
+}
+
+TEST(ScanProfileChoice, TheHomeDecidesUnlessGiven)
+{
+    TempTree tree;
+    tree.makeFolder("mac/Library");
+    tree.writeFile("odd/Library", "not a folder");
+    tree.makeFolder("linux/.config");
+    EXPECT_EQ(automaticScanProfile(tree.path("mac")), ScanProfile::mac);
+    EXPECT_EQ(automaticScanProfile(tree.path("odd")), ScanProfile::mac);
+    EXPECT_EQ(automaticScanProfile(tree.path("linux")), ScanProfile::linuxDesktop);
+    EXPECT_EQ(scanProfileNamed("linux"), ScanProfile::linuxDesktop);
+    EXPECT_EQ(scanProfileNamed("mac"), ScanProfile::mac);
+    EXPECT_FALSE(scanProfileNamed("windows"));
+}
+
+// The command line over the demonstration Linux desktop: installed software's entries are never orphans, removed
+// software's are, the desktop's own names are never listed, and nothing read gets a new access date.
+TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
+{
+    coreApplication();
+    const LinuxDemoHome demo;
+    const fs::path entry = demo.home() / ".config/autostart/discord.desktop";
+    struct stat before {};
+    ASSERT_EQ(stat(entry.c_str(), &before), 0);
+
+    QProcess cli;
+    cli.start(qEnvironmentVariable("LEFTSCAN_CLI"),
+              {"scan", "--profile", "linux", "--format", "json", "--root", QString::fromStdString(demo.root().native()),
+               "--home", QString::fromStdString(demo.home().native())});
+    ASSERT_TRUE(cli.waitForFinished(120000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QJsonArray records = QJsonDocument::fromJson(cli.readAllStandardOutput()).array();
+    ASSERT_FALSE(records.isEmpty());
+
+    QHash<QString, QString> statusOf;
+    for (const QJsonValue &value : records) {
+        const QJsonObject record = value.toObject();
+        const QString relative = record["path"].toString().mid(int(demo.home().native().size()) + 1);
+        statusOf.insert(relative, record["status"].toString());
+    }
+    for (const char *installed :
+         {".config/Code", ".config/GIMP", ".config/vlc", ".config/libreoffice", ".config/google-chrome",
+          ".config/syncthing", ".cache/mozilla", ".mozilla", ".var/app/org.gnome.Boxes", "snap/spotify",
+          ".config/autostart/syncthing-start.desktop", ".config/systemd/user/syncthing.service"})
+        EXPECT_EQ(statusOf.value(installed), "stale") << installed;
+    for (const char *removed :
+         {".config/discord", ".config/obs-studio", ".cache/discord", ".local/share/Steam", ".steam", ".zoom",
+          ".var/app/com.spotify.Client", ".config/autostart/discord.desktop", ".config/systemd/user/dropbox.service"})
+        EXPECT_EQ(statusOf.value(removed), "orphan") << removed;
+    for (const char *desktop : {".config/dconf", ".config/pulse", ".config/gtk-3.0", ".config/mimeapps.list",
+                                ".local/share/recently-used.xbel", ".local/share/keyrings", ".local/share/Trash",
+                                ".cache/fontconfig", ".ssh", ".config/autostart", "Documents"})
+        EXPECT_FALSE(statusOf.contains(desktop)) << desktop;
+
+    struct stat after {};
+    ASSERT_EQ(stat(entry.c_str(), &after), 0);
+    EXPECT_EQ(after.st_atim.tv_sec, before.st_atim.tv_sec);
+    EXPECT_EQ(after.st_atim.tv_nsec, before.st_atim.tv_nsec);
+}
+
+} // namespace

@@ -18,16 +18,21 @@ struct Package {
     QString architecture;
 };
 
-std::vector<Package> installedPackages(const QByteArray &status)
+// The installed packages; those removed with their settings kept go to `removed`.
+std::vector<Package> installedPackages(const QByteArray &status, QStringList &removed)
 {
     std::vector<Package> packages;
     Package current;
     bool installed = false;
+    bool configFiles = false;
     auto finish = [&] {
         if (installed && !current.name.isEmpty())
             packages.push_back(current);
+        else if (configFiles && !current.name.isEmpty())
+            removed.append(current.name);
         current = {};
         installed = false;
+        configFiles = false;
     };
     for (const QByteArray &line : status.split('\n')) {
         if (line.trimmed().isEmpty()) {
@@ -38,8 +43,10 @@ std::vector<Package> installedPackages(const QByteArray &status)
             current.name = QString::fromUtf8(line.mid(8).trimmed());
         else if (line.startsWith("Architecture:"))
             current.architecture = QString::fromUtf8(line.mid(13).trimmed());
-        else if (line.startsWith("Status:"))
+        else if (line.startsWith("Status:")) {
             installed = line.mid(7).trimmed().endsWith(" installed");
+            configFiles = line.mid(7).trimmed().endsWith(" config-files");
+        }
     }
     finish();
     return packages;
@@ -53,7 +60,20 @@ void DpkgSource::addTo(LinuxInventory &inventory, const Platform &platform) cons
         SystemFiles::read(platform, SystemFiles::local(platform, QStringLiteral("/var/lib/dpkg/status")));
     if (!status)
         return;
-    const std::vector<Package> packages = installedPackages(*status);
+    QStringList removed;
+    const std::vector<Package> packages = installedPackages(*status, removed);
+    for (const QString &name : removed)
+        inventory.addRemovedPackage(name);
+    // dpkg's log tells the packages removed entirely: "DATE TIME remove NAME:ARCH VERSION <none>".
+    if (const auto log =
+            SystemFiles::read(platform, SystemFiles::local(platform, QStringLiteral("/var/log/dpkg.log")))) {
+        for (const QByteArray &line : log->split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() < 4 || (fields[2] != "remove" && fields[2] != "purge"))
+                continue;
+            inventory.addRemovedPackage(QString::fromUtf8(fields[3].left(fields[3].indexOf(':'))));
+        }
+    }
     for (const Package &package : packages) {
         const InstalledOwner owner{package.name, QStringLiteral("package")};
         inventory.addPackage(package.name);

@@ -86,3 +86,16 @@ std::optional<QString> LinuxInventory::locateProgram(const QString &program, con
         return std::nullopt;
     return program;
 }
+
+void LinuxInventory::addRemovedPackage(const QString &name)
+{
+    m_removedPackages.insert(NameKey::of(name), name);
+}
+
+std::optional<QString> LinuxInventory::removedPackage(const QString &name) const
+{
+    const auto found = m_removedPackages.constFind(NameKey::of(name));
+    if (found == m_removedPackages.cend())
+        return std::nullopt;
+    return *found;
+}

@@ -34,6 +34,9 @@ public:
 
     void addPackage(const QString &name) { m_packages.insert(name); }
     bool hasPackage(const QString &name) const { return m_packages.contains(name); }
+    // Packages dpkg knows were removed (kept settings, or its log), by their NameKey form.
+    void addRemovedPackage(const QString &name);
+    std::optional<QString> removedPackage(const QString &name) const;
     void addFlatpak(const QString &id) { m_flatpaks.insert(id); }
     bool hasFlatpak(const QString &id) const { return m_flatpaks.contains(id); }
     void addSnap(const QString &name) { m_snaps.insert(name); }
@@ -49,6 +52,7 @@ private:
     QHash<QString, InstalledOwner> m_fileOwners;
     QHash<QString, QString> m_programs;
     QSet<QString> m_packages;
+    QHash<QString, QString> m_removedPackages;
     QSet<QString> m_flatpaks;
     QSet<QString> m_snaps;
 };

@@ -84,6 +84,12 @@ LinuxOwnerIdentifier::Attribution LinuxOwnerIdentifier::identifyOwner(const QStr
         return *found;
     if (known)
         return *known;
+    const QString stem = NameKey::stem(name);
+    for (const QString &candidate : {stem, NameKey::reverseDnsLastPart(stem)}) {
+        const auto package = candidate.isEmpty() ? std::nullopt : m_inventory.removedPackage(candidate);
+        if (package && !m_inventory.hasPackage(*package))
+            return gone(*package, QStringLiteral("package %1 was removed and is not installed").arg(*package));
+    }
     return gone(std::nullopt, QStringLiteral("no installed package, program, Flatpak app, snap or menu entry has "
                                              "this name"));
 }

@@ -27,9 +27,12 @@ struct DebianTree {
     {
         tree.writeFile("var/lib/dpkg/status", "Package: gimp\nStatus: install ok installed\nArchitecture: amd64\n\n"
                                               "Package: discord\nStatus: deinstall ok config-files\n"
+                                              "Architecture: amd64\n\n"
+                                              "Package: galculator\nStatus: deinstall ok config-files\n"
                                               "Architecture: amd64\n");
         tree.writeFile("var/lib/dpkg/info/gimp.list",
                        "/usr/bin/gimp-2.10\n/usr/share/applications/org.gimp.Editor.desktop\n");
+        tree.writeFile("var/log/dpkg.log", "2026-01-02 10:00:00 remove xarchiver:amd64 0.5.4.20-2 <none>\n");
         tree.writeFile("usr/bin/gimp-2.10");
         tree.writeFile("usr/bin/bash");
         tree.writeFile("usr/share/applications/org.gimp.Editor.desktop",
@@ -76,6 +79,10 @@ TEST(LinuxAttribution, StrongestEvidenceFirst)
          "folder of Discord; none of discord"},
         {".config/GIMP-backup", nullptr, RemnantCategory::configuration, RemnantStatus::stale, "gimp",
          "weak: the word 'gimp'"},
+        {".config/galculator", nullptr, RemnantCategory::configuration, RemnantStatus::orphan, "galculator",
+         "package galculator was removed"},
+        {".config/xarchiver", nullptr, RemnantCategory::configuration, RemnantStatus::orphan, "xarchiver",
+         "package xarchiver was removed"},
         {".local/share/zzqx-notes", nullptr, RemnantCategory::applicationData, RemnantStatus::orphan, nullptr,
          "no installed package"},
     };

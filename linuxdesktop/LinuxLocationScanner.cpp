@@ -117,6 +117,9 @@ LocationScanner::Result LinuxLocationScanner::scanLocation(const ScanLocation &l
         fields.creationDate = attributes.created;
         fields.risk = verdict.risk;
         fields.evidence = attribution.owner.evidence;
+        fields.weakMatch = attribution.weak;
+        if (verdict.status == RemnantStatus::orphan)
+            fields.lookalikes = identifier.lookalikes(name);
         auto record = std::make_shared<RemnantItem>(std::move(fields));
         if (recordThread)
             record->moveToThread(recordThread);

@@ -94,6 +94,24 @@ LinuxOwnerIdentifier::Attribution LinuxOwnerIdentifier::identifyOwner(const QStr
                                              "this name"));
 }
 
+QStringList LinuxOwnerIdentifier::lookalikes(const QString &name) const
+{
+    const QString stem = NameKey::stem(name);
+    QStringList candidates{stem, NameKey::reverseDnsLastPart(stem)};
+    for (const QString &word : NameKey::words(stem)) {
+        if (word.size() >= 4 && !isGenericWord(word))
+            candidates.append(word);
+    }
+    QStringList owners;
+    for (const QString &candidate : candidates) {
+        const auto match = candidate.isEmpty() ? std::nullopt : m_inventory.find(candidate);
+        if (match && !owners.contains(match->owner.id))
+            owners.append(match->owner.id);
+    }
+    owners.sort();
+    return owners;
+}
+
 std::optional<Attribution> LinuxOwnerIdentifier::flatpakData(const QString &name) const
 {
     if (m_inventory.hasFlatpak(name))

@@ -24,6 +24,9 @@ public:
     LinuxOwnerIdentifier(LinuxInventory inventory, const Platform &platform);
 
     Attribution identifyOwner(const QString &name, const std::filesystem::path &url, RemnantCategory category) const;
+    // Installed software whose names the entry's name, its reverse-DNS last part or one of its words also
+    // match, sorted; for an orphan that may yet be an installed application's.
+    QStringList lookalikes(const QString &name) const;
     // How much care an entry whose owner is gone needs: a cache is safe to remove, settings and the entries
     // that start programs need a look, an application's own data needs review.
     static RemnantRisk orphanRisk(RemnantCategory category);

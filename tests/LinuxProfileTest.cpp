@@ -98,7 +98,11 @@ TEST(LinuxAttribution, StrongestEvidenceFirst)
         EXPECT_EQ(found.owner.bundleID.value_or(QString()), QString::fromUtf8(c.owner ? c.owner : "")) << c.path;
         EXPECT_TRUE(found.owner.evidence.contains(QString::fromUtf8(c.evidence)))
             << c.path << ": " << found.owner.evidence.toStdString();
+        EXPECT_EQ(found.weak, found.owner.evidence.startsWith(QStringLiteral("weak:"))) << c.path;
     }
+    // The removed Flatpak app's data looks like the installed snap's.
+    EXPECT_EQ(identifier.lookalikes(QStringLiteral("com.spotify.Client")), QStringList{QStringLiteral("spotify")});
+    EXPECT_TRUE(identifier.lookalikes(QStringLiteral("zzqx-notes")).isEmpty());
 }
 
 TEST(LinuxLocations, TheDesktopsOwnNamesAndStrayFilesAreNeverCandidates)

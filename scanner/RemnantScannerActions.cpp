@@ -108,6 +108,14 @@ void RemnantScanner::promptForFullDiskAccess()
     m_didPromptFullDiskAccessThisLaunch = true;
     if (hasFullDiskAccess())
         return;
+    if (m_profile == ScanProfile::linuxDesktop) {
+        m_alerts.runModal({QStringLiteral("Cannot read the home folder"),
+                           QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "
+                                          "allowed to read it.")
+                               .arg(PathNames::text(m_platform->homeDirectory())),
+                           {QStringLiteral("OK")}});
+        return;
+    }
     if (!m_platform->isMacOS()) {
         m_alerts.runModal({QStringLiteral("Cannot read the Library folder"),
                            QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "

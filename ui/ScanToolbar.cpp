@@ -36,7 +36,9 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     row->setSpacing(10);
     m_scan = new ProminentButton(QStringLiteral("Start Scan"), QStringLiteral("arrow.clockwise"),
                                  ProminentButton::Style::bordered);
-    m_scan->setToolTip(QStringLiteral("Scan the Library folders (Ctrl+R)"));
+    m_scan->setToolTip(scanner.profile() == ScanProfile::linuxDesktop
+                           ? QStringLiteral("Scan the home folder (Ctrl+R)")
+                           : QStringLiteral("Scan the Library folders (Ctrl+R)"));
     m_scan->setMinimumWidth(130);
     row->addWidget(m_scan);
     connect(m_scan, &QAbstractButton::clicked, this, &ScanToolbar::startScanRequested);

@@ -9,9 +9,7 @@
 
 #include <QThread>
 
-namespace {
-
-std::optional<QString> refusal(const ScanLocation &location, const Platform &platform)
+std::optional<QString> LinuxLocationScanner::refusal(const ScanLocation &location, const Platform &platform)
 {
     const std::filesystem::path &folder = location.path.url;
     const std::filesystem::path &home = platform.homeDirectory();
@@ -31,8 +29,6 @@ std::optional<QString> refusal(const ScanLocation &location, const Platform &pla
     }
     return std::nullopt;
 }
-
-} // namespace
 
 bool LinuxLocationScanner::isCandidate(const ScanLocation &location, const QString &name, bool isDirectory)
 {

@@ -194,7 +194,8 @@ QList<RemnantScanner::TrashedItem> RemnantScanner::markTrashed(const QList<Remna
 void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 {
     const QString name = item->name();
-    const TrashOutcome trashed = trash(*m_platform, RemovalGuard(*m_platform, protectedBundles()), item->url());
+    const TrashOutcome trashed =
+        trash(*m_platform, RemovalGuard(*m_platform, protectedBundles(), m_profile), item->url());
     if (trashed.success) {
         setUndoableTrash(markTrashed({item}, {trashed.trashedPath}, QStringLiteral("✅ Moved to Trash: ")));
         return;
@@ -207,7 +208,7 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
     if (!askForAdministratorRights(administratorQuestion(1, name)))
         return;
     // The answer may have taken long enough for the folders above the item to change.
-    if (const auto refusal = RemovalGuard(*m_platform, protectedBundles()).refusal(item->url())) {
+    if (const auto refusal = RemovalGuard(*m_platform, protectedBundles(), m_profile).refusal(item->url())) {
         showTrashFailure(name, *refusal);
         return;
     }
@@ -238,7 +239,7 @@ ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &i
 
 ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
 {
-    const RemovalGuard guard(*m_platform, protectedBundles());
+    const RemovalGuard guard(*m_platform, protectedBundles(), m_profile);
     std::vector<fs::path> places;
     const ScriptOutcome outcome = AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}, &places).front();
     place = places.front();
@@ -248,7 +249,7 @@ ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &i
 std::optional<QString> RemnantScanner::applyTag(const RemnantItemPtr &item, FinderTagColor color)
 {
     std::optional<QString> error =
-        writeTag(*m_platform, RemovalGuard(*m_platform, protectedBundles()), item->url(), color);
+        writeTag(*m_platform, RemovalGuard(*m_platform, protectedBundles(), m_profile), item->url(), color);
     if (!error)
         item->setAction(RemnantAction::tagged(color));
     return error;
@@ -283,10 +284,10 @@ bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
 {
     if (!beginAction(items, RemnantActionReport::Kind::trash, std::nullopt))
         return false;
-    auto work = [this, paths = pathsOf(items), platform = m_platform, bundles = protectedBundles(),
+    auto work = [this, paths = pathsOf(items), platform = m_platform, profile = m_profile, bundles = protectedBundles(),
                  stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
-        const RemovalGuard guard(*platform, bundles);
+        const RemovalGuard guard(*platform, bundles, profile);
         std::vector<TrashOutcome> outcomes;
         outcomes.reserve(paths.size());
         for (const fs::path &path : paths) {
@@ -336,11 +337,11 @@ void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
     for (const std::size_t i : refused)
         paths.push_back(m_actionItems[qsizetype(i)]->url());
     // The run blocks while the system asks for the password, so it is not made here.
-    auto work = [this, refused, paths = std::move(paths), platform = m_platform,
+    auto work = [this, refused, paths = std::move(paths), platform = m_platform, profile = m_profile,
                  bundles = protectedBundles()]() -> std::function<void()> {
         std::vector<fs::path> places;
         std::vector<ScriptOutcome> results =
-            AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, bundles), paths, &places);
+            AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, bundles, profile), paths, &places);
         return [this, refused, results = std::move(results), places = std::move(places)] {
             trashedAsAdministrator(refused, results, places);
         };
@@ -373,10 +374,10 @@ bool RemnantScanner::applyTagInBackground(const QList<RemnantItemPtr> &items, Fi
 {
     if (!beginAction(items, RemnantActionReport::Kind::tag, color))
         return false;
-    auto work = [this, paths = pathsOf(items), platform = m_platform, bundles = protectedBundles(), color,
-                 stop = m_actionStopped,
+    auto work = [this, paths = pathsOf(items), platform = m_platform, profile = m_profile, bundles = protectedBundles(),
+                 color, stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
-        const RemovalGuard guard(*platform, bundles);
+        const RemovalGuard guard(*platform, bundles, profile);
         std::vector<std::optional<QString>> errors;
         errors.reserve(paths.size());
         for (const fs::path &path : paths) {

@@ -1,5 +1,7 @@
 #include "scanner/RemovalGuard.h"
 
+#include "linuxdesktop/LinuxLocationScanner.h"
+#include "linuxdesktop/LinuxLocations.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "scanner/ScanLocation.h"
@@ -9,8 +11,9 @@
 
 namespace fs = std::filesystem;
 
-RemovalGuard::RemovalGuard(const Platform &platform, const std::vector<fs::path> &bundles)
+RemovalGuard::RemovalGuard(const Platform &platform, const std::vector<fs::path> &bundles, ScanProfile profile)
     : m_platform(platform)
+    , m_profile(profile)
 {
     const auto protect = [&](const fs::path &path, const QString &description) {
         if (const auto resolved = platform.resolvedPath(path))
@@ -20,10 +23,14 @@ RemovalGuard::RemovalGuard(const Platform &platform, const std::vector<fs::path>
     protect(platform.homeDirectory() / "Library", QStringLiteral("the Library folder of the home"));
     protect(platform.systemPath("/"), QStringLiteral("the root folder"));
     protect(platform.systemPath("/Library"), QStringLiteral("the Library folder of the root"));
-    for (const ScanLocation &location : ScanLocation::scanLocations(platform)) {
+    const bool linuxDesktop = profile == ScanProfile::linuxDesktop;
+    for (const ScanLocation &location :
+         linuxDesktop ? LinuxLocations::scanLocations(platform) : ScanLocation::scanLocations(platform)) {
         const fs::path &folder = location.path.url;
         protect(folder, QStringLiteral("the scanned folder %1").arg(PathNames::text(folder)));
-        if (!location.refusal(platform) && platform.entryKind(folder) == Platform::EntryKind::folder) {
+        const auto refused =
+            linuxDesktop ? LinuxLocationScanner::refusal(location, platform) : location.refusal(platform);
+        if (!refused && platform.entryKind(folder) == Platform::EntryKind::folder) {
             if (const auto resolved = platform.resolvedPath(folder))
                 m_locations.push_back(*resolved);
         }
@@ -52,7 +59,9 @@ std::optional<QString> RemovalGuard::refusal(const fs::path &item) const
             .arg(guarded.description);
     }
     if (std::find(m_locations.begin(), m_locations.end(), *resolvedFolder) == m_locations.end())
-        return QStringLiteral("It is not in a Library folder that a scan lists");
+        return m_profile == ScanProfile::linuxDesktop
+                   ? QStringLiteral("It is not in a folder that a scan lists")
+                   : QStringLiteral("It is not in a Library folder that a scan lists");
     return std::nullopt;
 }
 

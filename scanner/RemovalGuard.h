@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inventory/Inventory.h"
+#include "model/ScanProfile.h"
 
 #include <QString>
 #include <filesystem>
@@ -17,7 +18,9 @@ class Platform;
 // thread, it reads nothing after it is made but the item's folder.
 class RemovalGuard {
 public:
-    RemovalGuard(const Platform &platform, const std::vector<std::filesystem::path> &bundles);
+    // With the Linux profile, its folders stand for the Library folders: the item must lie directly in one.
+    RemovalGuard(const Platform &platform, const std::vector<std::filesystem::path> &bundles,
+                 ScanProfile profile = ScanProfile::mac);
 
     // Why the item must not be moved or tagged, as a sentence such as "It holds the home folder"; absent when it
     // may be.
@@ -36,4 +39,5 @@ private:
     std::vector<Protected> m_protected;
     // The resolved folders of the scan locations that may be listed.
     std::vector<std::filesystem::path> m_locations;
+    ScanProfile m_profile;
 };

@@ -187,4 +187,26 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
     EXPECT_EQ(after.st_atim.tv_nsec, before.st_atim.tv_nsec);
 }
 
+// Leftovers of the Linux profile go to the Trash like the Mac's; what the scan does not list stays.
+TEST(CliLinuxProfile, TrashMovesOnlyWhatTheScanLists)
+{
+    coreApplication();
+    const LinuxDemoHome demo;
+    const QString root = QString::fromStdString(demo.root().native());
+    const QString home = QString::fromStdString(demo.home().native());
+    auto trash = [&](const QString &path) {
+        QProcess cli;
+        cli.start(qEnvironmentVariable("LEFTSCAN_CLI"),
+                  {"trash", "--profile", "linux", "--root", root, "--home", home, home + u'/' + path});
+        return cli.waitForFinished(120000) ? cli.exitCode() : -1;
+    };
+    EXPECT_EQ(trash(".config/discord"), 0);
+    EXPECT_FALSE(fs::exists(demo.home() / ".config/discord"));
+    EXPECT_TRUE(fs::exists(demo.home() / ".local/share/Trash/files/discord"));
+    for (const char *kept : {".config/dconf", ".config", ".local/share/Trash"}) {
+        EXPECT_EQ(trash(kept), 4) << kept;
+        EXPECT_TRUE(fs::exists(demo.home() / kept)) << kept;
+    }
+}
+
 } // namespace

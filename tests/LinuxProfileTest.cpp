@@ -1,4 +1,4 @@
-#include "CoreApplication.h"
+#include "CliRun.h"
 #include "TempTree.h"
 #include "demo/LinuxDemoHome.h"
 #include "linuxdesktop/LinuxInventory.h"
@@ -11,7 +11,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -146,19 +145,16 @@ TEST(ScanProfileChoice, TheHomeDecidesUnlessGiven)
 // software's are, the desktop's own names are never listed, and nothing read gets a new access date.
 TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
 {
-    coreApplication();
     const LinuxDemoHome demo;
     const fs::path entry = demo.home() / ".config/autostart/discord.desktop";
     struct stat before {};
     ASSERT_EQ(stat(entry.c_str(), &before), 0);
 
-    QProcess cli;
-    cli.start(qEnvironmentVariable("LEFTSCAN_CLI"),
-              {"scan", "--profile", "linux", "--format", "json", "--root", QString::fromStdString(demo.root().native()),
-               "--home", QString::fromStdString(demo.home().native())});
-    ASSERT_TRUE(cli.waitForFinished(120000));
-    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    const QJsonArray records = QJsonDocument::fromJson(cli.readAllStandardOutput()).array();
+    const CliResult run = runCli(QStringList{"scan", "--profile", "linux", "--format", "json", "--root",
+                                             QString::fromStdString(demo.root().native()), "--home",
+                                             QString::fromStdString(demo.home().native())});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonArray records = QJsonDocument::fromJson(run.out).array();
     ASSERT_FALSE(records.isEmpty());
 
     QHash<QString, QString> statusOf;
@@ -190,15 +186,12 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
 // Leftovers of the Linux profile go to the Trash like the Mac's; what the scan does not list stays.
 TEST(CliLinuxProfile, TrashMovesOnlyWhatTheScanLists)
 {
-    coreApplication();
     const LinuxDemoHome demo;
     const QString root = QString::fromStdString(demo.root().native());
     const QString home = QString::fromStdString(demo.home().native());
     auto trash = [&](const QString &path) {
-        QProcess cli;
-        cli.start(qEnvironmentVariable("LEFTSCAN_CLI"),
-                  {"trash", "--profile", "linux", "--root", root, "--home", home, home + u'/' + path});
-        return cli.waitForFinished(120000) ? cli.exitCode() : -1;
+        return runCli(QStringList{"trash", "--profile", "linux", "--root", root, "--home", home, home + u'/' + path})
+            .exitCode;
     };
     EXPECT_EQ(trash(".config/discord"), 0);
     EXPECT_FALSE(fs::exists(demo.home() / ".config/discord"));

@@ -3,6 +3,7 @@
 #include "app/StartupOptions.h"
 #include "demo/DemoHome.h"
 #include "demo/LinuxDemoHome.h"
+#include "platform/AllocatorTuning.h"
 #include "ui/DesktopAppearance.h"
 #include "ui/MainWindow.h"
 #include "ui/Theme.h"
@@ -29,6 +30,7 @@ bool startsDark()
 
 int main(int argc, char **argv)
 {
+    AllocatorTuning::apply();
     std::setlocale(LC_ALL, "");
     QString error;
     const auto options = StartupOptions::parse(std::vector<std::string>(argv + 1, argv + argc), error);

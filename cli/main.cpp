@@ -6,6 +6,7 @@
 #include "cli/ScanCommand.h"
 #include "cli/StandardOutput.h"
 #include "inventory/InstalledAppScanner.h"
+#include "platform/AllocatorTuning.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
 
@@ -49,6 +50,7 @@ int run(const CommandLine &line, int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    AllocatorTuning::apply();
     std::setlocale(LC_ALL, "");
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     QString error;

@@ -2,6 +2,7 @@
 
 #include "identification/IdentificationWordLists.h"
 #include "identification/NameMatching.h"
+#include "inventory/InventoryKey.h"
 #include "model/SystemNames.h"
 
 #include <QSet>
@@ -51,7 +52,8 @@ InstalledLookalikes::InstalledLookalikes(const Inventory &inventory)
     QHash<QString, int> bundleIDLists;
     for (auto entry = inventory.begin(); entry != inventory.end(); ++entry) {
         const InstalledApp &app = *entry;
-        if (!entry.key().startsWith(QLatin1StringView("name:")) || SystemNames::isSystemBundleIdentifier(app.bundleID))
+        if (!InventoryKey::hasForm(entry.key(), InventoryKey::Form::name) ||
+            SystemNames::isSystemBundleIdentifier(app.bundleID))
             continue;
         const QString lowerBundleID = app.bundleID.toLower();
         const QString identity = lowerBundleID + QChar(0) + app.name;

@@ -2,6 +2,7 @@
 
 #include "identification/IdentificationWordLists.h"
 #include "identification/NameMatching.h"
+#include "inventory/InventoryKey.h"
 #include "inventory/ParallelWork.h"
 #include "inventory/StageTimings.h"
 
@@ -10,37 +11,12 @@
 
 namespace {
 
-constexpr std::array<QLatin1StringView, 10> KeyPrefixes{
-    QLatin1StringView("name:"),      QLatin1StringView("helper:"),     QLatin1StringView("keyword:"),
-    QLatin1StringView("receipt:"),   QLatin1StringView("appsupport:"), QLatin1StringView("receipt-component:"),
-    QLatin1StringView("framework:"), QLatin1StringView("tool:"),       QLatin1StringView("brew:"),
-    QLatin1StringView("port:")};
-
-bool startsWithAny(const QString &key, std::size_t prefixCount)
-{
-    for (std::size_t i = 0; i < prefixCount; ++i) {
-        if (key.startsWith(KeyPrefixes[i]))
-            return true;
-    }
-    return false;
-}
-
 bool isListed(std::span<const std::string_view> list, const QString &word)
 {
     return IdentificationWordLists::contains(list, word.toStdString());
 }
 
 } // namespace
-
-bool InventoryIndex::hasNoPrefix(const QString &key)
-{
-    return !startsWithAny(key, KeyPrefixes.size());
-}
-
-bool InventoryIndex::hasNoRecordPrefix(const QString &key)
-{
-    return !startsWithAny(key, 6);
-}
 
 InventoryIndex::InventoryIndex(const Inventory &inventory)
     : m_inventory(inventory)
@@ -54,9 +30,9 @@ InventoryIndex::InventoryIndex(const Inventory &inventory)
         m_entryByName.insert(app.name.toLower(), entry);
         allKeys.add(key, entry);
 
-        if (hasNoRecordPrefix(key))
+        if (InventoryKey::isOutsideRecordForms(key))
             unprefixedKeys.add(key, entry);
-        if (hasNoPrefix(key)) {
+        if (InventoryKey::isPlain(key)) {
             plainKeys.add(key, entry);
             const QString identity = app.bundleID + QChar(0) + app.name;
             if (!plainRecordsSeen.contains(identity)) {
@@ -75,7 +51,7 @@ InventoryIndex::InventoryIndex(const Inventory &inventory)
             }
         }
 
-        if (!key.startsWith(QLatin1StringView("name:")))
+        if (!InventoryKey::hasForm(key, InventoryKey::Form::name))
             continue;
         const QString name = key.mid(5);
         const qsizetype length = NameMatching::length(name);

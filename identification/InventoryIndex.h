@@ -42,9 +42,6 @@ public:
     TextIndex unprefixedKeys{TextIndex::ShortQuestions::Rare, TextIndex::PrefixOf | TextIndex::StartingWith};
     TextIndex plainKeys;
 
-    static bool hasNoPrefix(const QString &key);
-    static bool hasNoRecordPrefix(const QString &key);
-
 private:
     Inventory m_inventory;
     QHash<QString, int> m_entryByBundleID;

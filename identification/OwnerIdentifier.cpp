@@ -2,6 +2,7 @@
 
 #include "identification/AppIdentifierService.h"
 #include "identification/NameMatching.h"
+#include "inventory/InventoryKey.h"
 #include "model/SystemNames.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
@@ -111,10 +112,10 @@ std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &
                              .arg(label, m_index.record(*index).name));
     }
 
-    const std::pair<QString, bool> keys[] = {{QStringLiteral("name:") + entry.base, true},
-                                             {QStringLiteral("helper:") + entry.base, true},
-                                             {QStringLiteral("receipt:") + entry.base, true},
-                                             {QStringLiteral("appsupport:") + entry.base, true},
+    const std::pair<QString, bool> keys[] = {{InventoryKey::of(InventoryKey::Form::name, entry.base), true},
+                                             {InventoryKey::of(InventoryKey::Form::helper, entry.base), true},
+                                             {InventoryKey::of(InventoryKey::Form::receipt, entry.base), true},
+                                             {InventoryKey::of(InventoryKey::Form::appSupport, entry.base), true},
                                              {entry.lname, false}};
     for (const auto &[key, withName] : keys) {
         if (const auto index = m_index.entryForKey(key))
@@ -137,7 +138,7 @@ bool OwnerIdentifier::isInstalled(const std::optional<QString> &bundleID, const 
     }
     if (appName) {
         const QString lower = appName->toLower();
-        if (m_index.entryForKey(QStringLiteral("name:") + lower) || m_index.entryWithName(lower))
+        if (m_index.entryForKey(InventoryKey::of(InventoryKey::Form::name, lower)) || m_index.entryWithName(lower))
             return true;
     }
     return false;

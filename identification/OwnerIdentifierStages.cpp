@@ -3,6 +3,7 @@
 #include "identification/OwnerIdentifier.h"
 
 #include "identification/NameMatching.h"
+#include "inventory/InventoryKey.h"
 
 namespace {
 
@@ -16,8 +17,10 @@ QString quoted(const QString &text)
 std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::tokenKeys(const Entry &entry) const
 {
     for (const QString &token : NameMatching::tokenizeName(entry.base)) {
-        for (const char *prefix : {"keyword:", "receipt-component:", "framework:", "tool:", "brew:"}) {
-            const QString key = QLatin1StringView(prefix) + token;
+        for (const InventoryKey::Form form :
+             {InventoryKey::Form::keyword, InventoryKey::Form::receiptComponent, InventoryKey::Form::framework,
+              InventoryKey::Form::tool, InventoryKey::Form::brew}) {
+            const QString key = InventoryKey::of(form, token);
             if (const auto index = m_index.entryForKey(key))
                 return Candidate{*index, QStringLiteral("name token %1 is inventory key %2").arg(quoted(token), key)};
         }
@@ -154,7 +157,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::labelAgainstKeys(cons
     for (const QString &part : entry.label->split(u'.')) {
         if (NameMatching::length(part) < 4)
             continue;
-        const QString key = QStringLiteral("keyword:") + part.toLower();
+        const QString key = InventoryKey::of(InventoryKey::Form::keyword, part.toLower());
         if (const auto found = m_index.entryForKey(key))
             return Candidate{*found,
                              QStringLiteral("property-list Label part %1 is inventory key %2").arg(quoted(part), key)};

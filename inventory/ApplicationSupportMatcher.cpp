@@ -1,5 +1,6 @@
 #include "inventory/ApplicationSupportMatcher.h"
 
+#include "inventory/InventoryKey.h"
 #include "model/TextMetrics.h"
 
 #include <QSet>
@@ -7,7 +8,6 @@
 namespace {
 
 constexpr qsizetype MinimumIdentifierPartLength = 5;
-const QString ApplicationSupportPrefix = QStringLiteral("appsupport:");
 
 } // namespace
 
@@ -15,7 +15,7 @@ ApplicationSupportMatcher::ApplicationSupportMatcher(const Inventory &inventory)
 {
     QSet<QString> seenIdentifiers;
     for (auto it = inventory.cbegin(); it != inventory.cend(); ++it) {
-        if (it.key().startsWith(ApplicationSupportPrefix))
+        if (InventoryKey::hasForm(it.key(), InventoryKey::Form::appSupport))
             continue;
         const InstalledApp &record = it.value();
         const int index = int(m_records.size());

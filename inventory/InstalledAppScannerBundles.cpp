@@ -1,6 +1,7 @@
 // The inventory sources that start from application bundles.
 #include "inventory/InstalledAppScanner.h"
 
+#include "inventory/InventoryKey.h"
 #include "inventory/KeywordExtractor.h"
 #include "inventory/ParallelWork.h"
 #include "model/SystemNames.h"
@@ -163,15 +164,15 @@ void InstalledAppScanner::scanRunningApplications(Inventory &inventory) const
 void InstalledAppScanner::indexApplication(const InstalledApp &record, Inventory &inventory) const
 {
     inventory.insert(record.bundleID.toLower(), record);
-    inventory.insert(QStringLiteral("name:") + record.name.toLower(), record);
+    inventory.insert(InventoryKey::of(InventoryKey::Form::name, record.name.toLower()), record);
     for (const QString &word : KeywordExtractor::extractKeywords(record.name))
-        inventory.insert(QStringLiteral("keyword:") + word, record);
+        inventory.insert(InventoryKey::of(InventoryKey::Form::keyword, word), record);
     for (const QString &part : record.bundleID.split(u'.')) {
         if (TextMetrics::characterCount(part) < MinimumIdentifierPartLength)
             continue;
         const QString lower = part.toLower();
         if (!SystemNames::isGenericBundleWord(lower))
-            inventory.insert(QStringLiteral("keyword:") + lower, record);
+            inventory.insert(InventoryKey::of(InventoryKey::Form::keyword, lower), record);
     }
     scanAppHelpers(record.path(), record, inventory);
 }
@@ -207,14 +208,14 @@ QStringList InstalledAppScanner::helperKeys(const fs::path &bundle, const std::o
             if (isHelperGenericName(lower))
                 continue;
             if (TextMetrics::characterCount(lower) >= MinimumHelperNameLength)
-                keys.append(QStringLiteral("helper:") + lower);
+                keys.append(InventoryKey::of(InventoryKey::Form::helper, lower));
             if (PathNames::hasExtension(child.path, "app") || PathNames::hasExtension(child.path, "xpc")) {
                 if (const auto helper = m_platform.openBundle(child.path); helper && helper->identifier)
                     keys.append(helper->identifier->toLower());
             }
             for (const QString &word : KeywordExtractor::extractKeywords(helperName)) {
                 if (TextMetrics::characterCount(word) >= MinimumHelperKeywordLength)
-                    keys.append(QStringLiteral("keyword:") + word);
+                    keys.append(InventoryKey::of(InventoryKey::Form::keyword, word));
             }
         }
     }

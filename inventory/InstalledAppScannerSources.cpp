@@ -3,6 +3,7 @@
 #include "inventory/InstalledAppScanner.h"
 
 #include "inventory/ApplicationSupportMatcher.h"
+#include "inventory/InventoryKey.h"
 #include "inventory/KeywordExtractor.h"
 #include "model/SystemNames.h"
 #include "model/TextMetrics.h"
@@ -41,10 +42,10 @@ void InstalledAppScanner::scanReceipts(Inventory &inventory) const
             continue;
         const QStringList parts = receipt.split(u'.');
         const InstalledApp record = makeRecord(parts.last(), receipt, child);
-        inventory.insert(QStringLiteral("receipt:") + receipt.toLower(), record);
+        inventory.insert(InventoryKey::of(InventoryKey::Form::receipt, receipt.toLower()), record);
         for (const QString &part : parts) {
             if (TextMetrics::characterCount(part) >= MinimumReceiptComponentLength)
-                inventory.insert(QStringLiteral("receipt-component:") + part.toLower(), record);
+                inventory.insert(InventoryKey::of(InventoryKey::Form::receiptComponent, part.toLower()), record);
         }
     }
 }
@@ -64,7 +65,7 @@ void InstalledAppScanner::scanApplicationSupport(Inventory &inventory) const
             continue;
         const QString lower = folder.toLower();
         if (const auto record = matcher.match(lower))
-            inventory.insert(QStringLiteral("appsupport:") + lower, *record);
+            inventory.insert(InventoryKey::of(InventoryKey::Form::appSupport, lower), *record);
     }
 }
 
@@ -78,9 +79,9 @@ void InstalledAppScanner::scanFrameworks(Inventory &inventory) const
                 continue;
             const QString lower = name.toLower();
             const InstalledApp record = makeRecord(name, QStringLiteral("framework.") + lower, child);
-            inventory.insert(QStringLiteral("framework:") + lower, record);
+            inventory.insert(InventoryKey::of(InventoryKey::Form::framework, lower), record);
             for (const QString &word : KeywordExtractor::extractKeywords(name))
-                inventory.insert(QStringLiteral("keyword:") + word, record);
+                inventory.insert(InventoryKey::of(InventoryKey::Form::keyword, word), record);
         }
     }
 }
@@ -94,8 +95,8 @@ void InstalledAppScanner::scanCommandLineTools(Inventory &inventory) const
             if (TextMetrics::characterCount(lower) < MinimumToolNameLength || isShellCommandName(lower))
                 continue;
             const InstalledApp record = makeRecord(name, QStringLiteral("tool.") + lower, child);
-            inventory.insert(QStringLiteral("tool:") + lower, record);
-            inventory.insert(QStringLiteral("keyword:") + lower, record);
+            inventory.insert(InventoryKey::of(InventoryKey::Form::tool, lower), record);
+            inventory.insert(InventoryKey::of(InventoryKey::Form::keyword, lower), record);
         }
     }
     scanJavaInstallations(inventory);
@@ -125,17 +126,17 @@ void InstalledAppScanner::scanJavaInstallations(Inventory &inventory) const
 
 void InstalledAppScanner::scanPackageManagers(Inventory &inventory) const
 {
-    auto indexPackages = [&](const fs::path &folder, const QString &keyPrefix, const QString &identifierPrefix) {
+    auto indexPackages = [&](const fs::path &folder, InventoryKey::Form form, const QString &identifierPrefix) {
         for (const fs::path &child : childrenOf(folder)) {
             const QString name = PathNames::fileName(child);
             const QString lower = name.toLower();
             const InstalledApp record = makeRecord(name, identifierPrefix + lower, child);
-            inventory.insert(keyPrefix + lower, record);
-            inventory.insert(QStringLiteral("keyword:") + lower, record);
+            inventory.insert(InventoryKey::of(form, lower), record);
+            inventory.insert(InventoryKey::of(InventoryKey::Form::keyword, lower), record);
         }
     };
     for (const std::string_view cellar : HomebrewCellars)
-        indexPackages(resolve(cellar), QStringLiteral("brew:"), QStringLiteral("brew."));
-    indexPackages(resolve("/opt/local/var/macports/registry/portfiles"), QStringLiteral("port:"),
+        indexPackages(resolve(cellar), InventoryKey::Form::brew, QStringLiteral("brew."));
+    indexPackages(resolve("/opt/local/var/macports/registry/portfiles"), InventoryKey::Form::port,
                   QStringLiteral("macports."));
 }

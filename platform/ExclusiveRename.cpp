@@ -8,18 +8,8 @@
 
 int ExclusiveRename::rename(int fromFolder, const char *from, int toFolder, const char *to, bool isDirectory)
 {
-#if defined(__APPLE__)
-    if (renameatx_np(fromFolder, from, toFolder, to, RENAME_EXCL) == 0)
-        return 0;
-    if (errno != ENOTSUP && errno != ENOSYS && errno != EINVAL)
-        return errno;
-#elif defined(RENAME_NOREPLACE)
-    if (renameat2(fromFolder, from, toFolder, to, RENAME_NOREPLACE) == 0)
-        return 0;
-    // EINVAL: a file system that cannot refuse to replace.
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-#endif
+    if (const std::optional<int> result = refusingRename(fromFolder, from, toFolder, to))
+        return *result;
     if (!isDirectory) {
         // A new link fails when the name is taken; only then does the old name go.
         if (linkat(fromFolder, from, toFolder, to, 0) == 0) {

@@ -18,8 +18,18 @@ public:
         qint64 size = 0;
     };
 
+    // Which mounted file system holds an item: its device and, where the system tells it, its mount, so that two
+    // bind mounts of one file system are told apart.
+    struct FileSystem {
+        dev_t device = 0;
+        unsigned long long mount = 0;
+
+        bool operator==(const FileSystem &) const = default;
+    };
+
     // The item's own dates, kind and size, never through a symbolic link; absent when it cannot be read.
     static std::optional<Dates> read(const std::filesystem::path &path);
+    static std::optional<FileSystem> fileSystemOf(const std::filesystem::path &path);
     static timespec accessTime(const struct stat &info);
     static timespec modificationTime(const struct stat &info);
 };

@@ -23,6 +23,14 @@ std::optional<FileStatus::Dates> FileStatus::read(const std::filesystem::path &p
     return dates;
 }
 
+std::optional<FileStatus::FileSystem> FileStatus::fileSystemOf(const std::filesystem::path &path)
+{
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileSystem{info.st_dev, 0};
+}
+
 timespec FileStatus::accessTime(const struct stat &info)
 {
     return info.st_atimespec;

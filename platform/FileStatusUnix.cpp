@@ -1,6 +1,7 @@
 #include "platform/FileStatus.h"
 
 #include <fcntl.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -26,6 +27,20 @@ std::optional<FileStatus::Dates> FileStatus::read(const std::filesystem::path &p
     dates.isFolder = S_ISDIR(info.stx_mode);
     dates.size = qint64(info.stx_size);
     return dates;
+}
+
+std::optional<FileStatus::FileSystem> FileStatus::fileSystemOf(const std::filesystem::path &path)
+{
+#ifdef STATX_MNT_ID
+    struct statx extended {};
+    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_MNT_ID, &extended) == 0 &&
+        (extended.stx_mask & STATX_MNT_ID))
+        return FileSystem{makedev(extended.stx_dev_major, extended.stx_dev_minor), extended.stx_mnt_id};
+#endif
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileSystem{info.st_dev, 0};
 }
 
 timespec FileStatus::accessTime(const struct stat &info)

@@ -1,6 +1,7 @@
 #include "platform/FreedesktopTrash.h"
 
 #include "platform/ExclusiveRename.h"
+#include "platform/FileStatus.h"
 #include "platform/PathNames.h"
 #include "platform/TrashInfo.h"
 
@@ -13,10 +14,6 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#ifdef __linux__
-#include <sys/sysmacros.h>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -174,28 +171,6 @@ bool isOwnFolder(const fs::path &folder, QString &problem)
     return true;
 }
 
-struct FileSystemIdentity {
-    dev_t device = 0;
-    unsigned long long mount = 0;
-
-    bool operator==(const FileSystemIdentity &) const = default;
-};
-
-std::optional<FileSystemIdentity> fileSystemOf(const fs::path &path)
-{
-#if defined(__linux__) && defined(STATX_MNT_ID)
-    // The mount identity tells apart bind mounts of one file system, which st_dev cannot.
-    struct statx extended {};
-    if (statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_MNT_ID, &extended) == 0 &&
-        (extended.stx_mask & STATX_MNT_ID))
-        return FileSystemIdentity{makedev(extended.stx_dev_major, extended.stx_dev_minor), extended.stx_mnt_id};
-#endif
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0)
-        return std::nullopt;
-    return FileSystemIdentity{info.st_dev, 0};
-}
-
 TrashOutcome failure(QString description, int errorNumber = 0)
 {
     TrashOutcome outcome;
@@ -346,13 +321,13 @@ TrashOutcome FreedesktopTrash::moveInto(const fs::path &item, bool isDirectory, 
 
 std::optional<fs::path> FreedesktopTrash::mountPointOf(const fs::path &folder)
 {
-    const auto identity = fileSystemOf(folder);
+    const auto identity = FileStatus::fileSystemOf(folder);
     if (!identity)
         return std::nullopt;
     fs::path current = folder;
     while (current.has_relative_path()) {
         const fs::path parent = current.parent_path();
-        const auto parentIdentity = fileSystemOf(parent);
+        const auto parentIdentity = FileStatus::fileSystemOf(parent);
         if (!parentIdentity || !(*parentIdentity == *identity))
             break;
         current = parent;

@@ -5,6 +5,7 @@
 #include "platform/PathNames.h"
 #include "platform/RunningProcesses.h"
 #include "platform/SystemMetadata.h"
+#include "platform/UntouchedFile.h"
 
 #include <QSet>
 #include <algorithm>
@@ -61,39 +62,6 @@ public:
 private:
     DIR *m_dir;
 };
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
-// Opens a file for reading without updating its access date. O_NOATIME is allowed only to the file's owner;
-// `restoreAccessTime` tells the caller to put the old date back after reading instead.
-int openWithoutTouching(const fs::path &path, bool &restoreAccessTime)
-{
-    restoreAccessTime = false;
-    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
-#ifdef O_NOATIME
-    const int fd = open(path.c_str(), flags | O_NOATIME);
-    if (fd >= 0 || errno != EPERM)
-        return fd;
-    restoreAccessTime = true;
-#endif
-    return open(path.c_str(), flags);
-}
 
 } // namespace
 
@@ -248,33 +216,10 @@ std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const
 
 std::optional<PropertyList> PosixPlatform::readPropertyList(const fs::path &path) const
 {
-    bool restoreAccessTime = false;
-    const FileDescriptor file(openWithoutTouching(path, restoreAccessTime));
-    if (file.get() < 0)
+    const std::optional<QByteArray> bytes = UntouchedFile::read(path, qint64(MaximumPropertyListSize));
+    if (!bytes || bytes->isEmpty())
         return std::nullopt;
-    struct stat info {};
-    if (fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0 ||
-        std::size_t(info.st_size) > MaximumPropertyListSize)
-        return std::nullopt;
-    // The descriptor was opened non-blocking only so that a special file could not stall the open.
-    fcntl(file.get(), F_SETFL, fcntl(file.get(), F_GETFL) & ~O_NONBLOCK);
-
-    std::string bytes(std::size_t(info.st_size), '\0');
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t got = read(file.get(), bytes.data() + filled, bytes.size() - filled);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0)
-            break;
-        filled += std::size_t(got);
-    }
-    bytes.resize(filled);
-    if (restoreAccessTime) {
-        const timespec times[2] = {FileStatus::accessTime(info), {0, UTIME_OMIT}};
-        futimens(file.get(), times);
-    }
-    return PropertyList::parse(bytes);
+    return PropertyList::parse(std::string_view(bytes->constData(), std::size_t(bytes->size())));
 }
 
 std::vector<RunningApplication> PosixPlatform::runningApplications() const

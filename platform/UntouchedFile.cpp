@@ -1,5 +1,7 @@
 #include "platform/UntouchedFile.h"
 
+#include "platform/FileStatus.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -26,6 +28,8 @@ std::optional<QByteArray> UntouchedFile::read(const std::filesystem::path &path,
         ::close(fd);
         return std::nullopt;
     }
+    // The descriptor was opened non-blocking only so that a special file could not stall the open.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
     qsizetype filled = 0;
     while (filled < bytes.size()) {
@@ -38,11 +42,7 @@ std::optional<QByteArray> UntouchedFile::read(const std::filesystem::path &path,
     }
     bytes.resize(filled);
     if (restoreAccessTime) {
-#ifdef __APPLE__
-        const timespec times[2] = {info.st_atimespec, {0, UTIME_OMIT}};
-#else
-        const timespec times[2] = {info.st_atim, {0, UTIME_OMIT}};
-#endif
+        const timespec times[2] = {FileStatus::accessTime(info), {0, UTIME_OMIT}};
         ::futimens(fd, times);
     }
     ::close(fd);

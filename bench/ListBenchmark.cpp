@@ -3,6 +3,7 @@
 // Each figure is the time from the change (a search keystroke, a chip toggle, a sort change) to the finished
 // relayout and repaint of the list; the median of RUNS is printed, with the process's peak memory, as result lines:
 // figure, value, target, verdict (tab-separated).
+#include "PeakMemory.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
@@ -56,18 +57,6 @@ Timing medianMilliseconds(int runs, const std::function<void(int run)> &change, 
     std::sort(walls.begin(), walls.end());
     std::sort(cpus.begin(), cpus.end());
     return {walls[walls.size() / 2], cpus[cpus.size() / 2]};
-}
-
-long peakMemoryKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 //   leftscan-bench-sizes [FILES]
 // A home whose leftover folders hold FILES files in all (default 500,000) is written below a temporary folder and
 // removed at the end. Each figure is one line: figure, value, target, pass|fail|- separated by tabs.
+#include "PeakMemory.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/AlertPresenter.h"
@@ -29,18 +30,6 @@ public:
     int runModal(const Alert &) override { return FirstButton + 1; }
     void openLink(const QString &) override {}
 };
-
-long peakMemoryKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
 
 void figure(const char *name, const std::string &value, const char *target = "-", const char *verdict = "-")
 {

@@ -1,6 +1,7 @@
 #include "demo/DemoHome.h"
 
 #include "model/Clock.h"
+#include "platform/PropertyListWriter.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -21,7 +22,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
-#include <variant>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -117,184 +117,6 @@ fs::path placeFolder(Place place, const fs::path &root, const fs::path &home)
     return home / "Library";
 }
 
-// Property lists.
-
-struct Date {
-    std::int64_t secondsSinceEpoch;
-};
-
-using Value = std::variant<std::string, std::int64_t, bool, Date, std::vector<std::string>>;
-using Dictionary = std::vector<std::pair<std::string, Value>>;
-
-std::string xmlEscaped(std::string_view text)
-{
-    std::string result;
-    result.reserve(text.size());
-    for (const char c : text) {
-        if (c == '&')
-            result += "&amp;";
-        else if (c == '<')
-            result += "&lt;";
-        else if (c == '>')
-            result += "&gt;";
-        else
-            result += c;
-    }
-    return result;
-}
-
-constexpr std::string_view XmlHeader = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                       "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                                       "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-                                       "<plist version=\"1.0\">\n";
-
-std::string xmlPropertyList(const Dictionary &dictionary)
-{
-    std::string xml(XmlHeader);
-    xml += "<dict>\n";
-    for (const auto &[key, value] : dictionary) {
-        xml += "\t<key>" + xmlEscaped(key) + "</key>\n";
-        if (const auto *text = std::get_if<std::string>(&value)) {
-            xml += "\t<string>" + xmlEscaped(*text) + "</string>\n";
-        } else if (const auto *number = std::get_if<std::int64_t>(&value)) {
-            xml += "\t<integer>" + std::to_string(*number) + "</integer>\n";
-        } else if (const auto *flag = std::get_if<bool>(&value)) {
-            xml += *flag ? "\t<true/>\n" : "\t<false/>\n";
-        } else if (const auto *date = std::get_if<Date>(&value)) {
-            const QString iso = QDateTime::fromSecsSinceEpoch(date->secondsSinceEpoch, Qt::UTC).toString(Qt::ISODate);
-            xml += "\t<date>" + iso.toStdString() + "</date>\n";
-        } else if (const auto *items = std::get_if<std::vector<std::string>>(&value)) {
-            xml += "\t<array>\n";
-            for (const std::string &item : *items)
-                xml += "\t\t<string>" + xmlEscaped(item) + "</string>\n";
-            xml += "\t</array>\n";
-        }
-    }
-    xml += "</dict>\n</plist>\n";
-    return xml;
-}
-
-// The binary format ("bplist00") for a dictionary of the values above; strings must be ASCII.
-class BinaryPropertyListWriter {
-public:
-    static std::string write(const Dictionary &dictionary)
-    {
-        std::size_t count = 1 + 2 * dictionary.size();
-        for (const auto &entry : dictionary) {
-            if (const auto *items = std::get_if<std::vector<std::string>>(&entry.second))
-                count += items->size();
-        }
-        BinaryPropertyListWriter writer(count < 256 ? 1 : 2);
-
-        // Object numbers: the dictionary, its keys, its values, then the strings of its arrays.
-        const std::size_t keysStart = 1;
-        const std::size_t valuesStart = keysStart + dictionary.size();
-        std::size_t nextArrayItem = valuesStart + dictionary.size();
-        std::vector<std::string> objects(count);
-
-        std::string &root = objects[0];
-        appendMarker(root, 0xD, dictionary.size());
-        for (std::size_t i = 0; i < dictionary.size(); ++i)
-            writer.appendReference(root, keysStart + i);
-        for (std::size_t i = 0; i < dictionary.size(); ++i)
-            writer.appendReference(root, valuesStart + i);
-
-        for (std::size_t i = 0; i < dictionary.size(); ++i) {
-            const auto &[key, value] = dictionary[i];
-            appendString(objects[keysStart + i], key);
-            std::string &object = objects[valuesStart + i];
-            if (const auto *text = std::get_if<std::string>(&value)) {
-                appendString(object, *text);
-            } else if (const auto *number = std::get_if<std::int64_t>(&value)) {
-                appendInteger(object, *number);
-            } else if (const auto *flag = std::get_if<bool>(&value)) {
-                object.push_back(*flag ? '\x09' : '\x08');
-            } else if (const auto *date = std::get_if<Date>(&value)) {
-                // Seconds since 2001-01-01, as a big-endian double.
-                const double seconds = double(date->secondsSinceEpoch - 978307200);
-                std::uint64_t bits = 0;
-                std::memcpy(&bits, &seconds, sizeof bits);
-                object.push_back('\x33');
-                appendBigEndian(object, bits, 8);
-            } else if (const auto *items = std::get_if<std::vector<std::string>>(&value)) {
-                appendMarker(object, 0xA, items->size());
-                for (const std::string &item : *items) {
-                    writer.appendReference(object, nextArrayItem);
-                    appendString(objects[nextArrayItem], item);
-                    ++nextArrayItem;
-                }
-            }
-        }
-
-        std::string bytes = "bplist00";
-        std::vector<std::uint64_t> offsets;
-        offsets.reserve(count);
-        for (const std::string &object : objects) {
-            offsets.push_back(bytes.size());
-            bytes += object;
-        }
-        const std::uint64_t tableOffset = bytes.size();
-        const int offsetSize = tableOffset < 0x100 ? 1 : tableOffset < 0x10000 ? 2 : 4;
-        for (const std::uint64_t offset : offsets)
-            appendBigEndian(bytes, offset, offsetSize);
-        bytes.append(6, '\0');
-        bytes.push_back(char(offsetSize));
-        bytes.push_back(char(writer.m_referenceSize));
-        appendBigEndian(bytes, count, 8);
-        appendBigEndian(bytes, 0, 8);
-        appendBigEndian(bytes, tableOffset, 8);
-        return bytes;
-    }
-
-private:
-    explicit BinaryPropertyListWriter(int referenceSize)
-        : m_referenceSize(referenceSize)
-    {}
-
-    static void appendBigEndian(std::string &out, std::uint64_t value, int size)
-    {
-        for (int shift = (size - 1) * 8; shift >= 0; shift -= 8)
-            out.push_back(char((value >> shift) & 0xFF));
-    }
-
-    static void appendInteger(std::string &out, std::int64_t value)
-    {
-        if (value >= 0 && value < 0x100) {
-            out.push_back('\x10');
-            appendBigEndian(out, std::uint64_t(value), 1);
-        } else if (value >= 0 && value < 0x10000) {
-            out.push_back('\x11');
-            appendBigEndian(out, std::uint64_t(value), 2);
-        } else if (value >= 0 && value < 0x100000000) {
-            out.push_back('\x12');
-            appendBigEndian(out, std::uint64_t(value), 4);
-        } else {
-            out.push_back('\x13');
-            appendBigEndian(out, std::uint64_t(value), 8);
-        }
-    }
-
-    static void appendMarker(std::string &out, int type, std::size_t count)
-    {
-        if (count < 15) {
-            out.push_back(char((type << 4) | int(count)));
-        } else {
-            out.push_back(char((type << 4) | 0xF));
-            appendInteger(out, std::int64_t(count));
-        }
-    }
-
-    static void appendString(std::string &out, std::string_view text)
-    {
-        appendMarker(out, 0x5, text.size());
-        out += text;
-    }
-
-    void appendReference(std::string &out, std::size_t object) const { appendBigEndian(out, object, m_referenceSize); }
-
-    int m_referenceSize;
-};
-
 // File content. Everything derives from the item's name, so the tree is the same on every run.
 
 std::uint64_t hashOf(std::string_view text)
@@ -377,24 +199,24 @@ bool endsWith(std::string_view text, std::string_view ending)
     return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
 }
 
-Dictionary settings(std::string_view identifier, std::size_t size, std::int64_t lastUse)
+PropertyListWriter settings(std::string_view identifier, std::size_t size, std::int64_t lastUse)
 {
     const std::uint64_t seed = hashOf(identifier);
-    Dictionary dictionary{
-        {"NSWindow Frame MainWindow", std::string("412 231 1280 800 0 0 2056 1285 ")},
-        {"NSNavLastRootDirectory", std::string("~/Documents")},
-        {"SUEnableAutomaticChecks", true},
-        {"SUHasLaunchedBefore", true},
-        {"SULastCheckTime", Date{lastUse}},
-        {"LaunchCount", std::int64_t(seed % 900 + 3)},
-    };
-    std::vector<std::string> recent;
+    PropertyListWriter dictionary = PropertyListWriter::dictionary();
+    dictionary.setString("NSWindow Frame MainWindow", "412 231 1280 800 0 0 2056 1285 ")
+        .setString("NSNavLastRootDirectory", "~/Documents")
+        .set("SUEnableAutomaticChecks", PropertyListWriter::boolean(true))
+        .set("SUHasLaunchedBefore", PropertyListWriter::boolean(true))
+        .set("SULastCheckTime", PropertyListWriter::date(lastUse))
+        .set("LaunchCount", PropertyListWriter::integer(std::int64_t(seed % 900 + 3)));
+    PropertyListWriter recent = PropertyListWriter::array();
+    bool anyRecent = false;
     static constexpr std::string_view Projects[] = {"Budget", "Website", "Thesis", "Holiday", "Invoices", "Garden"};
-    for (std::size_t used = 300, item = 0; used < size && item < 24; used += 48, ++item)
-        recent.push_back("~/Documents/" + std::string(Projects[(seed + item) % std::size(Projects)]) + "/draft " +
-                         std::to_string(item + 1) + ".txt");
-    if (!recent.empty())
-        dictionary.emplace_back("RecentDocuments", std::move(recent));
+    for (std::size_t used = 300, item = 0; used < size && item < 24; used += 48, ++item, anyRecent = true)
+        recent.appendString("~/Documents/" + std::string(Projects[(seed + item) % std::size(Projects)]) + "/draft " +
+                            std::to_string(item + 1) + ".txt");
+    if (anyRecent)
+        dictionary.set("RecentDocuments", std::move(recent));
     return dictionary;
 }
 
@@ -402,7 +224,7 @@ Dictionary settings(std::string_view identifier, std::size_t size, std::int64_t 
 std::string contentFor(std::string_view fileName, std::size_t size, std::uint64_t seed, std::int64_t lastUse)
 {
     if (endsWith(fileName, ".plist"))
-        return xmlPropertyList(settings(fileName, size, lastUse));
+        return settings(fileName, size, lastUse).xml();
     if (endsWith(fileName, ".json") || endsWith(fileName, "-settings") || endsWith(fileName, "_session") ||
         fileName == "Preferences" || fileName == "Local State" || fileName == "prefs")
         return jsonContent(size, seed);
@@ -660,10 +482,10 @@ public:
 
         switch (entry.shape) {
         case Shape::xmlSettings:
-            writeFile(path, xmlPropertyList(settings(identifier, size, accessed)));
+            writeFile(path, settings(identifier, size, accessed).xml());
             break;
         case Shape::binarySettings:
-            writeFile(path, BinaryPropertyListWriter::write(settings(identifier, size, accessed)));
+            writeFile(path, settings(identifier, size, accessed).binary());
             break;
         case Shape::launchJob:
             writeFile(path, launchJob(entry, identifier));
@@ -738,9 +560,11 @@ public:
         for (const JavaInstallation &java : JavaInstallations) {
             const fs::path jdk = m_root / "Library/Java/JavaVirtualMachines" / java.folder;
             writeFile(jdk / "Contents/Info.plist",
-                      xmlPropertyList({{"CFBundleIdentifier", "net.java." + std::string(java.folder)},
-                                       {"CFBundleName", std::string(java.name)},
-                                       {"CFBundlePackageType", std::string("BNDL")}}));
+                      PropertyListWriter::dictionary()
+                          .setString("CFBundleIdentifier", "net.java." + std::string(java.folder))
+                          .setString("CFBundleName", java.name)
+                          .setString("CFBundlePackageType", "BNDL")
+                          .xml());
             writeFile(jdk / "Contents/Home/bin/java", executable(4096, hashOf(java.folder)), 0755);
             dateTree(jdk, daysAgo(30, java.folder), daysAgo(300, java.folder));
         }
@@ -793,41 +617,36 @@ private:
         const std::string executableName = helper ? name : std::string(application.executable);
         const std::string_view packageType = helper && endsWith(helper->fileName, ".xpc") ? "XPC!" : "APPL";
 
-        std::string xml(XmlHeader);
-        xml += "<dict>\n";
-        auto add = [&xml](std::string_view key, std::string_view value) {
-            xml += "\t<key>" + std::string(key) + "</key>\n\t<string>" + xmlEscaped(value) + "</string>\n";
-        };
-        add("CFBundleDevelopmentRegion", "en");
-        add("CFBundleExecutable", executableName);
-        add("CFBundleIdentifier", identifier);
-        add("CFBundleInfoDictionaryVersion", "6.0");
-        add("CFBundleName", name);
-        add("CFBundlePackageType", packageType);
-        add("CFBundleShortVersionString", application.version);
-        add("CFBundleVersion", application.version);
-        add("LSMinimumSystemVersion", "11.0");
+        PropertyListWriter info = PropertyListWriter::dictionary();
+        info.setString("CFBundleDevelopmentRegion", "en")
+            .setString("CFBundleExecutable", executableName)
+            .setString("CFBundleIdentifier", identifier)
+            .setString("CFBundleInfoDictionaryVersion", "6.0")
+            .setString("CFBundleName", name)
+            .setString("CFBundlePackageType", packageType)
+            .setString("CFBundleShortVersionString", application.version)
+            .setString("CFBundleVersion", application.version)
+            .setString("LSMinimumSystemVersion", "11.0");
         if (!helper && !application.urlScheme.empty()) {
-            xml += "\t<key>CFBundleURLTypes</key>\n\t<array>\n\t\t<dict>\n";
-            xml += "\t\t\t<key>CFBundleURLName</key>\n\t\t\t<string>" + xmlEscaped(identifier) + ".url</string>\n";
-            xml += "\t\t\t<key>CFBundleURLSchemes</key>\n\t\t\t<array>\n\t\t\t\t<string>" +
-                   xmlEscaped(application.urlScheme) + "</string>\n\t\t\t</array>\n";
-            xml += "\t\t</dict>\n\t</array>\n";
+            PropertyListWriter urlType = PropertyListWriter::dictionary();
+            urlType.setString("CFBundleURLName", std::string(identifier) + ".url")
+                .set("CFBundleURLSchemes", PropertyListWriter::array().appendString(application.urlScheme));
+            info.set("CFBundleURLTypes", PropertyListWriter::array().append(std::move(urlType)));
         }
         if (!helper && !application.contentTypes.empty()) {
-            xml += "\t<key>CFBundleDocumentTypes</key>\n\t<array>\n\t\t<dict>\n";
-            xml += "\t\t\t<key>CFBundleTypeName</key>\n\t\t\t<string>Document</string>\n";
-            xml += "\t\t\t<key>CFBundleTypeRole</key>\n\t\t\t<string>Editor</string>\n";
-            xml += "\t\t\t<key>LSItemContentTypes</key>\n\t\t\t<array>\n";
+            PropertyListWriter contentTypes = PropertyListWriter::array();
             for (const std::string_view contentType : application.contentTypes)
-                xml += "\t\t\t\t<string>" + xmlEscaped(contentType) + "</string>\n";
-            xml += "\t\t\t</array>\n\t\t</dict>\n\t</array>\n";
+                contentTypes.appendString(contentType);
+            PropertyListWriter documentType = PropertyListWriter::dictionary();
+            documentType.setString("CFBundleTypeName", "Document")
+                .setString("CFBundleTypeRole", "Editor")
+                .set("LSItemContentTypes", std::move(contentTypes));
+            info.set("CFBundleDocumentTypes", PropertyListWriter::array().append(std::move(documentType)));
         }
         if (helper)
-            xml += "\t<key>LSUIElement</key>\n\t<true/>\n";
-        xml += "\t<key>NSHighResolutionCapable</key>\n\t<true/>\n";
-        xml += "</dict>\n</plist>\n";
-        writeFile(bundle / "Contents/Info.plist", xml);
+            info.set("LSUIElement", PropertyListWriter::boolean(true));
+        info.set("NSHighResolutionCapable", PropertyListWriter::boolean(true));
+        writeFile(bundle / "Contents/Info.plist", info.xml());
         writeFile(bundle / "Contents/PkgInfo", std::string(packageType) + "????");
         const std::size_t size = std::size_t(helper ? 4 : application.executableKilobytes) * 1024;
         writeFile(bundle / "Contents/MacOS" / executableName, executable(size, hashOf(identifier)), 0755);
@@ -840,8 +659,10 @@ private:
             writeBundle(path, application, &helper);
         } else if (endsWith(helper.fileName, ".framework")) {
             writeFile(path / "Versions/A" / stem, executable(4096, hashOf(helper.fileName)), 0755);
-            writeFile(path / "Versions/A/Resources/Info.plist",
-                      xmlPropertyList({{"CFBundleName", stem}, {"CFBundlePackageType", std::string("FMWK")}}));
+            writeFile(path / "Versions/A/Resources/Info.plist", PropertyListWriter::dictionary()
+                                                                    .setString("CFBundleName", stem)
+                                                                    .setString("CFBundlePackageType", "FMWK")
+                                                                    .xml());
         } else if (endsWith(helper.fileName, ".plugin")) {
             writeFile(path / "Contents/MacOS" / stem, executable(4096, hashOf(helper.fileName)), 0755);
         } else if (endsWith(helper.fileName, ".icns")) {
@@ -854,15 +675,15 @@ private:
     static std::string launchJob(const Entry &entry, std::string_view identifier)
     {
         const std::string label(entry.label.empty() ? identifier : entry.label);
-        Dictionary job{{"Label", label}, {"ProgramArguments", std::vector<std::string>{std::string(entry.detail)}}};
-        if (entry.place == Place::launchDaemons) {
-            job.emplace_back("KeepAlive", true);
-        } else {
-            job.emplace_back("RunAtLoad", true);
-            job.emplace_back("StartInterval", std::int64_t(3600));
-        }
-        job.emplace_back("StandardErrorPath", std::string("/dev/null"));
-        return xmlPropertyList(job);
+        PropertyListWriter job = PropertyListWriter::dictionary();
+        job.setString("Label", label).set("ProgramArguments", PropertyListWriter::array().appendString(entry.detail));
+        if (entry.place == Place::launchDaemons)
+            job.set("KeepAlive", PropertyListWriter::boolean(true));
+        else
+            job.set("RunAtLoad", PropertyListWriter::boolean(true))
+                .set("StartInterval", PropertyListWriter::integer(3600));
+        job.setString("StandardErrorPath", "/dev/null");
+        return job.xml();
     }
 
     static void writeFolder(const fs::path &folder, std::string_view files, std::size_t size, std::uint64_t seed,
@@ -894,12 +715,14 @@ private:
     {
         const std::string id(identifier);
         writeFile(container / ".com.apple.containermanagerd.metadata.plist",
-                  xmlPropertyList({{"MCMMetadataIdentifier", id},
-                                   {"MCMMetadataUUID", uuid(seed)},
-                                   {"MCMMetadataContentClass", std::int64_t(2)},
-                                   {"MCMMetadataVersion", std::int64_t(6)}}));
+                  PropertyListWriter::dictionary()
+                      .setString("MCMMetadataIdentifier", id)
+                      .setString("MCMMetadataUUID", uuid(seed))
+                      .set("MCMMetadataContentClass", PropertyListWriter::integer(2))
+                      .set("MCMMetadataVersion", PropertyListWriter::integer(6))
+                      .xml());
         const fs::path data = container / "Data";
-        writeFile(data / "Library/Preferences" / (id + ".plist"), xmlPropertyList(settings(id, 600, lastUse)));
+        writeFile(data / "Library/Preferences" / (id + ".plist"), settings(id, 600, lastUse).xml());
         writeFolder(data / "Library/Caches" / id, "Cache.db|Cache.db-wal", size / 3, seed, lastUse);
         writeFolder(data / "Library/Application Support", "store.sqlite|store.sqlite-wal", size - size / 3, seed + 7,
                     lastUse);
@@ -911,16 +734,13 @@ private:
 
     static std::string savedWindows(std::uint64_t seed)
     {
-        std::string xml(XmlHeader);
-        xml += "<array>\n";
-        for (int window = 1; window <= int(seed % 3) + 1; ++window) {
-            xml += "\t<dict>\n\t\t<key>NSDataKey</key>\n\t\t<data>AAECAwQFBgc=</data>\n";
-            xml += "\t\t<key>NSIsMainWindow</key>\n\t\t" + std::string(window == 1 ? "<true/>" : "<false/>") + "\n";
-            xml += "\t\t<key>NSWindowID</key>\n\t\t<integer>" + std::to_string(1000 + window) + "</integer>\n";
-            xml += "\t</dict>\n";
-        }
-        xml += "</array>\n</plist>\n";
-        return xml;
+        PropertyListWriter windows = PropertyListWriter::array();
+        for (int window = 1; window <= int(seed % 3) + 1; ++window)
+            windows.append(PropertyListWriter::dictionary()
+                               .set("NSDataKey", PropertyListWriter::data(std::string_view("\0\1\2\3\4\5\6\7", 8)))
+                               .set("NSIsMainWindow", PropertyListWriter::boolean(window == 1))
+                               .set("NSWindowID", PropertyListWriter::integer(1000 + window)));
+        return windows.xml();
     }
 
     fs::path m_root;

@@ -51,12 +51,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
         for (std::size_t i = 0; i < applicationFolders.size(); ++i) {
             DiagnosticLog::write(QStringLiteral("🔍 Scanning directory: ") +
                                  PathNames::text(resolve(applicationFolders[i])));
-            for (const fs::path &bundle : folderApplications[i]) {
-                if (isCancelled())
-                    break;
-                if (const auto record = applicationRecord(bundle, false))
-                    indexApplication(*record, inventory);
-            }
+            indexBundles(folderApplications[i], false, inventory);
         }
     }
     log("✅ Directory scanning completed");
@@ -64,12 +59,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
     log("🔍 Scanning via Workspace...");
     {
         const StageTimings::Scope timing(QStringLiteral("inventory: workspace"));
-        for (const fs::path &bundle : workspace) {
-            if (isCancelled())
-                break;
-            if (const auto record = applicationRecord(bundle, true))
-                indexApplication(*record, inventory);
-        }
+        indexBundles(workspace, true, inventory);
     }
     log("✅ Workspace scan completed");
 

@@ -48,7 +48,6 @@ public:
     void scanRunningApplications(Inventory &inventory) const;
     void indexApplication(const InstalledApp &record, Inventory &inventory) const;
     void scanAppHelpers(const std::filesystem::path &bundle, const InstalledApp &record, Inventory &inventory) const;
-    static void collectIdentifierStrings(const PropertyList &list, const InstalledApp &record, Inventory &inventory);
     // The lower-cased strings of a property list that look like bundle identifiers, in document order.
     static QStringList identifierStrings(const PropertyList &list);
 
@@ -70,6 +69,7 @@ private:
     std::vector<std::filesystem::path> applicationsIn(const std::filesystem::path &folder) const;
     std::vector<std::filesystem::path> workspaceApplications() const;
     std::optional<InstalledApp> applicationRecord(const std::filesystem::path &bundlePath, bool skipSystem) const;
+    void indexBundles(const std::vector<std::filesystem::path> &bundles, bool skipSystem, Inventory &inventory) const;
     // The keys that an application's helpers and property-list strings give, in the order they are written.
     // `info` is the bundle's Info.plist when it has been read already.
     QStringList helperKeys(const std::filesystem::path &bundle,

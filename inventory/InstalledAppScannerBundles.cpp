@@ -125,20 +125,21 @@ std::vector<fs::path> InstalledAppScanner::workspaceApplications() const
 
 void InstalledAppScanner::scanApplicationsDirectory(const fs::path &folder, Inventory &inventory) const
 {
-    for (const fs::path &bundle : applicationsIn(folder)) {
-        if (isCancelled())
-            return;
-        if (const auto record = applicationRecord(bundle, false))
-            indexApplication(*record, inventory);
-    }
+    indexBundles(applicationsIn(folder), false, inventory);
 }
 
 void InstalledAppScanner::scanWorkspaceApplications(Inventory &inventory) const
 {
-    for (const fs::path &bundle : workspaceApplications()) {
+    indexBundles(workspaceApplications(), true, inventory);
+}
+
+void InstalledAppScanner::indexBundles(const std::vector<fs::path> &bundles, bool skipSystem,
+                                       Inventory &inventory) const
+{
+    for (const fs::path &bundle : bundles) {
         if (isCancelled())
             return;
-        if (const auto record = applicationRecord(bundle, true))
+        if (const auto record = applicationRecord(bundle, skipSystem))
             indexApplication(*record, inventory);
     }
 }
@@ -231,13 +232,6 @@ QStringList InstalledAppScanner::helperKeys(const fs::path &bundle, const std::o
     if (const auto read = m_platform.readPropertyList(infoPath); read && read->isDictionary())
         keys += identifierStrings(*read);
     return keys;
-}
-
-void InstalledAppScanner::collectIdentifierStrings(const PropertyList &list, const InstalledApp &record,
-                                                   Inventory &inventory)
-{
-    for (const QString &key : identifierStrings(list))
-        inventory.insert(key, record);
 }
 
 QStringList InstalledAppScanner::identifierStrings(const PropertyList &list)

@@ -93,7 +93,6 @@ public:
     RemnantAction action() const { return m_action; }
     bool isSelected() const { return m_isSelected; }
 
-    void setStatus(RemnantStatus status) { m_fields.status = status; }
     // These two notify only when the value actually changes.
     void setAction(const RemnantAction &action);
     void setSelected(bool isSelected);

@@ -88,7 +88,6 @@ public:
     // After the listing of a scan, what each entry takes on disk is measured in the background; the records learn
     // it batch by batch (remnantSizesChanged). A new scan, cancelScan() or the scanner's end stop it.
     bool isMeasuringSizes() const { return m_isMeasuringSizes; }
-    bool measuresSizes() const { return m_measuresSizes; }
     // Whether scans that start from now on measure sizes; on by default.
     void setMeasuresSizes(bool value) { m_measuresSizes = value; }
 

@@ -25,7 +25,6 @@ public:
 
     QList<MetaCell *> cells() const;
     InfoBlock *block(const QString &title) const;
-    ProminentButton *revealButton() const { return m_reveal; }
     ProminentButton *tagButton() const { return m_tag; }
     ProminentButton *trashButton() const { return m_trash; }
 

@@ -57,9 +57,7 @@ public:
     ProminentButton *bulkButton() const { return m_bulk; }
     RemnantItemsView *itemsView() const { return m_items; }
     RemnantFilterProxy *proxy() const { return m_proxy; }
-    WelcomeView *welcomeView() const { return m_welcome; }
     ScanWarningsBanner *warningsBanner() const { return m_warnings; }
-    ScanningPlaceholder *scanningPlaceholder() const { return m_scanning; }
 
 signals:
     void currentItemChanged(const RemnantItemPtr &item);

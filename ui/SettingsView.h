@@ -17,7 +17,6 @@ public:
 
     QLineEdit *thresholdField() const { return m_field; }
     QLabel *explanation() const { return m_explanation; }
-    QPushButton *clearCacheButton() const { return m_clearCache; }
 
 private:
     void commit();

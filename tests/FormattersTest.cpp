@@ -30,74 +30,51 @@ using RelativeDateTest = LocalCalendar;
 
 } // namespace
 
-TEST(ByteCountFormatter, SmallSizesInBytesAndKilobytes)
+TEST(ByteCountFormatter, BytesKilobytesAndLargerUnitsRoundHalfUpWithTheSignOfNegativeSizes)
 {
+    const qint64 max = std::numeric_limits<qint64>::max();
+    const qint64 min = std::numeric_limits<qint64>::min();
     const std::pair<qint64, const char *> cases[] = {
-        {0, "Zero KB"}, {1, "1 byte"},  {2, "2 bytes"}, {532, "532 bytes"}, {999, "999 bytes"}, {1000, "1 KB"},
-        {1001, "1 KB"}, {1499, "1 KB"}, {1500, "2 KB"}, {2500, "3 KB"},     {999499, "999 KB"}};
+        {0, "Zero KB"},          {1, "1 byte"},          {2, "2 bytes"},
+        {999, "999 bytes"},      {1000, "1 KB"},         {1499, "1 KB"},
+        {1500, "2 KB"},          {2500, "3 KB"},         {999499, "999 KB"},
+        {999500, "1 MB"},        {1049999, "1 MB"},      {1050000, "1.1 MB"},
+        {999949999, "999.9 MB"}, {999950000, "1 GB"},    {1005000000, "1.01 GB"},
+        {2345678901, "2.35 GB"}, {999995000000, "1 TB"}, {1500000000000000, "1.5 PB"},
+        {max, "9.22 EB"},        {-1, "-1 byte"},        {-532, "-532 bytes"},
+        {-1500, "-2 KB"},        {-999999, "-1 MB"},     {min, "-9.22 EB"}};
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(ByteCountFormatter::fileSize(bytes), QString::fromUtf8(text)) << bytes;
 }
 
-TEST(ByteCountFormatter, LargerUnitsRoundHalfUpAndDropTrailingZeros)
-{
-    const std::pair<qint64, const char *> cases[] = {{999500, "1 MB"},
-                                                     {999999, "1 MB"},
-                                                     {1000000, "1 MB"},
-                                                     {1049999, "1 MB"},
-                                                     {1050000, "1.1 MB"},
-                                                     {1500000, "1.5 MB"},
-                                                     {999949999, "999.9 MB"},
-                                                     {999950000, "1 GB"},
-                                                     {1000000000, "1 GB"},
-                                                     {1005000000, "1.01 GB"},
-                                                     {1100000000, "1.1 GB"},
-                                                     {2345678901, "2.35 GB"},
-                                                     {999995000000, "1 TB"},
-                                                     {1234567890123, "1.23 TB"},
-                                                     {1500000000000000, "1.5 PB"},
-                                                     {std::numeric_limits<qint64>::max(), "9.22 EB"}};
-    for (const auto &[bytes, text] : cases)
-        EXPECT_EQ(ByteCountFormatter::fileSize(bytes), QString::fromUtf8(text)) << bytes;
-}
-
-TEST(ByteCountFormatter, NegativeSizesAreTheMagnitudeWithASign)
-{
-    EXPECT_EQ(ByteCountFormatter::fileSize(-1), QStringLiteral("-1 byte"));
-    EXPECT_EQ(ByteCountFormatter::fileSize(-532), QStringLiteral("-532 bytes"));
-    EXPECT_EQ(ByteCountFormatter::fileSize(-1500), QStringLiteral("-2 KB"));
-    EXPECT_EQ(ByteCountFormatter::fileSize(-999999), QStringLiteral("-1 MB"));
-    EXPECT_EQ(ByteCountFormatter::fileSize(std::numeric_limits<qint64>::min()), QStringLiteral("-9.22 EB"));
-}
-
-TEST_F(DayCountTest, CountsWholeDaysTruncatedTowardZero)
+TEST_F(DayCountTest, CountsWholeLocalCalendarDaysTruncatedTowardZero)
 {
     const QDateTime yesterday = local(2024, 5, 9, 10, 0);
-    EXPECT_EQ(DayCount::daysBetween(yesterday, local(2024, 5, 10, 9, 59)), 0);
-    EXPECT_EQ(DayCount::daysBetween(yesterday, local(2024, 5, 10, 10, 0)), 1);
-    EXPECT_EQ(DayCount::daysBetween(local(2024, 5, 10, 9, 59), yesterday), 0);
-    EXPECT_EQ(DayCount::daysBetween(local(2024, 5, 10, 10, 0), yesterday), -1);
-    EXPECT_EQ(DayCount::daysBetween(local(2024, 5, 11, 10, 1), yesterday), -2);
-    EXPECT_EQ(DayCount::daysBetween(yesterday, yesterday), 0);
-    EXPECT_EQ(DayCount::daysBetween(local(2000, 1, 1), local(2024, 1, 1)), 8766);
-}
-
-TEST_F(DayCountTest, ADaylightSavingDayIsOneCalendarDay)
-{
-    // 23 hours of elapsed time over the spring change, 24.5 hours over the autumn change.
-    EXPECT_EQ(DayCount::daysBetween(local(2024, 3, 30, 12), local(2024, 3, 31, 12)), 1);
-    EXPECT_EQ(DayCount::daysBetween(local(2024, 3, 31, 12), local(2024, 3, 30, 12)), -1);
-    EXPECT_EQ(DayCount::daysBetween(local(2024, 10, 26, 12), local(2024, 10, 27, 11, 30)), 0);
-    EXPECT_EQ(DayCount::daysBetween(local(2024, 10, 26, 12), local(2024, 10, 27, 12)), 1);
-}
-
-TEST_F(DayCountTest, CountsInTheLocalZoneWhateverTheInputsZone)
-{
-    const QDateTime from(QDate(2024, 3, 30), QTime(11, 0), Qt::UTC); // 12:00 local
-    const QDateTime to(QDate(2024, 3, 31), QTime(10, 0), Qt::UTC);   // 12:00 local, 23 hours later
-    EXPECT_EQ(DayCount::daysBetween(from, to), 1);
-    EXPECT_EQ(DayCount::daysBetween(from, to.toOffsetFromUtc(-5 * 3600)), 1);
-    EXPECT_EQ(DayCount::daysBetween(QDateTime(), to), 0);
+    const QDateTime utcNoon(QDate(2024, 3, 30), QTime(11, 0), Qt::UTC); // 12:00 local
+    const QDateTime utcNext(QDate(2024, 3, 31), QTime(10, 0), Qt::UTC); // 12:00 local, 23 hours later
+    const struct {
+        QDateTime from, to;
+        qint64 days;
+    } cases[] = {
+        {yesterday, local(2024, 5, 10, 9, 59), 0},
+        {yesterday, local(2024, 5, 10, 10, 0), 1},
+        {local(2024, 5, 10, 9, 59), yesterday, 0},
+        {local(2024, 5, 10, 10, 0), yesterday, -1},
+        {local(2024, 5, 11, 10, 1), yesterday, -2},
+        {local(2000, 1, 1), local(2024, 1, 1), 8766},
+        // 23 hours of elapsed time over the spring change, 24.5 hours over the autumn change.
+        {local(2024, 3, 30, 12), local(2024, 3, 31, 12), 1},
+        {local(2024, 3, 31, 12), local(2024, 3, 30, 12), -1},
+        {local(2024, 10, 26, 12), local(2024, 10, 27, 11, 30), 0},
+        {local(2024, 10, 26, 12), local(2024, 10, 27, 12), 1},
+        // Whatever the inputs' zone, the days are counted in the local one.
+        {utcNoon, utcNext, 1},
+        {utcNoon, utcNext.toOffsetFromUtc(-5 * 3600), 1},
+        {QDateTime(), utcNext, 0},
+    };
+    for (const auto &test : cases)
+        EXPECT_EQ(DayCount::daysBetween(test.from, test.to), test.days)
+            << test.from.toString(Qt::ISODate).toStdString() << " " << test.to.toString(Qt::ISODate).toStdString();
 }
 
 TEST_F(RelativeDateTest, UsesTheLargestNonZeroUnit)
@@ -120,28 +97,26 @@ TEST_F(RelativeDateTest, UsesTheLargestNonZeroUnit)
             << date.toString(Qt::ISODate).toStdString();
 }
 
-TEST_F(RelativeDateTest, LessThanASecondIsInZeroSeconds)
+TEST_F(RelativeDateTest, FollowsTheLocalCalendarAndCallsLessThanASecondZeroSeconds)
 {
     const QDateTime now = local(2024, 6, 15, 12);
-    EXPECT_EQ(RelativeDateFormatter::describe(now, now), QStringLiteral("in 0 seconds"));
-    EXPECT_EQ(RelativeDateFormatter::describe(now.addMSecs(-999), now), QStringLiteral("in 0 seconds"));
-    EXPECT_EQ(RelativeDateFormatter::describe(now.addMSecs(999), now), QStringLiteral("in 0 seconds"));
-    EXPECT_EQ(RelativeDateFormatter::describe(now.addMSecs(-1000), now), QStringLiteral("1 second ago"));
-}
-
-TEST_F(RelativeDateTest, FollowsTheLocalCalendar)
-{
-    // Months are counted back from now, so the end of a shorter month still makes a whole month.
-    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 2, 29, 12), local(2024, 3, 31, 12)),
-              QStringLiteral("1 month ago"));
-    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 3, 1, 12), local(2024, 3, 31, 12)),
-              QStringLiteral("4 weeks ago"));
-    EXPECT_EQ(RelativeDateFormatter::describe(local(2023, 2, 28, 12), local(2024, 2, 29, 12)),
-              QStringLiteral("1 year ago"));
-    // 23 elapsed hours over the spring change are one calendar day.
-    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 3, 30, 12), local(2024, 3, 31, 12)),
-              QStringLiteral("1 day ago"));
-    // 24.5 elapsed hours over the autumn change are not yet a day.
-    EXPECT_EQ(RelativeDateFormatter::describe(local(2024, 10, 26, 12), local(2024, 10, 27, 11, 30)),
-              QStringLiteral("24 hours ago"));
+    const struct {
+        QDateTime date, now;
+        const char *text;
+    } cases[] = {
+        {now, now, "in 0 seconds"},
+        {now.addMSecs(-999), now, "in 0 seconds"},
+        {now.addMSecs(999), now, "in 0 seconds"},
+        {now.addMSecs(-1000), now, "1 second ago"},
+        // Months are counted back from now, so the end of a shorter month still makes a whole month.
+        {local(2024, 2, 29, 12), local(2024, 3, 31, 12), "1 month ago"},
+        {local(2024, 3, 1, 12), local(2024, 3, 31, 12), "4 weeks ago"},
+        {local(2023, 2, 28, 12), local(2024, 2, 29, 12), "1 year ago"},
+        // 23 elapsed hours over the spring change are one calendar day, 24.5 over the autumn change are not.
+        {local(2024, 3, 30, 12), local(2024, 3, 31, 12), "1 day ago"},
+        {local(2024, 10, 26, 12), local(2024, 10, 27, 11, 30), "24 hours ago"},
+    };
+    for (const auto &test : cases)
+        EXPECT_EQ(RelativeDateFormatter::describe(test.date, test.now), QString::fromUtf8(test.text))
+            << test.date.toString(Qt::ISODateWithMs).toStdString();
 }

@@ -54,43 +54,38 @@ TEST(AppIdentifierService, NormalizedKeys)
     EXPECT_EQ(AppIdentifierService::normalizedKey(QStringLiteral("Kit.framework.plist")), QStringLiteral("kit"));
 }
 
-TEST(AppIdentifierService, IdentifiesByCatalogueAndHelperPattern)
-{
-    const Clock::Override clock(Start);
-    AppIdentifierService service;
-    expectAnswer(service.identifyApp(QStringLiteral("com.adobe.acc.plist")), "Adobe Creative Cloud",
-                 "com.adobe.creative-cloud", Confidence::medium);
-    expectAnswer(service.identifyApp(QStringLiteral("com.google.Chrome.plist")), "Google", "com.google",
-                 Confidence::medium);
-    expectAnswer(service.identifyApp(QStringLiteral("org.mozilla.firefox")), "Firefox", "org.mozilla.firefox",
-                 Confidence::medium);
-    const auto helper = service.identifyApp(QStringLiteral("Zzqx Helper"));
-    expectAnswer(helper, "Zzqx", nullptr, Confidence::low);
-    expectAnswer(service.identifyApp(QStringLiteral("helper")), nullptr, nullptr, Confidence::low);
-    const auto nothing = service.identifyApp(QStringLiteral("qqzzxxjj"));
-    expectAnswer(nothing, nullptr, nullptr, Confidence::low);
-    EXPECT_EQ(nothing.evidence, QStringLiteral("no evidence found"));
-    EXPECT_EQ(service.identifyApp(QStringLiteral("zoomus")).evidence,
-              QStringLiteral("catalogue keyword 'zoom' (row 177)"));
-}
-
-TEST(AppIdentifierService, IdentifiesByBundleIdentifier)
+TEST(AppIdentifierService, IdentifiesByBundleIdentifierCatalogueAndHelperPattern)
 {
     TempTree tree;
     const Clock::Override clock(Start);
     const WorkspacePlatform platform(tree);
     AppIdentifierService service(&platform);
-    expectAnswer(service.identifyApp(QStringLiteral("a"), QStringLiteral("com.example.installed")), "Foo Bar",
-                 "com.example.installed", Confidence::high);
-    expectAnswer(service.identifyApp(QStringLiteral("b"), QStringLiteral("com.example.zzqx")), "Zzqx",
-                 "com.example.zzqx", Confidence::low);
-    expectAnswer(service.identifyApp(QStringLiteral("c"), QStringLiteral("org.dropbox.sync")), "Dropbox",
-                 "com.getdropbox.dropbox", Confidence::medium);
-    // "qq" is too short for the fallback and "com" is dropped, so the name decides.
-    expectAnswer(service.identifyApp(QStringLiteral("Zzqx Agent"), QStringLiteral("com.qq")), "Zzqx", nullptr,
-                 Confidence::low);
-    expectAnswer(service.identifyApp(QStringLiteral("d"), QStringLiteral("com.org")), nullptr, nullptr,
-                 Confidence::low);
+    const struct {
+        const char *name, *identifier, *appName, *bundleID;
+        Confidence confidence;
+    } cases[] = {
+        {"com.adobe.acc.plist", nullptr, "Adobe Creative Cloud", "com.adobe.creative-cloud", Confidence::medium},
+        {"com.google.Chrome.plist", nullptr, "Google", "com.google", Confidence::medium},
+        {"org.mozilla.firefox", nullptr, "Firefox", "org.mozilla.firefox", Confidence::medium},
+        {"Zzqx Helper", nullptr, "Zzqx", nullptr, Confidence::low},
+        {"helper", nullptr, nullptr, nullptr, Confidence::low},
+        {"qqzzxxjj", nullptr, nullptr, nullptr, Confidence::low},
+        {"a", "com.example.installed", "Foo Bar", "com.example.installed", Confidence::high},
+        {"b", "com.example.zzqx", "Zzqx", "com.example.zzqx", Confidence::low},
+        {"c", "org.dropbox.sync", "Dropbox", "com.getdropbox.dropbox", Confidence::medium},
+        // "qq" is too short for the fallback and "com" is dropped, so the name decides.
+        {"Zzqx Agent", "com.qq", "Zzqx", nullptr, Confidence::low},
+        {"d", "com.org", nullptr, nullptr, Confidence::low},
+    };
+    for (const auto &test : cases) {
+        SCOPED_TRACE(test.name);
+        const auto identifier =
+            test.identifier ? std::optional<QString>(QString::fromUtf8(test.identifier)) : std::nullopt;
+        expectAnswer(service.identifyApp(QString::fromUtf8(test.name), identifier), test.appName, test.bundleID,
+                     test.confidence);
+    }
+    EXPECT_EQ(service.identifyApp(QStringLiteral("qqzzxxjj")).evidence, QStringLiteral("no evidence found"));
+    EXPECT_TRUE(service.identifyApp(QStringLiteral("zoomus")).evidence.startsWith(u"catalogue keyword 'zoom' (row "));
 }
 
 TEST(AppIdentifierService, CachesEveryAnswerForSevenDaysByNormalizedName)

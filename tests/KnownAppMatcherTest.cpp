@@ -43,7 +43,29 @@ TEST(KnownAppMatcher, FindsTheSameRowAsWalkingTheCatalogueInOrder)
             EXPECT_EQ(match->row, *expected) << text.toStdString();
         }
     }
-    EXPECT_EQ(KnownAppMatcher::shared().firstMatch(u"commandq")->row, 938U);
-    EXPECT_EQ(KnownAppMatcher::shared().firstMatch(u"smartdrivedx")->row, 76U);
     EXPECT_FALSE(KnownAppMatcher::shared().firstMatch(u""));
+}
+
+TEST(KnownAppMatcher, EveryCatalogueRowIsCompleteAndTheFirstMatchingRowWins)
+{
+    const auto rows = KnownAppCatalogue::rows();
+    ASSERT_GT(rows.size(), 1000u);
+    for (const KnownApp &row : rows) {
+        const std::string_view keyword = row.keyword;
+        EXPECT_FALSE(keyword.empty());
+        EXPECT_EQ(keyword.find('\t'), std::string_view::npos) << keyword;
+        EXPECT_FALSE(std::string_view(row.name).empty()) << keyword;
+        EXPECT_NE(std::string_view(row.bundleID).find('.'), std::string_view::npos) << keyword;
+        EXPECT_EQ(std::string_view(row.bundleID).find_first_of(" \t"), std::string_view::npos) << keyword;
+    }
+    // Where the keywords of several rows occur, the catalogue's order decides.
+    for (const auto &[text, bundleID] : {std::pair{u"adobe.photoshop", "com.adobe.creative-cloud"},
+                                         {u"passwords", "com.microsoft.Word"},
+                                         {u"zoomus", "com.apple.zoom"},
+                                         {u"smartdrivedx", "com.google.GoogleDrive"},
+                                         {u"commandq helper", "com.clickontyler.commandq"}}) {
+        const auto match = KnownAppMatcher::shared().firstMatch(text);
+        ASSERT_TRUE(match) << bundleID;
+        EXPECT_EQ(std::string_view(rows[match->row].bundleID), bundleID);
+    }
 }

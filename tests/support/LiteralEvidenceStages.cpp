@@ -3,8 +3,6 @@
 #include "identification/IdentificationWordLists.h"
 #include "identification/NameMatching.h"
 
-#include <QSet>
-
 namespace {
 
 using NM = NameMatching;
@@ -21,16 +19,6 @@ bool startsWithAny(const QString &key, qsizetype count)
     return false;
 }
 
-bool listed(std::span<const std::string_view> list, const QString &word)
-{
-    return IdentificationWordLists::contains(list, word.toStdString());
-}
-
-bool has(const QString &text, const QString &part)
-{
-    return NM::contains(text, part);
-}
-
 } // namespace
 
 std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const QString &name, const QString &base,
@@ -38,16 +26,13 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
 {
     const QString lname = name.toLower();
     std::vector<InstalledApp> offers;
-    auto offer = [&](const InstalledApp &app) {
-        offers.push_back(app);
-    };
 
     // S1: per token, only the first prefix that hits can be offered first.
     for (const QString &token : NM::tokenizeName(base)) {
         for (const char *prefix : {"keyword:", "receipt-component:", "framework:", "tool:", "brew:"}) {
             const QString key = QString::fromLatin1(prefix) + token;
             if (inventory.contains(key)) {
-                offer(inventory.value(key));
+                offers.push_back(inventory.value(key));
                 break;
             }
         }
@@ -58,8 +43,8 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
     // S2: the first word that some key contains decides; any such key may come first.
     for (const QString &word : NM::splitKeeping(base, u".-_ ", 4)) {
         for (auto it = inventory.cbegin(); it != inventory.cend(); ++it) {
-            if (has(it.key(), word))
-                offer(it.value());
+            if (NM::contains(it.key(), word))
+                offers.push_back(it.value());
         }
         if (!offers.empty())
             return offers;
@@ -77,9 +62,9 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
             if (offered || NM::length(c) < 4)
                 continue;
             const QString lc = c.toLower();
-            if (listed(IdentificationWordLists::CandidateSkipWords, lc))
+            if (IdentificationWordLists::contains(IdentificationWordLists::CandidateSkipWords, lc.toStdString()))
                 continue;
-            if (has(base, lc)) {
+            if (NM::contains(base, lc)) {
                 offered = true;
                 continue;
             }
@@ -87,7 +72,7 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
                 offered = offered || NM::isFuzzyWordMatch(lc, w);
         }
         if (offered)
-            offer(it.value());
+            offers.push_back(it.value());
     }
     if (!offers.empty())
         return offers;
@@ -104,15 +89,16 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
         bool offered = false;
         for (const QString &nw : w2) {
             const QString lnw = nw.toLower();
-            if (listed(IdentificationWordLists::NameSkipWords, lnw))
+            if (IdentificationWordLists::contains(IdentificationWordLists::NameSkipWords, lnw.toStdString()))
                 continue;
             for (const QString &bw : w1) {
-                if (bw == lnw || (NM::length(lnw) >= 5 && has(bw, lnw)) || (NM::length(bw) >= 5 && has(lnw, bw)))
+                if (bw == lnw || (NM::length(lnw) >= 5 && NM::contains(bw, lnw)) ||
+                    (NM::length(bw) >= 5 && NM::contains(lnw, bw)))
                     offered = true;
             }
         }
         if (offered)
-            offer(it.value());
+            offers.push_back(it.value());
     }
     if (!offers.empty())
         return offers;
@@ -124,11 +110,11 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
         const QString n = it.key().mid(5);
         if (NM::length(n) < 4)
             continue;
-        bool offered = has(base, n) || (has(n, base) && NM::length(base) >= 6);
+        bool offered = NM::contains(base, n) || (NM::contains(n, base) && NM::length(base) >= 6);
         for (const QString &w : NM::splitKeeping(n, u" -_", 4))
-            offered = offered || has(base, w);
+            offered = offered || NM::contains(base, w);
         if (offered)
-            offer(it.value());
+            offers.push_back(it.value());
     }
     if (!offers.empty())
         return offers;
@@ -143,26 +129,27 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
         const QString nb = NM::stripDigits(base);
         const QString nl = NM::stripDigits(lname);
         const QString nn = NM::stripDigits(ln);
-        bool offered = has(base, ln) || has(lname, ln) || has(nb, nn) || has(nl, nn) ||
-                       NM::sharesSubstring(nb, nn, 4) || (NM::length(base) >= 4 && has(ln, base));
+        bool offered = NM::contains(base, ln) || NM::contains(lname, ln) || NM::contains(nb, nn) ||
+                       NM::contains(nl, nn) || NM::sharesSubstring(nb, nn, 4) ||
+                       (NM::length(base) >= 4 && NM::contains(ln, base));
         QStringList s = NM::splitKeeping(base, u".-_ ", 4);
         for (const QString &word : NM::splitKeeping(lname, u".-_ ", 4)) {
             if (!s.contains(word))
                 s.append(word);
         }
         for (const QString &w : NM::splitKeeping(ln, u" -_.", 4)) {
-            offered = offered || s.contains(w) || has(base, w) || has(lname, w);
+            offered = offered || s.contains(w) || NM::contains(base, w) || NM::contains(lname, w);
             for (const QString &x : s) {
                 const QString a = NM::stripDigits(w);
                 const QString b = NM::stripDigits(x);
-                offered = offered || has(w, x) || has(x, w) || has(ln, x);
+                offered = offered || NM::contains(w, x) || NM::contains(x, w) || NM::contains(ln, x);
                 if (NM::length(a) >= 4 && NM::length(b) >= 4)
-                    offered = offered || has(a, b) || has(b, a) || NM::sharesSubstring(a, b, 4) ||
+                    offered = offered || NM::contains(a, b) || NM::contains(b, a) || NM::sharesSubstring(a, b, 4) ||
                               NM::commonPrefixLength(a, b) >= 4;
             }
         }
         if (offered)
-            offer(it.value());
+            offers.push_back(it.value());
     }
     if (!offers.empty())
         return offers;
@@ -172,7 +159,7 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
         if (startsWithAny(it.key(), 6))
             continue;
         if ((!it.key().isEmpty() && lname.startsWith(it.key())) || (!lname.isEmpty() && it.key().startsWith(lname)))
-            offer(it.value());
+            offers.push_back(it.value());
     }
     if (!offers.empty() || !label)
         return offers;
@@ -183,15 +170,16 @@ std::vector<InstalledApp> literalFirstOffers(const Inventory &inventory, const Q
     for (auto it = inventory.cbegin(); it != inventory.cend(); ++it) {
         if (startsWithAny(it.key(), 10) || it.key().isEmpty())
             continue;
-        if (llabel.startsWith(it.key()) || it.key().startsWith(llabel) || has(llabel, it.key()) || has(it.key(), last))
-            offer(it.value());
+        if (llabel.startsWith(it.key()) || it.key().startsWith(llabel) || NM::contains(llabel, it.key()) ||
+            NM::contains(it.key(), last))
+            offers.push_back(it.value());
     }
     if (!offers.empty())
         return offers;
     for (const QString &part : label->split(u'.')) {
         const QString key = QStringLiteral("keyword:") + part.toLower();
         if (NM::length(part) >= 4 && inventory.contains(key)) {
-            offer(inventory.value(key));
+            offers.push_back(inventory.value(key));
             break;
         }
     }

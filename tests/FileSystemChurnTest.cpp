@@ -4,7 +4,6 @@
 #include "TempTree.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
-#include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
 
 #include <gtest/gtest.h>
@@ -206,21 +205,6 @@ private:
     std::thread m_thread;
 };
 
-// Every entry below `root` with its kind and, for files, contents.
-std::map<fs::path, std::string> snapshot(const fs::path &root)
-{
-    std::map<fs::path, std::string> entries;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
-        if (it->is_symlink())
-            entries[it->path()] = "link " + fs::read_symlink(it->path()).native();
-        else if (it->is_directory())
-            entries[it->path()] = "folder";
-        else
-            entries[it->path()] = "file " + TempTree::readFile(it->path());
-    }
-    return entries;
-}
-
 class FileSystemChurn : public ::testing::Test {
 protected:
     FileSystemChurn()
@@ -282,47 +266,4 @@ TEST_F(FileSystemChurn, ScansOfChangingLibraryFoldersListOnlyWhatWasThereWithCon
     EXPECT_GT(churn.operations(), 0);
     EXPECT_GT(found, 0);
     EXPECT_TRUE(m_alerts.shown.isEmpty());
-}
-
-TEST_F(FileSystemChurn, TrashAndTagOfAnEntryJustDeletedFailAndChangeNothingElse)
-{
-    Churn churn(m_tree);
-    RemnantScanner scanner(m_platform, m_alerts);
-    churn.start();
-    runScan(scanner);
-    churn.stop();
-    runScan(scanner);
-    ASSERT_FALSE(scanner.remnants().isEmpty());
-
-    for (const RemnantItemPtr &item : scanner.remnants().mid(0, 2)) {
-        fs::remove_all(item->url());
-        const auto before = snapshot(m_tree.root());
-
-        m_alerts.answers = {QStringLiteral("Cancel")};
-        scanner.moveToTrash(item);
-        EXPECT_FALSE(m_alerts.shown.isEmpty()) << item->url();
-        const qsizetype logged = m_log.lines().size();
-        scanner.applyTag(item, FinderTagColor::red);
-        EXPECT_GT(m_log.lines().size(), logged) << item->url();
-        EXPECT_TRUE(scanner.remnants().contains(item));
-        EXPECT_EQ(item->action(), RemnantAction::none());
-
-        QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
-        m_alerts.answers = {QStringLiteral("Cancel")};
-        ASSERT_TRUE(scanner.moveToTrashInBackground({item}));
-        ASSERT_TRUE(finished.wait(120000));
-        auto report = finished.takeFirst().at(0).value<RemnantActionReport>();
-        EXPECT_EQ(report.succeeded, 0);
-        EXPECT_EQ(report.failures.size(), 1);
-        ASSERT_TRUE(scanner.applyTagInBackground({item}, FinderTagColor::blue));
-        ASSERT_TRUE(finished.wait(120000));
-        report = finished.takeFirst().at(0).value<RemnantActionReport>();
-        EXPECT_EQ(report.succeeded, 0);
-        EXPECT_EQ(report.failures.size(), 1);
-
-        EXPECT_TRUE(scanner.remnants().contains(item));
-        EXPECT_EQ(item->action(), RemnantAction::none());
-        EXPECT_TRUE(snapshot(m_tree.root()) == before) << item->url();
-        m_alerts.shown.clear();
-    }
 }

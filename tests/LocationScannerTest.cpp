@@ -1,5 +1,4 @@
 #include "scanner/LocationScanner.h"
-#include "LogCapture.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
 #include "Unprivileged.h"
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -96,24 +94,6 @@ TEST(LocationScanner, RecordsCarrySizesDatesAndCategory)
         EXPECT_FALSE(item->lastOpened());
     }
     EXPECT_TRUE(scanFolder(tree, "Missing").rest.empty());
-}
-
-TEST(LocationScanner, AHundredThousandEntriesStreamInBatches)
-{
-    TempTree tree;
-    tree.makeFolder("Library/Caches");
-    for (int i = 0; i < 100000; ++i) {
-        const std::string path = tree.path("Library/Caches").native() + "/com.google.entry" + std::to_string(i);
-        const int fd = open(path.c_str(), O_CREAT | O_WRONLY, 0644);
-        ASSERT_GE(fd, 0);
-        close(fd);
-    }
-    const LogCapture quiet;
-    const LocationRun run = scanFolder(tree, "Caches");
-    EXPECT_EQ(run.batches, std::vector<std::size_t>(2000, 50));
-    EXPECT_EQ(run.progress.size(), 4000U);
-    EXPECT_EQ(run.progress.back(), (std::pair<int, int>{100000, 100000}));
-    EXPECT_TRUE(run.rest.empty());
 }
 
 TEST(LocationScanner, AFolderThatIsALinkOrLiesOutsideItsLibraryIsNotListedButNamedInAWarning)

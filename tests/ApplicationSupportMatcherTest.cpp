@@ -73,21 +73,3 @@ TEST(ApplicationSupportMatcher, AgreesWithAWalkOfTheInventoryInSomeOrder)
         }
     }
 }
-
-TEST(ApplicationSupportMatcher, NamesMatchEitherWayAndIdentifierPartsNeedFiveCharacters)
-{
-    Inventory inventory;
-    const InstalledApp studio{QStringLiteral("Acme Studio"), QStringLiteral("com.acme.studio"), "/a", {}};
-    const InstalledApp tool{QStringLiteral("Tool"), QStringLiteral("org.longvendor.x"), "/b", {}};
-    inventory.insert(QStringLiteral("com.acme.studio"), studio);
-    inventory.insert(QStringLiteral("tool:x"), tool);
-    const ApplicationSupportMatcher matcher(inventory);
-
-    EXPECT_EQ(matcher.match(QStringLiteral("acme")), studio);
-    EXPECT_EQ(matcher.match(QStringLiteral("acme studio 2")), studio);
-    EXPECT_EQ(matcher.match(QStringLiteral("tools")), tool);
-    EXPECT_EQ(matcher.match(QStringLiteral("the longvendor cache")), tool);
-    EXPECT_EQ(matcher.match(QStringLiteral("acmestudio")), studio);
-    EXPECT_FALSE(matcher.match(QStringLiteral("acmeish")));
-    EXPECT_FALSE(matcher.match(QStringLiteral("")));
-}

@@ -33,74 +33,52 @@ std::string sampleBinary()
     return toBinary(root);
 }
 
-// A binary list with `count` arrays, each holding a reference to the next; the last refers to `lastTarget`,
+std::string bigEndian(uint64_t value, int width)
+{
+    std::string bytes;
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
+        bytes += char((value >> shift) & 0xFF);
+    return bytes;
+}
+
+// A binary list of these objects, the first one the root, with 4-byte offsets and references.
+std::string binaryList(const std::vector<std::string> &objects)
+{
+    std::string bytes = "bplist00";
+    std::string table;
+    for (const std::string &object : objects) {
+        table += bigEndian(bytes.size(), 4);
+        bytes += object;
+    }
+    // Six unused bytes, the offset and reference sizes, the number of objects, the root and the table's offset.
+    return bytes + table + std::string(6, '\0') + "\x04\x04" + bigEndian(objects.size(), 8) + bigEndian(0, 8) +
+           bigEndian(bytes.size(), 8);
+}
+
+// A binary list of `count` arrays, each holding a reference to the next; the last refers to `lastTarget`,
 // which closes a cycle when it names an earlier array. Target `count` is a final boolean object.
 std::string chainedBinaryArrays(uint32_t count, uint32_t lastTarget)
 {
-    std::string bytes = "bplist00";
-    std::vector<uint32_t> offsets;
-    for (uint32_t i = 0; i < count; ++i) {
-        offsets.push_back(uint32_t(bytes.size()));
-        const uint32_t target = i + 1 < count ? i + 1 : lastTarget;
-        bytes += char(0xA1); // array of one element, 4-byte references
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes += char((target >> shift) & 0xFF);
-    }
-    offsets.push_back(uint32_t(bytes.size()));
-    bytes += char(0x08);
-    const uint32_t tableOffset = uint32_t(bytes.size());
-    for (const uint32_t offset : offsets) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes += char((offset >> shift) & 0xFF);
-    }
-    std::string trailer(32, '\0');
-    trailer[6] = 4; // offset size
-    trailer[7] = 4; // reference size
-    auto put64 = [&](std::size_t at, uint64_t value) {
-        for (int i = 0; i < 8; ++i)
-            trailer[at + std::size_t(i)] = char((value >> (56 - 8 * i)) & 0xFF);
-    };
-    put64(8, count + 1);
-    put64(16, 0);
-    put64(24, tableOffset);
-    return bytes + trailer;
-}
-
-void appendBigEndian(std::string &bytes, uint64_t value, int width)
-{
-    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8)
-        bytes += char((value >> shift) & 0xFF);
+    std::vector<std::string> objects;
+    for (uint32_t i = 0; i < count; ++i)
+        objects.push_back('\xA1' + bigEndian(i + 1 < count ? i + 1 : lastTarget, 4)); // an array of one element
+    objects.push_back("\x08");
+    return binaryList(objects);
 }
 
 // A binary list of `levels` arrays, each holding `fanOut` references to the next; the last array's references
 // all name one ASCII string of `stringLength` characters. Parsed, it holds fanOut^levels copies of the string.
 std::string sharedBinaryArrays(uint32_t levels, uint32_t fanOut, uint32_t stringLength = 1)
 {
-    std::string bytes = "bplist00";
-    std::vector<uint32_t> offsets;
+    std::vector<std::string> objects;
     for (uint32_t level = 0; level < levels; ++level) {
-        offsets.push_back(uint32_t(bytes.size()));
-        bytes += char(0xAF); // array, count in the integer that follows
-        bytes += char(0x12);
-        appendBigEndian(bytes, fanOut, 4);
+        std::string array = "\xAF\x12" + bigEndian(fanOut, 4); // an array, its count in the integer that follows
         for (uint32_t i = 0; i < fanOut; ++i)
-            appendBigEndian(bytes, level + 1, 4);
+            array += bigEndian(level + 1, 4);
+        objects.push_back(array);
     }
-    offsets.push_back(uint32_t(bytes.size()));
-    bytes += char(0x5F); // ASCII string, length in the integer that follows
-    bytes += char(0x12);
-    appendBigEndian(bytes, stringLength, 4);
-    bytes += std::string(stringLength, 'x');
-    const uint32_t tableOffset = uint32_t(bytes.size());
-    for (const uint32_t offset : offsets)
-        appendBigEndian(bytes, offset, 4);
-    std::string trailer(6, '\0');
-    trailer += char(4); // offset size
-    trailer += char(4); // reference size
-    appendBigEndian(trailer, offsets.size(), 8);
-    appendBigEndian(trailer, 0, 8);
-    appendBigEndian(trailer, tableOffset, 8);
-    return bytes + trailer;
+    objects.push_back("\x5F\x12" + bigEndian(stringLength, 4) + std::string(stringLength, 'x')); // ASCII string
+    return binaryList(objects);
 }
 
 std::string nestedXml(int depth)

@@ -5,6 +5,7 @@
 #include "model/Clock.h"
 #include "model/SystemNames.h"
 #include "platform/PosixPlatform.h"
+#include "scanner/ScanLocation.h"
 
 #include <gtest/gtest.h>
 
@@ -30,29 +31,15 @@ protected:
     static const DemoHome &demo() { return *s_demo; }
     static PosixPlatform platform() { return PosixPlatform(demo().root(), demo().home()); }
 
-    // The ten Library folders that a scan lists.
-    static std::vector<fs::path> scanFolders()
-    {
-        const fs::path library = demo().home() / "Library";
-        return {library / "Application Support",
-                library / "Application Scripts",
-                library / "LaunchAgents",
-                demo().root() / "Library/LaunchAgents",
-                demo().root() / "Library/LaunchDaemons",
-                library / "Preferences",
-                library / "Caches",
-                library / "Containers",
-                library / "Saved Application State",
-                library / "Logs"};
-    }
+    static std::vector<ScanLocation> scanFolders() { return ScanLocation::scanLocations(platform()); }
 
     // The entries of the scan folders that a scan keeps: not hidden and not the system's own.
     static std::vector<fs::path> leftovers()
     {
         std::vector<fs::path> result;
-        for (const fs::path &folder : scanFolders()) {
+        for (const ScanLocation &folder : scanFolders()) {
             const std::vector<DirectoryEntry> entries =
-                platform().listDirectory(folder, Platform::Hidden::Skip).value();
+                platform().listDirectory(folder.path.url, Platform::Hidden::Skip).value();
             for (const DirectoryEntry &entry : entries) {
                 if (!SystemNames::isSystemItem(QString::fromStdString(entry.path.filename().native())))
                     result.push_back(entry.path);
@@ -86,10 +73,12 @@ protected:
 TEST_F(DemoHomeTest, FillsEveryScanLocationWithReadableBundlesAndPropertyLists)
 {
     EXPECT_EQ(demo().home(), demo().root() / "Users/demo");
-    for (const fs::path &folder : scanFolders())
-        EXPECT_FALSE(
-            platform().listDirectory(folder, Platform::Hidden::Skip).value_or(std::vector<DirectoryEntry>{}).empty())
-            << folder;
+    for (const ScanLocation &folder : scanFolders())
+        EXPECT_FALSE(platform()
+                         .listDirectory(folder.path.url, Platform::Hidden::Skip)
+                         .value_or(std::vector<DirectoryEntry>{})
+                         .empty())
+            << folder.path.url;
     const std::vector<fs::path> bundles = applicationBundles();
     ASSERT_FALSE(bundles.empty());
     for (const fs::path &bundle : bundles) {
@@ -102,17 +91,20 @@ TEST_F(DemoHomeTest, FillsEveryScanLocationWithReadableBundlesAndPropertyLists)
                                         opened->info->string("CFBundleExecutable").value_or("").toStdString()))
             << bundle;
     }
-    // Launch jobs carry their Label; settings, binary ones included, read as dictionaries.
-    const std::vector<fs::path> folders = scanFolders();
-    const auto hidden = [&](const fs::path &folder) {
-        return folder == folders[5] ? Platform::Hidden::Include : Platform::Hidden::Skip;
-    };
-    for (const fs::path &folder : {folders[2], folders[3], folders[4], folders[5]}) {
-        const std::vector<DirectoryEntry> entries = platform().listDirectory(folder, hidden(folder)).value();
+    // Launch jobs carry their Label; settings, binary and hidden ones included, read as dictionaries.
+    for (const ScanLocation &folder : scanFolders()) {
+        const bool settings = folder.category == RemnantCategory::preferences;
+        if (!settings && folder.category != RemnantCategory::launchAgents &&
+            folder.category != RemnantCategory::launchDaemons)
+            continue;
+        const std::vector<DirectoryEntry> entries =
+            platform()
+                .listDirectory(folder.path.url, settings ? Platform::Hidden::Include : Platform::Hidden::Skip)
+                .value();
         for (const DirectoryEntry &entry : entries) {
             const auto list = platform().readPropertyList(entry.path);
             ASSERT_TRUE(list.has_value()) << entry.path;
-            EXPECT_TRUE(folder == folders[5] ? list->isDictionary() : list->string("Label").has_value()) << entry.path;
+            EXPECT_TRUE(settings ? list->isDictionary() : list->string("Label").has_value()) << entry.path;
         }
     }
 }

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -100,55 +99,44 @@ TEST(LocationScanner, AFolderThatIsALinkOrLiesOutsideItsLibraryIsNotListedButNam
 {
     struct Case {
         const char *what;
-        std::function<void(const TempTree &)> make;
+        // What the tree holds: "PATH" a file, "PATH/" a folder, "PATH -> TARGET" a symbolic link.
+        std::vector<std::string> entries;
         QString warning; // after "FOLDER was not scanned: "; empty: none
         std::size_t records;
     };
+    const QString link = QStringLiteral("it is a symbolic link");
     const std::vector<Case> cases = {
         {"a link to the Library's parent",
-         [](const TempTree &tree) {
-             tree.writeFile("home/Documents/precious.txt");
-             tree.writeFile("Library/Logs/qqvv.log");
-             tree.makeSymlink("Library/Caches", "..");
-         },
-         QStringLiteral("it is a symbolic link"), 0},
-        {"a link to a folder inside the Library",
-         [](const TempTree &tree) {
-             tree.writeFile("Library/Real/qqvv");
-             tree.makeSymlink("Library/Caches", "Real");
-         },
-         QStringLiteral("it is a symbolic link"), 0},
-        {"a dangling link",
-         [](const TempTree &tree) {
-             tree.makeFolder("Library");
-             tree.makeSymlink("Library/Caches", "nowhere");
-         },
-         QStringLiteral("it is a symbolic link"), 0},
-        {"a file", [](const TempTree &tree) { tree.writeFile("Library/Caches", "x"); },
-         QStringLiteral("it cannot be listed"), 0},
-        {"nothing", [](const TempTree &tree) { tree.makeFolder("Library"); }, QString(), 0},
+         {"home/Documents/precious.txt", "Library/Logs/qqvv.log", "Library/Caches -> .."},
+         link,
+         0},
+        {"a link to a folder inside the Library", {"Library/Real/qqvv", "Library/Caches -> Real"}, link, 0},
+        {"a dangling link", {"Library/", "Library/Caches -> nowhere"}, link, 0},
+        {"a file", {"Library/Caches"}, QStringLiteral("it cannot be listed"), 0},
+        {"nothing", {"Library/"}, QString(), 0},
         {"a Library that is a link to a folder elsewhere",
-         [](const TempTree &tree) {
-             tree.writeFile("volume/Library/Caches/qqvv");
-             tree.makeSymlink("Library", "volume/Library");
-         },
-         QString(), 1},
+         {"volume/Library/Caches/qqvv", "Library -> volume/Library"},
+         QString(),
+         1},
         {"a Library that resolves to the root",
-         [](const TempTree &tree) {
-             tree.writeFile("Caches/qqvv");
-             tree.makeSymlink("Library", ".");
-         },
-         QStringLiteral("its Library folder %1/Library resolves to %1, which holds the root folder"), 0},
+         {"Caches/qqvv", "Library -> ."},
+         QStringLiteral("its Library folder %1/Library resolves to %1, which holds the root folder"),
+         0},
         {"a Library that resolves to the home",
-         [](const TempTree &tree) {
-             tree.writeFile("home/Caches/qqvv");
-             tree.makeSymlink("Library", "home");
-         },
-         QStringLiteral("its Library folder %1/Library resolves to %1/home, which holds the home folder"), 0},
+         {"home/Caches/qqvv", "Library -> home"},
+         QStringLiteral("its Library folder %1/Library resolves to %1/home, which holds the home folder"),
+         0},
     };
     for (const Case &test : cases) {
         TempTree tree;
-        test.make(tree);
+        for (const std::string &entry : test.entries) {
+            if (const std::size_t arrow = entry.find(" -> "); arrow != std::string::npos)
+                tree.makeSymlink(entry.substr(0, arrow), entry.substr(arrow + 4));
+            else if (entry.ends_with('/'))
+                tree.makeFolder(entry);
+            else
+                tree.writeFile(entry, "x");
+        }
         const QString root = QString::fromStdString(fs::canonical(tree.root()).native());
         const LocationRun run = scanFolder(tree, "Caches");
         EXPECT_EQ(run.rest.size(), test.records) << test.what;

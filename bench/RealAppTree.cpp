@@ -1,4 +1,5 @@
 #include "RealAppTree.h"
+#include "platform/PropertyListWriter.h"
 
 #include <fcntl.h>
 #include <fstream>
@@ -20,36 +21,6 @@ std::vector<std::string> split(const std::string &text, char separator)
     while (std::getline(stream, piece, separator))
         pieces.push_back(piece);
     return pieces;
-}
-
-std::string xmlEscaped(const std::string &text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        if (c == '&')
-            escaped += "&amp;";
-        else if (c == '<')
-            escaped += "&lt;";
-        else if (c == '>')
-            escaped += "&gt;";
-        else
-            escaped += c;
-    }
-    return escaped;
-}
-
-std::string propertyList(const std::string &body)
-{
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-           "<plist version=\"1.0\">\n<dict>\n" +
-           body + "</dict>\n</plist>\n";
-}
-
-std::string keyValue(const std::string &key, const std::string &value)
-{
-    return "\t<key>" + key + "</key>\n\t<string>" + xmlEscaped(value) + "</string>\n";
 }
 
 void writeFile(const fs::path &path, const std::string &contents)
@@ -117,11 +88,13 @@ std::map<fs::path, RealAppTree::Owner> RealAppTree::write(const std::vector<App>
         const bool installed = app.alwaysInstalled || int(index % 2) == installedParity;
         if (installed) {
             const fs::path bundle = root / "Applications" / (app.name + ".app");
-            writeFile(bundle / "Contents" / "Info.plist",
-                      propertyList(keyValue("CFBundleIdentifier", app.bundleID) + keyValue("CFBundleName", app.name) +
-                                   keyValue("CFBundleExecutable", app.name) +
-                                   keyValue("CFBundleShortVersionString", "1.0") +
-                                   keyValue("CFBundlePackageType", "APPL")));
+            writeFile(bundle / "Contents" / "Info.plist", PropertyListWriter::dictionary()
+                                                              .setString("CFBundleIdentifier", app.bundleID)
+                                                              .setString("CFBundleName", app.name)
+                                                              .setString("CFBundleExecutable", app.name)
+                                                              .setString("CFBundleShortVersionString", "1.0")
+                                                              .setString("CFBundlePackageType", "APPL")
+                                                              .xml());
             fs::create_directories(bundle / "Contents" / "MacOS");
         }
         for (const std::string &entry : app.entries) {
@@ -132,7 +105,10 @@ std::map<fs::path, RealAppTree::Owner> RealAppTree::write(const std::vector<App>
             if (file) {
                 const bool launchItem =
                     path.parent_path().filename() == "LaunchAgents" || path.parent_path().filename() == "LaunchDaemons";
-                writeFile(path, propertyList(launchItem ? keyValue("Label", path.stem().string()) : std::string()));
+                PropertyListWriter list = PropertyListWriter::dictionary();
+                if (launchItem)
+                    list.setString("Label", path.stem().string());
+                writeFile(path, list.xml());
             } else {
                 writeFile(path / "data", std::string(512, 'x'));
                 setTimes(path / "data", now - 30 * Day);

@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/PropertyListWriter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,9 +36,7 @@ void FuzzSupport::writeFile(const fs::path &file, std::string_view bytes)
 void FuzzSupport::makeBundle(const fs::path &bundle, std::string_view identifier)
 {
     writeFile(bundle / "Contents" / "Info.plist",
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-              "<key>CFBundleIdentifier</key><string>" +
-                  std::string(identifier) + "</string>\n</dict>\n</plist>\n");
+              PropertyListWriter::dictionary().setString("CFBundleIdentifier", identifier).xml());
 }
 
 std::vector<std::string_view> FuzzSupport::splitAtNul(std::string_view input)

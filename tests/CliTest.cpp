@@ -305,7 +305,7 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
     TempTree tree;
     tree.makeBundle("Applications/Visual Studio Code.app", "com.microsoft.VSCode");
     tree.writeFile("Users/me/Library/LaunchAgents/com.microsoft.update.agent.plist",
-                   TempTree::infoPlistXml("", "", "<key>Label</key><string>com.microsoft.update.agent</string>"));
+                   TempTree::launchJob("com.microsoft.update.agent"));
     tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
     const long long longAgo = std::time(nullptr) - 800LL * 24 * 60 * 60;
     tree.setTimes("Users/me/Library/LaunchAgents/com.microsoft.update.agent.plist", longAgo, longAgo);

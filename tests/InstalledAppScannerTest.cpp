@@ -37,14 +37,23 @@ protected:
 
 TEST_F(InventoryTest, AnApplicationIsIndexedUnderItsIdentifierNameKeywordsHelpersAndPropertyListStrings)
 {
-    m_tree.makeBundle("Applications/GoogleChrome.app", "com.google.Chrome", "120.0",
-                      "<key>CFBundleURLTypes</key><array><dict><key>CFBundleURLName</key>"
-                      "<string>com.google.chrome.url</string><key>CFBundleURLSchemes</key>"
-                      "<array><string>http://x.example/a.b</string></array></dict></array>"
-                      "<key>Odd</key><array><string>a..bcdef</string><string>1.2.3</string><string>10.1.1</string>"
-                      "<string>.leading.dot</string><string>trailing.dot.</string><string>no dots here</string>"
-                      "<dict><key>deep</key><array><string>Org.Example.Nested</string></array></dict>"
-                      "<string>\xC3\x9Cn\xC3\xAF.Code</string><integer>12</integer><true/></array>");
+    PropertyListWriter odd = PropertyListWriter::array();
+    for (const char *text : {"a..bcdef", "1.2.3", "10.1.1", ".leading.dot", "trailing.dot.", "no dots here"})
+        odd.appendString(text);
+    odd.append(
+           PropertyListWriter::dictionary().set("deep", PropertyListWriter::array().appendString("Org.Example.Nested")))
+        .appendString("\xC3\x9Cn\xC3\xAF.Code")
+        .append(PropertyListWriter::integer(12))
+        .append(PropertyListWriter::boolean(true));
+    m_tree.makeBundle(
+        "Applications/GoogleChrome.app",
+        TempTree::infoPlist("com.google.Chrome", "120.0")
+            .set("CFBundleURLTypes",
+                 PropertyListWriter::array().append(
+                     PropertyListWriter::dictionary()
+                         .setString("CFBundleURLName", "com.google.chrome.url")
+                         .set("CFBundleURLSchemes", PropertyListWriter::array().appendString("http://x.example/a.b"))))
+            .set("Odd", std::move(odd)));
     m_tree.makeBundle("Applications/GoogleChrome.app/Contents/Helpers/MyAppHelper.app", "com.google.Chrome.helper");
     m_tree.makeBundle("Applications/GoogleChrome.app/Contents/Helpers/Helper.app", "com.google.skipped");
     m_tree.writeFile("Applications/GoogleChrome.app/Contents/MacOS/GoogleChrome", "exe");
@@ -95,8 +104,9 @@ TEST_F(InventoryTest, FolderListingWorkspaceWalkAndSystemIdentifiers)
 
 TEST_F(InventoryTest, ARunningApplicationReplacesTheFolderRecordUnderSharedKeys)
 {
-    m_tree.makeBundle("Applications/Sleepy.app", "com.example.sleepy", "3.0",
-                      "<key>CFBundleDisplayName</key><string>Sleepy Display</string>");
+    m_tree.makeBundle(
+        "Applications/Sleepy.app",
+        TempTree::infoPlist("com.example.sleepy", "3.0").setString("CFBundleDisplayName", "Sleepy Display"));
     const RunningBundle running(m_tree.path("Applications/Sleepy.app/Contents/MacOS/Sleepy"));
 
     const Inventory inventory = scan();
@@ -282,12 +292,12 @@ TEST_F(InventoryTest, BadBundlesAndOddNamesAreSkippedWhereTheyStand)
     m_tree.makeFolder("Applications/NoPlist.app/Contents/MacOS");
     m_tree.writeFile("Applications/Malformed.app/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key>");
     m_tree.writeFile("Applications/Truncated.app/Contents/Info.plist", "bplist00\xd1\x01\x02");
-    std::string large;
+    PropertyListWriter large = PropertyListWriter::array();
     const std::string payload(10000, 'y');
-    for (int i = 0; large.size() < 20 * 1024 * 1024; ++i)
-        large += "<string>org.example.item" + std::to_string(i) + "." + payload + "</string>";
-    m_tree.makeBundle("Applications/Large.app", "org.example.large", "",
-                      "<key>Items</key><array>" + large + "</array>");
+    for (int i = 0; i < 2100; ++i)
+        large.appendString("org.example.item" + std::to_string(i) + "." + payload);
+    m_tree.makeBundle("Applications/Large.app",
+                      TempTree::infoPlist("org.example.large").set("Items", std::move(large)));
     m_tree.makeBundle("Applications/quote's \"odd\"\nname\xff.app", "org.example.odd");
     m_tree.makeBundle("Applications/Good.app/Contents/Helpers/Helper\nWith\xfe Bytes.app", "org.example.helperbytes");
 

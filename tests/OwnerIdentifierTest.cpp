@@ -16,11 +16,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string launchAgent(const char *label)
-{
-    return TempTree::infoPlistXml("", "", std::string("<key>Label</key><string>") + label + "</string>");
-}
-
 class OwnerTest : public ::testing::Test {
 protected:
     OwnerTest()
@@ -59,8 +54,9 @@ TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys)
     m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio");
     m_tree.makeFolder("Users/me/Library/Application Support/Zzqx Studio Data");
     m_tree.writeFile("Users/me/Library/LaunchAgents/com.example.zzqx.agent.plist",
-                     launchAgent("com.example.zzqx.agent"));
-    m_tree.writeFile("Users/me/Library/LaunchAgents/com.vendor.updater.plist", launchAgent("COM.ITUNES.updater"));
+                     TempTree::launchJob("com.example.zzqx.agent"));
+    m_tree.writeFile("Users/me/Library/LaunchAgents/com.vendor.updater.plist",
+                     TempTree::launchJob("COM.ITUNES.updater"));
     m_tree.makeFolder("Users/me/Library/Caches/org.zzqx.studio");
 
     LogCapture log;
@@ -86,7 +82,7 @@ TEST_F(OwnerTest, ConfidentServiceAnswersDecideAndAreLogged)
 {
     m_tree.makeBundle("Applications/Google Chrome.app", "com.google.Chrome");
     m_tree.writeFile("Users/me/Library/LaunchAgents/com.google.Keystone.Agent.plist",
-                     launchAgent("com.google.keystone.agent"));
+                     TempTree::launchJob("com.google.keystone.agent"));
     m_tree.makeFolder("Users/me/Library/Caches/Firefox Data");
     m_tree.makeBundle("Applications/Firefox.app", "org.mozilla.firefox");
 
@@ -134,10 +130,11 @@ TEST_F(OwnerTest, AMultiMegabyteLabelIsReadInOnePass)
 {
     // An inventory key of 5,000 characters, and a Label of two million that holds a bundle identifier only
     // at its end: every position of the Label is a place where some key might start.
-    m_tree.makeBundle("Applications/Zzqx Studio.app", "org.zzqx.studio", "",
-                      "<key>Notes</key><string>org.zzqx.notes." + std::string(5000, 'w') + "</string>");
+    m_tree.makeBundle(
+        "Applications/Zzqx Studio.app",
+        TempTree::infoPlist("org.zzqx.studio").setString("Notes", "org.zzqx.notes." + std::string(5000, 'w')));
     const std::string label = std::string(2 * 1024 * 1024, 'w') + ".org.zzqx.studio";
-    m_tree.writeFile("Users/me/Library/LaunchAgents/qqvv.plist", launchAgent(label.c_str()));
+    m_tree.writeFile("Users/me/Library/LaunchAgents/qqvv.plist", TempTree::launchJob(label.c_str()));
 
     const auto agent = identify("Users/me/Library/LaunchAgents/qqvv.plist");
     expectOwner(agent, "org.zzqx.studio", "Zzqx Studio", RemnantStatus::stale);
@@ -179,8 +176,7 @@ TEST(OwnerIdentifierStages, AgreeWithWalkingTheInventoryInSomeOrder)
             const std::string file = "probe" + std::to_string(probe) + (withLabel ? ".plist" : ".d");
             const QString label = text("abcdeC1.", 1, 14);
             if (withLabel)
-                tree.writeFile(file, TempTree::infoPlistXml(
-                                         "", "", "<key>Label</key><string>" + label.toStdString() + "</string>"));
+                tree.writeFile(file, TempTree::launchJob(label.toStdString()));
             // The base of the probe is the name itself: its extension is taken from the file name.
             const fs::path url = tree.path(file);
             const QString base = PathNames::baseName(url).toLower();

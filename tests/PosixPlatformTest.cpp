@@ -152,7 +152,7 @@ TEST(PosixPlatform, OpensBundlesByTheirInfoPlist)
 TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone)
 {
     TempTree tree;
-    tree.writeFile("Library/Preferences/com.example.old.plist", TempTree::infoPlistXml("com.example.old"));
+    tree.writeFile("Library/Preferences/com.example.old.plist", TempTree::infoPlist("com.example.old").xml());
     const long long twoYearsAgo = time(nullptr) - 2 * 365 * 86400;
     tree.setTimes("Library/Preferences/com.example.old.plist", twoYearsAgo, twoYearsAgo - 100);
     const PosixPlatform platform(tree.root(), tree.root());
@@ -171,9 +171,9 @@ TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone)
 TEST(PosixPlatform, RunningApplicationsAreTheProcessesOfBundlesBelowTheRoot)
 {
     TempTree tree;
-    tree.makeBundle("Applications/Sleepy.app", "com.example.sleepy", "",
-                    "<key>CFBundleName</key><string>Sleepy Name</string>"
-                    "<key>CFBundleDisplayName</key><string>Sleepy Display</string>");
+    tree.makeBundle("Applications/Sleepy.app", TempTree::infoPlist("com.example.sleepy")
+                                                   .setString("CFBundleName", "Sleepy Name")
+                                                   .setString("CFBundleDisplayName", "Sleepy Display"));
     tree.makeBundle("Applications/Plain Tool.app", "com.example.plain");
     tree.makeBundle("Applications/NoId.app", "");
     const RunningBundle sleepy(tree.path("Applications/Sleepy.app/Contents/MacOS/Sleepy"));

@@ -1,9 +1,9 @@
 #include "platform/PropertyList.h"
 #include "QtPrinters.h"
 #include "platform/PropertyListNesting.h"
+#include "platform/PropertyListWriter.h"
 
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,26 +11,14 @@
 
 namespace {
 
-std::string toBinary(plist_t root)
-{
-    char *data = nullptr;
-    uint32_t length = 0;
-    plist_to_bin(root, &data, &length);
-    std::string bytes(data, length);
-    std::free(data);
-    plist_free(root);
-    return bytes;
-}
-
 std::string sampleBinary()
 {
-    plist_t root = plist_new_dict();
-    plist_dict_set_item(root, "CFBundleIdentifier", plist_new_string("com.example.binary"));
-    plist_t types = plist_new_array();
-    plist_array_append_item(types, plist_new_string("com.example.binary.document"));
-    plist_array_append_item(types, plist_new_uint(7));
-    plist_dict_set_item(root, "Types", types);
-    return toBinary(root);
+    return PropertyListWriter::dictionary()
+        .setString("CFBundleIdentifier", "com.example.binary")
+        .set("Types", PropertyListWriter::array()
+                          .appendString("com.example.binary.document")
+                          .append(PropertyListWriter::integer(7)))
+        .binary();
 }
 
 std::string bigEndian(uint64_t value, int width)

@@ -262,14 +262,13 @@ private:
     void rewrite(const fs::path &path, std::mt19937 &random)
     {
         const std::string application = "com.churn.app" + std::to_string(random() % 8);
-        const std::string label = "<key>Label</key><string>" + application + ".agent</string>";
         if (fs::is_directory(path) && path.extension() == ".app")
-            writeHalfThenAll(path / "Contents" / "Info.plist", TempTree::infoPlistXml(application, "1.0"));
+            writeHalfThenAll(path / "Contents" / "Info.plist", TempTree::infoPlist(application, "1.0").xml());
         else if (fs::is_directory(path))
             writeHalfThenAll(path / "notes.txt", application);
         else
             writeHalfThenAll(path, random() % 5 == 0 ? std::string("bplist00\x01\x02", 10)
-                                                     : TempTree::infoPlistXml("", "", label));
+                                                     : TempTree::launchJob(application + ".agent"));
     }
 
     static void writeHalfThenAll(const fs::path &file, const std::string &contents)
@@ -306,7 +305,7 @@ TEST_F(ScannerTest, AFullScanOrdersOrphansFirstThenLargerFirst)
     makeSized("Users/me/Library/Logs/qqvvjj-second", 500, Old);
     m_tree.writeFile("Users/me/Library/Caches/com.apple.Safari", "x");
     m_tree.writeFile("Library/LaunchDaemons/org.zzqx.studio.helper.plist",
-                     TempTree::infoPlistXml("", "", "<key>Label</key><string>org.zzqx.studio.helper</string>"));
+                     TempTree::launchJob("org.zzqx.studio.helper"));
 
     auto scanner = makeScanner();
     std::vector<std::pair<double, QString>> progress;
@@ -534,8 +533,7 @@ TEST_F(ScannerTest, SizesOnDiskFollowTheListingAndLeaveEveryStatusAsItWas)
         m_tree.setTimes("Users/me/Library/Caches/" + std::string(folder), Old, Old);
     makeSized("Users/me/Library/Preferences/com.qqvv.prefs.plist", 300, Old);
     // Its Label is read for the owner; reading it must leave the access date, and so the status, alone.
-    m_tree.writeFile("Users/me/Library/LaunchAgents/com.qqvv.agent.plist",
-                     TempTree::infoPlistXml("", "", "<key>Label</key><string>com.qqvv.agent</string>"));
+    m_tree.writeFile("Users/me/Library/LaunchAgents/com.qqvv.agent.plist", TempTree::launchJob("com.qqvv.agent"));
     m_tree.setTimes("Users/me/Library/LaunchAgents/com.qqvv.agent.plist", Old, Old);
     auto scanner = makeScanner({}, true);
     QSignalSpy sizes(scanner.get(), &RemnantScanner::remnantSizesChanged);

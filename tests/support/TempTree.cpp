@@ -71,47 +71,30 @@ fs::path TempTree::makeSymlink(std::string_view relative, std::string_view targe
     return link;
 }
 
-std::string TempTree::xmlEscaped(std::string_view text)
+PropertyListWriter TempTree::infoPlist(std::string_view identifier, std::string_view version)
 {
-    std::string result;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            result += "&amp;";
-            break;
-        case '<':
-            result += "&lt;";
-            break;
-        case '>':
-            result += "&gt;";
-            break;
-        default:
-            result += c;
-        }
-    }
-    return result;
-}
-
-std::string TempTree::infoPlistXml(std::string_view identifier, std::string_view version, std::string_view extraXml)
-{
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                      "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-                      "<plist version=\"1.0\">\n<dict>\n";
+    PropertyListWriter info = PropertyListWriter::dictionary();
     if (!identifier.empty())
-        xml += "  <key>CFBundleIdentifier</key><string>" + xmlEscaped(identifier) + "</string>\n";
+        info.setString("CFBundleIdentifier", identifier);
     if (!version.empty())
-        xml += "  <key>CFBundleShortVersionString</key><string>" + xmlEscaped(version) + "</string>\n";
-    xml += extraXml;
-    xml += "</dict>\n</plist>\n";
-    return xml;
+        info.setString("CFBundleShortVersionString", version);
+    return info;
 }
 
-fs::path TempTree::makeBundle(std::string_view relative, std::string_view identifier, std::string_view version,
-                              std::string_view extraXml) const
+std::string TempTree::launchJob(std::string_view label)
+{
+    return PropertyListWriter::dictionary().setString("Label", label).xml();
+}
+
+fs::path TempTree::makeBundle(std::string_view relative, std::string_view identifier, std::string_view version) const
+{
+    return makeBundle(relative, infoPlist(identifier, version));
+}
+
+fs::path TempTree::makeBundle(std::string_view relative, const PropertyListWriter &info) const
 {
     const fs::path bundle = makeFolder(relative);
-    writeFile(std::string(relative) + "/Contents/Info.plist", infoPlistXml(identifier, version, extraXml));
+    writeFile(std::string(relative) + "/Contents/Info.plist", info.xml());
     return bundle;
 }
 

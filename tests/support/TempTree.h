@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PropertyListWriter.h"
+
 #include <QString>
 #include <filesystem>
 #include <map>
@@ -21,15 +23,16 @@ public:
     std::filesystem::path makeFolder(std::string_view relative) const;
     std::filesystem::path writeFile(std::string_view relative, std::string_view contents = {}) const;
     std::filesystem::path makeSymlink(std::string_view relative, std::string_view target) const;
-    // An application bundle with an XML Info.plist holding the identifier, optional version and extra XML
-    // put verbatim inside the top dictionary. An empty identifier leaves the key out.
+    // An application bundle with an XML Info.plist: `infoPlist(identifier, version)`, or one of the caller's.
     std::filesystem::path makeBundle(std::string_view relative, std::string_view identifier,
-                                     std::string_view version = {}, std::string_view extraXml = {}) const;
+                                     std::string_view version = {}) const;
+    std::filesystem::path makeBundle(std::string_view relative, const PropertyListWriter &info) const;
     void setTimes(std::string_view relative, long long accessSeconds, long long modificationSeconds) const;
 
-    static std::string infoPlistXml(std::string_view identifier, std::string_view version = {},
-                                    std::string_view extraXml = {});
-    static std::string xmlEscaped(std::string_view text);
+    // A bundle's Info.plist holding the identifier and the version; an empty one leaves its key out.
+    static PropertyListWriter infoPlist(std::string_view identifier, std::string_view version = {});
+    // A launch job's property list holding only its Label.
+    static std::string launchJob(std::string_view label);
     static std::string readFile(const std::filesystem::path &path);
 
 private:

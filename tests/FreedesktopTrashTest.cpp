@@ -1,4 +1,5 @@
 #include "platform/FreedesktopTrash.h"
+#include "PrivateMount.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
 #include "TrashInspection.h"
@@ -7,41 +8,19 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <cctype>
-#include <cstdlib>
-#include <fcntl.h>
-#include <functional>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
-
-#ifdef __linux__
-#include <sched.h>
-#include <sys/mount.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const std::string LongName(255, 'n');
-
 fs::path infoFileFor(const fs::path &trash, const fs::path &trashedPath)
 {
     return trash / "info" / (trashedPath.filename().native() + ".trashinfo");
-}
-
-std::set<std::string> entries(const fs::path &folder)
-{
-    std::set<std::string> names;
-    std::error_code error;
-    for (const auto &entry : fs::directory_iterator(folder, error))
-        names.insert(entry.path().filename().native());
-    return names;
 }
 
 bool isUtf8(const std::string &bytes)
@@ -57,6 +36,7 @@ mode_t modeOf(const fs::path &path)
     return info.st_mode & 07777;
 }
 
+// An outcome as a child process hands it back.
 std::string serialised(const TrashOutcome &outcome)
 {
     return (outcome.success ? "1\n" : "0\n") + std::to_string(outcome.errorNumber) + '\n' +
@@ -80,7 +60,7 @@ TrashOutcome deserialised(const std::string &text)
 
 // Checks that an item with the given original path and contents arrived in the Trash with a complete info file.
 void expectTrashed(const TrashOutcome &outcome, const fs::path &trash, const fs::path &original,
-                   const std::string &contents, const std::string &recordedPath)
+                   const std::string &contents)
 {
     ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
     EXPECT_TRUE(outcome.errorDescription.isEmpty());
@@ -94,7 +74,7 @@ void expectTrashed(const TrashOutcome &outcome, const fs::path &trash, const fs:
     const RecordedTrashInfo info = readTrashInfo(infoFile);
     ASSERT_EQ(info.lines.size(), 3u) << TempTree::readFile(infoFile);
     EXPECT_EQ(info.lines[0], "[Trash Info]");
-    EXPECT_EQ(info.path, recordedPath);
+    EXPECT_EQ(info.path, original.native());
     EXPECT_TRUE(std::regex_match(info.deletionDate, std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)")))
         << info.deletionDate;
     for (const std::string &line : info.lines) {
@@ -103,31 +83,21 @@ void expectTrashed(const TrashOutcome &outcome, const fs::path &trash, const fs:
     }
 }
 
+// Sets an environment variable, or takes it out for nothing, until the end of the scope.
 class ScopedEnvironment {
 public:
-    ScopedEnvironment(const char *name, const std::optional<std::string> &value)
+    ScopedEnvironment(const char *name, const std::optional<QByteArray> &value)
         : m_name(name)
+        , m_old(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
     {
-        if (const char *old = std::getenv(name))
-            m_old = old;
-        if (value)
-            setenv(name, value->c_str(), 1);
-        else
-            unsetenv(name);
+        value ? qputenv(name, *value) : qunsetenv(name);
     }
-    ~ScopedEnvironment()
-    {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-    ScopedEnvironment(const ScopedEnvironment &) = delete;
-    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
+    ~ScopedEnvironment() { m_old ? qputenv(m_name, *m_old) : qunsetenv(m_name); }
+    Q_DISABLE_COPY(ScopedEnvironment)
 
 private:
     const char *m_name;
-    std::optional<std::string> m_old;
+    std::optional<QByteArray> m_old;
 };
 
 } // namespace
@@ -142,11 +112,11 @@ TEST(FreedesktopTrash, MovesItemsWithAnyNameAndRecordsTheirExactOriginalPath)
         SCOPED_TRACE(name);
         const std::string contents = "contents " + std::to_string(index++);
         const fs::path item = tree.writeFile("Library/" + name, contents);
-        expectTrashed(trash.moveToTrash(item), trashFolder, item, contents, item.native());
+        expectTrashed(trash.moveToTrash(item), trashFolder, item, contents);
     }
-    EXPECT_EQ(entries(trashFolder / "files").size(), awkwardNames().size());
-    EXPECT_EQ(entries(trashFolder / "info").size(), awkwardNames().size());
-    EXPECT_TRUE(entries(tree.path("Library")).empty());
+    EXPECT_EQ(entryCount(trashFolder / "files"), awkwardNames().size());
+    EXPECT_EQ(entryCount(trashFolder / "info"), awkwardNames().size());
+    EXPECT_EQ(entryCount(tree.path("Library")), 0u);
     EXPECT_FALSE(anythingNamed(tree.root(), "pwned"));
 }
 
@@ -172,57 +142,34 @@ TEST(FreedesktopTrash, MovesWholeFoldersAndCreatesMissingTrashFoldersPrivately)
         EXPECT_EQ(modeOf(tree.path(created)) & 0077, 0u) << created;
 }
 
-TEST(FreedesktopTrash, KeepsEveryItemWhoseNameIsAlreadyInTheTrash)
+TEST(FreedesktopTrash, NeverReplacesAnythingInTheTrashAndNumbersTheNamesItFindsTaken)
 {
     TempTree tree;
     const fs::path trashFolder = tree.path("Trash");
+    // Left there by another program, without info files.
+    tree.writeFile("Trash/files/com.example.app.plist", "left behind");
+    tree.writeFile("Trash/files/com.example.cache/keep", "folder left behind");
     const FreedesktopTrash trash(trashFolder);
-    const fs::path item = tree.path("Library/Preferences/com.example.app.plist");
 
-    std::vector<fs::path> trashed;
-    for (const char *contents : {"first", "second", "third"}) {
-        tree.writeFile("Library/Preferences/com.example.app.plist", contents);
+    const fs::path item = tree.path("Library/com.example.app.plist");
+    for (const std::string number : {"2", "3"}) {
+        tree.writeFile("Library/com.example.app.plist", number);
         const TrashOutcome outcome = trash.moveToTrash(item);
-        expectTrashed(outcome, trashFolder, item, contents, item.native());
-        trashed.push_back(outcome.trashedPath);
+        expectTrashed(outcome, trashFolder, item, number);
+        EXPECT_EQ(outcome.trashedPath.filename(), "com.example.app " + number + ".plist");
     }
-    EXPECT_EQ(trashed[0].filename(), "com.example.app.plist");
-    EXPECT_EQ(trashed[1].filename(), "com.example.app 2.plist");
-    EXPECT_EQ(trashed[2].filename(), "com.example.app 3.plist");
-    EXPECT_EQ(TempTree::readFile(trashed[0]), "first");
-    EXPECT_EQ(TempTree::readFile(trashed[1]), "second");
+    EXPECT_EQ(TempTree::readFile(trashFolder / "files/com.example.app.plist"), "left behind");
+    EXPECT_FALSE(isThere(trashFolder / "info/com.example.app.plist.trashinfo"));
 
     // Folders keep their whole name and get the number at its end.
-    tree.writeFile("Library/Caches/com.example.app/cache.db", "cache 0");
-    ASSERT_TRUE(trash.moveToTrash(tree.path("Library/Caches/com.example.app")).success);
-    tree.writeFile("Library/Caches/com.example.app/cache.db", "cache 1");
-    const TrashOutcome again = trash.moveToTrash(tree.path("Library/Caches/com.example.app"));
-    ASSERT_TRUE(again.success);
-    EXPECT_EQ(again.trashedPath.filename(), "com.example.app 2");
-    EXPECT_EQ(TempTree::readFile(trashFolder / "files/com.example.app/cache.db"), "cache 0");
-    EXPECT_EQ(TempTree::readFile(again.trashedPath / "cache.db"), "cache 1");
-}
-
-TEST(FreedesktopTrash, NeverReplacesAnItemInTheTrashThatHasNoInfoFile)
-{
-    TempTree tree;
-    const fs::path trashFolder = tree.path("Trash");
-    tree.writeFile("Trash/files/notes.txt", "left by another program");
-    tree.writeFile("Trash/files/Stuff/keep", "folder left behind");
-    tree.makeFolder("Trash/info");
-    const FreedesktopTrash trash(trashFolder);
-
-    const fs::path file = tree.writeFile("Library/notes.txt", "mine");
-    expectTrashed(trash.moveToTrash(file), trashFolder, file, "mine", file.native());
-    EXPECT_EQ(TempTree::readFile(trashFolder / "files/notes.txt"), "left by another program");
-    EXPECT_TRUE(isThere(trashFolder / "files/notes 2.txt"));
-    EXPECT_FALSE(isThere(trashFolder / "info/notes.txt.trashinfo"));
-
-    const fs::path folder = tree.makeFolder("Library/Stuff");
-    const TrashOutcome outcome = trash.moveToTrash(folder);
-    ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
-    EXPECT_EQ(outcome.trashedPath.filename(), "Stuff 2");
-    EXPECT_EQ(TempTree::readFile(trashFolder / "files/Stuff/keep"), "folder left behind");
+    for (const std::string number : {"2", "3"}) {
+        tree.writeFile("Library/com.example.cache/keep", number);
+        const TrashOutcome outcome = trash.moveToTrash(tree.path("Library/com.example.cache"));
+        ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
+        EXPECT_EQ(outcome.trashedPath.filename(), "com.example.cache " + number);
+        EXPECT_EQ(TempTree::readFile(outcome.trashedPath / "keep"), number);
+    }
+    EXPECT_EQ(TempTree::readFile(trashFolder / "files/com.example.cache/keep"), "folder left behind");
 }
 
 TEST(FreedesktopTrash, ShortensLongNamesWithoutSplittingCharactersOrExceedingTheLimit)
@@ -237,16 +184,15 @@ TEST(FreedesktopTrash, ShortensLongNamesWithoutSplittingCharactersOrExceedingThe
     accented += "x";
     ASSERT_EQ(accented.size(), 255u);
     const std::string withExtension = std::string(249, 'p') + ".plist";
-    ASSERT_EQ(withExtension.size(), 255u);
 
-    for (const std::string &name : {LongName, accented, withExtension}) {
+    for (const std::string &name : {std::string(255, 'n'), accented, withExtension}) {
         SCOPED_TRACE(name);
         std::set<std::string> given;
         for (int copy = 0; copy < 3; ++copy) {
             const std::string contents = "copy " + std::to_string(copy);
             const fs::path item = tree.writeFile("Library/" + name, contents);
             const TrashOutcome outcome = trash.moveToTrash(item);
-            expectTrashed(outcome, trashFolder, item, contents, item.native());
+            expectTrashed(outcome, trashFolder, item, contents);
             const std::string trashedName = outcome.trashedPath.filename().native();
             EXPECT_LE(trashedName.size() + std::string(".trashinfo").size(), 255u);
             EXPECT_EQ(isUtf8(trashedName), isUtf8(name));
@@ -266,7 +212,6 @@ TEST(FreedesktopTrash, MovesASymbolicLinkItselfAndLeavesItsTargetInPlace)
     const fs::path trashFolder = tree.path("Trash");
     const FreedesktopTrash trash(trashFolder);
     const fs::path target = tree.writeFile("Elsewhere/real.plist", "target contents");
-    tree.makeFolder("Elsewhere/RealFolder");
     tree.writeFile("Elsewhere/RealFolder/inside", "inside");
     const fs::path fileLink = tree.makeSymlink("Library/link.plist", target.native());
     const fs::path folderLink = tree.makeSymlink("Library/FolderLink", tree.path("Elsewhere/RealFolder").native());
@@ -290,32 +235,35 @@ TEST(FreedesktopTrash, MovesASymbolicLinkItselfAndLeavesItsTargetInPlace)
     const TrashOutcome third = trash.moveToTrash(dangling);
     ASSERT_TRUE(third.success) << third.errorDescription.toStdString();
     EXPECT_TRUE(fs::is_symlink(third.trashedPath));
-    EXPECT_EQ(entries(trashFolder / "files").size(), 3u);
+    EXPECT_EQ(entryCount(trashFolder / "files"), 3u);
 }
 
-TEST(FreedesktopTrash, AnItemThatVanishedFailsAndLeavesNothingBehind)
+TEST(FreedesktopTrash, AMissingItemOrAnUnusableTrashFailsAndLeavesEverythingAsItWas)
 {
     TempTree tree;
     const fs::path trashFolder = tree.path("Trash");
     const FreedesktopTrash trash(trashFolder);
-    const fs::path item = tree.writeFile("Library/gone.plist", "x");
-    fs::remove(item);
+    tree.makeFolder("Library");
 
-    const TrashOutcome outcome = trash.moveToTrash(item);
+    const TrashOutcome gone = trash.moveToTrash(tree.path("Library/gone.plist"));
+    EXPECT_FALSE(gone.success);
+    EXPECT_TRUE(gone.trashedPath.empty());
+    EXPECT_TRUE(gone.errorDescription.contains(QStringLiteral("gone.plist")));
+    EXPECT_TRUE(gone.errorDescription.contains(QStringLiteral("no longer exists")));
+    EXPECT_EQ(gone.errorNumber, ENOENT);
+    EXPECT_FALSE(gone.permissionDenied());
+    EXPECT_FALSE(trash.moveToTrash(tree.path("Library/NoSuchFolder/item")).success);
+    EXPECT_EQ(entryCount(trashFolder / "files") + entryCount(trashFolder / "info"), 0u);
 
-    EXPECT_FALSE(outcome.success);
-    EXPECT_TRUE(outcome.trashedPath.empty());
-    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("gone.plist")));
-    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("no longer exists")));
-    EXPECT_EQ(outcome.errorNumber, ENOENT);
-    EXPECT_FALSE(outcome.permissionDenied());
-    EXPECT_TRUE(entries(trashFolder / "files").empty());
-    EXPECT_TRUE(entries(trashFolder / "info").empty());
-
-    const TrashOutcome missingParent = trash.moveToTrash(tree.path("Library/NoSuchFolder/item"));
-    EXPECT_FALSE(missingParent.success);
-    EXPECT_FALSE(missingParent.errorDescription.isEmpty());
-    EXPECT_TRUE(entries(trashFolder / "info").empty());
+    const fs::path item = tree.writeFile("Library/item.plist", "stays");
+    tree.writeFile("NotAFolder", "a file where the Trash should be");
+    const TrashOutcome unusable = FreedesktopTrash(tree.path("NotAFolder/Trash")).moveToTrash(item);
+    EXPECT_FALSE(unusable.success);
+    EXPECT_TRUE(unusable.errorDescription.contains(QStringLiteral("Not a directory")))
+        << unusable.errorDescription.toStdString();
+    // The Trash is at fault, not the item: no number that would call for administrator rights.
+    EXPECT_EQ(unusable.errorNumber, 0);
+    EXPECT_EQ(TempTree::readFile(item), "stays");
 }
 
 TEST(FreedesktopTrash, AnItemInAReadOnlyFolderStaysInPlaceAndItsReservationIsReleased)
@@ -338,24 +286,7 @@ TEST(FreedesktopTrash, AnItemInAReadOnlyFolderStaysInPlaceAndItsReservationIsRel
     EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("com.example.daemon.plist")));
     EXPECT_TRUE(outcome.permissionDenied());
     EXPECT_EQ(TempTree::readFile(item), "protected");
-    EXPECT_TRUE(entries(trashFolder / "files").empty());
-    EXPECT_TRUE(entries(trashFolder / "info").empty());
-}
-
-TEST(FreedesktopTrash, AnUnusableTrashFolderFailsAndLeavesTheItemInPlace)
-{
-    TempTree tree;
-    const fs::path item = tree.writeFile("Library/item.plist", "stays");
-    tree.writeFile("NotAFolder", "a file where the Trash should be");
-
-    const TrashOutcome outcome = FreedesktopTrash(tree.path("NotAFolder/Trash")).moveToTrash(item);
-
-    EXPECT_FALSE(outcome.success);
-    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("Not a directory")))
-        << outcome.errorDescription.toStdString();
-    // The Trash is at fault, not the item: no number that would call for administrator rights.
-    EXPECT_EQ(outcome.errorNumber, 0);
-    EXPECT_EQ(TempTree::readFile(item), "stays");
+    EXPECT_EQ(entryCount(trashFolder / "files") + entryCount(trashFolder / "info"), 0u);
 }
 
 TEST(FreedesktopTrash, ReservationsHoldTheirNameUntilReleased)
@@ -400,69 +331,45 @@ TEST(FreedesktopTrash, HomeTrashFollowsXdgDataHomeOnlyForTheUsersOwnAbsoluteSett
 {
     TempTree tree;
     const fs::path home = tree.makeFolder("home");
+    const QByteArray homeVariable = QByteArray::fromStdString(home.native());
     {
-        ScopedEnvironment ownHome("HOME", home.native() + "/");
-        ScopedEnvironment dataHome("XDG_DATA_HOME", tree.path("data").native());
+        ScopedEnvironment ownHome("HOME", homeVariable + '/');
+        ScopedEnvironment dataHome("XDG_DATA_HOME", QByteArray::fromStdString(tree.path("data").native()));
         EXPECT_EQ(FreedesktopTrash::homeTrashFor(home), tree.path("data/Trash"));
         EXPECT_EQ(FreedesktopTrash::homeTrashFor(tree.path("other")), tree.path("other/.local/share/Trash"));
     }
-    {
-        ScopedEnvironment ownHome("HOME", home.native());
-        ScopedEnvironment dataHome("XDG_DATA_HOME", "relative/data");
-        EXPECT_EQ(FreedesktopTrash::homeTrashFor(home), home / ".local/share/Trash");
-    }
-    {
-        ScopedEnvironment ownHome("HOME", home.native());
-        ScopedEnvironment dataHome("XDG_DATA_HOME", std::nullopt);
+    for (const std::optional<QByteArray> &dataHome :
+         {std::optional<QByteArray>("relative/data"), std::optional<QByteArray>()}) {
+        ScopedEnvironment ownHome("HOME", homeVariable);
+        ScopedEnvironment dataHomeVariable("XDG_DATA_HOME", dataHome);
         EXPECT_EQ(FreedesktopTrash::homeTrashFor(home), home / ".local/share/Trash");
     }
 }
-
-#ifdef __linux__
 
 namespace {
 
-enum class Namespace { Unavailable, Ran };
-
-// Runs `work` in a child process with a mount namespace of its own, so that mounts made there vanish with it.
-// Unavailable where the system refuses such a namespace (for example in a container without the right).
-std::pair<Namespace, std::string> inPrivateMountNamespace(const std::function<std::string()> &work)
-{
-    bool prepared = false;
-    const auto output = runInChild(
-        [] { return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0; },
-        work, &prepared);
-    if (!prepared)
-        return {Namespace::Unavailable, {}};
-    EXPECT_TRUE(output.has_value());
-    return {Namespace::Ran, output.value_or(std::string())};
-}
-
-// A tree with the home Trash in it and a second mount: Volume shows the folder VolumeContents through a bind
-// mount, which the system treats as another file system for renames. The mount exists only in the child.
+// A tree with the home Trash in it and a second file system: Volume shows the folder VolumeContents through a bind
+// mount that exists only in a child process.
 class OtherFileSystem : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_tree.makeFolder("VolumeContents/Library");
+        if (!privateMountsAvailable())
+            GTEST_SKIP() << "no private mount namespace here";
         m_tree.makeFolder("Volume");
         m_tree.writeFile("VolumeContents/Library/com.example.agent.plist", "on the other volume");
     }
 
-    // Moves Volume/Library/com.example.agent.plist to the home Trash in a namespace with the volume mounted.
-    std::optional<TrashOutcome> moveFromVolume()
+    // Moves Volume/Library/com.example.agent.plist to the home Trash with the volume mounted.
+    TrashOutcome moveFromVolume() const
     {
         const fs::path volume = m_tree.path("Volume");
-        const fs::path contents = m_tree.path("VolumeContents");
         const fs::path home = homeTrash();
-        const auto [status, text] = inPrivateMountNamespace([&] {
-            if (mount(contents.c_str(), volume.c_str(), nullptr, MS_BIND, nullptr) != 0)
-                return std::string("0\n\nbind mount failed");
+        const auto text = withBindMount(m_tree.path("VolumeContents"), volume, [&] {
             return serialised(FreedesktopTrash(home).moveToTrash(volume / "Library/com.example.agent.plist"));
         });
-        if (status == Namespace::Unavailable)
-            return std::nullopt;
-        return deserialised(text);
+        EXPECT_TRUE(text) << "the child failed";
+        return deserialised(text.value_or("0\n0\n\nthe child failed"));
     }
 
     fs::path homeTrash() const { return m_tree.path("home/Trash"); }
@@ -471,6 +378,11 @@ protected:
     fs::path unmounted(const fs::path &path) const
     {
         return m_tree.path("VolumeContents") / path.lexically_relative(m_tree.path("Volume"));
+    }
+    void expectItemStayed() const
+    {
+        EXPECT_EQ(TempTree::readFile(onVolume("Library/com.example.agent.plist")), "on the other volume");
+        EXPECT_EQ(entryCount(homeTrash() / "files") + entryCount(homeTrash() / "info"), 0u);
     }
     std::string user() const { return std::to_string(geteuid()); }
 
@@ -481,20 +393,17 @@ protected:
 
 TEST_F(OtherFileSystem, AnItemOnAnotherFileSystemGoesToTheTrashAtTheTopOfThatFileSystem)
 {
-    const auto outcome = moveFromVolume();
-    if (!outcome)
-        GTEST_SKIP() << "no private mount namespace here";
+    const TrashOutcome outcome = moveFromVolume();
 
-    ASSERT_TRUE(outcome->success) << outcome->errorDescription.toStdString();
+    ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
     const fs::path topTrash = onVolume(".Trash-" + user());
-    EXPECT_EQ(unmounted(outcome->trashedPath), topTrash / "files/com.example.agent.plist");
+    EXPECT_EQ(unmounted(outcome.trashedPath), topTrash / "files/com.example.agent.plist");
     EXPECT_EQ(TempTree::readFile(topTrash / "files/com.example.agent.plist"), "on the other volume");
     EXPECT_FALSE(isThere(onVolume("Library/com.example.agent.plist")));
     EXPECT_EQ(modeOf(topTrash) & 0077, 0u);
-    const RecordedTrashInfo info = readTrashInfo(topTrash / "info/com.example.agent.plist.trashinfo");
-    EXPECT_EQ(info.path, "Library/com.example.agent.plist");
-    EXPECT_TRUE(entries(homeTrash() / "files").empty());
-    EXPECT_TRUE(entries(homeTrash() / "info").empty());
+    EXPECT_EQ(readTrashInfo(topTrash / "info/com.example.agent.plist.trashinfo").path,
+              "Library/com.example.agent.plist");
+    EXPECT_EQ(entryCount(homeTrash() / "files") + entryCount(homeTrash() / "info"), 0u);
 }
 
 TEST_F(OtherFileSystem, AnAdministratorsSharedTrashWithTheStickyBitHoldsAFolderPerUser)
@@ -502,12 +411,10 @@ TEST_F(OtherFileSystem, AnAdministratorsSharedTrashWithTheStickyBitHoldsAFolderP
     const fs::path shared = m_tree.makeFolder("VolumeContents/.Trash");
     chmod(shared.c_str(), 01777);
 
-    const auto outcome = moveFromVolume();
-    if (!outcome)
-        GTEST_SKIP() << "no private mount namespace here";
+    const TrashOutcome outcome = moveFromVolume();
 
-    ASSERT_TRUE(outcome->success) << outcome->errorDescription.toStdString();
-    EXPECT_EQ(unmounted(outcome->trashedPath), shared / user() / "files/com.example.agent.plist");
+    ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
+    EXPECT_EQ(unmounted(outcome.trashedPath), shared / user() / "files/com.example.agent.plist");
     EXPECT_TRUE(isThere(shared / user() / "info/com.example.agent.plist.trashinfo"));
     EXPECT_FALSE(isThere(onVolume(".Trash-" + user())));
 }
@@ -517,13 +424,11 @@ TEST_F(OtherFileSystem, ASharedTrashWithoutTheStickyBitIsNotUsed)
     const fs::path shared = m_tree.makeFolder("VolumeContents/.Trash");
     chmod(shared.c_str(), 0777);
 
-    const auto outcome = moveFromVolume();
-    if (!outcome)
-        GTEST_SKIP() << "no private mount namespace here";
+    const TrashOutcome outcome = moveFromVolume();
 
-    ASSERT_TRUE(outcome->success) << outcome->errorDescription.toStdString();
-    EXPECT_EQ(unmounted(outcome->trashedPath), onVolume(".Trash-" + user()) / "files/com.example.agent.plist");
-    EXPECT_TRUE(entries(shared).empty());
+    ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
+    EXPECT_EQ(unmounted(outcome.trashedPath), onVolume(".Trash-" + user()) / "files/com.example.agent.plist");
+    EXPECT_EQ(entryCount(shared), 0u);
 }
 
 TEST_F(OtherFileSystem, AUserTrashThatIsASymbolicLinkIsRefusedAndTheItemStays)
@@ -531,17 +436,13 @@ TEST_F(OtherFileSystem, AUserTrashThatIsASymbolicLinkIsRefusedAndTheItemStays)
     m_tree.makeFolder("Elsewhere");
     m_tree.makeSymlink("VolumeContents/.Trash-" + user(), m_tree.path("Elsewhere").native());
 
-    const auto outcome = moveFromVolume();
-    if (!outcome)
-        GTEST_SKIP() << "no private mount namespace here";
+    const TrashOutcome outcome = moveFromVolume();
 
-    EXPECT_FALSE(outcome->success);
-    EXPECT_TRUE(outcome->errorDescription.contains(QStringLiteral("another file system")))
-        << outcome->errorDescription.toStdString();
-    EXPECT_EQ(TempTree::readFile(onVolume("Library/com.example.agent.plist")), "on the other volume");
-    EXPECT_TRUE(entries(m_tree.path("Elsewhere")).empty());
-    EXPECT_TRUE(entries(homeTrash() / "files").empty());
-    EXPECT_TRUE(entries(homeTrash() / "info").empty());
+    EXPECT_FALSE(outcome.success);
+    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("another file system")))
+        << outcome.errorDescription.toStdString();
+    expectItemStayed();
+    EXPECT_EQ(entryCount(m_tree.path("Elsewhere")), 0u);
 }
 
 TEST_F(OtherFileSystem, AUserTrashOwnedBySomebodyElseIsRefused)
@@ -549,16 +450,12 @@ TEST_F(OtherFileSystem, AUserTrashOwnedBySomebodyElseIsRefused)
     if (geteuid() != 0)
         GTEST_SKIP() << "needs to give a folder to another user";
     const fs::path foreign = m_tree.makeFolder("VolumeContents/.Trash-" + user());
-    ASSERT_EQ(chown(foreign.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(chown(foreign.c_str(), UnprivilegedUser, UnprivilegedUser), 0);
     chmod(foreign.c_str(), 0777);
 
-    const auto outcome = moveFromVolume();
-    if (!outcome)
-        GTEST_SKIP() << "no private mount namespace here";
+    const TrashOutcome outcome = moveFromVolume();
 
-    EXPECT_FALSE(outcome->success);
-    EXPECT_EQ(TempTree::readFile(onVolume("Library/com.example.agent.plist")), "on the other volume");
-    EXPECT_TRUE(entries(foreign).empty());
+    EXPECT_FALSE(outcome.success);
+    expectItemStayed();
+    EXPECT_EQ(entryCount(foreign), 0u);
 }
-
-#endif

@@ -48,6 +48,12 @@ bool isThere(const fs::path &path)
     return lstat(path.c_str(), &info) == 0;
 }
 
+std::size_t entryCount(const fs::path &folder)
+{
+    std::error_code error;
+    return std::size_t(std::distance(fs::directory_iterator(folder, error), fs::directory_iterator()));
+}
+
 bool anythingNamed(const fs::path &root, const std::string &name)
 {
     std::error_code error;

@@ -19,5 +19,7 @@ RecordedTrashInfo readTrashInfo(const std::filesystem::path &infoFile);
 std::string percentDecoded(std::string_view text);
 // Whether anything, a dangling symbolic link included, is at the path.
 bool isThere(const std::filesystem::path &path);
+// How many entries a folder holds; 0 when it cannot be listed.
+std::size_t entryCount(const std::filesystem::path &folder);
 // Whether anything below `root` has this name.
 bool anythingNamed(const std::filesystem::path &root, const std::string &name);

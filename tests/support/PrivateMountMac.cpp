@@ -1,0 +1,13 @@
+#include "PrivateMount.h"
+
+// The Mac has no mount namespaces.
+bool privateMountsAvailable()
+{
+    return false;
+}
+
+std::optional<std::string> withBindMount(const std::filesystem::path &, const std::filesystem::path &,
+                                         const std::function<std::string()> &)
+{
+    return std::nullopt;
+}

@@ -6,12 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <cstdio>
 #include <optional>
-#include <spawn.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -28,32 +25,14 @@ struct ShellRun {
 ShellRun runShell(const QByteArray &command, const fs::path &folder)
 {
     ShellRun run;
-    int channel[2];
-    if (pipe(channel) != 0)
+    FILE *shell = popen(("cd '" + folder.native() + "' || exit 99\n" + command.toStdString()).c_str(), "r");
+    if (!shell)
         return run;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, channel[0]);
-    posix_spawn_file_actions_addclose(&actions, channel[1]);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    std::string text = command.toStdString();
-    char shell[] = "sh";
-    char option[] = "-c";
-    char *arguments[] = {shell, option, text.data(), nullptr};
-    pid_t child = -1;
-    const int spawned = posix_spawn(&child, "/bin/sh", &actions, nullptr, arguments, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(channel[1]);
-    if (spawned == 0) {
-        char buffer[4096];
-        ssize_t n;
-        while ((n = read(channel[0], buffer, sizeof buffer)) > 0)
-            run.output.append(buffer, std::size_t(n));
-    }
-    close(channel[0]);
-    int status = 0;
-    if (spawned == 0 && waitpid(child, &status, 0) == child && WIFEXITED(status))
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, shell)) > 0;)
+        run.output.append(buffer, n);
+    const int status = pclose(shell);
+    if (WIFEXITED(status))
         run.status = WEXITSTATUS(status);
     return run;
 }
@@ -102,10 +81,6 @@ std::optional<QByteArray> appleScriptValue(const QByteArray &literal)
 
 TEST(AdministratorCommand, QuotesEveryPathAsOneSingleQuotedShellWord)
 {
-    EXPECT_EQ(AdministratorCommand::shellQuoted("O'Brien Tool"), QByteArray("'O'\\''Brien Tool'"));
-    EXPECT_EQ(AdministratorCommand::shellQuoted(""), QByteArray("''"));
-    EXPECT_EQ(AdministratorCommand::shellQuoted("$(x) \"y\" \\z"), QByteArray("'$(x) \"y\" \\z'"));
-
     TempTree tree;
     const fs::path folder = tree.makeFolder("work");
     std::vector<std::string> words = awkwardNames();
@@ -117,13 +92,6 @@ TEST(AdministratorCommand, QuotesEveryPathAsOneSingleQuotedShellWord)
         EXPECT_EQ(run.output, word);
     }
     EXPECT_FALSE(anythingNamed(tree.root(), "pwned"));
-}
-
-TEST(AdministratorCommand, MoveCommandNamesTheItemAndItsFreePlaceWithoutEverReplacing)
-{
-    EXPECT_EQ(
-        AdministratorCommand::moveCommand("/Library/LaunchDaemons/O'Brien Tool", "/Users/anna/.Trash/O'Brien Tool"),
-        QByteArray("mv -n -- '/Library/LaunchDaemons/O'\\''Brien Tool' '/Users/anna/.Trash/O'\\''Brien Tool'"));
 }
 
 TEST(AdministratorCommand, MoveCommandCarriesEveryNameIntactIntoItsReservedPlaceInTheTrash)
@@ -156,25 +124,9 @@ TEST(AdministratorCommand, MoveCommandCarriesEveryNameIntactIntoItsReservedPlace
     EXPECT_FALSE(isThere(folder));
     EXPECT_EQ(TempTree::readFile(reservation->filesPath / "inside"), "inside");
 
-    EXPECT_EQ(std::distance(fs::directory_iterator(trashFolder / "files"), fs::directory_iterator()),
-              std::ptrdiff_t(awkwardNames().size() + 1));
-    EXPECT_TRUE(fs::is_empty(tree.path("Library")));
+    EXPECT_EQ(entryCount(trashFolder / "files"), awkwardNames().size() + 1);
+    EXPECT_EQ(entryCount(tree.path("Library")), 0u);
     EXPECT_FALSE(anythingNamed(tree.root(), "pwned"));
-}
-
-TEST(AdministratorCommand, MoveCommandLeavesTheItemWhereItIsWhenItsPlaceWasTaken)
-{
-    TempTree tree;
-    const FreedesktopTrash trash(tree.path("Trash"));
-    const fs::path item = tree.writeFile("Library/com.example.plist", "the item");
-    const auto reservation = trash.reserve(item);
-    ASSERT_TRUE(reservation);
-    tree.writeFile("Trash/files/com.example.plist", "already there");
-
-    runShell(AdministratorCommand::moveCommand(item, reservation->filesPath), tree.root());
-
-    EXPECT_EQ(TempTree::readFile(item), "the item");
-    EXPECT_EQ(TempTree::readFile(reservation->filesPath), "already there");
 }
 
 TEST(AdministratorCommand, OneRunMovesEveryItemAndAnItemWhosePlaceWasTakenStopsNoneAfterIt)
@@ -201,17 +153,12 @@ TEST(AdministratorCommand, OneRunMovesEveryItemAndAnItemWhosePlaceWasTakenStopsN
 
 TEST(AdministratorCommand, AppleScriptLiteralCarriesTheCommandUnchanged)
 {
-    EXPECT_EQ(AdministratorCommand::appleScriptStringLiteral("plain"), QByteArray("\"plain\""));
-    EXPECT_EQ(AdministratorCommand::appleScriptStringLiteral("a\"b\\c"), QByteArray("\"a\\\"b\\\\c\""));
-    EXPECT_EQ(AdministratorCommand::appleScriptStringLiteral("\\n stays two characters"),
-              QByteArray("\"\\\\n stays two characters\""));
-    EXPECT_EQ(AdministratorCommand::appleScriptStringLiteral(""), QByteArray("\"\""));
-
-    for (const std::string &name : awkwardNames()) {
-        SCOPED_TRACE(name);
-        const QByteArray command =
-            AdministratorCommand::moveCommand("/Library/Caches/" + name, "/Users/anna/.Trash/" + name);
-        EXPECT_EQ(appleScriptValue(AdministratorCommand::appleScriptStringLiteral(command)), command);
+    std::vector<QByteArray> texts = {"", "a\"b\\c", "\\n stays two characters"};
+    for (const std::string &name : awkwardNames())
+        texts.push_back(AdministratorCommand::moveCommand("/Library/Caches/" + name, "/Users/anna/.Trash/" + name));
+    for (const QByteArray &text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(appleScriptValue(AdministratorCommand::appleScriptStringLiteral(text)), text);
     }
 }
 

@@ -1,6 +1,5 @@
 #include "AdministratorPlatform.h"
 #include "CoreApplication.h"
-#include "LogCapture.h"
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
@@ -57,12 +56,6 @@ protected:
         return finished.takeFirst().at(0).value<RemnantActionReport>();
     }
 
-    static std::size_t count(const fs::path &folder)
-    {
-        std::error_code error;
-        return std::size_t(std::distance(fs::directory_iterator(folder, error), fs::directory_iterator()));
-    }
-
     fs::path trash(const char *folder) const { return m_tree.path("Users/me/.local/share/Trash") / folder; }
 
     TempTree m_tree;
@@ -70,28 +63,6 @@ protected:
 };
 
 } // namespace
-
-TEST(RemnantActionReport, SummaryCountsWhatWasDoneAndDetailsGiveEveryFailure)
-{
-    RemnantActionReport report;
-    report.requested = 43;
-    report.succeeded = 41;
-    report.failures = {{QStringLiteral("a.plist"), QStringLiteral("Permission denied")},
-                       {QStringLiteral("b"), QStringLiteral("It no longer exists")}};
-    EXPECT_EQ(report.summary(), QStringLiteral("Moved 41 items to the Trash; 2 could not be moved"));
-    EXPECT_EQ(report.details(), QStringLiteral("a.plist: Permission denied\nb: It no longer exists"));
-
-    report.succeeded = 1;
-    report.failures.clear();
-    EXPECT_EQ(report.summary(), QStringLiteral("Moved 1 item to the Trash"));
-    EXPECT_EQ(report.details(), QString());
-
-    report.kind = RemnantActionReport::Kind::tag;
-    report.color = FinderTagColor::blue;
-    report.succeeded = 3;
-    report.failures = {{QStringLiteral("c"), QStringLiteral("Operation not supported")}};
-    EXPECT_EQ(report.summary(), QStringLiteral("Tagged 3 items Blue; 1 could not be tagged"));
-}
 
 TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVanishedItemIsOnlyReported)
 {
@@ -115,7 +86,6 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
         platform->grantedFolders = {daemons};
         ScriptedAlerts alerts;
         alerts.answers = {QStringLiteral("Cancel"), QStringLiteral("Continue")};
-        LogCapture log;
         RemnantScanner scanner(platform, alerts);
         runScan(scanner);
         QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
@@ -153,9 +123,6 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
         }
         trashed.removeDuplicates();
         lines += trashed;
-        lines.append(
-            QString::number(log.lines().contains(QStringLiteral("✅ Moved to Trash: qqvv-a"))) +
-            QString::number(log.lines().contains(QStringLiteral("✅ Moved to Trash with admin rights: O'Brien.plist"))));
         return lines.join(u'\n').toStdString();
     });
 
@@ -174,14 +141,13 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
               "trashed: qqvv-a\n"
               "trashed: org.qqvv.one.plist\n"
               "trashed: qqvv-b\n"
-              "trashed: O'Brien.plist\n"
-              "11");
-    EXPECT_EQ(count(daemons), 0U);
+              "trashed: O'Brien.plist");
+    EXPECT_EQ(entryCount(daemons), 0U);
     EXPECT_EQ(TempTree::readFile(trash("files") / "O'Brien.plist"), "two");
     EXPECT_EQ(TempTree::readFile(trash("files") / "org.qqvv.one.plist"), "one");
     EXPECT_EQ(TempTree::readFile(trash("files") / "qqvv-a"), "a");
-    EXPECT_EQ(count(trash("files")), 4U);
-    EXPECT_EQ(count(trash("info")), 4U);
+    EXPECT_EQ(entryCount(trash("files")), 4U);
+    EXPECT_EQ(entryCount(trash("info")), 4U);
 }
 
 TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRunsAtATime)
@@ -197,8 +163,6 @@ TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRu
     fs::remove(items[7]->url());
 
     QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
-    QSignalSpy progress(&scanner, &RemnantScanner::actionProgress);
-    QSignalSpy acting(&scanner, &RemnantScanner::isActingChanged);
     QSignalSpy scanned(&scanner, &RemnantScanner::scanFinished);
     scanner.scan();
     ASSERT_TRUE(scanner.applyTagInBackground(items, FinderTagColor::blue));
@@ -208,11 +172,6 @@ TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRu
 
     EXPECT_EQ(report.summary(), QStringLiteral("Tagged 59 items Blue; 1 could not be tagged"));
     EXPECT_EQ(report.details(), items[7]->name() + QStringLiteral(": No such file or directory"));
-    QList<int> done;
-    for (const QList<QVariant> &arguments : progress)
-        done.append(arguments.at(0).toInt());
-    EXPECT_EQ(done, (QList<int>{25, 50, 60}));
-    EXPECT_EQ(acting.size(), 2);
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (i == 7)
             continue;
@@ -242,8 +201,8 @@ TEST_F(ActionTest, DestroyingTheScannerDuringAnActionLosesNothing)
     scanner.reset();
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(count(m_tree.path("Users/me/Library/Caches")) + count(trash("files")), 300U);
-    EXPECT_EQ(count(trash("info")), count(trash("files")));
+    EXPECT_EQ(entryCount(m_tree.path("Users/me/Library/Caches")) + entryCount(trash("files")), 300U);
+    EXPECT_EQ(entryCount(trash("info")), entryCount(trash("files")));
 }
 
 TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCannotGoBack)
@@ -262,7 +221,6 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     for (const RemnantItemPtr &item : items)
         verdicts.append({item->status(), item->risk()});
     QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
-    QSignalSpy undoable(&scanner, &RemnantScanner::canUndoTrashChanged);
     EXPECT_FALSE(scanner.canUndoTrash());
     EXPECT_FALSE(scanner.undoTrashInBackground());
 
@@ -299,12 +257,8 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Logs/qqvv-c.log")), "c");
     EXPECT_TRUE(scanner.remnants().contains(items[2]));
     EXPECT_FALSE(scanner.canUndoTrash());
-    QList<bool> told;
-    for (const QList<QVariant> &arguments : undoable)
-        told.append(arguments.at(0).toBool());
-    EXPECT_EQ(told, (QList<bool>{true, false, true, false}));
-    EXPECT_EQ(count(trash("files")), 0U);
-    EXPECT_EQ(count(trash("info")), 0U);
+    EXPECT_EQ(entryCount(trash("files")), 0U);
+    EXPECT_EQ(entryCount(trash("info")), 0U);
 
     // One item moved on its own can be put back as well; after a new scan it is only put back, as that scan's
     // list has never held it.

@@ -1,6 +1,5 @@
 #include "AdministratorPlatform.h"
 #include "CoreApplication.h"
-#include "LogCapture.h"
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
@@ -12,6 +11,7 @@
 #include "platform/PosixPlatform.h"
 #include "scanner/LocationScanner.h"
 #include "scanner/RemnantScanner.h"
+#include "scanner/RemovalGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -74,27 +74,53 @@ protected:
 
     TempTree m_tree;
     ScriptedAlerts m_alerts;
-    LogCapture m_log;
+    // The real platform, except that the administrator's command runs with sh.
+    std::shared_ptr<AdministratorPlatform> m_platform =
+        std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
 };
 
 } // namespace
 
-TEST_F(RemovalTest, TrashingAWritableEntryNeedsNoAlert)
+TEST_F(RemovalTest, WritableEntriesAndLinksMoveWithoutAQuestionAndAVanishedOneIsOnlyReported)
 {
     m_tree.writeFile("Users/me/Library/Caches/qqvv.cache/data", "payload");
     m_tree.writeFile("Users/me/.local/share/Trash/files/qqvv.cache", "already in the Trash");
-    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
-    RemnantScanner scanner(platform, m_alerts);
-    const auto items = listCaches(*platform);
-    ASSERT_EQ(items.size(), 1U);
+    m_tree.writeFile("Users/me/Documents/target.txt", "target");
+    m_tree.makeSymlink("Users/me/Library/Caches/qqvv-link", "../../Documents/target.txt");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-tagged", "x");
+    RemnantScanner scanner(m_platform, m_alerts);
+    const auto items = listCaches(*m_platform);
+    ASSERT_EQ(items.size(), 3U);
 
-    scanner.moveToTrash(items[0]);
-    EXPECT_EQ(items[0]->action(), RemnantAction::trashed());
+    for (const RemnantItemPtr &item : {items[0], items[2]}) {
+        scanner.moveToTrash(item);
+        EXPECT_EQ(item->action(), RemnantAction::trashed()) << item->url();
+        EXPECT_FALSE(isThere(item->url()));
+    }
     EXPECT_TRUE(m_alerts.shown.isEmpty());
-    EXPECT_FALSE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv.cache")));
     EXPECT_EQ(TempTree::readFile(trashFiles() / "qqvv.cache"), "already in the Trash");
     EXPECT_EQ(TempTree::readFile(trashFiles() / "qqvv.cache 2" / "data"), "payload");
-    EXPECT_TRUE(m_log.lines().contains(QStringLiteral("✅ Moved to Trash: qqvv.cache")));
+    EXPECT_TRUE(fs::is_symlink(trashFiles() / "qqvv-link"));
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Documents/target.txt")), "target");
+
+    // The same item again, as when a path is given twice: it is gone from its place, and no rights change that.
+    items[2]->setAction(RemnantAction::none());
+    m_alerts.answers = {QStringLiteral("Continue")};
+    scanner.moveToTrash(items[2]);
+    ASSERT_EQ(m_alerts.shown.size(), 1);
+    EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Error while deleting"));
+    EXPECT_EQ(m_alerts.shown[0].informativeText,
+              QStringLiteral("The file 'qqvv.cache' could not be moved to the Trash.\n\nError: It no longer exists"));
+    EXPECT_EQ(m_alerts.shown[0].buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(items[2]->action(), RemnantAction::none());
+    EXPECT_EQ(m_platform->commandRuns(), 0);
+
+    // A tag replaces only the colour.
+    if (FileTags::setTags(items[1]->url(), {QStringLiteral("Work"), QStringLiteral("Blue")}))
+        GTEST_SKIP() << "the temporary folder keeps no user attributes";
+    scanner.applyTag(items[1], FinderTagColor::green);
+    EXPECT_EQ(FileTags::tags(items[1]->url()), QStringList({QStringLiteral("Work"), QStringLiteral("Green")}));
+    EXPECT_EQ(items[1]->action(), RemnantAction::tagged(FinderTagColor::green));
 }
 
 TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAnything)
@@ -104,10 +130,9 @@ TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAn
     for (const std::string &name : names)
         m_tree.writeFile("Users/me/Library/Caches/" + name, "content of " + name);
     m_tree.writeFile("Users/me/.local/share/Trash/files/O'Brien Tool", "older item");
-    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
-    platform->trashRefuses = true;
-    RemnantScanner scanner(platform, m_alerts);
-    const auto items = listCaches(*platform);
+    m_platform->trashRefuses = true;
+    RemnantScanner scanner(m_platform, m_alerts);
+    const auto items = listCaches(*m_platform);
     ASSERT_EQ(items.size(), names.size());
 
     for (const RemnantItemPtr &item : items) {
@@ -126,22 +151,20 @@ TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAn
         EXPECT_TRUE(contents.contains("content of " + name)) << name;
     EXPECT_FALSE(fs::exists("pwned"));
     EXPECT_FALSE(fs::exists(m_tree.path("pwned")));
-    EXPECT_TRUE(m_log.lines().contains(QStringLiteral("✅ Deleted with admin rights (AppleScript)")));
 }
 
 TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfTheMacOnlyOnAMac)
 {
     m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
-    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
-    platform->trashRefuses = true;
-    platform->macOS = true;
-    RemnantScanner scanner(platform, m_alerts);
-    const RemnantItemPtr item = listCaches(*platform).front();
+    m_platform->trashRefuses = true;
+    m_platform->macOS = true;
+    RemnantScanner scanner(m_platform, m_alerts);
+    const RemnantItemPtr item = listCaches(*m_platform).front();
     const QString refused =
         QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
 
     // Control of System Events refused: the text begins and ends with the same advice.
-    platform->scriptedOutcome = ScriptOutcome{false, -1743, QStringLiteral("Not authorised (-1743)")};
+    m_platform->scriptedOutcome = ScriptOutcome{false, -1743, QStringLiteral("Not authorised (-1743)")};
     m_alerts.answers = {QStringLiteral("Continue"), QStringLiteral("Open Settings")};
     scanner.moveToTrash(item);
     ASSERT_EQ(m_alerts.shown.size(), 2);
@@ -151,11 +174,10 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
     EXPECT_EQ(m_alerts.openedLinks, QStringList{QString::fromLatin1(RemnantScanner::FullDiskAccessLink)});
 
     // A command that reports success while the item is still there has failed.
-    platform->scriptedOutcome = ScriptOutcome{true, std::nullopt, QString()};
+    m_platform->scriptedOutcome = ScriptOutcome{true, std::nullopt, QString()};
     m_alerts.answers = {QStringLiteral("Continue")};
     scanner.moveToTrash(item);
     EXPECT_TRUE(m_alerts.shown.last().informativeText.endsWith(QStringLiteral("Error: Operation not permitted")));
-    EXPECT_TRUE(m_log.lines().contains(QString::fromUtf8("⚠️ AppleScript meldet Erfolg, Datei existiert noch")));
 
     // "Open Settings" and "Cancel" change nothing.
     m_alerts.answers = {QStringLiteral("Open Settings")};
@@ -163,7 +185,7 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
     EXPECT_EQ(m_alerts.openedLinks.last(), QString::fromLatin1(RemnantScanner::AutomationLink));
 
     // Elsewhere neither alert speaks of the Mac's settings.
-    platform->macOS = false;
+    m_platform->macOS = false;
     m_alerts.answers = {QStringLiteral("Continue")};
     scanner.moveToTrash(item);
     const qsizetype shown = m_alerts.shown.size();
@@ -203,58 +225,12 @@ TEST_F(RemovalTest, AReadOnlyFolderAsksForAdministratorRightsAndCancelChangesNot
     EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
 }
 
-TEST_F(RemovalTest, SymbolicLinksMoveThemselvesAndATagReplacesOnlyTheColour)
-{
-    m_tree.writeFile("Users/me/Documents/target.txt", "target");
-    m_tree.makeSymlink("Users/me/Library/Caches/qqvv-link", "../../Documents/target.txt");
-    m_tree.writeFile("Users/me/Library/Caches/qqvv-tagged", "x");
-    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
-    RemnantScanner scanner(platform, m_alerts);
-    const auto items = listCaches(*platform);
-    ASSERT_EQ(items.size(), 2U);
-
-    scanner.moveToTrash(items[0]);
-    EXPECT_EQ(items[0]->action(), RemnantAction::trashed());
-    EXPECT_TRUE(fs::is_symlink(trashFiles() / "qqvv-link"));
-    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Documents/target.txt")), "target");
-
-    if (FileTags::setTags(items[1]->url(), {QStringLiteral("Work"), QStringLiteral("Blue")}))
-        GTEST_SKIP() << "the temporary folder keeps no user attributes";
-    scanner.applyTag(items[1], FinderTagColor::green);
-    EXPECT_EQ(FileTags::tags(items[1]->url()), QStringList({QStringLiteral("Work"), QStringLiteral("Green")}));
-    EXPECT_EQ(items[1]->action(), RemnantAction::tagged(FinderTagColor::green));
-}
-
-TEST_F(RemovalTest, OnlyAPermissionRefusalOffersAdministratorRightsAndAVanishedItemIsReportedAsSuch)
-{
-    m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
-    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
-    RemnantScanner scanner(platform, m_alerts);
-    const RemnantItemPtr item = listCaches(*platform).front();
-    scanner.moveToTrash(item);
-    ASSERT_EQ(item->action(), RemnantAction::trashed());
-    EXPECT_TRUE(m_alerts.shown.isEmpty());
-
-    // The same item again, as when a path is given twice: it is gone from its place.
-    item->setAction(RemnantAction::none());
-    m_alerts.answers = {QStringLiteral("Continue")};
-    scanner.moveToTrash(item);
-    ASSERT_EQ(m_alerts.shown.size(), 1);
-    EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Error while deleting"));
-    EXPECT_EQ(m_alerts.shown[0].informativeText,
-              QStringLiteral("The file 'qqvv' could not be moved to the Trash.\n\nError: It no longer exists"));
-    EXPECT_EQ(m_alerts.shown[0].buttons, QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(item->action(), RemnantAction::none());
-    EXPECT_EQ(platform->commandRuns(), 0);
-}
-
 TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)
 {
     m_tree.writeFile("Users/me/Library/Caches/Documents/old", "cache");
     m_tree.writeFile("Users/me/Documents/precious.txt", "keep");
-    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
-    RemnantScanner scanner(platform, m_alerts);
-    const RemnantItemPtr item = listCaches(*platform).front();
+    RemnantScanner scanner(m_platform, m_alerts);
+    const RemnantItemPtr item = listCaches(*m_platform).front();
     swapCaches(true);
     const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
 
@@ -271,7 +247,7 @@ TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)
               refused);
 
     EXPECT_EQ(m_alerts.shown.size(), 1);
-    EXPECT_EQ(platform->commandRuns(), 0);
+    EXPECT_EQ(m_platform->commandRuns(), 0);
     EXPECT_EQ(item->action(), RemnantAction::none());
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Documents/precious.txt")), "keep");
     EXPECT_TRUE(FileTags::tags(m_tree.path("Users/me/Documents")).isEmpty());
@@ -305,11 +281,10 @@ TEST_F(RemovalTest, ALinkPlantedWhileTheAdministratorQuestionIsOpenStopsThePrivi
 {
     m_tree.writeFile("Users/me/Library/Caches/Documents/old", "cache");
     m_tree.writeFile("Users/me/Documents/precious.txt", "keep");
-    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
-    platform->trashRefuses = true;
+    m_platform->trashRefuses = true;
     AlertsThatActWhileAsked alerts([&] { swapCaches(true); });
-    RemnantScanner scanner(platform, alerts);
-    const RemnantItemPtr item = listCaches(*platform).front();
+    RemnantScanner scanner(m_platform, alerts);
+    const RemnantItemPtr item = listCaches(*m_platform).front();
     const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
 
     scanner.moveToTrash(item);
@@ -321,8 +296,59 @@ TEST_F(RemovalTest, ALinkPlantedWhileTheAdministratorQuestionIsOpenStopsThePrivi
     EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}); }), refused);
     EXPECT_EQ(alerts.shown.size(), 3);
 
-    EXPECT_EQ(platform->commandRuns(), 0);
+    EXPECT_EQ(m_platform->commandRuns(), 0);
     EXPECT_EQ(item->action(), RemnantAction::none());
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Documents/precious.txt")), "keep");
     EXPECT_FALSE(isThere(m_tree.path("Users/me/.local/share/Trash/files/Documents")));
+}
+
+TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAnApplication)
+{
+    TempTree tree;
+    tree.writeFile("Users/me/Library/Caches/qqvv");
+    tree.makeBundle("Users/me/Library/Caches/holder/Tool.app", "org.qqvv.tool");
+    tree.makeSymlink("Users/me/Library/Caches/home-link", "../..");
+    tree.writeFile("Users/me/Documents/precious.txt");
+    tree.writeFile("Library/LaunchDaemons/org.qqvv.plist");
+    const PosixPlatform platform(tree.root(), tree.path("Users/me"));
+    const fs::path bundle = tree.path("Users/me/Library/Caches/holder/Tool.app");
+    const RemovalGuard guard(platform, {bundle});
+    const QString caches = QString::fromStdString(tree.path("Users/me/Library/Caches").native());
+    const QString daemons = QString::fromStdString(tree.path("Library/LaunchDaemons").native());
+    const QString application = QString::fromStdString(bundle.native());
+
+    const std::vector<std::pair<std::string, QString>> cases = {
+        {"Users/me/Library/Caches/qqvv", QString()},
+        {"Users/me/Library/Caches/home-link", QString()}, // the link itself, never its target
+        {"Library/LaunchDaemons/org.qqvv.plist", QString()},
+        {"Users/me/Library/Caches/holder", QStringLiteral("It holds the application ") + application},
+        {"Users/me/Library/Caches/holder/Tool.app", QStringLiteral("It is the application ") + application},
+        {"Users/me", QStringLiteral("It is the home folder")},
+        {"Users", QStringLiteral("It holds the home folder")},
+        {"", QStringLiteral("It holds the home folder")},
+        {"Users/me/Library", QStringLiteral("It is the Library folder of the home")},
+        {"Users/me/Library/Caches", QStringLiteral("It is the scanned folder ") + caches},
+        {"Library/LaunchDaemons", QStringLiteral("It is the scanned folder ") + daemons},
+        {"Library", QStringLiteral("It is the Library folder of the root")},
+        {"Users/me/Library/Caches/home-link/Documents",
+         QStringLiteral("It is not in a Library folder that a scan lists")},
+        {"Users/me/Library/Caches/home-link/Library", QStringLiteral("It is the Library folder of the home")},
+        {"Users/me/Library/Gone/qqvv", QStringLiteral("It no longer exists")},
+    };
+    for (const auto &[relative, reason] : cases)
+        EXPECT_EQ(guard.refusal(tree.path(relative)).value_or(QString()), reason) << relative;
+}
+
+TEST(RemovalGuard, ALocationFolderThatBecameALinkListsNothingThatMayBeActedOn)
+{
+    TempTree tree;
+    tree.writeFile("Users/me/Library/Caches/qqvv");
+    tree.writeFile("Users/me/Documents/precious.txt");
+    const PosixPlatform platform(tree.root(), tree.path("Users/me"));
+    EXPECT_EQ(RemovalGuard(platform, {}).refusal(tree.path("Users/me/Library/Caches/qqvv")), std::nullopt);
+
+    fs::rename(tree.path("Users/me/Library/Caches"), tree.path("Users/me/Library/Caches.old"));
+    tree.makeSymlink("Users/me/Library/Caches", "Caches.old");
+    EXPECT_EQ(RemovalGuard(platform, {}).refusal(tree.path("Users/me/Library/Caches/qqvv")),
+              QStringLiteral("It is not in a Library folder that a scan lists"));
 }

@@ -56,12 +56,6 @@ void decorate(const fs::path &path, mode_t mode)
     utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
 }
 
-std::size_t count(const fs::path &folder)
-{
-    std::error_code error;
-    return std::size_t(std::distance(fs::directory_iterator(folder, error), fs::directory_iterator()));
-}
-
 fs::path infoFileOf(const fs::path &trashedPath)
 {
     return trashedPath.parent_path().parent_path() / "info" / (trashedPath.filename().native() + ".trashinfo");
@@ -128,9 +122,9 @@ TEST_F(TrashRestoreTest, PutsItemsOfAnyNameBackWithTheirBytesModeDatesAndAttribu
             EXPECT_EQ(fs::read_symlink(item / "current"), "inner.db");
         }
     }
-    EXPECT_EQ(count(trashFolder() / "files"), 0U);
-    EXPECT_EQ(count(trashFolder() / "info"), 0U);
-    EXPECT_EQ(count(m_tree.path("home/Library/Caches")), names.size());
+    EXPECT_EQ(entryCount(trashFolder() / "files"), 0U);
+    EXPECT_EQ(entryCount(trashFolder() / "info"), 0U);
+    EXPECT_EQ(entryCount(m_tree.path("home/Library/Caches")), names.size());
     EXPECT_FALSE(anythingNamed(m_tree.root(), "pwned"));
 }
 
@@ -180,7 +174,6 @@ TEST_F(TrashRestoreTest, NothingIsReplacedOrCreatedAndAnItemThatCannotGoBackStay
         fs::remove_all(m_tree.path("home/Library"));
         const fs::path item = m_tree.writeFile("home/Library/Preferences/com.example.app.plist", "mine");
         const fs::path inTrash = trashed(item);
-        const bool hadInfo = isThere(infoFileOf(inTrash));
         each.change(item, inTrash);
         const bool infoBefore = isThere(infoFileOf(inTrash));
         const bool placeTaken = isThere(item);
@@ -189,7 +182,6 @@ TEST_F(TrashRestoreTest, NothingIsReplacedOrCreatedAndAnItemThatCannotGoBackStay
 
         const RestoreOutcome outcome = restore(inTrash, item);
 
-        EXPECT_TRUE(hadInfo);
         EXPECT_FALSE(outcome.success);
         EXPECT_TRUE(outcome.stillInTrash);
         EXPECT_TRUE(outcome.errorDescription.contains(QString::fromUtf8(each.reason)))
@@ -197,7 +189,7 @@ TEST_F(TrashRestoreTest, NothingIsReplacedOrCreatedAndAnItemThatCannotGoBackStay
         EXPECT_TRUE(outcome.errorDescription.startsWith(QStringLiteral("Cannot put 'com.example.app.plist' back: ")));
         EXPECT_EQ(TempTree::readFile(inTrash), "mine");
         EXPECT_EQ(isThere(infoFileOf(inTrash)), infoBefore);
-        EXPECT_EQ(count(elsewhere), 0U);
+        EXPECT_EQ(entryCount(elsewhere), 0U);
         EXPECT_EQ(isThere(item), placeTaken);
         EXPECT_EQ(snapshotOf(item), place);
         EXPECT_EQ(isThere(item.parent_path()), folderThere);
@@ -227,7 +219,7 @@ TEST_F(TrashRestoreTest, FollowsTheUsersOwnLinksToTheFolderAndReadsRelativePaths
     const RestoreOutcome relative = restore(moved, top / "Library/agent.plist");
     ASSERT_TRUE(relative.success) << relative.errorDescription.toStdString();
     EXPECT_EQ(TempTree::readFile(top / "Library/agent.plist"), "agent");
-    EXPECT_EQ(count(m_tree.path("volume/.Trash-" + user + "/info")), 0U);
+    EXPECT_EQ(entryCount(m_tree.path("volume/.Trash-" + user + "/info")), 0U);
 }
 
 TEST_F(TrashRestoreTest, OfSeveralItemsFromOnePlaceTheLatestComesFirst)

@@ -2,18 +2,14 @@
 #include "QtPrinters.h"
 #include "RunningBundle.h"
 #include "TempTree.h"
-#include "Unprivileged.h"
 #include "platform/PathNames.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
+#include <ctime>
 #include <set>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -101,51 +97,6 @@ TEST(PosixPlatform, TreeWalkNeverEntersPackagesFollowsNoLinksAndSkipsHiddenItems
               (std::set<std::string>{"Top.app", "Vendor", "Vendor/Deep", "Vendor/Deep/Nested.app", "Vendor/Loop",
                                      "Vendor/Self", "Kit.framework", "Broken.app", "Linked.app"}));
     EXPECT_TRUE(walked(platform, tree.path("missing")).empty());
-}
-
-TEST(PosixPlatform, UnreadableFoldersReadAsNothingAndDoNotStopTheWalk)
-{
-    TempTree tree;
-    tree.makeBundle("Apps/Locked/Hidden.app", "com.example.hidden");
-    tree.makeBundle("Apps/Open/Visible.app", "com.example.visible");
-    fs::permissions(tree.root(), fs::perms(0755));
-    chmod(tree.path("Apps/Locked").c_str(), 0);
-
-    const auto result = runUnprivileged([&] {
-        const PosixPlatform platform(tree.root(), tree.root());
-        std::string out = platform.isReadable(tree.path("Apps/Locked")) ? "readable;" : "unreadable;";
-        out += platform.listDirectory(tree.path("Apps/Locked"), Platform::Hidden::Skip) ? "listed;" : "unlisted;";
-        for (const std::string &item : walked(platform, tree.path("Apps")))
-            out += item + ";";
-        return out;
-    });
-    ASSERT_TRUE(result);
-    EXPECT_EQ(*result, "unreadable;unlisted;Locked;Open;Open/Visible.app;");
-}
-
-TEST(PosixPlatform, OpensBundlesByTheirInfoPlist)
-{
-    TempTree tree;
-    tree.makeBundle("Good.app", "com.example.Good", "2.1");
-    tree.makeFolder("Empty.app/Contents");
-    tree.writeFile("File.app", "not a folder");
-    tree.writeFile("Broken.app/Contents/Info.plist", "<?xml version=\"1.0\"?><plist><dict><key>CFBundle");
-    const PosixPlatform platform(tree.root(), tree.root());
-
-    const auto good = platform.openBundle(tree.path("Good.app"));
-    ASSERT_TRUE(good);
-    EXPECT_EQ(good->identifier, QStringLiteral("com.example.Good"));
-    ASSERT_TRUE(good->info);
-    EXPECT_EQ(good->info->string("CFBundleShortVersionString"), QStringLiteral("2.1"));
-
-    const auto empty = platform.openBundle(tree.path("Empty.app"));
-    ASSERT_TRUE(empty);
-    EXPECT_FALSE(empty->identifier);
-    EXPECT_FALSE(platform.openBundle(tree.path("File.app")));
-    EXPECT_FALSE(platform.openBundle(tree.path("Missing.app")));
-    const auto broken = platform.openBundle(tree.path("Broken.app"));
-    ASSERT_TRUE(broken);
-    EXPECT_FALSE(broken->identifier);
 }
 
 TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone)

@@ -27,6 +27,9 @@ std::vector<std::string> awkwardNames()
             std::string(255, 'n')};
 }
 
+namespace {
+
+// The bytes of a percent-encoded text.
 std::string percentDecoded(std::string_view text)
 {
     std::string bytes;
@@ -41,6 +44,8 @@ std::string percentDecoded(std::string_view text)
     }
     return bytes;
 }
+
+} // namespace
 
 bool isThere(const fs::path &path)
 {

@@ -15,8 +15,6 @@ struct RecordedTrashInfo {
     std::string deletionDate;
 };
 RecordedTrashInfo readTrashInfo(const std::filesystem::path &infoFile);
-// The bytes of a percent-encoded text.
-std::string percentDecoded(std::string_view text);
 // Whether anything, a dangling symbolic link included, is at the path.
 bool isThere(const std::filesystem::path &path);
 // How many entries a folder holds; 0 when it cannot be listed.

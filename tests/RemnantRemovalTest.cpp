@@ -4,7 +4,6 @@
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
 #include "TrashInspection.h"
-#include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
 #include "platform/FileTags.h"
@@ -17,7 +16,6 @@
 
 #include <QSignalSpy>
 #include <functional>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -201,28 +199,6 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
     EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
     EXPECT_TRUE(fs::is_empty(trashFiles()));
     EXPECT_TRUE(fs::is_empty(m_tree.path("Users/me/.local/share/Trash/info")));
-}
-
-TEST_F(RemovalTest, AReadOnlyFolderAsksForAdministratorRightsAndCancelChangesNothing)
-{
-    m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
-    fs::permissions(m_tree.root(), fs::perms(0755));
-    m_tree.makeFolder("Users/me/.local/share/Trash");
-    chmod(m_tree.path("Users/me/.local/share/Trash").c_str(), 0777);
-    chmod(m_tree.path("Users/me/Library/Caches").c_str(), 0555);
-    const auto outcome = runUnprivileged([&] {
-        const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
-        ScriptedAlerts alerts;
-        alerts.answers = {QStringLiteral("Cancel")};
-        RemnantScanner scanner(platform, alerts);
-        const RemnantItemPtr item = listCaches(*platform).front();
-        scanner.moveToTrash(item);
-        return alerts.shown.value(0).message.toStdString() + "|" + std::to_string(alerts.shown.size()) + "|" +
-               (item->action() == RemnantAction::none() ? "none" : "changed");
-    });
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(*outcome, "Admin rights required|1|none");
-    EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
 }
 
 TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)

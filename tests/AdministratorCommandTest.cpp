@@ -94,41 +94,6 @@ TEST(AdministratorCommand, QuotesEveryPathAsOneSingleQuotedShellWord)
     EXPECT_FALSE(anythingNamed(tree.root(), "pwned"));
 }
 
-TEST(AdministratorCommand, MoveCommandCarriesEveryNameIntactIntoItsReservedPlaceInTheTrash)
-{
-    TempTree tree;
-    const fs::path work = tree.makeFolder("work");
-    const fs::path trashFolder = tree.path("Trash");
-    const FreedesktopTrash trash(trashFolder);
-
-    int index = 0;
-    for (const std::string &name : awkwardNames()) {
-        SCOPED_TRACE(name);
-        const std::string contents = "contents " + std::to_string(index++);
-        const fs::path item = tree.writeFile("Library/" + name, contents);
-        const auto reservation = trash.reserve(item);
-        ASSERT_TRUE(reservation);
-
-        const ShellRun run = runShell(AdministratorCommand::moveCommand(item, reservation->filesPath), work);
-
-        EXPECT_EQ(run.status, 0);
-        EXPECT_FALSE(isThere(item));
-        EXPECT_EQ(TempTree::readFile(reservation->filesPath), contents);
-        EXPECT_EQ(readTrashInfo(reservation->infoPath).path, item.native());
-    }
-
-    const fs::path folder = tree.writeFile("Library/it's a \"folder\" $(touch pwned)/inside", "inside").parent_path();
-    const auto reservation = trash.reserve(folder);
-    ASSERT_TRUE(reservation);
-    EXPECT_EQ(runShell(AdministratorCommand::moveCommand(folder, reservation->filesPath), work).status, 0);
-    EXPECT_FALSE(isThere(folder));
-    EXPECT_EQ(TempTree::readFile(reservation->filesPath / "inside"), "inside");
-
-    EXPECT_EQ(entryCount(trashFolder / "files"), awkwardNames().size() + 1);
-    EXPECT_EQ(entryCount(tree.path("Library")), 0u);
-    EXPECT_FALSE(anythingNamed(tree.root(), "pwned"));
-}
-
 TEST(AdministratorCommand, OneRunMovesEveryItemAndAnItemWhosePlaceWasTakenStopsNoneAfterIt)
 {
     TempTree tree;

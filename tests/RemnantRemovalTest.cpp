@@ -16,6 +16,7 @@
 
 #include <QSignalSpy>
 #include <functional>
+#include <map>
 
 namespace fs = std::filesystem;
 
@@ -123,10 +124,11 @@ TEST_F(RemovalTest, WritableEntriesAndLinksMoveWithoutAQuestionAndAVanishedOneIs
 
 TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAnything)
 {
-    const std::vector<std::string> names = {"O'Brien Tool",  "say \"hi\"", "back\\slash", "$(touch pwned)",
-                                            "-leading-dash", "new\nline",  "bad\xff\xfe", std::string(255, 'n')};
+    std::vector<std::string> names = awkwardNames();
     for (const std::string &name : names)
         m_tree.writeFile("Users/me/Library/Caches/" + name, "content of " + name);
+    names.push_back("it's a \"folder\" $(touch pwned)");
+    m_tree.writeFile("Users/me/Library/Caches/" + names.back() + "/inside", "content of " + names.back());
     m_tree.writeFile("Users/me/.local/share/Trash/files/O'Brien Tool", "older item");
     m_platform->trashRefuses = true;
     RemnantScanner scanner(m_platform, m_alerts);
@@ -137,18 +139,22 @@ TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAn
         m_alerts.answers = {QStringLiteral("Continue")};
         scanner.moveToTrash(item);
         EXPECT_EQ(item->action(), RemnantAction::trashed()) << item->url();
-        EXPECT_FALSE(fs::exists(fs::symlink_status(item->url()))) << item->url();
+        EXPECT_FALSE(isThere(item->url())) << item->url();
     }
     EXPECT_EQ(m_alerts.shown.size(), qsizetype(names.size()));
     EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Admin rights required"));
     EXPECT_EQ(TempTree::readFile(trashFiles() / "O'Brien Tool"), "older item");
-    std::set<std::string> contents;
-    for (const auto &entry : fs::directory_iterator(trashFiles()))
-        contents.insert(TempTree::readFile(entry.path()));
+    // Every item in the Trash, with the path it came from.
+    std::map<std::string, std::string> moved;
+    for (const auto &entry : fs::directory_iterator(trashFiles().parent_path() / "info")) {
+        const fs::path file = trashFiles() / entry.path().stem();
+        moved[readTrashInfo(entry.path()).path] = TempTree::readFile(fs::is_directory(file) ? file / "inside" : file);
+    }
+    EXPECT_EQ(moved.size(), names.size());
     for (const std::string &name : names)
-        EXPECT_TRUE(contents.contains("content of " + name)) << name;
+        EXPECT_EQ(moved[m_tree.path("Users/me/Library/Caches/" + name).native()], "content of " + name) << name;
     EXPECT_FALSE(fs::exists("pwned"));
-    EXPECT_FALSE(fs::exists(m_tree.path("pwned")));
+    EXPECT_FALSE(anythingNamed(m_tree.root(), "pwned"));
 }
 
 TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfTheMacOnlyOnAMac)

@@ -106,236 +106,6 @@ private:
     std::optional<QByteArray> m_old;
 };
 
-} // namespace
-
-TEST(FreedesktopTrash, MovesWholeFoldersAndCreatesMissingTrashFoldersPrivately)
-{
-    TempTree tree;
-    tree.writeFile("Library/Application Support/Old App/data/state.json", "{}");
-    tree.makeSymlink("Library/Application Support/Old App/current", "data");
-    const fs::path trashFolder = tree.path("home/.local/share/Trash");
-    const FreedesktopTrash trash(trashFolder);
-
-    const fs::path folder = tree.path("Library/Application Support/Old App");
-    const TrashOutcome outcome = trash.moveToTrash(folder);
-
-    ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
-    EXPECT_FALSE(isThere(folder));
-    EXPECT_EQ(outcome.trashedPath, trashFolder / "files" / "Old App");
-    EXPECT_EQ(TempTree::readFile(outcome.trashedPath / "data/state.json"), "{}");
-    EXPECT_EQ(fs::read_symlink(outcome.trashedPath / "current"), "data");
-    EXPECT_EQ(readTrashInfo(infoFileFor(trashFolder, outcome.trashedPath)).path, folder.native());
-    for (const char *created : {"home/.local", "home/.local/share", "home/.local/share/Trash",
-                                "home/.local/share/Trash/files", "home/.local/share/Trash/info"})
-        EXPECT_EQ(modeOf(tree.path(created)) & 0077, 0u) << created;
-}
-
-TEST(FreedesktopTrash, NeverReplacesAnythingInTheTrashAndNumbersTheNamesItFindsTaken)
-{
-    TempTree tree;
-    const fs::path trashFolder = tree.path("Trash");
-    // Left there by another program, without info files.
-    tree.writeFile("Trash/files/com.example.app.plist", "left behind");
-    tree.writeFile("Trash/files/com.example.cache/keep", "folder left behind");
-    const FreedesktopTrash trash(trashFolder);
-
-    const fs::path item = tree.path("Library/com.example.app.plist");
-    for (const std::string number : {"2", "3"}) {
-        tree.writeFile("Library/com.example.app.plist", number);
-        const TrashOutcome outcome = trash.moveToTrash(item);
-        expectTrashed(outcome, trashFolder, item, number);
-        EXPECT_EQ(outcome.trashedPath.filename(), "com.example.app " + number + ".plist");
-    }
-    EXPECT_EQ(TempTree::readFile(trashFolder / "files/com.example.app.plist"), "left behind");
-    EXPECT_FALSE(isThere(trashFolder / "info/com.example.app.plist.trashinfo"));
-
-    // Folders keep their whole name and get the number at its end.
-    for (const std::string number : {"2", "3"}) {
-        tree.writeFile("Library/com.example.cache/keep", number);
-        const TrashOutcome outcome = trash.moveToTrash(tree.path("Library/com.example.cache"));
-        ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
-        EXPECT_EQ(outcome.trashedPath.filename(), "com.example.cache " + number);
-        EXPECT_EQ(TempTree::readFile(outcome.trashedPath / "keep"), number);
-    }
-    EXPECT_EQ(TempTree::readFile(trashFolder / "files/com.example.cache/keep"), "folder left behind");
-}
-
-TEST(FreedesktopTrash, ShortensLongNamesWithoutSplittingCharactersOrExceedingTheLimit)
-{
-    TempTree tree;
-    const fs::path trashFolder = tree.path("Trash");
-    const FreedesktopTrash trash(trashFolder);
-
-    std::string accented;
-    while (accented.size() + 2 <= 254)
-        accented += "\xc3\xa9";
-    accented += "x";
-    ASSERT_EQ(accented.size(), 255u);
-    const std::string withExtension = std::string(249, 'p') + ".plist";
-
-    for (const std::string &name : {std::string(255, 'n'), accented, withExtension}) {
-        SCOPED_TRACE(name);
-        std::set<std::string> given;
-        for (int copy = 0; copy < 3; ++copy) {
-            const std::string contents = "copy " + std::to_string(copy);
-            const fs::path item = tree.writeFile("Library/" + name, contents);
-            const TrashOutcome outcome = trash.moveToTrash(item);
-            expectTrashed(outcome, trashFolder, item, contents);
-            const std::string trashedName = outcome.trashedPath.filename().native();
-            EXPECT_LE(trashedName.size() + std::string(".trashinfo").size(), 255u);
-            EXPECT_EQ(isUtf8(trashedName), isUtf8(name));
-            EXPECT_EQ(trashedName.substr(0, 150), name.substr(0, 150));
-            const std::string number = copy == 0 ? std::string() : " " + std::to_string(copy + 1);
-            const std::string ending = name == withExtension ? number + ".plist" : number;
-            EXPECT_TRUE(trashedName.ends_with(ending)) << trashedName;
-            given.insert(trashedName);
-        }
-        EXPECT_EQ(given.size(), 3u);
-    }
-}
-
-TEST(FreedesktopTrash, MovesASymbolicLinkItselfAndLeavesItsTargetInPlace)
-{
-    TempTree tree;
-    const fs::path trashFolder = tree.path("Trash");
-    const FreedesktopTrash trash(trashFolder);
-    const fs::path target = tree.writeFile("Elsewhere/real.plist", "target contents");
-    tree.writeFile("Elsewhere/RealFolder/inside", "inside");
-    const fs::path fileLink = tree.makeSymlink("Library/link.plist", target.native());
-    const fs::path folderLink = tree.makeSymlink("Library/FolderLink", tree.path("Elsewhere/RealFolder").native());
-    const fs::path dangling = tree.makeSymlink("Library/dangling", tree.path("nowhere").native());
-
-    const TrashOutcome first = trash.moveToTrash(fileLink);
-    ASSERT_TRUE(first.success) << first.errorDescription.toStdString();
-    EXPECT_TRUE(fs::is_symlink(first.trashedPath));
-    EXPECT_EQ(fs::read_symlink(first.trashedPath), target);
-    EXPECT_EQ(TempTree::readFile(target), "target contents");
-    EXPECT_FALSE(isThere(fileLink));
-
-    // A trailing slash would make the system follow the link; the link is still what moves.
-    const TrashOutcome second = trash.moveToTrash(folderLink.native() + "/");
-    ASSERT_TRUE(second.success) << second.errorDescription.toStdString();
-    EXPECT_TRUE(fs::is_symlink(second.trashedPath));
-    EXPECT_EQ(readTrashInfo(infoFileFor(trashFolder, second.trashedPath)).path, folderLink.native());
-    EXPECT_EQ(TempTree::readFile(tree.path("Elsewhere/RealFolder/inside")), "inside");
-    EXPECT_FALSE(isThere(folderLink));
-
-    const TrashOutcome third = trash.moveToTrash(dangling);
-    ASSERT_TRUE(third.success) << third.errorDescription.toStdString();
-    EXPECT_TRUE(fs::is_symlink(third.trashedPath));
-    EXPECT_EQ(entryCount(trashFolder / "files"), 3u);
-}
-
-TEST(FreedesktopTrash, AMissingItemOrAnUnusableTrashFailsAndLeavesEverythingAsItWas)
-{
-    TempTree tree;
-    const fs::path trashFolder = tree.path("Trash");
-    const FreedesktopTrash trash(trashFolder);
-    tree.makeFolder("Library");
-
-    const TrashOutcome gone = trash.moveToTrash(tree.path("Library/gone.plist"));
-    EXPECT_FALSE(gone.success);
-    EXPECT_TRUE(gone.trashedPath.empty());
-    EXPECT_TRUE(gone.errorDescription.contains(QStringLiteral("gone.plist")));
-    EXPECT_TRUE(gone.errorDescription.contains(QStringLiteral("no longer exists")));
-    EXPECT_EQ(gone.errorNumber, ENOENT);
-    EXPECT_FALSE(gone.permissionDenied());
-    EXPECT_FALSE(trash.moveToTrash(tree.path("Library/NoSuchFolder/item")).success);
-    EXPECT_EQ(entryCount(trashFolder / "files") + entryCount(trashFolder / "info"), 0u);
-
-    const fs::path item = tree.writeFile("Library/item.plist", "stays");
-    tree.writeFile("NotAFolder", "a file where the Trash should be");
-    const TrashOutcome unusable = FreedesktopTrash(tree.path("NotAFolder/Trash")).moveToTrash(item);
-    EXPECT_FALSE(unusable.success);
-    EXPECT_TRUE(unusable.errorDescription.contains(QStringLiteral("Not a directory")))
-        << unusable.errorDescription.toStdString();
-    // The Trash is at fault, not the item: no number that would call for administrator rights.
-    EXPECT_EQ(unusable.errorNumber, 0);
-    EXPECT_EQ(TempTree::readFile(item), "stays");
-}
-
-TEST(FreedesktopTrash, AnItemInAReadOnlyFolderStaysInPlaceAndItsReservationIsReleased)
-{
-    TempTree tree;
-    chmod(tree.root().c_str(), 0755);
-    const fs::path item = tree.writeFile("Locked/com.example.daemon.plist", "protected");
-    chmod(tree.path("Locked").c_str(), 0555);
-    // The Trash belongs to whoever runs the move; here anybody may create its folders.
-    const fs::path trashFolder = tree.makeFolder("Trash");
-    chmod(trashFolder.c_str(), 0777);
-
-    const auto result = runUnprivileged([&] { return serialised(FreedesktopTrash(trashFolder).moveToTrash(item)); });
-
-    ASSERT_TRUE(result.has_value());
-    const TrashOutcome outcome = deserialised(*result);
-    EXPECT_FALSE(outcome.success);
-    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("Permission denied")))
-        << outcome.errorDescription.toStdString();
-    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("com.example.daemon.plist")));
-    EXPECT_TRUE(outcome.permissionDenied());
-    EXPECT_EQ(TempTree::readFile(item), "protected");
-    EXPECT_EQ(entryCount(trashFolder / "files") + entryCount(trashFolder / "info"), 0u);
-}
-
-TEST(FreedesktopTrash, ReservationsHoldTheirNameUntilReleased)
-{
-    TempTree tree;
-    const fs::path trashFolder = tree.path("Trash");
-    const FreedesktopTrash trash(trashFolder);
-    const fs::path item = tree.writeFile("Library/com.example.helper.plist", "x");
-
-    const auto first = trash.reserve(item);
-    const auto second = trash.reserve(item);
-    ASSERT_TRUE(first && second);
-    EXPECT_EQ(first->filesPath, trashFolder / "files/com.example.helper.plist");
-    EXPECT_EQ(first->infoPath, trashFolder / "info/com.example.helper.plist.trashinfo");
-    EXPECT_EQ(second->filesPath, trashFolder / "files/com.example.helper 2.plist");
-    EXPECT_EQ(readTrashInfo(first->infoPath).path, item.native());
-    EXPECT_FALSE(isThere(first->filesPath));
-
-    trash.release(*first);
-    EXPECT_FALSE(isThere(first->infoPath));
-    EXPECT_TRUE(isThere(second->infoPath));
-    const auto third = trash.reserve(item);
-    ASSERT_TRUE(third);
-    EXPECT_EQ(third->filesPath, first->filesPath);
-
-    // An item that reached its reserved place keeps the info that lets it be put back.
-    fs::rename(item, second->filesPath);
-    trash.release(*second);
-    EXPECT_TRUE(isThere(second->infoPath));
-
-    // Relative paths are recorded as absolute ones.
-    const fs::path previous = fs::current_path();
-    fs::current_path(tree.path("Library"));
-    tree.writeFile("Library/relative.txt", "r");
-    const auto relative = trash.reserve("relative.txt");
-    fs::current_path(previous);
-    ASSERT_TRUE(relative);
-    EXPECT_EQ(readTrashInfo(relative->infoPath).path, tree.path("Library/relative.txt").native());
-}
-
-TEST(FreedesktopTrash, HomeTrashFollowsXdgDataHomeOnlyForTheUsersOwnAbsoluteSetting)
-{
-    TempTree tree;
-    const fs::path home = tree.makeFolder("home");
-    const QByteArray homeVariable = QByteArray::fromStdString(home.native());
-    {
-        ScopedEnvironment ownHome("HOME", homeVariable + '/');
-        ScopedEnvironment dataHome("XDG_DATA_HOME", QByteArray::fromStdString(tree.path("data").native()));
-        EXPECT_EQ(FreedesktopTrash::homeTrashFor(home), tree.path("data/Trash"));
-        EXPECT_EQ(FreedesktopTrash::homeTrashFor(tree.path("other")), tree.path("other/.local/share/Trash"));
-    }
-    for (const std::optional<QByteArray> &dataHome :
-         {std::optional<QByteArray>("relative/data"), std::optional<QByteArray>()}) {
-        ScopedEnvironment ownHome("HOME", homeVariable);
-        ScopedEnvironment dataHomeVariable("XDG_DATA_HOME", dataHome);
-        EXPECT_EQ(FreedesktopTrash::homeTrashFor(home), home / ".local/share/Trash");
-    }
-}
-
-namespace {
-
 // What must survive a trip to the Trash and back.
 struct Snapshot {
     std::string contents;
@@ -384,10 +154,16 @@ void writeInfo(const fs::path &trashedPath, const std::string &recorded, const s
     std::ofstream(infoFileOf(trashedPath), std::ios::binary | std::ios::trunc) << TrashInfo{recorded, date}.text();
 }
 
-class TrashRestoreTest : public ::testing::Test {
+// A tree with the home Trash in it, where the home's .local/share is not there yet.
+class FreedesktopTrashTest : public ::testing::Test {
 protected:
     fs::path trashFolder() const { return m_tree.path("home/.local/share/Trash"); }
     FreedesktopTrash trash() const { return FreedesktopTrash(trashFolder()); }
+    fs::path inTrash(std::string_view relative) const { return trashFolder() / relative; }
+    void writeInTrash(std::string_view relative, std::string_view contents) const
+    {
+        m_tree.writeFile("home/.local/share/Trash/" + std::string(relative), contents);
+    }
 
     // Moves the item to the Trash and returns where it went.
     fs::path trashed(const fs::path &item) const
@@ -409,7 +185,188 @@ protected:
 
 } // namespace
 
-TEST_F(TrashRestoreTest, MovesItemsOfAnyNameToTheTrashAndBackWithTheirBytesModeDatesAndAttributes)
+TEST_F(FreedesktopTrashTest, NeverReplacesAnythingInTheTrashAndNumbersTheNamesItFindsTaken)
+{
+    // Left there by another program, without info files.
+    writeInTrash("files/com.example.app.plist", "left behind");
+    writeInTrash("files/com.example.cache/keep", "folder left behind");
+
+    const fs::path item = m_tree.path("Library/com.example.app.plist");
+    for (const std::string number : {"2", "3"}) {
+        m_tree.writeFile("Library/com.example.app.plist", number);
+        const TrashOutcome outcome = trash().moveToTrash(item);
+        expectTrashed(outcome, trashFolder(), item, number);
+        EXPECT_EQ(outcome.trashedPath.filename(), "com.example.app " + number + ".plist");
+    }
+    EXPECT_EQ(TempTree::readFile(inTrash("files/com.example.app.plist")), "left behind");
+    EXPECT_FALSE(isThere(inTrash("info/com.example.app.plist.trashinfo")));
+
+    // Folders keep their whole name and get the number at its end.
+    for (const std::string number : {"2", "3"}) {
+        m_tree.writeFile("Library/com.example.cache/keep", number);
+        const TrashOutcome outcome = trash().moveToTrash(m_tree.path("Library/com.example.cache"));
+        ASSERT_TRUE(outcome.success) << outcome.errorDescription.toStdString();
+        EXPECT_EQ(outcome.trashedPath.filename(), "com.example.cache " + number);
+        EXPECT_EQ(TempTree::readFile(outcome.trashedPath / "keep"), number);
+    }
+    EXPECT_EQ(TempTree::readFile(inTrash("files/com.example.cache/keep")), "folder left behind");
+}
+
+TEST_F(FreedesktopTrashTest, ShortensLongNamesWithoutSplittingCharactersOrExceedingTheLimit)
+{
+    std::string accented;
+    while (accented.size() + 2 <= 254)
+        accented += "\xc3\xa9";
+    accented += "x";
+    ASSERT_EQ(accented.size(), 255u);
+    const std::string withExtension = std::string(249, 'p') + ".plist";
+
+    for (const std::string &name : {std::string(255, 'n'), accented, withExtension}) {
+        SCOPED_TRACE(name);
+        std::set<std::string> given;
+        for (int copy = 0; copy < 3; ++copy) {
+            const std::string contents = "copy " + std::to_string(copy);
+            const fs::path item = m_tree.writeFile("Library/" + name, contents);
+            const TrashOutcome outcome = trash().moveToTrash(item);
+            expectTrashed(outcome, trashFolder(), item, contents);
+            const std::string trashedName = outcome.trashedPath.filename().native();
+            EXPECT_LE(trashedName.size() + std::string(".trashinfo").size(), 255u);
+            EXPECT_EQ(isUtf8(trashedName), isUtf8(name));
+            EXPECT_EQ(trashedName.substr(0, 150), name.substr(0, 150));
+            const std::string number = copy == 0 ? std::string() : " " + std::to_string(copy + 1);
+            const std::string ending = name == withExtension ? number + ".plist" : number;
+            EXPECT_TRUE(trashedName.ends_with(ending)) << trashedName;
+            given.insert(trashedName);
+        }
+        EXPECT_EQ(given.size(), 3u);
+    }
+}
+
+TEST_F(FreedesktopTrashTest, MovesASymbolicLinkItselfAndLeavesItsTargetInPlace)
+{
+    const fs::path target = m_tree.writeFile("Elsewhere/real.plist", "target contents");
+    m_tree.writeFile("Elsewhere/RealFolder/inside", "inside");
+    const fs::path fileLink = m_tree.makeSymlink("Library/link.plist", target.native());
+    const fs::path folderLink = m_tree.makeSymlink("Library/FolderLink", m_tree.path("Elsewhere/RealFolder").native());
+    const fs::path dangling = m_tree.makeSymlink("Library/dangling", m_tree.path("nowhere").native());
+
+    const fs::path first = trashed(fileLink);
+    EXPECT_TRUE(fs::is_symlink(first));
+    EXPECT_EQ(fs::read_symlink(first), target);
+    EXPECT_EQ(TempTree::readFile(target), "target contents");
+    EXPECT_FALSE(isThere(fileLink));
+
+    // A trailing slash would make the system follow the link; the link is still what moves.
+    const fs::path second = trashed(folderLink.native() + "/");
+    EXPECT_TRUE(fs::is_symlink(second));
+    EXPECT_EQ(readTrashInfo(infoFileFor(trashFolder(), second)).path, folderLink.native());
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Elsewhere/RealFolder/inside")), "inside");
+    EXPECT_FALSE(isThere(folderLink));
+
+    EXPECT_TRUE(fs::is_symlink(trashed(dangling)));
+    EXPECT_EQ(entryCount(inTrash("files")), 3u);
+}
+
+TEST_F(FreedesktopTrashTest, AMissingItemOrAnUnusableTrashFailsAndLeavesEverythingAsItWas)
+{
+    m_tree.makeFolder("Library");
+    const TrashOutcome gone = trash().moveToTrash(m_tree.path("Library/gone.plist"));
+    EXPECT_FALSE(gone.success);
+    EXPECT_TRUE(gone.trashedPath.empty());
+    EXPECT_TRUE(gone.errorDescription.contains(QStringLiteral("gone.plist")));
+    EXPECT_TRUE(gone.errorDescription.contains(QStringLiteral("no longer exists")));
+    EXPECT_EQ(gone.errorNumber, ENOENT);
+    EXPECT_FALSE(gone.permissionDenied());
+    EXPECT_FALSE(trash().moveToTrash(m_tree.path("Library/NoSuchFolder/item")).success);
+    EXPECT_EQ(entryCount(inTrash("files")) + entryCount(inTrash("info")), 0u);
+
+    const fs::path item = m_tree.writeFile("Library/item.plist", "stays");
+    m_tree.writeFile("NotAFolder", "a file where the Trash should be");
+    const TrashOutcome unusable = FreedesktopTrash(m_tree.path("NotAFolder/Trash")).moveToTrash(item);
+    EXPECT_FALSE(unusable.success);
+    EXPECT_TRUE(unusable.errorDescription.contains(QStringLiteral("Not a directory")))
+        << unusable.errorDescription.toStdString();
+    // The Trash is at fault, not the item: no number that would call for administrator rights.
+    EXPECT_EQ(unusable.errorNumber, 0);
+    EXPECT_EQ(TempTree::readFile(item), "stays");
+}
+
+TEST_F(FreedesktopTrashTest, AnItemInAReadOnlyFolderStaysInPlaceAndItsReservationIsReleased)
+{
+    chmod(m_tree.root().c_str(), 0755);
+    const fs::path item = m_tree.writeFile("Locked/com.example.daemon.plist", "protected");
+    chmod(m_tree.path("Locked").c_str(), 0555);
+    // The Trash belongs to whoever runs the move; here anybody may create its folders.
+    const fs::path trashFolder = m_tree.makeFolder("Trash");
+    chmod(trashFolder.c_str(), 0777);
+
+    const auto result = runUnprivileged([&] { return serialised(FreedesktopTrash(trashFolder).moveToTrash(item)); });
+
+    ASSERT_TRUE(result.has_value());
+    const TrashOutcome outcome = deserialised(*result);
+    EXPECT_FALSE(outcome.success);
+    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("Permission denied")))
+        << outcome.errorDescription.toStdString();
+    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("com.example.daemon.plist")));
+    EXPECT_TRUE(outcome.permissionDenied());
+    EXPECT_EQ(TempTree::readFile(item), "protected");
+    EXPECT_EQ(entryCount(trashFolder / "files") + entryCount(trashFolder / "info"), 0u);
+}
+
+TEST_F(FreedesktopTrashTest, ReservationsHoldTheirNameUntilReleased)
+{
+    const fs::path item = m_tree.writeFile("Library/com.example.helper.plist", "x");
+
+    const auto first = trash().reserve(item);
+    const auto second = trash().reserve(item);
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->filesPath, inTrash("files/com.example.helper.plist"));
+    EXPECT_EQ(first->infoPath, inTrash("info/com.example.helper.plist.trashinfo"));
+    EXPECT_EQ(second->filesPath, inTrash("files/com.example.helper 2.plist"));
+    EXPECT_EQ(readTrashInfo(first->infoPath).path, item.native());
+    EXPECT_FALSE(isThere(first->filesPath));
+
+    trash().release(*first);
+    EXPECT_FALSE(isThere(first->infoPath));
+    EXPECT_TRUE(isThere(second->infoPath));
+    const auto third = trash().reserve(item);
+    ASSERT_TRUE(third);
+    EXPECT_EQ(third->filesPath, first->filesPath);
+
+    // An item that reached its reserved place keeps the info that lets it be put back.
+    fs::rename(item, second->filesPath);
+    trash().release(*second);
+    EXPECT_TRUE(isThere(second->infoPath));
+
+    // Relative paths are recorded as absolute ones.
+    const fs::path previous = fs::current_path();
+    fs::current_path(m_tree.path("Library"));
+    m_tree.writeFile("Library/relative.txt", "r");
+    const auto relative = trash().reserve("relative.txt");
+    fs::current_path(previous);
+    ASSERT_TRUE(relative);
+    EXPECT_EQ(readTrashInfo(relative->infoPath).path, m_tree.path("Library/relative.txt").native());
+}
+
+TEST_F(FreedesktopTrashTest, HomeTrashFollowsXdgDataHomeOnlyForTheUsersOwnAbsoluteSetting)
+{
+    const fs::path home = m_tree.makeFolder("home");
+    const QByteArray homeVariable = QByteArray::fromStdString(home.native());
+    {
+        ScopedEnvironment ownHome("HOME", homeVariable + '/');
+        ScopedEnvironment dataHome("XDG_DATA_HOME", QByteArray::fromStdString(m_tree.path("data").native()));
+        EXPECT_EQ(FreedesktopTrash::homeTrashFor(home), m_tree.path("data/Trash"));
+        EXPECT_EQ(FreedesktopTrash::homeTrashFor(m_tree.path("other")), m_tree.path("other/.local/share/Trash"));
+    }
+    for (const std::optional<QByteArray> &dataHome :
+         {std::optional<QByteArray>("relative/data"), std::optional<QByteArray>()}) {
+        ScopedEnvironment ownHome("HOME", homeVariable);
+        ScopedEnvironment dataHomeVariable("XDG_DATA_HOME", dataHome);
+        EXPECT_EQ(FreedesktopTrash::homeTrashFor(home), home / ".local/share/Trash");
+    }
+}
+
+TEST_F(FreedesktopTrashTest, MovesItemsOfAnyNameToTheTrashAndBackWithTheirBytesModeDatesAndAttributes)
 {
     std::vector<std::string> names = awkwardNames();
     names.push_back("folder\nwith-newline");
@@ -432,6 +389,8 @@ TEST_F(TrashRestoreTest, MovesItemsOfAnyNameToTheTrashAndBackWithTheirBytesModeD
         ASSERT_TRUE(moved.success) << moved.errorDescription.toStdString();
         if (!folder)
             expectTrashed(moved, trashFolder(), item, contents);
+        else
+            EXPECT_EQ(moved.trashedPath, inTrash("files") / name);
         const fs::path inTrash = moved.trashedPath;
         const RestoreOutcome outcome = restore(inTrash, item);
 
@@ -445,13 +404,16 @@ TEST_F(TrashRestoreTest, MovesItemsOfAnyNameToTheTrashAndBackWithTheirBytesModeD
             EXPECT_EQ(fs::read_symlink(item / "current"), "inner.db");
         }
     }
-    EXPECT_EQ(entryCount(trashFolder() / "files"), 0U);
-    EXPECT_EQ(entryCount(trashFolder() / "info"), 0U);
+    EXPECT_EQ(entryCount(inTrash("files")) + entryCount(inTrash("info")), 0U);
     EXPECT_EQ(entryCount(m_tree.path("home/Library/Caches")), names.size());
+    // The Trash's folders that were missing were made for their owner alone.
+    for (const char *created : {"home/.local", "home/.local/share", "home/.local/share/Trash",
+                                "home/.local/share/Trash/files", "home/.local/share/Trash/info"})
+        EXPECT_EQ(modeOf(m_tree.path(created)) & 0077, 0u) << created;
     EXPECT_FALSE(anythingNamed(m_tree.root(), "pwned"));
 }
 
-TEST_F(TrashRestoreTest, NothingIsReplacedOrCreatedAndAnItemThatCannotGoBackStaysInTheTrash)
+TEST_F(FreedesktopTrashTest, NothingIsReplacedOrCreatedAndAnItemThatCannotGoBackStaysInTheTrash)
 {
     const fs::path elsewhere = m_tree.makeFolder("elsewhere");
     struct Case {
@@ -522,7 +484,7 @@ TEST_F(TrashRestoreTest, NothingIsReplacedOrCreatedAndAnItemThatCannotGoBackStay
     EXPECT_FALSE(restore(m_tree.path("home/.local/share/Trash/files/gone"), m_tree.path("home/gone")).stillInTrash);
 }
 
-TEST_F(TrashRestoreTest, FollowsTheUsersOwnLinksToTheFolderAndReadsRelativePathsOfATopDirectoryTrash)
+TEST_F(FreedesktopTrashTest, FollowsTheUsersOwnLinksToTheFolderAndReadsRelativePathsOfATopDirectoryTrash)
 {
     const fs::path real = m_tree.makeFolder("volume/RealPreferences");
     const fs::path item = m_tree.writeFile("volume/Library/Preferences/com.example.plist", "linked");
@@ -545,7 +507,7 @@ TEST_F(TrashRestoreTest, FollowsTheUsersOwnLinksToTheFolderAndReadsRelativePaths
     EXPECT_EQ(entryCount(m_tree.path("volume/.Trash-" + user + "/info")), 0U);
 }
 
-TEST_F(TrashRestoreTest, OfSeveralItemsFromOnePlaceTheLatestComesFirst)
+TEST_F(FreedesktopTrashTest, OfSeveralItemsFromOnePlaceTheLatestComesFirst)
 {
     const fs::path item = m_tree.path("home/Library/Logs/app.log");
     std::vector<fs::path> inTrash;
@@ -619,7 +581,7 @@ namespace {
 
 // A tree with the home Trash in it and a second file system: Volume shows the folder VolumeContents through a bind
 // mount that exists only in a child process.
-class OtherFileSystem : public ::testing::Test {
+class OtherFileSystem : public FreedesktopTrashTest {
 protected:
     void SetUp() override
     {
@@ -633,15 +595,13 @@ protected:
     TrashOutcome moveFromVolume() const
     {
         const fs::path volume = m_tree.path("Volume");
-        const fs::path home = homeTrash();
         const auto text = withBindMount(m_tree.path("VolumeContents"), volume, [&] {
-            return serialised(FreedesktopTrash(home).moveToTrash(volume / "Library/com.example.agent.plist"));
+            return serialised(trash().moveToTrash(volume / "Library/com.example.agent.plist"));
         });
         EXPECT_TRUE(text) << "the child failed";
         return deserialised(text.value_or("0\n0\n\nthe child failed"));
     }
 
-    fs::path homeTrash() const { return m_tree.path("home/Trash"); }
     fs::path onVolume(std::string_view relative) const { return m_tree.path("VolumeContents") / relative; }
     // Where a path inside the mounted volume is found without the mount.
     fs::path unmounted(const fs::path &path) const
@@ -651,11 +611,9 @@ protected:
     void expectItemStayed() const
     {
         EXPECT_EQ(TempTree::readFile(onVolume("Library/com.example.agent.plist")), "on the other volume");
-        EXPECT_EQ(entryCount(homeTrash() / "files") + entryCount(homeTrash() / "info"), 0u);
+        EXPECT_EQ(entryCount(trashFolder() / "files") + entryCount(trashFolder() / "info"), 0u);
     }
     std::string user() const { return std::to_string(geteuid()); }
-
-    TempTree m_tree;
 };
 
 } // namespace
@@ -672,7 +630,7 @@ TEST_F(OtherFileSystem, AnItemOnAnotherFileSystemGoesToTheTrashAtTheTopOfThatFil
     EXPECT_EQ(modeOf(topTrash) & 0077, 0u);
     EXPECT_EQ(readTrashInfo(topTrash / "info/com.example.agent.plist.trashinfo").path,
               "Library/com.example.agent.plist");
-    EXPECT_EQ(entryCount(homeTrash() / "files") + entryCount(homeTrash() / "info"), 0u);
+    EXPECT_EQ(entryCount(trashFolder() / "files") + entryCount(trashFolder() / "info"), 0u);
 }
 
 TEST_F(OtherFileSystem, ASharedTrashIsUsedOnlyWithTheStickyBitAndThenHoldsAFolderPerUser)

@@ -320,17 +320,3 @@ TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAn
     for (const auto &[relative, reason] : cases)
         EXPECT_EQ(guard.refusal(tree.path(relative)).value_or(QString()), reason) << relative;
 }
-
-TEST(RemovalGuard, ALocationFolderThatBecameALinkListsNothingThatMayBeActedOn)
-{
-    TempTree tree;
-    tree.writeFile("Users/me/Library/Caches/qqvv");
-    tree.writeFile("Users/me/Documents/precious.txt");
-    const PosixPlatform platform(tree.root(), tree.path("Users/me"));
-    EXPECT_EQ(RemovalGuard(platform, {}).refusal(tree.path("Users/me/Library/Caches/qqvv")), std::nullopt);
-
-    fs::rename(tree.path("Users/me/Library/Caches"), tree.path("Users/me/Library/Caches.old"));
-    tree.makeSymlink("Users/me/Library/Caches", "Caches.old");
-    EXPECT_EQ(RemovalGuard(platform, {}).refusal(tree.path("Users/me/Library/Caches/qqvv")),
-              QStringLiteral("It is not in a Library folder that a scan lists"));
-}

@@ -43,36 +43,19 @@ std::optional<QByteArray> appleScriptValue(const QByteArray &literal)
 {
     if (literal.size() < 2 || !literal.startsWith('"') || !literal.endsWith('"'))
         return std::nullopt;
+    const QByteArray escapes = "\\\\\"\"n\nr\rt\t"; // each escape's letter and what it stands for
     QByteArray value;
     for (qsizetype i = 1; i + 1 < literal.size(); ++i) {
-        const char c = literal[i];
-        if (c == '"')
+        if (literal[i] == '"')
             return std::nullopt;
-        if (c != '\\') {
-            value += c;
+        if (literal[i] != '\\') {
+            value += literal[i];
             continue;
         }
-        if (i + 2 >= literal.size())
+        const qsizetype escape = i + 2 < literal.size() ? escapes.indexOf(literal[++i]) : -1;
+        if (escape < 0 || escape % 2 != 0)
             return std::nullopt;
-        switch (literal[++i]) {
-        case '\\':
-            value += '\\';
-            break;
-        case '"':
-            value += '"';
-            break;
-        case 'n':
-            value += '\n';
-            break;
-        case 'r':
-            value += '\r';
-            break;
-        case 't':
-            value += '\t';
-            break;
-        default:
-            return std::nullopt;
-        }
+        value += escapes[escape + 1];
     }
     return value;
 }

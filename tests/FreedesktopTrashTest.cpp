@@ -16,7 +16,6 @@
 #include <functional>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,17 +50,9 @@ std::string serialised(const TrashOutcome &outcome)
 
 TrashOutcome deserialised(const std::string &text)
 {
-    TrashOutcome outcome;
-    std::istringstream lines(text);
-    std::string success, number, path;
-    std::getline(lines, success);
-    std::getline(lines, number);
-    std::getline(lines, path);
-    outcome.success = success == "1";
-    outcome.errorNumber = std::stoi(number);
-    outcome.trashedPath = path;
-    outcome.errorDescription = QString::fromStdString(text.substr(std::size_t(lines.tellg())));
-    return outcome;
+    const QStringList lines = QString::fromStdString(text).split(u'\n');
+    return TrashOutcome{lines.value(0) == u"1", lines.value(2).toStdString(), lines.mid(3).join(u'\n'),
+                        lines.value(1).toInt()};
 }
 
 // Checks that an item with the given original path and contents arrived in the Trash with a complete info file.

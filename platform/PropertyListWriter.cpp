@@ -9,6 +9,17 @@ namespace {
 // Property-list dates count seconds from 2001-01-01.
 constexpr std::int64_t ReferenceDateSinceEpoch = 978307200;
 
+// The bytes one of libplist's writers gives for `node`.
+std::string written(plist_t node, void (*write)(plist_t, char **, std::uint32_t *), void (*release)(char *))
+{
+    char *bytes = nullptr;
+    std::uint32_t length = 0;
+    write(node, &bytes, &length);
+    std::string result(bytes ? bytes : "", bytes ? length : 0);
+    release(bytes);
+    return result;
+}
+
 } // namespace
 
 PropertyListWriter::PropertyListWriter(void *node)
@@ -119,20 +130,10 @@ PropertyListWriter &&PropertyListWriter::appendString(std::string_view text) &&
 
 std::string PropertyListWriter::xml() const
 {
-    char *bytes = nullptr;
-    std::uint32_t length = 0;
-    plist_to_xml(plist_t(m_node), &bytes, &length);
-    std::string result(bytes ? bytes : "", bytes ? length : 0);
-    plist_to_xml_free(bytes);
-    return result;
+    return written(plist_t(m_node), plist_to_xml, plist_to_xml_free);
 }
 
 std::string PropertyListWriter::binary() const
 {
-    char *bytes = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(plist_t(m_node), &bytes, &length);
-    std::string result(bytes ? bytes : "", bytes ? length : 0);
-    plist_to_bin_free(bytes);
-    return result;
+    return written(plist_t(m_node), plist_to_bin, plist_to_bin_free);
 }

@@ -1,9 +1,11 @@
 #include "MacTreeGenerator.h"
 
 #include "model/SystemNames.h"
+#include "platform/PropertyListWriter.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <fcntl.h>
@@ -597,12 +599,6 @@ constexpr std::string_view TeamIdAlphabet = "ABCDEFGHJKLMNPQRSTUVWXYZ23456789";
 constexpr std::string_view HexDigits = "0123456789abcdef";
 constexpr std::string_view Base64Alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
-constexpr std::string_view PlistHeader =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" \"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-    "<plist version=\"1.0\">\n";
-constexpr std::string_view PlistFooter = "</plist>\n";
-
 std::string lower(std::string_view text)
 {
     std::string result(text);
@@ -700,104 +696,6 @@ std::string numberedVariant(const std::string &name, int number)
     return name + " " + std::to_string(number);
 }
 
-void appendEscaped(std::string &out, std::string_view text)
-{
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&apos;";
-            break;
-        default:
-            out += c;
-            break;
-        }
-    }
-}
-
-void indent(std::string &out, int depth)
-{
-    out.append(static_cast<std::size_t>(depth), '\t');
-}
-
-void openTag(std::string &out, int &depth, std::string_view tag)
-{
-    indent(out, depth);
-    out += '<';
-    out += tag;
-    out += ">\n";
-    ++depth;
-}
-
-void closeTag(std::string &out, int &depth, std::string_view tag)
-{
-    --depth;
-    indent(out, depth);
-    out += "</";
-    out += tag;
-    out += ">\n";
-}
-
-void putElement(std::string &out, int depth, std::string_view tag, std::string_view text)
-{
-    indent(out, depth);
-    out += '<';
-    out += tag;
-    out += '>';
-    appendEscaped(out, text);
-    out += "</";
-    out += tag;
-    out += ">\n";
-}
-
-void putKey(std::string &out, int depth, std::string_view key)
-{
-    putElement(out, depth, "key", key);
-}
-
-void putString(std::string &out, int depth, std::string_view value)
-{
-    putElement(out, depth, "string", value);
-}
-
-void putKeyString(std::string &out, int depth, std::string_view key, std::string_view value)
-{
-    putKey(out, depth, key);
-    putString(out, depth, value);
-}
-
-void putKeyBool(std::string &out, int depth, std::string_view key, bool value)
-{
-    putKey(out, depth, key);
-    indent(out, depth);
-    out += value ? "<true/>\n" : "<false/>\n";
-}
-
-void putKeyInteger(std::string &out, int depth, std::string_view key, long long value)
-{
-    putKey(out, depth, key);
-    putElement(out, depth, "integer", std::to_string(value));
-}
-
-void putKeyReal(std::string &out, int depth, std::string_view key, double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", value);
-    putKey(out, depth, key);
-    putElement(out, depth, "real", text);
-}
-
 std::string isoDate(std::time_t time)
 {
     std::tm parts{};
@@ -807,25 +705,12 @@ std::string isoDate(std::time_t time)
     return text;
 }
 
-void putKeyDate(std::string &out, int depth, std::string_view key, std::time_t value)
+PropertyListWriter stringArray(const std::vector<std::string> &values)
 {
-    putKey(out, depth, key);
-    putElement(out, depth, "date", isoDate(value));
-}
-
-void putKeyData(std::string &out, int depth, std::string_view key, std::string_view base64)
-{
-    putKey(out, depth, key);
-    putElement(out, depth, "data", base64);
-}
-
-void putKeyStrings(std::string &out, int &depth, std::string_view key, const std::vector<std::string> &values)
-{
-    putKey(out, depth, key);
-    openTag(out, depth, "array");
+    PropertyListWriter list = PropertyListWriter::array();
     for (const auto &value : values)
-        putString(out, depth, value);
-    closeTag(out, depth, "array");
+        list.appendString(value);
+    return list;
 }
 
 } // namespace
@@ -1885,47 +1770,42 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
         return lower(random.pick(ProductWords));
     };
 
-    std::string out(PlistHeader);
-    int d = 0;
-    openTag(out, d, "dict");
+    PropertyListWriter info = PropertyListWriter::dictionary();
     const int osMajor = random.between(20, 23);
-    putKeyString(out, d, "BuildMachineOSBuild",
-                 std::to_string(osMajor) + "G" + std::to_string(random.between(10, 999)));
-    putKeyString(out, d, "CFBundleDevelopmentRegion", "en");
+    info.setString("BuildMachineOSBuild", std::to_string(osMajor) + "G" + std::to_string(random.between(10, 999)));
+    info.setString("CFBundleDevelopmentRegion", "en");
     if (random.chance(0.5))
-        putKeyString(out, d, "CFBundleDisplayName", app.name);
-    putKeyString(out, d, "CFBundleExecutable", app.executable);
-    putKeyString(out, d, "CFBundleIconFile", "AppIcon");
-    putKeyString(out, d, "CFBundleIconName", "AppIcon");
+        info.setString("CFBundleDisplayName", app.name);
+    info.setString("CFBundleExecutable", app.executable);
+    info.setString("CFBundleIconFile", "AppIcon");
+    info.setString("CFBundleIconName", "AppIcon");
     if (app.defect != Defect::missingIdentifier)
-        putKeyString(out, d, "CFBundleIdentifier", app.bundleId);
-    putKeyString(out, d, "CFBundleInfoDictionaryVersion", "6.0");
-    putKeyString(out, d, "CFBundleName", app.name);
-    putKeyString(out, d, "CFBundlePackageType", "APPL");
-    putKeyString(out, d, "CFBundleShortVersionString", app.version);
-    putKeyString(out, d, "CFBundleSignature", "????");
-    putKeyStrings(out, d, "CFBundleSupportedPlatforms", {"MacOSX"});
-    putKeyString(out, d, "CFBundleVersion", std::to_string(random.between(1, 99999)));
+        info.setString("CFBundleIdentifier", app.bundleId);
+    info.setString("CFBundleInfoDictionaryVersion", "6.0");
+    info.setString("CFBundleName", app.name);
+    info.setString("CFBundlePackageType", "APPL");
+    info.setString("CFBundleShortVersionString", app.version);
+    info.setString("CFBundleSignature", "????");
+    info.set("CFBundleSupportedPlatforms", stringArray({"MacOSX"}));
+    info.setString("CFBundleVersion", std::to_string(random.between(1, 99999)));
     if (random.chance(0.9)) {
-        putKey(out, d, "CFBundleURLTypes");
-        openTag(out, d, "array");
+        PropertyListWriter urlTypes = PropertyListWriter::array();
         for (int i = random.between(1, 4); i > 0; --i) {
             const std::string scheme = lower(product.substr(0, 12)) + (i > 1 ? "-" + word() : "");
-            openTag(out, d, "dict");
-            putKeyString(out, d, "CFBundleTypeRole", random.chance(0.7) ? "Viewer" : "Editor");
-            putKeyString(out, d, "CFBundleURLName", random.chance(0.6) ? app.bundleId + "." + scheme : app.bundleId);
-            putKeyStrings(out, d, "CFBundleURLSchemes", {scheme});
-            closeTag(out, d, "dict");
+            PropertyListWriter urlType = PropertyListWriter::dictionary();
+            urlType.setString("CFBundleTypeRole", random.chance(0.7) ? "Viewer" : "Editor");
+            urlType.setString("CFBundleURLName", random.chance(0.6) ? app.bundleId + "." + scheme : app.bundleId);
+            urlType.set("CFBundleURLSchemes", stringArray({scheme}));
+            urlTypes.append(std::move(urlType));
         }
-        closeTag(out, d, "array");
+        info.set("CFBundleURLTypes", std::move(urlTypes));
     }
 
     std::vector<std::string> exportedTypes;
     for (int i = random.chance(0.85) ? random.between(1, 5) : 0; i > 0; --i)
         exportedTypes.push_back(lowerId + "." + word());
     if (random.chance(0.9)) {
-        putKey(out, d, "CFBundleDocumentTypes");
-        openTag(out, d, "array");
+        PropertyListWriter documentTypes = PropertyListWriter::array();
         for (int i = random.between(2, 7); i > 0; --i) {
             const std::string kind(random.pick(ProductWords));
             std::vector<std::string> types;
@@ -1938,226 +1818,208 @@ std::string MacTreeGenerator::appInfoPlist(const AppIdentity &app, bool electron
                 else
                     types.emplace_back(random.pick(ForeignTypes));
             }
-            openTag(out, d, "dict");
-            putKeyStrings(out, d, "CFBundleTypeExtensions", {std::string(random.pick(FileExtensions))});
-            putKeyString(out, d, "CFBundleTypeIconFile", kind + "Document.icns");
-            putKeyString(out, d, "CFBundleTypeName", app.name + " " + kind + " Document");
-            putKeyString(out, d, "CFBundleTypeRole", random.chance(0.6) ? "Editor" : "Viewer");
-            putKeyString(out, d, "LSHandlerRank", random.chance(0.5) ? "Owner" : "Alternate");
-            putKeyStrings(out, d, "LSItemContentTypes", types);
-            putKeyBool(out, d, "LSTypeIsPackage", random.chance(0.2));
+            PropertyListWriter documentType = PropertyListWriter::dictionary();
+            documentType.set("CFBundleTypeExtensions", stringArray({std::string(random.pick(FileExtensions))}));
+            documentType.setString("CFBundleTypeIconFile", kind + "Document.icns");
+            documentType.setString("CFBundleTypeName", app.name + " " + kind + " Document");
+            documentType.setString("CFBundleTypeRole", random.chance(0.6) ? "Editor" : "Viewer");
+            documentType.setString("LSHandlerRank", random.chance(0.5) ? "Owner" : "Alternate");
+            documentType.set("LSItemContentTypes", stringArray(types));
+            documentType.set("LSTypeIsPackage", PropertyListWriter::boolean(random.chance(0.2)));
             if (random.chance(0.5))
-                putKeyString(out, d, "NSDocumentClass", "$(PRODUCT_MODULE_NAME)." + kind + "Document");
-            closeTag(out, d, "dict");
+                documentType.setString("NSDocumentClass", "$(PRODUCT_MODULE_NAME)." + kind + "Document");
+            documentTypes.append(std::move(documentType));
         }
-        closeTag(out, d, "array");
+        info.set("CFBundleDocumentTypes", std::move(documentTypes));
     }
 
     if (!exportedTypes.empty()) {
-        putKey(out, d, "UTExportedTypeDeclarations");
-        openTag(out, d, "array");
+        PropertyListWriter declarations = PropertyListWriter::array();
         for (const auto &type : exportedTypes) {
             const std::string extension(random.pick(FileExtensions));
-            openTag(out, d, "dict");
+            PropertyListWriter declaration = PropertyListWriter::dictionary();
             if (random.chance(0.3))
-                putKeyStrings(out, d, "UTTypeConformsTo", {"com.apple.package", "public.composite-content"});
+                declaration.set("UTTypeConformsTo", stringArray({"com.apple.package", "public.composite-content"}));
             else
-                putKeyStrings(out, d, "UTTypeConformsTo", {"public.data", "public.content"});
-            putKeyString(out, d, "UTTypeDescription", app.name + " " + capitalized(type.substr(type.rfind('.') + 1)));
-            putKeyString(out, d, "UTTypeIconFile", capitalized(extension) + ".icns");
-            putKeyString(out, d, "UTTypeIdentifier", type);
-            putKeyString(out, d, "UTTypeReferenceURL", "https://" + vendor.website + "/formats/" + extension);
-            putKeyStrings(out, d, "UTTypeFilenameExtensions", {extension});
-            putKeyString(out, d, "UTTypeMIMEType", "application/x-" + vendor.token + "-" + extension);
-            closeTag(out, d, "dict");
+                declaration.set("UTTypeConformsTo", stringArray({"public.data", "public.content"}));
+            declaration.setString("UTTypeDescription", app.name + " " + capitalized(type.substr(type.rfind('.') + 1)));
+            declaration.setString("UTTypeIconFile", capitalized(extension) + ".icns");
+            declaration.setString("UTTypeIdentifier", type);
+            declaration.setString("UTTypeReferenceURL", "https://" + vendor.website + "/formats/" + extension);
+            declaration.set("UTTypeFilenameExtensions", stringArray({extension}));
+            declaration.setString("UTTypeMIMEType", "application/x-" + vendor.token + "-" + extension);
+            declarations.append(std::move(declaration));
         }
-        closeTag(out, d, "array");
+        info.set("UTExportedTypeDeclarations", std::move(declarations));
     }
     if (random.chance(0.45)) {
-        putKey(out, d, "UTImportedTypeDeclarations");
-        openTag(out, d, "array");
+        PropertyListWriter declarations = PropertyListWriter::array();
         for (int i = random.between(1, 3); i > 0; --i) {
-            openTag(out, d, "dict");
-            putKeyStrings(out, d, "UTTypeConformsTo", {"public.data"});
-            putKeyString(out, d, "UTTypeIdentifier", std::string(random.pick(ForeignTypes)));
-            closeTag(out, d, "dict");
+            declarations.append(PropertyListWriter::dictionary()
+                                    .set("UTTypeConformsTo", stringArray({"public.data"}))
+                                    .setString("UTTypeIdentifier", random.pick(ForeignTypes)));
         }
-        closeTag(out, d, "array");
+        info.set("UTImportedTypeDeclarations", std::move(declarations));
     }
 
     if (random.chance(0.3)) {
-        putKey(out, d, "NSServices");
-        openTag(out, d, "array");
+        PropertyListWriter services = PropertyListWriter::array();
         for (int i = random.between(1, 3); i > 0; --i) {
             const std::string action(random.pick(ProductWords));
-            openTag(out, d, "dict");
-            putKey(out, d, "NSMenuItem");
-            openTag(out, d, "dict");
-            putKeyString(out, d, "default", app.name + "/" + action + " with " + app.name);
-            closeTag(out, d, "dict");
-            putKeyString(out, d, "NSMessage", "handle" + action + "Service");
-            putKeyString(out, d, "NSPortName", app.name);
-            putKey(out, d, "NSRequiredContext");
-            openTag(out, d, "dict");
-            putKeyString(out, d, "NSServiceCategory", "public.text");
-            closeTag(out, d, "dict");
-            putKeyStrings(out, d, "NSSendTypes", {"public.utf8-plain-text", "NSStringPboardType"});
-            closeTag(out, d, "dict");
+            services.append(PropertyListWriter::dictionary()
+                                .set("NSMenuItem", PropertyListWriter::dictionary().setString(
+                                                       "default", app.name + "/" + action + " with " + app.name))
+                                .setString("NSMessage", "handle" + action + "Service")
+                                .setString("NSPortName", app.name)
+                                .set("NSRequiredContext",
+                                     PropertyListWriter::dictionary().setString("NSServiceCategory", "public.text"))
+                                .set("NSSendTypes", stringArray({"public.utf8-plain-text", "NSStringPboardType"})));
         }
-        closeTag(out, d, "array");
+        info.set("NSServices", std::move(services));
     }
     if (random.chance(0.5)) {
         std::vector<std::string> activities;
         for (int i = random.between(1, 6); i > 0; --i)
             activities.push_back(app.bundleId + ".activity." + word());
-        putKeyStrings(out, d, "NSUserActivityTypes", activities);
+        info.set("NSUserActivityTypes", stringArray(activities));
     }
 
-    putKeyString(out, d, "LSApplicationCategoryType", "public.app-category." + std::string(random.pick(AppCategories)));
+    info.setString("LSApplicationCategoryType", "public.app-category." + std::string(random.pick(AppCategories)));
     static constexpr std::string_view minimumSystems[] = {"10.13", "10.15.7", "11.0", "12.0.1", "13.0", "14.0"};
-    putKeyString(out, d, "LSMinimumSystemVersion", random.pick(minimumSystems));
-    putKeyString(out, d, "NSHumanReadableCopyright",
-                 "Copyright © " + std::to_string(random.between(2008, 2024)) + " " + vendor.legalName +
-                     " All rights reserved.");
+    info.setString("LSMinimumSystemVersion", random.pick(minimumSystems));
+    info.setString("NSHumanReadableCopyright", "Copyright © " + std::to_string(random.between(2008, 2024)) + " " +
+                                                   vendor.legalName + " All rights reserved.");
     if (random.chance(0.6))
-        putKeyString(out, d, "NSMainNibFile", "MainMenu");
+        info.setString("NSMainNibFile", "MainMenu");
     else
-        putKeyString(out, d, "NSMainStoryboardFile", "Main");
-    putKeyString(out, d, "NSPrincipalClass", electron ? "AtomApplication" : "NSApplication");
-    putKeyBool(out, d, "NSHighResolutionCapable", true);
-    putKeyBool(out, d, "NSSupportsAutomaticGraphicsSwitching", random.chance(0.8));
+        info.setString("NSMainStoryboardFile", "Main");
+    info.setString("NSPrincipalClass", electron ? "AtomApplication" : "NSApplication");
+    info.set("NSHighResolutionCapable", PropertyListWriter::boolean(true));
+    info.set("NSSupportsAutomaticGraphicsSwitching", PropertyListWriter::boolean(random.chance(0.8)));
     if (random.chance(0.1))
-        putKeyBool(out, d, "LSUIElement", true);
+        info.set("LSUIElement", PropertyListWriter::boolean(true));
 
     if (random.chance(0.4)) {
-        putKey(out, d, "NSAppTransportSecurity");
-        openTag(out, d, "dict");
-        putKeyBool(out, d, "NSAllowsArbitraryLoads", false);
-        putKey(out, d, "NSExceptionDomains");
-        openTag(out, d, "dict");
-        putKey(out, d, vendor.website);
-        openTag(out, d, "dict");
-        putKeyBool(out, d, "NSIncludesSubdomains", true);
-        putKeyString(out, d, "NSExceptionMinimumTLSVersion", "TLSv1.2");
-        closeTag(out, d, "dict");
-        putKey(out, d, "localhost");
-        openTag(out, d, "dict");
-        putKeyBool(out, d, "NSExceptionAllowsInsecureHTTPLoads", true);
-        closeTag(out, d, "dict");
-        closeTag(out, d, "dict");
-        closeTag(out, d, "dict");
+        info.set(
+            "NSAppTransportSecurity",
+            PropertyListWriter::dictionary()
+                .set("NSAllowsArbitraryLoads", PropertyListWriter::boolean(false))
+                .set("NSExceptionDomains",
+                     PropertyListWriter::dictionary()
+                         .set(vendor.website, PropertyListWriter::dictionary()
+                                                  .set("NSIncludesSubdomains", PropertyListWriter::boolean(true))
+                                                  .setString("NSExceptionMinimumTLSVersion", "TLSv1.2"))
+                         .set("localhost", PropertyListWriter::dictionary().set("NSExceptionAllowsInsecureHTTPLoads",
+                                                                                PropertyListWriter::boolean(true)))));
     }
 
     if (sparkle) {
-        putKeyString(out, d, "SUFeedURL", "https://updates." + vendor.website + "/" + lower(product) + "/appcast.xml");
+        info.setString("SUFeedURL", "https://updates." + vendor.website + "/" + lower(product) + "/appcast.xml");
         std::string key;
         for (int i = 0; i < 43; ++i)
             key += Base64Alphabet[random.below(Base64Alphabet.size())];
-        putKeyString(out, d, "SUPublicEDKey", key + "=");
-        putKeyBool(out, d, "SUEnableAutomaticChecks", true);
-        putKeyInteger(out, d, "SUScheduledCheckInterval", 86400);
+        info.setString("SUPublicEDKey", key + "=");
+        info.set("SUEnableAutomaticChecks", PropertyListWriter::boolean(true));
+        info.set("SUScheduledCheckInterval", PropertyListWriter::integer(86400));
     }
 
     if (random.chance(0.1)) {
         const std::string helper = app.bundleId + ".helper";
-        putKey(out, d, "SMPrivilegedExecutables");
-        openTag(out, d, "dict");
-        putKeyString(out, d, helper,
-                     "anchor apple generic and identifier \"" + helper +
-                         "\" and (certificate leaf[field.1.2.840.113635.100.6.1.9] /* exists */ or certificate "
-                         "1[field.1.2.840.113635.100.6.2.6] /* exists */ and certificate leaf[subject.OU] = " +
-                         vendor.teamId + ")");
-        closeTag(out, d, "dict");
+        info.set("SMPrivilegedExecutables",
+                 PropertyListWriter::dictionary().setString(
+                     helper, "anchor apple generic and identifier \"" + helper +
+                                 "\" and (certificate leaf[field.1.2.840.113635.100.6.1.9] /* exists */ or certificate "
+                                 "1[field.1.2.840.113635.100.6.2.6] /* exists */ and certificate leaf[subject.OU] = " +
+                                 vendor.teamId + ")"));
     }
 
     if (random.chance(0.1)) {
-        putKey(out, d, "NSUbiquitousContainers");
-        openTag(out, d, "dict");
-        putKey(out, d, "iCloud." + app.bundleId);
-        openTag(out, d, "dict");
-        putKeyBool(out, d, "NSUbiquitousContainerIsDocumentScopePublic", true);
-        putKeyString(out, d, "NSUbiquitousContainerName", app.name);
-        putKeyString(out, d, "NSUbiquitousContainerSupportedFolderLevels", "Any");
-        closeTag(out, d, "dict");
-        closeTag(out, d, "dict");
+        info.set("NSUbiquitousContainers",
+                 PropertyListWriter::dictionary().set(
+                     "iCloud." + app.bundleId,
+                     PropertyListWriter::dictionary()
+                         .set("NSUbiquitousContainerIsDocumentScopePublic", PropertyListWriter::boolean(true))
+                         .setString("NSUbiquitousContainerName", app.name)
+                         .setString("NSUbiquitousContainerSupportedFolderLevels", "Any")));
     }
 
     if (scriptable) {
-        putKeyBool(out, d, "NSAppleScriptEnabled", true);
-        putKeyString(out, d, "OSAScriptingDefinition", product + ".sdef");
+        info.set("NSAppleScriptEnabled", PropertyListWriter::boolean(true));
+        info.setString("OSAScriptingDefinition", product + ".sdef");
     }
     if (random.chance(0.3))
-        putKeyString(out, d, "NSAppleEventsUsageDescription",
-                     app.name + " uses Apple Events to automate other applications.");
+        info.setString("NSAppleEventsUsageDescription",
+                       app.name + " uses Apple Events to automate other applications.");
     if (random.chance(0.15)) {
-        putKeyString(out, d, "CFBundleHelpBookFolder", product + ".help");
-        putKeyString(out, d, "CFBundleHelpBookName", app.bundleId + ".help");
+        info.setString("CFBundleHelpBookFolder", product + ".help");
+        info.setString("CFBundleHelpBookName", app.bundleId + ".help");
     }
     if (random.chance(0.5)) {
         std::vector<std::string> languages;
         for (int i = random.between(2, 6); i > 0; --i)
             languages.emplace_back(Localizations[1 + random.below(std::size(Localizations) - 1)]);
-        putKeyStrings(out, d, "CFBundleLocalizations", languages);
+        info.set("CFBundleLocalizations", stringArray(languages));
     }
     if (random.chance(0.3))
-        putKeyString(out, d, "AppGroupIdentifier", vendor.teamId + "." + app.bundleId);
+        info.setString("AppGroupIdentifier", vendor.teamId + "." + app.bundleId);
     if (random.chance(0.15))
-        putKeyString(out, d, "NSDockTilePlugIn", product + "DockTile.docktileplugin");
+        info.setString("NSDockTilePlugIn", product + "DockTile.docktileplugin");
     if (random.chance(0.1))
-        putKeyStrings(out, d, "NSBonjourServices", {"_" + lower(product.substr(0, 14)) + "._tcp"});
+        info.set("NSBonjourServices", stringArray({"_" + lower(product.substr(0, 14)) + "._tcp"}));
 
     if (electron) {
-        putKey(out, d, "ElectronAsarIntegrity");
-        openTag(out, d, "dict");
-        putKey(out, d, "Resources/app.asar");
-        openTag(out, d, "dict");
-        putKeyString(out, d, "algorithm", "SHA256");
         std::string hash;
         for (int i = 0; i < 64; ++i)
             hash += HexDigits[random.below(16)];
-        putKeyString(out, d, "hash", hash);
-        closeTag(out, d, "dict");
-        closeTag(out, d, "dict");
+        info.set("ElectronAsarIntegrity",
+                 PropertyListWriter::dictionary().set(
+                     "Resources/app.asar",
+                     PropertyListWriter::dictionary().setString("algorithm", "SHA256").setString("hash", hash)));
     }
 
     if (random.chance(0.1)) {
-        putKey(out, d, "LSEnvironment");
-        openTag(out, d, "dict");
-        putKeyString(out, d, "MallocNanoZone", "0");
-        putKeyString(out, d, lower(vendor.token) + "_channel", "stable");
-        closeTag(out, d, "dict");
+        info.set("LSEnvironment", PropertyListWriter::dictionary()
+                                      .setString("MallocNanoZone", "0")
+                                      .setString(lower(vendor.token) + "_channel", "stable"));
     }
 
     const std::string vendorKey = compact(vendor.shortName);
     if (random.chance(0.3)) {
-        putKeyString(out, d, vendorKey + "BuildFlavor", "release");
-        putKeyString(out, d, vendorKey + "TelemetryEndpoint", "telemetry." + vendor.website);
-        putKeyString(out, d, vendorKey + "UpdateChannel", app.bundleId + ".channel.stable");
+        info.setString(vendorKey + "BuildFlavor", "release");
+        info.setString(vendorKey + "TelemetryEndpoint", "telemetry." + vendor.website);
+        info.setString(vendorKey + "UpdateChannel", app.bundleId + ".channel.stable");
     }
     if (random.chance(0.3)) {
-        putKeyInteger(out, d, vendorKey + "BuildNumber", random.between(1000, 999999));
-        putKeyDate(out, d, vendorKey + "BuildDate", m_now - random.between(30, 1500) * Day);
-        putKeyReal(out, d, vendorKey + "ScaleFactor", 1.0 + random.unit());
+        info.set(vendorKey + "BuildNumber", PropertyListWriter::integer(random.between(1000, 999999)));
+        info.set(vendorKey + "BuildDate", PropertyListWriter::date(m_now - random.between(30, 1500) * Day));
+        // A scale factor in thousandths.
+        info.set(vendorKey + "ScaleFactor", PropertyListWriter::real(std::round((1.0 + random.unit()) * 1000) / 1000));
+        // 24 bytes, drawn as 32 six-bit digits.
         std::string blob;
-        for (int i = 0; i < 32; ++i)
-            blob += Base64Alphabet[random.below(Base64Alphabet.size())];
-        putKeyData(out, d, vendorKey + "LicenseBlob", blob);
+        std::uint32_t bits = 0;
+        int bitCount = 0;
+        for (int i = 0; i < 32; ++i) {
+            bits = (bits << 6) | static_cast<std::uint32_t>(random.below(Base64Alphabet.size()));
+            bitCount += 6;
+            if (bitCount >= 8) {
+                bitCount -= 8;
+                blob += static_cast<char>((bits >> bitCount) & 0xFF);
+            }
+        }
+        info.set(vendorKey + "LicenseBlob", PropertyListWriter::data(blob));
     }
 
-    putKeyString(out, d, "DTCompiler", "com.apple.compilers.llvm.clang.1_0");
-    putKeyString(out, d, "DTPlatformBuild", "");
-    putKeyString(out, d, "DTPlatformName", "macosx");
+    info.setString("DTCompiler", "com.apple.compilers.llvm.clang.1_0");
+    info.setString("DTPlatformBuild", "");
+    info.setString("DTPlatformName", "macosx");
     const int sdkMajor = random.between(11, 14);
     const std::string sdk = std::to_string(sdkMajor) + "." + std::to_string(random.between(0, 5));
-    putKeyString(out, d, "DTPlatformVersion", sdk);
-    putKeyString(out, d, "DTSDKBuild", std::to_string(sdkMajor + 9) + "C" + std::to_string(random.between(10, 99)));
-    putKeyString(out, d, "DTSDKName", "macosx" + sdk);
-    putKeyString(out, d, "DTXcode", std::to_string(random.between(1200, 1520)));
-    putKeyString(out, d, "DTXcodeBuild",
-                 std::to_string(sdkMajor + 1) + "C" + std::to_string(random.between(100, 999)) + "b");
-    closeTag(out, d, "dict");
-    out += PlistFooter;
-    return out;
+    info.setString("DTPlatformVersion", sdk);
+    info.setString("DTSDKBuild", std::to_string(sdkMajor + 9) + "C" + std::to_string(random.between(10, 99)));
+    info.setString("DTSDKName", "macosx" + sdk);
+    info.setString("DTXcode", std::to_string(random.between(1200, 1520)));
+    info.setString("DTXcodeBuild", std::to_string(sdkMajor + 1) + "C" + std::to_string(random.between(100, 999)) + "b");
+    return info.xml();
 }
 
 namespace {
@@ -2167,63 +2029,48 @@ namespace {
 std::string nestedInfoPlist(const std::string &name, std::string_view extension, const std::string &identifier,
                             const std::string &version, const std::string &executable)
 {
-    std::string out(PlistHeader);
-    int d = 0;
-    openTag(out, d, "dict");
-    putKeyString(out, d, "CFBundleDevelopmentRegion", "en");
-    putKeyString(out, d, "CFBundleExecutable", executable);
-    putKeyString(out, d, "CFBundleIdentifier", identifier);
-    putKeyString(out, d, "CFBundleInfoDictionaryVersion", "6.0");
-    putKeyString(out, d, "CFBundleName", name);
     const std::string_view type = extension == "xpc" || extension == "appex" ? "XPC!"
                                   : extension == "framework"                 ? "FMWK"
                                   : extension == "app"                       ? "APPL"
                                                                              : "BNDL";
-    putKeyString(out, d, "CFBundlePackageType", type);
-    putKeyString(out, d, "CFBundleShortVersionString", version);
-    putKeyString(out, d, "CFBundleVersion", version);
+    PropertyListWriter info = PropertyListWriter::dictionary()
+                                  .setString("CFBundleDevelopmentRegion", "en")
+                                  .setString("CFBundleExecutable", executable)
+                                  .setString("CFBundleIdentifier", identifier)
+                                  .setString("CFBundleInfoDictionaryVersion", "6.0")
+                                  .setString("CFBundleName", name)
+                                  .setString("CFBundlePackageType", type)
+                                  .setString("CFBundleShortVersionString", version)
+                                  .setString("CFBundleVersion", version);
     if (extension == "app") {
-        putKeyBool(out, d, "LSUIElement", true);
-        putKeyString(out, d, "LSMinimumSystemVersion", "11.0");
+        info.set("LSUIElement", PropertyListWriter::boolean(true));
+        info.setString("LSMinimumSystemVersion", "11.0");
     } else if (extension == "xpc") {
-        putKey(out, d, "XPCService");
-        openTag(out, d, "dict");
-        putKeyString(out, d, "ServiceType", "Application");
-        putKeyString(out, d, "RunLoopType", "NSRunLoop");
-        closeTag(out, d, "dict");
+        info.set("XPCService", PropertyListWriter::dictionary()
+                                   .setString("ServiceType", "Application")
+                                   .setString("RunLoopType", "NSRunLoop"));
     } else if (extension == "appex") {
-        putKey(out, d, "NSExtension");
-        openTag(out, d, "dict");
-        putKeyString(out, d, "NSExtensionPointIdentifier", "com.apple.share-services");
-        putKeyString(out, d, "NSExtensionPrincipalClass", "$(PRODUCT_MODULE_NAME)." + executable + "Controller");
-        putKey(out, d, "NSExtensionAttributes");
-        openTag(out, d, "dict");
-        putKeyString(out, d, "NSExtensionActivationRule", "TRUEPREDICATE");
-        closeTag(out, d, "dict");
-        closeTag(out, d, "dict");
+        info.set("NSExtension",
+                 PropertyListWriter::dictionary()
+                     .setString("NSExtensionPointIdentifier", "com.apple.share-services")
+                     .setString("NSExtensionPrincipalClass", "$(PRODUCT_MODULE_NAME)." + executable + "Controller")
+                     .set("NSExtensionAttributes",
+                          PropertyListWriter::dictionary().setString("NSExtensionActivationRule", "TRUEPREDICATE")));
     }
-    closeTag(out, d, "dict");
-    out += PlistFooter;
-    return out;
+    return info.xml();
 }
 
 std::string codeResourcesPlist(const std::vector<std::string> &files)
 {
-    std::string out(PlistHeader);
-    int d = 0;
-    openTag(out, d, "dict");
-    putKey(out, d, "files");
-    openTag(out, d, "dict");
+    // The same 20-byte digest for every file.
+    static constexpr char digest[] = "\xab\xcd\xef\x12\x34\x56\x78\x9a\xbc\xde\xf1\x23\x45\x67\x89\xab\xcd\xef\x12\x34";
+    PropertyListWriter hashes = PropertyListWriter::dictionary();
     for (const auto &file : files)
-        putKeyData(out, d, file, "q83vEjRWeJq83vEjRWeJq83vEjQ=");
-    closeTag(out, d, "dict");
-    putKey(out, d, "rules");
-    openTag(out, d, "dict");
-    putKeyBool(out, d, "^Resources/", true);
-    closeTag(out, d, "dict");
-    closeTag(out, d, "dict");
-    out += PlistFooter;
-    return out;
+        hashes.set(file, PropertyListWriter::data(std::string_view(digest, sizeof digest - 1)));
+    return PropertyListWriter::dictionary()
+        .set("files", std::move(hashes))
+        .set("rules", PropertyListWriter::dictionary().set("^Resources/", PropertyListWriter::boolean(true)))
+        .xml();
 }
 
 std::string localizedStrings(std::string_view appName, int count)
@@ -2334,14 +2181,10 @@ void MacTreeGenerator::writeResources(const std::string &contents, const AppIden
                       nestedInfoPlist(stem, "bundle", app.bundleId + "." + stem, app.version, stem), stamp);
             ++made;
         } else if (endsWith(name, ".plist")) {
-            std::string content(PlistHeader);
-            int d = 0;
-            openTag(content, d, "dict");
-            putKeyString(content, d, "name", stem);
-            putKeyInteger(content, d, "version", 1);
-            closeTag(content, d, "dict");
-            content += PlistFooter;
-            file(name, content);
+            file(name, PropertyListWriter::dictionary()
+                           .setString("name", stem)
+                           .set("version", PropertyListWriter::integer(1))
+                           .xml());
         } else {
             file(name, stem + "\n");
         }
@@ -2532,89 +2375,70 @@ void MacTreeGenerator::writeAppBundle(const AppIdentity &app)
 
 std::string MacTreeGenerator::preferencesPlist(const PlannedEntry &entry, Random &random) const
 {
-    std::string out(PlistHeader);
-    int d = 0;
-    openTag(out, d, "dict");
+    PropertyListWriter preferences = PropertyListWriter::dictionary();
     if (entry.owner != nullptr) {
         const AppIdentity &app = *entry.owner;
         const Vendor &vendor = m_vendors[app.vendor];
-        putKeyString(out, d, "LastLaunchedVersion", app.version);
+        preferences.setString("LastLaunchedVersion", app.version);
         const int left = random.between(0, 400);
         const int bottom = random.between(0, 300);
-        putKeyString(out, d, "NSWindow Frame MainWindow",
-                     std::to_string(left) + " " + std::to_string(bottom) + " 1024 768 0 0 1920 1080 ");
-        putKeyBool(out, d, "SUEnableAutomaticChecks", random.chance(0.7));
-        putKeyDate(out, d, "SULastCheckTime", m_now - random.between(1, 900) * Day);
+        preferences.setString("NSWindow Frame MainWindow",
+                              std::to_string(left) + " " + std::to_string(bottom) + " 1024 768 0 0 1920 1080 ");
+        preferences.set("SUEnableAutomaticChecks", PropertyListWriter::boolean(random.chance(0.7)));
+        preferences.set("SULastCheckTime", PropertyListWriter::date(m_now - random.between(1, 900) * Day));
         std::string installId;
         for (int i = 0; i < 32; ++i)
             installId += HexDigits[random.below(16)];
-        putKeyString(out, d, compact(vendor.shortName) + "InstallID", installId);
+        preferences.setString(compact(vendor.shortName) + "InstallID", installId);
         std::vector<std::string> recent;
         for (int i = random.between(0, 4); i > 0; --i) {
             const std::string document(random.pick(ProductWords));
             recent.push_back("/Users/bench/Documents/" + document + "." + std::string(random.pick(FileExtensions)));
         }
-        putKeyStrings(out, d, "RecentDocuments", recent);
+        preferences.set("RecentDocuments", stringArray(recent));
     } else {
-        putKeyInteger(out, d, "version", random.between(1, 9));
-        putKeyBool(out, d, "enabled", random.chance(0.5));
+        preferences.set("version", PropertyListWriter::integer(random.between(1, 9)));
+        preferences.set("enabled", PropertyListWriter::boolean(random.chance(0.5)));
     }
-    putKeyString(out, d, "NSNavLastRootDirectory", "~/Documents");
-    putKeyInteger(out, d, "launchCount", random.between(1, 5000));
-    closeTag(out, d, "dict");
-    out += PlistFooter;
-    return out;
+    preferences.setString("NSNavLastRootDirectory", "~/Documents");
+    preferences.set("launchCount", PropertyListWriter::integer(random.between(1, 5000)));
+    return preferences.xml();
 }
 
 std::string MacTreeGenerator::launchJobPlist(const PlannedEntry &entry, Random &random) const
 {
-    std::string out(PlistHeader);
-    int d = 0;
-    openTag(out, d, "dict");
+    PropertyListWriter job = PropertyListWriter::dictionary();
     if (entry.owner != nullptr && random.chance(0.5))
-        putKeyStrings(out, d, "AssociatedBundleIdentifiers", {entry.owner->bundleId});
-    putKeyString(out, d, "Label", entry.label);
-    if (entry.place == Place::launchDaemons && random.chance(0.6)) {
-        putKey(out, d, "MachServices");
-        openTag(out, d, "dict");
-        putKeyBool(out, d, entry.label, true);
-        closeTag(out, d, "dict");
-    }
-    putKeyStrings(out, d, "ProgramArguments", {entry.detail, random.chance(0.5) ? "--background" : "--launchd"});
-    putKeyBool(out, d, "RunAtLoad", true);
-    if (random.chance(0.5)) {
-        putKeyBool(out, d, "KeepAlive", random.chance(0.5));
-    } else {
-        putKey(out, d, "KeepAlive");
-        openTag(out, d, "dict");
-        putKeyBool(out, d, "SuccessfulExit", false);
-        closeTag(out, d, "dict");
-    }
+        job.set("AssociatedBundleIdentifiers", stringArray({entry.owner->bundleId}));
+    job.setString("Label", entry.label);
+    if (entry.place == Place::launchDaemons && random.chance(0.6))
+        job.set("MachServices", PropertyListWriter::dictionary().set(entry.label, PropertyListWriter::boolean(true)));
+    job.set("ProgramArguments", stringArray({entry.detail, random.chance(0.5) ? "--background" : "--launchd"}));
+    job.set("RunAtLoad", PropertyListWriter::boolean(true));
+    if (random.chance(0.5))
+        job.set("KeepAlive", PropertyListWriter::boolean(random.chance(0.5)));
+    else
+        job.set("KeepAlive",
+                PropertyListWriter::dictionary().set("SuccessfulExit", PropertyListWriter::boolean(false)));
     if (random.chance(0.3))
-        putKeyInteger(out, d, "StartInterval", 3600 * random.between(1, 24));
+        job.set("StartInterval", PropertyListWriter::integer(3600 * random.between(1, 24)));
     if (random.chance(0.2))
-        putKeyString(out, d, "StandardErrorPath", "/tmp/" + entry.label + ".err");
-    putKeyString(out, d, "ProcessType", random.chance(0.5) ? "Interactive" : "Background");
-    closeTag(out, d, "dict");
-    out += PlistFooter;
-    return out;
+        job.setString("StandardErrorPath", "/tmp/" + entry.label + ".err");
+    job.setString("ProcessType", random.chance(0.5) ? "Interactive" : "Background");
+    return job.xml();
 }
 
 std::string MacTreeGenerator::receiptPlist(const PlannedEntry &entry, Random &random) const
 {
     const std::string name = entry.path.substr(entry.path.rfind('/') + 1);
-    std::string out(PlistHeader);
-    int d = 0;
-    openTag(out, d, "dict");
-    putKeyDate(out, d, "InstallDate", m_now - random.between(1, 1400) * Day);
-    putKeyString(out, d, "InstallPrefixPath", "/");
-    putKeyString(out, d, "InstallProcessName", random.chance(0.8) ? "installer" : "Installer Progress");
-    putKeyString(out, d, "PackageFileName", name);
-    putKeyString(out, d, "PackageIdentifier", name.substr(0, name.rfind('.')));
-    putKeyString(out, d, "PackageVersion", entry.owner != nullptr ? entry.owner->version : "1.0");
-    closeTag(out, d, "dict");
-    out += PlistFooter;
-    return out;
+    PropertyListWriter receipt = PropertyListWriter::dictionary();
+    receipt.set("InstallDate", PropertyListWriter::date(m_now - random.between(1, 1400) * Day));
+    receipt.setString("InstallPrefixPath", "/");
+    receipt.setString("InstallProcessName", random.chance(0.8) ? "installer" : "Installer Progress");
+    receipt.setString("PackageFileName", name);
+    receipt.setString("PackageIdentifier", name.substr(0, name.rfind('.')));
+    receipt.setString("PackageVersion", entry.owner != nullptr ? entry.owner->version : "1.0");
+    return receipt.xml();
 }
 
 void MacTreeGenerator::writeEntry(const PlannedEntry &entry)
@@ -2711,21 +2535,15 @@ void MacTreeGenerator::writeFolderEntry(const PlannedEntry &entry, Stamp &stamp,
         for (std::size_t i = 0; i < data.size(); i += 5)
             data[i] = static_cast<char>(random.below(256));
         writeFile(path + "/data.data", data, stamp);
-        std::string windows(PlistHeader);
-        int d = 0;
-        openTag(windows, d, "array");
+        PropertyListWriter windows = PropertyListWriter::array();
         for (int i = random.between(1, 3); i > 0; --i) {
-            openTag(windows, d, "dict");
-            putKeyInteger(windows, d, "NSWindowID", random.between(1, 900));
-            putKeyString(windows, d, "NSTitle", appName);
-            closeTag(windows, d, "dict");
+            windows.append(PropertyListWriter::dictionary()
+                               .set("NSWindowID", PropertyListWriter::integer(random.between(1, 900)))
+                               .setString("NSTitle", appName));
         }
-        closeTag(windows, d, "array");
-        windows += PlistFooter;
-        writeFile(path + "/windows.plist", windows, stamp);
+        writeFile(path + "/windows.plist", windows.xml(), stamp);
         if (random.chance(0.5))
-            writeFile(path + "/restorecount.plist", std::string(PlistHeader) + "<integer>1</integer>\n</plist>\n",
-                      stamp);
+            writeFile(path + "/restorecount.plist", PropertyListWriter::integer(1).xml(), stamp);
         return;
     }
     case Place::caches: {
@@ -2806,22 +2624,19 @@ void MacTreeGenerator::writeContainer(const PlannedEntry &entry, Stamp &stamp, R
     const std::string identifier = path.substr(path.rfind('/') + 1);
     makeFolder(path, stamp);
 
-    std::string metadata(PlistHeader);
-    int d = 0;
-    openTag(metadata, d, "dict");
-    putKeyInteger(metadata, d, "MCMMetadataActiveDPClass", 0);
-    putKeyInteger(metadata, d, "MCMMetadataContentClass", 2);
-    putKeyString(metadata, d, "MCMMetadataIdentifier", identifier);
     std::string uuid;
     for (int i = 0; i < 32; ++i) {
         if (i == 8 || i == 12 || i == 16 || i == 20)
             uuid += '-';
         uuid += "0123456789ABCDEF"[random.below(16)];
     }
-    putKeyString(metadata, d, "MCMMetadataUUID", uuid);
-    putKeyInteger(metadata, d, "MCMMetadataVersion", 6);
-    closeTag(metadata, d, "dict");
-    metadata += PlistFooter;
+    const std::string metadata = PropertyListWriter::dictionary()
+                                     .set("MCMMetadataActiveDPClass", PropertyListWriter::integer(0))
+                                     .set("MCMMetadataContentClass", PropertyListWriter::integer(2))
+                                     .setString("MCMMetadataIdentifier", identifier)
+                                     .setString("MCMMetadataUUID", uuid)
+                                     .set("MCMMetadataVersion", PropertyListWriter::integer(6))
+                                     .xml();
     writeFile(path + "/.com.apple.containermanagerd.metadata.plist", metadata, stamp);
 
     const std::string data = path + "/Data";

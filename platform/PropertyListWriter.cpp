@@ -71,6 +71,11 @@ PropertyListWriter PropertyListWriter::integer(std::int64_t value)
     return PropertyListWriter(plist_new_uint(std::uint64_t(value)));
 }
 
+PropertyListWriter PropertyListWriter::real(double value)
+{
+    return PropertyListWriter(plist_new_real(value));
+}
+
 PropertyListWriter PropertyListWriter::boolean(bool value)
 {
     return PropertyListWriter(plist_new_bool(value ? 1 : 0));

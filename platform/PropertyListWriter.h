@@ -12,6 +12,7 @@ public:
     static PropertyListWriter array();
     static PropertyListWriter string(std::string_view text);
     static PropertyListWriter integer(std::int64_t value);
+    static PropertyListWriter real(double value);
     static PropertyListWriter boolean(bool value);
     static PropertyListWriter date(std::int64_t secondsSinceEpoch);
     static PropertyListWriter data(std::string_view bytes);

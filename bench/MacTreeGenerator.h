@@ -174,6 +174,9 @@ private:
     std::string preferencesPlist(const PlannedEntry &entry, Random &random) const;
     std::string launchJobPlist(const PlannedEntry &entry, Random &random) const;
     std::string receiptPlist(const PlannedEntry &entry, Random &random) const;
+    static std::string nestedInfoPlist(const std::string &name, std::string_view extension,
+                                       const std::string &identifier, const std::string &version,
+                                       const std::string &executable);
     static std::string machOContent(Random &random);
 
     Stamp makeStamp(Random &random, Ownership ownership) const;

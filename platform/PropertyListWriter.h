@@ -14,6 +14,7 @@ public:
     static PropertyListWriter integer(std::int64_t value);
     static PropertyListWriter real(double value);
     static PropertyListWriter boolean(bool value);
+    // Whole seconds, between 1933 and 2069: libplist keeps a date in 32 bits.
     static PropertyListWriter date(std::int64_t secondsSinceEpoch);
     static PropertyListWriter data(std::string_view bytes);
 

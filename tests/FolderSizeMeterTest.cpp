@@ -1,6 +1,7 @@
 #include "platform/FolderSizeMeter.h"
 #include "TempTree.h"
 #include "Unprivileged.h"
+#include "platform/FileStatus.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ long long accessSeconds(const fs::path &path)
 {
     struct stat info {};
     lstat(path.c_str(), &info);
-    return info.st_atim.tv_sec;
+    return FileStatus::accessTime(info).tv_sec;
 }
 
 // A meter that lets a test act on the tree while the walk goes on.

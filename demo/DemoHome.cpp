@@ -1,14 +1,10 @@
 #include "demo/DemoHome.h"
 
+#include "demo/DemoFileContent.h"
+#include "demo/DemoHomeTables.h"
 #include "model/Clock.h"
 #include "platform/PropertyListWriter.h"
 
-#include <QDateTime>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QString>
 #include <algorithm>
 #include <array>
 #include <cerrno>
@@ -28,220 +24,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Application = DemoHomeTables::Application;
+using Entry = DemoHomeTables::Entry;
+using Helper = DemoHomeTables::Helper;
+using Place = DemoHomeTables::Place;
+using Shape = DemoHomeTables::Shape;
+using Payload = DemoHomeTables::Payload;
+using SparseImage = DemoHomeTables::SparseImage;
+
 constexpr std::int64_t SecondsPerDay = 86400;
 constexpr std::int64_t SecondsPerMinute = 60;
-
-// What the demo machine has installed.
-
-struct Helper {
-    std::string subfolder;  // below Contents
-    std::string fileName;   // with its extension
-    std::string identifier; // empty for items that are no bundles
-};
-
-struct Application {
-    std::string folder; // below the root, or below the home folder when it starts with "~/"
-    std::string name;
-    std::string identifier;
-    std::string version;
-    std::string executable;
-    std::string urlScheme;
-    std::vector<std::string> contentTypes;
-    std::vector<Helper> helpers;
-    int installedDaysAgo;
-    int executableKilobytes;
-};
-
-// What the demo machine keeps in its Library folders.
-
-enum class Place {
-    applicationSupport,
-    applicationScripts,
-    userLaunchAgents,
-    launchAgents,
-    launchDaemons,
-    preferences,
-    caches,
-    containers,
-    savedState,
-    logs,
-};
-
-enum class Shape {
-    xmlSettings,    // an XML property list of settings
-    binarySettings, // the same in the binary format
-    launchJob,      // a launchd job; detail is the program, label the job's Label when it differs from the name
-    file,           // one file whose content follows its extension
-    folder,         // detail lists the files inside, separated by "|"; without any the folder stays empty
-    electron,       // the data folder of an Electron application
-    urlCache,       // a URL cache folder
-    container,      // a sandbox container named after its bundle identifier
-    windowState,    // saved window state
-};
-
-struct Entry {
-    Place place;
-    std::string name;
-    Shape shape;
-    int kilobytes;
-    int accessedDaysAgo;
-    int modifiedDaysAgo;
-    std::string detail = {};
-    std::string label = {};
-};
-
-fs::path placeFolder(Place place, const fs::path &root, const fs::path &home)
-{
-    switch (place) {
-    case Place::applicationSupport:
-        return home / "Library/Application Support";
-    case Place::applicationScripts:
-        return home / "Library/Application Scripts";
-    case Place::userLaunchAgents:
-        return home / "Library/LaunchAgents";
-    case Place::launchAgents:
-        return root / "Library/LaunchAgents";
-    case Place::launchDaemons:
-        return root / "Library/LaunchDaemons";
-    case Place::preferences:
-        return home / "Library/Preferences";
-    case Place::caches:
-        return home / "Library/Caches";
-    case Place::containers:
-        return home / "Library/Containers";
-    case Place::savedState:
-        return home / "Library/Saved Application State";
-    case Place::logs:
-        return home / "Library/Logs";
-    }
-    return home / "Library";
-}
-
-// File content. Everything derives from the item's name, so the tree is the same on every run.
-
-std::uint64_t hashOf(std::string_view text)
-{
-    std::uint64_t hash = 14695981039346656037ull;
-    for (const char c : text) {
-        hash ^= std::uint8_t(c);
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-class Noise {
-public:
-    explicit Noise(std::uint64_t seed)
-        : m_state(seed | 1)
-    {}
-    std::uint64_t next()
-    {
-        m_state ^= m_state >> 12;
-        m_state ^= m_state << 25;
-        m_state ^= m_state >> 27;
-        return m_state * 2685821657736338717ull;
-    }
-    std::size_t below(std::size_t bound) { return std::size_t(next() % bound); }
-
-private:
-    std::uint64_t m_state;
-};
-
-std::string binaryContent(std::size_t size, std::uint64_t seed, std::string_view header = {})
-{
-    std::string bytes(std::max(size, header.size()), '\0');
-    header.copy(bytes.data(), header.size());
-    Noise noise(seed);
-    for (std::size_t at = header.size(); at < bytes.size(); at += sizeof(std::uint64_t)) {
-        const std::uint64_t word = noise.next();
-        std::memcpy(bytes.data() + at, &word, std::min(sizeof word, bytes.size() - at));
-    }
-    return bytes;
-}
-
-std::string textContent(std::size_t size, std::uint64_t seed)
-{
-    static constexpr std::string_view Lines[] = {
-        "[info] sync finished, {} items up to date",
-        "[info] window restored at 1280x800",
-        "[debug] cache hit ratio {}%",
-        "[warn] request timed out, retrying (attempt {})",
-        "[info] extension host started in {} ms",
-        "[info] checking for updates",
-        "[error] connection reset by peer, reconnecting in {} s",
-    };
-    std::string text;
-    Noise noise(seed);
-    for (int line = 1; text.size() < size; ++line) {
-        std::string entry(Lines[noise.below(std::size(Lines))]);
-        if (const auto at = entry.find("{}"); at != std::string::npos)
-            entry.replace(at, 2, std::to_string(noise.below(500) + 1));
-        text += std::to_string(line) + " " + entry + "\n";
-    }
-    text.resize(size);
-    return text;
-}
-
-std::string jsonContent(std::size_t size, std::uint64_t seed)
-{
-    std::string json = "{\n  \"version\": 3,\n  \"entries\": [\n";
-    Noise noise(seed);
-    for (int item = 1; json.size() + 40 < size; ++item) {
-        json += "    {\"id\": " + std::to_string(item) + ", \"value\": \"" +
-                std::to_string(noise.next() % 1000000007ull) + "\"},\n";
-    }
-    json += "    {\"id\": 0}\n  ]\n}\n";
-    return json;
-}
-
-bool endsWith(std::string_view text, std::string_view ending)
-{
-    return text.size() >= ending.size() && text.substr(text.size() - ending.size()) == ending;
-}
-
-PropertyListWriter settings(std::string_view identifier, std::size_t size, std::int64_t lastUse)
-{
-    const std::uint64_t seed = hashOf(identifier);
-    PropertyListWriter dictionary = PropertyListWriter::dictionary();
-    dictionary.setString("NSWindow Frame MainWindow", "412 231 1280 800 0 0 2056 1285 ")
-        .setString("NSNavLastRootDirectory", "~/Documents")
-        .set("SUEnableAutomaticChecks", PropertyListWriter::boolean(true))
-        .set("SUHasLaunchedBefore", PropertyListWriter::boolean(true))
-        .set("SULastCheckTime", PropertyListWriter::date(lastUse))
-        .set("LaunchCount", PropertyListWriter::integer(std::int64_t(seed % 900 + 3)));
-    PropertyListWriter recent = PropertyListWriter::array();
-    bool anyRecent = false;
-    static constexpr std::string_view Projects[] = {"Budget", "Website", "Thesis", "Holiday", "Invoices", "Garden"};
-    for (std::size_t used = 300, item = 0; used < size && item < 24; used += 48, ++item, anyRecent = true)
-        recent.appendString("~/Documents/" + std::string(Projects[(seed + item) % std::size(Projects)]) + "/draft " +
-                            std::to_string(item + 1) + ".txt");
-    if (anyRecent)
-        dictionary.set("RecentDocuments", std::move(recent));
-    return dictionary;
-}
-
-// Content for a file inside a leftover folder, chosen by its name.
-std::string contentFor(std::string_view fileName, std::size_t size, std::uint64_t seed, std::int64_t lastUse)
-{
-    if (endsWith(fileName, ".plist"))
-        return settings(fileName, size, lastUse).xml();
-    if (endsWith(fileName, ".json") || endsWith(fileName, "-settings") || endsWith(fileName, "_session") ||
-        fileName == "Preferences" || fileName == "Local State" || fileName == "prefs")
-        return jsonContent(size, seed);
-    if (endsWith(fileName, ".sqlite") || endsWith(fileName, ".db") || endsWith(fileName, ".abcddb") ||
-        endsWith(fileName, ".storedata") || fileName == "History" || fileName == "Cookies")
-        return binaryContent(size, seed, std::string_view("SQLite format 3\0", 16));
-    if (endsWith(fileName, ".tar.gz"))
-        return binaryContent(size, seed, "\x1f\x8b\x08");
-    static constexpr std::string_view TextEndings[] = {".log",  ".txt",    ".ini",  ".js",        ".xml",
-                                                       ".vdf",  ".xspf",   ".enml", ".configure", ".make",
-                                                       ".code", "CURRENT", ".keep", ".info"};
-    for (const std::string_view ending : TextEndings) {
-        if (endsWith(fileName, ending))
-            return textContent(size, seed);
-    }
-    return binaryContent(size, seed);
-}
 
 // Writing.
 
@@ -295,126 +87,10 @@ void dateTree(const fs::path &top, std::int64_t accessed, std::int64_t modified)
     setTimes(top, accessed, modified);
 }
 
-// What the leftover folders hold besides the few named files above: cached downloads, media and databases of the
-// sizes such folders reach on a Mac in use, a few hundred files in all, so that their sizes on disk look real. A
-// disk image is sparse, as virtual machine disks are: large in length, small on disk.
-
-struct Payload {
-    Place place;
-    std::string entry;  // a folder of the entries
-    std::string folder; // inside the entry
-    std::string prefix; // of each file's name, followed by its number
-    int files;
-    int kilobytesEach;
-};
-
-struct SparseImage {
-    Place place;
-    std::string entry;
-    std::string file;
-    std::int64_t length;
-    int writtenKilobytes; // at its start
-};
-
-// The tables are the program's DemoHome.json, read once.
-struct Tables {
-    std::vector<Application> applications;
-    std::vector<Entry> entries;
-    std::vector<Payload> payloads;
-    std::vector<SparseImage> sparseImages;
-};
-
-constexpr std::array<const char *, 10> PlaceNames = {"applicationSupport",
-                                                     "applicationScripts",
-                                                     "userLaunchAgents",
-                                                     "launchAgents",
-                                                     "launchDaemons",
-                                                     "preferences",
-                                                     "caches",
-                                                     "containers",
-                                                     "savedState",
-                                                     "logs"};
-constexpr std::array<const char *, 9> ShapeNames = {
-    "xmlSettings", "binarySettings", "launchJob", "file", "folder", "electron", "urlCache", "container", "windowState"};
-static_assert(std::size_t(Place::logs) + 1 == PlaceNames.size());
-static_assert(std::size_t(Shape::windowState) + 1 == ShapeNames.size());
-
-std::string text(const QJsonArray &row, qsizetype index)
-{
-    return index < row.size() ? row.at(index).toString().toStdString() : std::string();
-}
-
-template <typename Enumeration, std::size_t Count>
-Enumeration named(const QJsonValue &value, const std::array<const char *, Count> &names)
-{
-    const QString name = value.toString();
-    for (std::size_t index = 0; index < Count; ++index) {
-        if (name == QLatin1String(names[index]))
-            return Enumeration(index);
-    }
-    throw std::runtime_error("The demo home's tables name an unknown case: " + name.toStdString());
-}
-
-Application application(const QJsonObject &object)
-{
-    Application result;
-    result.folder = object.value(u"folder").toString().toStdString();
-    result.name = object.value(u"name").toString().toStdString();
-    result.identifier = object.value(u"identifier").toString().toStdString();
-    result.version = object.value(u"version").toString().toStdString();
-    result.executable = object.value(u"executable").toString().toStdString();
-    result.urlScheme = object.value(u"urlScheme").toString().toStdString();
-    for (const QJsonValue &type : object.value(u"contentTypes").toArray())
-        result.contentTypes.push_back(type.toString().toStdString());
-    for (const QJsonValue &helper : object.value(u"helpers").toArray()) {
-        const QJsonArray row = helper.toArray();
-        result.helpers.push_back({text(row, 0), text(row, 1), text(row, 2)});
-    }
-    result.installedDaysAgo = object.value(u"installedDaysAgo").toInt();
-    result.executableKilobytes = object.value(u"executableKilobytes").toInt();
-    return result;
-}
-
-Tables readTables()
-{
-    QFile file(QStringLiteral(":/demo/DemoHome.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error("The demo home's tables are missing from the program");
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
-    Tables tables;
-    for (const QJsonValue &value : root.value(u"applications").toArray())
-        tables.applications.push_back(application(value.toObject()));
-    for (const QJsonValue &value : root.value(u"entries").toArray()) {
-        const QJsonArray row = value.toArray();
-        tables.entries.push_back({named<Place>(row.at(0), PlaceNames), text(row, 1),
-                                  named<Shape>(row.at(2), ShapeNames), row.at(3).toInt(), row.at(4).toInt(),
-                                  row.at(5).toInt(), text(row, 6), text(row, 7)});
-    }
-    for (const QJsonValue &value : root.value(u"payloads").toArray()) {
-        const QJsonArray row = value.toArray();
-        tables.payloads.push_back({named<Place>(row.at(0), PlaceNames), text(row, 1), text(row, 2), text(row, 3),
-                                   row.at(4).toInt(), row.at(5).toInt()});
-    }
-    for (const QJsonValue &value : root.value(u"sparseImages").toArray()) {
-        const QJsonArray row = value.toArray();
-        tables.sparseImages.push_back({named<Place>(row.at(0), PlaceNames), text(row, 1), text(row, 2),
-                                       row.at(3).toInteger(), row.at(4).toInt()});
-    }
-    if (tables.applications.empty() || tables.entries.empty())
-        throw std::runtime_error("The demo home's tables are empty");
-    return tables;
-}
-
-const Tables &tables()
-{
-    static const Tables read = readTables();
-    return read;
-}
-
 // A block of noise that payload files are cut from, made once.
 std::string_view payloadNoise()
 {
-    static const std::string noise = binaryContent(256 * 1024, 0x5eed);
+    static const std::string noise = DemoFileContent::binary(256 * 1024, 0x5eed);
     return noise;
 }
 
@@ -431,20 +107,20 @@ void writePayloadFile(const fs::path &path, std::size_t size, std::uint64_t seed
 // The payload of one entry of entries(), written into its folder `path`.
 void writePayload(Place place, std::string_view entry, const fs::path &path)
 {
-    for (const Payload &payload : tables().payloads) {
+    for (const Payload &payload : DemoHomeTables::get().payloads) {
         if (payload.place != place || payload.entry != entry)
             continue;
         for (int i = 1; i <= payload.files; ++i) {
             const std::string name = std::string(payload.prefix) + std::to_string(i);
             const std::size_t size = std::size_t(payload.kilobytesEach) * 1024 * std::size_t(80 + (i * 37) % 41) / 100;
-            writePayloadFile(path / payload.folder / name, size, hashOf(name) + std::uint64_t(i));
+            writePayloadFile(path / payload.folder / name, size, DemoFileContent::hashOf(name) + std::uint64_t(i));
         }
     }
-    for (const SparseImage &image : tables().sparseImages) {
+    for (const SparseImage &image : DemoHomeTables::get().sparseImages) {
         if (image.place != place || image.entry != entry)
             continue;
         const fs::path file = path / image.file;
-        writePayloadFile(file, std::size_t(image.writtenKilobytes) * 1024, hashOf(image.file));
+        writePayloadFile(file, std::size_t(image.writtenKilobytes) * 1024, DemoFileContent::hashOf(image.file));
         if (::truncate(file.c_str(), off_t(image.length)) != 0)
             fail("cannot extend", file);
     }
@@ -467,31 +143,33 @@ public:
         for (const Helper &helper : application.helpers)
             writeHelper(bundle / "Contents" / helper.subfolder / helper.fileName, application, helper);
         const std::int64_t installed = daysAgo(application.installedDaysAgo, application.name);
-        dateTree(bundle, std::max(installed, daysAgo(int(hashOf(application.name) % 20), application.name)), installed);
+        dateTree(bundle,
+                 std::max(installed, daysAgo(int(DemoFileContent::hashOf(application.name) % 20), application.name)),
+                 installed);
     }
 
     void writeEntry(const Entry &entry) const
     {
-        const fs::path path = placeFolder(entry.place, m_root, m_home) / entry.name;
+        const fs::path path = DemoHomeTables::placeFolder(entry.place, m_root, m_home) / entry.name;
         const std::size_t size = std::size_t(entry.kilobytes) * 1024;
-        const std::uint64_t seed = hashOf(entry.name);
+        const std::uint64_t seed = DemoFileContent::hashOf(entry.name);
         const std::int64_t accessed = daysAgo(entry.accessedDaysAgo, entry.name);
         const std::int64_t modified = std::min(accessed, daysAgo(entry.modifiedDaysAgo, entry.name));
         const std::string_view name = entry.name;
-        const std::string_view identifier = endsWith(name, ".plist") ? name.substr(0, name.size() - 6) : name;
+        const std::string_view identifier = name.ends_with(".plist") ? name.substr(0, name.size() - 6) : name;
 
         switch (entry.shape) {
         case Shape::xmlSettings:
-            writeFile(path, settings(identifier, size, accessed).xml());
+            writeFile(path, DemoFileContent::settings(identifier, size, accessed).xml());
             break;
         case Shape::binarySettings:
-            writeFile(path, settings(identifier, size, accessed).binary());
+            writeFile(path, DemoFileContent::settings(identifier, size, accessed).binary());
             break;
         case Shape::launchJob:
             writeFile(path, launchJob(entry, identifier));
             break;
         case Shape::file:
-            writeFile(path, contentFor(name, size, seed, accessed));
+            writeFile(path, DemoFileContent::forFile(name, size, seed, accessed));
             break;
         case Shape::folder:
             writeFolder(path, entry.detail, size, seed, accessed);
@@ -505,13 +183,14 @@ public:
                 size, seed, accessed);
             break;
         case Shape::urlCache:
-            writeFolder(path, "Cache.db|Cache.db-shm|Cache.db-wal|fsCachedData/" + uuid(seed), size, seed, accessed);
+            writeFolder(path, "Cache.db|Cache.db-shm|Cache.db-wal|fsCachedData/" + DemoFileContent::uuid(seed), size,
+                        seed, accessed);
             break;
         case Shape::container:
             writeContainer(path, identifier, size, seed, accessed);
             break;
         case Shape::windowState:
-            writeFile(path / "data.data", binaryContent(size, seed));
+            writeFile(path / "data.data", DemoFileContent::binary(size, seed));
             writeFile(path / "windows.plist", savedWindows(seed));
             break;
         }
@@ -542,19 +221,21 @@ public:
 
         for (const std::string_view receipt : Receipts) {
             const fs::path path = m_home / "Library/Receipts" / receipt;
-            writeFile(path, binaryContent(1536, hashOf(receipt), "xar!"));
+            writeFile(path, DemoFileContent::binary(1536, DemoFileContent::hashOf(receipt), "xar!"));
             dateTree(path, daysAgo(200, receipt), daysAgo(200, receipt));
         }
         for (const std::string_view tool : Tools) {
             const fs::path path = m_root / "usr/local/bin" / tool;
-            writeFile(path, executable(2048, hashOf(tool)), 0755);
+            writeFile(path, executable(2048, DemoFileContent::hashOf(tool)), 0755);
             dateTree(path, daysAgo(3, tool), daysAgo(150, tool));
         }
         for (const Formula &formula : Formulae) {
             const fs::path keg = m_root / "opt/homebrew/Cellar" / formula.name;
             const std::string_view command = formula.name.substr(0, formula.name.find('@'));
-            writeFile(keg / formula.version / "bin" / command, executable(3072, hashOf(formula.name)), 0755);
-            writeFile(keg / formula.version / "INSTALL_RECEIPT.json", jsonContent(700, hashOf(formula.version)));
+            writeFile(keg / formula.version / "bin" / command, executable(3072, DemoFileContent::hashOf(formula.name)),
+                      0755);
+            writeFile(keg / formula.version / "INSTALL_RECEIPT.json",
+                      DemoFileContent::json(700, DemoFileContent::hashOf(formula.version)));
             dateTree(keg, daysAgo(1, formula.name), daysAgo(40, formula.name));
         }
         for (const JavaInstallation &java : JavaInstallations) {
@@ -565,7 +246,7 @@ public:
                           .setString("CFBundleName", java.name)
                           .setString("CFBundlePackageType", "BNDL")
                           .xml());
-            writeFile(jdk / "Contents/Home/bin/java", executable(4096, hashOf(java.folder)), 0755);
+            writeFile(jdk / "Contents/Home/bin/java", executable(4096, DemoFileContent::hashOf(java.folder)), 0755);
             dateTree(jdk, daysAgo(30, java.folder), daysAgo(300, java.folder));
         }
     }
@@ -576,37 +257,26 @@ public:
     {
         for (const char *folder : {"Desktop", "Documents", "Downloads", "Pictures"})
             fs::create_directories(m_home / folder);
-        writeFile(m_home / "Library/Mail/V10/MailData/Envelope Index", binaryContent(4096, 11));
-        writeFile(m_home / "Library/Safari/History.db", binaryContent(4096, 12));
+        writeFile(m_home / "Library/Mail/V10/MailData/Envelope Index", DemoFileContent::binary(4096, 11));
+        writeFile(m_home / "Library/Safari/History.db", DemoFileContent::binary(4096, 12));
         for (const fs::path &folder :
              {m_root / "Applications", m_root / "Applications/Utilities", m_home / "Applications"})
             writeFile(folder / ".localized", "");
-        writeFile(m_root / "Applications/.DS_Store", binaryContent(6148, 13, std::string_view("\0\0\0\1Bud1", 8)));
+        writeFile(m_root / "Applications/.DS_Store",
+                  DemoFileContent::binary(6148, 13, std::string_view("\0\0\0\1Bud1", 8)));
     }
 
 private:
     // A time of day that differs from item to item keeps the listing from looking machine-made.
     std::int64_t daysAgo(int days, std::string_view item) const
     {
-        return m_now - std::int64_t(days) * SecondsPerDay - std::int64_t(hashOf(item) % 300) * SecondsPerMinute;
-    }
-
-    static std::string uuid(std::uint64_t seed)
-    {
-        static constexpr char Digits[] = "0123456789ABCDEF";
-        Noise noise(seed);
-        std::string text;
-        for (int i = 0; i < 32; ++i) {
-            if (i == 8 || i == 12 || i == 16 || i == 20)
-                text += '-';
-            text += Digits[noise.below(16)];
-        }
-        return text;
+        return m_now - std::int64_t(days) * SecondsPerDay -
+               std::int64_t(DemoFileContent::hashOf(item) % 300) * SecondsPerMinute;
     }
 
     static std::string executable(std::size_t size, std::uint64_t seed)
     {
-        return binaryContent(size, seed, std::string_view("\xcf\xfa\xed\xfe\x0c\x00\x00\x01", 8));
+        return DemoFileContent::binary(size, seed, std::string_view("\xcf\xfa\xed\xfe\x0c\x00\x00\x01", 8));
     }
 
     // An application bundle, or with `helper` one of the bundles inside it.
@@ -615,7 +285,7 @@ private:
         const std::string name = helper ? bundle.stem().native() : std::string(application.name);
         const std::string_view identifier = helper ? helper->identifier : application.identifier;
         const std::string executableName = helper ? name : std::string(application.executable);
-        const std::string_view packageType = helper && endsWith(helper->fileName, ".xpc") ? "XPC!" : "APPL";
+        const std::string_view packageType = helper && helper->fileName.ends_with(".xpc") ? "XPC!" : "APPL";
 
         PropertyListWriter info = PropertyListWriter::dictionary();
         info.setString("CFBundleDevelopmentRegion", "en")
@@ -649,26 +319,27 @@ private:
         writeFile(bundle / "Contents/Info.plist", info.xml());
         writeFile(bundle / "Contents/PkgInfo", std::string(packageType) + "????");
         const std::size_t size = std::size_t(helper ? 4 : application.executableKilobytes) * 1024;
-        writeFile(bundle / "Contents/MacOS" / executableName, executable(size, hashOf(identifier)), 0755);
+        writeFile(bundle / "Contents/MacOS" / executableName, executable(size, DemoFileContent::hashOf(identifier)),
+                  0755);
     }
 
     static void writeHelper(const fs::path &path, const Application &application, const Helper &helper)
     {
         const std::string stem = path.stem().native();
-        if (endsWith(helper.fileName, ".app") || endsWith(helper.fileName, ".xpc")) {
+        if (helper.fileName.ends_with(".app") || helper.fileName.ends_with(".xpc")) {
             writeBundle(path, application, &helper);
-        } else if (endsWith(helper.fileName, ".framework")) {
-            writeFile(path / "Versions/A" / stem, executable(4096, hashOf(helper.fileName)), 0755);
+        } else if (helper.fileName.ends_with(".framework")) {
+            writeFile(path / "Versions/A" / stem, executable(4096, DemoFileContent::hashOf(helper.fileName)), 0755);
             writeFile(path / "Versions/A/Resources/Info.plist", PropertyListWriter::dictionary()
                                                                     .setString("CFBundleName", stem)
                                                                     .setString("CFBundlePackageType", "FMWK")
                                                                     .xml());
-        } else if (endsWith(helper.fileName, ".plugin")) {
-            writeFile(path / "Contents/MacOS" / stem, executable(4096, hashOf(helper.fileName)), 0755);
-        } else if (endsWith(helper.fileName, ".icns")) {
-            writeFile(path, binaryContent(2048, hashOf(helper.fileName), "icns"));
+        } else if (helper.fileName.ends_with(".plugin")) {
+            writeFile(path / "Contents/MacOS" / stem, executable(4096, DemoFileContent::hashOf(helper.fileName)), 0755);
+        } else if (helper.fileName.ends_with(".icns")) {
+            writeFile(path, DemoFileContent::binary(2048, DemoFileContent::hashOf(helper.fileName), "icns"));
         } else {
-            writeFile(path, executable(4096, hashOf(helper.fileName)), 0755);
+            writeFile(path, executable(4096, DemoFileContent::hashOf(helper.fileName)), 0755);
         }
     }
 
@@ -706,7 +377,7 @@ private:
         for (std::size_t i = 0; i < names.size(); ++i) {
             const fs::path path = folder / names[i];
             const std::size_t share = std::max<std::size_t>(64, size * weights[i] / total);
-            writeFile(path, contentFor(path.filename().native(), share, seed + i, lastUse));
+            writeFile(path, DemoFileContent::forFile(path.filename().native(), share, seed + i, lastUse));
         }
     }
 
@@ -717,12 +388,12 @@ private:
         writeFile(container / ".com.apple.containermanagerd.metadata.plist",
                   PropertyListWriter::dictionary()
                       .setString("MCMMetadataIdentifier", id)
-                      .setString("MCMMetadataUUID", uuid(seed))
+                      .setString("MCMMetadataUUID", DemoFileContent::uuid(seed))
                       .set("MCMMetadataContentClass", PropertyListWriter::integer(2))
                       .set("MCMMetadataVersion", PropertyListWriter::integer(6))
                       .xml());
         const fs::path data = container / "Data";
-        writeFile(data / "Library/Preferences" / (id + ".plist"), settings(id, 600, lastUse).xml());
+        writeFile(data / "Library/Preferences" / (id + ".plist"), DemoFileContent::settings(id, 600, lastUse).xml());
         writeFolder(data / "Library/Caches" / id, "Cache.db|Cache.db-wal", size / 3, seed, lastUse);
         writeFolder(data / "Library/Application Support", "store.sqlite|store.sqlite-wal", size - size / 3, seed + 7,
                     lastUse);
@@ -759,9 +430,9 @@ DemoHome::DemoHome()
     try {
         const TreeWriter writer(m_root, home());
         writer.writeHomeFolders();
-        for (const Application &application : tables().applications)
+        for (const Application &application : DemoHomeTables::get().applications)
             writer.writeApplication(application);
-        for (const Entry &entry : tables().entries)
+        for (const Entry &entry : DemoHomeTables::get().entries)
             writer.writeEntry(entry);
         writer.writeInventorySources();
     } catch (const std::exception &error) {

@@ -23,6 +23,37 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+using Arguments = std::vector<std::string>;
+
+Arguments operator+(Arguments left, const Arguments &right)
+{
+    left.insert(left.end(), right.begin(), right.end());
+    return left;
+}
+
+// The tree as the root, its Users/me as the home.
+Arguments folders(const TempTree &tree)
+{
+    return {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
+}
+
+// A home whose Caches folder is a symbolic link to the home itself, so that a careless scan would list the home's
+// Documents and Library as leftovers, and one real leftover in Logs.
+struct LinkedCachesHome {
+    LinkedCachesHome()
+    {
+        tree.writeFile("Users/me/Documents/precious.txt", "keep");
+        tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+        tree.makeSymlink("Users/me/Library/Caches", "..");
+    }
+
+    TempTree tree;
+};
+
+} // namespace
+
 TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardErrorWhenAskedFor)
 {
     TempTree tree;
@@ -30,10 +61,9 @@ TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardErrorWhen
     tree.writeFile("usr/local/bin/gamma");
     const QString root = QString::fromUtf8(tree.root().c_str());
 
-    const QStringList arguments = {
-        QStringLiteral("inventory"),    QStringLiteral("--root"), root, QStringLiteral("--home"), root,
-        QStringLiteral("--format=json")};
-    const CliResult run = runCli(arguments + QStringList{QStringLiteral("--verbose")});
+    const Arguments arguments = {"inventory",          "--root",       tree.root().native(), "--home",
+                                 tree.root().native(), "--format=json"};
+    const CliResult run = runCli(arguments + Arguments{"--verbose"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("✅ App scan fully completed with"));
     EXPECT_FALSE(run.out.contains("🔍"));
@@ -49,24 +79,23 @@ TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardErrorWhen
     QString previous;
     for (const QJsonValue &value : array) {
         const QJsonObject object = value.toObject();
-        EXPECT_EQ(object.keys(), (QStringList{QStringLiteral("bundleID"), QStringLiteral("key"), QStringLiteral("name"),
-                                              QStringLiteral("url"), QStringLiteral("version")}));
-        EXPECT_LT(previous, object[QStringLiteral("key")].toString());
-        previous = object[QStringLiteral("key")].toString();
-        EXPECT_TRUE(object[QStringLiteral("url")].toString().startsWith(root + u'/'));
+        EXPECT_EQ(object.keys(), (QStringList{"bundleID", "key", "name", "url", "version"}));
+        EXPECT_LT(previous, object["key"].toString());
+        previous = object["key"].toString();
+        EXPECT_TRUE(object["url"].toString().startsWith(root + u'/'));
     }
     const auto find = [&](const QString &key) {
         for (const QJsonValue &value : array) {
-            if (value[QStringLiteral("key")].toString() == key)
+            if (value["key"].toString() == key)
                 return value.toObject();
         }
         return QJsonObject();
     };
-    const QJsonObject beta = find(QStringLiteral("org.example.beta"));
-    EXPECT_EQ(beta[QStringLiteral("name")].toString(), QStringLiteral("Beta \"Quoted\""));
-    EXPECT_EQ(beta[QStringLiteral("version")].toString(), QStringLiteral("1.0"));
-    EXPECT_EQ(beta[QStringLiteral("url")].toString(), root + QStringLiteral("/Applications/Beta \"Quoted\".app"));
-    EXPECT_TRUE(find(QStringLiteral("tool:gamma"))[QStringLiteral("version")].isNull());
+    const QJsonObject beta = find("org.example.beta");
+    EXPECT_EQ(beta["name"].toString(), QStringLiteral("Beta \"Quoted\""));
+    EXPECT_EQ(beta["version"].toString(), QStringLiteral("1.0"));
+    EXPECT_EQ(beta["url"].toString(), root + QStringLiteral("/Applications/Beta \"Quoted\".app"));
+    EXPECT_TRUE(find("tool:gamma")["version"].isNull());
 }
 
 TEST(CliInventory, TableIsAlignedAndRelativeFoldersBecomeAbsolute)
@@ -74,9 +103,8 @@ TEST(CliInventory, TableIsAlignedAndRelativeFoldersBecomeAbsolute)
     TempTree tree;
     tree.makeBundle("mac/Applications/Alpha.app", "org.example.alpha");
     tree.makeFolder("mac/Users/me");
-    const CliResult run = runCli({QStringLiteral("inventory"), QStringLiteral("--root"), QStringLiteral("mac"),
-                                  QStringLiteral("--home"), QStringLiteral("mac/Users/me")},
-                                 QString::fromUtf8(tree.root().c_str()));
+    const CliResult run = runCli({"inventory", "--root", "mac", "--home", "mac/Users/me"},
+                                 CliOptions{.workingDirectory = tree.root().native()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 3);
@@ -91,32 +119,36 @@ TEST(CliInventory, TableIsAlignedAndRelativeFoldersBecomeAbsolute)
 TEST(CliInventory, BadOptionsAndMissingFoldersExitWithStatusTwoAndOneLine)
 {
     TempTree tree;
-    const QString root = QString::fromUtf8(tree.root().c_str());
-    for (const QStringList &arguments :
-         {QStringList{QStringLiteral("inventory"), QStringLiteral("--bogus")},
-          QStringList{QStringLiteral("inventory"), QStringLiteral("--root"), root + QStringLiteral("/missing")},
-          QStringList{QStringLiteral("inventory"), QStringLiteral("--root"), root, QStringLiteral("--home"),
-                      root + QStringLiteral("/nohome")},
-          QStringList{QStringLiteral("inventory"), QStringLiteral("--format"), QStringLiteral("xml")},
-          QStringList{QStringLiteral("inventory"), QStringLiteral("--root")}, QStringList{QStringLiteral("frobnicate")},
-          QStringList{QStringLiteral("scan"), QStringLiteral("--threshold"), QStringLiteral("-5")}, QStringList{}}) {
+    const std::string root = tree.root().native();
+    const std::vector<Arguments> cases = {{"inventory", "--bogus"},
+                                          {"inventory", "--root", root + "/missing"},
+                                          {"inventory", "--root", root, "--home", root + "/nohome"},
+                                          {"inventory", "--format", "xml"},
+                                          {"inventory", "--root"},
+                                          {"frobnicate"},
+                                          {"scan", "--threshold", "-5"},
+                                          {"scan", "--threshold", "soon"},
+                                          {"scan", "--force"},
+                                          {}};
+    for (const Arguments &arguments : cases) {
+        SCOPED_TRACE(testing::PrintToString(arguments));
         const CliResult run = runCli(arguments);
-        EXPECT_EQ(run.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_TRUE(run.out.isEmpty());
     }
-    EXPECT_EQ(runCli({QStringLiteral("--help")}).exitCode, 0);
+    EXPECT_EQ(runCli({"--help"}).exitCode, 0);
 }
 
 TEST(CliCatalogue, JsonListsEveryRowInOrder)
 {
-    const CliResult run = runCli({QStringLiteral("catalogue"), QStringLiteral("--format"), QStringLiteral("json")});
+    const CliResult run = runCli({"catalogue", "--format", "json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonArray rows = QJsonDocument::fromJson(run.out).array();
     const auto catalogue = KnownAppCatalogue::rows();
     ASSERT_EQ(std::size_t(rows.size()), catalogue.size());
     for (std::size_t i : {std::size_t(0), catalogue.size() - 1})
-        EXPECT_EQ(rows[qsizetype(i)][QStringLiteral("keyword")].toString(), QString::fromUtf8(catalogue[i].keyword));
+        EXPECT_EQ(rows[qsizetype(i)]["keyword"].toString(), QString::fromUtf8(catalogue[i].keyword));
 }
 
 TEST(CliScan, JsonCsvAndExitStatuses)
@@ -125,11 +157,9 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     tree.makeBundle("Applications/Zzqx.app", "org.zzqx.app");
     tree.writeFile("Users/me/Library/Caches/org.zzqx.app/data", "x");
     tree.writeFile("Users/me/Library/Logs/qqvv, \"quoted\".log", "x");
-    const QString root = QString::fromUtf8(tree.root().c_str());
-    const QString home = root + QStringLiteral("/Users/me");
+    const Arguments scan = Arguments{"scan"} + folders(tree);
 
-    const CliResult json = runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"),
-                                   home, QStringLiteral("--format"), QStringLiteral("json")});
+    const CliResult json = runCli(scan + Arguments{"--format", "json"});
     ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
     const QJsonArray items = QJsonDocument::fromJson(json.out).array();
     ASSERT_EQ(items.size(), 2);
@@ -139,37 +169,31 @@ TEST(CliScan, JsonCsvAndExitStatuses)
                            "risk", "sizeOnDisk", "sizePartial", "status", "weakMatch"}));
     EXPECT_TRUE(json.out.contains("\"fileSize\": 0, \"sizeOnDisk\": "));
     // The folder's own size is nothing; on disk it holds one file.
-    EXPECT_EQ(items[1][QStringLiteral("fileSize")].toInt(), 0);
-    EXPECT_GT(items[1][QStringLiteral("sizeOnDisk")].toInt(), 0);
-    EXPECT_EQ(items[1][QStringLiteral("itemCount")].toInt(), 1);
-    EXPECT_EQ(items[1][QStringLiteral("sizePartial")], QJsonValue(false));
-    const CliResult unmeasured =
-        runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"), home,
-                QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--no-sizes")});
+    EXPECT_EQ(items[1]["fileSize"].toInt(), 0);
+    EXPECT_GT(items[1]["sizeOnDisk"].toInt(), 0);
+    EXPECT_EQ(items[1]["itemCount"].toInt(), 1);
+    EXPECT_EQ(items[1]["sizePartial"], QJsonValue(false));
+    const CliResult unmeasured = runCli(scan + Arguments{"--format", "json", "--no-sizes"});
     ASSERT_EQ(unmeasured.exitCode, 0) << unmeasured.err.toStdString();
     const QJsonArray bare = QJsonDocument::fromJson(unmeasured.out).array();
     ASSERT_EQ(bare.size(), 2);
     for (const char *key : {"sizeOnDisk", "itemCount", "sizePartial"})
         EXPECT_TRUE(bare[1][QLatin1String(key)].isNull()) << key;
-    EXPECT_EQ(items[1][QStringLiteral("bundleIdentifier")].toString(), QStringLiteral("org.zzqx.app"));
-    EXPECT_EQ(items[1][QStringLiteral("evidence")].toString(), QStringLiteral("inventory key org.zzqx.app"));
-    EXPECT_TRUE(items[1][QStringLiteral("lastOpened")].isNull());
-    EXPECT_TRUE(items[1][QStringLiteral("lastModified")].toString().endsWith(u'Z'));
+    EXPECT_EQ(items[1]["bundleIdentifier"].toString(), QStringLiteral("org.zzqx.app"));
+    EXPECT_EQ(items[1]["evidence"].toString(), QStringLiteral("inventory key org.zzqx.app"));
+    EXPECT_TRUE(items[1]["lastOpened"].isNull());
+    EXPECT_TRUE(items[1]["lastModified"].toString().endsWith(u'Z'));
 
-    const CliResult csv =
-        runCli({QStringLiteral("scan"), QStringLiteral("--root"), root, QStringLiteral("--home"), home,
-                QStringLiteral("--format=csv"), QStringLiteral("--threshold"), QStringLiteral("0")});
+    const CliResult csv = runCli(scan + Arguments{"--format=csv", "--threshold", "0"});
     ASSERT_EQ(csv.exitCode, 0);
     EXPECT_TRUE(csv.out.startsWith("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,"
                                    "sizeOnDisk,itemCount,sizePartial,lastModified,"));
     EXPECT_TRUE(csv.out.contains(",\"qqvv, \"\"quoted\"\".log\",Logs,"));
     EXPECT_EQ(csv.out.count("\r\n"), 3);
 
-    EXPECT_EQ(runCli({QStringLiteral("scan"), QStringLiteral("--threshold"), QStringLiteral("soon")}).exitCode, 2);
     // A home without a Library is a Linux home unless the Mac profile is asked for.
-    const CliResult refused =
-        runCli({QStringLiteral("scan"), QStringLiteral("--profile"), QStringLiteral("mac"), QStringLiteral("--root"),
-                root, QStringLiteral("--home"), root + QStringLiteral("/Applications")});
+    const CliResult refused = runCli(
+        {"scan", "--profile", "mac", "--root", tree.root().native(), "--home", tree.path("Applications").native()});
     EXPECT_EQ(refused.exitCode, 3);
     EXPECT_TRUE(refused.err.contains("Cannot read the Library folder"));
 }
@@ -180,34 +204,20 @@ TEST(CliScan, TrashAndTagActOnlyOnListedEntries)
     tree.writeFile("Users/me/Library/Caches/qqvv-cache/data", "x");
     tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
     tree.writeFile("Users/me/Documents/precious.txt", "keep");
-    const QString root = QString::fromUtf8(tree.root().c_str());
-    const QString home = root + QStringLiteral("/Users/me");
-    const QStringList folders = {QStringLiteral("--root"), root, QStringLiteral("--home"), home};
+    const std::string home = tree.path("Users/me").native();
 
-    const CliResult refused = runCli(
-        QStringList{QStringLiteral("trash")} + folders +
-        QStringList{home + QStringLiteral("/Library/Logs/qqvv.log"), home + QStringLiteral("/Documents/precious.txt")});
+    const CliResult refused = runCli(Arguments{"trash"} + folders(tree) +
+                                     Arguments{home + "/Library/Logs/qqvv.log", home + "/Documents/precious.txt"});
     EXPECT_EQ(refused.exitCode, 4);
     EXPECT_TRUE(fs::exists(tree.path("Users/me/Documents/precious.txt")));
     EXPECT_TRUE(fs::exists(tree.path("Users/me/Library/Logs/qqvv.log")));
 
-    const CliResult trashed = runCli(QStringList{QStringLiteral("trash")} + folders +
-                                     QStringList{home + QStringLiteral("/Library/Logs/qqvv.log")});
-    EXPECT_EQ(trashed.exitCode, 0) << trashed.err.toStdString();
-    EXPECT_FALSE(fs::exists(tree.path("Users/me/Library/Logs/qqvv.log")));
-    EXPECT_TRUE(fs::exists(tree.path("Users/me/.local/share/Trash/files/qqvv.log")));
-
-    EXPECT_EQ(runCli(QStringList{QStringLiteral("tag")} + folders +
-                     QStringList{QStringLiteral("mauve"), home + QStringLiteral("/Library/Caches/qqvv-cache")})
-                  .exitCode,
-              2);
-    const CliResult tagged =
-        runCli(QStringList{QStringLiteral("tag")} + folders +
-               QStringList{QStringLiteral("green"), home + QStringLiteral("/Library/Caches/qqvv-cache")});
+    const std::string cache = home + "/Library/Caches/qqvv-cache";
+    EXPECT_EQ(runCli(Arguments{"tag"} + folders(tree) + Arguments{"mauve", cache}).exitCode, 2);
+    const CliResult tagged = runCli(Arguments{"tag"} + folders(tree) + Arguments{"green", cache});
     if (tagged.exitCode == 0) {
         char value[64] = {};
-        const ssize_t length = lgetxattr(tree.path("Users/me/Library/Caches/qqvv-cache").c_str(), "user.xdg.tags",
-                                         value, sizeof value - 1);
+        const ssize_t length = lgetxattr(cache.c_str(), "user.xdg.tags", value, sizeof value - 1);
         EXPECT_EQ(std::string(value, std::size_t(std::max<ssize_t>(length, 0))), "Green");
     } else {
         // A file system without user attributes: the failure is reported, not hidden.
@@ -216,34 +226,6 @@ TEST(CliScan, TrashAndTagActOnlyOnListedEntries)
     }
 }
 
-namespace {
-
-// A home whose Caches folder is a symbolic link to the home itself, so that a careless scan would list the home's
-// Documents and Library as leftovers, and one real leftover in Logs.
-struct LinkedCachesHome {
-    LinkedCachesHome()
-    {
-        tree.writeFile("Users/me/Documents/precious.txt", "keep");
-        tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
-        tree.makeSymlink("Users/me/Library/Caches", "..");
-    }
-
-    std::vector<std::string> folders() const
-    {
-        return {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
-    }
-
-    TempTree tree;
-};
-
-std::vector<std::string> operator+(std::vector<std::string> left, const std::vector<std::string> &right)
-{
-    left.insert(left.end(), right.begin(), right.end());
-    return left;
-}
-
-} // namespace
-
 TEST(CliScan, AFolderThatIsNotScannedIsOneWarningOnStandardErrorAndTheLogComesOnlyWhenAskedFor)
 {
     const LinkedCachesHome home;
@@ -251,22 +233,22 @@ TEST(CliScan, AFolderThatIsNotScannedIsOneWarningOnStandardErrorAndTheLogComesOn
     const QByteArray warning =
         QByteArray::fromStdString("leftscan-cli: warning: " + caches + " was not scanned: it is a symbolic link\n");
 
-    const CliResult run = runCli(std::vector<std::string>{"scan", "--format", "json"} + home.folders());
+    const CliResult run = runCli(Arguments{"scan", "--format", "json"} + folders(home.tree));
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.err, warning);
     const QJsonArray items = QJsonDocument::fromJson(run.out).array();
     ASSERT_EQ(items.size(), 1);
-    EXPECT_EQ(items[0][QStringLiteral("name")].toString(), QStringLiteral("qqvv.log"));
+    EXPECT_EQ(items[0]["name"].toString(), QStringLiteral("qqvv.log"));
 
-    const CliResult verbose = runCli(std::vector<std::string>{"scan", "--verbose"} + home.folders());
+    const CliResult verbose = runCli(Arguments{"scan", "--verbose"} + folders(home.tree));
     EXPECT_EQ(verbose.exitCode, 0);
     EXPECT_TRUE(verbose.err.contains("✅ App scan fully completed with"));
     EXPECT_TRUE(verbose.err.endsWith(warning));
 
     // What a careless scan listed is not a leftover.
     for (const char *path : {"Users/me/Library/Caches/Library", "Users/me/Library/Caches/Documents"}) {
-        const CliResult trashed = runCli(std::vector<std::string>{"trash"} + home.folders() +
-                                         std::vector<std::string>{home.tree.path(path).native()});
+        const CliResult trashed =
+            runCli(Arguments{"trash"} + folders(home.tree) + Arguments{home.tree.path(path).native()});
         EXPECT_EQ(trashed.exitCode, 4) << path;
     }
     EXPECT_EQ(TempTree::readFile(home.tree.path("Users/me/Library/Logs/qqvv.log")), "x");
@@ -281,18 +263,16 @@ TEST(CliScan, ALibraryThatIsNoFolderRefusesTheScanAndAnOutputThatCannotBeWritten
             tree.makeSymlink("Users/me/Library", "/dev/null");
         else
             tree.writeFile("Users/me/Library", "not a folder");
-        const CliResult run = runCli(
-            std::vector<std::string>{"scan", "--root", tree.root().native(), "--home", tree.path("Users/me").native()});
+        const CliResult run = runCli(Arguments{"scan"} + folders(tree));
         EXPECT_EQ(run.exitCode, 3) << link;
         EXPECT_TRUE(run.err.contains("the scan was refused")) << link;
         EXPECT_TRUE(run.out.isEmpty()) << link;
     }
 
     const LinkedCachesHome home;
-    for (const std::vector<std::string> &arguments :
-         {std::vector<std::string>{"scan", "--format", "json"} + home.folders(),
-          std::vector<std::string>{"inventory"} + home.folders(), std::vector<std::string>{"catalogue"},
-          std::vector<std::string>{"--help"}}) {
+    for (const Arguments &arguments :
+         {Arguments{"scan", "--format", "json"} + folders(home.tree), Arguments{"inventory"} + folders(home.tree),
+          Arguments{"catalogue"}, Arguments{"--help"}}) {
         const CliResult run = runCli(arguments, CliOptions{.standardOutput = "/dev/full"});
         EXPECT_EQ(run.exitCode, 5) << arguments.front();
         EXPECT_TRUE(run.err.endsWith("leftscan-cli: the output could not be written: No space left on device\n"))
@@ -310,29 +290,27 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
     const long long longAgo = std::time(nullptr) - 800LL * 24 * 60 * 60;
     tree.setTimes("Users/me/Library/LaunchAgents/com.microsoft.update.agent.plist", longAgo, longAgo);
     tree.setTimes("Users/me/Library/Logs/qqvv.log", longAgo, longAgo);
-    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
     const std::string agent = tree.path("Users/me/Library/LaunchAgents/com.microsoft.update.agent.plist").native();
     const std::string log = tree.path("Users/me/Library/Logs/qqvv.log").native();
 
-    const CliResult json = runCli(std::vector<std::string>{"scan", "--format", "json"} + folders);
+    const CliResult json = runCli(Arguments{"scan", "--format", "json"} + folders(tree));
     ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
     const QJsonArray items = QJsonDocument::fromJson(json.out).array();
     ASSERT_EQ(items.size(), 2);
     for (const QJsonValue &item : items) {
-        const bool isAgent = item[QStringLiteral("path")].toString().toStdString() == agent;
-        EXPECT_EQ(item[QStringLiteral("status")].toString(), QStringLiteral("orphan"));
-        EXPECT_EQ(item[QStringLiteral("lookalikes")].toArray(),
+        const bool isAgent = item["path"].toString().toStdString() == agent;
+        EXPECT_EQ(item["status"].toString(), QStringLiteral("orphan"));
+        EXPECT_EQ(item["lookalikes"].toArray(),
                   isAgent ? QJsonArray{QStringLiteral("Visual Studio Code")} : QJsonArray());
-        EXPECT_FALSE(item[QStringLiteral("weakMatch")].toBool());
+        EXPECT_FALSE(item["weakMatch"].toBool());
     }
-    const CliResult csv = runCli(std::vector<std::string>{"scan", "--format", "csv"} + folders);
+    const CliResult csv = runCli(Arguments{"scan", "--format", "csv"} + folders(tree));
     EXPECT_TRUE(csv.out.contains(",evidence,lookalikes,weakMatch\r\n"));
     EXPECT_TRUE(csv.out.contains(",Visual Studio Code,false\r\n"));
-    const CliResult table = runCli(std::vector<std::string>{"scan"} + folders);
+    const CliResult table = runCli(Arguments{"scan"} + folders(tree));
     EXPECT_TRUE(table.out.contains("orphan?"));
 
-    const CliResult refused =
-        runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{log, agent});
+    const CliResult refused = runCli(Arguments{"trash"} + folders(tree) + Arguments{log, agent});
     EXPECT_EQ(refused.exitCode, 4);
     EXPECT_TRUE(refused.err.contains("may belong to an installed app: its name also matches Visual Studio Code"))
         << refused.err.toStdString();
@@ -341,12 +319,10 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
     EXPECT_TRUE(fs::exists(log));
     EXPECT_FALSE(fs::exists(tree.path("Users/me/.local/share/Trash/files")));
 
-    const CliResult forced =
-        runCli(std::vector<std::string>{"trash", "--force"} + folders + std::vector<std::string>{log, agent});
+    const CliResult forced = runCli(Arguments{"trash", "--force"} + folders(tree) + Arguments{log, agent});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
     EXPECT_FALSE(fs::exists(agent));
     EXPECT_TRUE(fs::exists(tree.path("Users/me/.local/share/Trash/files/com.microsoft.update.agent.plist")));
-    EXPECT_EQ(runCli(std::vector<std::string>{"scan", "--force"} + folders).exitCode, 2);
 }
 
 TEST(CliTrash, APathGivenTwiceOrWithASlashIsMovedOnceWithoutAnyQuestion)
@@ -354,12 +330,10 @@ TEST(CliTrash, APathGivenTwiceOrWithASlashIsMovedOnceWithoutAnyQuestion)
     TempTree tree;
     tree.writeFile("Users/me/Library/Caches/qqvv-cache/data", "x");
     tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
-    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
     const std::string cache = tree.path("Users/me/Library/Caches/qqvv-cache").native();
     const std::string log = tree.path("Users/me/Library/Logs/qqvv.log").native();
 
-    const CliResult run =
-        runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{cache + "/", log, cache, log});
+    const CliResult run = runCli(Arguments{"trash"} + folders(tree) + Arguments{cache + "/", log, cache, log});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.err, QByteArray());
     const fs::path trash = tree.path("Users/me/.local/share/Trash/files");
@@ -382,12 +356,11 @@ TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
     };
     for (const auto &[name, json] : names)
         tree.writeFile("Users/me/Library/Caches/" + name, "x");
-    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
     const std::string caches = tree.path("Users/me/Library/Caches").native();
 
-    const CliResult json = runCli(std::vector<std::string>{"scan", "--format", "json"} + folders);
+    const CliResult json = runCli(Arguments{"scan", "--format", "json"} + folders(tree));
     ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
-    const CliResult csv = runCli(std::vector<std::string>{"scan", "--format", "csv"} + folders);
+    const CliResult csv = runCli(Arguments{"scan", "--format", "csv"} + folders(tree));
     ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
     for (const auto &[name, escaped] : names) {
         EXPECT_TRUE(json.out.contains(
@@ -416,8 +389,7 @@ TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
         EXPECT_EQ(paths, expected);
     }
 
-    const CliResult trashed =
-        runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{caches + "/qqvv\xff"});
+    const CliResult trashed = runCli(Arguments{"trash"} + folders(tree) + Arguments{caches + "/qqvv\xff"});
     EXPECT_EQ(trashed.exitCode, 0) << trashed.err.toStdString();
     EXPECT_FALSE(fs::exists(fs::symlink_status(caches + "/qqvv\xff")));
     EXPECT_TRUE(fs::exists(caches + "/qqvv\xfe"));
@@ -465,13 +437,12 @@ TEST(CliScan, AnEndedOrInterruptedDemoLeavesNoFolderBehind)
 TEST(CliRestore, PutsTheLatestItemBackNeverReplacesAndRefusesWhatTheTrashDoesNotHold)
 {
     TempTree tree;
-    const std::vector<std::string> folders = {"--root", tree.root().native(), "--home", tree.path("Users/me").native()};
     const fs::path log = tree.writeFile("Users/me/Library/Logs/qqvv.log", "older");
     const fs::path odd = tree.writeFile("Users/me/Library/Caches/-qqvv\nodd\xff", "odd");
     const fs::path app = tree.writeFile("Users/me/Library/Application Support/qqvv-app/state", "state");
     tree.makeFolder("Users/me/Documents");
-    ASSERT_EQ(runCli(std::vector<std::string>{"trash"} + folders +
-                     std::vector<std::string>{"--", log.native(), odd.native(), app.parent_path().native()})
+    ASSERT_EQ(runCli(Arguments{"trash"} + folders(tree) +
+                     Arguments{"--", log.native(), odd.native(), app.parent_path().native()})
                   .exitCode,
               0);
     const fs::path infoFolder = tree.path("Users/me/.local/share/Trash/info");
@@ -479,20 +450,19 @@ TEST(CliRestore, PutsTheLatestItemBackNeverReplacesAndRefusesWhatTheTrashDoesNot
     std::ofstream(infoFolder / "qqvv.log.trashinfo", std::ios::trunc)
         << TrashInfo{log.native(), "2020-01-01T00:00:00"}.text();
     tree.writeFile("Users/me/Library/Logs/qqvv.log", "newer");
-    ASSERT_EQ(runCli(std::vector<std::string>{"trash"} + folders + std::vector<std::string>{log.native()}).exitCode, 0);
+    ASSERT_EQ(runCli(Arguments{"trash"} + folders(tree) + Arguments{log.native()}).exitCode, 0);
 
     // One path that the Trash holds nothing from, or that lies outside the scanned folders: nothing goes back.
     for (const std::string &refused :
          {tree.path("Users/me/Library/Logs/none.log").native(), tree.path("Users/me/Documents/qqvv.log").native()}) {
-        const CliResult run =
-            runCli(std::vector<std::string>{"restore"} + folders + std::vector<std::string>{log.native(), refused});
+        const CliResult run = runCli(Arguments{"restore"} + folders(tree) + Arguments{log.native(), refused});
         EXPECT_EQ(run.exitCode, 4) << refused;
         EXPECT_TRUE(run.err.endsWith("; nothing was put back\n")) << run.err.toStdString();
         EXPECT_FALSE(fs::exists(log));
     }
 
-    const CliResult restored = runCli(std::vector<std::string>{"restore"} + folders +
-                                      std::vector<std::string>{"--", log.native(), odd.native() + "/", log.native()});
+    const CliResult restored =
+        runCli(Arguments{"restore"} + folders(tree) + Arguments{"--", log.native(), odd.native() + "/", log.native()});
     EXPECT_EQ(restored.exitCode, 0) << restored.err.toStdString();
     EXPECT_EQ(restored.err, QByteArray());
     EXPECT_EQ(TempTree::readFile(log), "newer");
@@ -500,8 +470,8 @@ TEST(CliRestore, PutsTheLatestItemBackNeverReplacesAndRefusesWhatTheTrashDoesNot
 
     // The older copy cannot go where the newer one is now, and the folder of the third is gone: both stay.
     fs::remove_all(tree.path("Users/me/Library/Application Support"));
-    const CliResult blocked = runCli(std::vector<std::string>{"restore"} + folders +
-                                     std::vector<std::string>{log.native(), app.parent_path().native()});
+    const CliResult blocked =
+        runCli(Arguments{"restore"} + folders(tree) + Arguments{log.native(), app.parent_path().native()});
     EXPECT_EQ(blocked.exitCode, 1);
     EXPECT_TRUE(blocked.err.contains(QByteArray::fromStdString(
         "leftscan-cli: " + log.native() + " was not put back: Something else is now in its place\n")))

@@ -148,9 +148,8 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
     struct stat before {};
     ASSERT_EQ(stat(entry.c_str(), &before), 0);
 
-    const CliResult run = runCli(QStringList{"scan", "--profile", "linux", "--format", "json", "--root",
-                                             QString::fromStdString(demo.root().native()), "--home",
-                                             QString::fromStdString(demo.home().native())});
+    const CliResult run = runCli({"scan", "--profile", "linux", "--format", "json", "--root", demo.root().native(),
+                                  "--home", demo.home().native()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QJsonArray records = QJsonDocument::fromJson(run.out).array();
     ASSERT_FALSE(records.isEmpty());
@@ -185,10 +184,9 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
 TEST(CliLinuxProfile, TrashMovesOnlyWhatTheScanLists)
 {
     const LinuxDemoHome demo;
-    const QString root = QString::fromStdString(demo.root().native());
-    const QString home = QString::fromStdString(demo.home().native());
-    auto trash = [&](const QString &path) {
-        return runCli(QStringList{"trash", "--profile", "linux", "--root", root, "--home", home, home + u'/' + path})
+    auto trash = [&](const char *path) {
+        return runCli({"trash", "--profile", "linux", "--root", demo.root().native(), "--home", demo.home().native(),
+                       (demo.home() / path).native()})
             .exitCode;
     };
     EXPECT_EQ(trash(".config/discord"), 0);

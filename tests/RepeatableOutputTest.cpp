@@ -7,17 +7,14 @@ namespace {
 
 // One run of the command line in a process of its own. Without QT_HASH_SEED every process hashes with a seed
 // of its own, drawn at random; with it, all hash with the same one.
-CliResult runCli(const QStringList &arguments, bool ownHashSeed)
+CliResult runCli(const std::vector<std::string> &arguments, bool ownHashSeed)
 {
-    std::vector<std::string> bytes;
-    for (const QString &argument : arguments)
-        bytes.push_back(argument.toStdString());
     CliOptions options;
     if (ownHashSeed)
         options.removedEnvironment = {"QT_HASH_SEED"};
     else
         options.environment = {"QT_HASH_SEED=0"};
-    const CliResult result = runCli(bytes, options);
+    const CliResult result = runCli(arguments, options);
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     return result;
 }
@@ -62,17 +59,10 @@ TEST(RepeatableOutput, ScanAndInventoryAreTheSameInEveryProcess)
 {
     TempTree tree;
     makeLookalikes(tree);
-    const QString root = QString::fromUtf8(tree.root().c_str());
-    const QString home = QString::fromUtf8(tree.path("Users/me").c_str());
     for (const char *command : {"scan", "inventory"}) {
-        const QStringList arguments{QString::fromLatin1(command),
-                                    QStringLiteral("--root"),
-                                    root,
-                                    QStringLiteral("--home"),
-                                    home,
-                                    QStringLiteral("--format"),
-                                    QStringLiteral("json"),
-                                    QStringLiteral("--verbose")};
+        const std::vector<std::string> arguments = {
+            command,    "--root", tree.root().native(), "--home", tree.path("Users/me").native(),
+            "--format", "json",   "--verbose"};
         const CliResult first = runCli(arguments, false);
         ASSERT_GT(first.out.count('\n'), 100) << first.out.toStdString();
         ASSERT_GT(first.err.count('\n'), 10) << first.err.toStdString();

@@ -63,11 +63,3 @@ CliResult runCli(const std::vector<std::string> &arguments, const CliOptions &op
     return CliResult{WIFEXITED(status) ? WEXITSTATUS(status) : -1,
                      options.standardOutput.empty() ? contents("out") : QByteArray(), contents("err")};
 }
-
-CliResult runCli(const QStringList &arguments, const QString &workingDirectory)
-{
-    std::vector<std::string> bytes;
-    for (const QString &argument : arguments)
-        bytes.push_back(argument.toStdString());
-    return runCli(bytes, CliOptions{.workingDirectory = workingDirectory.toStdString()});
-}

@@ -30,4 +30,3 @@ struct CliOptions {
 pid_t startCli(const std::vector<std::string> &arguments, const CliOptions &options, int out, int err);
 // Runs it to its end and gives its exit status (-1 when it did not exit) and what it wrote.
 CliResult runCli(const std::vector<std::string> &arguments, const CliOptions &options = {});
-CliResult runCli(const QStringList &arguments, const QString &workingDirectory = {});

@@ -71,14 +71,6 @@ TEST(PosixPlatform, ListingKeepsTheExactBytesOfEveryNameAndSkipsHiddenOnesOnRequ
     EXPECT_EQ(PathNames::fileName(tree.path("folder/bad\xff\xfe utf8")), QString::fromUtf8("bad\xff\xfe utf8"));
 }
 
-TEST(PosixPlatform, MapsTheMacLayoutBelowTheRoot)
-{
-    TempTree tree;
-    const PosixPlatform platform(tree.root(), tree.path("Users/me"));
-    EXPECT_EQ(platform.systemPath("/Applications/Utilities"), tree.path("Applications/Utilities"));
-    EXPECT_EQ(PosixPlatform("/", "/home/me").systemPath("/usr/local/bin"), fs::path("/usr/local/bin"));
-}
-
 TEST(PosixPlatform, TreeWalkNeverEntersPackagesFollowsNoLinksAndSkipsHiddenItems)
 {
     TempTree tree;

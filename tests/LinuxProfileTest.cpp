@@ -6,6 +6,7 @@
 #include "linuxdesktop/LinuxLocations.h"
 #include "linuxdesktop/LinuxOwnerIdentifier.h"
 #include "model/ScanProfile.h"
+#include "platform/FileStatus.h"
 #include "platform/PosixPlatform.h"
 
 #include <QJsonArray>
@@ -171,8 +172,8 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
 
     struct stat after {};
     ASSERT_EQ(stat(entry.c_str(), &after), 0);
-    EXPECT_EQ(after.st_atim.tv_sec, before.st_atim.tv_sec);
-    EXPECT_EQ(after.st_atim.tv_nsec, before.st_atim.tv_nsec);
+    EXPECT_EQ(FileStatus::accessTime(after).tv_sec, FileStatus::accessTime(before).tv_sec);
+    EXPECT_EQ(FileStatus::accessTime(after).tv_nsec, FileStatus::accessTime(before).tv_nsec);
 }
 
 // Leftovers of the Linux profile go to the Trash like the Mac's; what the scan does not list stays.

@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "RunningBundle.h"
 #include "TempTree.h"
+#include "platform/FileStatus.h"
 #include "platform/PathNames.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ timespec accessTime(const fs::path &path)
 {
     struct stat info {};
     stat(path.c_str(), &info);
-    return info.st_atim;
+    return FileStatus::accessTime(info);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "model/ScanProfile.h"
 
+#include "platform/SystemPrograms.h"
+
 #include <array>
 #include <system_error>
 
@@ -48,13 +50,11 @@ std::span<const RemnantCategory> categories(ScanProfile profile)
 
 ScanProfile automaticScanProfile(const std::filesystem::path &home)
 {
-#ifdef Q_OS_MACOS
-    return ScanProfile::mac;
-#else
+    if (SystemPrograms::isMacOS())
+        return ScanProfile::mac;
     // Whatever the Library is, a folder or not, the Mac profile tells what is wrong with it.
     std::error_code error;
     return std::filesystem::exists(std::filesystem::symlink_status(home / "Library", error))
                ? ScanProfile::mac
                : ScanProfile::linuxDesktop;
-#endif
 }

@@ -11,6 +11,8 @@ CliAlertPresenter::CliAlertPresenter(bool askOnTerminal)
 int CliAlertPresenter::runModal(const Alert &alert)
 {
     std::fprintf(stderr, "%s\n%s\n", alert.message.toUtf8().constData(), alert.informativeText.toUtf8().constData());
+    if (!alert.detailedText.isEmpty())
+        std::fprintf(stderr, "%s\n", alert.detailedText.toUtf8().constData());
     if (m_askOnTerminal && alert.buttons.contains(QStringLiteral("Continue"))) {
         for (qsizetype i = 0; i < alert.buttons.size(); ++i)
             std::fprintf(stderr, "  %lld) %s\n", static_cast<long long>(i + 1), alert.buttons[i].toUtf8().constData());

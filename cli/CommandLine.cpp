@@ -72,7 +72,8 @@ QString CommandLine::usage()
         "  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries' own)\n"
         "  --timings         scan: the time spent in each stage of the scan, on standard error\n"
         "  --verbose         also write the diagnostic log to standard error\n"
-        "  --force           trash also leftovers whose names match an installed app\n");
+        "  --force           trash also leftovers that hold your own files, changed recently or whose names\n"
+        "                    match an installed app\n");
 }
 
 ScanProfile CommandLine::scanProfile() const

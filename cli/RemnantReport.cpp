@@ -6,6 +6,7 @@
 #include "model/Clock.h"
 #include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
+#include "platform/UserFileKind.h"
 
 namespace {
 
@@ -62,6 +63,34 @@ QList<QByteArray> csvMeasurement(const RemnantItem &item)
             item.sizePartial() ? QByteArrayLiteral("true") : QByteArrayLiteral("false")};
 }
 
+// The census as a JSON object of counts by kind, the kinds present only; null before a census.
+QByteArray userFilesObject(const RemnantItem &item, const char *separator)
+{
+    if (!item.census())
+        return QByteArrayLiteral("null");
+    QByteArrayList counts;
+    for (const UserFileKind kind : AllUserFileKinds) {
+        if (const qint64 count = item.census()->count(kind))
+            counts.append('"' + QByteArray::fromStdString(std::string(keyOf(kind))) + "\":" + separator +
+                          QByteArray::number(count));
+    }
+    return '{' + counts.join(QByteArray(",") + separator) + '}';
+}
+
+// The census's fields: counts, example paths relative to the entry, and the newest change inside.
+QByteArray jsonCensus(const RemnantItem &item)
+{
+    QByteArray sample = QByteArrayLiteral("null");
+    if (item.census()) {
+        QByteArrayList paths;
+        for (const std::string &path : item.census()->sample)
+            paths.append(JsonText::quotedBytes(path));
+        sample = '[' + paths.join(", ") + ']';
+    }
+    return ", \"userFiles\": " + userFilesObject(item, " ") + ", \"userFilesSample\": " + sample +
+           ", \"newestInside\": " + jsonDate(item.newestInside()).toUtf8();
+}
+
 void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
 {
     write(stream, QByteArrayLiteral("["));
@@ -87,20 +116,30 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
         QStringList lookalikes;
         for (const QString &app : item.lookalikes())
             lookalikes.append(JsonText::quoted(app));
-        object += QStringLiteral("\"evidence\": %1, \"lookalikes\": [%2], \"weakMatch\": %3}")
+        object += QStringLiteral("\"evidence\": %1, \"lookalikes\": [%2], \"weakMatch\": %3")
                       .arg(JsonText::quoted(item.evidence()), lookalikes.join(QStringLiteral(", ")),
                            item.isWeakMatch() ? QStringLiteral("true") : QStringLiteral("false"))
                       .toUtf8();
+        object += jsonCensus(item) + '}';
         write(stream, object);
     }
     write(stream, items.isEmpty() ? QByteArrayLiteral("]\n") : QByteArrayLiteral("\n]\n"));
+}
+
+// The example paths as one field, separated as the look-alikes are.
+std::string sampleText(const RemnantItem &item)
+{
+    std::string text;
+    for (const std::string &path : item.census()->sample)
+        text += (text.empty() ? "" : "; ") + path;
+    return text;
 }
 
 void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
 {
     write(stream, QStringLiteral("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,sizeOnDisk,"
                                  "itemCount,sizePartial,lastModified,lastOpened,lastUsed,creationDate,evidence,"
-                                 "lookalikes,weakMatch\r\n"));
+                                 "lookalikes,weakMatch,userFiles,userFilesSample,newestInside\r\n"));
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
         const std::string_view name = nameBytes(item);
@@ -122,7 +161,10 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
                                           isoDate(item.creationDate()).toUtf8(),
                                           item.evidence().toUtf8(),
                                           item.lookalikes().join(QStringLiteral("; ")).toUtf8(),
-                                          item.isWeakMatch() ? QByteArrayLiteral("true") : QByteArrayLiteral("false")};
+                                          item.isWeakMatch() ? QByteArrayLiteral("true") : QByteArrayLiteral("false"),
+                                          item.census() ? userFilesObject(item, "") : QByteArray(),
+                                          item.census() ? QByteArray::fromStdString(sampleText(item)) : QByteArray(),
+                                          isoDate(item.newestInside()).toUtf8()};
         QList<QByteArray> quoted;
         for (const QByteArray &field : fields)
             quoted.append(RemnantReport::csvField(field));
@@ -142,19 +184,26 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
     qint64 total = 0;
     int orphans = 0;
     int lookalikes = 0;
+    int holdingUserFiles = 0;
+    int usedRecently = 0;
     int weakMatches = 0;
     const QDateTime now = Clock::now();
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
         const std::optional<QDateTime> used = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
         table.addRow(
-            {RemnantReport::statusName(item.status()) + (item.hasLookalikes() ? QStringLiteral("?") : QString()),
+            {RemnantReport::statusName(item.status()) + (item.hasLookalikes() ? QStringLiteral("?") : QString()) +
+                 (item.holdsUserFiles()    ? QStringLiteral("!")
+                  : item.wasUsedRecently() ? QStringLiteral("*")
+                                           : QString()),
              rawValue(item.risk()), ByteCountFormatter::fileSize(item.displayedSize()),
              used ? RelativeDateFormatter::describe(*used, now) : QStringLiteral("Unknown"), rawValue(item.category()),
              (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
                  item.matchedAppName().value_or(QStringLiteral("Unknown")),
              item.name()});
         lookalikes += item.hasLookalikes() ? 1 : 0;
+        holdingUserFiles += item.holdsUserFiles() ? 1 : 0;
+        usedRecently += !item.holdsUserFiles() && item.wasUsedRecently() ? 1 : 0;
         weakMatches += item.isWeakMatch() ? 1 : 0;
         total += item.displayedSize();
         orphans += item.status() == RemnantStatus::orphan ? 1 : 0;
@@ -168,6 +217,13 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
         write(stream, QStringLiteral("orphan? %1 orphans whose names also match an installed app: check them before "
                                      "moving them to the Trash\n")
                           .arg(lookalikes));
+    if (holdingUserFiles > 0)
+        write(stream, QStringLiteral("status! %1 leftovers hold your own files: trash moves them only with --force\n")
+                          .arg(holdingUserFiles));
+    if (usedRecently > 0)
+        write(stream,
+              QStringLiteral("status* %1 leftovers changed recently inside: trash moves them only with --force\n")
+                  .arg(usedRecently));
     if (weakMatches > 0)
         write(stream,
               QStringLiteral("~APP    %1 leftovers tied to their app by a weak match of names\n").arg(weakMatches));

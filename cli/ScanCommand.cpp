@@ -7,6 +7,7 @@
 #include "cli/TerminalText.h"
 #include "inventory/StageTimings.h"
 #include "model/FinderTagColor.h"
+#include "model/UserFilesText.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 
@@ -170,13 +171,19 @@ int ScanCommand::trash(const CommandLine &line)
     if (!items)
         return NotListed;
     if (!line.force) {
+        // What each item holds is looked at before anything moves.
+        scanner.measureNow(*items);
         bool refused = false;
         for (const RemnantItemPtr &item : *items) {
-            if (!item->hasLookalikes())
-                continue;
-            printError(TerminalText::path(item->url()) + " may belong to an installed app: its name also matches " +
-                       TerminalText::path(item->lookalikes().join(QStringLiteral(", ")).toStdString()));
-            refused = true;
+            if (item->hasLookalikes()) {
+                printError(TerminalText::path(item->url()) + " may belong to an installed app: its name also matches " +
+                           TerminalText::path(item->lookalikes().join(QStringLiteral(", ")).toStdString()));
+                refused = true;
+            }
+            for (const QString &reason : UserFilesText::reasons(*item)) {
+                printError(TerminalText::path(item->url()) + ' ' + TerminalText::path(reason.toStdString()));
+                refused = true;
+            }
         }
         if (refused) {
             printError(

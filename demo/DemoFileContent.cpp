@@ -116,9 +116,18 @@ std::string DemoFileContent::forFile(std::string_view fileName, std::size_t size
         return binary(size, seed, std::string_view("SQLite format 3\0", 16));
     if (fileName.ends_with(".tar.gz"))
         return binary(size, seed, "\x1f\x8b\x08");
-    static constexpr std::string_view TextEndings[] = {".log",  ".txt",    ".ini",  ".js",        ".xml",
-                                                       ".vdf",  ".xspf",   ".enml", ".configure", ".make",
-                                                       ".code", "CURRENT", ".keep", ".info"};
+    if (fileName.ends_with(".docx"))
+        return binary(size, seed, std::string_view("PK\x03\x04\x14\x00\x06\x00", 8));
+    if (fileName.ends_with(".pdf"))
+        return binary(size, seed, "%PDF-1.7\n");
+    if (fileName.ends_with(".jpg"))
+        return binary(size, seed, std::string_view("\xff\xd8\xff\xe0\x00\x10JFIF\x00", 11));
+    if (fileName == "wallet.dat")
+        return binary(size, seed,
+                      std::string_view("\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x62\x31\x05\x00", 16));
+    static constexpr std::string_view TextEndings[] = {".log",  ".txt",  ".ini",    ".js",   ".xml",  ".md",
+                                                       ".eml",  ".conf", ".vdf",    ".xspf", ".enml", ".configure",
+                                                       ".make", ".code", "CURRENT", ".keep", ".info"};
     for (const std::string_view ending : TextEndings) {
         if (fileName.ends_with(ending))
             return text(size, seed);

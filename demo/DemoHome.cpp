@@ -196,6 +196,12 @@ public:
         }
         writePayload(entry.place, entry.name, path);
         dateTree(path, accessed, modified);
+        for (const DemoHomeTables::Touch &touch : DemoHomeTables::get().touched) {
+            if (touch.place == entry.place && touch.entry == entry.name) {
+                const std::int64_t changed = daysAgo(touch.modifiedDaysAgo, touch.file);
+                setTimes(path / touch.file, changed, changed);
+            }
+        }
     }
 
     // Receipts, tools, Homebrew formulae and Java installations, which the inventory finds besides bundles.

@@ -88,6 +88,11 @@ DemoHomeTables readTables()
         tables.sparseImages.push_back({named<DemoHomeTables::Place>(row.at(0), PlaceNames), text(row, 1), text(row, 2),
                                        row.at(3).toInteger(), row.at(4).toInt()});
     }
+    for (const QJsonValue &value : root.value(u"touched").toArray()) {
+        const QJsonArray row = value.toArray();
+        tables.touched.push_back(
+            {named<DemoHomeTables::Place>(row.at(0), PlaceNames), text(row, 1), text(row, 2), row.at(3).toInt()});
+    }
     if (tables.applications.empty() || tables.entries.empty())
         throw std::runtime_error("The demo home's tables are empty");
     return tables;

@@ -85,10 +85,18 @@ struct DemoHomeTables {
         int writtenKilobytes; // at its start
     };
 
+    struct Touch {
+        Place place;
+        std::string entry;
+        std::string file; // inside the entry
+        int modifiedDaysAgo;
+    };
+
     std::vector<Application> applications;
     std::vector<Entry> entries;
     std::vector<Payload> payloads;
     std::vector<SparseImage> sparseImages;
+    std::vector<Touch> touched;
 
     // Throws std::runtime_error when the tables are missing or empty.
     static const DemoHomeTables &get();

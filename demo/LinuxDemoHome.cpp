@@ -123,6 +123,26 @@ const std::vector<File> &files()
         {"~/.local/state/qvorta-sync/journal", "", 4},
         {"~/.steam/registry.vdf", "", 4},
         {"~/.zoom/logs/zoom_stdout_stderr.log", "", 24},
+        // What removed software left behind that the user still needs: a wallet, mail with saved logins, drafts.
+        {"~/.electrum/config", "{\"auto_connect\": true}\n"},
+        {"~/.electrum/wallets/default_wallet", "{\"seed_version\": 52, \"wallet_type\": \"standard\"}\n"},
+        {"~/.electrum/blockchain_headers", "", 512},
+        {"~/.thunderbird/installs.ini", "[Install]\nDefault=x7kq2p9d.default-release\n"},
+        {"~/.thunderbird/x7kq2p9d.default-release/prefs.js", "user_pref(\"mail.server.server1.type\", \"imap\");\n"},
+        {"~/.thunderbird/x7kq2p9d.default-release/logins.json", "{\"logins\": []}\n"},
+        {"~/.thunderbird/x7kq2p9d.default-release/key4.db", "SQLite format 3", 288},
+        {"~/.thunderbird/x7kq2p9d.default-release/Mail/Local Folders/Inbox", "From - Mon Jan  8 10:00:00 2024\n", 96},
+        {"~/.thunderbird/x7kq2p9d.default-release/Mail/Local Folders/Inbox.msf",
+         "// <!-- <mdb:mork:z v=\"1.4\"/> -->\n"},
+        {"~/.thunderbird/x7kq2p9d.default-release/ImapMail/imap.example.org/INBOX.msf",
+         "// <!-- <mdb:mork:z v=\"1.4\"/> -->\n", 8},
+        {"~/.cache/thunderbird/x7kq2p9d.default-release/cache2/entries/3F8A1C0B", "", 64},
+        {"~/.local/share/focuswriter/Documents/novel.odt", "PK\x03\x04", 40},
+        {"~/.local/share/focuswriter/Documents/outline.md", "# Outline\n"},
+        {"~/.local/share/focuswriter/Themes/paper.theme", "[Background]\n"},
+        {"~/.cache/shotwell/thumbs/thumbs128/thumb000000000001.jpg", "\xff\xd8\xff\xe0", 12},
+        {"~/.cache/shotwell/thumbs/thumbs128/thumb000000000002.jpg", "\xff\xd8\xff\xe0", 12},
+        {"~/.cache/shotwell/thumbs/thumbs360/thumb000000000001.jpg", "\xff\xd8\xff\xe0", 30},
         {"~/.var/app/com.spotify.Client/cache/data", "", 300},
 
         // The desktop's own files, never listed.
@@ -178,6 +198,13 @@ const std::vector<Age> &ages()
         {"~/.steam", 800},
         {"~/.zoom", 1100},
         {"~/.var/app/com.spotify.Client", 520},
+        {"~/.electrum", 500},
+        {"~/.thunderbird", 400},
+        {"~/.cache/thunderbird", 400},
+        {"~/.local/share/focuswriter", 450},
+        {"~/.cache/shotwell", 600},
+        // The removed sync tool's timer still runs it.
+        {"~/.local/state/qvorta-sync/journal", 6},
     };
     return list;
 }

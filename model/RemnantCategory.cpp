@@ -52,3 +52,9 @@ SystemColor color(RemnantCategory category)
 {
     return Rows[std::size_t(category)].color;
 }
+
+bool holdsDisposableContent(RemnantCategory category)
+{
+    return category == RemnantCategory::caches || category == RemnantCategory::logs ||
+           category == RemnantCategory::cache;
+}

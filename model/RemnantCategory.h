@@ -37,3 +37,6 @@ QString rawValue(RemnantCategory category);
 // The name of the symbol image that stands for the category.
 QString icon(RemnantCategory category);
 SystemColor color(RemnantCategory category);
+// True for the folders whose content programs make again at will, caches and logs: nothing in them but credentials
+// counts as the user's own files.
+bool holdsDisposableContent(RemnantCategory category);

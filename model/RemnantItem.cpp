@@ -74,12 +74,24 @@ std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule) const
     return lastUseDate(rule, m_fields.lastOpened, m_fields.lastUsed, m_fields.lastModified);
 }
 
-void RemnantItem::setSizeOnDisk(qint64 bytes, qint64 itemCount, bool partial)
+void RemnantItem::setMeasurement(const SizeMeasurement &measurement, int staleThresholdDays)
 {
-    m_sizeOnDisk = bytes;
-    m_itemCount = itemCount;
-    m_sizePartial = partial;
+    m_sizeOnDisk = measurement.bytesOnDisk;
+    m_itemCount = measurement.fileCount;
+    m_sizePartial = measurement.isPartial();
+    m_census = measurement.census;
+    const std::optional<QDateTime> newest = newestInside();
+    m_usedRecently = newest && DayCount::daysBetween(*newest, Clock::now()) <= staleThresholdDays;
+    if (isGuarded() && m_fields.status == RemnantStatus::orphan)
+        m_fields.risk = RemnantRisk::review;
     emit sizeOnDiskChanged();
+}
+
+std::optional<QDateTime> RemnantItem::newestInside() const
+{
+    if (!m_census || !m_census->newestInside)
+        return std::nullopt;
+    return QDateTime::fromMSecsSinceEpoch(*m_census->newestInside, Qt::UTC);
 }
 
 std::optional<qint64> RemnantItem::daysSinceLastUse() const

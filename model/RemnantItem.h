@@ -4,6 +4,7 @@
 #include "model/RemnantCategory.h"
 #include "model/RemnantRisk.h"
 #include "model/RemnantStatus.h"
+#include "platform/SizeMeasurement.h"
 
 #include <QDateTime>
 #include <QHashFunctions>
@@ -90,6 +91,16 @@ public:
     bool sizePartial() const { return m_sizePartial; }
     // The size to show and sort by: the size on disk once measured, else fileSize.
     qint64 displayedSize() const { return m_sizeOnDisk.value_or(m_fields.fileSize); }
+    // What the entry holds of the user's own files, taken with its size; absent until then.
+    const std::optional<ContentCensus> &census() const { return m_census; }
+    // When anything inside last changed, once the census is taken.
+    std::optional<QDateTime> newestInside() const;
+    bool holdsUserFiles() const { return m_census && m_census->holdsUserFiles(); }
+    // Something inside changed within the stale threshold that held when the census was taken.
+    bool wasUsedRecently() const { return m_usedRecently; }
+    // The entry must not leave unless the user confirms it by name: it holds the user's own files or was used
+    // recently. An orphan's risk is raised to review when its census shows either.
+    bool isGuarded() const { return holdsUserFiles() || m_usedRecently; }
     RemnantAction action() const { return m_action; }
     bool isSelected() const { return m_isSelected; }
 
@@ -120,10 +131,11 @@ public:
 signals:
     void actionChanged(const RemnantAction &action);
     void isSelectedChanged(bool isSelected);
+    // The size on disk, the census and with them perhaps the risk are known.
     void sizeOnDiskChanged();
 
 private:
-    void setSizeOnDisk(qint64 bytes, qint64 itemCount, bool partial);
+    void setMeasurement(const SizeMeasurement &measurement, int staleThresholdDays);
 
     QUuid m_id;
     Fields m_fields;
@@ -138,6 +150,8 @@ private:
     std::optional<qint64> m_sizeOnDisk;
     qint64 m_itemCount = 0;
     bool m_sizePartial = false;
+    std::optional<ContentCensus> m_census;
+    bool m_usedRecently = false;
 };
 
 using RemnantItemPtr = std::shared_ptr<RemnantItem>;

@@ -1,5 +1,6 @@
 #include "platform/FolderSizeMeter.h"
 
+#include "platform/ContentCensusTaker.h"
 #include "platform/FileStatus.h"
 
 #include <cerrno>
@@ -96,13 +97,14 @@ std::optional<OpenFolder> openFolder(int parent, const char *name, dev_t device,
 
 } // namespace
 
-FolderSizeMeter::FolderSizeMeter(const std::atomic<bool> *cancelled)
+FolderSizeMeter::FolderSizeMeter(const std::atomic<bool> *cancelled, Census census)
     : m_cancelled(cancelled)
+    , m_census(census)
 {}
 
 void FolderSizeMeter::enteringFolder(int, const char *) {}
 
-std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::path &entry)
+std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::path &entry, bool disposable)
 {
     const auto cancelled = [this] {
         return m_cancelled && m_cancelled->load(std::memory_order_relaxed);
@@ -114,10 +116,25 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
     if (fstatat(AT_FDCWD, entry.c_str(), &top, AT_SYMLINK_NOFOLLOW) != 0)
         return measurement;
     measurement.bytesOnDisk = allocatedBytes(top);
+    std::optional<ContentCensusTaker> taker;
+    if (m_census == Census::take)
+        taker.emplace(disposable);
+    ContentCensusTaker *const census = taker ? &*taker : nullptr;
+    const std::string &entryPath = entry.native();
+    const std::string_view entryName = std::string_view(entryPath).substr(entryPath.rfind('/') + 1);
+    const auto finish = [&]() -> std::optional<SizeMeasurement> {
+        if (census)
+            measurement.census = census->take();
+        return measurement;
+    };
     if (!S_ISDIR(top.st_mode)) {
         measurement.fileCount = 1;
-        return measurement;
+        if (census)
+            census->entryFile(AT_FDCWD, entry.c_str(), entryName, top);
+        return finish();
     }
+    if (census)
+        census->entryFolder(entryName, top);
 
     const dev_t device = top.st_dev;
     struct stat info {};
@@ -127,7 +144,7 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
     } else {
         if (errno != ENOENT)
             measurement.unreadableFolders = 1;
-        return measurement;
+        return finish();
     }
     // Files with more than one name, by inode, so that each is counted once.
     std::unordered_set<ino_t> linked;
@@ -146,6 +163,8 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
             if ((errno != 0 && !gone(errno)) || folder.incomplete())
                 ++measurement.unreadableFolders;
             open.pop_back();
+            if (census)
+                census->leaveFolder();
             continue;
         }
         const char *name = item->d_name;
@@ -164,6 +183,8 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
                     continue;
                 measurement.bytesOnDisk += allocatedBytes(info);
                 ++measurement.fileCount;
+                if (census)
+                    census->item(folder.fd(), name, info);
                 continue;
             }
         }
@@ -175,15 +196,20 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
         if (auto child = openFolder(folder.fd(), name, device, info)) {
             measurement.bytesOnDisk += allocatedBytes(info);
             open.push_back(std::move(*child));
+            if (census)
+                census->enterFolder(name, info);
             continue;
         }
         const int error = errno;
         if (error == EXDEV || gone(error))
             continue;
         // What can still be learnt about a folder that cannot be opened is its own size.
-        if (fstatat(folder.fd(), name, &info, AT_SYMLINK_NOFOLLOW) == 0 && info.st_dev == device)
+        if (fstatat(folder.fd(), name, &info, AT_SYMLINK_NOFOLLOW) == 0 && info.st_dev == device) {
             measurement.bytesOnDisk += allocatedBytes(info);
+            if (census)
+                census->item(folder.fd(), name, info);
+        }
         ++measurement.unreadableFolders;
     }
-    return measurement;
+    return finish();
 }

@@ -50,9 +50,10 @@ public:
     virtual bool exists(const std::filesystem::path &path) const = 0;
     // Attributes of the entry itself; a symbolic link is not followed.
     virtual FileAttributes attributes(const std::filesystem::path &path) const = 0;
-    // What an entry and everything inside it take on disk (see FolderSizeMeter), without changing any access date.
-    // Absent once `cancelled` is set.
-    virtual std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry,
+    // What an entry and everything inside it take on disk, and the census of the user's files in it (see
+    // FolderSizeMeter), without changing any access date. `disposable` for an entry whose content programs make
+    // again at will (a cache, a log). Absent once `cancelled` is set.
+    virtual std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry, bool disposable,
                                                        const std::atomic<bool> *cancelled) const = 0;
     virtual bool isReadable(const std::filesystem::path &path) const = 0;
     virtual EntryKind entryKind(const std::filesystem::path &path) const = 0;

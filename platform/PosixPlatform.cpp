@@ -168,10 +168,10 @@ FileAttributes PosixPlatform::attributes(const fs::path &path) const
     return attributes;
 }
 
-std::optional<SizeMeasurement> PosixPlatform::measureSize(const fs::path &entry,
+std::optional<SizeMeasurement> PosixPlatform::measureSize(const fs::path &entry, bool disposable,
                                                           const std::atomic<bool> *cancelled) const
 {
-    return FolderSizeMeter(cancelled).measure(entry);
+    return FolderSizeMeter(cancelled).measure(entry, disposable);
 }
 
 bool PosixPlatform::isReadable(const fs::path &path) const

@@ -16,7 +16,7 @@ public:
                   const std::function<void(const DirectoryEntry &)> &visit) const override;
     bool exists(const std::filesystem::path &path) const override;
     FileAttributes attributes(const std::filesystem::path &path) const override;
-    std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry,
+    std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry, bool disposable,
                                                const std::atomic<bool> *cancelled) const override;
     bool isReadable(const std::filesystem::path &path) const override;
     EntryKind entryKind(const std::filesystem::path &path) const override;

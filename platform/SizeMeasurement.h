@@ -1,14 +1,18 @@
 #pragma once
 
+#include "platform/ContentCensus.h"
+
 #include <QtGlobal>
 
 // What one entry takes on disk: the blocks allocated to it and to everything inside it, each file counted once
 // however many names it has there, and how many files it holds. Folders that could not be read are passed over
-// and counted, so a figure with unreadable folders is a lower bound.
+// and counted, so a figure with unreadable folders is a lower bound. The census of the user's files inside comes
+// from the same walk.
 struct SizeMeasurement {
     qint64 bytesOnDisk = 0;
     qint64 fileCount = 0;
     int unreadableFolders = 0;
+    ContentCensus census;
 
     bool isPartial() const { return unreadableFolders > 0; }
 };

@@ -10,7 +10,8 @@ public:
     struct Alert {
         QString message;
         QString informativeText;
-        QStringList buttons; // the first answers 1000, the second 1001, the third 1002
+        QStringList buttons;    // the first answers 1000, the second 1001, the third 1002
+        QString detailedText{}; // shown on request, for long lists
     };
     static constexpr int FirstButton = 1000;
 

@@ -90,6 +90,9 @@ public:
     bool isMeasuringSizes() const { return m_isMeasuringSizes; }
     // Whether scans that start from now on measure sizes; on by default.
     void setMeasuresSizes(bool value) { m_measuresSizes = value; }
+    // Measures the items' sizes and takes their census on this thread, before it returns, for a scan that did not
+    // measure them; remnantSizesChanged() tells it.
+    void measureNow(const QList<RemnantItemPtr> &items);
 
     void setSelectedCategory(std::optional<RemnantCategory> category);
     void setSearchText(const QString &text);
@@ -257,6 +260,8 @@ private:
     bool m_measuresSizes = true;
     bool m_isMeasuringSizes = false;
     std::vector<std::weak_ptr<RemnantItem>> m_sizeTargets;
+    // The stale threshold when the pass started, which tells whether an entry was used recently.
+    int m_sizeThresholdDays = 365;
     int m_sizeThreadsRunning = 0;
     std::shared_ptr<std::atomic<bool>> m_sizesStopped = std::make_shared<std::atomic<bool>>(false);
     std::unique_ptr<SizeMeasurementPass> m_sizePass;

@@ -1,17 +1,20 @@
 #include "scanner/RemnantScanner.h"
 
+#include "platform/Platform.h"
+
 #include <QPointer>
 
 void RemnantScanner::startSizes()
 {
-    std::vector<std::filesystem::path> entries;
+    std::vector<SizeMeasurementPass::Entry> entries;
     entries.reserve(std::size_t(m_remnants.size()));
     m_sizeTargets.clear();
     m_sizeTargets.reserve(std::size_t(m_remnants.size()));
     for (const RemnantItemPtr &item : std::as_const(m_remnants)) {
-        entries.push_back(item->url());
+        entries.push_back({item->url(), holdsDisposableContent(item->category())});
         m_sizeTargets.push_back(item);
     }
+    m_sizeThresholdDays = m_staleThresholdDays;
     m_sizesStopped = std::make_shared<std::atomic<bool>>(false);
     if (entries.empty()) {
         emit sizesMeasured();
@@ -34,6 +37,17 @@ void RemnantScanner::startSizes()
     m_sizePass->start();
 }
 
+void RemnantScanner::measureNow(const QList<RemnantItemPtr> &items)
+{
+    for (const RemnantItemPtr &item : items) {
+        if (const std::optional<SizeMeasurement> measurement =
+                m_platform->measureSize(item->url(), holdsDisposableContent(item->category()), nullptr))
+            item->setMeasurement(*measurement, m_staleThresholdDays);
+    }
+    if (!items.isEmpty())
+        emit remnantSizesChanged();
+}
+
 void RemnantScanner::stopSizes()
 {
     m_sizesStopped->store(true);
@@ -48,8 +62,7 @@ void RemnantScanner::sizesArrived(const std::vector<SizeMeasurementPass::Result>
     bool changed = false;
     for (const SizeMeasurementPass::Result &result : batch) {
         if (const RemnantItemPtr item = m_sizeTargets[result.index].lock()) {
-            item->setSizeOnDisk(result.measurement.bytesOnDisk, result.measurement.fileCount,
-                                result.measurement.isPartial());
+            item->setMeasurement(result.measurement, m_sizeThresholdDays);
             changed = true;
         }
     }

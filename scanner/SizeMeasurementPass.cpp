@@ -4,8 +4,8 @@
 
 #include <QElapsedTimer>
 
-SizeMeasurementPass::SizeMeasurementPass(std::shared_ptr<const Platform> platform,
-                                         std::vector<std::filesystem::path> entries, BatchHandler handler)
+SizeMeasurementPass::SizeMeasurementPass(std::shared_ptr<const Platform> platform, std::vector<Entry> entries,
+                                         BatchHandler handler)
     : m_platform(std::move(platform))
     , m_entries(std::move(entries))
     , m_handler(std::move(handler))
@@ -40,7 +40,8 @@ void SizeMeasurementPass::run()
         const std::size_t index = m_next.fetch_add(1);
         if (index >= m_entries.size())
             break;
-        const std::optional<SizeMeasurement> measurement = m_platform->measureSize(m_entries[index], &m_cancelled);
+        const std::optional<SizeMeasurement> measurement =
+            m_platform->measureSize(m_entries[index].path, m_entries[index].disposable, &m_cancelled);
         if (!measurement)
             return;
         batch.push_back({index, *measurement});

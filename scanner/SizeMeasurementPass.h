@@ -11,12 +11,16 @@
 
 class Platform;
 
-// Measures what each of a list of entries takes on disk, on a small fixed set of threads that take the entries in
-// order, one whole entry at a time. Results are handed over in batches: after BatchSize entries, or once
-// BatchInterval has passed since the last hand-over of that thread, and at the end. Stopped by cancel() or by
-// destruction, which waits for the threads.
+// Measures what each of a list of entries takes on disk, with the census of the user's files in it, on a small
+// fixed set of threads that take the entries in order, one whole entry at a time. Results are handed over in batches:
+// after BatchSize entries, or once BatchInterval has passed since the last hand-over of that thread, and at the end.
+// Stopped by cancel() or by destruction, which waits for the threads.
 class SizeMeasurementPass {
 public:
+    struct Entry {
+        std::filesystem::path path;
+        bool disposable = false; // see Platform::measureSize
+    };
     struct Result {
         std::size_t index; // into the entries given
         SizeMeasurement measurement;
@@ -29,8 +33,7 @@ public:
     static constexpr std::size_t BatchSize = 64;
     static constexpr int BatchIntervalMilliseconds = 100;
 
-    SizeMeasurementPass(std::shared_ptr<const Platform> platform, std::vector<std::filesystem::path> entries,
-                        BatchHandler handler);
+    SizeMeasurementPass(std::shared_ptr<const Platform> platform, std::vector<Entry> entries, BatchHandler handler);
     ~SizeMeasurementPass();
     SizeMeasurementPass(const SizeMeasurementPass &) = delete;
     SizeMeasurementPass &operator=(const SizeMeasurementPass &) = delete;
@@ -43,7 +46,7 @@ private:
     void run();
 
     std::shared_ptr<const Platform> m_platform;
-    std::vector<std::filesystem::path> m_entries;
+    std::vector<Entry> m_entries;
     BatchHandler m_handler;
     std::atomic<std::size_t> m_next{0};
     std::atomic<bool> m_cancelled{false};

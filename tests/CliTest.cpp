@@ -164,9 +164,11 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     const QJsonArray items = QJsonDocument::fromJson(json.out).array();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[0].toObject().keys(),
-              (QStringList{"bundleIdentifier", "category", "creationDate", "evidence", "fileSize", "itemCount",
-                           "lastModified", "lastOpened", "lastUsed", "lookalikes", "matchedAppName", "name", "path",
-                           "risk", "sizeOnDisk", "sizePartial", "status", "weakMatch"}));
+              (QStringList{"bundleIdentifier", "category",     "creationDate", "evidence",  "fileSize",
+                           "itemCount",        "lastModified", "lastOpened",   "lastUsed",  "lookalikes",
+                           "matchedAppName",   "name",         "newestInside", "path",      "risk",
+                           "sizeOnDisk",       "sizePartial",  "status",       "userFiles", "userFilesSample",
+                           "weakMatch"}));
     EXPECT_TRUE(json.out.contains("\"fileSize\": 0, \"sizeOnDisk\": "));
     // The folder's own size is nothing; on disk it holds one file.
     EXPECT_EQ(items[1]["fileSize"].toInt(), 0);
@@ -177,8 +179,9 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     ASSERT_EQ(unmeasured.exitCode, 0) << unmeasured.err.toStdString();
     const QJsonArray bare = QJsonDocument::fromJson(unmeasured.out).array();
     ASSERT_EQ(bare.size(), 2);
-    for (const char *key : {"sizeOnDisk", "itemCount", "sizePartial"})
+    for (const char *key : {"sizeOnDisk", "itemCount", "sizePartial", "userFiles", "userFilesSample", "newestInside"})
         EXPECT_TRUE(bare[1][QLatin1String(key)].isNull()) << key;
+    EXPECT_TRUE(json.out.contains("\"userFiles\": {}, \"userFilesSample\": [], \"newestInside\": \""));
     EXPECT_EQ(items[1]["bundleIdentifier"].toString(), QStringLiteral("org.zzqx.app"));
     EXPECT_EQ(items[1]["evidence"].toString(), QStringLiteral("inventory key org.zzqx.app"));
     EXPECT_TRUE(items[1]["lastOpened"].isNull());
@@ -305,8 +308,8 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
         EXPECT_FALSE(item["weakMatch"].toBool());
     }
     const CliResult csv = runCli(Arguments{"scan", "--format", "csv"} + folders(tree));
-    EXPECT_TRUE(csv.out.contains(",evidence,lookalikes,weakMatch\r\n"));
-    EXPECT_TRUE(csv.out.contains(",Visual Studio Code,false\r\n"));
+    EXPECT_TRUE(csv.out.contains(",evidence,lookalikes,weakMatch,userFiles,userFilesSample,newestInside\r\n"));
+    EXPECT_TRUE(csv.out.contains(",Visual Studio Code,false,{},,"));
     const CliResult table = runCli(Arguments{"scan"} + folders(tree));
     EXPECT_TRUE(table.out.contains("orphan?"));
 
@@ -325,11 +328,51 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
     EXPECT_TRUE(fs::exists(tree.path("Users/me/.local/share/Trash/files/com.microsoft.update.agent.plist")));
 }
 
+TEST(CliTrash, WhatHoldsTheUsersOwnFilesOrChangedRecentlyIsMovedOnlyWithForce)
+{
+    TempTree tree;
+    tree.writeFile("Users/me/Library/Application Support/Qqvv Wallet/wallets/default_wallet", "{\"seed_version\": 52}");
+    tree.writeFile("Users/me/Library/Application Support/Qqvv Wallet/blocks/blk00000.dat", "x");
+    tree.writeFile("Users/me/Library/Application Support/qqvv-sync/journal", "x");
+    tree.writeFile("Users/me/Library/Caches/qqvv-viewer/thumbnails/IMG_0001.jpg", "x");
+    tree.age("Users/me/Library", 800);
+    tree.age("Users/me/Library/Application Support/qqvv-sync/journal", 3);
+    const std::string support = tree.path("Users/me/Library/Application Support").native();
+    const std::string wallet = support + "/Qqvv Wallet";
+    const std::string sync = support + "/qqvv-sync";
+    const std::string viewer = tree.path("Users/me/Library/Caches/qqvv-viewer").native();
+
+    const CliResult json = runCli(Arguments{"scan", "--format", "json"} + folders(tree));
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    EXPECT_TRUE(
+        json.out.contains("\"userFiles\": {\"credentials\": 1}, \"userFilesSample\": [\"wallets/default_wallet\"]"));
+    const CliResult table = runCli(Arguments{"scan"} + folders(tree));
+    EXPECT_TRUE(table.out.contains("orphan!")) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains("orphan*")) << table.out.toStdString();
+
+    const CliResult refused = runCli(Arguments{"trash"} + folders(tree) + Arguments{viewer, wallet, sync});
+    EXPECT_EQ(refused.exitCode, 4);
+    EXPECT_TRUE(refused.err.contains(
+        QByteArray::fromStdString(wallet + " holds your own files: 1 credential (wallets/default_wallet)\n")))
+        << refused.err.toStdString();
+    EXPECT_TRUE(
+        refused.err.contains(QByteArray::fromStdString(sync + " was used recently: something inside changed ")));
+    EXPECT_TRUE(refused.err.contains("--force"));
+    EXPECT_FALSE(fs::exists(tree.path("Users/me/.local/share/Trash")));
+
+    // A cache full of pictures is no one's own files.
+    EXPECT_EQ(runCli(Arguments{"trash"} + folders(tree) + Arguments{viewer}).exitCode, 0);
+    const CliResult forced = runCli(Arguments{"trash", "--force"} + folders(tree) + Arguments{wallet, sync});
+    EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_FALSE(fs::exists(wallet));
+}
+
 TEST(CliTrash, APathGivenTwiceOrWithASlashIsMovedOnceWithoutAnyQuestion)
 {
     TempTree tree;
     tree.writeFile("Users/me/Library/Caches/qqvv-cache/data", "x");
     tree.writeFile("Users/me/Library/Logs/qqvv.log", "x");
+    tree.age("Users/me/Library", 800);
     const std::string cache = tree.path("Users/me/Library/Caches/qqvv-cache").native();
     const std::string log = tree.path("Users/me/Library/Logs/qqvv.log").native();
 
@@ -356,6 +399,7 @@ TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
     };
     for (const auto &[name, json] : names)
         tree.writeFile("Users/me/Library/Caches/" + name, "x");
+    tree.age("Users/me/Library", 800);
     const std::string caches = tree.path("Users/me/Library/Caches").native();
 
     const CliResult json = runCli(Arguments{"scan", "--format", "json"} + folders(tree));
@@ -441,6 +485,7 @@ TEST(CliRestore, PutsTheLatestItemBackNeverReplacesAndRefusesWhatTheTrashDoesNot
     const fs::path odd = tree.writeFile("Users/me/Library/Caches/-qqvv\nodd\xff", "odd");
     const fs::path app = tree.writeFile("Users/me/Library/Application Support/qqvv-app/state", "state");
     tree.makeFolder("Users/me/Documents");
+    tree.age("Users/me/Library", 800);
     ASSERT_EQ(runCli(Arguments{"trash"} + folders(tree) +
                      Arguments{"--", log.native(), odd.native(), app.parent_path().native()})
                   .exitCode,
@@ -450,6 +495,7 @@ TEST(CliRestore, PutsTheLatestItemBackNeverReplacesAndRefusesWhatTheTrashDoesNot
     std::ofstream(infoFolder / "qqvv.log.trashinfo", std::ios::trunc)
         << TrashInfo{log.native(), "2020-01-01T00:00:00"}.text();
     tree.writeFile("Users/me/Library/Logs/qqvv.log", "newer");
+    tree.age("Users/me/Library/Logs/qqvv.log", 800);
     ASSERT_EQ(runCli(Arguments{"trash"} + folders(tree) + Arguments{log.native()}).exitCode, 0);
 
     // One path that the Trash holds nothing from, or that lies outside the scanned folders: nothing goes back.

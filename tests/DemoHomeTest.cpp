@@ -132,7 +132,7 @@ TEST_F(DemoHomeTest, LeftoversAreDatedFromTodayToYearsAgoAndSmallOnDisk)
         const qint64 days = daysBeforeGeneration(entry);
         EXPECT_GE(days, 0) << entry;
         EXPECT_LE(days, 5 * 365) << entry;
-        const std::optional<SizeMeasurement> size = platform().measureSize(entry, nullptr);
+        const std::optional<SizeMeasurement> size = platform().measureSize(entry, false, nullptr);
         ASSERT_TRUE(size) << entry;
         bytes += size->bytesOnDisk;
     }
@@ -140,7 +140,7 @@ TEST_F(DemoHomeTest, LeftoversAreDatedFromTodayToYearsAgoAndSmallOnDisk)
     // A virtual machine disk: long, but small on disk.
     const fs::path disk = demo().home() / "Library/Containers/com.docker.docker/Data/vms/0/data/Docker.raw";
     EXPECT_GT(fs::file_size(disk), 60000000000u);
-    const std::optional<SizeMeasurement> docker = platform().measureSize(disk, nullptr);
+    const std::optional<SizeMeasurement> docker = platform().measureSize(disk, false, nullptr);
     ASSERT_TRUE(docker);
     EXPECT_LT(docker->bytesOnDisk, 10000000);
 

@@ -150,10 +150,12 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
     ASSERT_FALSE(records.isEmpty());
 
     QHash<QString, QString> statusOf;
+    QHash<QString, QJsonObject> recordOf;
     for (const QJsonValue &value : records) {
         const QJsonObject record = value.toObject();
         const QString relative = record["path"].toString().mid(int(demo.home().native().size()) + 1);
         statusOf.insert(relative, record["status"].toString());
+        recordOf.insert(relative, record);
     }
     for (const char *installed :
          {".config/Code", ".config/GIMP", ".config/vlc", ".config/libreoffice", ".config/google-chrome",
@@ -169,6 +171,17 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
           ".config/kdeglobals", ".config/systemd", ".local/share/recently-used.xbel", ".local/share/keyrings",
           ".local/share/Trash", ".cache/fontconfig", ".ssh", ".config/autostart", "Documents"})
         EXPECT_FALSE(statusOf.contains(desktop)) << desktop;
+
+    // What removed software left that the user still needs is told; a cache of thumbnails is not. An orphan whose
+    // timer still writes into it is raised to Review.
+    const auto userFiles = [&](const char *path) {
+        return QJsonDocument(recordOf.value(path)["userFiles"].toObject()).toJson(QJsonDocument::Compact);
+    };
+    EXPECT_EQ(userFiles(".electrum"), R"({"credentials":1})");
+    EXPECT_EQ(userFiles(".thunderbird"), R"({"credentials":2,"mail":2})");
+    EXPECT_EQ(userFiles(".local/share/focuswriter"), R"({"documents":2})");
+    EXPECT_EQ(userFiles(".cache/shotwell"), "{}");
+    EXPECT_EQ(recordOf.value(".local/state/qvorta-sync")["risk"].toString(), "Review");
 
     struct stat after {};
     ASSERT_EQ(stat(entry.c_str(), &after), 0);

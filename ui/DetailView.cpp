@@ -2,6 +2,7 @@
 
 #include "model/ByteCountFormatter.h"
 #include "model/MediumDateFormatter.h"
+#include "model/UserFilesText.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"
@@ -134,6 +135,19 @@ void DetailView::rebuild()
 
     layout->addWidget(new InfoBlock(QStringLiteral("map.fill"), QStringLiteral("Path"), item.displayPath(),
                                     InfoBlock::Look::monospaced));
+    if (item.holdsUserFiles()) {
+        QStringList lines{UserFilesText::counts(*item.census()) + QStringLiteral(", for example:")};
+        for (const std::string &path : item.census()->sample)
+            lines.append(QStringLiteral("  ") + QString::fromUtf8(path));
+        lines.append(QStringLiteral("Make sure you have kept what you need before moving it to the Trash."));
+        layout->addWidget(new InfoBlock(QStringLiteral("lock.shield.fill"), QStringLiteral("Holds your own files"),
+                                        lines.join(QLatin1Char('\n')), InfoBlock::Look::warning));
+    }
+    if (item.wasUsedRecently())
+        layout->addWidget(
+            new InfoBlock(QStringLiteral("clock.fill"), QStringLiteral("Used recently"),
+                          QStringLiteral("Something inside changed %1.").arg(UserFilesText::newestChange(item)),
+                          InfoBlock::Look::warning));
     if (!item.evidence().isEmpty())
         layout->addWidget(
             new InfoBlock(QStringLiteral("lightbulb.fill"), QStringLiteral("Why this app"),

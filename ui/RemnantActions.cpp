@@ -1,5 +1,6 @@
 #include "ui/RemnantActions.h"
 
+#include "model/UserFilesText.h"
 #include "scanner/AlertPresenter.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
@@ -61,10 +62,29 @@ bool RemnantActions::confirmMove(const QString &title, const QString &message)
     return box.clickedButton() == move;
 }
 
+namespace {
+
+// Why an item must be confirmed by name before it leaves; empty when it need not be.
+QStringList concerns(const RemnantItem &item)
+{
+    QStringList concerns = UserFilesText::reasons(item);
+    if (!item.census())
+        concerns.append(QStringLiteral("not looked inside yet"));
+    if (item.hasLookalikes())
+        concerns.append(
+            QStringLiteral("may belong to %1, which is installed").arg(item.lookalikes().join(QStringLiteral(", "))));
+    return concerns;
+}
+
+} // namespace
+
 void RemnantActions::confirmTrash(const RemnantItemPtr &item)
 {
-    if (confirmMove(trashConfirmationTitle(*item),
-                    QStringLiteral("The item will be moved to Trash. You can restore it from there.")))
+    QString message = QStringLiteral("The item will be moved to Trash. You can restore it from there.");
+    const QStringList reasons = UserFilesText::reasons(*item);
+    if (!reasons.isEmpty())
+        message = QStringLiteral("It ") + reasons.join(QStringLiteral("; it ")) + QStringLiteral(".\n\n") + message;
+    if (confirmMove(trashConfirmationTitle(*item), message))
         trash({item});
 }
 
@@ -82,19 +102,28 @@ void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
 void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
 {
     QList<RemnantItemPtr> others;
+    QStringList named;
     for (const RemnantItemPtr &item : items) {
-        if (!item->hasLookalikes())
+        const QStringList reasons = concerns(*item);
+        if (reasons.isEmpty())
             others.append(item);
+        else
+            named.append(QStringLiteral("• %1: %2").arg(item->name(), reasons.join(QStringLiteral("; "))));
     }
-    if (others.size() == items.size()) {
+    if (named.isEmpty()) {
         confirmTrashAll(items);
         return;
     }
+    // Every item that Move All would take is named, in the text or, for a long list, in the details.
+    constexpr qsizetype ShownNames = 8;
+    QString listed = QStringList(named.mid(0, ShownNames)).join(QLatin1Char('\n'));
+    if (named.size() > ShownNames)
+        listed += QStringLiteral("\n…and %1 more (see the details)").arg(named.size() - ShownNames);
     const AlertPresenter::Alert question{
-        QStringLiteral("%1 of these items may belong to installed apps.").arg(items.size() - others.size()),
-        QStringLiteral("Their names also match apps that are installed. Skip Them moves only the other items to the "
-                       "Trash."),
-        {QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")}};
+        QStringLiteral("%1 of these items hold your own files or may belong to installed apps").arg(named.size()),
+        listed + QStringLiteral("\n\nSkip Them moves only the other items to the Trash; Move All moves these too."),
+        {QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")},
+        named.size() > ShownNames ? named.join(QLatin1Char('\n')) : QString()};
     switch (m_scanner.alerts().runModal(question) - AlertPresenter::FirstButton) {
     case 0:
         trash(others);

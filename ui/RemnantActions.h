@@ -23,13 +23,14 @@ public:
     void reveal(const RemnantItemPtr &item);
     // Opens the tag chooser as a popover at `anchor` (global coordinates) or as a sheet over the window.
     void chooseTag(const RemnantItemPtr &item, TagActionView::Presentation presentation, const QRect &anchor = {});
-    // Asks "Move '…' to Trash?" and moves the item when the user agrees.
+    // Asks "Move '…' to Trash?", saying what the item holds of the user's own, and moves it when the user agrees.
     void confirmTrash(const RemnantItemPtr &item);
     // One confirmation for the whole set, then the move.
     void confirmTrashAll(const QList<RemnantItemPtr> &items);
     void showBulkSheet(const QList<RemnantItemPtr> &items);
-    // The bulk sheet's move: when some items may belong to installed apps, asks whether to skip them (the
-    // default), move all or cancel; otherwise the usual confirmation for the set.
+    // The bulk sheet's move: when some items hold the user's own files, were used recently, have not been looked
+    // inside yet or may belong to installed apps, names them and asks whether to skip them (the default), move all
+    // or cancel; otherwise the usual confirmation for the set.
     void confirmBulkTrash(const QList<RemnantItemPtr> &items);
 
     void trash(const QList<RemnantItemPtr> &items);

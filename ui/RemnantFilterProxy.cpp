@@ -29,7 +29,7 @@ RemnantFilterProxy::RemnantFilterProxy(RemnantScanner &scanner, QObject *parent)
             [this](qsizetype first) { m_keys.append(m_scanner.remnants(), first); });
     connect(&scanner, &RemnantScanner::remnantRemoved, this, [this](qsizetype row) { m_keys.remove(row); });
     connect(&scanner, &RemnantScanner::remnantsReset, this, &RemnantFilterProxy::rebuildKeys);
-    connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &RemnantFilterProxy::scheduleSizeResort);
+    connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &RemnantFilterProxy::scheduleMeasurementResort);
     rebuildKeys();
     sort(0);
 }
@@ -48,14 +48,18 @@ void RemnantFilterProxy::rebuildKeys()
     m_keys.rebuild(m_scanner.remnants(), m_sortOrder);
 }
 
-void RemnantFilterProxy::scheduleSizeResort()
+void RemnantFilterProxy::scheduleMeasurementResort()
 {
-    if (m_sortOrder != RemnantSortOrder::sizeDescending || m_sizeResortPending)
+    // A measurement changes the size and, where the census guards an orphan, the risk.
+    const auto measurementSorts = [this] {
+        return m_sortOrder == RemnantSortOrder::sizeDescending || m_sortOrder == RemnantSortOrder::riskDescending;
+    };
+    if (!measurementSorts() || m_measurementResortPending)
         return;
-    m_sizeResortPending = true;
-    QTimer::singleShot(SizeResortMilliseconds, this, [this] {
-        m_sizeResortPending = false;
-        if (m_sortOrder != RemnantSortOrder::sizeDescending)
+    m_measurementResortPending = true;
+    QTimer::singleShot(MeasurementResortMilliseconds, this, [this, measurementSorts] {
+        m_measurementResortPending = false;
+        if (!measurementSorts())
             return;
         // One new layout for all the rows that moved; the selection and the scroll position stay.
         rebuildKeys();

@@ -31,15 +31,16 @@ protected:
 
 private:
     void rebuildKeys();
-    void scheduleSizeResort();
+    void scheduleMeasurementResort();
 
-    // Sizes stream in after a scan; the size order follows them a few times a second rather than with every batch.
-    static constexpr int SizeResortMilliseconds = 250;
+    // Sizes and censuses stream in after a scan; the size and risk orders follow them a few times a second rather
+    // than with every batch.
+    static constexpr int MeasurementResortMilliseconds = 250;
 
     RemnantScanner &m_scanner;
     RemnantSortKeys m_keys;
     QMetaObject::Connection m_resetWatch;
     RemnantSortOrder m_sortOrder = RemnantSortOrder::riskDescending;
     std::optional<RemnantFilter> m_filter;
-    bool m_sizeResortPending = false;
+    bool m_measurementResortPending = false;
 };

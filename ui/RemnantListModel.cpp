@@ -51,9 +51,11 @@ QVariant RemnantListModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         return item->displayPath();
     case Qt::AccessibleTextRole:
-        return QStringLiteral("%1, %2, %3%4")
+        return QStringLiteral("%1, %2, %3%4%5%6")
             .arg(item->name(), rawValue(item->risk()), item->attributionText(),
-                 item->hasLookalikes() ? QStringLiteral(", may belong to an installed app") : QString());
+                 item->hasLookalikes() ? QStringLiteral(", may belong to an installed app") : QString(),
+                 item->holdsUserFiles() ? QStringLiteral(", holds your own files") : QString(),
+                 item->wasUsedRecently() ? QStringLiteral(", used recently") : QString());
     default:
         return {};
     }

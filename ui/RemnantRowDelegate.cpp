@@ -28,6 +28,7 @@ constexpr int ButtonSize = 24;
 constexpr int ButtonSpacing = 2;
 constexpr int ButtonsWidth = 3 * ButtonSize + 2 * ButtonSpacing + 6;
 constexpr int LookalikeBadgeWidth = 16;
+constexpr int GuardBadgeWidth = 18;
 
 struct ButtonLook {
     RemnantRowDelegate::RowButton button;
@@ -70,6 +71,27 @@ int drawPill(QPainter &painter, int x, int centerY, const QString &text, const Q
     painter.setPen(color);
     painter.drawText(pill, Qt::AlignCenter, shown);
     return width;
+}
+
+// The badge of an entry that must not leave unconfirmed: a shield where it holds the user's files, a clock where it
+// was only used recently.
+QString guardSymbol(const RemnantItem &item)
+{
+    return item.holdsUserFiles() ? QStringLiteral("lock.shield.fill") : QStringLiteral("clock.fill");
+}
+
+// A pill holding a symbol, of the same height as a text pill.
+int drawSymbolPill(QPainter &painter, int x, int centerY, const QString &symbol, const QColor &color, qreal dpr)
+{
+    const QFontMetrics metrics(Theme::font(Theme::TextStyle::caption2));
+    const QRect pill(x, centerY - metrics.height() / 2 - 1, GuardBadgeWidth, metrics.height() + 2);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Theme::withAlpha(color, 0.15));
+    painter.drawRoundedRect(pill, 4, 4);
+    constexpr int SymbolSize = 10;
+    painter.drawPixmap(pill.center().x() - SymbolSize / 2 + 1, pill.center().y() - SymbolSize / 2 + 1,
+                       SymbolImages::pixmap(symbol, color, SymbolSize, dpr));
+    return GuardBadgeWidth;
 }
 
 } // namespace
@@ -271,7 +293,9 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     }
     const int pillBudget = pillText.isEmpty() ? 0 : std::min(180, (textRight - x) / 2);
     const bool lookalikeBadge = item->hasLookalikes();
-    const int tagBudget = (item->action().tag() ? 16 : 0) + (lookalikeBadge ? LookalikeBadgeWidth + 6 : 0);
+    const bool guardBadge = item->isGuarded();
+    const int tagBudget = (item->action().tag() ? 16 : 0) + (lookalikeBadge ? LookalikeBadgeWidth + 6 : 0) +
+                          (guardBadge ? GuardBadgeWidth + 6 : 0);
     const int nameWidth = std::max(0, textRight - x - pillBudget - tagBudget - (pillText.isEmpty() ? 0 : 6));
     const QString name = nameMetrics.elidedText(item->name(), Qt::ElideMiddle, nameWidth);
     painter->setFont(nameFont);
@@ -284,6 +308,10 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         after += drawPill(*painter, after, firstCenter, QStringLiteral("?"), Theme::color(SystemColor::orange),
                           LookalikeBadgeWidth) +
                  6;
+    if (guardBadge)
+        after +=
+            drawSymbolPill(*painter, after, firstCenter, guardSymbol(*item), Theme::color(SystemColor::orange), dpr) +
+            6;
     if (const std::optional<FinderTagColor> tag = item->action().tag()) {
         painter->setPen(Qt::NoPen);
         painter->setBrush(Theme::color(color(*tag)));

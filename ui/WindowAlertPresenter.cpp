@@ -9,6 +9,8 @@ int WindowAlertPresenter::runModal(const Alert &alert)
 {
     QMessageBox box(QMessageBox::Warning, alert.message, alert.message, QMessageBox::NoButton, m_window);
     box.setInformativeText(alert.informativeText);
+    if (!alert.detailedText.isEmpty())
+        box.setDetailedText(alert.detailedText);
     QList<QPushButton *> buttons;
     for (qsizetype i = 0; i < alert.buttons.size(); ++i) {
         const QString &title = alert.buttons[i];

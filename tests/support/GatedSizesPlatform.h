@@ -11,14 +11,14 @@ class GatedSizesPlatform : public PosixPlatform {
 public:
     using PosixPlatform::PosixPlatform;
 
-    std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry,
+    std::optional<SizeMeasurement> measureSize(const std::filesystem::path &entry, bool disposable,
                                                const std::atomic<bool> *cancelled) const override
     {
         ++waiting;
         while (!open.load() && !cancelled->load())
             QThread::msleep(1);
         --waiting;
-        return PosixPlatform::measureSize(entry, cancelled);
+        return PosixPlatform::measureSize(entry, disposable, cancelled);
     }
 
     // Measurements held at the gate now.

@@ -1,12 +1,14 @@
 #include "TempTree.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -103,6 +105,24 @@ void TempTree::setTimes(std::string_view relative, long long accessSeconds, long
     const timespec times[2] = {{time_t(accessSeconds), 0}, {time_t(modificationSeconds), 0}};
     if (utimensat(AT_FDCWD, path(relative).c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
         throw std::runtime_error("utimensat failed");
+}
+
+void TempTree::age(std::string_view relative, int days) const
+{
+    const long long seconds = std::time(nullptr) - days * 86400LL;
+    const fs::path top = path(relative);
+    // Listed first: reading a folder after it was dated would date its access anew.
+    std::vector<fs::path> items;
+    if (fs::is_directory(fs::symlink_status(top))) {
+        for (const fs::directory_entry &item : fs::recursive_directory_iterator(top))
+            items.push_back(item.path());
+    }
+    items.push_back(top);
+    const timespec times[2] = {{time_t(seconds), 0}, {time_t(seconds), 0}};
+    for (const fs::path &item : items) {
+        if (utimensat(AT_FDCWD, item.c_str(), times, AT_SYMLINK_NOFOLLOW) != 0)
+            throw std::runtime_error("utimensat failed");
+    }
 }
 
 std::string TempTree::readFile(const fs::path &path)

@@ -28,6 +28,8 @@ public:
                                      std::string_view version = {}) const;
     std::filesystem::path makeBundle(std::string_view relative, const PropertyListWriter &info) const;
     void setTimes(std::string_view relative, long long accessSeconds, long long modificationSeconds) const;
+    // Dates an item and everything inside it `days` days before now, as leftovers of a removed application are.
+    void age(std::string_view relative, int days) const;
 
     // A bundle's Info.plist holding the identifier and the version; an empty one leaves its key out.
     static PropertyListWriter infoPlist(std::string_view identifier, std::string_view version = {});

@@ -382,12 +382,19 @@ int orangePixelsInFirstLine(RemnantItemsView &view, const QModelIndex &index)
 
 } // namespace
 
-TEST_F(WindowFixture, AnOrphanThatMayBelongToAnInstalledAppIsMarkedAndSkippedByTheBulkMove)
+TEST_F(WindowFixture, WhatHoldsTheUsersFilesOrMayBelongToAnInstalledAppIsMarkedAndSkippedByTheBulkMove)
 {
     scanToEnd();
     const QList<RemnantItemPtr> shown = list().sortedRemnants();
     const auto row = [&](const RemnantItemPtr &item) {
         return list().proxy()->index(int(shown.indexOf(item)), 0);
+    };
+    const auto named = [&](const char *name, RemnantCategory category) {
+        for (const RemnantItemPtr &item : shown) {
+            if (item->name() == QLatin1String(name) && item->category() == category)
+                return item;
+        }
+        return RemnantItemPtr();
     };
     QList<RemnantItemPtr> doubtful;
     RemnantItemPtr plainOrphan;
@@ -395,20 +402,28 @@ TEST_F(WindowFixture, AnOrphanThatMayBelongToAnInstalledAppIsMarkedAndSkippedByT
     for (const RemnantItemPtr &item : shown) {
         if (item->hasLookalikes())
             doubtful.append(item);
-        else if (!plainOrphan && item->status() == RemnantStatus::orphan &&
+        else if (!plainOrphan && item->status() == RemnantStatus::orphan && !item->isGuarded() &&
                  item->url().native().starts_with(m_demo->home().native()))
             plainOrphan = item;
         if (item->isWeakMatch() && !item->evidence().isEmpty())
             weak = item;
     }
+    const RemnantItemPtr wallet = named("Bitcoin", RemnantCategory::applicationSupport);
+    const RemnantItemPtr active = named("Mirrord", RemnantCategory::applicationSupport);
+    const RemnantItemPtr thumbnails = named("Zentrovia", RemnantCategory::caches);
     ASSERT_FALSE(doubtful.isEmpty());
-    ASSERT_TRUE(plainOrphan);
-    ASSERT_TRUE(weak);
+    ASSERT_TRUE(plainOrphan && weak && wallet && active && thumbnails);
     ASSERT_EQ(doubtful.first()->status(), RemnantStatus::orphan);
+    EXPECT_TRUE(wallet->holdsUserFiles());
+    EXPECT_TRUE(active->wasUsedRecently() && !active->holdsUserFiles());
+    EXPECT_FALSE(thumbnails->isGuarded());
 
-    // The row carries an orange "?" after its ORPHAN pill; a row of the same kind without look-alikes has none.
+    // The row carries an orange "?" after its ORPHAN pill, or an orange shield or clock where it holds the user's
+    // files or was used recently; a row of the same kind without either has none.
     RemnantItemsView &view = *list().itemsView();
     EXPECT_GT(orangePixelsInFirstLine(view, row(doubtful.first())), 50);
+    EXPECT_GT(orangePixelsInFirstLine(view, row(wallet)), 20);
+    EXPECT_GT(orangePixelsInFirstLine(view, row(active)), 20);
     EXPECT_EQ(orangePixelsInFirstLine(view, row(plainOrphan)), 0);
 
     // The detail pane warns after the long-unused warning, and says when an attribution is a weak match.
@@ -423,11 +438,23 @@ TEST_F(WindowFixture, AnOrphanThatMayBelongToAnInstalledAppIsMarkedAndSkippedByT
     EXPECT_GT(blocks.indexOf(warning), blocks.indexOf(detail.block(QStringLiteral("Not used for a long time"))));
     view.setCurrentIndex(row(plainOrphan));
     EXPECT_FALSE(detail.block(QStringLiteral("May belong to an installed app")));
+    EXPECT_FALSE(detail.block(QStringLiteral("Holds your own files")));
     view.setCurrentIndex(row(weak));
     EXPECT_EQ(detail.block(QStringLiteral("Why this app"))->text(), QStringLiteral("weak match: ") + weak->evidence());
+    view.setCurrentIndex(row(wallet));
+    ASSERT_TRUE(detail.block(QStringLiteral("Holds your own files")));
+    EXPECT_TRUE(detail.block(QStringLiteral("Holds your own files"))
+                    ->text()
+                    .startsWith(QStringLiteral("1 credential, for example:\n  wallets/wallet.dat\n")));
+    view.setCurrentIndex(row(active));
+    ASSERT_TRUE(detail.block(QStringLiteral("Used recently")));
+    EXPECT_EQ(detail.block(QStringLiteral("Used recently"))->text(),
+              QStringLiteral("Something inside changed 6 days ago."));
 
-    // "Skip Them" moves only the items without look-alikes.
-    for (const RemnantItemPtr &item : doubtful + QList<RemnantItemPtr>{plainOrphan})
+    // "Skip Them", the default, moves only the items that neither hold the user's files nor have look-alikes; the
+    // question names every item it skips.
+    const QList<RemnantItemPtr> kept = doubtful + QList<RemnantItemPtr>{wallet, active};
+    for (const RemnantItemPtr &item : kept + QList<RemnantItemPtr>{plainOrphan})
         list().toggleSelected(item);
     list().bulkButton()->click();
     BulkActionSheet *sheet = m_window->findChild<BulkActionSheet *>();
@@ -438,12 +465,15 @@ TEST_F(WindowFixture, AnOrphanThatMayBelongToAnInstalledAppIsMarkedAndSkippedByT
     ASSERT_TRUE(finished.wait(10000));
     ASSERT_EQ(m_alerts.shown.size(), 1);
     EXPECT_EQ(m_alerts.shown[0].message,
-              QStringLiteral("%1 of these items may belong to installed apps.").arg(doubtful.size()));
+              QStringLiteral("%1 of these items hold your own files or may belong to installed apps").arg(kept.size()));
     EXPECT_EQ(m_alerts.shown[0].buttons,
               (QStringList{QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")}));
+    for (const RemnantItemPtr &item : kept)
+        EXPECT_TRUE(m_alerts.shown[0].informativeText.contains(QStringLiteral("• ") + item->name() + u':'))
+            << item->name().toStdString();
     EXPECT_EQ(plainOrphan->action(), RemnantAction::trashed());
     EXPECT_FALSE(std::filesystem::exists(plainOrphan->url()));
-    for (const RemnantItemPtr &item : doubtful) {
+    for (const RemnantItemPtr &item : kept) {
         EXPECT_EQ(item->action(), RemnantAction::none());
         EXPECT_TRUE(std::filesystem::exists(item->url()));
     }
@@ -481,6 +511,16 @@ TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTh
     EXPECT_EQ(sizeTexts(), QStringList{"Calculating..."});
     EXPECT_TRUE(detail.findChild<Spinner *>());
     const QList<RemnantItemPtr> before = list().sortedRemnants();
+
+    // Before the look inside, a bulk move asks about the item first.
+    list().toggleSelected(chosen);
+    list().bulkButton()->click();
+    m_alerts.answers = {QStringLiteral("Cancel")};
+    m_window->findChild<BulkActionSheet *>()->trashButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_alerts.shown.isEmpty(); }, 10000));
+    EXPECT_TRUE(m_alerts.shown[0].informativeText.contains(chosen->name() + QStringLiteral(": not looked inside yet")));
+    EXPECT_TRUE(std::filesystem::exists(chosen->url()));
+    list().toggleSelected(chosen);
 
     QSignalSpy measured(m_scanner.get(), &RemnantScanner::sizesMeasured);
     platform->open = true;

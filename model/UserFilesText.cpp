@@ -1,0 +1,64 @@
+#include "model/UserFilesText.h"
+
+#include "model/Clock.h"
+#include "model/RelativeDateFormatter.h"
+#include "model/RemnantItem.h"
+
+#include <QLocale>
+#include <cstdlib>
+
+QString UserFilesText::count(UserFileKind kind, qint64 count)
+{
+    const bool one = count == 1;
+    const QString number = QLocale(QLocale::English).toString(count);
+    switch (kind) {
+    case UserFileKind::credentials:
+        return one ? QStringLiteral("1 credential") : QStringLiteral("%1 credentials").arg(number);
+    case UserFileKind::mail:
+        return one ? QStringLiteral("1 mail item") : QStringLiteral("%1 mail items").arg(number);
+    case UserFileKind::documents:
+        return one ? QStringLiteral("1 document") : QStringLiteral("%1 documents").arg(number);
+    case UserFileKind::media:
+        return one ? QStringLiteral("1 photo or media file") : QStringLiteral("%1 photos or media files").arg(number);
+    case UserFileKind::repositories:
+        return one ? QStringLiteral("1 repository") : QStringLiteral("%1 repositories").arg(number);
+    }
+    return {};
+}
+
+QString UserFilesText::counts(const ContentCensus &census)
+{
+    QStringList parts;
+    for (const UserFileKind kind : AllUserFileKinds) {
+        if (census.count(kind) > 0)
+            parts.append(count(kind, census.count(kind)));
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QString UserFilesText::newestChange(const RemnantItem &item)
+{
+    const std::optional<QDateTime> newest = item.newestInside();
+    if (!newest)
+        return QStringLiteral("Unknown");
+    const QDateTime now = Clock::now();
+    // A file written as the scan ran may carry a time a moment past the scan's own.
+    if (std::abs(newest->secsTo(now)) < 60)
+        return QStringLiteral("just now");
+    return RelativeDateFormatter::describe(*newest, now);
+}
+
+QStringList UserFilesText::reasons(const RemnantItem &item)
+{
+    QStringList reasons;
+    if (item.holdsUserFiles()) {
+        QStringList sample;
+        for (const std::string &path : item.census()->sample)
+            sample.append(QString::fromUtf8(path));
+        reasons.append(QStringLiteral("holds your own files: %1 (%2)")
+                           .arg(counts(*item.census()), sample.join(QStringLiteral(", "))));
+    }
+    if (item.wasUsedRecently())
+        reasons.append(QStringLiteral("was used recently: something inside changed %1").arg(newestChange(item)));
+    return reasons;
+}

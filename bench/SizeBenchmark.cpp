@@ -1,10 +1,12 @@
 // Times the measurement of what leftovers take on disk, as the scanner runs it after a scan, beside `du -s` over
-// the same entries in the same run:
+// the same entries in the same run, and the census of the user's files that the same walk takes against the walk
+// without it:
 //   leftscan-bench-sizes [FILES]
 // A home whose leftover folders hold FILES files in all (default 500,000) is written below a temporary folder and
 // removed at the end. Each figure is one line: figure, value, target, pass|fail|- separated by tabs.
 #include "PeakMemory.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/FolderSizeMeter.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/AlertPresenter.h"
 #include "scanner/RemnantScanner.h"
@@ -44,15 +46,31 @@ std::string fixed(double value, const char *unit)
     return text;
 }
 
+// The names files in leftover folders have: cache entries without an extension, pictures, pages, scripts,
+// databases, logs and settings, now and then a document or a certificate (which the census reads to tell it from
+// a key).
+std::string fileName(long file)
+{
+    static const char *const Extensions[] = {"",     "",     "",      "",        ".jpg", ".png", ".json", ".js",
+                                             ".log", ".txt", ".html", ".sqlite", ".css", ".dat", ".webp", ".xml"};
+    if (file % 997 == 0)
+        return "server" + std::to_string(file) + ".pem";
+    if (file % 499 == 0)
+        return "notes" + std::to_string(file) + ".odt";
+    return "item" + std::to_string(file) + Extensions[file % std::size(Extensions)];
+}
+
 // Leftover folders of four Library folders, each entry with nested folders of small files of varied lengths.
 std::vector<fs::path> writeTree(const fs::path &home, long files)
 {
     constexpr int EntriesPerLocation = 250;
     constexpr int FilesPerFolder = 50;
     const char *locations[] = {"Caches", "Application Support", "Containers", "Logs"};
+    const char *folders[] = {"data", "Cache", "images", "store", "Local Storage", "blobs"};
     const long entryCount = long(std::size(locations)) * EntriesPerLocation;
     std::vector<fs::path> entries;
     const std::string bytes(6000, 'd');
+    const std::string certificate = "-----BEGIN CERTIFICATE-----\n" + std::string(1200, 'M') + "\n";
     long written = 0;
     for (long entry = 0; entry < entryCount; ++entry) {
         const fs::path folder = home / "Library" / locations[entry % std::size(locations)] /
@@ -60,18 +78,39 @@ std::vector<fs::path> writeTree(const fs::path &home, long files)
         entries.push_back(folder);
         const long share = files / entryCount + (entry < files % entryCount ? 1 : 0);
         for (long file = 0; file < share; ++file, ++written) {
-            const fs::path inner = folder / ("cache" + std::to_string(file / FilesPerFolder / 4)) /
-                                   ("part" + std::to_string(file / FilesPerFolder));
+            const fs::path inner =
+                folder /
+                (folders[file / FilesPerFolder % std::size(folders)] + std::to_string(file / FilesPerFolder / 4)) /
+                ("part" + std::to_string(file / FilesPerFolder));
             if (file % FilesPerFolder == 0)
                 fs::create_directories(inner);
-            const fs::path path = inner / ("item" + std::to_string(file));
+            const std::string name = fileName(written);
+            const fs::path path = inner / name;
             const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-            if (fd < 0 || ::write(fd, bytes.data(), std::size_t(written * 7919 % 6000)) < 0)
+            const bool pem = name.ends_with(".pem");
+            if (fd < 0 || ::write(fd, pem ? certificate.data() : bytes.data(),
+                                  pem ? certificate.size() : std::size_t(written * 7919 % 6000)) < 0)
                 throw std::runtime_error("cannot write " + path.native());
             ::close(fd);
         }
     }
     return entries;
+}
+
+// The fastest of `runs` walks over the entries, with or without the census, in seconds.
+double bestWalk(const std::vector<fs::path> &entries, FolderSizeMeter::Census census, int runs)
+{
+    double best = 0;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        FolderSizeMeter meter(nullptr, census);
+        for (const fs::path &entry : entries)
+            meter.measure(entry, entry.parent_path().filename() == "Caches");
+        const double seconds = double(timer.nsecsElapsed()) / 1e9;
+        best = run == 0 ? seconds : std::min(best, seconds);
+    }
+    return best;
 }
 
 // The seconds `du` takes and the total it gives.
@@ -116,6 +155,18 @@ int main(int argc, char **argv)
     // Once before anything is timed, so that both walks find the same folders in memory.
     runDu(duArguments);
 
+    // The census against the walk alone, on one thread, in turns so that both meet the same machine.
+    const long peakBeforeWalks = peakMemoryKilobytes();
+    double walkAlone = 0;
+    double walkWithCensus = 0;
+    for (int turn = 0; turn < 3; ++turn) {
+        const double alone = bestWalk(entries, FolderSizeMeter::Census::skip, 1);
+        const double withCensus = bestWalk(entries, FolderSizeMeter::Census::take, 1);
+        walkAlone = turn == 0 ? alone : std::min(walkAlone, alone);
+        walkWithCensus = turn == 0 ? withCensus : std::min(walkWithCensus, withCensus);
+    }
+    const long censusMemory = peakMemoryKilobytes() - peakBeforeWalks;
+
     NoAlerts alerts;
     RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
     QEventLoop loop;
@@ -152,6 +203,13 @@ int main(int argc, char **argv)
            megabytesAbove < 100 ? "pass" : "fail");
     figure("sizes: bytes on disk against du -s", measuredBytes == duBytes ? "equal" : "differ", "equal",
            measuredBytes == duBytes ? "pass" : "fail");
+    const double censusCost = walkWithCensus / walkAlone - 1;
+    figure("census: walk alone, one thread", fixed(walkAlone, " s"));
+    figure("census: walk with the census, one thread", fixed(walkWithCensus, " s"));
+    figure("census: cost over the walk alone", fixed(censusCost * 100, " %"), "<= 15 %",
+           censusCost <= 0.15 ? "pass" : "fail");
+    figure("census: peak memory added over all files", fixed(double(std::max(0L, censusMemory)) / 1024, " MB"),
+           "< 1 MB", censusMemory < 1024 ? "pass" : "fail");
 
     std::error_code ignored;
     fs::remove_all(root, ignored);

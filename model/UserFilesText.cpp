@@ -48,15 +48,18 @@ QString UserFilesText::newestChange(const RemnantItem &item)
     return RelativeDateFormatter::describe(*newest, now);
 }
 
-QStringList UserFilesText::reasons(const RemnantItem &item)
+QStringList UserFilesText::reasons(const RemnantItem &item, bool examples)
 {
     QStringList reasons;
     if (item.holdsUserFiles()) {
-        QStringList sample;
-        for (const std::string &path : item.census()->sample)
-            sample.append(QString::fromUtf8(path));
-        reasons.append(QStringLiteral("holds your own files: %1 (%2)")
-                           .arg(counts(*item.census()), sample.join(QStringLiteral(", "))));
+        QString reason = QStringLiteral("holds your own files: ") + counts(*item.census());
+        if (examples) {
+            QStringList sample;
+            for (const std::string &path : item.census()->sample)
+                sample.append(QString::fromUtf8(path));
+            reason += QStringLiteral(" (%1)").arg(sample.join(QStringLiteral(", ")));
+        }
+        reasons.append(reason);
     }
     if (item.wasUsedRecently())
         reasons.append(QStringLiteral("was used recently: something inside changed %1").arg(newestChange(item)));

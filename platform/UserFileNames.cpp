@@ -28,7 +28,9 @@ std::string_view extensionOf(std::string_view name)
 // Folders whose content programs make again at will, or that only they read.
 bool isDisposableFolder(std::string_view name)
 {
-    static const Set names{"tmp", "temp", ".tmp", "temporary", "log", "logs", ".logs", "minidumps", "dumps"};
+    static const Set names{
+        "tmp",       "temp",  ".tmp",      "temporary", "log",           "logs",          ".logs",
+        "minidumps", "dumps", "telemetry", "glean",     "datareporting", "pending pings", "saved-telemetry-pings"};
     return contains(name, "cache") || contains(name, "thumb") || contains(name, "crash") || names.contains(name);
 }
 
@@ -121,13 +123,15 @@ bool isCredentialName(std::string_view name)
                            "clouds.yaml",
                            "settings-security.xml",
                            "logins.json",
+                           "logins.db",
                            "key4.db",
                            "key3.db",
                            "signons.sqlite",
                            "login data",
                            "login data for account"};
-    // Ethereum's key store names each key file after its date and address.
-    return names.contains(name) || name.starts_with("utc--");
+    // Ethereum's key store names each key file after its date and address; mail clients keep a passphrase for
+    // OpenPGP keys in a file named after it.
+    return names.contains(name) || name.starts_with("utc--") || contains(name, "passphrase");
 }
 
 // Plain text that programs ship or write about themselves rather than the user's: read-me files, licences,
@@ -200,7 +204,8 @@ bool isProgramText(std::string_view name, std::string_view extension)
                            "allowlist",
                            "filters",
                            "rules",
-                           "index"};
+                           "index",
+                           "pkcs11"};
     if (!plainText.contains(extension))
         return false;
     // The words of the name before its extension: runs of letters and digits.

@@ -7,6 +7,7 @@
 #include "ui/BulkActionSheet.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"
+#include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantItemsView.h"
 #include "ui/RemnantListView.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QTimer>
@@ -130,6 +132,21 @@ int main(int argc, char **argv)
         break;
     }
 
+    // A removed wallet's folder that holds the wallet, and one whose helper still writes into it.
+    for (const auto &[wanted, name] : {std::pair{&RemnantItem::holdsUserFiles, QStringLiteral("user-files.png")},
+                                       std::pair{&RemnantItem::wasUsedRecently, QStringLiteral("used-recently.png")}}) {
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (shown[i]->status() != RemnantStatus::orphan || !(*shown[i].*wanted)())
+                continue;
+            items.setCurrentIndex(list.proxy()->index(int(i), 0));
+            settle();
+            ok = save(window.grab(), folder, name) && ok;
+            break;
+        }
+    }
+    items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+    settle();
+
     // The same list by size, with the largest folder chosen.
     list.setSortOrder(RemnantSortOrder::sizeDescending);
     items.setCurrentIndex(list.proxy()->index(0, 0));
@@ -148,6 +165,15 @@ int main(int argc, char **argv)
 
     for (int i = 0; i < 6 && i < shown.size(); ++i)
         list.toggleSelected(shown[i]);
+    // And two orphans that hold the user's files or changed recently, for the question the move asks.
+    int guarded = 0;
+    for (const RemnantItemPtr &candidate : shown) {
+        if (guarded < 2 && candidate->status() == RemnantStatus::orphan && candidate->isGuarded() &&
+            !list.selectedItems().contains(candidate->id())) {
+            list.toggleSelected(candidate);
+            ++guarded;
+        }
+    }
     settle();
     QList<RemnantItemPtr> selected;
     for (const RemnantItemPtr &candidate : scanner.filteredRemnants()) {
@@ -156,6 +182,12 @@ int main(int argc, char **argv)
     }
     BulkActionSheet sheet(int(selected.size()), selected, &window);
     ok = save(withDialog(window, sheet), folder, QStringLiteral("bulk-sheet.png")) && ok;
+    // Its move asks first about what holds the user's files or may belong to an installed app.
+    if (const auto question = RemnantActions::bulkQuestion(selected)) {
+        QList<QPushButton *> buttons;
+        const std::unique_ptr<QMessageBox> box = WindowAlertPresenter::messageBox(question->alert, &window, buttons);
+        ok = save(withDialog(window, *box), folder, QStringLiteral("bulk-question.png")) && ok;
+    }
     list.clearSelectedItems();
 
     SettingsView settings(scanner, &window);

@@ -146,7 +146,11 @@ void DetailView::rebuild()
     if (item.wasUsedRecently())
         layout->addWidget(
             new InfoBlock(QStringLiteral("clock.fill"), QStringLiteral("Used recently"),
-                          QStringLiteral("Something inside changed %1.").arg(UserFilesText::newestChange(item)),
+                          QStringLiteral("Something inside changed %1.%2")
+                              .arg(UserFilesText::newestChange(item),
+                                   item.isLongUnused() ? QStringLiteral(" The item itself looks unused, but a program "
+                                                                        "may still be writing into it.")
+                                                       : QString()),
                           InfoBlock::Look::warning));
     if (!item.evidence().isEmpty())
         layout->addWidget(

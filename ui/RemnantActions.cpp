@@ -67,7 +67,7 @@ namespace {
 // Why an item must be confirmed by name before it leaves; empty when it need not be.
 QStringList concerns(const RemnantItem &item)
 {
-    QStringList concerns = UserFilesText::reasons(item);
+    QStringList concerns = UserFilesText::reasons(item, false);
     if (!item.census())
         concerns.append(QStringLiteral("not looked inside yet"));
     if (item.hasLookalikes())
@@ -99,7 +99,7 @@ void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
         trash(items);
 }
 
-void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
+std::optional<RemnantActions::BulkQuestion> RemnantActions::bulkQuestion(const QList<RemnantItemPtr> &items)
 {
     QList<RemnantItemPtr> others;
     QStringList named;
@@ -110,23 +110,31 @@ void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
         else
             named.append(QStringLiteral("• %1: %2").arg(item->name(), reasons.join(QStringLiteral("; "))));
     }
-    if (named.isEmpty()) {
-        confirmTrashAll(items);
-        return;
-    }
+    if (named.isEmpty())
+        return std::nullopt;
     // Every item that Move All would take is named, in the text or, for a long list, in the details.
     constexpr qsizetype ShownNames = 8;
     QString listed = QStringList(named.mid(0, ShownNames)).join(QLatin1Char('\n'));
     if (named.size() > ShownNames)
         listed += QStringLiteral("\n…and %1 more (see the details)").arg(named.size() - ShownNames);
-    const AlertPresenter::Alert question{
-        QStringLiteral("%1 of these items hold your own files or may belong to installed apps").arg(named.size()),
-        listed + QStringLiteral("\n\nSkip Them moves only the other items to the Trash; Move All moves these too."),
-        {QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")},
-        named.size() > ShownNames ? named.join(QLatin1Char('\n')) : QString()};
-    switch (m_scanner.alerts().runModal(question) - AlertPresenter::FirstButton) {
+    return BulkQuestion{
+        {QStringLiteral("%1 of these items hold your own files or may belong to installed apps").arg(named.size()),
+         listed + QStringLiteral("\n\nSkip Them moves only the other items to the Trash; Move All moves these too."),
+         {QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")},
+         named.size() > ShownNames ? named.join(QLatin1Char('\n')) : QString()},
+        others};
+}
+
+void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
+{
+    const std::optional<BulkQuestion> question = bulkQuestion(items);
+    if (!question) {
+        confirmTrashAll(items);
+        return;
+    }
+    switch (m_scanner.alerts().runModal(question->alert) - AlertPresenter::FirstButton) {
     case 0:
-        trash(others);
+        trash(question->others);
         break;
     case 1:
         trash(items);

@@ -2,6 +2,7 @@
 
 #include "model/FinderTagColor.h"
 #include "model/RemnantItem.h"
+#include "scanner/AlertPresenter.h"
 #include "ui/TagActionView.h"
 
 #include <QObject>
@@ -39,6 +40,12 @@ public:
     void undoTrash();
 
     static QString trashConfirmationTitle(const RemnantItem &item);
+    // The question that a bulk move asks first, naming the items it would skip; absent when none needs it.
+    struct BulkQuestion {
+        AlertPresenter::Alert alert;
+        QList<RemnantItemPtr> others; // what Skip Them moves
+    };
+    static std::optional<BulkQuestion> bulkQuestion(const QList<RemnantItemPtr> &items);
 
 private:
     // Asks with a warning whose buttons are "Move to Trash" and "Cancel"; true for the first.

@@ -5,26 +5,34 @@
 #include <QPushButton>
 #include <QUrl>
 
-int WindowAlertPresenter::runModal(const Alert &alert)
+std::unique_ptr<QMessageBox> WindowAlertPresenter::messageBox(const Alert &alert, QWidget *parent,
+                                                              QList<QPushButton *> &buttons)
 {
-    QMessageBox box(QMessageBox::Warning, alert.message, alert.message, QMessageBox::NoButton, m_window);
-    box.setInformativeText(alert.informativeText);
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, alert.message, alert.message, QMessageBox::NoButton,
+                                             parent);
+    box->setInformativeText(alert.informativeText);
     if (!alert.detailedText.isEmpty())
-        box.setDetailedText(alert.detailedText);
-    QList<QPushButton *> buttons;
+        box->setDetailedText(alert.detailedText);
     for (qsizetype i = 0; i < alert.buttons.size(); ++i) {
         const QString &title = alert.buttons[i];
         const bool cancels = title == QStringLiteral("Cancel") || title == QStringLiteral("Not Now");
         // One role for all keeps the buttons in the order given on every desktop's button layout.
-        QPushButton *button = box.addButton(title, QMessageBox::ActionRole);
+        QPushButton *button = box->addButton(title, QMessageBox::ActionRole);
         if (i == 0)
-            box.setDefaultButton(button);
+            box->setDefaultButton(button);
         if (cancels)
-            box.setEscapeButton(button);
+            box->setEscapeButton(button);
         buttons.append(button);
     }
-    box.exec();
-    const qsizetype chosen = buttons.indexOf(static_cast<QPushButton *>(box.clickedButton()));
+    return box;
+}
+
+int WindowAlertPresenter::runModal(const Alert &alert)
+{
+    QList<QPushButton *> buttons;
+    const std::unique_ptr<QMessageBox> box = messageBox(alert, m_window, buttons);
+    box->exec();
+    const qsizetype chosen = buttons.indexOf(static_cast<QPushButton *>(box->clickedButton()));
     return FirstButton + int(chosen >= 0 ? chosen : alert.buttons.size() - 1);
 }
 

@@ -38,21 +38,70 @@ bool isDisposableFolder(std::string_view name)
 // artwork, sounds and translations they ship, their documentation, and the bundles of a Mac.
 bool isSoftwareFolder(std::string_view name)
 {
-    static const Set names{"node_modules", "site-packages", "dist-packages", "__pypackages__",
-                           "extensions",   "plugins",       "plugin",        "addons",
-                           "add-ons",      "themes",        "theme",         "icons",
-                           "skins",        "emoji",         "emojis",        "stickers",
-                           "avatars",      "sprites",       "textures",      "fonts",
-                           "sounds",       "locale",        "locales",       "lib",
-                           "lib64",        "libs",          "bin",           "sbin",
-                           "include",      "doc",           "help",          "man",
-                           "licenses",     "licences",      "legal",         "resources",
-                           "assets",       "vendor",        "frameworks",    "runtime",
-                           "runtimes",     "sdk",           "sdks",          "toolchains",
-                           "jre",          "jdk",           "gems",          "crates",
-                           "registry",     "packages",      "pkgs",          "pack",
-                           "plugged",      "bundle",        "bundles",       "elpa",
-                           "steamapps",    "dictionaries",  "hunspell",      "templates"};
+    static const Set names{"node_modules",
+                           "site-packages",
+                           "dist-packages",
+                           "__pypackages__",
+                           "extensions",
+                           "plugins",
+                           "plugin",
+                           "addons",
+                           "add-ons",
+                           "themes",
+                           "theme",
+                           "icons",
+                           "skins",
+                           "emoji",
+                           "emojis",
+                           "stickers",
+                           "avatars",
+                           "sprites",
+                           "textures",
+                           "fonts",
+                           "sounds",
+                           "locale",
+                           "locales",
+                           "lib",
+                           "lib64",
+                           "libs",
+                           "bin",
+                           "sbin",
+                           "include",
+                           "doc",
+                           "help",
+                           "man",
+                           "licenses",
+                           "licences",
+                           "legal",
+                           "resources",
+                           "assets",
+                           "vendor",
+                           "frameworks",
+                           "runtime",
+                           "runtimes",
+                           "sdk",
+                           "sdks",
+                           "toolchains",
+                           "jre",
+                           "jdk",
+                           "gems",
+                           "crates",
+                           "registry",
+                           "packages",
+                           "pkgs",
+                           "pack",
+                           "plugged",
+                           "bundle",
+                           "bundles",
+                           "elpa",
+                           "steamapps",
+                           "dictionaries",
+                           "hunspell",
+                           "templates",
+                           "repository",
+                           "program files",
+                           "program files (x86)",
+                           "windows"};
     static constexpr std::array<std::string_view, 17> Suffixes{
         ".app",  ".framework", ".bundle",      ".plugin",     ".appex",    ".xpc",   ".kext",      ".lproj",   ".vst",
         ".vst3", ".component", ".qlgenerator", ".mdimporter", ".prefpane", ".saver", ".dist-info", ".egg-info"};
@@ -119,6 +168,7 @@ bool isCredentialName(std::string_view name)
                            "msal_token_cache.bin",
                            "service_principal_entries.json",
                            "application_default_credentials.json",
+                           "adc.json",
                            "rclone.conf",
                            "clouds.yaml",
                            "settings-security.xml",
@@ -277,6 +327,9 @@ unsigned UserFileNames::folderTraits(std::string_view name, unsigned parentTrait
         traits |= privateKeys;
     if (name == ".password-store" || name == "password-store")
         traits |= passwordStore;
+    if (name == "saves" || name == "savegames" || name == "saved games" || name == "save games" || name == "savedata" ||
+        name == "savefiles")
+        traits |= savedGames;
     if (name == "cur" || name == "new")
         traits |= maildir;
     if (name == ".kube" || name == "kube")
@@ -341,6 +394,8 @@ UserFileNames::FileRule UserFileNames::fileRule(std::string_view name, unsigned 
         return {Kind::credentials, Probe::wallet};
     if (traits & disposable)
         return {};
+    if (traits & savedGames)
+        return {Kind::documents};
     if (((traits & maildir) && isMaildirMessage(name)) || name == "mbox" || name == ".mh_sequences" ||
         name == ".claws_mark" || name == ".sylpheed_mark")
         return {Kind::mail};

@@ -20,6 +20,7 @@ public:
         wallets = 1u << 3,       // wallet and keystore files, told by their content
         privateKeys = 1u << 4,   // GnuPG's private keys, one a file
         passwordStore = 1u << 5, // a password store: every .gpg file one password
+        savedGames = 1u << 6,    // a game's saves, which are the player's own
         inherited = (1u << 8) - 1,
         // The folder's own files only.
         maildir = 1u << 8,         // a Maildir's cur or new folder: its messages

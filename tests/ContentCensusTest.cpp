@@ -71,6 +71,7 @@ TEST(ContentCensus, CountsEachKindByNameAndConfirmsKeysAndWalletsByTheirFirstByt
         {"Drafts/Talk.key", "PK\x03\x04"},
         {"Drafts/notes.txt", "buy milk"},
         {"Drafts/book.epub", "PK"},
+        {"Saves/slot1.sav", "..."},
         {"README.md", "# app"},
         {"LICENSE.txt", "MIT"},
         {"Connections.txt", "1.2.3.4"},
@@ -89,13 +90,14 @@ TEST(ContentCensus, CountsEachKindByNameAndConfirmsKeysAndWalletsByTheirFirstByt
         {"extensions/theme/icon.png", "PNG"},
         {"node_modules/tls/test/key.pem", PemKey},
         {"App.app/Contents/Resources/help.pdf", "%PDF"},
+        {"drive_c/Program Files/Game/manual.pdf", "%PDF"},
     };
     for (const auto &[path, content] : files)
         tree.writeFile("entry/" + path, content);
 
     const ContentCensus census = censusOf(tree.path("entry"));
     EXPECT_EQ(countsOf(census),
-              (Counts{{"credentials", 12}, {"mail", 4}, {"documents", 5}, {"media", 3}, {"repositories", 1}}));
+              (Counts{{"credentials", 12}, {"mail", 4}, {"documents", 6}, {"media", 3}, {"repositories", 1}}));
     // The first of the kinds' order, then of the paths.
     EXPECT_EQ(census.sample,
               (std::vector<std::string>{".docker/config.json", ".kube/config", ".password-store/mail/work.gpg"}));

@@ -63,5 +63,8 @@ QStringList UserFilesText::reasons(const RemnantItem &item, bool examples)
     }
     if (item.wasUsedRecently())
         reasons.append(QStringLiteral("was used recently: something inside changed %1").arg(newestChange(item)));
+    // What could not be looked at may hold anything.
+    if (item.census() && item.sizePartial())
+        reasons.append(QStringLiteral("could not be looked inside everywhere: some folders in it cannot be read"));
     return reasons;
 }

@@ -13,8 +13,9 @@ public:
     static QString counts(const ContentCensus &census);
     // One count: "1 credential", "3 photos or media files".
     static QString count(UserFileKind kind, qint64 count);
-    // Why the entry is guarded, one phrase each: "holds your own files: 2 credentials (wallets/default)" and "was
-    // used recently: something inside changed 3 days ago"; none when it is not. `examples` adds the example paths.
+    // Why the entry must be confirmed by name before it leaves, one phrase each: "holds your own files: 2
+    // credentials (wallets/default)", "was used recently: something inside changed 3 days ago", and that some
+    // folders inside could not be read; none when nothing speaks against moving it. `examples` adds the example paths.
     static QStringList reasons(const RemnantItem &item, bool examples = true);
     // The age of the newest change inside: "3 days ago".
     static QString newestChange(const RemnantItem &item);

@@ -1,6 +1,7 @@
 #include "platform/ContentCensusTaker.h"
 
 #include "platform/FileStatus.h"
+#include "platform/UntouchedOpen.h"
 
 #include <algorithm>
 #include <array>
@@ -103,18 +104,8 @@ std::optional<UserFileKind> ContentCensusTaker::probe(int folder, const char *op
     if (m_probesLeft <= 0)
         return UserFileNames::unread(kind, false);
     --m_probesLeft;
-    constexpr int flags = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    bool restoreAccess = false;
-#ifdef O_NOATIME
-    int fd = openat(folder, openName, flags | O_NOATIME);
-    if (fd < 0 && errno == EPERM) {
-        fd = openat(folder, openName, flags);
-        restoreAccess = true;
-    }
-#else
-    int fd = openat(folder, openName, flags);
-    restoreAccess = true;
-#endif
+    const auto [fd, restoreAccess] =
+        UntouchedOpen::openAt(folder, openName, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return UserFileNames::unread(kind, false);
     struct stat opened {};

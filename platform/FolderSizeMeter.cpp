@@ -2,6 +2,7 @@
 
 #include "platform/ContentCensusTaker.h"
 #include "platform/FileStatus.h"
+#include "platform/UntouchedOpen.h"
 
 #include <cerrno>
 #include <dirent.h>
@@ -65,18 +66,8 @@ private:
 // Opens a folder of the file system `device` for listing, never through a symbolic link; errno tells a failure.
 std::optional<OpenFolder> openFolder(int parent, const char *name, dev_t device, struct stat &info)
 {
-    constexpr int flags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
-    bool restore = false;
-#ifdef O_NOATIME
-    int fd = openat(parent, name, flags | O_NOATIME);
-    if (fd < 0 && errno == EPERM) {
-        fd = openat(parent, name, flags);
-        restore = true;
-    }
-#else
-    int fd = openat(parent, name, flags);
-    restore = true;
-#endif
+    const auto [fd, restore] =
+        UntouchedOpen::openAt(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     if (fstat(fd, &info) != 0 || info.st_dev != device) {

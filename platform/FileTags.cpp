@@ -54,9 +54,9 @@ std::optional<QString> FileTags::setTags(const fs::path &path, const QStringList
         return QStringLiteral("Cannot tag '%1': %2").arg(PathNames::fileName(path), *problem);
 
     // The user's own tags stay as they were, in their order, ahead of the new ones.
-    QStringList entries;
+    QList<QByteArray> entries;
     QStringList present;
-    for (const QString &entry : TagAttribute::decoded(attributeValue(path))) {
+    for (const QByteArray &entry : TagAttribute::decoded(attributeValue(path))) {
         const QString name = TagAttribute::nameOfEntry(entry);
         if (isColourName(name))
             continue;
@@ -89,7 +89,7 @@ std::optional<QString> FileTags::setTags(const fs::path &path, const QStringList
 QStringList FileTags::tags(const fs::path &path)
 {
     QStringList names;
-    for (const QString &entry : TagAttribute::decoded(attributeValue(path)))
+    for (const QByteArray &entry : TagAttribute::decoded(attributeValue(path)))
         names.append(TagAttribute::nameOfEntry(entry));
     return names;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <filesystem>
@@ -17,11 +18,12 @@ public:
     // Removing tags that are not there succeeds, as long as the item itself is there.
     static int remove(const std::filesystem::path &path);
 
-    // An entry is a tag's name and whatever else the system stores with it.
-    static QString nameOfEntry(const QString &entry);
-    static QString entryForName(const QString &name);
-    static QByteArray encoded(const QStringList &entries);
-    static QStringList decoded(const QByteArray &value);
+    // An entry is a tag's name and whatever else the system stores with it, as the bytes the value holds, so that
+    // tags another program wrote are written back exactly as they were, whatever their encoding.
+    static QString nameOfEntry(const QByteArray &entry);
+    static QByteArray entryForName(const QString &name);
+    static QByteArray encoded(const QList<QByteArray> &entries);
+    static QList<QByteArray> decoded(const QByteArray &value);
     // Why a tag of this name cannot be stored, if it cannot.
     static std::optional<QString> unstorableName(const QString &name);
 };

@@ -30,25 +30,25 @@ int TagAttribute::remove(const fs::path &path)
 
 // Finder stores a tag as its name, a line break and the number of its colour; tags of its own colour names carry
 // that number, other tags the colour the user gave them, if any.
-QString TagAttribute::nameOfEntry(const QString &entry)
+QString TagAttribute::nameOfEntry(const QByteArray &entry)
 {
-    return entry.section(QLatin1Char('\n'), 0, 0);
+    return QString::fromUtf8(entry).section(QLatin1Char('\n'), 0, 0);
 }
 
-QString TagAttribute::entryForName(const QString &name)
+QByteArray TagAttribute::entryForName(const QString &name)
 {
     for (std::size_t index = 0; index < FileTags::ColourNames.size(); ++index) {
         if (name == QLatin1String(FileTags::ColourNames[index]))
-            return name + QLatin1Char('\n') + QString::number(index + 1);
+            return (name + QLatin1Char('\n') + QString::number(index + 1)).toUtf8();
     }
-    return name;
+    return name.toUtf8();
 }
 
-QByteArray TagAttribute::encoded(const QStringList &entries)
+QByteArray TagAttribute::encoded(const QList<QByteArray> &entries)
 {
     plist_t array = plist_new_array();
-    for (const QString &entry : entries)
-        plist_array_append_item(array, plist_new_string(entry.toUtf8().constData()));
+    for (const QByteArray &entry : entries)
+        plist_array_append_item(array, plist_new_string(entry.constData()));
     char *bytes = nullptr;
     uint32_t length = 0;
     plist_to_bin(array, &bytes, &length);
@@ -61,9 +61,9 @@ QByteArray TagAttribute::encoded(const QStringList &entries)
     return value;
 }
 
-QStringList TagAttribute::decoded(const QByteArray &value)
+QList<QByteArray> TagAttribute::decoded(const QByteArray &value)
 {
-    QStringList entries;
+    QList<QByteArray> entries;
     plist_t root = nullptr;
     plist_from_bin(value.constData(), uint32_t(value.size()), &root);
     if (!root)
@@ -76,7 +76,7 @@ QStringList TagAttribute::decoded(const QByteArray &value)
                 continue;
             uint64_t length = 0;
             const char *text = plist_get_string_ptr(item, &length);
-            const QString entry = QString::fromUtf8(text, qsizetype(length));
+            const QByteArray entry(text, qsizetype(length));
             if (!nameOfEntry(entry).isEmpty())
                 entries.append(entry);
         }

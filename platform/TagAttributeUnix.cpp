@@ -26,28 +26,27 @@ int TagAttribute::remove(const fs::path &path)
 }
 
 // The desktop stores the names alone, separated by commas.
-QString TagAttribute::nameOfEntry(const QString &entry)
+QString TagAttribute::nameOfEntry(const QByteArray &entry)
 {
-    return entry;
+    return QString::fromUtf8(entry).trimmed();
 }
 
-QString TagAttribute::entryForName(const QString &name)
+QByteArray TagAttribute::entryForName(const QString &name)
 {
-    return name;
+    return name.toUtf8();
 }
 
-QByteArray TagAttribute::encoded(const QStringList &entries)
+QByteArray TagAttribute::encoded(const QList<QByteArray> &entries)
 {
-    return entries.join(QLatin1Char(',')).toUtf8();
+    return entries.join(',');
 }
 
-QStringList TagAttribute::decoded(const QByteArray &value)
+QList<QByteArray> TagAttribute::decoded(const QByteArray &value)
 {
-    QStringList entries;
-    for (const QString &part : QString::fromUtf8(value).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString name = part.trimmed();
-        if (!name.isEmpty())
-            entries.append(name);
+    QList<QByteArray> entries;
+    for (const QByteArray &part : value.split(',')) {
+        if (!part.trimmed().isEmpty())
+            entries.append(part);
     }
     return entries;
 }

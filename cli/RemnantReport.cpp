@@ -1,5 +1,6 @@
 #include "cli/RemnantReport.h"
 
+#include "cli/CsvText.h"
 #include "cli/JsonText.h"
 #include "cli/TextTable.h"
 #include "model/ByteCountFormatter.h"
@@ -167,7 +168,7 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
                                           isoDate(item.newestInside()).toUtf8()};
         QList<QByteArray> quoted;
         for (const QByteArray &field : fields)
-            quoted.append(RemnantReport::csvField(field));
+            quoted.append(CsvText::field(field));
         write(stream, quoted.join(',') + "\r\n");
     }
 }
@@ -242,15 +243,6 @@ QString RemnantReport::statusName(RemnantStatus status)
         break;
     }
     return QStringLiteral("unknown");
-}
-
-QByteArray RemnantReport::csvField(const QByteArray &bytes)
-{
-    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\n') && !bytes.contains('\r'))
-        return bytes;
-    QByteArray escaped = bytes;
-    escaped.replace('"', "\"\"");
-    return '"' + escaped + '"';
 }
 
 void RemnantReport::print(const QList<RemnantItemPtr> &items, const QString &format, FILE *stream)

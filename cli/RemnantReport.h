@@ -8,12 +8,11 @@
 #include <cstdio>
 
 // Scan results for the terminal (an aligned table), for programs (JSON) and for spreadsheets (CSV). JSON and CSV
-// give every path and name by its exact bytes (see JsonText::quotedBytes); the table shows names for reading.
+// give every path and name by its exact bytes (see JsonText::quotedBytes; CsvText guards spreadsheets against a
+// name that reads as a formula); the table shows names for reading.
 class RemnantReport {
 public:
     static void print(const QList<RemnantItemPtr> &items, const QString &format, FILE *stream);
 
     static QString statusName(RemnantStatus status);
-    // A CSV field of RFC 4180, quoted where needed.
-    static QByteArray csvField(const QByteArray &bytes);
 };

@@ -156,7 +156,7 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     TempTree tree;
     tree.makeBundle("Applications/Zzqx.app", "org.zzqx.app");
     tree.writeFile("Users/me/Library/Caches/org.zzqx.app/data", "x");
-    tree.writeFile("Users/me/Library/Logs/qqvv, \"quoted\".log", "x");
+    tree.writeFile("Users/me/Library/Logs/=qqvv, \"quoted\".log", "x");
     const Arguments scan = Arguments{"scan"} + folders(tree);
 
     const CliResult json = runCli(scan + Arguments{"--format", "json"});
@@ -191,7 +191,11 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     ASSERT_EQ(csv.exitCode, 0);
     EXPECT_TRUE(csv.out.startsWith("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,"
                                    "sizeOnDisk,itemCount,sizePartial,lastModified,"));
-    EXPECT_TRUE(csv.out.contains(",\"qqvv, \"\"quoted\"\".log\",Logs,"));
+    // A name that a spreadsheet would read as a formula is guarded by a quote; the path starts with "/".
+    EXPECT_TRUE(csv.out.contains(
+        QByteArray::fromStdString("\r\n\"" + tree.path("Users/me/Library/Logs").native() +
+                                  "/=qqvv, \"\"quoted\"\".log\",\"'=qqvv, \"\"quoted\"\".log\",Logs,")))
+        << csv.out.toStdString();
     EXPECT_EQ(csv.out.count("\r\n"), 3);
 
     // A home without a Library is a Linux home unless the Mac profile is asked for.

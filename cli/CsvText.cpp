@@ -1,0 +1,12 @@
+#include "cli/CsvText.h"
+
+QByteArray CsvText::field(const QByteArray &bytes)
+{
+    QByteArray field = bytes;
+    if (!field.isEmpty() && QByteArrayView("=+-@\t\r").contains(field.front()))
+        field.prepend('\'');
+    if (!field.contains(',') && !field.contains('"') && !field.contains('\n') && !field.contains('\r'))
+        return field;
+    field.replace('"', "\"\"");
+    return '"' + field + '"';
+}

@@ -1,5 +1,7 @@
 #include "cli/CliAlertPresenter.h"
 
+#include "cli/TerminalText.h"
+
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -10,12 +12,14 @@ CliAlertPresenter::CliAlertPresenter(bool askOnTerminal)
 
 int CliAlertPresenter::runModal(const Alert &alert)
 {
-    std::fprintf(stderr, "%s\n%s\n", alert.message.toUtf8().constData(), alert.informativeText.toUtf8().constData());
+    std::fprintf(stderr, "%s\n%s\n", TerminalText::lines(alert.message).constData(),
+                 TerminalText::lines(alert.informativeText).constData());
     if (!alert.detailedText.isEmpty())
-        std::fprintf(stderr, "%s\n", alert.detailedText.toUtf8().constData());
+        std::fprintf(stderr, "%s\n", TerminalText::lines(alert.detailedText).constData());
     if (m_askOnTerminal && alert.buttons.contains(QStringLiteral("Continue"))) {
         for (qsizetype i = 0; i < alert.buttons.size(); ++i)
-            std::fprintf(stderr, "  %lld) %s\n", static_cast<long long>(i + 1), alert.buttons[i].toUtf8().constData());
+            std::fprintf(stderr, "  %lld) %s\n", static_cast<long long>(i + 1),
+                         TerminalText::text(alert.buttons[i]).constData());
         std::fprintf(stderr, "Choose 1-%lld: ", static_cast<long long>(alert.buttons.size()));
         std::fflush(stderr);
         std::string answer;
@@ -36,5 +40,5 @@ int CliAlertPresenter::runModal(const Alert &alert)
 
 void CliAlertPresenter::openLink(const QString &link)
 {
-    std::fprintf(stderr, "Open %s to change this setting.\n", link.toUtf8().constData());
+    std::fprintf(stderr, "Open %s to change this setting.\n", TerminalText::text(link).constData());
 }

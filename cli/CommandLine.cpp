@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/TerminalText.h"
 #include "platform/FolderArguments.h"
 
 #include <QStringList>
@@ -12,6 +13,12 @@ namespace {
 QString text(const std::string &bytes)
 {
     return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+}
+
+// An argument in a message: its bytes, but for those that would steer the terminal.
+QString shown(const std::string &bytes)
+{
+    return QString::fromUtf8(TerminalText::bytes(bytes));
 }
 
 struct CommandRules {
@@ -124,7 +131,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
                 return value;
             if (i + 1 < arguments.size())
                 return arguments[++i];
-            error = QStringLiteral("option %1 needs a value").arg(text(argument));
+            error = QStringLiteral("option %1 needs a value").arg(shown(argument));
             return std::nullopt;
         };
 
@@ -150,7 +157,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             if (argument == "--profile") {
                 line.profile = scanProfileNamed(text(*given));
                 if (!line.profile) {
-                    error = QStringLiteral("unknown profile %1 (mac|linux)").arg(text(*given));
+                    error = QStringLiteral("unknown profile %1 (mac|linux)").arg(shown(*given));
                     return std::nullopt;
                 }
             } else if (argument == "--format") {
@@ -159,8 +166,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
                 const char *end = given->data() + given->size();
                 const auto [rest, code] = std::from_chars(given->data(), end, line.thresholdDays);
                 if (code != std::errc() || rest != end || given->empty() || line.thresholdDays < 0) {
-                    error =
-                        QStringLiteral("--threshold needs a whole number of days, 0 or more, not %1").arg(text(*given));
+                    error = QStringLiteral("--threshold needs a whole number of days, 0 or more, not %1")
+                                .arg(shown(*given));
                     return std::nullopt;
                 }
             } else if (argument == "--root") {
@@ -170,7 +177,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
                 homeGiven = true;
             }
         } else {
-            error = QStringLiteral("unknown option %1").arg(text(argument));
+            error = QStringLiteral("unknown option %1").arg(shown(argument));
             return std::nullopt;
         }
     }
@@ -182,14 +189,14 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
     }
     const CommandRules *rules = rulesFor(line.command);
     if (!rules) {
-        error = QStringLiteral("unknown command %1 (try --help)").arg(text(line.command));
+        error = QStringLiteral("unknown command %1 (try --help)").arg(shown(line.command));
         return std::nullopt;
     }
     if (line.operands.size() < rules->minimumOperands || (rules->minimumOperands == 0 && !line.operands.empty())) {
         error = rules->minimumOperands == 0
-                    ? QStringLiteral("unexpected argument %1").arg(text(line.operands.front()))
+                    ? QStringLiteral("unexpected argument %1").arg(shown(line.operands.front()))
                     : QStringLiteral("%1 needs %2")
-                          .arg(text(line.command),
+                          .arg(shown(line.command),
                                line.command == "tag" ? QStringLiteral("a colour and paths") : QStringLiteral("paths"));
         return std::nullopt;
     }

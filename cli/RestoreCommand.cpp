@@ -18,7 +18,7 @@ namespace {
 
 void printError(const QByteArray &message)
 {
-    std::fprintf(stderr, "leftscan-cli: %s\n", message.constData());
+    std::fprintf(stderr, "leftscan-cli: %s\n", TerminalText::bytes(message.toStdString()).constData());
 }
 
 } // namespace

@@ -22,7 +22,7 @@ namespace {
 
 void printError(const QByteArray &message)
 {
-    std::fprintf(stderr, "leftscan-cli: %s\n", message.constData());
+    std::fprintf(stderr, "leftscan-cli: %s\n", TerminalText::bytes(message.toStdString()).constData());
 }
 
 void printError(const QString &message)

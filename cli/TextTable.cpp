@@ -1,5 +1,6 @@
 #include "cli/TextTable.h"
 
+#include "cli/TerminalText.h"
 #include "model/TextMetrics.h"
 
 TextTable::TextTable(std::vector<Column> columns)
@@ -8,13 +9,10 @@ TextTable::TextTable(std::vector<Column> columns)
 
 QString TextTable::cleaned(const QString &cell, qsizetype maximumWidth)
 {
-    QString result = cell;
-    for (QChar &c : result) {
-        if (c.category() == QChar::Other_Control)
-            c = u'?';
-    }
+    QString result = QString::fromUtf8(TerminalText::text(cell));
     if (maximumWidth > 0 && TextMetrics::characterCount(result) > maximumWidth)
-        result = result.left(maximumWidth - 1) + QStringLiteral("…");
+        result =
+            result.left(TextMetrics::characterBoundaries(result)[std::size_t(maximumWidth - 1)]) + QStringLiteral("…");
     return result;
 }
 

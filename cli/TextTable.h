@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <vector>
 
-// Aligned text columns for a terminal. Control characters in cells are shown as "?", and cells wider than
-// their column's limit are shortened with an ellipsis.
+// Aligned text columns for a terminal. Characters that could steer the terminal or hide in a cell are shown as
+// escapes (see TerminalText), and cells wider than their column's limit are shortened with an ellipsis.
 class TextTable {
 public:
     struct Column {

@@ -5,6 +5,7 @@
 #include "cli/RestoreCommand.h"
 #include "cli/ScanCommand.h"
 #include "cli/StandardOutput.h"
+#include "cli/TerminalText.h"
 #include "inventory/InstalledAppScanner.h"
 #include "platform/AllocatorTuning.h"
 #include "platform/DiagnosticLog.h"
@@ -56,12 +57,12 @@ int main(int argc, char **argv)
     QString error;
     const auto line = CommandLine::parse(arguments, error);
     if (!line) {
-        std::fprintf(stderr, "leftscan-cli: %s\n", error.toUtf8().constData());
+        std::fprintf(stderr, "leftscan-cli: %s\n", TerminalText::text(error).constData());
         return ScanCommand::BadUsage;
     }
     // Standard output carries the result; the engine's diagnostic lines go to standard error when asked for.
     if (line->verbose)
-        DiagnosticLog::writeToStandardError();
+        DiagnosticLog::writeToStandardError(&TerminalText::text);
     else
         DiagnosticLog::setSink([](const QString &) {});
     return StandardOutput::finish(run(*line, argc, argv));

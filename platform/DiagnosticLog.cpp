@@ -17,9 +17,8 @@ DiagnosticLog::Sink &currentSink()
     return sink;
 }
 
-void writeLine(FILE *stream, const QString &line)
+void writeLine(FILE *stream, const QByteArray &bytes)
 {
-    const QByteArray bytes = line.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
     std::fputc('\n', stream);
     std::fflush(stream);
@@ -33,7 +32,7 @@ void DiagnosticLog::write(const QString &line)
     if (currentSink())
         currentSink()(line);
     else
-        writeLine(stdout, line);
+        writeLine(stdout, line.toUtf8());
 }
 
 DiagnosticLog::Sink DiagnosticLog::setSink(Sink sink)
@@ -42,7 +41,9 @@ DiagnosticLog::Sink DiagnosticLog::setSink(Sink sink)
     return std::exchange(currentSink(), std::move(sink));
 }
 
-void DiagnosticLog::writeToStandardError()
+void DiagnosticLog::writeToStandardError(std::function<QByteArray(const QString &line)> encode)
 {
-    setSink([](const QString &line) { writeLine(stderr, line); });
+    setSink([encode = std::move(encode)](const QString &line) {
+        writeLine(stderr, encode ? encode(line) : line.toUtf8());
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -12,5 +13,6 @@ public:
     static void write(const QString &line);
     // Replaces the destination of the lines and returns the previous one; an empty sink means standard output.
     static Sink setSink(Sink sink);
-    static void writeToStandardError();
+    // Sends the lines to standard error, each in the bytes `encode` gives it (its UTF-8 without one).
+    static void writeToStandardError(std::function<QByteArray(const QString &line)> encode = {});
 };

@@ -443,6 +443,41 @@ TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
     EXPECT_TRUE(fs::exists(caches + "/qqvv\xfe"));
 }
 
+TEST(CliScan, TheTableAndEveryMessageShowWhatCouldSteerTheTerminalAsEscapes)
+{
+    TempTree tree;
+    const std::string overridden = "qqvv\xe2\x80\xaegol.txt"; // U+202E, right-to-left override
+    const std::string separated = "qqvv\xe2\x80\xa8line";     // U+2028, line separator
+    // Cut after 28 characters in the APP column, the emoji stays whole.
+    tree.makeBundle("Applications/Qqvv \x1b]0;t\x07 Editor \xf0\x9f\x98\x80 Deluxe.app", "org.qqvv.app");
+    for (const std::string &name : {overridden, separated, std::string("org.qqvv.app")})
+        tree.writeFile("Users/me/Library/Logs/" + name, "x");
+    const auto raw = [](const QByteArray &text) {
+        return text.contains('\x1b') || text.contains('\x07') || text.contains("\xe2\x80\xae") ||
+               text.contains("\xe2\x80\xa8") || text.contains("\xef\xbf\xbd");
+    };
+
+    const CliResult table = runCli(Arguments{"scan"} + folders(tree));
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    for (const char *shown :
+         {"qqvv\\u202egol.txt", "qqvv\\u2028line", "~Qqvv \\x1b]0;t\\x07 Editor \xf0\x9f\x98\x80\xe2\x80\xa6"})
+        EXPECT_TRUE(table.out.contains(shown)) << shown << "\n" << table.out.toStdString();
+    EXPECT_FALSE(raw(table.out)) << table.out.toStdString();
+
+    const std::string logs = tree.path("Users/me/Library/Logs/").native();
+    const CliResult moved = runCli(Arguments{"trash", "--verbose"} + folders(tree) + Arguments{logs + overridden});
+    EXPECT_EQ(moved.exitCode, 0) << moved.err.toStdString();
+    EXPECT_TRUE(moved.err.contains("Moved to Trash: qqvv\\u202egol.txt")) << moved.err.toStdString();
+    const CliResult unlisted = runCli(Arguments{"trash"} + folders(tree) + Arguments{logs + separated + "\x1b[2J"});
+    EXPECT_EQ(unlisted.exitCode, 4);
+    EXPECT_TRUE(unlisted.err.contains("qqvv\\u2028line\\x1b[2J is not a leftover")) << unlisted.err.toStdString();
+    const CliResult unknown = runCli({"scan", "--colour\x1b[31m\xff"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("unknown option --colour\\x1b[31m\\xff")) << unknown.err.toStdString();
+    for (const CliResult *run : {&moved, &unlisted, &unknown})
+        EXPECT_FALSE(raw(run->err)) << run->err.toStdString();
+}
+
 TEST(CliScan, AnEndedOrInterruptedDemoLeavesNoFolderBehind)
 {
     for (const int signal : {0, SIGINT, SIGTERM}) {

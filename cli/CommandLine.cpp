@@ -79,8 +79,9 @@ QString CommandLine::usage()
         "  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries' own)\n"
         "  --timings         scan: the time spent in each stage of the scan, on standard error\n"
         "  --verbose         also write the diagnostic log to standard error\n"
-        "  --force           trash also leftovers that hold your own files, changed recently or whose names\n"
-        "                    match an installed app\n");
+        "  --force           moves items that trash would otherwise refuse: those that hold your own files,\n"
+        "                    changed inside recently or could not be looked into everywhere, and orphans whose\n"
+        "                    names also match an installed app\n");
 }
 
 ScanProfile CommandLine::scanProfile() const

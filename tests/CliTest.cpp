@@ -328,6 +328,9 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
 
     const CliResult forced = runCli(Arguments{"trash", "--force"} + folders(tree) + Arguments{log, agent});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
+    EXPECT_TRUE(runCli({"--help"})
+                    .out.contains("--force           moves items that trash would otherwise refuse: "
+                                  "orphans whose names also match an\n"));
     EXPECT_FALSE(fs::exists(agent));
     EXPECT_TRUE(fs::exists(tree.path("Users/me/.local/share/Trash/files/com.microsoft.update.agent.plist")));
 }

@@ -8,6 +8,7 @@
 #include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
 #include "platform/UserFileKind.h"
+#include "scanner/RemnantSummary.h"
 
 namespace {
 
@@ -182,8 +183,6 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
                      {QStringLiteral("LOCATION"), 0},
                      {QStringLiteral("APP"), 28},
                      {QStringLiteral("NAME"), 0}});
-    qint64 total = 0;
-    int orphans = 0;
     int lookalikes = 0;
     int holdingUserFiles = 0;
     int usedRecently = 0;
@@ -206,14 +205,13 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
         holdingUserFiles += item.holdsUserFiles() ? 1 : 0;
         usedRecently += !item.holdsUserFiles() && item.wasUsedRecently() ? 1 : 0;
         weakMatches += item.isWeakMatch() ? 1 : 0;
-        total += item.displayedSize();
-        orphans += item.status() == RemnantStatus::orphan ? 1 : 0;
     }
     table.print(stream);
+    const RemnantSummary summary = RemnantSummary::of(items);
     write(stream, QStringLiteral("\n%1 leftovers, %2 of them orphans, %3 in all\n")
-                      .arg(items.size())
-                      .arg(orphans)
-                      .arg(ByteCountFormatter::fileSize(total)));
+                      .arg(summary.count)
+                      .arg(summary.orphanCount)
+                      .arg(ByteCountFormatter::fileSize(summary.totalSize)));
     if (lookalikes > 0)
         write(stream, QStringLiteral("orphan? %1 orphans whose names also match an installed app: check them before "
                                      "moving them to the Trash\n")

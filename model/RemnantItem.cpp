@@ -79,6 +79,7 @@ void RemnantItem::setMeasurement(const SizeMeasurement &measurement, int staleTh
     m_sizeOnDisk = measurement.bytesOnDisk;
     m_itemCount = measurement.fileCount;
     m_sizePartial = measurement.isPartial();
+    m_sharedFiles = measurement.sharedFiles;
     m_census = measurement.census;
     const std::optional<QDateTime> newest = newestInside();
     m_usedRecently = newest && DayCount::daysBetween(*newest, Clock::now()) <= staleThresholdDays;

@@ -89,6 +89,9 @@ public:
     qint64 itemCount() const { return m_itemCount; }
     // The measurement passed over folders it could not read: the size is at least sizeOnDisk.
     bool sizePartial() const { return m_sizePartial; }
+    // The files of the entry that have names elsewhere too, once measured: a total over several entries counts each
+    // of them once.
+    const std::vector<SizeMeasurement::SharedFile> &sharedFiles() const { return m_sharedFiles; }
     // The size to show and sort by: the size on disk once measured, else fileSize.
     qint64 displayedSize() const { return m_sizeOnDisk.value_or(m_fields.fileSize); }
     // What the entry holds of the user's own files, taken with its size; absent until then.
@@ -150,6 +153,7 @@ private:
     std::optional<qint64> m_sizeOnDisk;
     qint64 m_itemCount = 0;
     bool m_sizePartial = false;
+    std::vector<SizeMeasurement::SharedFile> m_sharedFiles;
     std::optional<ContentCensus> m_census;
     bool m_usedRecently = false;
 };

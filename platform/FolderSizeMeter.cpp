@@ -9,7 +9,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -120,6 +120,8 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
     };
     if (!S_ISDIR(top.st_mode)) {
         measurement.fileCount = 1;
+        if (top.st_nlink > 1)
+            measurement.sharedFiles.push_back({quint64(top.st_dev), quint64(top.st_ino), measurement.bytesOnDisk});
         if (census)
             census->entryFile(AT_FDCWD, entry.c_str(), entryName, top);
         return finish();
@@ -137,8 +139,14 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
             measurement.unreadableFolders = 1;
         return finish();
     }
-    // Files with more than one name, by inode, so that each is counted once.
-    std::unordered_set<ino_t> linked;
+    // Files with more than one name, by inode, so that each is counted once; those with names outside the entry
+    // too are shared.
+    struct Linked {
+        nlink_t names;
+        nlink_t namesInside;
+        qint64 bytesOnDisk;
+    };
+    std::unordered_map<ino_t, Linked> linked;
     // A folder removed or replaced while the walk goes on holds nothing any more: no gap in the figure.
     const auto gone = [](int error) {
         return error == ENOENT || error == ENOTDIR || error == ELOOP;
@@ -170,8 +178,13 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
             if (info.st_dev != device)
                 continue;
             if (!S_ISDIR(info.st_mode)) {
-                if (info.st_nlink > 1 && !linked.insert(info.st_ino).second)
-                    continue;
+                if (info.st_nlink > 1) {
+                    const auto [file, first] =
+                        linked.try_emplace(info.st_ino, Linked{info.st_nlink, 0, allocatedBytes(info)});
+                    ++file->second.namesInside;
+                    if (!first)
+                        continue;
+                }
                 measurement.bytesOnDisk += allocatedBytes(info);
                 ++measurement.fileCount;
                 if (census)
@@ -201,6 +214,10 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
                 census->item(folder.fd(), name, info);
         }
         ++measurement.unreadableFolders;
+    }
+    for (const auto &[inode, file] : linked) {
+        if (file.namesInside < file.names)
+            measurement.sharedFiles.push_back({quint64(device), quint64(inode), file.bytesOnDisk});
     }
     return finish();
 }

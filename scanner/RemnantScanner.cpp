@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "scanner/LocationScanner.h"
 #include "scanner/RemnantFilter.h"
+#include "scanner/RemnantSummary.h"
 #include "scanner/ScanLocation.h"
 
 #include <QPointer>
@@ -379,8 +380,5 @@ QHash<RemnantCategory, int> RemnantScanner::categoryCounts() const
 
 qint64 RemnantScanner::totalSize() const
 {
-    qint64 total = 0;
-    for (const RemnantItemPtr &item : filteredRemnants())
-        total += item->displayedSize();
-    return total;
+    return RemnantSummary::of(m_remnants, RemnantFilter(*this)).totalSize;
 }

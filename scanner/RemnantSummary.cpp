@@ -1,13 +1,24 @@
 #include "scanner/RemnantSummary.h"
 
+#include <set>
+#include <utility>
+
 namespace {
 
-void add(RemnantSummary &summary, const RemnantItem &item)
+// Files that entries share, by device and inode.
+using SharedFiles = std::set<std::pair<quint64, quint64>>;
+
+void add(RemnantSummary &summary, const RemnantItem &item, SharedFiles &shared)
 {
     ++summary.count;
     if (item.status() == RemnantStatus::orphan)
         ++summary.orphanCount;
     summary.totalSize += item.displayedSize();
+    // A file that several entries hold under names of their own counts once in the total.
+    for (const SizeMeasurement::SharedFile &file : item.sharedFiles()) {
+        if (!shared.insert({file.device, file.inode}).second)
+            summary.totalSize -= file.bytesOnDisk;
+    }
     ++summary.categoryCounts[std::size_t(item.category())];
     ++summary.riskCounts[std::size_t(item.risk())];
 }
@@ -17,17 +28,19 @@ void add(RemnantSummary &summary, const RemnantItem &item)
 RemnantSummary RemnantSummary::of(const QList<RemnantItemPtr> &items)
 {
     RemnantSummary summary;
+    SharedFiles shared;
     for (const RemnantItemPtr &item : items)
-        add(summary, *item);
+        add(summary, *item, shared);
     return summary;
 }
 
 RemnantSummary RemnantSummary::of(const QList<RemnantItemPtr> &items, const RemnantFilter &filter)
 {
     RemnantSummary summary;
+    SharedFiles shared;
     for (const RemnantItemPtr &item : items) {
         if (filter.accepts(*item))
-            add(summary, *item);
+            add(summary, *item, shared);
     }
     return summary;
 }

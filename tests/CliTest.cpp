@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "TempTree.h"
 #include "identification/KnownAppCatalogue.h"
+#include "model/ByteCountFormatter.h"
 #include "platform/TrashInfo.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <set>
 #include <spawn.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -479,6 +481,32 @@ TEST(CliScan, TheTableAndEveryMessageShowWhatCouldSteerTheTerminalAsEscapes)
     EXPECT_TRUE(unknown.err.contains("unknown option --colour\\x1b[31m\\xff")) << unknown.err.toStdString();
     for (const CliResult *run : {&moved, &unlisted, &unknown})
         EXPECT_FALSE(raw(run->err)) << run->err.toStdString();
+}
+
+TEST(CliScan, TheTablesTotalCountsAFileOnceWhateverItsNames)
+{
+    TempTree tree;
+    // The log is larger than the folders themselves, the folders hold far more: one file under two names.
+    tree.writeFile("Users/me/Library/Logs/qqvv.log", std::string(20000, 'a'));
+    const fs::path shared = tree.writeFile("Users/me/Library/Caches/qqvv-one/data", std::string(200000, 'b'));
+    tree.makeFolder("Users/me/Library/Caches/qqvv-two");
+    fs::create_hard_link(shared, tree.path("Users/me/Library/Caches/qqvv-two/data"));
+    const Arguments scan = Arguments{"scan"} + folders(tree);
+
+    const CliResult json = runCli(scan + Arguments{"--format", "json"});
+    ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+    qint64 total = 0;
+    for (const QJsonValue &item : QJsonDocument::fromJson(json.out).array())
+        total += item["sizeOnDisk"].toInteger();
+    struct stat info {};
+    ASSERT_EQ(lstat(shared.c_str(), &info), 0);
+    total -= qint64(info.st_blocks) * 512;
+
+    const CliResult table = runCli(scan);
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    EXPECT_TRUE(table.out.contains((", " + ByteCountFormatter::fileSize(total) + " in all\n").toUtf8()))
+        << ByteCountFormatter::fileSize(total).toStdString() << "\n"
+        << table.out.toStdString();
 }
 
 TEST(CliScan, AnEndedOrInterruptedDemoLeavesNoFolderBehind)

@@ -8,7 +8,10 @@
 #include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
 #include "platform/UserFileKind.h"
+#include "scanner/RemnantSortOrder.h"
 #include "scanner/RemnantSummary.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -188,7 +191,15 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
     int usedRecently = 0;
     int weakMatches = 0;
     const QDateTime now = Clock::now();
-    for (const RemnantItemPtr &pointer : items) {
+    // Orphans first, then larger first by the size the table shows; equal items keep the scan's order.
+    QList<RemnantItemPtr> ordered = items;
+    std::stable_sort(ordered.begin(), ordered.end(), [](const RemnantItemPtr &left, const RemnantItemPtr &right) {
+        const bool leftOrphan = left->status() == RemnantStatus::orphan;
+        if (leftOrphan != (right->status() == RemnantStatus::orphan))
+            return leftOrphan;
+        return sortsBefore(RemnantSortOrder::sizeDescending, *left, *right);
+    });
+    for (const RemnantItemPtr &pointer : ordered) {
         const RemnantItem &item = *pointer;
         const std::optional<QDateTime> used = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
         table.addRow(

@@ -483,7 +483,7 @@ TEST(CliScan, TheTableAndEveryMessageShowWhatCouldSteerTheTerminalAsEscapes)
         EXPECT_FALSE(raw(run->err)) << run->err.toStdString();
 }
 
-TEST(CliScan, TheTablesTotalCountsAFileOnceWhateverItsNames)
+TEST(CliScan, TheTableIsOrderedByTheSizeItShowsAndItsTotalCountsAFileOnceWhateverItsNames)
 {
     TempTree tree;
     // The log is larger than the folders themselves, the folders hold far more: one file under two names.
@@ -504,6 +504,7 @@ TEST(CliScan, TheTablesTotalCountsAFileOnceWhateverItsNames)
 
     const CliResult table = runCli(scan);
     ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    EXPECT_GT(table.out.indexOf("qqvv.log"), table.out.indexOf("qqvv-two")) << table.out.toStdString();
     EXPECT_TRUE(table.out.contains((", " + ByteCountFormatter::fileSize(total) + " in all\n").toUtf8()))
         << ByteCountFormatter::fileSize(total).toStdString() << "\n"
         << table.out.toStdString();

@@ -1,62 +1,18 @@
 #include "linuxdesktop/DesktopEntryFile.h"
 
+#include "linuxdesktop/CommandTarget.h"
+#include "linuxdesktop/CommandWords.h"
+
 #include <QList>
 
-QString DesktopEntryFile::programOf(const QString &commandLine, QString *flatpakApp)
-{
-    QString line = commandLine.trimmed();
-    // A unit's prefixes that change how the command runs, not which.
-    while (!line.isEmpty() && QStringLiteral("-@:+!").contains(line.front()))
-        line.remove(0, 1);
-    QStringList words;
-    QString current;
-    QChar quote;
-    for (const QChar c : line) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-            else
-                current.append(c);
-        } else if (c == u'"' || c == u'\'') {
-            quote = c;
-        } else if (c.isSpace()) {
-            if (!current.isEmpty())
-                words.append(current);
-            current.clear();
-        } else {
-            current.append(c);
-        }
-    }
-    if (!current.isEmpty())
-        words.append(current);
-
-    qsizetype index = 0;
-    if (index < words.size() && (words[index] == u"env" || words[index].endsWith(u"/env"))) {
-        ++index;
-        while (index < words.size() && (words[index].startsWith(u'-') || words[index].contains(u'=')))
-            ++index;
-    }
-    if (index >= words.size())
-        return {};
-    const QString program = words[index];
-    if (flatpakApp && (program == u"flatpak" || program.endsWith(u"/flatpak"))) {
-        qsizetype run = words.indexOf(QStringLiteral("run"), index + 1);
-        for (qsizetype i = run < 0 ? words.size() : run + 1; i < words.size(); ++i) {
-            if (!words[i].startsWith(u'-')) {
-                *flatpakApp = words[i];
-                break;
-            }
-        }
-    }
-    return program;
-}
-
-DesktopEntryFile DesktopEntryFile::parse(const QByteArray &bytes)
+DesktopEntryFile DesktopEntryFile::parse(const QByteArray &bytes, const QString &home)
 {
     DesktopEntryFile entry;
     QString group;
     QString exec;
     QString tryExec;
+    QString folder;
+    bool isUnit = false;
     for (const QByteArray &rawLine : bytes.split('\n')) {
         const QString line = QString::fromUtf8(rawLine).trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
@@ -71,26 +27,39 @@ DesktopEntryFile DesktopEntryFile::parse(const QByteArray &bytes)
         const QString key = line.left(equals).trimmed();
         const QString value = line.mid(equals + 1).trimmed();
         if (group == u"[Desktop Entry]") {
+            const QString text = CommandWords::desktopString(value);
             if (key == u"Name")
-                entry.name = value;
+                entry.name = text;
             else if (key == u"Exec")
-                exec = value;
+                exec = text;
             else if (key == u"TryExec")
-                tryExec = value;
+                tryExec = text;
+            else if (key == u"Path")
+                folder = text;
             else if (key == u"StartupWMClass")
-                entry.startupWMClass = value;
+                entry.startupWMClass = text;
             else if (key == u"Icon")
-                entry.icon = value;
+                entry.icon = text;
             else if (key == u"Hidden" || key == u"NoDisplay")
-                entry.hidden = entry.hidden || value == u"true";
-        } else if (group == u"[Service]" && key == u"ExecStart" && exec.isEmpty()) {
-            exec = value;
+                entry.hidden = entry.hidden || text == u"true";
+        } else if (group == u"[Service]") {
+            if (key == u"ExecStart" && exec.isEmpty()) {
+                exec = value;
+                isUnit = true;
+            } else if (key == u"WorkingDirectory") {
+                // "-" lets the folder be missing; "~" is the home.
+                folder = value.startsWith(u'-') ? value.mid(1) : value;
+                folder = folder == u"~" ? home : CommandWords::unitValue(folder, home);
+            }
         } else if (group == u"[Timer]" && key == u"Unit") {
             entry.unit = value;
         }
     }
-    entry.program = programOf(tryExec.isEmpty() ? exec : tryExec, &entry.flatpakApp);
-    if (!tryExec.isEmpty() && entry.flatpakApp.isEmpty())
-        programOf(exec, &entry.flatpakApp);
+    const QString workingDirectory = folder.startsWith(u'/') ? folder : home;
+    const QStringList command = isUnit ? CommandWords::unitExec(exec, home) : CommandWords::desktopExec(exec);
+    entry.target = CommandTarget::of(command, home, workingDirectory);
+    // TryExec names the program that must be there for the entry to be shown: the best guess when Exec tells nothing.
+    if (!entry.target && !tryExec.isEmpty())
+        entry.target = CommandTarget::of({tryExec}, home, workingDirectory);
     return entry;
 }

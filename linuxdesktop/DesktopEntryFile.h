@@ -1,24 +1,24 @@
 #pragma once
 
+#include "linuxdesktop/LaunchTarget.h"
+
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <optional>
 
 // What a desktop entry (.desktop) or a user service (.service, .timer) tells about the program it starts.
 struct DesktopEntryFile {
     QString name;
     QString startupWMClass;
     QString icon;
-    // The program the entry runs, as written ("/usr/bin/gimp", "gimp"); empty when the entry names none.
-    QString program;
-    // The application a "flatpak run" entry starts; empty for other entries.
-    QString flatpakApp;
+    // What the entry starts in the end, past wrappers and interpreters (see CommandTarget); absent when it names
+    // nothing that can be known.
+    std::optional<LaunchTarget> target;
     // A timer's unit, when it names one.
     QString unit;
     bool hidden = false;
 
-    // Reads the [Desktop Entry] group of a desktop entry, or the [Service] and [Timer] groups of a unit.
-    static DesktopEntryFile parse(const QByteArray &bytes);
-    // The program of a command line: its first word after "env" and variable settings.
-    static QString programOf(const QString &commandLine, QString *flatpakApp = nullptr);
+    // Reads the [Desktop Entry] group of a desktop entry, or the [Service] and [Timer] groups of a unit. Its
+    // command runs in `home` unless the entry names another folder; ~, $HOME and %h stand for it.
+    static DesktopEntryFile parse(const QByteArray &bytes, const QString &home);
 };

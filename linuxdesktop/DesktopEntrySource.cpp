@@ -7,18 +7,59 @@
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
 
-void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platform) const
+#include <algorithm>
+
+namespace {
+
+// The menu folders as the system names them, and where they are here: the system's, then the home's.
+std::vector<std::pair<QString, std::filesystem::path>> menuFolders(const Platform &platform)
 {
     const std::filesystem::path home = platform.homeDirectory();
-    const QStringList systemFolders{"/usr/share/applications", "/usr/local/share/applications",
-                                    "/var/lib/flatpak/exports/share/applications"};
     std::vector<std::pair<QString, std::filesystem::path>> places;
-    for (const QString &folder : systemFolders)
-        places.emplace_back(folder, SystemFiles::local(platform, folder));
+    for (const char *folder :
+         {"/usr/share/applications", "/usr/local/share/applications", "/var/lib/flatpak/exports/share/applications"})
+        places.emplace_back(QString::fromLatin1(folder), SystemFiles::local(platform, QString::fromLatin1(folder)));
     for (const char *folder : {".local/share/applications", ".local/share/flatpak/exports/share/applications"})
         places.emplace_back(PathNames::text(home / folder), home / folder);
+    return places;
+}
 
-    for (const auto &[systemFolder, folder] : places) {
+} // namespace
+
+LaunchTarget DesktopEntrySource::followed(LaunchTarget target, const Platform &platform)
+{
+    const QString home = PathNames::text(platform.homeDirectory());
+    auto places = menuFolders(platform);
+    // The home's folders first, then the system's in the order the desktop reads them.
+    std::rotate(places.begin(), places.begin() + 3, places.end());
+    std::reverse(places.begin() + 2, places.end());
+    QString file;
+    // Menu entries that start each other in a circle come to the last one read.
+    for (int step = 0; step < 8 && target.kind == LaunchTarget::Kind::menuEntry; ++step) {
+        if (target.name.contains(u'/'))
+            return target;
+        std::optional<QByteArray> bytes;
+        for (const auto &[systemFolder, folder] : places) {
+            bytes = SystemFiles::read(platform, folder / (target.name + QStringLiteral(".desktop")).toStdString());
+            if (bytes) {
+                file = systemFolder + u'/' + target.name + QStringLiteral(".desktop");
+                break;
+            }
+        }
+        if (!bytes)
+            return target;
+        const std::optional<LaunchTarget> next = DesktopEntryFile::parse(*bytes, home).target;
+        if (!next || *next == target)
+            return LaunchTarget{LaunchTarget::Kind::program, file};
+        target = *next;
+    }
+    return target.kind == LaunchTarget::Kind::menuEntry ? LaunchTarget{LaunchTarget::Kind::program, file} : target;
+}
+
+void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platform) const
+{
+    const QString home = PathNames::text(platform.homeDirectory());
+    for (const auto &[systemFolder, folder] : menuFolders(platform)) {
         const auto children = platform.listDirectory(folder, Platform::Hidden::Skip);
         if (!children)
             continue;
@@ -29,24 +70,27 @@ void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platfo
             const auto bytes = SystemFiles::read(platform, child.path);
             if (!bytes)
                 continue;
-            const DesktopEntryFile entry = DesktopEntryFile::parse(*bytes);
-            const QString id = fileName.chopped(8);
+            const DesktopEntryFile entry = DesktopEntryFile::parse(*bytes, home);
+            if (!entry.target)
+                continue;
             // An entry counts only while what it starts is there.
+            const LaunchTarget target = followed(*entry.target, platform);
+            const std::optional<QString> found = inventory.locate(target, platform);
+            if (!found)
+                continue;
             std::optional<InstalledOwner> owner;
-            if (!entry.flatpakApp.isEmpty()) {
-                if (!inventory.hasFlatpak(entry.flatpakApp))
-                    continue;
-                owner = InstalledOwner{entry.flatpakApp, QStringLiteral("Flatpak app")};
+            if (target.kind == LaunchTarget::Kind::flatpakApp) {
+                owner = InstalledOwner{*found, QStringLiteral("Flatpak app")};
+            } else if (target.kind == LaunchTarget::Kind::snap) {
+                owner = InstalledOwner{*found, QStringLiteral("snap")};
             } else {
-                const std::optional<QString> program = inventory.locateProgram(entry.program, platform);
-                if (!program)
-                    continue;
                 owner = inventory.ownerOfFile(systemFolder + u'/' + fileName);
                 if (!owner)
-                    owner = inventory.ownerOfFile(*program);
+                    owner = inventory.ownerOfFile(*found);
                 if (!owner)
                     owner = InstalledOwner{systemFolder + u'/' + fileName, QStringLiteral("menu entry")};
             }
+            const QString id = fileName.chopped(8);
             inventory.add(id, *owner, QStringLiteral("desktop-file ID '%1'").arg(id));
             const QString last = NameKey::reverseDnsLastPart(id);
             if (!last.isEmpty())

@@ -87,6 +87,21 @@ std::optional<QString> LinuxInventory::locateProgram(const QString &program, con
     return program;
 }
 
+std::optional<QString> LinuxInventory::locate(const LaunchTarget &target, const Platform &platform) const
+{
+    switch (target.kind) {
+    case LaunchTarget::Kind::program:
+        return locateProgram(target.name, platform);
+    case LaunchTarget::Kind::flatpakApp:
+        return hasFlatpak(target.name) ? std::optional(target.name) : std::nullopt;
+    case LaunchTarget::Kind::snap:
+        return hasSnap(target.name) ? std::optional(target.name) : std::nullopt;
+    case LaunchTarget::Kind::menuEntry:
+        break;
+    }
+    return std::nullopt;
+}
+
 void LinuxInventory::addRemovedPackage(const QString &name)
 {
     m_removedPackages.insert(NameKey::of(name), name);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "linuxdesktop/InstalledOwner.h"
+#include "linuxdesktop/LaunchTarget.h"
 
 #include <QHash>
 #include <QSet>
@@ -46,6 +47,9 @@ public:
     std::optional<QString> programPath(const QString &name) const;
     // Where a program that an entry runs is: a path that exists, or a name found among the programs.
     std::optional<QString> locateProgram(const QString &program, const Platform &platform) const;
+    // What an entry starts, when it is there: a program's path, an installed Flatpak app's ID or a snap's name.
+    // A menu entry is never there: it is to be followed to what it starts first.
+    std::optional<QString> locate(const LaunchTarget &target, const Platform &platform) const;
 
 private:
     QHash<QString, Match> m_keys;

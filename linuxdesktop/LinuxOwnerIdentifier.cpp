@@ -1,6 +1,7 @@
 #include "linuxdesktop/LinuxOwnerIdentifier.h"
 
 #include "linuxdesktop/DesktopEntryFile.h"
+#include "linuxdesktop/DesktopEntrySource.h"
 #include "linuxdesktop/LinuxKnownApps.h"
 #include "linuxdesktop/NameKey.h"
 #include "linuxdesktop/SystemFiles.h"
@@ -126,41 +127,51 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     const QString kind = category == RemnantCategory::autostart     ? QStringLiteral("autostart entry")
                          : category == RemnantCategory::menuEntries ? QStringLiteral("menu entry")
                                                                     : QStringLiteral("user service");
+    const QString home = PathNames::text(m_platform.homeDirectory());
     const auto bytes = SystemFiles::read(m_platform, url);
     if (!bytes)
         return std::nullopt;
-    DesktopEntryFile entry = DesktopEntryFile::parse(*bytes);
+    DesktopEntryFile entry = DesktopEntryFile::parse(*bytes, home);
     if (name.endsWith(QStringLiteral(".timer"))) {
         const QString unit = entry.unit.isEmpty() ? name.chopped(6) + QStringLiteral(".service") : entry.unit;
         const auto unitBytes = SystemFiles::read(m_platform, url.parent_path() / unit.toStdString());
         if (!unitBytes)
             return std::nullopt;
-        entry = DesktopEntryFile::parse(*unitBytes);
+        entry = DesktopEntryFile::parse(*unitBytes, home);
     }
-    if (!entry.flatpakApp.isEmpty()) {
-        if (m_inventory.hasFlatpak(entry.flatpakApp))
-            return installed(
-                {entry.flatpakApp, QStringLiteral("Flatpak app")},
-                QStringLiteral("%1 starts Flatpak app %2, which is installed").arg(kind, entry.flatpakApp));
-        return gone(entry.flatpakApp,
-                    QStringLiteral("%1 starts Flatpak app %2, which is not installed").arg(kind, entry.flatpakApp));
-    }
-    if (entry.program.isEmpty())
+    if (!entry.target)
         return std::nullopt;
-    // A user service names the home as %h.
-    entry.program.replace(QStringLiteral("%h"), PathNames::text(m_platform.homeDirectory()));
-    const QString programName = entry.program.mid(entry.program.lastIndexOf(u'/') + 1);
-    const std::optional<QString> program = m_inventory.locateProgram(entry.program, m_platform);
-    if (!program)
-        return gone(programName, QStringLiteral("%1 runs %2, which is gone").arg(kind, entry.program));
-    std::optional<InstalledOwner> owner = m_inventory.ownerOfFile(*program);
+    const LaunchTarget target = DesktopEntrySource::followed(*entry.target, m_platform);
+    const std::optional<QString> found = m_inventory.locate(target, m_platform);
+    switch (target.kind) {
+    case LaunchTarget::Kind::flatpakApp:
+    case LaunchTarget::Kind::snap: {
+        const QString software =
+            target.kind == LaunchTarget::Kind::snap ? QStringLiteral("snap") : QStringLiteral("Flatpak app");
+        if (found)
+            return installed({target.name, software},
+                             QStringLiteral("%1 starts %2 %3, which is installed").arg(kind, software, target.name));
+        return gone(target.name,
+                    QStringLiteral("%1 starts %2 %3, which is not installed").arg(kind, software, target.name));
+    }
+    case LaunchTarget::Kind::menuEntry:
+        return gone(target.name, QStringLiteral("%1 starts menu entry %2, which is gone").arg(kind, target.name));
+    case LaunchTarget::Kind::program:
+        break;
+    }
+    const QString programName = target.name.mid(target.name.lastIndexOf(u'/') + 1);
+    if (!found)
+        return gone(programName, QStringLiteral("%1 runs %2, which is gone").arg(kind, target.name));
+    std::optional<InstalledOwner> owner = m_inventory.ownerOfFile(*found);
     if (!owner) {
         if (const auto match = m_inventory.find(programName))
             owner = match->owner;
     }
+    // A menu entry that starts itself is what there is of an application that D-Bus starts.
     if (!owner)
-        owner = InstalledOwner{*program, QStringLiteral("program")};
-    return installed(*owner, QStringLiteral("%1 runs %2, of %3 %4").arg(kind, *program, owner->kind, owner->id));
+        owner = InstalledOwner{*found, found->endsWith(QStringLiteral(".desktop")) ? QStringLiteral("menu entry")
+                                                                                   : QStringLiteral("program")};
+    return installed(*owner, QStringLiteral("%1 runs %2, of %3 %4").arg(kind, *found, owner->kind, owner->id));
 }
 
 std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &name) const

@@ -11,8 +11,9 @@ class Platform;
 
 // Attributes an entry of a Linux home to the installed software it belongs to, strongest evidence first: a
 // Flatpak data folder against the installed application IDs; an autostart entry, menu entry or user service by
-// the program it runs; the entry's name against the inventory's names; the catalogue of well-known
-// applications; and last single words of the name, as weak evidence only.
+// the program it runs, past the shells, interpreters and wrappers that run it (see CommandTarget); the entry's name
+// against the inventory's names; the catalogue of well-known applications; and last single words of the name, as weak
+// evidence only.
 class LinuxOwnerIdentifier {
 public:
     struct Attribution {

@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "QtPrinters.h"
 #include "TempTree.h"
 #include "demo/LinuxDemoHome.h"
 #include "linuxdesktop/LinuxInventory.h"
@@ -103,6 +104,102 @@ TEST(LinuxAttribution, StrongestEvidenceFirst)
     // The removed Flatpak app's data looks like the installed snap's.
     EXPECT_EQ(identifier.lookalikes(QStringLiteral("com.spotify.Client")), QStringList{QStringLiteral("spotify")});
     EXPECT_TRUE(identifier.lookalikes(QStringLiteral("zzqx-notes")).isEmpty());
+}
+
+// Entries written the way Debian's packages, desktops and users write them: what the shell, interpreter, wrapper or
+// launcher runs decides, not the shell, interpreter, wrapper or launcher, which are all installed.
+TEST(LinuxAttribution, WhatShellsInterpretersAndWrappersRunDecides)
+{
+    const DebianTree debian;
+    const TempTree &tree = debian.tree;
+    for (const char *program : {"sh", "python3", "env", "nice", "ionice", "setsid", "timeout", "taskset", "stdbuf",
+                                "nohup", "node", "flatpak", "snap", "java", "gtk-launch", "x-terminal-emulator"})
+        tree.writeFile(std::string("usr/bin/") + program);
+    tree.writeFile("home/me/.local/share/qqnotes/notes.py", "print()\n");
+    tree.writeFile("home/me/qqbot/bot.py", "print()\n");
+    // A menu entry whose program is gone adds nothing to the inventory, whatever starts it.
+    tree.writeFile("usr/share/applications/qqviewer.desktop",
+                   "[Desktop Entry]\nName=Qq Viewer\nExec=sh -c \"exec /opt/qqviewer/bin/qqviewer %f\"\n");
+    const PosixPlatform platform(tree.root(), debian.home());
+    const LinuxOwnerIdentifier identifier(LinuxInventory::build(platform), platform);
+    const QString home = QString::fromStdString(debian.home().native());
+
+    struct Case {
+        const char *path; // below the home
+        const char *contents;
+        RemnantCategory category;
+        RemnantStatus status;
+        QString owner;
+        QString evidence;
+    };
+    const Case cases[] = {
+        // Debian's own emacsclient.desktop and hplip's entries, as they are written.
+        {".local/share/applications/emacsclient.desktop",
+         "[Desktop Entry]\nExec=sh -c \"if [ -n \\\\\"\\\\$*\\\\\" ]; then exec emacsclient --alternate-editor= "
+         "--display=\\\\\"\\\\$DISPLAY\\\\\" \\\\\"\\\\$@\\\\\"; else exec emacsclient --alternate-editor= "
+         "--create-frame; fi\" sh %F\n",
+         RemnantCategory::menuEntries, RemnantStatus::orphan, "emacsclient",
+         "menu entry runs emacsclient, which is gone"},
+        {".config/autostart/hplip.desktop", "[Desktop Entry]\nExec=sh -c 'STARTED_FROM_MENU=yes /usr/bin/hp-toolbox'\n",
+         RemnantCategory::autostart, RemnantStatus::orphan, "hp-toolbox", "runs /usr/bin/hp-toolbox, which is gone"},
+        {".config/autostart/tray.desktop",
+         "[Desktop Entry]\nExec=sh -c \"sleep 5 && cd ~/.local/share/qqtray && exec nohup ./qqtray --hidden\"\n",
+         RemnantCategory::autostart, RemnantStatus::orphan, "qqtray",
+         "runs " + home + "/.local/share/qqtray/qqtray, which is gone"},
+        {".config/autostart/notes.desktop",
+         "[Desktop Entry]\nExec=/usr/bin/env LANG=C python3 -u HOME/.local/share/qqnotes/notes.py\n",
+         RemnantCategory::autostart, RemnantStatus::stale, home + "/.local/share/qqnotes/notes.py",
+         "runs " + home + "/.local/share/qqnotes/notes.py, of program"},
+        {".config/systemd/user/qqbot.service",
+         "[Service]\nWorkingDirectory=%h/qqbot\nExecStart=/usr/bin/python3 bot.py\n", RemnantCategory::userServices,
+         RemnantStatus::stale, home + "/qqbot/bot.py", "runs " + home + "/qqbot/bot.py"},
+        {".config/systemd/user/qqsync.service",
+         "[Service]\nExecStart=@/usr/bin/nice qqsync-daemon -n 10 /usr/bin/ionice -c3 %h/.local/bin/qqsync --daemon\n",
+         RemnantCategory::userServices, RemnantStatus::orphan, "qqsync",
+         "runs " + home + "/.local/bin/qqsync, which is gone"},
+        {".config/autostart/job.desktop",
+         "[Desktop Entry]\nExec=setsid -f timeout -s TERM 1h taskset -c 0 stdbuf -oL nohup /opt/qqjob/run\n",
+         RemnantCategory::autostart, RemnantStatus::orphan, "run", "runs /opt/qqjob/run, which is gone"},
+        {".config/autostart/web.desktop", "[Desktop Entry]\nPath=/opt/qqweb\nExec=node -r ./hook.js server.js\n",
+         RemnantCategory::autostart, RemnantStatus::orphan, "server.js", "runs /opt/qqweb/server.js, which is gone"},
+        {".local/share/applications/craft.desktop",
+         "[Desktop Entry]\nExec=java -Xmx1g -jar \"/opt/Qq Craft/launcher.jar\" %u\n", RemnantCategory::menuEntries,
+         RemnantStatus::orphan, "launcher.jar", "runs /opt/Qq Craft/launcher.jar, which is gone"},
+        {".local/share/applications/top.desktop", "[Desktop Entry]\nExec=x-terminal-emulator -e qqtop --tree\n",
+         RemnantCategory::menuEntries, RemnantStatus::orphan, "qqtop", "runs qqtop, which is gone"},
+        // As Flatpak and snap export their entries, and a snap's user service.
+        {".local/share/applications/com.obsproject.Studio.desktop",
+         "[Desktop Entry]\nExec=/usr/bin/flatpak run --branch stable --command=obs com.obsproject.Studio @@u %U @@\n",
+         RemnantCategory::menuEntries, RemnantStatus::orphan, "com.obsproject.Studio",
+         "starts Flatpak app com.obsproject.Studio, which is not installed"},
+        {".local/share/applications/qqchat_qqchat.desktop",
+         "[Desktop Entry]\nExec=env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/qqchat_qqchat.desktop "
+         "/snap/bin/qqchat %U\n",
+         RemnantCategory::menuEntries, RemnantStatus::orphan, "qqchat", "starts snap qqchat, which is not installed"},
+        {".config/systemd/user/music.service", "[Service]\nExecStart=/usr/bin/snap run spotify.daemon\n",
+         RemnantCategory::userServices, RemnantStatus::stale, "spotify", "starts snap spotify, which is installed"},
+        // Another menu entry, followed to what it runs.
+        {".config/autostart/editor.desktop", "[Desktop Entry]\nExec=gtk-launch org.gimp.Editor\n",
+         RemnantCategory::autostart, RemnantStatus::stale, "gimp", "runs /usr/bin/gimp-2.10, of package gimp"},
+        {".config/qqviewer",
+         nullptr,
+         RemnantCategory::configuration,
+         RemnantStatus::orphan,
+         {},
+         "no installed package"},
+    };
+    for (const Case &c : cases) {
+        std::string contents = c.contents ? c.contents : "";
+        if (const std::size_t at = contents.find("HOME/"); at != std::string::npos)
+            contents.replace(at, 4, debian.home().native());
+        const fs::path path = c.contents ? tree.writeFile(std::string("home/me/") + c.path, contents)
+                                         : tree.makeFolder(std::string("home/me/") + c.path);
+        const auto found = identifier.identifyOwner(QString::fromUtf8(path.filename().c_str()), path, c.category);
+        EXPECT_EQ(found.owner.status, c.status) << c.path;
+        EXPECT_EQ(found.owner.bundleID.value_or(QString()), c.owner) << c.path;
+        EXPECT_TRUE(found.owner.evidence.contains(c.evidence)) << c.path << ": " << found.owner.evidence.toStdString();
+        EXPECT_FALSE(found.weak) << c.path;
+    }
 }
 
 // The desktop's own names are checked where they are, in the command line's scan of the demonstration home.

@@ -331,8 +331,8 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
     const CliResult forced = runCli(Arguments{"trash", "--force"} + folders(tree) + Arguments{log, agent});
     EXPECT_EQ(forced.exitCode, 0) << forced.err.toStdString();
     EXPECT_TRUE(runCli({"--help"})
-                    .out.contains("--force           moves items that trash would otherwise refuse: "
-                                  "orphans whose names also match an\n"));
+                    .out.contains("--force           moves items that trash would otherwise refuse: those that "
+                                  "hold your own files,\n"));
     EXPECT_FALSE(fs::exists(agent));
     EXPECT_TRUE(fs::exists(tree.path("Users/me/.local/share/Trash/files/com.microsoft.update.agent.plist")));
 }
@@ -457,6 +457,7 @@ TEST(CliScan, TheTableAndEveryMessageShowWhatCouldSteerTheTerminalAsEscapes)
     tree.makeBundle("Applications/Qqvv \x1b]0;t\x07 Editor \xf0\x9f\x98\x80 Deluxe.app", "org.qqvv.app");
     for (const std::string &name : {overridden, separated, std::string("org.qqvv.app")})
         tree.writeFile("Users/me/Library/Logs/" + name, "x");
+    tree.age("Users/me/Library/Logs", 800);
     const auto raw = [](const QByteArray &text) {
         return text.contains('\x1b') || text.contains('\x07') || text.contains("\xe2\x80\xae") ||
                text.contains("\xe2\x80\xa8") || text.contains("\xef\xbf\xbd");

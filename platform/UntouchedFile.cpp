@@ -3,32 +3,64 @@
 #include "platform/FileStatus.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+// The regular file at `path`, after any symbolic links to it, as a path whose last name is no link, with what
+// lstat tells of it; absent for anything else.
+std::optional<std::filesystem::path> regularFile(const std::filesystem::path &path, struct stat &info)
+{
+    if (::lstat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    std::filesystem::path file = path;
+    if (S_ISLNK(info.st_mode)) {
+        char *resolved = ::realpath(path.c_str(), nullptr);
+        if (!resolved)
+            return std::nullopt;
+        file = resolved;
+        std::free(resolved);
+        if (::lstat(file.c_str(), &info) != 0)
+            return std::nullopt;
+    }
+    if (!S_ISREG(info.st_mode))
+        return std::nullopt;
+    return file;
+}
+
+} // namespace
+
 std::optional<QByteArray> UntouchedFile::read(const std::filesystem::path &path, qint64 maximumSize)
 {
-    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    struct stat looked {};
+    const std::optional<std::filesystem::path> file = regularFile(path, looked);
+    if (!file || looked.st_size > maximumSize)
+        return std::nullopt;
+    // O_NOFOLLOW and the comparison below refuse whatever took the file's place since it was looked at;
+    // O_NONBLOCK keeps such a thing from stalling the open meanwhile.
+    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
     bool restoreAccessTime = false;
 #ifdef O_NOATIME
-    int fd = ::open(path.c_str(), flags | O_NOATIME);
+    int fd = ::open(file->c_str(), flags | O_NOATIME);
     if (fd < 0 && errno == EPERM) {
         restoreAccessTime = true;
-        fd = ::open(path.c_str(), flags);
+        fd = ::open(file->c_str(), flags);
     }
 #else
     restoreAccessTime = true;
-    int fd = ::open(path.c_str(), flags);
+    int fd = ::open(file->c_str(), flags);
 #endif
     if (fd < 0)
         return std::nullopt;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maximumSize) {
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_dev != looked.st_dev ||
+        info.st_ino != looked.st_ino || info.st_size > maximumSize) {
         ::close(fd);
         return std::nullopt;
     }
-    // The descriptor was opened non-blocking only so that a special file could not stall the open.
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
     qsizetype filled = 0;

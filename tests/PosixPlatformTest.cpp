@@ -1,9 +1,11 @@
 #include "platform/PosixPlatform.h"
+#include "OpenWatch.h"
 #include "QtPrinters.h"
 #include "RunningBundle.h"
 #include "TempTree.h"
 #include "platform/FileStatus.h"
 #include "platform/PathNames.h"
+#include "platform/UntouchedFile.h"
 
 #include <gtest/gtest.h>
 
@@ -104,11 +106,35 @@ TEST(PosixPlatform, ReadingAPropertyListLeavesItsAccessDateAlone)
     ASSERT_TRUE(list);
     EXPECT_EQ(list->string("CFBundleIdentifier"), QStringLiteral("com.example.old"));
     EXPECT_EQ(accessTime(tree.path("Library/Preferences/com.example.old.plist")).tv_sec, twoYearsAgo);
+}
 
-    tree.writeFile("fifo-parent/placeholder");
-    ASSERT_EQ(mkfifo(tree.path("fifo-parent/Info.plist").c_str(), 0600), 0);
-    EXPECT_FALSE(platform.readPropertyList(tree.path("fifo-parent/Info.plist")));
-    EXPECT_FALSE(platform.readPropertyList(tree.path("fifo-parent")));
+TEST(PosixPlatform, NothingButARegularFileIsOpenedForItsContentWhateverLinksLeadThere)
+{
+    TempTree tree;
+    ASSERT_EQ(mkfifo(tree.path("pipe").c_str(), 0600), 0);
+    // A node for the null device, where the system lets this user make one.
+    struct stat null {};
+    const bool device =
+        stat("/dev/null", &null) == 0 && mknod(tree.path("device").c_str(), S_IFCHR | 0600, null.st_rdev) == 0;
+    tree.writeFile("real.plist", TempTree::launchJob("com.example.real"));
+    tree.makeSymlink("Folder/Info.plist", "../real.plist");
+    const PosixPlatform platform(tree.root(), tree.root());
+
+    for (const char *special : {"pipe", "device"}) {
+        if (std::string_view(special) == "device" && !device)
+            continue;
+        const std::string link = std::string("Links/") + special + ".plist";
+        tree.makeSymlink(link, std::string("../") + special);
+        const OpenWatch watch(tree.path(special));
+        EXPECT_FALSE(platform.readPropertyList(tree.path(special))) << special;
+        EXPECT_FALSE(platform.readPropertyList(tree.path(link))) << special;
+        EXPECT_FALSE(UntouchedFile::read(tree.path(link), 1024)) << special;
+        EXPECT_NE(watch.opened(), std::optional<bool>(true)) << special;
+    }
+    EXPECT_FALSE(platform.readPropertyList(tree.path("Folder")));
+    const auto linked = platform.readPropertyList(tree.path("Folder/Info.plist"));
+    ASSERT_TRUE(linked);
+    EXPECT_EQ(linked->string("Label"), QStringLiteral("com.example.real"));
 }
 
 TEST(PosixPlatform, RunningApplicationsAreTheProcessesOfBundlesBelowTheRoot)

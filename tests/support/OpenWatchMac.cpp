@@ -1,0 +1,11 @@
+#include "OpenWatch.h"
+
+// The Mac's file events do not tell opens.
+OpenWatch::OpenWatch(const std::filesystem::path &) {}
+
+OpenWatch::~OpenWatch() = default;
+
+std::optional<bool> OpenWatch::opened() const
+{
+    return std::nullopt;
+}

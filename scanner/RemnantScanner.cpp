@@ -235,6 +235,7 @@ void RemnantScanner::inventoryFinished(std::shared_ptr<Prepared> prepared)
     m_locations =
         m_linuxIdentifier ? LinuxLocations::scanLocations(*m_platform) : ScanLocation::scanLocations(*m_platform);
     m_locationIndex = 0;
+    m_listedFolders.clear();
     scanNextLocation();
 }
 
@@ -279,23 +280,36 @@ void RemnantScanner::scanNextLocation()
     };
     auto work = [this, location, platform = m_platform, identifier = m_identifier, service = m_identifierService,
                  linuxIdentifier = m_linuxIdentifier, threshold = m_staleThresholdDays, progress, batch,
-                 recordThread = thread(), cancelled]() -> std::function<void()> {
+                 recordThread = thread(), cancelled, listedBefore = m_listedFolders]() -> std::function<void()> {
+        std::optional<std::filesystem::path> folder = platform->resolvedPath(location.path.url);
+        if (folder && std::find(listedBefore.begin(), listedBefore.end(), *folder) != listedBefore.end()) {
+            const QString warning = QStringLiteral("%1 was not scanned: it resolves to %2, which was scanned already")
+                                        .arg(PathNames::text(location.path.url), PathNames::text(*folder));
+            return [this, warning] {
+                locationFinished({}, warning, std::nullopt);
+            };
+        }
         LocationScanner::Result result =
             linuxIdentifier ? LinuxLocationScanner::scanLocation(location, *platform, *linuxIdentifier, threshold,
                                                                  progress, batch, recordThread, cancelled.get())
                             : LocationScanner::scanLocation(location, *platform, *identifier, *service, threshold,
                                                             progress, batch, recordThread, cancelled.get());
-        return [this, result = std::move(result)]() mutable {
-            locationFinished(std::move(result.rest), result.warning);
+        if (result.warning)
+            folder.reset();
+        return [this, result = std::move(result), folder]() mutable {
+            locationFinished(std::move(result.rest), result.warning, folder);
         };
     };
     runInBackground(m_worker, QThread::LowPriority, m_scanCancelled, std::move(work));
 }
 
-void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning)
+void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
+                                      const std::optional<std::filesystem::path> &listed)
 {
     m_worker->wait();
     appendRemnants(records);
+    if (listed)
+        m_listedFolders.push_back(*listed);
     if (warning) {
         DiagnosticLog::write(QStringLiteral("⚠️ ") + *warning);
         m_scanWarnings.append(*warning);

@@ -192,7 +192,9 @@ private:
 
     void inventoryFinished(std::shared_ptr<Prepared> prepared);
     void scanNextLocation();
-    void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning);
+    // `listed` is the folder the location resolved to, when it was listed.
+    void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
+                          const std::optional<std::filesystem::path> &listed);
     void finishScan();
     void sortResults();
     void endScan(const QString &status);
@@ -252,6 +254,8 @@ private:
     std::shared_ptr<const LinuxOwnerIdentifier> m_linuxIdentifier;
     std::vector<ScanLocation> m_locations;
     std::size_t m_locationIndex = 0;
+    // The folders listed so far, as they resolved: one reached again through a linked Library is not listed twice.
+    std::vector<std::filesystem::path> m_listedFolders;
     std::unique_ptr<QThread> m_worker;
 
     // The size pass in progress: the records it measures, by the pass's entry index (held weakly, as a record

@@ -69,5 +69,15 @@ std::optional<QString> ScanLocation::refusal(const Platform &platform) const
                 .arg(PathNames::text(base), PathNames::text(*resolvedBase), what);
         }
     }
+    // The Library itself must stay in the folder that holds it, the home or the root: one linked elsewhere holds
+    // somebody else's files.
+    const fs::path holder = base.parent_path();
+    const auto resolvedHolder = platform.resolvedPath(holder);
+    if (!resolvedHolder)
+        return QStringLiteral("it cannot be resolved");
+    if (!holds(*resolvedHolder, *resolvedBase)) {
+        return QStringLiteral("its Library folder %1 resolves to %2, which is not inside %3")
+            .arg(PathNames::text(base), PathNames::text(*resolvedBase), PathNames::text(holder));
+    }
     return std::nullopt;
 }

@@ -27,7 +27,8 @@ struct ScanLocation {
 
     // Why the folder must not be listed, in words that follow "FOLDER was not scanned: ": it is a symbolic link, it
     // resolves outside its Library folder or to that folder itself, or its Library folder resolves to the home, the
-    // root or a folder that holds either. Absent when the folder may be listed, and when nothing is there.
+    // root or a folder that holds either, or outside the folder that holds it (the home, or the root). Absent when
+    // the folder may be listed, and when nothing is there.
     std::optional<QString> refusal(const Platform &platform) const;
 
     // Whether `path` is `folder` or lies below it; both must be resolved paths.

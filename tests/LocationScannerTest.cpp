@@ -4,7 +4,9 @@
 #include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
+#include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
+#include "scanner/RemovalGuard.h"
 
 #include <gtest/gtest.h>
 
@@ -160,4 +162,43 @@ TEST(LocationScanner, AFolderThatCannotBeListedIsNamedInAWarning)
         runUnprivileged([&] { return scanFolder(tree, "Caches").warning.value_or("none").toStdString(); });
     ASSERT_TRUE(warning);
     EXPECT_EQ(*warning, tree.path("Library/Caches").native() + " was not scanned: it cannot be listed");
+}
+
+TEST(LocationScanner, ALibraryLinkedOutOfItsRootOrHomeIsNotListedAndNothingInItMayBeTrashed)
+{
+    TempTree outside;
+    outside.writeFile("LaunchDaemons/com.qqvv.daemon.plist", TempTree::launchJob("com.qqvv.daemon"));
+    outside.writeFile("Preferences/com.qqvv.prefs.plist", "x");
+    const QString elsewhere = QString::fromStdString(fs::canonical(outside.root()).native());
+    for (const char *library : {"Library", "Users/me/Library"}) {
+        TempTree tree;
+        tree.makeFolder("Users/me/Library");
+        fs::remove(tree.path(library));
+        tree.makeSymlink(library, outside.root().native());
+        const PosixPlatform platform(tree.root(), tree.path("Users/me"));
+        const OwnerIdentifier identifier(Inventory{}, platform);
+        AppIdentifierService service;
+        const QString holder = QString::fromStdString(tree.path(library).parent_path().native());
+        const QString reason = QStringLiteral(" was not scanned: its Library folder %1/Library resolves to %2, which "
+                                              "is not inside %1")
+                                   .arg(holder, elsewhere);
+        // Of the folders there, LaunchDaemons in the root's Library and Preferences in the home's.
+        QStringList warnings;
+        for (const ScanLocation &location : ScanLocation::scanLocations(platform)) {
+            const auto result = LocationScanner::scanLocation(
+                location, platform, identifier, service, 365, [](int, int) {},
+                [](const std::vector<RemnantItemPtr> &) {});
+            EXPECT_TRUE(result.rest.empty()) << location.path.url;
+            if (result.warning)
+                warnings.append(*result.warning);
+        }
+        const std::string folder = std::string_view(library) == "Library" ? "LaunchDaemons" : "Preferences";
+        EXPECT_EQ(warnings, QStringList{PathNames::text(tree.path(library) / folder) + reason});
+        const RemovalGuard guard(platform, {});
+        for (const char *entry : {"LaunchDaemons/com.qqvv.daemon.plist", "Preferences/com.qqvv.prefs.plist"}) {
+            EXPECT_EQ(guard.refusal(tree.path(library) / entry),
+                      QStringLiteral("It is not in a Library folder that a scan lists"))
+                << library << " " << entry;
+        }
+    }
 }

@@ -525,6 +525,21 @@ TEST_F(ScannerTest, ALinkedLocationFolderIsNotListedAndTheScanSaysWhy)
     EXPECT_EQ(scanner->remnants().size(), 1);
 }
 
+TEST_F(ScannerTest, AFolderReachedAgainThroughALinkedLibraryIsListedOnce)
+{
+    m_tree.writeFile("Users/me/Library/LaunchAgents/com.qqvv.agent.plist", TempTree::launchJob("com.qqvv.agent"));
+    m_tree.makeSymlink("Library", "Users/me/Library");
+    auto scanner = makeScanner();
+    runScan(*scanner);
+
+    EXPECT_EQ(names(scanner->remnants()), QStringList{QStringLiteral("com.qqvv.agent.plist")});
+    const QString agents = QString::fromStdString(fs::canonical(m_tree.path("Users/me/Library/LaunchAgents")));
+    EXPECT_EQ(
+        scanner->scanWarnings(),
+        QStringList{QString::fromStdString(m_tree.path("Library/LaunchAgents").native()) +
+                    QStringLiteral(" was not scanned: it resolves to %1, which was scanned already").arg(agents)});
+}
+
 TEST_F(ScannerTest, SizesOnDiskFollowTheListingAndLeaveEveryStatusAsItWas)
 {
     for (const char *file : {"qqvv-old/Cache/one.db", "qqvv-old/Cache/deep/two.db", "qqvv-old/three.log"})

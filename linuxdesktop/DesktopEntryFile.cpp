@@ -2,6 +2,7 @@
 
 #include "linuxdesktop/CommandTarget.h"
 #include "linuxdesktop/CommandWords.h"
+#include "platform/TextLimits.h"
 
 #include <QList>
 
@@ -14,6 +15,9 @@ DesktopEntryFile DesktopEntryFile::parse(const QByteArray &bytes, const QString 
     QString folder;
     bool isUnit = false;
     for (const QByteArray &rawLine : bytes.split('\n')) {
+        // A value longer than any real one is left out, as if the entry did not hold it.
+        if (std::size_t(rawLine.size()) > TextLimits::MaximumValueBytes)
+            continue;
         const QString line = QString::fromUtf8(rawLine).trimmed();
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;

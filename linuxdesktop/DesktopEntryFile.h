@@ -19,6 +19,7 @@ struct DesktopEntryFile {
     bool hidden = false;
 
     // Reads the [Desktop Entry] group of a desktop entry, or the [Service] and [Timer] groups of a unit. Its
-    // command runs in `home` unless the entry names another folder; ~, $HOME and %h stand for it.
+    // command runs in `home` unless the entry names another folder; ~, $HOME and %h stand for it. Lines longer than
+    // TextLimits::MaximumValueBytes are left out.
     static DesktopEntryFile parse(const QByteArray &bytes, const QString &home);
 };

@@ -40,7 +40,7 @@ LaunchTarget DesktopEntrySource::followed(LaunchTarget target, const Platform &p
             return target;
         std::optional<QByteArray> bytes;
         for (const auto &[systemFolder, folder] : places) {
-            bytes = SystemFiles::read(platform, folder / (target.name + QStringLiteral(".desktop")).toStdString());
+            bytes = SystemFiles::readEntry(platform, folder / (target.name + QStringLiteral(".desktop")).toStdString());
             if (bytes) {
                 file = systemFolder + u'/' + target.name + QStringLiteral(".desktop");
                 break;
@@ -67,7 +67,7 @@ void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platfo
             const QString fileName = PathNames::fileName(child.path);
             if (child.isDirectory || !fileName.endsWith(QStringLiteral(".desktop")))
                 continue;
-            const auto bytes = SystemFiles::read(platform, child.path);
+            const auto bytes = SystemFiles::readEntry(platform, child.path);
             if (!bytes)
                 continue;
             const DesktopEntryFile entry = DesktopEntryFile::parse(*bytes, home);

@@ -128,13 +128,13 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
                          : category == RemnantCategory::menuEntries ? QStringLiteral("menu entry")
                                                                     : QStringLiteral("user service");
     const QString home = PathNames::text(m_platform.homeDirectory());
-    const auto bytes = SystemFiles::read(m_platform, url);
+    const auto bytes = SystemFiles::readEntry(m_platform, url);
     if (!bytes)
         return std::nullopt;
     DesktopEntryFile entry = DesktopEntryFile::parse(*bytes, home);
     if (name.endsWith(QStringLiteral(".timer"))) {
         const QString unit = entry.unit.isEmpty() ? name.chopped(6) + QStringLiteral(".service") : entry.unit;
-        const auto unitBytes = SystemFiles::read(m_platform, url.parent_path() / unit.toStdString());
+        const auto unitBytes = SystemFiles::readEntry(m_platform, url.parent_path() / unit.toStdString());
         if (!unitBytes)
             return std::nullopt;
         entry = DesktopEntryFile::parse(*unitBytes, home);

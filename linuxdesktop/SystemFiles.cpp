@@ -6,8 +6,10 @@
 
 namespace {
 
-// Package databases and menu entries are far below this; anything larger is not what it claims to be.
+// Package databases are far below this; anything larger is not what it claims to be.
 constexpr qint64 MaximumSize = 512 * 1024 * 1024;
+// Entries hold a few lines and their translations: a few kilobytes, some tens with many languages.
+constexpr qint64 MaximumEntrySize = 1024 * 1024;
 
 } // namespace
 
@@ -20,6 +22,11 @@ std::filesystem::path SystemFiles::local(const Platform &platform, const QString
 std::optional<QByteArray> SystemFiles::read(const Platform &, const std::filesystem::path &path)
 {
     return UntouchedFile::read(path, MaximumSize);
+}
+
+std::optional<QByteArray> SystemFiles::readEntry(const Platform &, const std::filesystem::path &path)
+{
+    return UntouchedFile::read(path, MaximumEntrySize);
 }
 
 QStringList SystemFiles::names(const Platform &platform, const std::filesystem::path &folder, bool foldersOnly)

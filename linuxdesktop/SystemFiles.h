@@ -15,6 +15,8 @@ public:
     static std::filesystem::path local(const Platform &platform, const QString &systemPath);
     // The file's bytes, read without touching its access date; absent when it is not there.
     static std::optional<QByteArray> read(const Platform &platform, const std::filesystem::path &path);
+    // A menu or autostart entry or a unit file, the same way; absent too when it is larger than any real one.
+    static std::optional<QByteArray> readEntry(const Platform &platform, const std::filesystem::path &path);
     // The names in a folder, sorted; folders only or all entries.
     static QStringList names(const Platform &platform, const std::filesystem::path &folder, bool foldersOnly);
     // Whether the folder standing for "/" is the machine's own.

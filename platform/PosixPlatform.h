@@ -37,8 +37,8 @@ public:
     std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override;
 
-    // Files larger than this are not read as property lists.
-    static constexpr std::size_t MaximumPropertyListSize = 64 * 1024 * 1024;
+    // Files larger than this are not read as property lists: no Info.plist or launch job comes near it.
+    static constexpr std::size_t MaximumPropertyListSize = 8 * 1024 * 1024;
 
 private:
     bool isLiveSystem() const;

@@ -1,6 +1,7 @@
 #include "platform/PropertyList.h"
 
 #include "platform/PropertyListNesting.h"
+#include "platform/TextLimits.h"
 
 #include <cstdlib>
 #include <limits>
@@ -10,10 +11,13 @@
 
 namespace {
 
-QString stringOf(plist_t node)
+// The string of a string node; absent when it is longer than the values kept.
+std::optional<QString> stringOf(plist_t node)
 {
     uint64_t length = 0;
     const char *text = plist_get_string_ptr(node, &length);
+    if (length > TextLimits::MaximumValueBytes)
+        return std::nullopt;
     return text ? QString::fromUtf8(text, qsizetype(length)) : QString();
 }
 
@@ -107,7 +111,8 @@ void PropertyList::forEachString(const std::function<void(const QString &)> &vis
         children.clear();
         switch (plist_get_node_type(node)) {
         case PLIST_STRING:
-            visit(stringOf(node));
+            if (const auto text = stringOf(node))
+                visit(*text);
             break;
         case PLIST_ARRAY: {
             const uint32_t count = plist_array_get_size(node);

@@ -1,5 +1,7 @@
 #include "platform/PropertyListXmlReader.h"
 
+#include "platform/TextLimits.h"
+
 #include <algorithm>
 #include <cstring>
 #include <unordered_set>
@@ -218,7 +220,8 @@ private:
             auto text = stringContent("</string>");
             if (!text)
                 return false;
-            m_contents.strings.push_back(std::move(*text));
+            if (text->size() <= TextLimits::MaximumValueBytes)
+                m_contents.strings.push_back(std::move(*text));
             return true;
         }
         if (consume("<string/>")) {

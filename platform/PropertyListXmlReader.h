@@ -14,6 +14,7 @@
 // and is then left to the full parser, so no list reads differently through this reader.
 class PropertyListXmlReader {
 public:
+    // Strings longer than TextLimits::MaximumValueBytes are left out of both lists.
     struct Contents {
         bool rootIsDictionary = false;
         std::vector<std::pair<std::string, std::string>> rootStrings; // the root dictionary's string values

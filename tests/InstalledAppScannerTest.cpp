@@ -262,7 +262,7 @@ TEST_F(InventoryTest, BadBundlesAndOddNamesAreSkippedWhereTheyStand)
     m_tree.writeFile("Applications/Malformed.app/Contents/Info.plist", "<plist><dict><key>CFBundleIdentifier</key>");
     m_tree.writeFile("Applications/Truncated.app/Contents/Info.plist", "bplist00\xd1\x01\x02");
     PropertyListWriter large = PropertyListWriter::array();
-    const std::string payload(10000, 'y');
+    const std::string payload(1000, 'y');
     for (int i = 0; i < 2100; ++i)
         large.appendString("org.example.item" + std::to_string(i) + "." + payload);
     m_tree.makeBundle("Applications/Large.app",

@@ -50,6 +50,9 @@ TEST(LinuxAttribution, StrongestEvidenceFirst)
     const DebianTree debian;
     const PosixPlatform platform(debian.tree.root(), debian.home());
     const LinuxOwnerIdentifier identifier(LinuxInventory::build(platform), platform);
+    // An entry larger than any real one is not read, and a value longer than any real one is left out.
+    const std::string oversized = "[Desktop Entry]\nExec=/usr/bin/gimp-2.10\n# " + std::string(1024 * 1024, 'x') + "\n";
+    const std::string longExec = "[Desktop Entry]\nExec=/usr/bin/gimp-2.10 " + std::string(4096, 'x') + "\n";
     struct Case {
         const char *path; // below the home
         const char *contents;
@@ -85,6 +88,10 @@ TEST(LinuxAttribution, StrongestEvidenceFirst)
         {".config/xarchiver", nullptr, RemnantCategory::configuration, RemnantStatus::orphan, "xarchiver",
          "package xarchiver was removed"},
         {".local/share/zzqx-notes", nullptr, RemnantCategory::applicationData, RemnantStatus::orphan, nullptr,
+         "no installed package"},
+        {".config/autostart/qqvv.desktop", oversized.c_str(), RemnantCategory::autostart, RemnantStatus::orphan,
+         nullptr, "no installed package"},
+        {".config/autostart/zzqx.desktop", longExec.c_str(), RemnantCategory::autostart, RemnantStatus::orphan, nullptr,
          "no installed package"},
     };
     for (const Case &c : cases) {

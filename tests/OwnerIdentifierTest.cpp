@@ -7,6 +7,7 @@
 #include "inventory/InstalledAppScanner.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
+#include "platform/TextLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -126,19 +127,24 @@ TEST_F(OwnerTest, EvidenceStagesAndTheVerdict)
     EXPECT_FALSE(nothing.weakMatch);
 }
 
-TEST_F(OwnerTest, AMultiMegabyteLabelIsReadInOnePass)
+TEST_F(OwnerTest, ALabelAsLongAsTheLimitIsSearchedWholeAndALongerOneIsLeftOut)
 {
-    // An inventory key of 5,000 characters, and a Label of two million that holds a bundle identifier only
+    // An inventory key of 4,000 characters, and a Label of the longest kept that holds a bundle identifier only
     // at its end: every position of the Label is a place where some key might start.
     m_tree.makeBundle(
         "Applications/Zzqx Studio.app",
-        TempTree::infoPlist("org.zzqx.studio").setString("Notes", "org.zzqx.notes." + std::string(5000, 'w')));
-    const std::string label = std::string(2 * 1024 * 1024, 'w') + ".org.zzqx.studio";
+        TempTree::infoPlist("org.zzqx.studio").setString("Notes", "org.zzqx.notes." + std::string(4000, 'w')));
+    const std::string identifier = ".org.zzqx.studio";
+    const std::string label = std::string(TextLimits::MaximumValueBytes - identifier.size(), 'w') + identifier;
     m_tree.writeFile("Users/me/Library/LaunchAgents/qqvv.plist", TempTree::launchJob(label.c_str()));
+    m_tree.writeFile("Users/me/Library/LaunchAgents/qqvvlong.plist", TempTree::launchJob(("w" + label).c_str()));
 
     const auto agent = identify("Users/me/Library/LaunchAgents/qqvv.plist");
     expectOwner(agent, "org.zzqx.studio", "Zzqx Studio", RemnantStatus::stale);
     EXPECT_TRUE(agent.evidence.endsWith(QStringLiteral(" matches inventory key org.zzqx.studio")));
+    const auto longer = identify("Users/me/Library/LaunchAgents/qqvvlong.plist");
+    expectOwner(longer, nullptr, nullptr, RemnantStatus::orphan);
+    EXPECT_EQ(longer.label, std::nullopt);
 }
 
 TEST(OwnerIdentifierStages, AgreeWithWalkingTheInventoryInSomeOrder)

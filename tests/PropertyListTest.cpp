@@ -2,6 +2,7 @@
 #include "QtPrinters.h"
 #include "platform/PropertyListNesting.h"
 #include "platform/PropertyListWriter.h"
+#include "platform/TextLimits.h"
 
 #include <gtest/gtest.h>
 
@@ -175,17 +176,36 @@ TEST(PropertyList, SharedBinaryObjectsThatWouldExpandPastTheLimitsAreRefused)
     ASSERT_TRUE(shared);
     EXPECT_EQ(strings(*shared).size(), 16 * 16 * 16);
 
-    // 16^5 copies, just past a million objects, and 16^6 from 200 bytes, which would take gigabytes.
-    ASSERT_FALSE(PropertyList::parse(sharedBinaryArrays(5, 16)));
+    // 16^4 copies from under 200 bytes, past what a real list holds, and 16^6, which would take gigabytes.
+    ASSERT_FALSE(PropertyList::parse(sharedBinaryArrays(4, 16)));
     EXPECT_FALSE(PropertyListNesting::isAcceptable(sharedBinaryArrays(6, 16), Limits));
     EXPECT_FALSE(PropertyList::parse(sharedBinaryArrays(60, 16)));
 
-    // Few objects, but each copy of a long string counts in full: 16 copies of 512 KiB are read, 4,096 copies
-    // of 128 KiB are not.
-    const auto longText = PropertyList::parse(sharedBinaryArrays(1, 16, 512 * 1024));
+    // Few objects, but each copy of a string counts in full: 256 copies of 4 KiB are read, 4,096 are not.
+    const auto longText = PropertyList::parse(sharedBinaryArrays(2, 16, 4096));
     ASSERT_TRUE(longText);
-    EXPECT_EQ(strings(*longText).size(), 16);
-    EXPECT_FALSE(PropertyList::parse(sharedBinaryArrays(2, 64, 128 * 1024)));
+    EXPECT_EQ(strings(*longText).size(), 256);
+    EXPECT_FALSE(PropertyList::parse(sharedBinaryArrays(2, 64, 4096)));
+}
+
+TEST(PropertyList, StringsLongerThanTheLimitAreLeftOutByEveryReader)
+{
+    const std::string longest(TextLimits::MaximumValueBytes, 'a');
+    const std::string tooLong = longest + "a";
+    const PropertyListWriter list =
+        PropertyListWriter::dictionary()
+            .setString("CFBundleIdentifier", tooLong)
+            .setString("Label", longest)
+            .set("Nested", PropertyListWriter::array().appendString(tooLong).appendString("com.example.short"));
+    for (const std::string &bytes : {list.xml(), list.binary()}) {
+        for (const auto parser : {PropertyList::Parser::quickWherePlain, PropertyList::Parser::full}) {
+            const auto read = PropertyList::parse(bytes, parser);
+            ASSERT_TRUE(read);
+            EXPECT_EQ(read->string("CFBundleIdentifier"), std::nullopt);
+            EXPECT_EQ(read->string("Label"), QString::fromStdString(longest));
+            EXPECT_EQ(strings(*read), (QStringList{QString::fromStdString(longest), "com.example.short"}));
+        }
+    }
 }
 
 TEST(PropertyList, TextWithMoreElementsThanTheLimitIsRefused)

@@ -3,6 +3,8 @@
 #include "platform/PropertyListNesting.h"
 #include "platform/TextLimits.h"
 
+#include <QStringDecoder>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <plist/plist.h>
@@ -21,10 +23,44 @@ std::optional<QString> stringOf(plist_t node)
     return text ? QString::fromUtf8(text, qsizetype(length)) : QString();
 }
 
+// An XML list written in UTF-16 (either byte order, with or without a byte-order mark) or in UTF-8 after a
+// byte-order mark, as the system's own readers accept them, as plain UTF-8; absent for any other input.
+std::optional<std::string> plainUtf8(std::string_view bytes)
+{
+    const auto at = [bytes](std::size_t i) {
+        return i < bytes.size() ? std::uint8_t(bytes[i]) : std::uint8_t(0xFF);
+    };
+    if (at(0) == 0xEF && at(1) == 0xBB && at(2) == 0xBF)
+        return std::string(bytes.substr(3));
+    std::optional<QStringConverter::Encoding> encoding;
+    std::size_t start = 0;
+    if (at(0) == 0xFF && at(1) == 0xFE) {
+        encoding = QStringConverter::Utf16LE;
+        start = 2;
+    } else if (at(0) == 0xFE && at(1) == 0xFF) {
+        encoding = QStringConverter::Utf16BE;
+        start = 2;
+    } else if (at(0) == '<' && at(1) == 0 && at(2) != 0 && at(3) == 0) {
+        encoding = QStringConverter::Utf16LE;
+    } else if (at(0) == 0 && at(1) == '<' && at(2) == 0 && at(3) != 0) {
+        encoding = QStringConverter::Utf16BE;
+    }
+    if (!encoding)
+        return std::nullopt;
+    QStringDecoder decoder(*encoding, QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(bytes.data() + start, qsizetype(bytes.size() - start)));
+    if (decoder.hasError())
+        return std::nullopt;
+    return text.toUtf8().toStdString();
+}
+
 } // namespace
 
 std::optional<PropertyList> PropertyList::parse(std::string_view bytes, Parser parser)
 {
+    const std::optional<std::string> utf8 = plainUtf8(bytes);
+    if (utf8)
+        bytes = *utf8;
     if (bytes.empty() || bytes.size() > std::numeric_limits<uint32_t>::max())
         return std::nullopt;
     if (!PropertyListNesting::isAcceptable(bytes, {MaximumDepth, MaximumExpandedObjects, MaximumExpandedBytes}))

@@ -4,6 +4,7 @@
 #include "platform/PropertyListWriter.h"
 #include "platform/TextLimits.h"
 
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -285,5 +286,34 @@ TEST(PropertyList, QuickReaderOfPlainXmlReadsEveryListAsTheFullParserDoes)
         EXPECT_EQ(PropertyListXmlReader::read(sample.bytes).has_value(), sample.plain);
         EXPECT_EQ(observed(PropertyList::parse(sample.bytes)),
                   observed(PropertyList::parse(sample.bytes, PropertyList::Parser::full)));
+    }
+}
+
+TEST(PropertyList, TextInUtf16OrAfterAByteOrderMarkIsReadAsTheSystemReadsIt)
+{
+    const QString identifier = QString::fromUtf8("com.example.caf\xC3\xA9\xF0\x9F\x8E\xB5");
+    const auto document = [&](const char *encoding) {
+        return QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n<plist version=\"1.0\"><dict>"
+                              "<key>CFBundleIdentifier</key><string>%2</string></dict></plist>\n")
+            .arg(QLatin1StringView(encoding), identifier);
+    };
+    const auto utf16 = [](const QString &text, bool littleEndian, bool mark) {
+        QStringEncoder encoder(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                               mark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+        return QByteArray(encoder(text)).toStdString();
+    };
+    const std::pair<const char *, std::string> samples[] = {
+        {"UTF-16 little-endian", utf16(document("UTF-16"), true, true)},
+        {"UTF-16 big-endian", utf16(document("UTF-16"), false, true)},
+        {"UTF-16LE without a mark", utf16(document("UTF-16LE"), true, false)},
+        {"UTF-16BE without a mark", utf16(document("UTF-16BE"), false, false)},
+        {"UTF-8 after a mark", "\xEF\xBB\xBF" + document("UTF-8").toStdString()},
+    };
+    for (const auto &[what, bytes] : samples) {
+        for (const auto parser : {PropertyList::Parser::quickWherePlain, PropertyList::Parser::full}) {
+            const auto list = PropertyList::parse(bytes, parser);
+            ASSERT_TRUE(list) << what;
+            EXPECT_EQ(list->string("CFBundleIdentifier"), identifier) << what;
+        }
     }
 }

@@ -26,7 +26,8 @@ InventoryIndex::InventoryIndex(const Inventory &inventory)
     for (int entry = 0; entry < int(m_inventory.size()); ++entry) {
         const QString &key = this->key(entry);
         const InstalledApp &app = record(entry);
-        m_entryByBundleID.insert(app.bundleID.toLower(), entry);
+        if (!app.bundleID.isEmpty())
+            m_entryByBundleID.insert(app.bundleID.toLower(), entry);
         m_entryByName.insert(app.name.toLower(), entry);
         allKeys.add(key, entry);
 

@@ -84,18 +84,18 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
         return OwnerIdentification{std::nullopt, std::nullopt, RemnantStatus::orphan,
                                    QStringLiteral("no evidence found")};
     const InstalledApp &app = m_index.record(candidate->entry);
-    if (!isInstalled(app.bundleID, app.name))
-        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::orphan, candidate->evidence, true};
+    if (!isInstalled(app.identifier(), app.name))
+        return OwnerIdentification{app.identifier(), app.name, RemnantStatus::orphan, candidate->evidence, true};
     if (bundleIDMatchesItem(app.bundleID, entry.base, entry.llabel))
-        return OwnerIdentification{app.bundleID, app.name, RemnantStatus::stale, candidate->evidence, true};
-    return OwnerIdentification{app.bundleID, Unknown, RemnantStatus::stale, candidate->evidence, true};
+        return OwnerIdentification{app.identifier(), app.name, RemnantStatus::stale, candidate->evidence, true};
+    return OwnerIdentification{app.identifier(), Unknown, RemnantStatus::stale, candidate->evidence, true};
 }
 
 std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &entry) const
 {
     auto found = [&](int index, bool withName, const QString &evidence) {
         const InstalledApp &app = m_index.record(index);
-        return OwnerIdentification{app.bundleID, withName ? app.name : Unknown, RemnantStatus::stale, evidence};
+        return OwnerIdentification{app.identifier(), withName ? app.name : Unknown, RemnantStatus::stale, evidence};
     };
 
     if (entry.isPropertyList && entry.label) {

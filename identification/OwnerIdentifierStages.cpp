@@ -43,7 +43,9 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::plainRecordParts(cons
 {
     auto candidate = [&](int index, const QString &how) {
         const InstalledApp &app = m_index.record(index);
-        return Candidate{index, QStringLiteral("%1 of %2 (%3)").arg(how, app.name, app.bundleID)};
+        return Candidate{index, app.bundleID.isEmpty()
+                                    ? QStringLiteral("%1 of %2").arg(how, app.name)
+                                    : QStringLiteral("%1 of %2 (%3)").arg(how, app.name, app.bundleID)};
     };
     if (const auto index = m_index.plainRecordWords.findContainedIn(entry.base))
         return candidate(*index, QStringLiteral("identifier part or name word occurs in the name"));

@@ -9,9 +9,15 @@
 // which share their text.
 struct InstalledApp {
     QString name;
-    QString bundleID;
-    QByteArray url; // the exact path bytes of the item on this machine
+    QString bundleID; // empty for an application whose bundle names no identifier, or cannot be read
+    QByteArray url;   // the exact path bytes of the item on this machine
     std::optional<QString> version;
+
+    // The bundle identifier; absent where there is none.
+    std::optional<QString> identifier() const
+    {
+        return bundleID.isEmpty() ? std::nullopt : std::optional<QString>(bundleID);
+    }
 
     std::filesystem::path path() const { return std::filesystem::path(url.toStdString()); }
     static QByteArray urlOf(const std::filesystem::path &path)

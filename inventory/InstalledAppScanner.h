@@ -70,16 +70,24 @@ private:
     std::vector<std::filesystem::path> workspaceApplications() const;
     std::optional<InstalledApp> applicationRecord(const std::filesystem::path &bundlePath, bool skipSystem) const;
     void indexBundles(const std::vector<std::filesystem::path> &bundles, bool skipSystem, Inventory &inventory) const;
+    // A key that an application's helpers or property-list strings give, and how the application holds it.
+    struct HelperKey {
+        QString key;
+        Inventory::Claim claim = Inventory::Claim::none;
+    };
     // The keys that an application's helpers and property-list strings give, in the order they are written.
     // `info` is the bundle's Info.plist when it has been read already.
-    QStringList helperKeys(const std::filesystem::path &bundle,
-                           const std::optional<PropertyList> *info = nullptr) const;
+    std::vector<HelperKey> helperKeys(const std::filesystem::path &bundle,
+                                      const std::optional<PropertyList> *info = nullptr) const;
 
     // What one bundle tells the inventory. A bundle is read once per scan, however many sources find it.
     struct BundleFacts {
-        std::optional<QString> identifier; // absent when the bundle cannot be opened or has none
+        // A bundle folder that was there to open. One whose Info.plist cannot be read or names no identifier is
+        // still an installed application, known by its name.
+        bool opened = false;
+        std::optional<QString> identifier;
         std::optional<QString> version;
-        std::optional<QStringList> helperKeys; // read for bundles with an identifier
+        std::optional<std::vector<HelperKey>> helperKeys; // read for the bundles opened
     };
     BundleFacts readBundle(const std::filesystem::path &bundle) const;
     BundleFacts bundleFacts(const std::filesystem::path &bundle) const;

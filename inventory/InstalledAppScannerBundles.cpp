@@ -42,13 +42,13 @@ bool looksLikeIdentifier(const QString &text)
 std::optional<InstalledApp> InstalledAppScanner::applicationRecord(const fs::path &bundlePath, bool skipSystem) const
 {
     const BundleFacts facts = bundleFacts(bundlePath);
-    if (!facts.identifier)
+    if (!facts.opened)
         return std::nullopt;
-    if (skipSystem && SystemNames::isSystemBundleIdentifier(*facts.identifier))
+    if (skipSystem && facts.identifier && SystemNames::isSystemBundleIdentifier(*facts.identifier))
         return std::nullopt;
     InstalledApp record;
     record.name = PathNames::baseName(bundlePath);
-    record.bundleID = *facts.identifier;
+    record.bundleID = facts.identifier.value_or(QString());
     record.url = InstalledApp::urlOf(bundlePath);
     record.version = facts.version;
     return record;
@@ -58,8 +58,9 @@ InstalledAppScanner::BundleFacts InstalledAppScanner::readBundle(const fs::path 
 {
     BundleFacts facts;
     const auto opened = m_platform.openBundle(bundle);
-    if (!opened || !opened->identifier)
+    if (!opened)
         return facts;
+    facts.opened = true;
     facts.identifier = opened->identifier;
     if (opened->info)
         facts.version = opened->info->string("CFBundleShortVersionString");
@@ -164,7 +165,8 @@ void InstalledAppScanner::scanRunningApplications(Inventory &inventory) const
 
 void InstalledAppScanner::indexApplication(const InstalledApp &record, Inventory &inventory) const
 {
-    inventory.insert(record.bundleID.toLower(), record);
+    if (!record.bundleID.isEmpty())
+        inventory.insert(record.bundleID.toLower(), record, Inventory::Claim::own);
     inventory.insert(InventoryKey::of(InventoryKey::Form::name, record.name.toLower()), record);
     for (const QString &word : KeywordExtractor::extractKeywords(record.name))
         inventory.insert(InventoryKey::of(InventoryKey::Form::keyword, word), record);
@@ -188,17 +190,26 @@ void InstalledAppScanner::scanAppHelpers(const fs::path &bundle, const Installed
         cached = m_bundles.insert(location, BundleFacts{});
     if (!cached->helperKeys)
         cached->helperKeys = helperKeys(bundle);
-    const QStringList keys = *cached->helperKeys;
-    for (const QString &key : keys)
-        inventory.insert(key, record);
+    const std::vector<HelperKey> keys = *cached->helperKeys;
+    for (const HelperKey &key : keys)
+        inventory.insert(key.key, record, key.claim);
 }
 
-QStringList InstalledAppScanner::helperKeys(const fs::path &bundle, const std::optional<PropertyList> *info) const
+std::vector<InstalledAppScanner::HelperKey>
+InstalledAppScanner::helperKeys(const fs::path &bundle, const std::optional<PropertyList> *info) const
 {
-    QStringList keys;
+    std::vector<HelperKey> keys;
+    const auto mentioned = [&keys](const PropertyList &list) {
+        for (QString &key : identifierStrings(list))
+            keys.push_back({std::move(key), Inventory::Claim::mention});
+    };
     for (const std::string_view subfolder : HelperSubfolders) {
         const fs::path folder = bundle / fs::path(subfolder);
         if (!m_platform.isReadable(folder) || !m_platform.exists(folder))
+            continue;
+        // Neither is a link among the folders or their items the application's own: it may lead anywhere, such as
+        // back up and out of the bundle to other applications.
+        if (m_platform.entryKind(folder) == Platform::EntryKind::symbolicLink)
             continue;
         const auto children = m_platform.listDirectory(folder, Platform::Hidden::Include);
         if (!children)
@@ -209,14 +220,15 @@ QStringList InstalledAppScanner::helperKeys(const fs::path &bundle, const std::o
             if (isHelperGenericName(lower))
                 continue;
             if (TextMetrics::characterCount(lower) >= MinimumHelperNameLength)
-                keys.append(InventoryKey::of(InventoryKey::Form::helper, lower));
-            if (PathNames::hasExtension(child.path, "app") || PathNames::hasExtension(child.path, "xpc")) {
+                keys.push_back({InventoryKey::of(InventoryKey::Form::helper, lower)});
+            if (!child.isSymbolicLink &&
+                (PathNames::hasExtension(child.path, "app") || PathNames::hasExtension(child.path, "xpc"))) {
                 if (const auto helper = m_platform.openBundle(child.path); helper && helper->identifier)
-                    keys.append(helper->identifier->toLower());
+                    keys.push_back({helper->identifier->toLower(), Inventory::Claim::helper});
             }
             for (const QString &word : KeywordExtractor::extractKeywords(helperName)) {
                 if (TextMetrics::characterCount(word) >= MinimumHelperKeywordLength)
-                    keys.append(InventoryKey::of(InventoryKey::Form::keyword, word));
+                    keys.push_back({InventoryKey::of(InventoryKey::Form::keyword, word)});
             }
         }
     }
@@ -226,11 +238,11 @@ QStringList InstalledAppScanner::helperKeys(const fs::path &bundle, const std::o
         return keys;
     if (info) {
         if (*info && (*info)->isDictionary())
-            keys += identifierStrings(**info);
+            mentioned(**info);
         return keys;
     }
     if (const auto read = m_platform.readPropertyList(infoPath); read && read->isDictionary())
-        keys += identifierStrings(*read);
+        mentioned(*read);
     return keys;
 }
 

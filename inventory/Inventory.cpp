@@ -1,13 +1,19 @@
 #include "inventory/Inventory.h"
 
-void Inventory::insert(const QString &key, const InstalledApp &record)
+void Inventory::insert(const QString &key, const InstalledApp &record, Claim claim)
 {
     if (const auto found = position(key)) {
-        m_entries[std::size_t(*found)].second = record;
+        const std::size_t at = std::size_t(*found);
+        const Claim held = m_claims[at];
+        if (claim != Claim::none && (claim < held || (held == Claim::own && m_entries[at].second.url != record.url)))
+            return;
+        m_entries[at].second = record;
+        m_claims[at] = claim;
         return;
     }
     m_positions.insert(key, qsizetype(m_entries.size()));
     m_entries.emplace_back(key, record);
+    m_claims.push_back(claim);
 }
 
 InstalledApp Inventory::value(const QString &key) const

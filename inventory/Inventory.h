@@ -5,16 +5,24 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <utility>
 #include <vector>
 
 // The inventory of installed software: lower-case key to record. Writing a key replaces what it held and leaves
-// the key where it was. Keys are walked in the order in which they were first written, never in an order of
-// the hash table, so whatever a walk decides is the same in every process.
+// the key where it was, unless the key is a bundle identifier held more firmly (see Claim). Keys are walked in the
+// order in which they were first written, never in an order of the hash table, so whatever a walk decides is the
+// same in every process.
 class Inventory {
 public:
     using Entry = std::pair<QString, InstalledApp>;
+
+    // How a record holds a key that is a bundle identifier. The first bundle to write its own identifier keeps
+    // the key: neither a helper bundle nor a property-list string of another application takes it, nor another
+    // bundle with the same identifier; only a later record of that same bundle replaces it. A helper bundle's
+    // identifier is not taken by a property-list string either. A write without a claim always replaces.
+    enum class Claim : std::uint8_t { none, mention, helper, own };
 
     class const_iterator {
     public:
@@ -45,7 +53,7 @@ public:
         std::vector<Entry>::const_iterator m_entry;
     };
 
-    void insert(const QString &key, const InstalledApp &record);
+    void insert(const QString &key, const InstalledApp &record, Claim claim = Claim::none);
 
     qsizetype size() const { return qsizetype(m_entries.size()); }
     bool isEmpty() const { return m_entries.empty(); }
@@ -67,5 +75,6 @@ public:
 
 private:
     std::vector<Entry> m_entries;
+    std::vector<Claim> m_claims; // by position
     QHash<QString, qsizetype> m_positions;
 };

@@ -302,5 +302,31 @@ TEST_F(InventoryTest, UnreadableFoldersAreSkippedWithoutStoppingTheOthers)
         return sortedKeys(InstalledAppScanner(platform).scanInstalledApps()).join(u' ').toStdString();
     });
     ASSERT_TRUE(keys);
-    EXPECT_EQ(*keys, "framework:bar keyword:bar keyword:example keyword:open name:open org.example.open");
+    // Shut.app, whose Info.plist cannot be read, is still installed, by its name.
+    EXPECT_EQ(*keys, "framework:bar keyword:bar keyword:example keyword:open keyword:shut name:open name:shut "
+                     "org.example.open");
+}
+
+TEST_F(InventoryTest, AnIdentifierStaysWithTheFirstBundleWhoseOwnItIs)
+{
+    m_tree.makeBundle("Applications/Alpha.app", "com.example.alpha");
+    // Beta mentions Alpha's identifier, and its Resources lead back up and out of its bundle to Alpha.
+    m_tree.makeBundle("Applications/Beta.app",
+                      TempTree::infoPlist("com.example.beta")
+                          .set("Mentions", PropertyListWriter::array().appendString("com.example.alpha")));
+    m_tree.makeBundle("Applications/Beta.app/Contents/Helpers/Worker.app", "com.example.beta.worker");
+    m_tree.makeSymlink("Applications/Beta.app/Contents/PlugIns/Alpha.app", "../../../Alpha.app");
+    m_tree.makeSymlink("Applications/Beta.app/Contents/Resources", "../..");
+    // Gamma mentions Beta's helper; a second bundle with Alpha's identifier comes later.
+    m_tree.makeBundle("Applications/Gamma.app",
+                      TempTree::infoPlist("com.example.gamma")
+                          .set("Mentions", PropertyListWriter::array().appendString("com.example.beta.worker")));
+    m_tree.makeBundle("Users/me/Applications/Alpha Copy.app", "com.example.alpha");
+
+    const Inventory inventory = scan();
+    EXPECT_EQ(inventory.value("com.example.alpha").path(), m_tree.path("Applications/Alpha.app"));
+    EXPECT_EQ(inventory.value("com.example.beta.worker").path(), m_tree.path("Applications/Beta.app"));
+    EXPECT_EQ(inventory.value("com.example.gamma").path(), m_tree.path("Applications/Gamma.app"));
+    EXPECT_FALSE(inventory.contains("helper:gamma"));
+    EXPECT_EQ(inventory.value("name:alpha copy").path(), m_tree.path("Users/me/Applications/Alpha Copy.app"));
 }

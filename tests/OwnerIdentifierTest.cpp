@@ -9,6 +9,7 @@
 #include "platform/PosixPlatform.h"
 #include "platform/TextLimits.h"
 
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -48,6 +49,21 @@ protected:
 };
 
 } // namespace
+
+TEST_F(OwnerTest, AnApplicationWithoutAnIdentifierOrWithAnInfoPlistInUtf16StillOwnsItsEntries)
+{
+    m_tree.makeBundle("Applications/Qqvvnote.app", TempTree::infoPlist(""));
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    m_tree.writeFile(
+        "Applications/Zzqxtext.app/Contents/Info.plist",
+        QByteArray(utf16(QString::fromStdString(TempTree::infoPlist("com.zzqx.text").xml()))).toStdString());
+    m_tree.makeFolder("Users/me/Library/Application Support/Qqvvnote");
+    m_tree.writeFile("Users/me/Library/Preferences/com.zzqx.text.plist");
+
+    expectOwner(identify("Users/me/Library/Application Support/Qqvvnote"), nullptr, "Qqvvnote", RemnantStatus::stale);
+    expectOwner(identify("Users/me/Library/Preferences/com.zzqx.text.plist"), "com.zzqx.text", "Zzqxtext",
+                RemnantStatus::stale);
+}
 
 TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys)
 {

@@ -9,6 +9,8 @@ struct FileAttributes {
     std::optional<qint64> fileSize;
     std::optional<qint64> totalFileSize;
     std::optional<QDateTime> modified;
+    // Absent too where a scan could have changed it itself: on an entry of another user, which a process that is
+    // neither its owner nor root can neither read nor list without a new access date, nor put the old one back.
     std::optional<QDateTime> accessed;
     std::optional<QDateTime> created;
 };

@@ -16,6 +16,7 @@ public:
         std::optional<QDateTime> created;
         bool isFolder = false;
         qint64 size = 0;
+        uid_t owner = 0;
     };
 
     // Which mounted file system holds an item: its device and, where the system tells it, its mount, so that two

@@ -20,6 +20,7 @@ std::optional<FileStatus::Dates> FileStatus::read(const std::filesystem::path &p
     dates.created = instant(info.st_birthtimespec);
     dates.isFolder = S_ISDIR(info.st_mode);
     dates.size = info.st_size;
+    dates.owner = info.st_uid;
     return dates;
 }
 

@@ -26,6 +26,7 @@ std::optional<FileStatus::Dates> FileStatus::read(const std::filesystem::path &p
         dates.created = instant(info.stx_btime.tv_sec, info.stx_btime.tv_nsec);
     dates.isFolder = S_ISDIR(info.stx_mode);
     dates.size = qint64(info.stx_size);
+    dates.owner = info.stx_uid;
     return dates;
 }
 

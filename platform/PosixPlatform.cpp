@@ -45,6 +45,13 @@ bool isPackageName(const fs::path &path)
     return false;
 }
 
+// Whether this process reads and lists the entry without leaving a new access date on it, or can put the old one
+// back: only the owner and root can.
+bool keepsAccessDate(const FileStatus::Dates &status)
+{
+    return geteuid() == 0 || status.owner == geteuid();
+}
+
 class DirectoryHandle {
 public:
     explicit DirectoryHandle(const fs::path &path)
@@ -158,7 +165,8 @@ FileAttributes PosixPlatform::attributes(const fs::path &path) const
     if (!status)
         return attributes;
     attributes.modified = status->modified;
-    attributes.accessed = status->accessed;
+    if (keepsAccessDate(*status))
+        attributes.accessed = status->accessed;
     attributes.created = status->created;
     // Folders report no size of their own, as on the Mac, so a Mac volume reads the same on both systems.
     if (!status->isFolder) {

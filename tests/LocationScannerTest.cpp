@@ -202,3 +202,36 @@ TEST(LocationScanner, ALibraryLinkedOutOfItsRootOrHomeIsNotListedAndNothingInItM
         }
     }
 }
+
+TEST(LocationScanner, EntriesOfAnotherUserGetTheSameStatusOnEveryScan)
+{
+    // The scan reads a property list's Label and lists a folder to measure it; as somebody other than their owner
+    // it cannot keep their access dates, so those must not count.
+    TempTree tree;
+    tree.writeFile("Library/Caches/com.qqvv.agent.plist", TempTree::launchJob("com.qqvv.agent"));
+    tree.writeFile("Library/Caches/qqvv-folder/data", "x");
+    tree.writeFile("Library/Caches/com.qqvv.own.plist", TempTree::launchJob("com.qqvv.own"));
+    ASSERT_EQ(lchown(tree.path("Library/Caches/com.qqvv.own.plist").c_str(), UnprivilegedUser, UnprivilegedUser), 0);
+    const long long twoYearsAgo = time(nullptr) - 2 * 365 * 86400;
+    for (const char *entry : {"com.qqvv.agent.plist", "qqvv-folder", "com.qqvv.own.plist"})
+        tree.setTimes(std::string("Library/Caches/") + entry, twoYearsAgo, twoYearsAgo - 100);
+    fs::permissions(tree.root(), fs::perms(0755));
+
+    const auto scans = runUnprivileged([&] {
+        const PosixPlatform platform(tree.root(), tree.path("home"));
+        std::string lines;
+        for (int scan = 0; scan < 2; ++scan) {
+            for (const RemnantItemPtr &item : scanFolder(tree, "Caches").rest) {
+                platform.measureSize(item->url(), nullptr);
+                lines += item->url().filename().native() + " " + std::to_string(int(item->status())) +
+                         (item->lastUsed() ? " dated\n" : " undated\n");
+            }
+        }
+        return lines;
+    });
+    ASSERT_TRUE(scans);
+    const std::string orphan = std::to_string(int(RemnantStatus::orphan));
+    const std::string once = "com.qqvv.agent.plist " + orphan + " undated\ncom.qqvv.own.plist " + orphan +
+                             " dated\nqqvv-folder " + orphan + " undated\n";
+    EXPECT_EQ(*scans, once + once);
+}

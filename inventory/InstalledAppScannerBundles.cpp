@@ -207,8 +207,8 @@ InstalledAppScanner::helperKeys(const fs::path &bundle, const std::optional<Prop
         const fs::path folder = bundle / fs::path(subfolder);
         if (!m_platform.isReadable(folder) || !m_platform.exists(folder))
             continue;
-        // Neither is a link among the folders or their items the application's own: it may lead anywhere, such as
-        // back up and out of the bundle to other applications.
+        // A link, whether one of these folders or an item in one, is no part of the application: it may lead
+        // anywhere, such as back up and out of the bundle to other applications.
         if (m_platform.entryKind(folder) == Platform::EntryKind::symbolicLink)
             continue;
         const auto children = m_platform.listDirectory(folder, Platform::Hidden::Include);

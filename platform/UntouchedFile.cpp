@@ -1,6 +1,7 @@
 #include "platform/UntouchedFile.h"
 
 #include "platform/FileStatus.h"
+#include "platform/UntouchedOpen.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -41,18 +42,8 @@ std::optional<QByteArray> UntouchedFile::read(const std::filesystem::path &path,
         return std::nullopt;
     // O_NOFOLLOW and the comparison below refuse whatever took the file's place since it was looked at;
     // O_NONBLOCK keeps such a thing from stalling the open meanwhile.
-    constexpr int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW;
-    bool restoreAccessTime = false;
-#ifdef O_NOATIME
-    int fd = ::open(file->c_str(), flags | O_NOATIME);
-    if (fd < 0 && errno == EPERM) {
-        restoreAccessTime = true;
-        fd = ::open(file->c_str(), flags);
-    }
-#else
-    restoreAccessTime = true;
-    int fd = ::open(file->c_str(), flags);
-#endif
+    const auto [fd, restoreAccessTime] =
+        UntouchedOpen::openAt(AT_FDCWD, file->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};

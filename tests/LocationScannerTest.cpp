@@ -222,7 +222,7 @@ TEST(LocationScanner, EntriesOfAnotherUserGetTheSameStatusOnEveryScan)
         std::string lines;
         for (int scan = 0; scan < 2; ++scan) {
             for (const RemnantItemPtr &item : scanFolder(tree, "Caches").rest) {
-                platform.measureSize(item->url(), nullptr);
+                platform.measureSize(item->url(), false, nullptr);
                 lines += item->url().filename().native() + " " + std::to_string(int(item->status())) +
                          (item->lastUsed() ? " dated\n" : " undated\n");
             }

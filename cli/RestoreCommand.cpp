@@ -26,7 +26,7 @@ void printError(const QByteArray &message)
 int RestoreCommand::restore(const CommandLine &line)
 {
     const PosixPlatform platform(line.root, line.home);
-    const RemovalGuard guard(platform, {});
+    const RemovalGuard guard(platform, {}, line.scanProfile());
     std::vector<std::pair<fs::path, TrashEntry>> chosen;
     for (const std::string &given : line.operands) {
         const fs::path original = CommandLine::normalisedPath(given);

@@ -309,6 +309,20 @@ TEST(CliLinuxProfile, TrashMovesOnlyWhatTheScanLists)
         EXPECT_EQ(trash(kept), 4) << kept;
         EXPECT_TRUE(fs::exists(demo.home() / kept)) << kept;
     }
+
+    // It goes back with the profile given, or chosen by the home.
+    for (const std::vector<std::string> &profile : {std::vector<std::string>{"--profile", "linux"}, {}}) {
+        std::vector<std::string> restore = {"restore", "--root", demo.root().native(), "--home", demo.home().native()};
+        restore.insert(restore.end(), profile.begin(), profile.end());
+        restore.push_back((demo.home() / ".config/discord").native());
+        const CliResult run = runCli(restore);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_TRUE(fs::exists(demo.home() / ".config/discord"));
+        EXPECT_FALSE(fs::exists(demo.home() / ".local/share/Trash/files/discord"));
+        if (!profile.empty()) {
+            EXPECT_EQ(trash(".config/discord"), 0);
+        }
+    }
 }
 
 } // namespace

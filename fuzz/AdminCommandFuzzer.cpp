@@ -1,14 +1,15 @@
-// The administrator move command, run through /bin/sh in a scratch tree, moves exactly the named entries to
-// their named places and touches nothing else. The input's pieces between NUL bytes name the moves: item,
-// destination, item, destination...; a last item without a destination keeps its name.
+// The administrator's move to the Trash: the helper's command line reaches the helper through the shell of the
+// Mac's AppleScript unchanged, and the helper, run on it in a scratch tree, moves exactly the named entries to their
+// reserved names in the Trash, replaces nothing already there and touches nothing else. The input's pieces between
+// NUL bytes name the moves: item, reserved name, item, reserved name...; a last item without a reserved name keeps
+// its name.
 #include "FuzzSupport.h"
 #include "platform/AdministratorCommand.h"
+#include "platform/FreedesktopTrash.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <set>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -26,61 +27,18 @@ const std::string Taken = "taken";
 
 ScratchFolder *scratch = nullptr;
 
-std::string contents(const fs::path &file)
+// What /bin/sh, running `command` in `workingFolder`, writes on its standard output.
+std::string runShell(const QByteArray &command, const fs::path &workingFolder)
 {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Every entry below `root` by its path relative to it: "d" for a folder, "f" and the contents for a file, "l" and
-// the target for a symbolic link.
-using Snapshot = std::map<std::string, std::string>;
-
-Snapshot snapshot(const fs::path &root)
-{
-    Snapshot entries;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
-        const fs::path &path = it->path();
-        const std::string relative = path.lexically_relative(root).native();
-        if (it->is_symlink())
-            entries[relative] = "l" + fs::read_symlink(path).native();
-        else if (it->is_directory())
-            entries[relative] = "d";
-        else
-            entries[relative] = "f" + contents(path);
-    }
-    return entries;
-}
-
-// The entries below `from` (itself included) moved to `to`.
-void moveEntries(Snapshot &entries, const std::string &from, const std::string &to)
-{
-    Snapshot moved;
-    for (auto it = entries.begin(); it != entries.end();) {
-        if (it->first == from || it->first.starts_with(from + "/")) {
-            moved[to + it->first.substr(from.size())] = it->second;
-            it = entries.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    entries.merge(moved);
-}
-
-std::string describe(const Snapshot &entries)
-{
-    std::string text;
-    for (const auto &[path, kind] : entries)
-        text += "  [" + path + "] " + kind.substr(0, 1) + "\n";
-    return text;
-}
-
-void runShell(const QByteArray &command, const fs::path &workingFolder)
-{
+    int output[2];
+    if (pipe(output) != 0)
+        FuzzSupport::fail("cannot make a pipe");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    for (const int descriptor : {0, 1, 2})
-        posix_spawn_file_actions_addopen(&actions, descriptor, "/dev/null", O_RDWR, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, output[1], 1);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclose(&actions, output[0]);
     posix_spawn_file_actions_addchdir_np(&actions, workingFolder.c_str());
     std::string text = command.toStdString();
     char shell[] = "sh";
@@ -91,11 +49,22 @@ void runShell(const QByteArray &command, const fs::path &workingFolder)
     pid_t child = 0;
     const int error = posix_spawn(&child, "/bin/sh", &actions, nullptr, arguments, environment);
     posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
     if (error != 0)
         FuzzSupport::fail("cannot start /bin/sh");
+    std::string written;
+    char buffer[4096];
+    for (ssize_t got; (got = read(output[0], buffer, sizeof buffer)) != 0;) {
+        if (got > 0)
+            written.append(buffer, std::size_t(got));
+        else if (errno != EINTR)
+            break;
+    }
+    close(output[0]);
     int status = 0;
     while (waitpid(child, &status, 0) < 0) {
     }
+    return written;
 }
 
 // The text of a double-quoted AppleScript literal, or absent when a quote inside is not escaped.
@@ -118,12 +87,29 @@ std::optional<QByteArray> appleScriptValue(const QByteArray &literal)
     return value;
 }
 
+// Checks that the shell hands every argument after the helper's own name on unchanged, as the AppleScript's shell
+// would hand them to the helper.
+void expectCarriedByTheShell(const std::vector<std::string> &arguments, const fs::path &workingFolder)
+{
+    std::vector<std::string> printed{"printf", "%s\\0"};
+    printed.insert(printed.end(), arguments.begin() + 1, arguments.end());
+    const QByteArray command = AdministratorCommand::shellCommand(printed);
+    if (appleScriptValue(AdministratorCommand::appleScriptStringLiteral(command)) != command)
+        FuzzSupport::fail("the AppleScript literal does not hold the command unchanged");
+    std::string expected;
+    for (auto it = arguments.begin() + 1; it != arguments.end(); ++it)
+        expected += *it + '\0';
+    if (runShell(command, workingFolder) != expected)
+        FuzzSupport::fail("the shell did not hand on the arguments of\n" + command.toStdString());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     static ScratchFolder instance;
     scratch = &instance;
+    FuzzSupport::silenceDiagnostics();
     return 0;
 }
 
@@ -137,7 +123,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (std::size_t i = 0; i < pieces.size() && names.size() < MaximumMoves; i += 2) {
         const std::string item(pieces[i]);
         const std::string destination(i + 1 < pieces.size() ? pieces[i + 1] : pieces[i]);
-        if (!FuzzSupport::isEntryName(item) || !FuzzSupport::isEntryName(destination))
+        if (!FuzzSupport::isEntryName(item) || !FuzzSupport::isEntryName(destination) ||
+            destination.size() > FreedesktopTrash::MaximumNameBytes)
             return -1;
         if (!items.insert(item).second || !destinations.insert(destination).second)
             return -1;
@@ -145,15 +132,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     const fs::path tree = scratch->path() / "tree";
-    const fs::path folder = tree / "Library" / "Caches";
-    const fs::path trash = tree / "Trash" / "files";
+    const fs::path home = tree / "home";
+    const fs::path folder = home / "Library" / "Caches";
+    const FreedesktopTrash trash(home, ".local/share/Trash");
     fs::remove_all(tree);
     fs::create_directories(folder);
-    fs::create_directories(trash);
+    for (const fs::path &own : {trash.folder(), trash.folder() / "files", trash.folder() / "info"}) {
+        fs::create_directories(own);
+        chmod(own.c_str(), 0700);
+    }
     for (const std::string &sibling : Siblings)
         FuzzSupport::writeFile(folder / sibling, sibling);
-    FuzzSupport::writeFile(trash / Taken, Taken);
-    std::vector<std::pair<fs::path, fs::path>> moves;
+    FuzzSupport::writeFile(trash.folder() / "files" / Taken, Taken);
+    std::vector<AdministratorMove> moves;
     for (std::size_t k = 0; k < names.size(); ++k) {
         const fs::path item = folder / names[k].first;
         if (!fs::exists(fs::symlink_status(item))) {
@@ -166,27 +157,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 fs::create_symlink("sibling", item);
             }
         }
-        moves.emplace_back(item, trash / names[k].second);
+        const TrashSlot slot{trash.folder() / "files" / names[k].second,
+                             trash.folder() / "info" / (names[k].second + ".trashinfo")};
+        FuzzSupport::writeFile(slot.restoreInfo, "[Trash Info]\nPath=/reserved\n");
+        moves.push_back({item, folder, slot});
     }
 
-    Snapshot expected = snapshot(tree);
+    FuzzSupport::Snapshot expected = FuzzSupport::snapshot(tree);
     for (const auto &[item, destination] : names) {
-        const std::string to = "Trash/files/" + destination;
+        const std::string to = "home/.local/share/Trash/files/" + destination;
         if (!expected.contains(to))
-            moveEntries(expected, "Library/Caches/" + item, to);
+            FuzzSupport::moveEntries(expected, "home/Library/Caches/" + item, to);
     }
 
-    const QByteArray command = AdministratorCommand::moveCommands(moves);
-    if (moves.size() == 1 && command != AdministratorCommand::moveCommand(moves[0].first, moves[0].second))
-        FuzzSupport::fail("moveCommands of one move differs from its moveCommand");
-    if (appleScriptValue(AdministratorCommand::appleScriptStringLiteral(command)) != command)
-        FuzzSupport::fail("the AppleScript literal does not hold the command unchanged");
-
-    runShell(command, tree);
-    const Snapshot actual = snapshot(tree);
+    const std::vector<std::string> arguments = AdministratorCommand::arguments("leftscan-admin-trash", trash, moves);
+    expectCarriedByTheShell(arguments, tree);
+    std::string errors;
+    AdministratorCommand::runHelper(std::vector<std::string>(arguments.begin() + 1, arguments.end()), errors);
+    const FuzzSupport::Snapshot actual = FuzzSupport::snapshot(tree);
     if (actual != expected)
-        FuzzSupport::fail("the command\n" + command.toStdString() + "\nleft\n" + describe(actual) + "instead of\n" +
-                          describe(expected));
+        FuzzSupport::fail("the helper left\n" + FuzzSupport::describe(actual) + "instead of\n" +
+                          FuzzSupport::describe(expected) + errors);
     fs::remove_all(tree);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -55,6 +56,46 @@ bool FuzzSupport::isEntryName(std::string_view name)
 {
     return !name.empty() && name.size() <= 255 && name != "." && name != ".." &&
            name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+FuzzSupport::Snapshot FuzzSupport::snapshot(const fs::path &root)
+{
+    Snapshot entries;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        const fs::path &path = it->path();
+        const std::string relative = path.lexically_relative(root).native();
+        if (it->is_symlink()) {
+            entries[relative] = "l" + fs::read_symlink(path).native();
+        } else if (it->is_directory()) {
+            entries[relative] = "d";
+        } else {
+            std::ifstream in(path, std::ios::binary);
+            entries[relative] = "f" + std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+    }
+    return entries;
+}
+
+void FuzzSupport::moveEntries(Snapshot &entries, const std::string &from, const std::string &to)
+{
+    Snapshot moved;
+    for (auto it = entries.begin(); it != entries.end();) {
+        if (it->first == from || it->first.starts_with(from + "/")) {
+            moved[to + it->first.substr(from.size())] = it->second;
+            it = entries.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    entries.merge(moved);
+}
+
+std::string FuzzSupport::describe(const Snapshot &entries)
+{
+    std::string text;
+    for (const auto &[path, kind] : entries)
+        text += "  [" + path + "] " + kind.substr(0, 1) + "\n";
+    return text;
 }
 
 void FuzzSupport::silenceDiagnostics()

@@ -1,5 +1,39 @@
 #include "platform/AdministratorCommand.h"
 
+#include "platform/FreedesktopTrash.h"
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> AdministratorCommand::arguments(const fs::path &helper, const FreedesktopTrash &trash,
+                                                         const std::vector<AdministratorMove> &moves)
+{
+    std::vector<std::string> words{helper.native(), trash.base().native(), trash.relative().native()};
+    for (const AdministratorMove &move : moves) {
+        words.push_back(move.folder.native());
+        words.push_back(move.item.filename().native());
+        words.push_back(move.slot.destination.filename().native());
+    }
+    return words;
+}
+
+int AdministratorCommand::runHelper(const std::vector<std::string> &arguments, std::string &errors)
+{
+    if (arguments.size() < 5 || (arguments.size() - 2) % 3 != 0) {
+        errors += std::string(HelperName) + ": usage: TRASH-BASE TRASH-FOLDER FOLDER NAME RESERVED-NAME...\n";
+        return 2;
+    }
+    const FreedesktopTrash trash{fs::path(arguments[0]), fs::path(arguments[1])};
+    int failed = 0;
+    for (std::size_t i = 2; i < arguments.size(); i += 3) {
+        const TrashOutcome outcome = trash.moveToReservation(arguments[i], arguments[i + 1], arguments[i + 2]);
+        if (outcome.success)
+            continue;
+        errors += outcome.errorDescription.toStdString() + '\n';
+        ++failed;
+    }
+    return failed == 0 ? 0 : 1;
+}
+
 QByteArray AdministratorCommand::shellQuoted(const std::string &bytes)
 {
     QByteArray word;
@@ -15,20 +49,13 @@ QByteArray AdministratorCommand::shellQuoted(const std::string &bytes)
     return word;
 }
 
-QByteArray AdministratorCommand::moveCommand(const std::filesystem::path &item,
-                                             const std::filesystem::path &destination)
-{
-    return "mv -n -- " + shellQuoted(item.native()) + ' ' + shellQuoted(destination.native());
-}
-
-QByteArray
-AdministratorCommand::moveCommands(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>> &moves)
+QByteArray AdministratorCommand::shellCommand(const std::vector<std::string> &words)
 {
     QByteArray command;
-    for (const auto &[item, destination] : moves) {
+    for (const std::string &word : words) {
         if (!command.isEmpty())
-            command += "; ";
-        command += moveCommand(item, destination);
+            command += ' ';
+        command += shellQuoted(word);
     }
     return command;
 }

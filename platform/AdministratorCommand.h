@@ -1,23 +1,35 @@
 #pragma once
 
+#include "platform/AdministratorMove.h"
+
 #include <QByteArray>
 #include <filesystem>
 #include <string>
-#include <utility>
 #include <vector>
 
-// The text of the shell command that moves protected items to the user's Trash with administrator rights, and
-// of the AppleScript that runs it. Paths travel as their exact bytes, each as one shell word.
+class FreedesktopTrash;
+
+// The command that moves protected items to the user's Trash with administrator rights: the helper program
+// leftscan-admin-trash, which lies beside the program that starts it, with arguments of exact bytes: the folder the
+// Trash lies in and the Trash folder below it, then for each item the resolved folder that holds it, its name in that
+// folder and the name reserved for it in the Trash's files/ folder. On the Mac the arguments reach the helper
+// through the shell of an AppleScript, as single-quoted words.
 class AdministratorCommand {
 public:
+    static constexpr const char *HelperName = "leftscan-admin-trash";
+
+    // The helper's command line for the moves into `trash`, the helper itself first.
+    static std::vector<std::string> arguments(const std::filesystem::path &helper, const FreedesktopTrash &trash,
+                                              const std::vector<AdministratorMove> &moves);
+    // What the helper does with its arguments (the helper itself left out): every move they name, each on its own so
+    // that one that fails stops none after it, with a line on each failure in `errors`. The helper's exit status: 0
+    // when every item moved, 1 when some did not, 2 for arguments that name no moves.
+    static int runHelper(const std::vector<std::string> &arguments, std::string &errors);
+
     // The bytes as one single-quoted shell word; every ' becomes '\'' (close the quote, a quoted quote, reopen).
     static QByteArray shellQuoted(const std::string &bytes);
-    // "mv -n -- ITEM DESTINATION", both quoted. `destination` names the item's free place in the Trash; -n
-    // makes sure that nothing there is ever replaced, -- that no path is read as an option.
-    static QByteArray moveCommand(const std::filesystem::path &item, const std::filesystem::path &destination);
-    // The move commands of several (item, destination) pairs, in order, joined by "; ": one run moves them all,
-    // and an item that fails does not stop the ones after it.
-    static QByteArray moveCommands(const std::vector<std::pair<std::filesystem::path, std::filesystem::path>> &moves);
+    // The words as one shell command line, each word quoted.
+    static QByteArray shellCommand(const std::vector<std::string> &words);
     // A double-quoted AppleScript string literal whose value is `text` unchanged.
     static QByteArray appleScriptStringLiteral(const QByteArray &text);
     // The AppleScript that runs `command` through the shell after the system has asked for administrator rights.

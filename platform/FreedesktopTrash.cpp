@@ -4,6 +4,7 @@
 #include "platform/FileStatus.h"
 #include "platform/PathNames.h"
 #include "platform/TrashInfo.h"
+#include "platform/TrustedFolder.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -111,64 +112,28 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-bool isAbsent(const fs::path &path)
+bool isThereAt(int folder, const std::string &name)
 {
     struct stat info {};
-    return lstat(path.c_str(), &info) != 0 && errno == ENOENT;
+    return fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-bool isPresent(const fs::path &path)
+bool isAbsentAt(int folder, const std::string &name)
 {
     struct stat info {};
-    return lstat(path.c_str(), &info) == 0;
+    return fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0 && errno == ENOENT;
 }
 
-// Creates the folder and its missing parents, each with mode 0700.
-bool makeFolderPath(const fs::path &folder, int &error)
+std::string infoName(const std::string &name)
 {
-    struct stat info {};
-    if (stat(folder.c_str(), &info) == 0) {
-        if (S_ISDIR(info.st_mode))
-            return true;
-        error = ENOTDIR;
-        return false;
-    }
-    if (errno != ENOENT) {
-        error = errno;
-        return false;
-    }
-    const fs::path parent = folder.parent_path();
-    if (!parent.empty() && parent != folder && !makeFolderPath(parent, error))
-        return false;
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        error = errno;
-        return false;
-    }
-    if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        error = ENOTDIR;
-        return false;
-    }
-    return true;
+    return name + std::string(InfoSuffix);
 }
 
-// A folder of the user's own for a top-directory Trash: created when missing, and used only when it is a real
-// folder (not a symbolic link) that belongs to the user, as nobody else may choose where the user's items go.
-bool isOwnFolder(const fs::path &folder, QString &problem)
+// Gives the reserved name back unless its item arrived in files/ after all.
+void releaseName(const TrashFolders &trash, const std::string &reserved)
 {
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
-        problem = qt_error_string(errno);
-        return false;
-    }
-    struct stat info {};
-    if (lstat(folder.c_str(), &info) != 0) {
-        problem = qt_error_string(errno);
-        return false;
-    }
-    if (!S_ISDIR(info.st_mode) || info.st_uid != geteuid()) {
-        problem = QStringLiteral("it is not a folder of this user");
-        return false;
-    }
-    return true;
+    if (isAbsentAt(trash.files(), reserved))
+        unlinkat(trash.info(), infoName(reserved).c_str(), 0);
 }
 
 TrashOutcome failure(QString description, int errorNumber = 0)
@@ -184,18 +149,60 @@ QString cannotMove(const fs::path &item, const QString &reason)
     return QStringLiteral("Cannot move '%1' to the Trash: %2").arg(PathNames::fileName(item), reason);
 }
 
+QString cannotUse(const fs::path &trash, const QString &reason)
+{
+    return QStringLiteral("Cannot use the Trash folder %1: %2").arg(PathNames::text(trash), reason);
+}
+
+// Renames the item `name` of `from` to `reserved` in the Trash's files/ and checks on disk that it left and arrived;
+// the outcome carries the error number of a rename that failed.
+TrashOutcome renameInto(int from, const std::string &name, const TrashFolders &trash, const std::string &reserved,
+                        const fs::path &item, bool isDirectory)
+{
+    const int error = ExclusiveRename::rename(from, name.c_str(), trash.files(), reserved.c_str(), isDirectory);
+    if (error != 0)
+        return failure(cannotMove(item, qt_error_string(error)), error);
+    const bool left = isAbsentAt(from, name);
+    const bool arrived = isThereAt(trash.files(), reserved);
+    if (left && arrived) {
+        TrashOutcome outcome;
+        outcome.success = true;
+        return outcome;
+    }
+    return failure(arrived ? cannotMove(item, QStringLiteral("something is still at its original place"))
+                           : cannotMove(item, QStringLiteral("it did not arrive in the Trash")));
+}
+
+// Why the item cannot be moved: its folder `from` did not open, or (as errno tells) the item is not found in it.
+TrashOutcome unreachable(const fs::path &item, const TrustedFolder &from)
+{
+    const int error = from.isOpen() ? errno : from.error();
+    const QString reason = error == ENOENT ? QStringLiteral("it no longer exists")
+                           : from.isOpen() ? qt_error_string(error)
+                                           : from.problem();
+    return failure(cannotMove(item, reason), error);
+}
+
 } // namespace
 
-FreedesktopTrash::FreedesktopTrash(fs::path homeTrash)
-    : m_folder(withoutTrailingSlashes(homeTrash.native()))
+FreedesktopTrash::FreedesktopTrash(fs::path folder)
+    : FreedesktopTrash(fs::path(withoutTrailingSlashes(folder.native())).parent_path(),
+                       fs::path(withoutTrailingSlashes(folder.native())).filename(), {}, false)
 {}
 
-FreedesktopTrash::FreedesktopTrash(fs::path folder, fs::path topDirectory)
-    : m_folder(std::move(folder))
+FreedesktopTrash::FreedesktopTrash(fs::path base, fs::path relative)
+    : FreedesktopTrash(std::move(base), std::move(relative), {}, false)
+{}
+
+FreedesktopTrash::FreedesktopTrash(fs::path base, fs::path relative, fs::path topDirectory, bool shared)
+    : m_base(withoutTrailingSlashes(base.native()))
+    , m_relative(std::move(relative))
+    , m_folder(withoutTrailingSlashes((m_base / m_relative).native()))
     , m_topDirectory(std::move(topDirectory))
+    , m_shared(shared)
 {}
 
-fs::path FreedesktopTrash::homeTrashFor(const fs::path &home)
+FreedesktopTrash FreedesktopTrash::ofHome(const fs::path &home)
 {
     const char *ownHome = std::getenv("HOME");
     const char *dataHome = std::getenv("XDG_DATA_HOME");
@@ -203,22 +210,23 @@ fs::path FreedesktopTrash::homeTrashFor(const fs::path &home)
         return withoutTrailingSlashes(path.lexically_normal().native());
     };
     if (ownHome && *ownHome && dataHome && *dataHome == '/' && normal(ownHome) == normal(home))
-        return fs::path(dataHome) / "Trash";
-    return home / ".local" / "share" / "Trash";
+        return FreedesktopTrash(fs::path(dataHome), "Trash");
+    return FreedesktopTrash(home, fs::path(".local") / "share" / "Trash");
 }
 
-bool FreedesktopTrash::makeFolders(int &error) const
+TrashFolders FreedesktopTrash::folders(TrashFolders::Missing missing) const
 {
-    return makeFolderPath(m_folder, error) && makeFolderPath(m_folder / "files", error) &&
-           makeFolderPath(m_folder / "info", error);
+    // A Trash at the top of a file system is named after the user whose items it holds.
+    const auto owner = m_topDirectory.empty() ? std::nullopt : std::optional<uid_t>(geteuid());
+    return TrashFolders(m_base, m_relative, missing, owner, m_shared);
 }
 
-std::string FreedesktopTrash::recordedPath(const fs::path &item) const
+std::string FreedesktopTrash::recordedPath(const fs::path &item, const fs::path &folder) const
 {
     if (m_topDirectory.empty())
         return item.native();
     std::error_code error;
-    const fs::path parent = fs::canonical(item.parent_path(), error);
+    const fs::path parent = fs::canonical(folder, error);
     if (error)
         return item.native();
     const fs::path relative = (parent / item.filename()).lexically_relative(m_topDirectory);
@@ -227,40 +235,38 @@ std::string FreedesktopTrash::recordedPath(const fs::path &item) const
     return relative.native();
 }
 
-std::optional<FreedesktopTrash::Reservation> FreedesktopTrash::reserveName(const fs::path &item, bool isDirectory,
+std::optional<FreedesktopTrash::Reservation> FreedesktopTrash::reserveName(const TrashFolders &trash,
+                                                                           const std::string &name, bool isDirectory,
+                                                                           const std::string &contents,
                                                                            int &error) const
 {
-    if (!makeFolders(error))
-        return std::nullopt;
-    const std::string contents = TrashInfo{recordedPath(item), deletionDate()}.text();
-    const std::string name = item.filename().native();
     for (int number = 1; number <= MaximumCandidates; ++number) {
         const std::string candidate = candidateName(name, number, isDirectory);
-        Reservation reservation{m_folder / "files" / candidate,
-                                m_folder / "info" / (candidate + std::string(InfoSuffix))};
+        const std::string info = infoName(candidate);
         const int fd =
-            open(reservation.infoPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
+            openat(trash.info(), info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
         if (fd < 0) {
             if (errno == EEXIST)
                 continue;
             error = errno;
             return std::nullopt;
         }
+        trash.giveToOwner(fd);
         const bool written = writeAll(fd, contents);
         const int writeError = errno;
         const bool closed = close(fd) == 0;
         if (!written || !closed) {
             error = written ? errno : writeError;
-            unlink(reservation.infoPath.c_str());
+            unlinkat(trash.info(), info.c_str(), 0);
             return std::nullopt;
         }
         // files/ may hold an item without an info file, left by a crash or by another program.
         struct stat existing {};
-        const bool taken = lstat(reservation.filesPath.c_str(), &existing) == 0;
+        const bool taken = fstatat(trash.files(), candidate.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
         const int lookupError = taken ? 0 : errno;
         if (!taken && lookupError == ENOENT)
-            return reservation;
-        unlink(reservation.infoPath.c_str());
+            return Reservation{m_folder / "files" / candidate, m_folder / "info" / info};
+        unlinkat(trash.info(), info.c_str(), 0);
         if (!taken) {
             error = lookupError;
             return std::nullopt;
@@ -275,45 +281,50 @@ std::optional<FreedesktopTrash::Reservation> FreedesktopTrash::reserve(const fs:
     const fs::path path = absoluteItem(item);
     if (!isMovableName(path.filename().native()))
         return std::nullopt;
+    // Only the name's form depends on what the item is.
     struct stat info {};
     const bool isDirectory = lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    const TrashFolders trash = folders(TrashFolders::Missing::create);
+    if (!trash.isOpen())
+        return std::nullopt;
     int error = 0;
-    return reserveName(path, isDirectory, error);
+    const std::string contents = TrashInfo{recordedPath(path, path.parent_path()), deletionDate()}.text();
+    return reserveName(trash, path.filename().native(), isDirectory, contents, error);
 }
 
 void FreedesktopTrash::release(const Reservation &reservation) const
 {
-    if (isAbsent(reservation.filesPath))
-        unlink(reservation.infoPath.c_str());
+    const fs::path reserved = reservation.filesPath.filename();
+    if (reservation.filesPath != m_folder / "files" / reserved ||
+        reservation.infoPath != m_folder / "info" / infoName(reserved.native()))
+        return;
+    const TrashFolders trash = folders(TrashFolders::Missing::fail);
+    if (trash.isOpen())
+        releaseName(trash, reserved.native());
 }
 
-TrashOutcome FreedesktopTrash::moveInto(const fs::path &item, bool isDirectory, int &error) const
+TrashOutcome FreedesktopTrash::moveInto(int from, const fs::path &item, const fs::path &folder, bool isDirectory,
+                                        int &error) const
 {
+    const TrashFolders trash = folders(TrashFolders::Missing::create);
+    if (!trash.isOpen())
+        return failure(cannotUse(m_folder, trash.problem()));
+    const std::string name = item.filename().native();
+    const std::string contents = TrashInfo{recordedPath(item, folder), deletionDate()}.text();
     for (int attempt = 0; attempt < MaximumAttempts; ++attempt) {
-        const auto reservation = reserveName(item, isDirectory, error);
+        const auto reservation = reserveName(trash, name, isDirectory, contents, error);
         if (!reservation)
-            return failure(QStringLiteral("Cannot use the Trash folder %1: %2")
-                               .arg(PathNames::text(m_folder), qt_error_string(error)));
-        error = ExclusiveRename::rename(AT_FDCWD, item.c_str(), AT_FDCWD, reservation->filesPath.c_str(), isDirectory);
-        if (error == EEXIST || error == ENOTEMPTY) {
-            release(*reservation);
-            continue;
-        }
-        if (error != 0) {
-            release(*reservation);
-            return failure(cannotMove(item, qt_error_string(error)), error);
-        }
-        const bool left = isAbsent(item);
-        const bool arrived = isPresent(reservation->filesPath);
-        if (left && arrived) {
-            TrashOutcome outcome;
-            outcome.success = true;
+            return failure(cannotUse(m_folder, qt_error_string(error)));
+        const std::string reserved = reservation->filesPath.filename().native();
+        TrashOutcome outcome = renameInto(from, name, trash, reserved, item, isDirectory);
+        error = outcome.errorNumber;
+        if (outcome.success) {
             outcome.trashedPath = reservation->filesPath;
             return outcome;
         }
-        release(*reservation);
-        return failure(arrived ? cannotMove(item, QStringLiteral("something is still at its original place"))
-                               : cannotMove(item, QStringLiteral("it did not arrive in the Trash")));
+        releaseName(trash, reserved);
+        if (error != EEXIST && error != ENOTEMPTY)
+            return outcome;
     }
     error = EEXIST;
     return failure(cannotMove(item, QStringLiteral("no free name was found in the Trash")));
@@ -335,10 +346,10 @@ std::optional<fs::path> FreedesktopTrash::mountPointOf(const fs::path &folder)
     return current;
 }
 
-std::optional<FreedesktopTrash> FreedesktopTrash::topDirectoryTrash(const fs::path &item, QString &problem)
+std::optional<FreedesktopTrash> FreedesktopTrash::topDirectoryTrash(const fs::path &folder, QString &problem)
 {
     std::error_code error;
-    const fs::path parent = fs::canonical(item.parent_path(), error);
+    const fs::path parent = fs::canonical(folder, error);
     if (error) {
         problem = QString::fromStdString(error.message());
         return std::nullopt;
@@ -350,44 +361,72 @@ std::optional<FreedesktopTrash> FreedesktopTrash::topDirectoryTrash(const fs::pa
     }
     const std::string user = std::to_string(geteuid());
     // An administrator may provide a shared .Trash with the sticky bit set, holding one folder per user.
-    const fs::path shared = *top / ".Trash";
-    struct stat info {};
-    if (lstat(shared.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX)) {
-        QString ignored;
-        if (isOwnFolder(shared / user, ignored))
-            return FreedesktopTrash(shared / user, *top);
-    }
-    const fs::path own = *top / (".Trash-" + user);
-    if (!isOwnFolder(own, problem)) {
-        problem = QStringLiteral("%1 (%2)").arg(problem, PathNames::text(own));
+    FreedesktopTrash shared(*top / ".Trash", user, *top, true);
+    if (shared.folders(TrashFolders::Missing::create).isOpen())
+        return shared;
+    FreedesktopTrash own(*top, ".Trash-" + user, *top, false);
+    const TrashFolders opened = own.folders(TrashFolders::Missing::create);
+    if (!opened.isOpen()) {
+        problem = opened.problem();
         return std::nullopt;
     }
-    return FreedesktopTrash(own, *top);
+    return own;
+}
+
+TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const fs::path &folder) const
+{
+    const fs::path path = absoluteItem(item);
+    const std::string name = path.filename().native();
+    if (!isMovableName(name))
+        return failure(cannotMove(path, QStringLiteral("it is not an item that can be moved")));
+    const TrustedFolder from(folder, TrustedFolder::Links::refused);
+    struct stat info {};
+    if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return unreachable(path, from);
+    const bool isDirectory = S_ISDIR(info.st_mode);
+
+    int error = 0;
+    TrashOutcome outcome = moveInto(from.descriptor(), path, folder, isDirectory, error);
+    if (outcome.success || error != EXDEV)
+        return outcome;
+
+    QString problem;
+    const auto topTrash = topDirectoryTrash(folder, problem);
+    if (!topTrash) {
+        return failure(cannotMove(
+            path, QStringLiteral("it is on another file system, whose Trash folder cannot be used: %1").arg(problem)));
+    }
+    return topTrash->moveInto(from.descriptor(), path, folder, isDirectory, error);
 }
 
 TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item) const
 {
     const fs::path path = absoluteItem(item);
-    if (!isMovableName(path.filename().native()))
-        return failure(cannotMove(path, QStringLiteral("it is not an item that can be moved")));
+    return moveToTrash(path, path.parent_path());
+}
+
+TrashOutcome FreedesktopTrash::moveToReservation(const fs::path &folder, const std::string &name,
+                                                 const std::string &reserved) const
+{
+    const fs::path item = folder / name;
+    const auto isName = [](const std::string &text) {
+        return isMovableName(text) && text.find('/') == std::string::npos;
+    };
+    if (!isName(name) || !isName(reserved))
+        return failure(cannotMove(item, QStringLiteral("it is not an item that can be moved")));
+    const TrustedFolder from(folder, TrustedFolder::Links::refused);
     struct stat info {};
-    if (lstat(path.c_str(), &info) != 0) {
-        const int error = errno;
-        return failure(
-            cannotMove(path, error == ENOENT ? QStringLiteral("it no longer exists") : qt_error_string(error)), error);
-    }
-    const bool isDirectory = S_ISDIR(info.st_mode);
-
-    int error = 0;
-    TrashOutcome outcome = moveInto(path, isDirectory, error);
-    if (outcome.success || error != EXDEV)
-        return outcome;
-
-    QString problem;
-    const auto topTrash = topDirectoryTrash(path, problem);
-    if (!topTrash) {
-        return failure(cannotMove(
-            path, QStringLiteral("it is on another file system, whose Trash folder cannot be used: %1").arg(problem)));
-    }
-    return topTrash->moveInto(path, isDirectory, error);
+    if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return unreachable(item, from);
+    const TrashFolders trash = folders(TrashFolders::Missing::fail);
+    if (!trash.isOpen())
+        return failure(cannotUse(m_folder, trash.problem()));
+    struct stat reservation {};
+    if (fstatat(trash.info(), infoName(reserved).c_str(), &reservation, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(reservation.st_mode))
+        return failure(cannotMove(item, QStringLiteral("its place in the Trash was not reserved")));
+    TrashOutcome outcome = renameInto(from.descriptor(), name, trash, reserved, item, S_ISDIR(info.st_mode));
+    if (outcome.success)
+        outcome.trashedPath = m_folder / "files" / reserved;
+    return outcome;
 }

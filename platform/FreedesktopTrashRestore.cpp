@@ -25,11 +25,6 @@ namespace {
 
 constexpr std::string_view InfoSuffix = ".trashinfo";
 
-fs::path infoFileOf(const fs::path &trashFolder, const fs::path &trashedItem)
-{
-    return trashFolder / "info" / (trashedItem.filename().native() + std::string(InfoSuffix));
-}
-
 bool sameFolder(const fs::path &left, const fs::path &right)
 {
     struct stat a {};
@@ -81,10 +76,11 @@ std::optional<FreedesktopTrash> FreedesktopTrash::holding(const fs::path &trashe
     if (files.filename() != "files" || name.empty() || name == "." || name == "..")
         return std::nullopt;
     const fs::path folder = files.parent_path();
+    const fs::path above = folder.parent_path();
     if (folder.filename().native().starts_with(".Trash-"))
-        return FreedesktopTrash(folder, folder.parent_path());
-    if (folder.parent_path().filename() == ".Trash")
-        return FreedesktopTrash(folder, folder.parent_path().parent_path());
+        return FreedesktopTrash(above, folder.filename(), above, false);
+    if (above.filename() == ".Trash")
+        return FreedesktopTrash(above, folder.filename(), above.parent_path(), true);
     return FreedesktopTrash(folder);
 }
 
@@ -93,24 +89,31 @@ fs::path FreedesktopTrash::relativeBase() const
     return m_topDirectory.empty() ? m_folder.parent_path() : m_topDirectory;
 }
 
-RestoreOutcome FreedesktopTrash::restore(const fs::path &trashedItem, const fs::path &original) const
+RestoreOutcome FreedesktopTrash::restore(const fs::path &trashedItem, const fs::path &original,
+                                         const fs::path &folder) const
 {
-    struct stat item {};
-    if (trashedItem.parent_path() != m_folder / "files" || lstat(trashedItem.c_str(), &item) != 0)
+    const std::string name = trashedItem.filename().native();
+    if (trashedItem.parent_path() != m_folder / "files")
         return failure(original, QStringLiteral("it is no longer in the Trash"), false);
-    const fs::path infoFile = infoFileOf(m_folder, trashedItem);
-    const auto info = TrashInfo::read(infoFile);
+    const TrashFolders trash = folders(TrashFolders::Missing::fail);
+    struct stat item {};
+    if (!trash.isOpen() && trash.error() != ENOENT)
+        return failure(original, QStringLiteral("its Trash folder cannot be used: %1").arg(trash.problem()));
+    if (!trash.isOpen() || fstatat(trash.files(), name.c_str(), &item, AT_SYMLINK_NOFOLLOW) != 0)
+        return failure(original, QStringLiteral("it is no longer in the Trash"), false);
+    const std::string infoName = name + std::string(InfoSuffix);
+    const auto info = TrashInfo::read(trash.info(), infoName);
     if (!info)
         return failure(original, QStringLiteral("its restore information in the Trash cannot be read"));
     const auto recorded = info->originalPath(relativeBase());
     if (!recorded || !samePlace(*recorded, original))
         return failure(original, QStringLiteral("its restore information in the Trash names another place"));
 
-    const TrustedFolder folder(recorded->parent_path());
-    if (!folder.isOpen())
-        return failure(original, folder.problem());
-    const std::string name = recorded->filename().native();
-    const int error = ExclusiveRename::rename(AT_FDCWD, trashedItem.c_str(), folder.descriptor(), name.c_str(),
+    const TrustedFolder place(folder, TrustedFolder::Links::refused);
+    if (!place.isOpen())
+        return failure(original, place.problem());
+    const std::string placeName = recorded->filename().native();
+    const int error = ExclusiveRename::rename(trash.files(), name.c_str(), place.descriptor(), placeName.c_str(),
                                               S_ISDIR(item.st_mode));
     if (error == EEXIST || error == ENOTEMPTY)
         return failure(original, QStringLiteral("something else is now in its place"));
@@ -121,12 +124,12 @@ RestoreOutcome FreedesktopTrash::restore(const fs::path &trashedItem, const fs::
 
     struct stat arrived {};
     struct stat left {};
-    const bool stillInTrash = lstat(trashedItem.c_str(), &left) == 0;
-    if (stillInTrash || fstatat(folder.descriptor(), name.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) != 0 ||
+    const bool stillInTrash = fstatat(trash.files(), name.c_str(), &left, AT_SYMLINK_NOFOLLOW) == 0;
+    if (stillInTrash || fstatat(place.descriptor(), placeName.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) != 0 ||
         arrived.st_dev != item.st_dev || arrived.st_ino != item.st_ino)
         return failure(original, QStringLiteral("it did not arrive at its place"), stillInTrash);
     // Only now that the item is back: without its information the Trash could no longer put it back.
-    unlink(infoFile.c_str());
+    unlinkat(trash.info(), infoName.c_str(), 0);
     RestoreOutcome outcome;
     outcome.success = true;
     outcome.restoredPath = *recorded;
@@ -150,45 +153,50 @@ std::vector<FreedesktopTrash> FreedesktopTrash::topDirectoryTrashesFor(const fs:
     std::vector<FreedesktopTrash> trashes;
     const std::string user = std::to_string(geteuid());
     if (isRealFolder(*top / ".Trash", info) && (info.st_mode & S_ISVTX) && isRealFolder(*top / ".Trash" / user, info))
-        trashes.push_back(FreedesktopTrash(*top / ".Trash" / user, *top));
+        trashes.push_back(FreedesktopTrash(*top / ".Trash", user, *top, true));
     if (isRealFolder(*top / (".Trash-" + user), info) && info.st_uid == geteuid())
-        trashes.push_back(FreedesktopTrash(*top / (".Trash-" + user), *top));
+        trashes.push_back(FreedesktopTrash(*top, ".Trash-" + user, *top, false));
     return trashes;
 }
 
-std::vector<TrashEntry> FreedesktopTrash::entriesFrom(const fs::path &homeTrash, const fs::path &original)
+std::vector<TrashEntry> FreedesktopTrash::entriesFrom(const FreedesktopTrash &homeTrash, const fs::path &original)
 {
     struct Found {
         TrashEntry entry;
         struct timespec written;
     };
-    std::vector<FreedesktopTrash> trashes{FreedesktopTrash(homeTrash)};
+    std::vector<FreedesktopTrash> trashes{homeTrash};
     for (FreedesktopTrash &top : topDirectoryTrashesFor(original)) {
-        if (!sameFolder(top.m_folder, homeTrash))
+        if (!sameFolder(top.m_folder, homeTrash.m_folder))
             trashes.push_back(std::move(top));
     }
     const std::vector<fs::path> spellings = spellingsOf(original);
     std::vector<Found> found;
     for (const FreedesktopTrash &trash : trashes) {
-        DIR *listing = opendir((trash.m_folder / "info").c_str());
-        if (!listing)
+        const TrashFolders folders = trash.folders(TrashFolders::Missing::fail);
+        const int listed = folders.isOpen() ? openat(folders.info(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+        DIR *listing = listed < 0 ? nullptr : fdopendir(listed);
+        if (!listing) {
+            if (listed >= 0)
+                close(listed);
             continue;
+        }
         while (const dirent *child = readdir(listing)) {
             const std::string name = child->d_name;
             if (name.size() <= InfoSuffix.size() || !name.ends_with(InfoSuffix))
                 continue;
-            const fs::path infoFile = trash.m_folder / "info" / name;
-            const fs::path trashedPath = trash.m_folder / "files" / name.substr(0, name.size() - InfoSuffix.size());
+            const std::string itemName = name.substr(0, name.size() - InfoSuffix.size());
             struct stat infoStat {};
             struct stat itemStat {};
-            const auto info = TrashInfo::read(infoFile);
-            if (!info || lstat(infoFile.c_str(), &infoStat) != 0 || lstat(trashedPath.c_str(), &itemStat) != 0)
+            const auto info = TrashInfo::read(folders.info(), name);
+            if (!info || fstatat(folders.info(), name.c_str(), &infoStat, AT_SYMLINK_NOFOLLOW) != 0 ||
+                fstatat(folders.files(), itemName.c_str(), &itemStat, AT_SYMLINK_NOFOLLOW) != 0)
                 continue;
             const auto recorded = info->originalPath(trash.relativeBase());
             if (!recorded || std::find(spellings.begin(), spellings.end(), *recorded) == spellings.end())
                 continue;
-            found.push_back(
-                {TrashEntry{trashedPath, *recorded, info->deletedAt()}, FileStatus::modificationTime(infoStat)});
+            found.push_back({TrashEntry{trash.m_folder / "files" / itemName, *recorded, info->deletedAt()},
+                             FileStatus::modificationTime(infoStat)});
         }
         closedir(listing);
     }

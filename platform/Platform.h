@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AdministratorMove.h"
 #include "platform/Bundle.h"
 #include "platform/DirectoryEntry.h"
 #include "platform/FileAttributes.h"
@@ -60,6 +61,10 @@ public:
     // The absolute path with every symbolic link, "." and ".." resolved, as the system reaches it now; absent when
     // some part of it cannot be found or reached.
     virtual std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const = 0;
+    // A folder's path resolved as resolvedPath does, when every symbolic link on the way belongs to the user or to the
+    // system (root); absent when it is no folder, cannot be reached, or only through a link of another user, which
+    // that user could turn elsewhere at any moment.
+    virtual std::optional<std::filesystem::path> trustedFolderPath(const std::filesystem::path &folder) const = 0;
 
     // A bundle folder with its identifier and info dictionary from Contents/Info.plist; absent when the path
     // is not a folder.
@@ -70,24 +75,28 @@ public:
     virtual std::vector<RunningApplication> runningApplications() const = 0;
 
     // Moves an item (a symbolic link itself, never its target) to the user's Trash, where the desktop can put
-    // it back; never replaces anything already there. The outcome is checked on disk.
-    virtual TrashOutcome moveToTrash(const std::filesystem::path &item) const = 0;
+    // it back; never replaces anything already there. The item is taken from `folder`, the resolved path of the folder
+    // that holds it, which is opened without following any symbolic link, so that a link put on the way since the path
+    // was resolved fails the move instead of turning it to another item. The outcome is checked on disk.
+    virtual TrashOutcome moveToTrash(const std::filesystem::path &item, const std::filesystem::path &folder) const = 0;
     // A free name in the user's Trash for an item that a privileged command will move there.
     virtual std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const = 0;
     virtual void releaseTrashSlot(const TrashSlot &slot) const = 0;
+    // Moves the items to their reserved names in the user's Trash with administrator rights, in one run after the
+    // system has asked for them; each is taken from its folder as moveToTrash does.
+    virtual ScriptOutcome moveToTrashAsAdministrator(const std::vector<AdministratorMove> &moves) const = 0;
     // The items in the user's Trash that were moved there from `original`, the latest first.
     virtual std::vector<TrashEntry> trashEntriesFrom(const std::filesystem::path &original) const = 0;
     // Puts an item of the Trash back at `original`, where the Trash's own restore information says it came from,
-    // when nothing has taken its place and its folder is still there; never replaces anything, and never follows a
-    // symbolic link of another user on the way. An item that cannot go back stays in the Trash.
+    // when nothing has taken its place; never replaces anything. `folder` is the resolved path of the place's folder,
+    // opened as moveToTrash does. An item that cannot go back stays in the Trash.
     virtual RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem,
-                                            const std::filesystem::path &original) const = 0;
+                                            const std::filesystem::path &original,
+                                            const std::filesystem::path &folder) const = 0;
     // Replaces the item's tags with the given names; an error description on failure.
     virtual std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const = 0;
     // Makes the system ask, once, whether Leftscan may control the applications it needs for privileged moves.
     virtual ScriptOutcome runAutomationProbe() const = 0;
-    // Runs a shell command with administrator rights, after the system has asked for them.
-    virtual ScriptOutcome runAdministratorCommand(const QByteArray &command) const = 0;
     virtual bool isMacOS() const = 0;
     virtual std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const = 0;
     virtual std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const = 0;

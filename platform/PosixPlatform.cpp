@@ -5,6 +5,7 @@
 #include "platform/PathNames.h"
 #include "platform/RunningProcesses.h"
 #include "platform/SystemMetadata.h"
+#include "platform/TrustedFolder.h"
 #include "platform/UntouchedFile.h"
 
 #include <QSet>
@@ -205,6 +206,14 @@ std::optional<fs::path> PosixPlatform::resolvedPath(const fs::path &path) const
     fs::path result(resolved);
     std::free(resolved);
     return result;
+}
+
+std::optional<fs::path> PosixPlatform::trustedFolderPath(const fs::path &folder) const
+{
+    const TrustedFolder opened(folder);
+    if (!opened.isOpen())
+        return std::nullopt;
+    return opened.path();
 }
 
 std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const

@@ -21,21 +21,25 @@ public:
     bool isReadable(const std::filesystem::path &path) const override;
     EntryKind entryKind(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const override;
+    std::optional<std::filesystem::path> trustedFolderPath(const std::filesystem::path &folder) const override;
     std::optional<Bundle> openBundle(const std::filesystem::path &path) const override;
     std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const override;
     std::vector<RunningApplication> runningApplications() const override;
-    TrashOutcome moveToTrash(const std::filesystem::path &item) const override;
+    TrashOutcome moveToTrash(const std::filesystem::path &item, const std::filesystem::path &folder) const override;
     std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const override;
     void releaseTrashSlot(const TrashSlot &slot) const override;
+    ScriptOutcome moveToTrashAsAdministrator(const std::vector<AdministratorMove> &moves) const override;
     std::vector<TrashEntry> trashEntriesFrom(const std::filesystem::path &original) const override;
-    RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem,
-                                    const std::filesystem::path &original) const override;
+    RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem, const std::filesystem::path &original,
+                                    const std::filesystem::path &folder) const override;
     std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const override;
     ScriptOutcome runAutomationProbe() const override;
-    ScriptOutcome runAdministratorCommand(const QByteArray &command) const override;
     bool isMacOS() const override;
     std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override;
+
+    // Runs a program with arguments of exact bytes with administrator rights, after the system has asked for them.
+    virtual ScriptOutcome runAdministratorCommand(const std::vector<std::string> &arguments) const;
 
     // Files larger than this are not read as property lists: no Info.plist or launch job comes near it.
     static constexpr std::size_t MaximumPropertyListSize = 8 * 1024 * 1024;

@@ -1,6 +1,7 @@
 // The actions of the POSIX platform: Trash and putting back from it, tags and privileged commands.
 #include "platform/PosixPlatform.h"
 
+#include "platform/AdministratorCommand.h"
 #include "platform/FileTags.h"
 #include "platform/FreedesktopTrash.h"
 #include "platform/PathNames.h"
@@ -77,14 +78,14 @@ ScriptOutcome runProgram(const std::vector<std::string> &arguments)
 
 } // namespace
 
-TrashOutcome PosixPlatform::moveToTrash(const fs::path &item) const
+TrashOutcome PosixPlatform::moveToTrash(const fs::path &item, const fs::path &folder) const
 {
-    return FreedesktopTrash(FreedesktopTrash::homeTrashFor(m_home)).moveToTrash(item);
+    return FreedesktopTrash::ofHome(m_home).moveToTrash(item, folder);
 }
 
 std::optional<TrashSlot> PosixPlatform::reserveTrashSlot(const fs::path &item) const
 {
-    const auto reservation = FreedesktopTrash(FreedesktopTrash::homeTrashFor(m_home)).reserve(item);
+    const auto reservation = FreedesktopTrash::ofHome(m_home).reserve(item);
     if (!reservation)
         return std::nullopt;
     return TrashSlot{reservation->filesPath, reservation->infoPath};
@@ -92,17 +93,39 @@ std::optional<TrashSlot> PosixPlatform::reserveTrashSlot(const fs::path &item) c
 
 void PosixPlatform::releaseTrashSlot(const TrashSlot &slot) const
 {
-    FreedesktopTrash(FreedesktopTrash::homeTrashFor(m_home))
-        .release(FreedesktopTrash::Reservation{slot.destination, slot.restoreInfo});
+    FreedesktopTrash::ofHome(m_home).release(FreedesktopTrash::Reservation{slot.destination, slot.restoreInfo});
+}
+
+ScriptOutcome PosixPlatform::moveToTrashAsAdministrator(const std::vector<AdministratorMove> &moves) const
+{
+    const FreedesktopTrash trash = FreedesktopTrash::ofHome(m_home);
+    for (const AdministratorMove &move : moves) {
+        if (move.slot.destination.parent_path() != trash.folder() / "files") {
+            return ScriptOutcome{false, std::nullopt,
+                                 QStringLiteral("No place is reserved for '%1' in the Trash %2")
+                                     .arg(PathNames::fileName(move.item), PathNames::text(trash.folder()))};
+        }
+    }
+    return runAdministratorCommand(
+        AdministratorCommand::arguments(SystemPrograms::administratorHelper(), trash, moves));
+}
+
+ScriptOutcome PosixPlatform::runAdministratorCommand(const std::vector<std::string> &arguments) const
+{
+    return runProgram(SystemPrograms::administratorCommand(arguments));
 }
 
 std::vector<TrashEntry> PosixPlatform::trashEntriesFrom(const fs::path &original) const
 {
-    return FreedesktopTrash::entriesFrom(FreedesktopTrash::homeTrashFor(m_home), original);
+    return FreedesktopTrash::entriesFrom(FreedesktopTrash::ofHome(m_home), original);
 }
 
-RestoreOutcome PosixPlatform::restoreFromTrash(const fs::path &trashedItem, const fs::path &original) const
+RestoreOutcome PosixPlatform::restoreFromTrash(const fs::path &trashedItem, const fs::path &original,
+                                               const fs::path &folder) const
 {
+    const FreedesktopTrash home = FreedesktopTrash::ofHome(m_home);
+    if (trashedItem.parent_path() == home.folder() / "files")
+        return home.restore(trashedItem, original, folder);
     const auto trash = FreedesktopTrash::holding(trashedItem);
     if (!trash) {
         RestoreOutcome outcome;
@@ -110,7 +133,7 @@ RestoreOutcome PosixPlatform::restoreFromTrash(const fs::path &trashedItem, cons
             QStringLiteral("Cannot put '%1' back: it is not in a Trash folder").arg(PathNames::fileName(original));
         return outcome;
     }
-    return trash->restore(trashedItem, original);
+    return trash->restore(trashedItem, original, folder);
 }
 
 std::optional<QString> PosixPlatform::setTags(const fs::path &item, const QStringList &names) const
@@ -124,11 +147,6 @@ ScriptOutcome PosixPlatform::runAutomationProbe() const
     if (probe.empty())
         return ScriptOutcome{true, std::nullopt, QString()};
     return runProgram(probe);
-}
-
-ScriptOutcome PosixPlatform::runAdministratorCommand(const QByteArray &command) const
-{
-    return runProgram(SystemPrograms::administratorCommand(command));
 }
 
 bool PosixPlatform::isMacOS() const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +11,9 @@ public:
     static bool isMacOS();
     // The command line that asks whether this program may drive others; empty where the system has no such control.
     static std::vector<std::string> automationProbe();
-    // The command line that runs the shell command `command` with administrator rights, after asking the user.
-    static std::vector<std::string> administratorCommand(const QByteArray &command);
+    // The command line that runs the program and arguments `arguments` with administrator rights, after asking the
+    // user; the arguments' bytes reach the program unchanged.
+    static std::vector<std::string> administratorCommand(const std::vector<std::string> &arguments);
+    // The helper program for privileged moves, which lies beside the running program.
+    static std::filesystem::path administratorHelper();
 };

@@ -2,6 +2,10 @@
 
 #include "platform/AdministratorCommand.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <mach-o/dyld.h>
+
 bool SystemPrograms::isMacOS()
 {
     return true;
@@ -12,7 +16,25 @@ std::vector<std::string> SystemPrograms::automationProbe()
     return {"/usr/bin/osascript", "-e", "tell application \"System Events\" to get name of first process"};
 }
 
-std::vector<std::string> SystemPrograms::administratorCommand(const QByteArray &command)
+std::vector<std::string> SystemPrograms::administratorCommand(const std::vector<std::string> &arguments)
 {
-    return {"/usr/bin/osascript", "-e", AdministratorCommand::appleScriptSource(command).toStdString()};
+    const QByteArray script = AdministratorCommand::appleScriptSource(AdministratorCommand::shellCommand(arguments));
+    return {"/usr/bin/osascript", "-e", script.toStdString()};
+}
+
+std::filesystem::path SystemPrograms::administratorHelper()
+{
+    std::uint32_t size = 0;
+    _NSGetExecutablePath(nullptr, &size);
+    std::string program(size, '\0');
+    if (size == 0 || _NSGetExecutablePath(program.data(), &size) != 0)
+        return AdministratorCommand::HelperName;
+    program.resize(program.find('\0') == std::string::npos ? program.size() : program.find('\0'));
+    char *resolved = realpath(program.c_str(), nullptr);
+    if (!resolved)
+        return AdministratorCommand::HelperName;
+    const std::filesystem::path helper =
+        std::filesystem::path(resolved).parent_path() / AdministratorCommand::HelperName;
+    std::free(resolved);
+    return helper;
 }

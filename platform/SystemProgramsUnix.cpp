@@ -1,5 +1,10 @@
 #include "platform/SystemPrograms.h"
 
+#include "platform/AdministratorCommand.h"
+
+#include <climits>
+#include <unistd.h>
+
 bool SystemPrograms::isMacOS()
 {
     return false;
@@ -11,8 +16,20 @@ std::vector<std::string> SystemPrograms::automationProbe()
     return {};
 }
 
-std::vector<std::string> SystemPrograms::administratorCommand(const QByteArray &command)
+std::vector<std::string> SystemPrograms::administratorCommand(const std::vector<std::string> &arguments)
 {
-    // pkexec asks through the desktop's authentication agent; the command's bytes reach the shell unchanged.
-    return {"pkexec", "/bin/sh", "-c", command.toStdString()};
+    // pkexec asks through the desktop's authentication agent and passes the arguments on as they are.
+    std::vector<std::string> command{"pkexec"};
+    command.insert(command.end(), arguments.begin(), arguments.end());
+    return command;
+}
+
+std::filesystem::path SystemPrograms::administratorHelper()
+{
+    char program[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", program, sizeof program);
+    if (length <= 0 || std::size_t(length) >= sizeof program)
+        return AdministratorCommand::HelperName;
+    return std::filesystem::path(std::string(program, std::size_t(length))).parent_path() /
+           AdministratorCommand::HelperName;
 }

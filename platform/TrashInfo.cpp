@@ -146,9 +146,9 @@ std::optional<TrashInfo> TrashInfo::parse(std::string_view text)
     return TrashInfo{std::move(*path), date.value_or(std::string())};
 }
 
-std::optional<TrashInfo> TrashInfo::read(const fs::path &file)
+std::optional<TrashInfo> TrashInfo::read(int folder, const std::string &name)
 {
-    const int fd = open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK);
+    const int fd = openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     struct stat info {};

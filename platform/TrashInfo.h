@@ -24,6 +24,6 @@ struct TrashInfo {
 
     // The [Trash Info] group of an info file's text; absent without one or without a Path that decodes.
     static std::optional<TrashInfo> parse(std::string_view text);
-    // Reads and parses an info file, never through a symbolic link.
-    static std::optional<TrashInfo> read(const std::filesystem::path &file);
+    // Reads and parses the info file `name` of the folder that `folder` refers to, never through a symbolic link.
+    static std::optional<TrashInfo> read(int folder, const std::string &name);
 };

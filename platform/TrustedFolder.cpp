@@ -48,13 +48,14 @@ std::optional<std::string> linkTarget(int folder, const std::string &name)
 
 } // namespace
 
-TrustedFolder::TrustedFolder(const fs::path &path)
+TrustedFolder::TrustedFolder(const fs::path &path, Links links)
 {
-    if (walk(path))
+    if (walk(path, links))
         return;
     if (m_descriptor >= 0)
         close(m_descriptor);
     m_descriptor = -1;
+    m_path.clear();
 }
 
 TrustedFolder::~TrustedFolder()
@@ -63,10 +64,11 @@ TrustedFolder::~TrustedFolder()
         close(m_descriptor);
 }
 
-bool TrustedFolder::walk(const fs::path &path)
+bool TrustedFolder::walk(const fs::path &path, Links followed)
 {
     const QString shown = PathNames::text(path);
     const auto fail = [&](int error) {
+        m_error = error;
         if (error == ENOENT)
             m_problem = QStringLiteral("its folder %1 no longer exists").arg(shown);
         else if (error == ENOTDIR)
@@ -80,6 +82,7 @@ bool TrustedFolder::walk(const fs::path &path)
     m_descriptor = open("/", FolderFlags);
     if (m_descriptor < 0)
         return fail(errno);
+    m_path = "/";
     std::deque<std::string> names;
     prependNames(names, path);
     int links = 0;
@@ -92,7 +95,13 @@ bool TrustedFolder::walk(const fs::path &path)
         if (fstatat(m_descriptor, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
             return fail(errno);
         if (S_ISLNK(info.st_mode)) {
+            if (followed == Links::refused) {
+                m_error = ELOOP;
+                m_problem = QStringLiteral("the way to its folder %1 leads through a symbolic link").arg(shown);
+                return false;
+            }
             if (info.st_uid != 0 && info.st_uid != geteuid()) {
+                m_error = ELOOP;
                 m_problem =
                     QStringLiteral("the way to its folder %1 leads through a symbolic link of another user").arg(shown);
                 return false;
@@ -108,6 +117,7 @@ bool TrustedFolder::walk(const fs::path &path)
                 m_descriptor = open("/", FolderFlags);
                 if (m_descriptor < 0)
                     return fail(errno);
+                m_path = "/";
             }
             continue;
         }
@@ -119,6 +129,7 @@ bool TrustedFolder::walk(const fs::path &path)
             return fail(errno);
         close(m_descriptor);
         m_descriptor = next;
+        m_path = name == ".." ? m_path.parent_path() : m_path / name;
     }
     return true;
 }

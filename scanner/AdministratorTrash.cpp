@@ -1,12 +1,10 @@
 #include "scanner/AdministratorTrash.h"
 
-#include "platform/AdministratorCommand.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/Platform.h"
 #include "scanner/RemovalGuard.h"
 
 #include <optional>
-#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -14,28 +12,30 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
                                                            const std::vector<fs::path> &items,
                                                            std::vector<fs::path> *destinations)
 {
-    // Every item goes to a free name in the user's own Trash, given as an absolute path, so that nothing there
-    // is replaced and a shell running as the administrator cannot mistake whose Trash is meant.
+    // Every item goes to a free name in the user's own Trash, which its restore information holds in advance, so
+    // that nothing there is replaced and the item can be put back. The privileged run takes each item from the folder
+    // the guard checked, opened without following any symbolic link.
     std::vector<ScriptOutcome> outcomes(items.size());
     if (destinations)
         destinations->assign(items.size(), fs::path());
     std::vector<std::optional<TrashSlot>> reserved(items.size());
-    std::vector<std::pair<fs::path, fs::path>> moves;
+    std::vector<AdministratorMove> moves;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (const auto refusal = guard.refusal(items[i])) {
+        fs::path folder;
+        if (const auto refusal = guard.refusal(items[i], &folder)) {
             outcomes[i] = ScriptOutcome{false, std::nullopt, *refusal};
             continue;
         }
         reserved[i] = platform.reserveTrashSlot(items[i]);
         if (reserved[i])
-            moves.emplace_back(items[i], reserved[i]->destination);
+            moves.push_back({items[i], folder, *reserved[i]});
         else
             outcomes[i] = ScriptOutcome{false, std::nullopt, QStringLiteral("The Trash cannot be written")};
     }
     if (moves.empty())
         return outcomes;
 
-    const ScriptOutcome run = platform.runAdministratorCommand(AdministratorCommand::moveCommands(moves));
+    const ScriptOutcome run = platform.moveToTrashAsAdministrator(moves);
     if (!run.success)
         DiagnosticLog::write(QStringLiteral("❌ AppleScript error: ") + run.description);
     for (std::size_t i = 0; i < items.size(); ++i) {

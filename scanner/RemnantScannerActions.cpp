@@ -60,12 +60,13 @@ std::optional<QString> writeTag(const Platform &platform, const RemovalGuard &gu
 // Moves the item to the Trash unless the guard refuses it.
 TrashOutcome trash(const Platform &platform, const RemovalGuard &guard, const fs::path &item)
 {
-    if (auto refusal = guard.refusal(item)) {
+    fs::path folder;
+    if (auto refusal = guard.refusal(item, &folder)) {
         TrashOutcome outcome;
         outcome.errorDescription = std::move(*refusal);
         return outcome;
     }
-    return platform.moveToTrash(item);
+    return platform.moveToTrash(item, folder);
 }
 
 std::vector<fs::path> pathsOf(const QList<RemnantItemPtr> &items)

@@ -31,7 +31,7 @@ RemovalGuard::RemovalGuard(const Platform &platform, const std::vector<fs::path>
         const auto refused =
             linuxDesktop ? LinuxLocationScanner::refusal(location, platform) : location.refusal(platform);
         if (!refused && platform.entryKind(folder) == Platform::EntryKind::folder) {
-            if (const auto resolved = platform.resolvedPath(folder))
+            if (const auto resolved = platform.trustedFolderPath(folder))
                 m_locations.push_back(*resolved);
         }
     }
@@ -39,13 +39,13 @@ RemovalGuard::RemovalGuard(const Platform &platform, const std::vector<fs::path>
         protect(bundle, QStringLiteral("the application %1").arg(PathNames::text(bundle)));
 }
 
-std::optional<QString> RemovalGuard::refusal(const fs::path &item) const
+std::optional<QString> RemovalGuard::refusal(const fs::path &item, fs::path *folderChecked) const
 {
     const fs::path name = item.filename();
     if (name.empty() || name == "." || name == "..")
         return QStringLiteral("It is not an entry of a Library folder");
     const fs::path folder = item.parent_path();
-    const auto resolvedFolder = m_platform.resolvedPath(folder);
+    const auto resolvedFolder = m_platform.trustedFolderPath(folder);
     if (!resolvedFolder) {
         return m_platform.entryKind(folder) == Platform::EntryKind::missing
                    ? QStringLiteral("It no longer exists")
@@ -62,6 +62,8 @@ std::optional<QString> RemovalGuard::refusal(const fs::path &item) const
         return m_profile == ScanProfile::linuxDesktop
                    ? QStringLiteral("It is not in a folder that a scan lists")
                    : QStringLiteral("It is not in a Library folder that a scan lists");
+    if (folderChecked)
+        *folderChecked = *resolvedFolder;
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "scanner/TrashRestore.h"
 
+#include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "scanner/RemovalGuard.h"
 
@@ -16,11 +17,18 @@ std::optional<QString> TrashRestore::refusal(const Platform &platform, const Rem
 RestoreOutcome TrashRestore::restore(const Platform &platform, const RemovalGuard &guard, const fs::path &trashedItem,
                                      const fs::path &original)
 {
-    if (auto refused = refusal(platform, guard, original)) {
-        RestoreOutcome outcome;
-        outcome.errorDescription = std::move(*refused);
-        outcome.stillInTrash = true;
+    RestoreOutcome outcome;
+    outcome.stillInTrash = true;
+    // A folder that is gone stays gone: the item goes back only into a folder that the guard has just checked.
+    if (platform.entryKind(original.parent_path()) == Platform::EntryKind::missing) {
+        outcome.errorDescription = QStringLiteral("Cannot put '%1' back: its folder %2 no longer exists")
+                                       .arg(PathNames::fileName(original), PathNames::text(original.parent_path()));
         return outcome;
     }
-    return platform.restoreFromTrash(trashedItem, original);
+    fs::path folder;
+    if (auto refused = guard.refusal(original, &folder)) {
+        outcome.errorDescription = std::move(*refused);
+        return outcome;
+    }
+    return platform.restoreFromTrash(trashedItem, original, folder);
 }

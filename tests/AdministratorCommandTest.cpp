@@ -60,50 +60,70 @@ std::optional<QByteArray> appleScriptValue(const QByteArray &literal)
     return value;
 }
 
+// The helper program as the build makes it, beside leftscan-cli.
+fs::path helper()
+{
+    return fs::path(qgetenv("LEFTSCAN_CLI").toStdString()).parent_path() / AdministratorCommand::HelperName;
+}
+
 } // namespace
 
-TEST(AdministratorCommand, QuotesEveryPathAsOneSingleQuotedShellWord)
+TEST(AdministratorCommand, CarriesEveryArgumentThroughTheShellAsOneWord)
 {
     TempTree tree;
-    const fs::path folder = tree.makeFolder("work");
     std::vector<std::string> words = awkwardNames();
     words.insert(words.end(), {"", "'", "\\'", "'\\", "a\\"});
-    for (const std::string &word : words) {
-        SCOPED_TRACE(word);
-        const ShellRun run = runShell("printf '%s' " + AdministratorCommand::shellQuoted(word), folder);
-        EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.output, word);
-    }
+    std::vector<std::string> command = {"printf", "%s\\0"};
+    command.insert(command.end(), words.begin(), words.end());
+    const ShellRun run = runShell(AdministratorCommand::shellCommand(command), tree.root());
+    EXPECT_EQ(run.status, 0);
+    std::string expected;
+    for (const std::string &word : words)
+        expected += word + '\0';
+    EXPECT_EQ(run.output, expected);
     EXPECT_FALSE(anythingNamed(tree.root(), "pwned"));
 }
 
-TEST(AdministratorCommand, OneRunMovesEveryItemAndAnItemWhosePlaceWasTakenStopsNoneAfterIt)
+TEST(AdministratorCommand, TheHelperMovesEachItemToItsReservedNameAndOneThatCannotGoStopsNoneAfterIt)
 {
     TempTree tree;
-    const FreedesktopTrash trash(tree.path("Trash"));
-    std::vector<std::pair<fs::path, fs::path>> moves;
-    for (const std::string name : {"first's", "taken", "-- last"}) {
-        const fs::path item = tree.writeFile("Library/" + name, "item " + name);
+    const fs::path home = tree.makeFolder("home");
+    const FreedesktopTrash trash(home, ".local/share/Trash");
+    const fs::path library = tree.makeFolder("home/Library");
+    std::vector<AdministratorMove> moves;
+    for (const std::string name : {"first's", "taken", "unreserved", "linked", "-- last"}) {
+        const fs::path item = tree.writeFile("home/Library/" + name, "item " + name);
         const auto reservation = trash.reserve(item);
         ASSERT_TRUE(reservation);
-        moves.emplace_back(item, reservation->filesPath);
+        moves.push_back({item, library, {reservation->filesPath, reservation->infoPath}});
     }
-    tree.writeFile("Trash/files/taken", "already there");
+    tree.writeFile("home/.local/share/Trash/files/taken", "already there");
+    fs::remove(moves[2].slot.restoreInfo);
+    moves[3].folder = tree.makeSymlink("home/Link", library.native());
 
-    runShell(AdministratorCommand::moveCommands(moves), tree.root());
+    const std::vector<std::string> arguments = AdministratorCommand::arguments(helper(), trash, moves);
+    const ShellRun run = runShell(AdministratorCommand::shellCommand(arguments) + " 2>&1", tree.root());
 
-    EXPECT_EQ(TempTree::readFile(moves[0].second), "item first's");
-    EXPECT_EQ(TempTree::readFile(moves[1].first), "item taken");
-    EXPECT_EQ(TempTree::readFile(moves[1].second), "already there");
-    EXPECT_EQ(TempTree::readFile(moves[2].second), "item -- last");
-    EXPECT_FALSE(isThere(moves[0].first) || isThere(moves[2].first));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(TempTree::readFile(moves[0].slot.destination), "item first's");
+    EXPECT_EQ(TempTree::readFile(moves[4].slot.destination), "item -- last");
+    EXPECT_FALSE(isThere(moves[0].item) || isThere(moves[4].item));
+    EXPECT_EQ(TempTree::readFile(moves[1].slot.destination), "already there");
+    for (const std::size_t stayed : {1, 2, 3}) {
+        EXPECT_EQ(TempTree::readFile(moves[stayed].item), "item " + moves[stayed].item.filename().native());
+        EXPECT_TRUE(run.output.find(moves[stayed].item.filename().native()) != std::string::npos) << run.output;
+    }
+    EXPECT_FALSE(isThere(moves[2].slot.destination) || isThere(moves[3].slot.destination));
+    EXPECT_EQ(runShell(AdministratorCommand::shellCommand({helper().native(), home.native()}), tree.root()).status, 2);
 }
 
 TEST(AdministratorCommand, AppleScriptLiteralCarriesTheCommandUnchanged)
 {
     std::vector<QByteArray> texts = {"", "a\"b\\c", "\\n stays two characters"};
     for (const std::string &name : awkwardNames())
-        texts.push_back(AdministratorCommand::moveCommand("/Library/Caches/" + name, "/Users/anna/.Trash/" + name));
+        texts.push_back(
+            AdministratorCommand::shellCommand({"/Applications/Leftscan.app/leftscan-admin-trash", "/Users/anna",
+                                                ".local/share/Trash", "/Library/Caches", name, name}));
     for (const QByteArray &text : texts) {
         SCOPED_TRACE(text.toStdString());
         EXPECT_EQ(appleScriptValue(AdministratorCommand::appleScriptStringLiteral(text)), text);
@@ -112,9 +132,9 @@ TEST(AdministratorCommand, AppleScriptLiteralCarriesTheCommandUnchanged)
 
 TEST(AdministratorCommand, AppleScriptRunsTheCommandWithAdministratorPrivileges)
 {
-    const QByteArray command = AdministratorCommand::moveCommand("/Library/LaunchDaemons/O'Brien \"Tool\"",
-                                                                 "/Users/anna/.Trash/O'Brien \"Tool\"");
+    const QByteArray command =
+        AdministratorCommand::shellCommand({"/Applications/leftscan-admin-trash", "O'Brien \"Tool\""});
     EXPECT_EQ(AdministratorCommand::appleScriptSource(command),
-              QByteArray("do shell script \"mv -n -- '/Library/LaunchDaemons/O'\\\\''Brien \\\"Tool\\\"' "
-                         "'/Users/anna/.Trash/O'\\\\''Brien \\\"Tool\\\"'\" with administrator privileges"));
+              QByteArray("do shell script \"'/Applications/leftscan-admin-trash' 'O'\\\\''Brien \\\"Tool\\\"'\" "
+                         "with administrator privileges"));
 }

@@ -4,23 +4,83 @@
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
 #include "TrashInspection.h"
+#include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
 #include "platform/FileTags.h"
 #include "platform/PosixPlatform.h"
+#include "platform/TrashInfo.h"
 #include "scanner/LocationScanner.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemovalGuard.h"
+#include "scanner/TrashRestore.h"
 
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <atomic>
+#include <fcntl.h>
+#include <fstream>
 #include <functional>
 #include <map>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
+
+// Tries of an action while another thread races it: enough for the races the old code lost to be lost here too.
+constexpr int RaceAttempts = 300;
+
+// Runs `step` over and over in a thread of its own, as somebody racing the program would, until it is destroyed.
+class RacingThread {
+public:
+    explicit RacingThread(std::function<void()> step)
+        : m_thread([this, step = std::move(step)] {
+            while (!m_stop.load())
+                step();
+        })
+    {}
+    ~RacingThread()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    RacingThread(const RacingThread &) = delete;
+    RacingThread &operator=(const RacingThread &) = delete;
+
+private:
+    std::atomic<bool> m_stop = false;
+    std::thread m_thread;
+};
+
+uid_t ownerOf(const fs::path &path)
+{
+    struct stat info {};
+    lstat(path.c_str(), &info);
+    return info.st_uid;
+}
+
+// Puts the link `link` in the place of the folder `folder` and the folder back, as somebody who owns the folder that
+// holds both can: the link stands there for a moment at a time, so that a check may pass on the folder and what
+// follows it come upon the link.
+void swapAndBack(const fs::path &folder, const fs::path &link)
+{
+    for (int exchange = 0; exchange < 2; ++exchange)
+        renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE);
+}
+
+// Writes the entry in the folder that `folder` refers to, wherever a race has put that folder, unless it is there.
+void keepEntry(int folder, const char *name, std::string_view contents)
+{
+    const int file = openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    if (file < 0)
+        return;
+    EXPECT_EQ(write(file, contents.data(), contents.size()), ssize_t(contents.size()));
+    close(file);
+}
 
 class RemovalTest : public ::testing::Test {
 protected:
@@ -45,6 +105,15 @@ protected:
     }
 
     fs::path trashFiles() const { return m_tree.path("Users/me/.local/share/Trash/files"); }
+    fs::path home() const { return m_tree.path("Users/me"); }
+    // Who owns the home, when the tests run as root: another user, as when the administrator cleans a user's home.
+    static uid_t homeOwner() { return geteuid() == 0 ? UnprivilegedUser : geteuid(); }
+    void giveHomeAway() const
+    {
+        lchown(home().c_str(), homeOwner(), homeOwner());
+        for (const auto &entry : fs::recursive_directory_iterator(home()))
+            lchown(entry.path().c_str(), homeOwner(), homeOwner());
+    }
 
     // The failure reason of the one item of a background action.
     static QString backgroundFailure(RemnantScanner &scanner, const std::function<bool()> &start)
@@ -319,4 +388,149 @@ TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAn
     };
     for (const auto &[relative, reason] : cases)
         EXPECT_EQ(guard.refusal(tree.path(relative)).value_or(QString()), reason) << relative;
+}
+
+TEST_F(RemovalTest, TheHomeTrashBelongsToTheHomesOwnerAndALinkOnTheWayToItIsNeverFollowed)
+{
+    const fs::path original = m_tree.path("Users/me/Library/Caches/qqvv");
+    const std::string info = TrashInfo{original.native(), "2024-01-01T00:00:00"}.text();
+    // Somebody else's folder shaped like a home Trash, with an item of its own that claims the same place.
+    const fs::path outside = m_tree.path("outside");
+    m_tree.writeFile("outside/.local/share/Trash/files/qqvv", "outside");
+    m_tree.writeFile("outside/.local/share/Trash/info/qqvv.trashinfo", info);
+    const auto before = treeListing(outside);
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-first", "first");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-second", "second");
+    giveHomeAway();
+    RemnantScanner scanner(m_platform, m_alerts);
+    const auto items = listCaches(*m_platform);
+    ASSERT_EQ(items.size(), 2U);
+
+    scanner.moveToTrash(items[0]);
+    ASSERT_EQ(items[0]->action(), RemnantAction::trashed());
+    for (const char *made : {".local", ".local/share", ".local/share/Trash", ".local/share/Trash/files",
+                             ".local/share/Trash/info", ".local/share/Trash/info/qqvv-first.trashinfo"})
+        EXPECT_EQ(ownerOf(home() / made), homeOwner()) << made;
+
+    const auto linked = [&](const char *folder) {
+        return [&, folder] {
+            fs::remove_all(home() / folder);
+            fs::create_directory_symlink(outside / folder, home() / folder);
+            lchown((home() / folder).c_str(), homeOwner(), homeOwner());
+        };
+    };
+    std::vector<std::pair<std::string, std::function<void()>>> cases = {
+        {".local a link", linked(".local")},
+        {".local/share a link", linked(".local/share")},
+        {"Trash a link", linked(".local/share/Trash")},
+        {"files a link", linked(".local/share/Trash/files")},
+        {"info a link", linked(".local/share/Trash/info")},
+        {"Trash open to everybody",
+         [&] {
+             chmod((home() / ".local/share/Trash").c_str(), 0777);
+         }},
+    };
+    if (geteuid() == 0)
+        cases.emplace_back("files of another user", [&] { lchown(trashFiles().c_str(), 0, 0); });
+    for (const auto &[what, change] : cases) {
+        SCOPED_TRACE(what);
+        fs::remove_all(home() / ".local");
+        m_tree.writeFile("Users/me/.local/share/Trash/files/qqvv", "mine");
+        m_tree.writeFile("Users/me/.local/share/Trash/info/qqvv.trashinfo", info);
+        giveHomeAway();
+        change();
+
+        scanner.moveToTrash(items[1]);
+        EXPECT_EQ(items[1]->action(), RemnantAction::none());
+        EXPECT_EQ(TempTree::readFile(items[1]->url()), "second");
+        const RestoreOutcome restored =
+            TrashRestore::restore(*m_platform, RemovalGuard(*m_platform, {}), trashFiles() / "qqvv", original);
+        EXPECT_FALSE(restored.success);
+        EXPECT_FALSE(isThere(original));
+        EXPECT_EQ(treeListing(outside), before);
+    }
+}
+
+TEST_F(RemovalTest, AFolderSwappedForALinkOfTheHomesOwnerAgainAndAgainNeverLetsAMoveReachWhereTheLinkLeads)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    const fs::path outside = m_tree.writeFile("outside/qqvv", "outside").parent_path();
+    const fs::path caches = m_tree.path("Users/me/Library/Caches");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv", "inside");
+    const fs::path swapped = m_tree.makeSymlink("Users/me/Library/Caches.swapped", outside.native());
+    giveHomeAway();
+    RemnantScanner scanner(m_platform, m_alerts);
+    const RemnantItemPtr item = listCaches(*m_platform).front();
+    const auto before = treeListing(outside);
+    const int inside = open(caches.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(inside, 0);
+
+    const RacingThread swapping([&] { swapAndBack(caches, swapped); });
+    for (const bool privileged : {false, true}) {
+        for (int attempt = 0; attempt < RaceAttempts && treeListing(outside) == before; ++attempt) {
+            keepEntry(inside, "qqvv", "inside");
+            if (privileged) {
+                scanner.moveToTrashWithAdminRights(item);
+            } else {
+                scanner.moveToTrash(item);
+                item->setAction(RemnantAction::none());
+            }
+        }
+    }
+    close(inside);
+    EXPECT_EQ(treeListing(outside), before);
+    for (const auto &entry : fs::directory_iterator(trashFiles()))
+        EXPECT_EQ(TempTree::readFile(entry.path()), "inside");
+}
+
+TEST_F(RemovalTest, PuttingBackWhileTheFolderIsSwappedForALinkOrComesAndGoesNeverReachesAnotherFolder)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a link to another user";
+    const fs::path outside = m_tree.makeFolder("outside");
+    const fs::path caches = m_tree.path("Users/me/Library/Caches");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv", "inside");
+    const fs::path swapped = m_tree.makeSymlink("Users/me/Library/Caches.swapped", outside.native());
+    const fs::path documents = m_tree.makeFolder("Users/me/Documents.aside");
+    giveHomeAway();
+    RemnantScanner scanner(m_platform, m_alerts);
+    scanner.moveToTrash(listCaches(*m_platform).front());
+    const fs::path trashed = trashFiles() / "qqvv";
+    const fs::path infoFile = trashFiles().parent_path() / "info/qqvv.trashinfo";
+    ASSERT_TRUE(isThere(trashed));
+    const int inside = open(caches.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(inside, 0);
+
+    // Puts the item back over and over while `race` runs, until it lands in `elsewhere`; what went back goes to
+    // the Trash again.
+    const auto restoreOver = [&](const fs::path &original, int elsewhere, const std::function<void()> &race) {
+        const std::string info = TrashInfo{original.native(), "2024-01-01T00:00:00"}.text();
+        std::ofstream(infoFile, std::ios::trunc) << info;
+        const RacingThread racing(race);
+        struct stat landed {};
+        for (int attempt = 0; attempt < RaceAttempts && fstatat(elsewhere, "qqvv", &landed, AT_SYMLINK_NOFOLLOW) != 0;
+             ++attempt) {
+            const RestoreOutcome outcome =
+                TrashRestore::restore(*m_platform, RemovalGuard(*m_platform, {}), trashed, original);
+            if (outcome.success && renameat(inside, "qqvv", AT_FDCWD, trashed.c_str()) == 0)
+                std::ofstream(infoFile, std::ios::trunc) << info;
+        }
+    };
+    const int outsideFolder = open(outside.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    restoreOver(caches / "qqvv", outsideFolder, [&] { swapAndBack(caches, swapped); });
+    EXPECT_TRUE(fs::is_empty(outside));
+
+    // A folder that no scan lists, there only now and then: the guard cannot check it while it is gone.
+    const fs::path comesAndGoes = m_tree.path("Users/me/Documents");
+    const int documentsFolder = open(documents.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    restoreOver(comesAndGoes / "qqvv", documentsFolder, [&] {
+        rename(documents.c_str(), comesAndGoes.c_str());
+        rename(comesAndGoes.c_str(), documents.c_str());
+    });
+    struct stat landed {};
+    EXPECT_NE(fstatat(documentsFolder, "qqvv", &landed, AT_SYMLINK_NOFOLLOW), 0);
+    for (const int folder : {inside, outsideFolder, documentsFolder})
+        close(folder);
+    EXPECT_EQ(TempTree::readFile(trashed), "inside");
 }

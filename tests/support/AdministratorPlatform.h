@@ -7,10 +7,10 @@
 #include <optional>
 #include <vector>
 
-// The administrator's password dialog cannot appear in a test. This platform runs the privileged command with
-// /bin/sh instead, after making the folders in `grantedFolders` writable for as long as the command runs, as
-// they would be for the administrator. It can also be told that the ordinary Trash refuses every item, as it
-// does for protected folders on a Mac, and whether it stands for a Mac.
+// The administrator's password dialog cannot appear in a test. This platform runs the privileged helper directly
+// instead, after making the folders in `grantedFolders` writable for as long as it runs, as they would be for the
+// administrator. It can also be told that the ordinary Trash refuses every item, as it does for protected folders on
+// a Mac, and whether it stands for a Mac.
 class AdministratorPlatform : public PosixPlatform {
 public:
     using PosixPlatform::PosixPlatform;
@@ -23,8 +23,8 @@ public:
 
     int commandRuns() const { return m_commandRuns; }
 
-    TrashOutcome moveToTrash(const std::filesystem::path &item) const override;
-    ScriptOutcome runAdministratorCommand(const QByteArray &command) const override;
+    TrashOutcome moveToTrash(const std::filesystem::path &item, const std::filesystem::path &folder) const override;
+    ScriptOutcome runAdministratorCommand(const std::vector<std::string> &arguments) const override;
     bool isMacOS() const override { return macOS; }
 
 private:

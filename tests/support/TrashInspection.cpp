@@ -70,6 +70,26 @@ bool anythingNamed(const fs::path &root, const std::string &name)
     return false;
 }
 
+std::map<std::string, std::string> treeListing(const fs::path &root)
+{
+    std::map<std::string, std::string> entries;
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(root, error); it != fs::recursive_directory_iterator();
+         it.increment(error)) {
+        struct stat info {};
+        lstat(it->path().c_str(), &info);
+        const std::string owner = std::to_string(info.st_uid);
+        std::string &entry = entries[it->path().lexically_relative(root).native()];
+        if (S_ISLNK(info.st_mode))
+            entry = "l " + fs::read_symlink(it->path(), error).native();
+        else if (S_ISDIR(info.st_mode))
+            entry = "d " + owner;
+        else
+            entry = "f " + owner + ' ' + TempTree::readFile(it->path());
+    }
+    return entries;
+}
+
 RecordedTrashInfo readTrashInfo(const fs::path &infoFile)
 {
     RecordedTrashInfo info;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,3 +22,6 @@ bool isThere(const std::filesystem::path &path);
 std::size_t entryCount(const std::filesystem::path &folder);
 // Whether anything below `root` has this name.
 bool anythingNamed(const std::filesystem::path &root, const std::string &name);
+// Every entry below `root`, never through a symbolic link, by its path relative to it: "d" and the owner for a
+// folder, "f", the owner and the contents for a file, "l" and the target for a link.
+std::map<std::string, std::string> treeListing(const std::filesystem::path &root);

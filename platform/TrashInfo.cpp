@@ -46,12 +46,14 @@ int hexValue(char c)
     return -1;
 }
 
-// The bytes of a percent-encoded text; absent for a broken escape or an encoded NUL, which no path holds.
+// The bytes of a percent-encoded text; absent for a broken escape or a NUL byte, encoded or not, which no path holds.
 std::optional<std::string> percentDecoded(std::string_view text)
 {
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\0')
+            return std::nullopt;
         if (text[i] != '%') {
             bytes += text[i];
             continue;

@@ -536,6 +536,7 @@ TEST(TrashInfo, ReadsTheGroupAndDecodesExactBytes)
         {"Path=/outside-a-group\n", std::nullopt},
         {"[Trash Info]\nPath=/broken%2\n", std::nullopt},
         {"[Trash Info]\nPath=/nul%00byte\n", std::nullopt},
+        {std::string("[Trash Info]\nPath=/raw\0nul\n", 27), std::nullopt},
         {"[Trash Info]\nDeletionDate=2024-01-01T00:00:00\n", std::nullopt},
     };
     for (const Case &each : cases) {

@@ -31,7 +31,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Tries of an action while another thread races it: enough for the races the old code lost to be lost here too.
+// Tries of an action while another thread races it: a fixed number, many times what a move by path needed to lose.
 constexpr int RaceAttempts = 300;
 
 // Runs `step` over and over in a thread of its own, as somebody racing the program would, until it is destroyed.

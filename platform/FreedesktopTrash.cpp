@@ -303,10 +303,9 @@ void FreedesktopTrash::release(const Reservation &reservation) const
         releaseName(trash, reserved.native());
 }
 
-TrashOutcome FreedesktopTrash::moveInto(int from, const fs::path &item, const fs::path &folder, bool isDirectory,
-                                        int &error) const
+TrashOutcome FreedesktopTrash::moveInto(const TrashFolders &trash, int from, const fs::path &item,
+                                        const fs::path &folder, bool isDirectory, int &error) const
 {
-    const TrashFolders trash = folders(TrashFolders::Missing::create);
     if (!trash.isOpen())
         return failure(cannotUse(m_folder, trash.problem()));
     const std::string name = item.filename().native();
@@ -386,9 +385,14 @@ TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const fs::path 
     const bool isDirectory = S_ISDIR(info.st_mode);
 
     int error = 0;
-    TrashOutcome outcome = moveInto(from.descriptor(), path, folder, isDirectory, error);
+    const TrashFolders trash = folders(TrashFolders::Missing::create);
+    TrashOutcome outcome = moveInto(trash, from.descriptor(), path, folder, isDirectory, error);
     if (outcome.success || error != EXDEV)
         return outcome;
+    // The Trash at the top of the item's file system is the running user's own: no place for the items of a home
+    // that belongs to somebody else.
+    if (trash.owner() != geteuid())
+        return failure(cannotMove(path, QStringLiteral("it is on another file system than the Trash of its home")));
 
     QString problem;
     const auto topTrash = topDirectoryTrash(folder, problem);
@@ -396,7 +400,8 @@ TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const fs::path 
         return failure(cannotMove(
             path, QStringLiteral("it is on another file system, whose Trash folder cannot be used: %1").arg(problem)));
     }
-    return topTrash->moveInto(from.descriptor(), path, folder, isDirectory, error);
+    return topTrash->moveInto(topTrash->folders(TrashFolders::Missing::create), from.descriptor(), path, folder,
+                              isDirectory, error);
 }
 
 TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item) const

@@ -13,10 +13,10 @@
 
 // The freedesktop.org Trash of a user: trashed items sit in files/, and for each of them info/ holds
 // NAME.trashinfo with the original path and the deletion date, so that the desktop's file manager lists them
-// and can put them back. An item on another file system goes to the Trash folder at the top of that file
-// system instead. Items are only ever renamed: never copied, never put in the place of something else. The Trash's
-// folders are opened as TrashFolders does, and an item's own folder without following any symbolic link, so that
-// nothing that changes names meanwhile can make a move act on another folder.
+// and can put them back. An item on another file system goes to the running user's Trash folder at the top of that
+// file system instead, unless the Trash belongs to another user. Items are only ever renamed: never copied, never put
+// in the place of something else. The Trash's folders are opened as TrashFolders does, and an item's own folder without
+// following any symbolic link, so that nothing that changes names meanwhile can make a move act on another folder.
 class FreedesktopTrash {
 public:
     // A free name in the Trash, held by its info file until the item has been moved to `filesPath`.
@@ -88,8 +88,8 @@ private:
     std::string recordedPath(const std::filesystem::path &item, const std::filesystem::path &folder) const;
     std::optional<Reservation> reserveName(const TrashFolders &trash, const std::string &name, bool isDirectory,
                                            const std::string &contents, int &error) const;
-    TrashOutcome moveInto(int from, const std::filesystem::path &item, const std::filesystem::path &folder,
-                          bool isDirectory, int &error) const;
+    TrashOutcome moveInto(const TrashFolders &trash, int from, const std::filesystem::path &item,
+                          const std::filesystem::path &folder, bool isDirectory, int &error) const;
     // The folder that relative original paths start from.
     std::filesystem::path relativeBase() const;
 

@@ -28,6 +28,8 @@ public:
     bool isOpen() const { return m_files >= 0 && m_info >= 0; }
     int files() const { return m_files; }
     int info() const { return m_info; }
+    // Who the Trash belongs to.
+    uid_t owner() const { return m_owner; }
     // Gives a file that the administrator has just made in the Trash to the Trash's owner.
     void giveToOwner(int descriptor) const;
     // Why the Trash cannot be used, such as "/home/anna/.local is a symbolic link"; empty when open.

@@ -665,3 +665,18 @@ TEST_F(OtherFileSystem, AUserTrashOwnedBySomebodyElseIsRefused)
     expectItemStayed();
     EXPECT_EQ(entryCount(foreign), 0u);
 }
+
+TEST_F(OtherFileSystem, RootMovingForTheHomeOfAnotherUserMakesNoTrashOfItsOwnOnTheOtherFileSystem)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs to give the home to another user";
+    ASSERT_EQ(chown(m_tree.path("home").c_str(), UnprivilegedUser, UnprivilegedUser), 0);
+
+    const TrashOutcome outcome = moveFromVolume();
+
+    EXPECT_FALSE(outcome.success);
+    EXPECT_TRUE(outcome.errorDescription.contains(QStringLiteral("another file system than the Trash of its home")))
+        << outcome.errorDescription.toStdString();
+    expectItemStayed();
+    EXPECT_FALSE(isThere(onVolume(".Trash-" + user())));
+}

@@ -1,5 +1,7 @@
 #include "app/LeftscanApp.h"
 
+#include "linuxdesktop/LinuxProfile.h"
+#include "mac/MacProfile.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/MainWindow.h"
@@ -10,13 +12,12 @@
 
 namespace {
 
-// The window shows the profile's categories, so the scanner has its profile before the window is made.
-std::unique_ptr<RemnantScanner> scannerWithProfile(std::shared_ptr<const Platform> platform, AlertPresenter &alerts,
-                                                   ScanProfile profile)
+// The one place where the window's program turns the profile it was given into the profile the engine asks.
+std::shared_ptr<const Profile> profileNamed(ScanProfile profile, std::shared_ptr<const Platform> platform)
 {
-    auto scanner = std::make_unique<RemnantScanner>(std::move(platform), alerts);
-    scanner->setProfile(profile);
-    return scanner;
+    if (profile == ScanProfile::linuxDesktop)
+        return std::make_shared<LinuxProfile>(std::move(platform));
+    return std::make_shared<MacProfile>(std::move(platform));
 }
 
 } // namespace
@@ -24,7 +25,7 @@ std::unique_ptr<RemnantScanner> scannerWithProfile(std::shared_ptr<const Platfor
 LeftscanApp::LeftscanApp(const std::filesystem::path &root, const std::filesystem::path &home, ScanProfile profile)
     : m_platform(std::make_shared<PosixPlatform>(root, home))
     , m_alerts(std::make_unique<WindowAlertPresenter>())
-    , m_scanner(scannerWithProfile(m_platform, *m_alerts, profile))
+    , m_scanner(std::make_unique<RemnantScanner>(m_platform, profileNamed(profile, m_platform), *m_alerts))
     , m_window(std::make_unique<MainWindow>(*m_scanner))
 {
     m_alerts->setParentWindow(m_window.get());

@@ -3,6 +3,7 @@
 #include "app/StartupOptions.h"
 #include "demo/DemoHome.h"
 #include "demo/LinuxDemoHome.h"
+#include "mac/MacProfile.h"
 #include "platform/AllocatorTuning.h"
 #include "ui/DesktopAppearance.h"
 #include "ui/MainWindow.h"
@@ -82,10 +83,11 @@ int main(int argc, char **argv)
         root = linuxDemo->root();
         home = linuxDemo->home();
     }
-    const ScanProfile profile = options->profile     ? *options->profile
-                                : options->demoLinux ? ScanProfile::linuxDesktop
-                                : options->demo      ? ScanProfile::mac
-                                                     : automaticScanProfile(home);
+    const ScanProfile profile = options->profile          ? *options->profile
+                                : options->demoLinux      ? ScanProfile::linuxDesktop
+                                : options->demo           ? ScanProfile::mac
+                                : MacProfile::suits(home) ? ScanProfile::mac
+                                                          : ScanProfile::linuxDesktop;
     LeftscanApp app(root, home, profile);
     app.mainWindow().resize(MainWindow::MinimumWidth + 100, 860);
     app.mainWindow().show();

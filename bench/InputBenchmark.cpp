@@ -12,11 +12,11 @@
 #include "identification/OwnerIdentifier.h"
 #include "inventory/InstalledAppScanner.h"
 #include "linuxdesktop/LinuxInventory.h"
-#include "linuxdesktop/LinuxLocationScanner.h"
-#include "linuxdesktop/LinuxLocations.h"
 #include "linuxdesktop/LinuxOwnerIdentifier.h"
+#include "linuxdesktop/LinuxProfile.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
+#include "scanner/LocationScanner.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -136,14 +136,16 @@ void autostart(const fs::path &root)
     writeFile(entry, "[Desktop Entry]\nName=Huge\nExec=/usr/bin/huge\n");
     if (truncate(entry.c_str(), off_t(500) << 20) != 0)
         return;
-    const PosixPlatform platform(root, home);
+    const auto platform = std::make_shared<PosixPlatform>(root, home);
     QElapsedTimer timer;
     timer.start();
-    const LinuxOwnerIdentifier owners(LinuxInventory::build(platform), platform);
-    for (const ScanLocation &location : LinuxLocations::scanLocations(platform)) {
+    const LinuxProfile profile(platform);
+    const std::shared_ptr<const OwnerResolver> owners = profile.prepareResolver(nullptr);
+    for (const ScanLocation &location : profile.scanLocations()) {
         if (location.category == RemnantCategory::autostart)
-            LinuxLocationScanner::scanLocation(
-                location, platform, owners, 365, [](int, int) {}, [](const std::vector<RemnantItemPtr> &) {});
+            LocationScanner::scanLocation(
+                location, *platform, profile, *owners, 365, [](int, int) {},
+                [](const std::vector<RemnantItemPtr> &) {});
     }
     figure("autostart entry of 500 MB: inventory and listing (s)", double(timer.elapsed()) / 1000.0, MaximumSeconds);
     figure("autostart entry of 500 MB: peak memory (MB)", double(peakMemoryKilobytes()) / 1024.0, MaximumMegabytes);

@@ -4,6 +4,7 @@
 // relayout and repaint of the list; the median of RUNS is printed, with the process's peak memory, as result lines:
 // figure, value, target, verdict (tab-separated).
 #include "PeakMemory.h"
+#include "mac/MacProfile.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
@@ -71,7 +72,8 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
     Theme::setDark(application, false);
     WindowAlertPresenter alerts;
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(argv[1], argv[2]), alerts);
+    const auto platform = std::make_shared<PosixPlatform>(argv[1], argv[2]);
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
     MainWindow window(scanner);
     window.resize(1600, 900);
     window.show();

@@ -7,6 +7,8 @@
 #include "RealAppTree.h"
 
 #include "identification/InstalledLookalikes.h"
+#include "inventory/InstalledAppScanner.h"
+#include "mac/MacProfile.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/AlertPresenter.h"
@@ -54,7 +56,8 @@ void scanTree(const std::vector<RealAppTree::App> &apps, int parity, bool list, 
     const auto owners = RealAppTree::write(apps, root, parity, std::time(nullptr));
 
     DecliningAlerts alerts;
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(root, RealAppTree::home(root)), alerts);
+    const auto platform = std::make_shared<PosixPlatform>(root, RealAppTree::home(root));
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
     QEventLoop loop;
     QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, &QEventLoop::quit);
     QObject::connect(&scanner, &RemnantScanner::scanRefused, &loop, &QEventLoop::quit);
@@ -67,10 +70,11 @@ void scanTree(const std::vector<RealAppTree::App> &apps, int parity, bool list, 
 
     // What the look-alikes add to a scan: the index over the inventory and one question per listed entry; the
     // best of a few rounds, as other work on the machine only ever adds to it.
+    const Inventory inventory = InstalledAppScanner(*platform).scanInstalledApps();
     double best = 0;
     for (int round = 0; round < 5; ++round) {
         timer.restart();
-        const InstalledLookalikes lookalikes(scanner.installedApps());
+        const InstalledLookalikes lookalikes(inventory);
         for (const RemnantItemPtr &item : scanner.remnants())
             lookalikes.find(item->name().toLower(), std::nullopt);
         const double milliseconds = double(timer.nsecsElapsed()) / 1e6;

@@ -5,6 +5,7 @@
 // A home whose leftover folders hold FILES files in all (default 500,000) is written below a temporary folder and
 // removed at the end. Each figure is one line: figure, value, target, pass|fail|- separated by tabs.
 #include "PeakMemory.h"
+#include "mac/MacProfile.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/FolderSizeMeter.h"
 #include "platform/PosixPlatform.h"
@@ -168,7 +169,8 @@ int main(int argc, char **argv)
     const long censusMemory = peakMemoryKilobytes() - peakBeforeWalks;
 
     NoAlerts alerts;
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
+    const auto platform = std::make_shared<PosixPlatform>(root, home);
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
     QEventLoop loop;
     QElapsedTimer timer;
     long peakAfterScan = 0;

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/TerminalText.h"
+#include "mac/MacProfile.h"
 #include "platform/FolderArguments.h"
 
 #include <QStringList>
@@ -92,7 +93,7 @@ ScanProfile CommandLine::scanProfile() const
         return ScanProfile::linuxDesktop;
     if (demo)
         return ScanProfile::mac;
-    return automaticScanProfile(home);
+    return MacProfile::suits(home) ? ScanProfile::mac : ScanProfile::linuxDesktop;
 }
 
 fs::path CommandLine::normalisedPath(const std::string &given)

@@ -1,10 +1,13 @@
 #include "cli/RestoreCommand.h"
 
+#include "cli/ProfileChoice.h"
+
 #include "cli/ScanCommand.h"
 #include "cli/TerminalText.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
+#include "scanner/Profile.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemovalGuard.h"
 #include "scanner/TrashRestore.h"
@@ -25,8 +28,9 @@ void printError(const QByteArray &message)
 
 int RestoreCommand::restore(const CommandLine &line)
 {
-    const PosixPlatform platform(line.root, line.home);
-    const RemovalGuard guard(platform, {}, line.scanProfile());
+    const auto shared = std::make_shared<PosixPlatform>(line.root, line.home);
+    const PosixPlatform &platform = *shared;
+    const RemovalGuard guard(platform, *ProfileChoice::make(line.scanProfile(), shared), {});
     std::vector<std::pair<fs::path, TrashEntry>> chosen;
     for (const std::string &given : line.operands) {
         const fs::path original = CommandLine::normalisedPath(given);

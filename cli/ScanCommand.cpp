@@ -2,6 +2,7 @@
 
 #include "cli/CliAlertPresenter.h"
 #include "cli/InterruptibleDemo.h"
+#include "cli/ProfileChoice.h"
 #include "cli/RemnantReport.h"
 #include "cli/StandardOutput.h"
 #include "cli/TerminalText.h"
@@ -9,6 +10,7 @@
 #include "model/FinderTagColor.h"
 #include "model/UserFilesText.h"
 #include "platform/PosixPlatform.h"
+#include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 
 #include <QEventLoop>
@@ -65,7 +67,7 @@ void printTimings(std::chrono::steady_clock::duration whole)
 
 } // namespace
 
-bool ScanCommand::runScan(RemnantScanner &scanner, const fs::path &home, bool showProgress)
+bool ScanCommand::runScan(RemnantScanner &scanner, bool showProgress)
 {
     QEventLoop loop;
     bool finished = false;
@@ -97,13 +99,13 @@ bool ScanCommand::runScan(RemnantScanner &scanner, const fs::path &home, bool sh
         loop.exec();
     if (showProgress)
         std::fprintf(stderr, "\r\033[K");
-    if (!finished && scanner.profile() == ScanProfile::linuxDesktop) {
-        printError("the scan was refused: the home folder " + TerminalText::path(home) + " cannot be read");
-        return false;
-    }
     if (!finished) {
-        printError("the scan was refused: the Library folder " + TerminalText::path(home / "Library") +
-                   " cannot be read");
+        const std::optional<Profile::AccessProblem> problem = scanner.profile().accessProblem();
+        if (problem && problem->kind == Profile::AccessProblem::Kind::unreadableFolder)
+            printError("the scan was refused: " + problem->folderDescription.toUtf8() + ' ' +
+                       TerminalText::path(problem->folder) + " cannot be read");
+        else
+            printError(QByteArrayLiteral("the scan was refused: Full Disk Access has not been granted"));
         return false;
     }
     for (const QString &warning : scanner.scanWarnings())
@@ -138,14 +140,14 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
         }
     }
     CliAlertPresenter alerts;
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(root, home), alerts);
-    scanner.setProfile(line.scanProfile());
+    const auto platform = std::make_shared<PosixPlatform>(root, home);
+    RemnantScanner scanner(platform, ProfileChoice::make(line.scanProfile(), platform), alerts);
     scanner.setStaleThresholdDays(line.thresholdDays);
     scanner.setMeasuresSizes(line.sizes);
     StageTimings::setEnabled(line.timings);
     const auto start = std::chrono::steady_clock::now();
     // The progress line is drawn over and over on a terminal, where it would break up the diagnostic lines.
-    if (!runScan(scanner, home, isatty(STDERR_FILENO) && !line.verbose && !line.timings))
+    if (!runScan(scanner, isatty(STDERR_FILENO) && !line.verbose && !line.timings))
         return Refused;
     int status = Success;
     {
@@ -162,10 +164,10 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
 int ScanCommand::trash(const CommandLine &line)
 {
     CliAlertPresenter alerts(isatty(STDIN_FILENO) && isatty(STDERR_FILENO));
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
+    const auto platform = std::make_shared<PosixPlatform>(line.root, line.home);
+    RemnantScanner scanner(platform, ProfileChoice::make(line.scanProfile(), platform), alerts);
     scanner.setMeasuresSizes(false);
-    scanner.setProfile(line.scanProfile());
-    if (!runScan(scanner, line.home, false))
+    if (!runScan(scanner, false))
         return Refused;
     const auto items = listedItems(scanner, line.operands);
     if (!items)
@@ -215,10 +217,10 @@ int ScanCommand::tag(const CommandLine &line)
         return BadUsage;
     }
     CliAlertPresenter alerts;
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(line.root, line.home), alerts);
+    const auto platform = std::make_shared<PosixPlatform>(line.root, line.home);
+    RemnantScanner scanner(platform, ProfileChoice::make(line.scanProfile(), platform), alerts);
     scanner.setMeasuresSizes(false);
-    scanner.setProfile(line.scanProfile());
-    if (!runScan(scanner, line.home, false))
+    if (!runScan(scanner, false))
         return Refused;
     const auto items = listedItems(scanner, {line.operands.begin() + 1, line.operands.end()});
     if (!items)

@@ -21,5 +21,5 @@ public:
 private:
     // Runs a whole scan of the home in the event loop and tells its warnings; false when the permission gate
     // refused it, which is told too.
-    static bool runScan(RemnantScanner &scanner, const std::filesystem::path &home, bool showProgress);
+    static bool runScan(RemnantScanner &scanner, bool showProgress);
 };

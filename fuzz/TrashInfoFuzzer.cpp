@@ -5,6 +5,7 @@
 // moves the one trashed item to exactly the place it was asked for, directly in a scanned folder, with its
 // information, or leaves the tree as it was.
 #include "FuzzSupport.h"
+#include "mac/MacProfile.h"
 #include "platform/FreedesktopTrash.h"
 #include "platform/PosixPlatform.h"
 #include "platform/TrashInfo.h"
@@ -100,8 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FuzzSupport::writeFile(trashed, "trashed");
     FuzzSupport::writeFile(trash.folder() / "info" / "item.trashinfo", text);
 
-    const PosixPlatform platform(tree, home);
-    const RemovalGuard guard(platform, {});
+    const auto shared = std::make_shared<PosixPlatform>(tree, home);
+    const PosixPlatform &platform = *shared;
+    const RemovalGuard guard(platform, MacProfile(shared), {});
     std::vector<fs::path> places{caches / "item", caches / "taken", home / "Documents" / "item"};
     if (const auto info = TrashInfo::parse(text)) {
         if (const auto original = info->originalPath(trash.folder().parent_path()))

@@ -15,7 +15,7 @@
 #include <memory>
 #include <vector>
 
-LinuxInventory LinuxInventory::build(const Platform &platform)
+LinuxInventory LinuxInventory::build(const Platform &platform, const std::atomic<bool> *cancelled)
 {
     // Package databases first: they tell which package owns the programs and menu entries found after them.
     std::vector<std::unique_ptr<LinuxInventorySource>> sources;
@@ -28,8 +28,11 @@ LinuxInventory LinuxInventory::build(const Platform &platform)
     sources.push_back(std::make_unique<AppImageSource>());
     sources.push_back(std::make_unique<RunningProcessSource>());
     LinuxInventory inventory;
-    for (const auto &source : sources)
+    for (const auto &source : sources) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed))
+            break;
         source->addTo(inventory, platform);
+    }
     return inventory;
 }
 

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <atomic>
 #include <optional>
 
 class Platform;
@@ -21,8 +22,8 @@ public:
         QString form;
     };
 
-    // Asks every source that exists on the system.
-    static LinuxInventory build(const Platform &platform);
+    // Asks every source that exists on the system; stops between two sources once `cancelled` is set.
+    static LinuxInventory build(const Platform &platform, const std::atomic<bool> *cancelled = nullptr);
 
     // `key` is compared in its NameKey form.
     void add(const QString &key, const InstalledOwner &owner, const QString &form);

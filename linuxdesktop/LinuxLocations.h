@@ -2,6 +2,8 @@
 
 #include "scanner/ScanLocation.h"
 
+#include <QString>
+#include <optional>
 #include <vector>
 
 class Platform;
@@ -11,4 +13,10 @@ class Platform;
 class LinuxLocations {
 public:
     static std::vector<ScanLocation> scanLocations(const Platform &platform);
+    // Why the location's folder must not be listed, in words that follow "FOLDER was not scanned: ": it is a
+    // symbolic link, or resolves to the home or outside it. Absent when it may be listed, and when nothing is there.
+    static std::optional<QString> refusal(const ScanLocation &location, const Platform &platform);
+    // Whether an entry of the location is one to list at all: the desktop's own names never are, the entry
+    // folders hold only their entry files, and of the home only the dot-folders count.
+    static bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory);
 };

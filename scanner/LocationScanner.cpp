@@ -1,13 +1,13 @@
 #include "scanner/LocationScanner.h"
 
-#include "identification/OwnerIdentifier.h"
 #include "inventory/ParallelWork.h"
 #include "inventory/StageTimings.h"
 #include "model/Clock.h"
-#include "model/SystemNames.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "scanner/OwnerResolver.h"
+#include "scanner/Profile.h"
 #include "scanner/RemnantClassifier.h"
 
 #include <QThread>
@@ -19,14 +19,13 @@ struct EntryFacts {
     QString name;
     FileAttributes attributes;
     std::optional<QDateTime> lastOpened;
-    OwnerIdentification owner;
-    QStringList log;
+    OwnerResolver::Attribution attribution;
 };
 
 } // namespace
 
 LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &location, const Platform &platform,
-                                                      const OwnerIdentifier &identifier, AppIdentifierService &service,
+                                                      const Profile &profile, const OwnerResolver &resolver,
                                                       int staleThresholdDays, const ScanProgressHandler &progress,
                                                       const ScanBatchHandler &batch, QThread *recordThread,
                                                       const std::atomic<bool> *cancelled, int workers)
@@ -38,14 +37,14 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         result.warning = QStringLiteral("%1 was not scanned: %2").arg(PathNames::text(folder), reason);
         return result;
     };
-    if (const auto refusal = location.refusal(platform))
+    if (const auto refusal = profile.refusal(location))
         return notScanned(*refusal);
     std::optional<std::vector<DirectoryEntry>> children;
     {
         const StageTimings::Scope timing(QStringLiteral("listing"));
         if (platform.entryKind(folder) == Platform::EntryKind::missing)
             return result;
-        children = platform.listDirectory(folder, Platform::Hidden::Skip);
+        children = platform.listDirectory(folder, profile.hiddenEntries());
     }
     if (!children)
         return notScanned(QStringLiteral("it cannot be listed"));
@@ -66,10 +65,10 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         facts.clear();
         for (std::size_t i = chunkStart; i < chunkEnd; ++i) {
             QString name = PathNames::fileName((*children)[i].path);
-            if (SystemNames::isSystemItem(name))
+            if (!profile.isCandidate(location, name, (*children)[i].isDirectory))
                 continue;
             kept.push_back(&(*children)[i]);
-            facts.push_back(EntryFacts{std::move(name), {}, {}, {}, {}});
+            facts.push_back(EntryFacts{std::move(name), {}, {}, {}});
         }
         {
             const StageTimings::Scope timing(QStringLiteral("listing"));
@@ -83,18 +82,18 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         const StageTimings::Scope timing(QStringLiteral("identification"));
         ParallelWork::forEachIndex(kept.size(), workers, [&](std::size_t i) {
             if (!isCancelled())
-                facts[i].owner = identifier.identifyOwner(facts[i].name, kept[i]->path, service, &facts[i].log);
+                facts[i].attribution = resolver.identify(facts[i].name, kept[i]->path, location.category);
         });
 
         for (std::size_t i = 0; i < kept.size(); ++i) {
             if (isCancelled())
                 break;
             EntryFacts &entry = facts[i];
-            for (const QString &line : entry.log)
+            for (const QString &line : entry.attribution.log)
                 DiagnosticLog::write(line);
             const FileAttributes &attributes = entry.attributes;
             const qint64 size = attributes.totalFileSize.value_or(attributes.fileSize.value_or(0));
-            const OwnerIdentification &owner = entry.owner;
+            const OwnerIdentification &owner = entry.attribution.owner;
             RemnantClassifier::Input input;
             input.bundleIdentifier = owner.bundleID;
             input.appName = owner.appName;
@@ -104,7 +103,11 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             input.lastModified = attributes.modified;
             input.thresholdDays = staleThresholdDays;
             input.now = Clock::now();
-            const RemnantClassifier::Result verdict = RemnantClassifier::classify(input);
+            RemnantClassifier::Result verdict = RemnantClassifier::classify(input);
+            if (verdict.status == RemnantStatus::orphan)
+                verdict.risk = profile.orphanRisk(location.category);
+            else if (entry.attribution.cautious)
+                verdict.risk = RemnantRisk::caution;
 
             RemnantItem::Fields fields;
             fields.url = kept[i]->path;
@@ -121,8 +124,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             fields.evidence = owner.evidence;
             fields.weakMatch = owner.weakMatch;
             if (verdict.status == RemnantStatus::orphan)
-                fields.lookalikes = identifier.lookalikes().find(
-                    entry.name.toLower(), owner.label ? std::optional<QString>(owner.label->toLower()) : std::nullopt);
+                fields.lookalikes = resolver.lookalikes(entry.name, entry.attribution);
             auto record = std::make_shared<RemnantItem>(std::move(fields));
             if (recordThread)
                 record->moveToThread(recordThread);

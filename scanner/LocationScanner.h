@@ -9,14 +9,14 @@
 #include <optional>
 #include <vector>
 
-class AppIdentifierService;
-class OwnerIdentifier;
+class OwnerResolver;
 class Platform;
+class Profile;
 class QThread;
 
-// Lists one scan location and turns every entry that is not the system's into a classified leftover record,
-// handing the records over in batches while it goes. A location folder that must not be listed (see
-// ScanLocation::refusal) or that cannot be listed gives no records, only a warning.
+// Lists one scan location and turns every entry that the profile counts into a classified leftover record, handing
+// the records over in batches while it goes. A location folder that must not be listed (see Profile::refusal) or
+// that cannot be listed gives no records, only a warning.
 class LocationScanner {
 public:
     using ScanProgressHandler = std::function<void(int processed, int total)>;
@@ -40,8 +40,8 @@ public:
     // The records are given to `recordThread` (for instance the thread of the window that shows them) when one is
     // named. Once `cancelled` is set, the listing stops before its next entry. `workers` threads identify the
     // entries; 0 means one per processor.
-    static Result scanLocation(const ScanLocation &location, const Platform &platform,
-                               const OwnerIdentifier &identifier, AppIdentifierService &service, int staleThresholdDays,
+    static Result scanLocation(const ScanLocation &location, const Platform &platform, const Profile &profile,
+                               const OwnerResolver &resolver, int staleThresholdDays,
                                const ScanProgressHandler &progress, const ScanBatchHandler &batch,
                                QThread *recordThread = nullptr, const std::atomic<bool> *cancelled = nullptr,
                                int workers = 0);

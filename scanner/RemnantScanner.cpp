@@ -1,14 +1,10 @@
 #include "scanner/RemnantScanner.h"
 
-#include "identification/OwnerIdentifier.h"
-#include "inventory/InstalledAppScanner.h"
-#include "linuxdesktop/LinuxLocationScanner.h"
-#include "linuxdesktop/LinuxLocations.h"
-#include "linuxdesktop/LinuxOwnerIdentifier.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "scanner/LocationScanner.h"
+#include "scanner/Profile.h"
 #include "scanner/RemnantFilter.h"
 #include "scanner/RemnantSummary.h"
 #include "scanner/ScanLocation.h"
@@ -17,65 +13,23 @@
 #include <QSet>
 #include <algorithm>
 
-namespace {
-
-// A term to look up in the inventory after it is built, for diagnosing a missing attribution; empty, it
-// matches nothing.
-const QString DiagnosticSearchTerm;
-
-// The inventory summary written after every inventory.
-void logInventorySummary(const Inventory &inventory)
-{
-    DiagnosticLog::write(
-        QStringLiteral("📊 %1 app entries found (incl. helpers, keywords, etc.)").arg(inventory.size()));
-    // Each name with the bundle identifier of the first entry that has it, in the inventory's order.
-    QSet<QString> names;
-    std::vector<const InstalledApp *> firstWithName;
-    for (const InstalledApp &record : inventory) {
-        if (names.contains(record.name))
-            continue;
-        names.insert(record.name);
-        firstWithName.push_back(&record);
-    }
-    DiagnosticLog::write(QStringLiteral("🔍 Unique apps: %1").arg(firstWithName.size()));
-    DiagnosticLog::write(QStringLiteral("🔍 Sample apps:"));
-    for (std::size_t shown = 0; shown < std::min<std::size_t>(20, firstWithName.size()); ++shown)
-        DiagnosticLog::write(QStringLiteral("   %1. %2 (%3)")
-                                 .arg(shown + 1)
-                                 .arg(firstWithName[shown]->name, firstWithName[shown]->bundleID));
-
-    const QString term = DiagnosticSearchTerm.toLower();
-    QList<Inventory::const_iterator> found;
-    for (auto it = inventory.cbegin(); !term.isEmpty() && it != inventory.cend(); ++it) {
-        if (it.key().toLower().contains(term) || it.value().name.toLower().contains(term))
-            found.append(it);
-    }
-    if (found.isEmpty()) {
-        DiagnosticLog::write(QStringLiteral("⚠️ '%1' NOT found in installedApps!").arg(DiagnosticSearchTerm));
-        return;
-    }
-    DiagnosticLog::write(QStringLiteral("✅ '%1' found: %2 entries").arg(DiagnosticSearchTerm).arg(found.size()));
-    for (qsizetype i = 0; i < std::min<qsizetype>(5, found.size()); ++i)
-        DiagnosticLog::write(QStringLiteral("   - Key: '%1' → App: '%2' (%3)")
-                                 .arg(found[i].key(), found[i].value().name, found[i].value().bundleID));
-}
-
-} // namespace
-
-// What the inventory thread hands over: the inventory and its index for the owner identification.
-struct RemnantScanner::Prepared {
-    Inventory inventory;
-    std::shared_ptr<const OwnerIdentifier> identifier;
-    // Instead of the two above, for the Linux profile.
-    std::shared_ptr<const LinuxOwnerIdentifier> linuxIdentifier;
-};
-
-RemnantScanner::RemnantScanner(std::shared_ptr<const Platform> platform, AlertPresenter &alerts, QObject *parent)
+RemnantScanner::RemnantScanner(std::shared_ptr<const Platform> platform, std::shared_ptr<const Profile> profile,
+                               AlertPresenter &alerts, QObject *parent)
     : QObject(parent)
     , m_platform(std::move(platform))
+    , m_profile(std::move(profile))
     , m_alerts(alerts)
-    , m_identifierService(std::make_shared<AppIdentifierService>(m_platform.get()))
 {}
+
+std::span<const RemnantCategory> RemnantScanner::categories() const
+{
+    return m_profile->categories();
+}
+
+void RemnantScanner::clearIdentificationCache() const
+{
+    m_profile->clearIdentificationCache();
+}
 
 RemnantScanner::~RemnantScanner()
 {
@@ -202,38 +156,24 @@ void RemnantScanner::scan()
     publish(m_scanStatus, QStringLiteral("Detecting installed apps..."), &RemnantScanner::scanStatusChanged);
     publish(m_isScanningApps, true, &RemnantScanner::isScanningAppsChanged);
 
-    auto work = [this, platform = m_platform, cancelled = m_scanCancelled,
-                 profile = m_profile]() -> std::function<void()> {
-        auto prepared = std::make_shared<Prepared>();
-        if (profile == ScanProfile::linuxDesktop) {
-            LinuxInventory inventory = LinuxInventory::build(*platform);
-            DiagnosticLog::write(QStringLiteral("📊 %1 names of installed software found").arg(inventory.size()));
-            prepared->linuxIdentifier = std::make_shared<LinuxOwnerIdentifier>(std::move(inventory), *platform);
-            return [this, prepared] {
-                inventoryFinished(prepared);
-            };
-        }
-        prepared->inventory = InstalledAppScanner(*platform, cancelled.get()).scanInstalledApps();
-        if (cancelled->load())
+    auto work = [this, profile = m_profile, cancelled = m_scanCancelled]() -> std::function<void()> {
+        std::shared_ptr<const OwnerResolver> resolver = profile->prepareResolver(cancelled.get());
+        if (!resolver)
             return {};
-        logInventorySummary(prepared->inventory);
-        prepared->identifier = std::make_shared<OwnerIdentifier>(prepared->inventory, *platform);
-        return [this, prepared] {
-            inventoryFinished(prepared);
+        return [this, resolver = std::move(resolver)] {
+            inventoryFinished(resolver);
         };
     };
     runInBackground(m_worker, QThread::LowestPriority, m_scanCancelled, std::move(work));
 }
 
-void RemnantScanner::inventoryFinished(std::shared_ptr<Prepared> prepared)
+void RemnantScanner::inventoryFinished(std::shared_ptr<const OwnerResolver> resolver)
 {
     m_worker->wait();
-    m_installedApps = std::move(prepared->inventory);
-    m_identifier = std::move(prepared->identifier);
-    m_linuxIdentifier = std::move(prepared->linuxIdentifier);
+    m_resolver = std::move(resolver);
+    m_protectedItems = m_resolver->protectedItems();
     publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
-    m_locations =
-        m_linuxIdentifier ? LinuxLocations::scanLocations(*m_platform) : ScanLocation::scanLocations(*m_platform);
+    m_locations = m_profile->scanLocations();
     m_locationIndex = 0;
     m_listedFolders.clear();
     scanNextLocation();
@@ -278,9 +218,9 @@ void RemnantScanner::scanNextLocation()
             },
             Qt::QueuedConnection);
     };
-    auto work = [this, location, platform = m_platform, identifier = m_identifier, service = m_identifierService,
-                 linuxIdentifier = m_linuxIdentifier, threshold = m_staleThresholdDays, progress, batch,
-                 recordThread = thread(), cancelled, listedBefore = m_listedFolders]() -> std::function<void()> {
+    auto work = [this, location, platform = m_platform, profile = m_profile, resolver = m_resolver,
+                 threshold = m_staleThresholdDays, progress, batch, recordThread = thread(), cancelled,
+                 listedBefore = m_listedFolders]() -> std::function<void()> {
         std::optional<std::filesystem::path> folder = platform->resolvedPath(location.path.url);
         if (folder && std::find(listedBefore.begin(), listedBefore.end(), *folder) != listedBefore.end()) {
             const QString warning = QStringLiteral("%1 was not scanned: it resolves to %2, which was scanned already")
@@ -289,11 +229,8 @@ void RemnantScanner::scanNextLocation()
                 locationFinished({}, warning, std::nullopt);
             };
         }
-        LocationScanner::Result result =
-            linuxIdentifier ? LinuxLocationScanner::scanLocation(location, *platform, *linuxIdentifier, threshold,
-                                                                 progress, batch, recordThread, cancelled.get())
-                            : LocationScanner::scanLocation(location, *platform, *identifier, *service, threshold,
-                                                            progress, batch, recordThread, cancelled.get());
+        LocationScanner::Result result = LocationScanner::scanLocation(
+            location, *platform, *profile, *resolver, threshold, progress, batch, recordThread, cancelled.get());
         if (result.warning)
             folder.reset();
         return [this, result = std::move(result), folder]() mutable {
@@ -363,8 +300,7 @@ void RemnantScanner::sortResults()
 
 void RemnantScanner::endScan(const QString &status)
 {
-    m_identifier.reset();
-    m_linuxIdentifier.reset();
+    m_resolver.reset();
     publish(m_scanStatus, status, &RemnantScanner::scanStatusChanged);
     publish(m_isScanning, false, &RemnantScanner::isScanningChanged);
     publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);

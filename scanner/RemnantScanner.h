@@ -1,7 +1,5 @@
 #pragma once
 
-#include "identification/AppIdentifierService.h"
-#include "inventory/Inventory.h"
 #include "model/FinderTagColor.h"
 #include "model/RemnantCategory.h"
 #include "model/RemnantItem.h"
@@ -10,6 +8,7 @@
 #include "platform/ScriptOutcome.h"
 #include "platform/TrashOutcome.h"
 #include "scanner/RemnantActionReport.h"
+#include "scanner/RemovalGuard.h"
 #include "scanner/SizeMeasurementPass.h"
 
 #include <QHash>
@@ -24,9 +23,9 @@
 #include <type_traits>
 
 class AlertPresenter;
-class LinuxOwnerIdentifier;
-class OwnerIdentifier;
+class OwnerResolver;
 class Platform;
+class Profile;
 struct ScanLocation;
 
 // The engine object: the results of the last scan and all state the window shows, the scan itself, the
@@ -44,7 +43,9 @@ public:
     // A background action reports its progress after this many items, and after the last.
     static constexpr int ActionProgressInterval = 25;
 
-    RemnantScanner(std::shared_ptr<const Platform> platform, AlertPresenter &alerts, QObject *parent = nullptr);
+    // The profile says what a scan looks at and how; the program chooses it once.
+    RemnantScanner(std::shared_ptr<const Platform> platform, std::shared_ptr<const Profile> profile,
+                   AlertPresenter &alerts, QObject *parent = nullptr);
     ~RemnantScanner() override;
 
     // Starts a full scan unless one is running or the permission gate refuses it; scanFinished() tells the end.
@@ -54,9 +55,11 @@ public:
     // pass in progress stops too, the scan's or a finished one's.
     void cancelScan();
 
-    // Which kind of home the scans look at; the Mac's Library folders unless set. Set it before a scan starts.
-    ScanProfile profile() const { return m_profile; }
-    void setProfile(ScanProfile profile) { m_profile = profile; }
+    const Profile &profile() const { return *m_profile; }
+    // The categories the profile's scans find, in the order they are shown.
+    std::span<const RemnantCategory> categories() const;
+    // Forgets what the identification of owners remembers across scans.
+    void clearIdentificationCache() const;
 
     const QList<RemnantItemPtr> &remnants() const { return m_remnants; }
     bool isScanning() const { return m_isScanning; }
@@ -76,8 +79,6 @@ public:
     // What the last scan passed over and why, one line each, in the order met: a Library folder that is a symbolic
     // link, that resolves outside its Library or that cannot be listed. Emptied when a scan starts.
     const QStringList &scanWarnings() const { return m_scanWarnings; }
-    const Inventory &installedApps() const { return m_installedApps; }
-    AppIdentifierService &identifierService() const { return *m_identifierService; }
     // Where the engine's questions go; the window asks its own through it too.
     AlertPresenter &alerts() const { return m_alerts; }
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }
@@ -173,7 +174,6 @@ signals:
     void sizesMeasured();
 
 private:
-    struct Prepared;
     // An item moved to the Trash: where it went, what the user had done with it before, and which list it was
     // taken from.
     struct TrashedItem {
@@ -190,7 +190,7 @@ private:
     void runInBackground(std::unique_ptr<QThread> &worker, QThread::Priority priority,
                          std::shared_ptr<const std::atomic<bool>> stop, std::function<std::function<void()>()> work);
 
-    void inventoryFinished(std::shared_ptr<Prepared> prepared);
+    void inventoryFinished(std::shared_ptr<const OwnerResolver> resolver);
     void scanNextLocation();
     // `listed` is the folder the location resolved to, when it was listed.
     void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
@@ -203,7 +203,8 @@ private:
     void stopSizes();
     void sizesArrived(const std::vector<SizeMeasurementPass::Result> &batch, bool last);
 
-    std::vector<std::filesystem::path> protectedBundles() const;
+    // The check before any item is moved or tagged, with what the last scan found installed.
+    RemovalGuard removalGuard() const;
     void showTrashFailure(const QString &name, const QString &reason);
     bool askForAdministratorRights(const QString &question);
     // Marks the items trashed and takes them from the list; what undoing it needs to know of them.
@@ -222,6 +223,7 @@ private:
     void finishAction();
 
     std::shared_ptr<const Platform> m_platform;
+    std::shared_ptr<const Profile> m_profile;
     AlertPresenter &m_alerts;
 
     QList<RemnantItemPtr> m_remnants;
@@ -240,8 +242,8 @@ private:
     int m_totalScannedItems = 0;
     bool m_hasScanned = false;
     QStringList m_scanWarnings;
-    Inventory m_installedApps;
-    std::shared_ptr<AppIdentifierService> m_identifierService;
+    // The installed software's own items that the last scan found, which nothing may move or tag.
+    std::vector<std::filesystem::path> m_protectedItems;
     bool m_didPromptAutomationThisLaunch = false;
     bool m_didPromptFullDiskAccessThisLaunch = false;
 
@@ -249,9 +251,7 @@ private:
     // scan has a flag of its own that cancelling sets, so that whatever a cancelled scan's worker still queues
     // is dropped, even once a new scan runs.
     std::shared_ptr<std::atomic<bool>> m_scanCancelled = std::make_shared<std::atomic<bool>>(false);
-    std::shared_ptr<const OwnerIdentifier> m_identifier;
-    ScanProfile m_profile = ScanProfile::mac;
-    std::shared_ptr<const LinuxOwnerIdentifier> m_linuxIdentifier;
+    std::shared_ptr<const OwnerResolver> m_resolver;
     std::vector<ScanLocation> m_locations;
     std::size_t m_locationIndex = 0;
     // The folders listed so far, as they resolved: one reached again through a linked Library is not listed twice.

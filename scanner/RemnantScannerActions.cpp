@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "scanner/AdministratorTrash.h"
 #include "scanner/AlertPresenter.h"
+#include "scanner/Profile.h"
 #include "scanner/RemovalGuard.h"
 
 namespace fs = std::filesystem;
@@ -16,11 +17,6 @@ namespace {
 constexpr int RefusedControlError = -1743;
 const QString RefusedControlText =
     QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
-
-fs::path privacyDatabase(const Platform &platform)
-{
-    return platform.homeDirectory() / "Library" / "Application Support" / "com.apple.TCC" / "TCC.db";
-}
 
 // The question before a privileged move of `count` items, the first of them named `name`.
 QString administratorQuestion(std::size_t count, const QString &name)
@@ -82,24 +78,12 @@ std::vector<fs::path> pathsOf(const QList<RemnantItemPtr> &items)
 
 void RemnantScanner::triggerFullDiskAccessRegistration() const
 {
-    // Reaching for protected data is what makes the Mac list the application under Full Disk Access.
-    // Nothing is read or kept; elsewhere these folders are simply listed.
-    const fs::path library = m_platform->homeDirectory() / "Library";
-    for (const char *folder : {"Mail", "Safari"})
-        m_platform->listDirectory(library / folder, Platform::Hidden::Include);
-    if (m_platform->isMacOS())
-        m_platform->isReadable(privacyDatabase(*m_platform));
+    m_profile->touchProtectedData();
 }
 
 bool RemnantScanner::hasFullDiskAccess() const
 {
-    // A Linux home must be a folder that can be listed.
-    if (m_profile == ScanProfile::linuxDesktop)
-        return m_platform->listDirectory(m_platform->homeDirectory(), Platform::Hidden::Include).has_value();
-    // Elsewhere there is no privacy control: the Library itself must be a folder that can be listed.
-    if (m_platform->isMacOS())
-        return m_platform->isReadable(privacyDatabase(*m_platform));
-    return m_platform->listDirectory(m_platform->homeDirectory() / "Library", Platform::Hidden::Include).has_value();
+    return !m_profile->accessProblem();
 }
 
 void RemnantScanner::promptForFullDiskAccess()
@@ -107,21 +91,14 @@ void RemnantScanner::promptForFullDiskAccess()
     if (m_didPromptFullDiskAccessThisLaunch)
         return;
     m_didPromptFullDiskAccessThisLaunch = true;
-    if (hasFullDiskAccess())
+    const std::optional<Profile::AccessProblem> problem = m_profile->accessProblem();
+    if (!problem)
         return;
-    if (m_profile == ScanProfile::linuxDesktop) {
-        m_alerts.runModal({QStringLiteral("Cannot read the home folder"),
+    if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder) {
+        m_alerts.runModal({QStringLiteral("Cannot read ") + problem->folderDescription,
                            QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "
                                           "allowed to read it.")
-                               .arg(PathNames::text(m_platform->homeDirectory())),
-                           {QStringLiteral("OK")}});
-        return;
-    }
-    if (!m_platform->isMacOS()) {
-        m_alerts.runModal({QStringLiteral("Cannot read the Library folder"),
-                           QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "
-                                          "allowed to read it.")
-                               .arg(PathNames::text(m_platform->homeDirectory() / "Library")),
+                               .arg(PathNames::text(problem->folder)),
                            {QStringLiteral("OK")}});
         return;
     }
@@ -151,9 +128,9 @@ void RemnantScanner::checkAutomationAccess()
         m_alerts.openLink(QString::fromLatin1(AutomationLink));
 }
 
-std::vector<fs::path> RemnantScanner::protectedBundles() const
+RemovalGuard RemnantScanner::removalGuard() const
 {
-    return RemovalGuard::bundlesOf(m_installedApps);
+    return RemovalGuard(*m_platform, *m_profile, m_protectedItems);
 }
 
 void RemnantScanner::showTrashFailure(const QString &name, const QString &reason)
@@ -195,8 +172,7 @@ QList<RemnantScanner::TrashedItem> RemnantScanner::markTrashed(const QList<Remna
 void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
 {
     const QString name = item->name();
-    const TrashOutcome trashed =
-        trash(*m_platform, RemovalGuard(*m_platform, protectedBundles(), m_profile), item->url());
+    const TrashOutcome trashed = trash(*m_platform, removalGuard(), item->url());
     if (trashed.success) {
         setUndoableTrash(markTrashed({item}, {trashed.trashedPath}, QStringLiteral("✅ Moved to Trash: ")));
         return;
@@ -209,7 +185,7 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
     if (!askForAdministratorRights(administratorQuestion(1, name)))
         return;
     // The answer may have taken long enough for the folders above the item to change.
-    if (const auto refusal = RemovalGuard(*m_platform, protectedBundles(), m_profile).refusal(item->url())) {
+    if (const auto refusal = removalGuard().refusal(item->url())) {
         showTrashFailure(name, *refusal);
         return;
     }
@@ -240,7 +216,7 @@ ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &i
 
 ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
 {
-    const RemovalGuard guard(*m_platform, protectedBundles(), m_profile);
+    const RemovalGuard guard = removalGuard();
     std::vector<fs::path> places;
     const ScriptOutcome outcome = AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}, &places).front();
     place = places.front();
@@ -249,8 +225,7 @@ ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &i
 
 std::optional<QString> RemnantScanner::applyTag(const RemnantItemPtr &item, FinderTagColor color)
 {
-    std::optional<QString> error =
-        writeTag(*m_platform, RemovalGuard(*m_platform, protectedBundles(), m_profile), item->url(), color);
+    std::optional<QString> error = writeTag(*m_platform, removalGuard(), item->url(), color);
     if (!error)
         item->setAction(RemnantAction::tagged(color));
     return error;
@@ -285,10 +260,10 @@ bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
 {
     if (!beginAction(items, RemnantActionReport::Kind::trash, std::nullopt))
         return false;
-    auto work = [this, paths = pathsOf(items), platform = m_platform, profile = m_profile, bundles = protectedBundles(),
+    auto work = [this, paths = pathsOf(items), platform = m_platform, profile = m_profile, bundles = m_protectedItems,
                  stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
-        const RemovalGuard guard(*platform, bundles, profile);
+        const RemovalGuard guard(*platform, *profile, bundles);
         std::vector<TrashOutcome> outcomes;
         outcomes.reserve(paths.size());
         for (const fs::path &path : paths) {
@@ -339,10 +314,10 @@ void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
         paths.push_back(m_actionItems[qsizetype(i)]->url());
     // The run blocks while the system asks for the password, so it is not made here.
     auto work = [this, refused, paths = std::move(paths), platform = m_platform, profile = m_profile,
-                 bundles = protectedBundles()]() -> std::function<void()> {
+                 bundles = m_protectedItems]() -> std::function<void()> {
         std::vector<fs::path> places;
         std::vector<ScriptOutcome> results =
-            AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, bundles, profile), paths, &places);
+            AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, *profile, bundles), paths, &places);
         return [this, refused, results = std::move(results), places = std::move(places)] {
             trashedAsAdministrator(refused, results, places);
         };
@@ -375,10 +350,10 @@ bool RemnantScanner::applyTagInBackground(const QList<RemnantItemPtr> &items, Fi
 {
     if (!beginAction(items, RemnantActionReport::Kind::tag, color))
         return false;
-    auto work = [this, paths = pathsOf(items), platform = m_platform, profile = m_profile, bundles = protectedBundles(),
+    auto work = [this, paths = pathsOf(items), platform = m_platform, profile = m_profile, bundles = m_protectedItems,
                  color, stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
-        const RemovalGuard guard(*platform, bundles, profile);
+        const RemovalGuard guard(*platform, *profile, bundles);
         std::vector<std::optional<QString>> errors;
         errors.reserve(paths.size());
         for (const fs::path &path : paths) {

@@ -30,10 +30,10 @@ bool RemnantScanner::undoTrashInBackground()
         return false;
     m_restoring = m_undoableTrash;
     setUndoableTrash({});
-    auto work = [this, moves = std::move(moves), platform = m_platform, profile = m_profile,
-                 bundles = protectedBundles(), stop = m_actionStopped,
+    auto work = [this, moves = std::move(moves), platform = m_platform, profile = m_profile, bundles = m_protectedItems,
+                 stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
-        const RemovalGuard guard(*platform, bundles, profile);
+        const RemovalGuard guard(*platform, *profile, bundles);
         std::vector<RestoreOutcome> outcomes;
         outcomes.reserve(moves.size());
         for (const auto &[trashed, original] : moves) {

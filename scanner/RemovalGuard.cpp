@@ -1,42 +1,34 @@
 #include "scanner/RemovalGuard.h"
 
-#include "linuxdesktop/LinuxLocationScanner.h"
-#include "linuxdesktop/LinuxLocations.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "scanner/Profile.h"
 #include "scanner/ScanLocation.h"
 
-#include <QSet>
 #include <algorithm>
 
 namespace fs = std::filesystem;
 
-RemovalGuard::RemovalGuard(const Platform &platform, const std::vector<fs::path> &bundles, ScanProfile profile)
+RemovalGuard::RemovalGuard(const Platform &platform, const Profile &profile, const std::vector<fs::path> &installed)
     : m_platform(platform)
-    , m_profile(profile)
+    , m_locationDescription(profile.locationDescription())
 {
     const auto protect = [&](const fs::path &path, const QString &description) {
         if (const auto resolved = platform.resolvedPath(path))
             m_protected.push_back({*resolved, description});
     };
-    protect(platform.homeDirectory(), QStringLiteral("the home folder"));
-    protect(platform.homeDirectory() / "Library", QStringLiteral("the Library folder of the home"));
-    protect(platform.systemPath("/"), QStringLiteral("the root folder"));
-    protect(platform.systemPath("/Library"), QStringLiteral("the Library folder of the root"));
-    const bool linuxDesktop = profile == ScanProfile::linuxDesktop;
-    for (const ScanLocation &location :
-         linuxDesktop ? LinuxLocations::scanLocations(platform) : ScanLocation::scanLocations(platform)) {
+    for (const Profile::ProtectedPath &guarded : profile.protectedPaths())
+        protect(guarded.path, guarded.description);
+    for (const ScanLocation &location : profile.scanLocations()) {
         const fs::path &folder = location.path.url;
         protect(folder, QStringLiteral("the scanned folder %1").arg(PathNames::text(folder)));
-        const auto refused =
-            linuxDesktop ? LinuxLocationScanner::refusal(location, platform) : location.refusal(platform);
-        if (!refused && platform.entryKind(folder) == Platform::EntryKind::folder) {
+        if (!profile.refusal(location) && platform.entryKind(folder) == Platform::EntryKind::folder) {
             if (const auto resolved = platform.trustedFolderPath(folder))
                 m_locations.push_back(*resolved);
         }
     }
-    for (const fs::path &bundle : bundles)
-        protect(bundle, QStringLiteral("the application %1").arg(PathNames::text(bundle)));
+    for (const fs::path &item : installed)
+        protect(item, QStringLiteral("the application %1").arg(PathNames::text(item)));
 }
 
 std::optional<QString> RemovalGuard::refusal(const fs::path &item, fs::path *folderChecked) const
@@ -59,23 +51,8 @@ std::optional<QString> RemovalGuard::refusal(const fs::path &item, fs::path *fol
             .arg(guarded.description);
     }
     if (std::find(m_locations.begin(), m_locations.end(), *resolvedFolder) == m_locations.end())
-        return m_profile == ScanProfile::linuxDesktop
-                   ? QStringLiteral("It is not in a folder that a scan lists")
-                   : QStringLiteral("It is not in a Library folder that a scan lists");
+        return QStringLiteral("It is not in %1 that a scan lists").arg(m_locationDescription);
     if (folderChecked)
         *folderChecked = *resolvedFolder;
     return std::nullopt;
-}
-
-std::vector<fs::path> RemovalGuard::bundlesOf(const Inventory &inventory)
-{
-    std::vector<fs::path> bundles;
-    QSet<QByteArray> seen;
-    for (const InstalledApp &record : inventory) {
-        if (!record.url.toLower().endsWith(".app") || seen.contains(record.url))
-            continue;
-        seen.insert(record.url);
-        bundles.push_back(record.path());
-    }
-    return bundles;
 }

@@ -5,25 +5,6 @@
 
 namespace fs = std::filesystem;
 
-std::vector<ScanLocation> ScanLocation::scanLocations(const Platform &platform)
-{
-    const fs::path library = platform.homeDirectory() / "Library";
-    const fs::path systemLibrary = platform.systemPath("/Library");
-    auto at = [](const fs::path &base, const char *folder, RemnantCategory category) {
-        return ScanLocation{ScanPath{base / folder}, category, false, base};
-    };
-    return {at(library, "Application Support", RemnantCategory::applicationSupport),
-            at(library, "Application Scripts", RemnantCategory::applicationScripts),
-            at(library, "LaunchAgents", RemnantCategory::launchAgents),
-            at(systemLibrary, "LaunchAgents", RemnantCategory::launchAgents),
-            at(systemLibrary, "LaunchDaemons", RemnantCategory::launchDaemons),
-            at(library, "Preferences", RemnantCategory::preferences),
-            at(library, "Caches", RemnantCategory::caches),
-            at(library, "Containers", RemnantCategory::containers),
-            at(library, "Saved Application State", RemnantCategory::savedState),
-            at(library, "Logs", RemnantCategory::logs)};
-}
-
 bool ScanLocation::holds(const fs::path &folder, const fs::path &path)
 {
     const std::string &outer = folder.native();

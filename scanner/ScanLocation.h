@@ -22,9 +22,6 @@ struct ScanLocation {
     // folder's parent.
     std::filesystem::path library = {};
 
-    // The ten folders of every scan, in the order they are scanned.
-    static std::vector<ScanLocation> scanLocations(const Platform &platform);
-
     // Why the folder must not be listed, in words that follow "FOLDER was not scanned: ": it is a symbolic link, it
     // resolves outside its Library folder or to that folder itself, or its Library folder resolves to the home, the
     // root or a folder that holds either, or outside the folder that holds it (the home, or the root). Absent when

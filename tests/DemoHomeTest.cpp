@@ -2,6 +2,7 @@
 #include "LogCapture.h"
 #include "QtPrinters.h"
 #include "inventory/InstalledAppScanner.h"
+#include "mac/MacProfile.h"
 #include "model/Clock.h"
 #include "model/SystemNames.h"
 #include "platform/PosixPlatform.h"
@@ -31,7 +32,7 @@ protected:
     static const DemoHome &demo() { return *s_demo; }
     static PosixPlatform platform() { return PosixPlatform(demo().root(), demo().home()); }
 
-    static std::vector<ScanLocation> scanFolders() { return ScanLocation::scanLocations(platform()); }
+    static std::vector<ScanLocation> scanFolders() { return MacProfile::libraryLocations(platform()); }
 
     // The entries of the scan folders that a scan keeps: not hidden and not the system's own.
     static std::vector<fs::path> leftovers()

@@ -3,9 +3,9 @@
 #include "TempTree.h"
 #include "demo/LinuxDemoHome.h"
 #include "linuxdesktop/LinuxInventory.h"
-#include "linuxdesktop/LinuxLocationScanner.h"
 #include "linuxdesktop/LinuxLocations.h"
 #include "linuxdesktop/LinuxOwnerIdentifier.h"
+#include "mac/MacProfile.h"
 #include "model/ScanProfile.h"
 #include "platform/FileStatus.h"
 #include "platform/PosixPlatform.h"
@@ -220,10 +220,10 @@ TEST(LinuxLocations, StrayFilesAndTheServiceManagersFoldersAreNeverCandidates)
         return *std::find_if(locations.begin(), locations.end(),
                              [category](const ScanLocation &l) { return l.category == category; });
     };
-    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::dotFolders), ".xinitrc", false));
-    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::userServices), "default.target.wants", true));
-    EXPECT_TRUE(LinuxLocationScanner::isCandidate(of(RemnantCategory::userServices), "a.timer", false));
-    EXPECT_FALSE(LinuxLocationScanner::isCandidate(of(RemnantCategory::autostart), "notes.txt", false));
+    EXPECT_FALSE(LinuxLocations::isCandidate(of(RemnantCategory::dotFolders), ".xinitrc", false));
+    EXPECT_FALSE(LinuxLocations::isCandidate(of(RemnantCategory::userServices), "default.target.wants", true));
+    EXPECT_TRUE(LinuxLocations::isCandidate(of(RemnantCategory::userServices), "a.timer", false));
+    EXPECT_FALSE(LinuxLocations::isCandidate(of(RemnantCategory::autostart), "notes.txt", false));
 }
 
 TEST(ScanProfileChoice, TheHomeDecidesUnlessGiven)
@@ -232,9 +232,9 @@ TEST(ScanProfileChoice, TheHomeDecidesUnlessGiven)
     tree.makeFolder("mac/Library");
     tree.writeFile("odd/Library", "not a folder");
     tree.makeFolder("linux/.config");
-    EXPECT_EQ(automaticScanProfile(tree.path("mac")), ScanProfile::mac);
-    EXPECT_EQ(automaticScanProfile(tree.path("odd")), ScanProfile::mac);
-    EXPECT_EQ(automaticScanProfile(tree.path("linux")), ScanProfile::linuxDesktop);
+    EXPECT_TRUE(MacProfile::suits(tree.path("mac")));
+    EXPECT_TRUE(MacProfile::suits(tree.path("odd")));
+    EXPECT_FALSE(MacProfile::suits(tree.path("linux")));
     EXPECT_FALSE(scanProfileNamed("windows"));
 }
 

@@ -1,9 +1,12 @@
 #include "scanner/LocationScanner.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
+#include "TestProfiles.h"
 #include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
+#include "mac/MacOwnerResolver.h"
+#include "mac/MacProfile.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemovalGuard.h"
@@ -28,12 +31,12 @@ struct LocationRun {
 LocationRun scanFolder(const TempTree &tree, const std::string &folder)
 {
     const PosixPlatform platform(tree.root(), tree.path("home"));
-    const OwnerIdentifier identifier(Inventory{}, platform);
-    AppIdentifierService service;
+    const MacProfile profile = macProfileOver(platform);
+    const MacOwnerResolver resolver(Inventory{}, platform, std::make_shared<AppIdentifierService>());
     LocationRun run;
     const ScanLocation location{{tree.path("Library/" + folder)}, RemnantCategory::caches, false};
     LocationScanner::Result result = LocationScanner::scanLocation(
-        location, platform, identifier, service, 365,
+        location, platform, profile, resolver, 365,
         [&](int processed, int total) { run.progress.emplace_back(processed, total); },
         [&](const std::vector<RemnantItemPtr> &records) { run.batches.push_back(records.size()); });
     run.rest = std::move(result.rest);
@@ -176,17 +179,17 @@ TEST(LocationScanner, ALibraryLinkedOutOfItsRootOrHomeIsNotListedAndNothingInItM
         fs::remove(tree.path(library));
         tree.makeSymlink(library, outside.root().native());
         const PosixPlatform platform(tree.root(), tree.path("Users/me"));
-        const OwnerIdentifier identifier(Inventory{}, platform);
-        AppIdentifierService service;
+        const MacProfile profile = macProfileOver(platform);
+        const MacOwnerResolver resolver(Inventory{}, platform, std::make_shared<AppIdentifierService>());
         const QString holder = QString::fromStdString(tree.path(library).parent_path().native());
         const QString reason = QStringLiteral(" was not scanned: its Library folder %1/Library resolves to %2, which "
                                               "is not inside %1")
                                    .arg(holder, elsewhere);
         // Of the folders there, LaunchDaemons in the root's Library and Preferences in the home's.
         QStringList warnings;
-        for (const ScanLocation &location : ScanLocation::scanLocations(platform)) {
+        for (const ScanLocation &location : MacProfile::libraryLocations(platform)) {
             const auto result = LocationScanner::scanLocation(
-                location, platform, identifier, service, 365, [](int, int) {},
+                location, platform, profile, resolver, 365, [](int, int) {},
                 [](const std::vector<RemnantItemPtr> &) {});
             EXPECT_TRUE(result.rest.empty()) << location.path.url;
             if (result.warning)
@@ -194,7 +197,7 @@ TEST(LocationScanner, ALibraryLinkedOutOfItsRootOrHomeIsNotListedAndNothingInItM
         }
         const std::string folder = std::string_view(library) == "Library" ? "LaunchDaemons" : "Preferences";
         EXPECT_EQ(warnings, QStringList{PathNames::text(tree.path(library) / folder) + reason});
-        const RemovalGuard guard(platform, {});
+        const RemovalGuard guard(platform, profile, {});
         for (const char *entry : {"LaunchDaemons/com.qqvv.daemon.plist", "Preferences/com.qqvv.prefs.plist"}) {
             EXPECT_EQ(guard.refusal(tree.path(library) / entry),
                       QStringLiteral("It is not in a Library folder that a scan lists"))

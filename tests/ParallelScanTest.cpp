@@ -4,9 +4,12 @@
 #include "MacTreeGenerator.h"
 #include "QtPrinters.h"
 #include "TempTree.h"
+#include "TestProfiles.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
 #include "inventory/InstalledAppScanner.h"
+#include "mac/MacOwnerResolver.h"
+#include "mac/MacProfile.h"
 #include "model/Clock.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/LocationScanner.h"
@@ -56,14 +59,15 @@ QString described(const RemnantItem &item)
 }
 
 // Every location listed in turn, with every record, batch, progress call and log line in the order they came.
-QStringList locationsWith(const PosixPlatform &platform, const OwnerIdentifier &identifier, int workers)
+QStringList locationsWith(const PosixPlatform &platform, const Inventory &inventory, int workers)
 {
     const LogCapture log;
-    AppIdentifierService service;
+    const MacProfile profile = macProfileOver(platform);
+    const MacOwnerResolver resolver(inventory, platform, std::make_shared<AppIdentifierService>());
     QStringList events;
-    for (const ScanLocation &location : ScanLocation::scanLocations(platform)) {
+    for (const ScanLocation &location : MacProfile::libraryLocations(platform)) {
         LocationScanner::Result result = LocationScanner::scanLocation(
-            location, platform, identifier, service, 365,
+            location, platform, profile, resolver, 365,
             [&](int processed, int total) {
                 events.append(QStringLiteral("progress %1/%2").arg(processed).arg(total));
             },
@@ -100,10 +104,9 @@ TEST(ParallelScan, SeveralThreadsGiveTheInventoryAndRecordsOfOne)
     EXPECT_EQ(parallelInventory.entries, serialInventory.entries);
     EXPECT_EQ(parallelInventory.log, serialInventory.log);
 
-    Inventory inventory = InstalledAppScanner(platform).scanInstalledApps();
-    const OwnerIdentifier identifier(inventory, platform);
-    const QStringList serial = locationsWith(platform, identifier, 1);
+    const Inventory inventory = InstalledAppScanner(platform).scanInstalledApps();
+    const QStringList serial = locationsWith(platform, inventory, 1);
     ASSERT_GT(serial.size(), 1500);
     EXPECT_TRUE(serial.filter(QStringLiteral("Enhanced identification")).size() > 10);
-    EXPECT_EQ(locationsWith(platform, identifier, 3), serial);
+    EXPECT_EQ(locationsWith(platform, inventory, 3), serial);
 }

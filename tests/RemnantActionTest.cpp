@@ -5,6 +5,7 @@
 #include "TempTree.h"
 #include "TrashInspection.h"
 #include "Unprivileged.h"
+#include "mac/MacProfile.h"
 #include "platform/FileTags.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
@@ -86,7 +87,7 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
         platform->grantedFolders = {daemons};
         ScriptedAlerts alerts;
         alerts.answers = {QStringLiteral("Cancel"), QStringLiteral("Continue")};
-        RemnantScanner scanner(platform, alerts);
+        RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
         runScan(scanner);
         QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
         QSignalSpy progress(&scanner, &RemnantScanner::actionProgress);
@@ -156,7 +157,8 @@ TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRu
 {
     for (int i = 0; i < 60; ++i)
         m_tree.writeFile("Users/me/Library/Caches/qqvv-tag" + std::to_string(i), "x");
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")), m_alerts);
+    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(scanner);
     const QList<RemnantItemPtr> items = scanner.remnants();
     ASSERT_EQ(items.size(), 60);
@@ -196,8 +198,8 @@ TEST_F(ActionTest, DestroyingTheScannerDuringAnActionLosesNothing)
 {
     for (int i = 0; i < 300; ++i)
         m_tree.writeFile("Users/me/Library/Caches/qqvv" + std::to_string(i), "x");
-    auto scanner = std::make_unique<RemnantScanner>(
-        std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")), m_alerts);
+    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    auto scanner = std::make_unique<RemnantScanner>(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(*scanner);
     ASSERT_TRUE(scanner->moveToTrashInBackground(scanner->remnants()));
     scanner.reset();
@@ -213,7 +215,8 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     m_tree.writeFile("Users/me/Library/Caches/qqvv-b/data", "b");
     m_tree.writeFile("Users/me/Library/Logs/qqvv-c.log", "c");
     m_tree.writeFile("Users/me/Library/Caches/qqvv-d", "d");
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me")), m_alerts);
+    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(scanner);
     const QList<RemnantItemPtr> items = listed(scanner, {"qqvv-a", "qqvv-b", "qqvv-c.log"});
     ASSERT_EQ(items.size(), 3);

@@ -3,10 +3,13 @@
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
+#include "TestProfiles.h"
 #include "TrashInspection.h"
 #include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
+#include "mac/MacOwnerResolver.h"
+#include "mac/MacProfile.h"
 #include "platform/FileTags.h"
 #include "platform/PosixPlatform.h"
 #include "platform/TrashInfo.h"
@@ -93,11 +96,11 @@ protected:
     // The items a listing of the caches folder finds, as a scan would make them.
     std::vector<RemnantItemPtr> listCaches(const Platform &platform)
     {
-        const OwnerIdentifier identifier(Inventory{}, platform);
-        AppIdentifierService service;
+        const MacProfile profile = macProfileOver(platform);
+        const MacOwnerResolver resolver(Inventory{}, platform, std::make_shared<AppIdentifierService>());
         const ScanLocation location{{m_tree.path("Users/me/Library/Caches")}, RemnantCategory::caches, false};
         LocationScanner::Result listing = LocationScanner::scanLocation(
-            location, platform, identifier, service, 365, [](int, int) {}, [](const std::vector<RemnantItemPtr> &) {});
+            location, platform, profile, resolver, 365, [](int, int) {}, [](const std::vector<RemnantItemPtr> &) {});
         std::vector<RemnantItemPtr> items = std::move(listing.rest);
         std::sort(items.begin(), items.end(),
                   [](const RemnantItemPtr &a, const RemnantItemPtr &b) { return a->url() < b->url(); });
@@ -156,7 +159,7 @@ TEST_F(RemovalTest, WritableEntriesAndLinksMoveWithoutAQuestionAndAVanishedOneIs
     m_tree.writeFile("Users/me/Documents/target.txt", "target");
     m_tree.makeSymlink("Users/me/Library/Caches/qqvv-link", "../../Documents/target.txt");
     m_tree.writeFile("Users/me/Library/Caches/qqvv-tagged", "x");
-    RemnantScanner scanner(m_platform, m_alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
     const auto items = listCaches(*m_platform);
     ASSERT_EQ(items.size(), 3U);
 
@@ -200,7 +203,7 @@ TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAn
     m_tree.writeFile("Users/me/Library/Caches/" + names.back() + "/inside", "content of " + names.back());
     m_tree.writeFile("Users/me/.local/share/Trash/files/O'Brien Tool", "older item");
     m_platform->trashRefuses = true;
-    RemnantScanner scanner(m_platform, m_alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
     const auto items = listCaches(*m_platform);
     ASSERT_EQ(items.size(), names.size());
 
@@ -231,7 +234,7 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
     m_tree.writeFile("Users/me/Library/Caches/qqvv", "x");
     m_platform->trashRefuses = true;
     m_platform->macOS = true;
-    RemnantScanner scanner(m_platform, m_alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
     const RemnantItemPtr item = listCaches(*m_platform).front();
     const QString refused =
         QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
@@ -280,7 +283,7 @@ TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)
 {
     m_tree.writeFile("Users/me/Library/Caches/Documents/old", "cache");
     m_tree.writeFile("Users/me/Documents/precious.txt", "keep");
-    RemnantScanner scanner(m_platform, m_alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
     const RemnantItemPtr item = listCaches(*m_platform).front();
     swapCaches(true);
     const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
@@ -334,7 +337,7 @@ TEST_F(RemovalTest, ALinkPlantedWhileTheAdministratorQuestionIsOpenStopsThePrivi
     m_tree.writeFile("Users/me/Documents/precious.txt", "keep");
     m_platform->trashRefuses = true;
     AlertsThatActWhileAsked alerts([&] { swapCaches(true); });
-    RemnantScanner scanner(m_platform, alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), alerts);
     const RemnantItemPtr item = listCaches(*m_platform).front();
     const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
 
@@ -363,7 +366,7 @@ TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAn
     tree.writeFile("Library/LaunchDaemons/org.qqvv.plist");
     const PosixPlatform platform(tree.root(), tree.path("Users/me"));
     const fs::path bundle = tree.path("Users/me/Library/Caches/holder/Tool.app");
-    const RemovalGuard guard(platform, {bundle});
+    const RemovalGuard guard(platform, macProfileOver(platform), {bundle});
     const QString caches = QString::fromStdString(tree.path("Users/me/Library/Caches").native());
     const QString daemons = QString::fromStdString(tree.path("Library/LaunchDaemons").native());
     const QString application = QString::fromStdString(bundle.native());
@@ -402,7 +405,7 @@ TEST_F(RemovalTest, TheHomeTrashBelongsToTheHomesOwnerAndALinkOnTheWayToItIsNeve
     m_tree.writeFile("Users/me/Library/Caches/qqvv-first", "first");
     m_tree.writeFile("Users/me/Library/Caches/qqvv-second", "second");
     giveHomeAway();
-    RemnantScanner scanner(m_platform, m_alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
     const auto items = listCaches(*m_platform);
     ASSERT_EQ(items.size(), 2U);
 
@@ -443,8 +446,8 @@ TEST_F(RemovalTest, TheHomeTrashBelongsToTheHomesOwnerAndALinkOnTheWayToItIsNeve
         scanner.moveToTrash(items[1]);
         EXPECT_EQ(items[1]->action(), RemnantAction::none());
         EXPECT_EQ(TempTree::readFile(items[1]->url()), "second");
-        const RestoreOutcome restored =
-            TrashRestore::restore(*m_platform, RemovalGuard(*m_platform, {}), trashFiles() / "qqvv", original);
+        const RestoreOutcome restored = TrashRestore::restore(
+            *m_platform, RemovalGuard(*m_platform, MacProfile(m_platform), {}), trashFiles() / "qqvv", original);
         EXPECT_FALSE(restored.success);
         EXPECT_FALSE(isThere(original));
         EXPECT_EQ(treeListing(outside), before);
@@ -460,7 +463,7 @@ TEST_F(RemovalTest, AFolderSwappedForALinkOfTheHomesOwnerAgainAndAgainNeverLetsA
     m_tree.writeFile("Users/me/Library/Caches/qqvv", "inside");
     const fs::path swapped = m_tree.makeSymlink("Users/me/Library/Caches.swapped", outside.native());
     giveHomeAway();
-    RemnantScanner scanner(m_platform, m_alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
     const RemnantItemPtr item = listCaches(*m_platform).front();
     const auto before = treeListing(outside);
     const int inside = open(caches.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -494,7 +497,7 @@ TEST_F(RemovalTest, PuttingBackWhileTheFolderIsSwappedForALinkOrComesAndGoesNeve
     const fs::path swapped = m_tree.makeSymlink("Users/me/Library/Caches.swapped", outside.native());
     const fs::path documents = m_tree.makeFolder("Users/me/Documents.aside");
     giveHomeAway();
-    RemnantScanner scanner(m_platform, m_alerts);
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
     scanner.moveToTrash(listCaches(*m_platform).front());
     const fs::path trashed = trashFiles() / "qqvv";
     const fs::path infoFile = trashFiles().parent_path() / "info/qqvv.trashinfo";
@@ -511,8 +514,8 @@ TEST_F(RemovalTest, PuttingBackWhileTheFolderIsSwappedForALinkOrComesAndGoesNeve
         struct stat landed {};
         for (int attempt = 0; attempt < RaceAttempts && fstatat(elsewhere, "qqvv", &landed, AT_SYMLINK_NOFOLLOW) != 0;
              ++attempt) {
-            const RestoreOutcome outcome =
-                TrashRestore::restore(*m_platform, RemovalGuard(*m_platform, {}), trashed, original);
+            const RestoreOutcome outcome = TrashRestore::restore(
+                *m_platform, RemovalGuard(*m_platform, MacProfile(m_platform), {}), trashed, original);
             if (outcome.success && renameat(inside, "qqvv", AT_FDCWD, trashed.c_str()) == 0)
                 std::ofstream(infoFile, std::ios::trunc) << info;
         }

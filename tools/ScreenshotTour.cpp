@@ -2,6 +2,7 @@
 //   leftscan-screenshots OUTDIR
 // Runs with any Qt platform, the offscreen one included.
 #include "demo/DemoHome.h"
+#include "mac/MacProfile.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/BulkActionSheet.h"
@@ -78,7 +79,8 @@ int main(int argc, char **argv)
 
     DemoHome demo;
     WindowAlertPresenter alerts;
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(demo.root(), demo.home()), alerts);
+    const auto platform = std::make_shared<PosixPlatform>(demo.root(), demo.home());
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
     MainWindow window(scanner);
     alerts.setParentWindow(&window);
     window.resize(1600, 900);

@@ -1,6 +1,7 @@
 #include "ui/ScanToolbar.h"
 
 #include "model/ByteCountFormatter.h"
+#include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
 #include "ui/ProminentButton.h"
@@ -36,9 +37,7 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     row->setSpacing(10);
     m_scan = new ProminentButton(QStringLiteral("Start Scan"), QStringLiteral("arrow.clockwise"),
                                  ProminentButton::Style::bordered);
-    m_scan->setToolTip(scanner.profile() == ScanProfile::linuxDesktop
-                           ? QStringLiteral("Scan the home folder (Ctrl+R)")
-                           : QStringLiteral("Scan the Library folders (Ctrl+R)"));
+    m_scan->setToolTip(QStringLiteral("Scan %1 (Ctrl+R)").arg(scanner.profile().scannedPlaceDescription()));
     m_scan->setMinimumWidth(130);
     row->addWidget(m_scan);
     connect(m_scan, &QAbstractButton::clicked, this, &ScanToolbar::startScanRequested);

@@ -61,7 +61,7 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     connect(m_clearCache, &QPushButton::clicked, this, [this] {
         // Runs after the click returns; the service serialises it with any identification under way.
         QMetaObject::invokeMethod(
-            this, [this] { m_scanner.identifierService().clearCache(); }, Qt::QueuedConnection);
+            this, [this] { m_scanner.clearIdentificationCache(); }, Qt::QueuedConnection);
     });
     showThreshold();
 }

@@ -56,7 +56,7 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
     layout->addWidget(m_allCategories);
     connect(m_allCategories, &QAbstractButton::clicked, &scanner,
             [this] { m_scanner.setSelectedCategory(std::nullopt); });
-    for (const RemnantCategory category : categories(m_scanner.profile())) {
+    for (const RemnantCategory category : m_scanner.categories()) {
         auto *row = new SummaryRow(icon(category), systemColor(color(category)), rawValue(category));
         row->setClickable(true);
         m_categories[std::size_t(category)] = row;
@@ -104,7 +104,7 @@ void SidebarView::refresh()
     m_size->setValue(ByteCountFormatter::fileSize(summary.totalSize));
     m_size->setDimmed(summary.totalSize == 0);
     m_allCategories->setValue(total > 0 ? QString::number(total) : QString());
-    for (const RemnantCategory category : categories(m_scanner.profile()))
+    for (const RemnantCategory category : m_scanner.categories())
         categoryRow(category)->setValue(QString::number(summary.countOf(category)));
     for (const RemnantRisk risk : allCases<RemnantRisk>())
         riskRow(risk)->setValue(QString::number(summary.countOf(risk)));
@@ -125,7 +125,7 @@ void SidebarView::updateChoice()
 {
     const std::optional<RemnantCategory> chosen = m_scanner.selectedCategory();
     m_allCategories->setChosen(!chosen);
-    for (const RemnantCategory category : categories(m_scanner.profile()))
+    for (const RemnantCategory category : m_scanner.categories())
         categoryRow(category)->setChosen(chosen == category);
 }
 

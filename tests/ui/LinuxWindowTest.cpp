@@ -1,5 +1,6 @@
 #include "ScriptedAlerts.h"
 #include "demo/LinuxDemoHome.h"
+#include "linuxdesktop/LinuxProfile.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
@@ -29,8 +30,8 @@ TEST(LinuxWindow, ShowsTheProfilesCategoriesAndItsLeftovers)
     application();
     const LinuxDemoHome demo;
     ScriptedAlerts alerts;
-    RemnantScanner scanner(std::make_shared<PosixPlatform>(demo.root(), demo.home()), alerts);
-    scanner.setProfile(ScanProfile::linuxDesktop);
+    const auto platform = std::make_shared<PosixPlatform>(demo.root(), demo.home());
+    RemnantScanner scanner(platform, std::make_shared<LinuxProfile>(platform), alerts);
     MainWindow window(scanner);
     window.resize(1600, 900);
     window.show();
@@ -38,7 +39,7 @@ TEST(LinuxWindow, ShowsTheProfilesCategoriesAndItsLeftovers)
     QStringList labels;
     for (const SummaryRow *row : window.contentView()->sidebar()->findChildren<SummaryRow *>())
         labels.append(row->label());
-    for (const RemnantCategory category : categories(ScanProfile::linuxDesktop))
+    for (const RemnantCategory category : scanner.categories())
         EXPECT_TRUE(labels.contains(rawValue(category))) << rawValue(category).toStdString();
     EXPECT_FALSE(labels.contains(QStringLiteral("Application Support")));
 

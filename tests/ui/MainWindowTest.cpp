@@ -484,7 +484,7 @@ TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTh
 {
     m_window.reset();
     auto platform = std::make_shared<GatedSizesPlatform>(m_demo->root(), m_demo->home());
-    m_scanner = std::make_unique<RemnantScanner>(platform, m_alerts);
+    m_scanner = std::make_unique<RemnantScanner>(platform, std::make_shared<MacProfile>(platform), m_alerts);
     m_window = std::make_unique<MainWindow>(*m_scanner);
     m_window->resize(1600, 700);
     m_window->show();

@@ -2,6 +2,7 @@
 
 #include "ScriptedAlerts.h"
 #include "demo/DemoHome.h"
+#include "mac/MacProfile.h"
 #include "model/ByteCountFormatter.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
@@ -35,8 +36,8 @@ protected:
     {
         application();
         m_demo = std::make_unique<DemoHome>();
-        m_scanner =
-            std::make_unique<RemnantScanner>(std::make_shared<PosixPlatform>(m_demo->root(), m_demo->home()), m_alerts);
+        const auto platform = std::make_shared<PosixPlatform>(m_demo->root(), m_demo->home());
+        m_scanner = std::make_unique<RemnantScanner>(platform, std::make_shared<MacProfile>(platform), m_alerts);
         m_window = std::make_unique<MainWindow>(*m_scanner);
         m_window->resize(1600, 900);
         m_window->show();

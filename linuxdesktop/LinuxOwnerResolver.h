@@ -1,0 +1,21 @@
+#pragma once
+
+#include "linuxdesktop/LinuxOwnerIdentifier.h"
+#include "scanner/OwnerResolver.h"
+
+// Tells who owns the entries of a Linux home by LinuxOwnerIdentifier; an owner found by a word of the name alone is
+// only a guess.
+class LinuxOwnerResolver : public OwnerResolver {
+public:
+    LinuxOwnerResolver(LinuxInventory inventory, const Platform &platform);
+
+    Attribution identify(const QString &name, const std::filesystem::path &url,
+                         RemnantCategory category) const override;
+    QStringList lookalikes(const QString &name, const Attribution &attribution) const override;
+    std::vector<std::filesystem::path> protectedItems() const override { return {}; }
+
+    const LinuxOwnerIdentifier &identifier() const { return m_identifier; }
+
+private:
+    LinuxOwnerIdentifier m_identifier;
+};

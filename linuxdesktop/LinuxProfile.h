@@ -1,0 +1,31 @@
+#pragma once
+
+#include "scanner/Profile.h"
+
+// A Linux desktop's home: its settings, data, cache and state folders, Flatpak and snap data, autostart entries,
+// user services, menu entries and dot-folders, against the software installed on the system.
+class LinuxProfile : public Profile {
+public:
+    explicit LinuxProfile(std::shared_ptr<const Platform> platform);
+
+    ScanProfile name() const override { return ScanProfile::linuxDesktop; }
+    std::span<const RemnantCategory> categories() const override;
+    QString scannedPlaceDescription() const override { return QStringLiteral("the home folder"); }
+    QString locationDescription() const override { return QStringLiteral("a folder"); }
+
+    std::vector<ScanLocation> scanLocations() const override;
+    std::optional<QString> refusal(const ScanLocation &location) const override;
+    Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Include; }
+    bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const override;
+
+    std::shared_ptr<const OwnerResolver> prepareResolver(const std::atomic<bool> *cancelled) const override;
+    RemnantRisk orphanRisk(RemnantCategory category) const override;
+    void clearIdentificationCache() const override {}
+
+    std::vector<ProtectedPath> protectedPaths() const override;
+    void touchProtectedData() const override {}
+    std::optional<AccessProblem> accessProblem() const override;
+
+private:
+    std::shared_ptr<const Platform> m_platform;
+};

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/RemnantCategory.h"
+#include "model/RemnantRisk.h"
+#include "model/ScanProfile.h"
+#include "platform/Platform.h"
+#include "scanner/OwnerResolver.h"
+#include "scanner/ScanLocation.h"
+
+#include <QString>
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+// What kind of home a scan looks at and how: its folders and their categories, which entries of them count, how
+// their owners are found, what must never be moved, and what the scan must be allowed to read. A Mac's Library
+// folders and a Linux desktop's home each have one; the program chooses one at its start, and the engine asks it
+// rather than asking which it is.
+class Profile {
+public:
+    // What keeps a scan from starting.
+    struct AccessProblem {
+        enum class Kind {
+            privacyControl,   // the system's privacy control has not granted access to all files
+            unreadableFolder, // the folder the scan starts from cannot be read
+        };
+        Kind kind;
+        std::filesystem::path folder;
+        QString folderDescription; // "the Library folder", "the home folder"
+    };
+
+    // An item that nothing may move or tag, nor anything that holds it.
+    struct ProtectedPath {
+        std::filesystem::path path;
+        QString description; // "the home folder"
+    };
+
+    virtual ~Profile() = default;
+
+    // How the command lines name it.
+    virtual ScanProfile name() const = 0;
+    // The categories its scans find, in the order they are shown.
+    virtual std::span<const RemnantCategory> categories() const = 0;
+    // What a scan looks at, for a tooltip or a sentence: "the Library folders", "the home folder".
+    virtual QString scannedPlaceDescription() const = 0;
+    // The kind of folder an item must lie directly in, for "It is not in %1 that a scan lists".
+    virtual QString locationDescription() const = 0;
+
+    // The folders a scan lists, in the order it lists them.
+    virtual std::vector<ScanLocation> scanLocations() const = 0;
+    // Why a location's folder must not be listed, in words that follow "FOLDER was not scanned: "; absent when it
+    // may be listed, and when nothing is there.
+    virtual std::optional<QString> refusal(const ScanLocation &location) const = 0;
+    // Whether hidden entries of the folders are listed at all.
+    virtual Platform::Hidden hiddenEntries() const = 0;
+    // Whether an entry of a location is one to classify: not the system's or the desktop's own.
+    virtual bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const = 0;
+
+    // Builds the inventory of installed software and what identification needs; absent once `cancelled` is set.
+    virtual std::shared_ptr<const OwnerResolver> prepareResolver(const std::atomic<bool> *cancelled) const = 0;
+    // How much care an entry whose owner is gone needs.
+    virtual RemnantRisk orphanRisk(RemnantCategory category) const = 0;
+    // Forgets what identification remembers across scans.
+    virtual void clearIdentificationCache() const = 0;
+
+    // The folders that nothing may move or tag, nor anything that holds them, besides the scan locations and the
+    // installed software's own items.
+    virtual std::vector<ProtectedPath> protectedPaths() const = 0;
+
+    // Reaches once for what the system protects, so that it lists the program where access to it is granted.
+    virtual void touchProtectedData() const = 0;
+    // What keeps a scan from starting now; absent when it may start.
+    virtual std::optional<AccessProblem> accessProblem() const = 0;
+};

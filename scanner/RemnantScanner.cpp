@@ -9,7 +9,6 @@
 #include "scanner/RemnantSummary.h"
 #include "scanner/ScanLocation.h"
 
-#include <QPointer>
 #include <QSet>
 #include <algorithm>
 
@@ -38,10 +37,10 @@ RemnantScanner::~RemnantScanner()
     m_scanCancelled->store(true);
     m_actionStopped->store(true);
     stopSizes();
-    if (m_worker)
-        m_worker->wait();
-    if (m_actionWorker)
-        m_actionWorker->wait();
+    if (m_worker.joinable())
+        m_worker.join();
+    if (m_actionWorker.joinable())
+        m_actionWorker.join();
 }
 
 void RemnantScanner::setSelectedCategory(std::optional<RemnantCategory> category)
@@ -111,25 +110,20 @@ void RemnantScanner::removeRemnants(const QList<RemnantItemPtr> &items)
     emit remnantsChanged();
 }
 
-void RemnantScanner::runInBackground(std::unique_ptr<QThread> &worker, QThread::Priority priority,
-                                     std::shared_ptr<const std::atomic<bool>> stop,
+void RemnantScanner::runInBackground(std::thread &worker, std::shared_ptr<const std::atomic<bool>> stop,
                                      std::function<std::function<void()>()> work)
 {
     // The work runs on its own thread and returns what is to be done here with its result; that continuation
     // is queued to this object, so it is dropped if the scanner is gone by then, or `stop` set.
-    if (worker)
-        worker->wait(); // one that has just queued its continuation, or a cancelled scan's, about to end
-    worker.reset(QThread::create([this, stop = std::move(stop), work = std::move(work)] {
+    if (worker.joinable())
+        worker.join(); // one that has just queued its continuation, or a cancelled scan's, about to end
+    worker = std::thread([this, stop = std::move(stop), work = std::move(work)] {
         std::function<void()> continuation = work();
-        QMetaObject::invokeMethod(
-            this,
-            [stop, continuation = std::move(continuation)] {
-                if (!stop->load() && continuation)
-                    continuation();
-            },
-            Qt::QueuedConnection);
-    }));
-    worker->start(priority);
+        m_calls.post([stop, continuation = std::move(continuation)] {
+            if (!stop->load() && continuation)
+                continuation();
+        });
+    });
 }
 
 void RemnantScanner::scan()
@@ -164,12 +158,12 @@ void RemnantScanner::scan()
             inventoryFinished(resolver);
         };
     };
-    runInBackground(m_worker, QThread::LowestPriority, m_scanCancelled, std::move(work));
+    runInBackground(m_worker, m_scanCancelled, std::move(work));
 }
 
 void RemnantScanner::inventoryFinished(std::shared_ptr<const OwnerResolver> resolver)
 {
-    m_worker->wait();
+    m_worker.join();
     m_resolver = std::move(resolver);
     m_protectedItems = m_resolver->protectedItems();
     publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
@@ -193,30 +187,22 @@ void RemnantScanner::scanNextLocation()
     publish(m_scanProgress, double(index) / count, &RemnantScanner::scanProgressChanged);
     const int base = m_totalScannedItems;
 
-    RemnantScanner *const target = this;
-    const QPointer<RemnantScanner> self(this);
     const std::shared_ptr<const std::atomic<bool>> cancelled = m_scanCancelled;
-    auto progress = [target, self, cancelled, index, count, base](int processed, int total) {
+    auto progress = [this, cancelled, index, count, base](int processed, int total) {
         const double fraction = total < 1 ? 0.0 : double(processed) / double(total);
         const double overall = std::min(1.0, double(index) / count + fraction / count);
-        QMetaObject::invokeMethod(
-            target,
-            [self, cancelled, overall, base, processed] {
-                if (!self || cancelled->load())
-                    return;
-                self->publish(self->m_scanProgress, overall, &RemnantScanner::scanProgressChanged);
-                self->publish(self->m_totalScannedItems, base + processed, &RemnantScanner::totalScannedItemsChanged);
-            },
-            Qt::QueuedConnection);
+        m_calls.post([this, cancelled, overall, base, processed] {
+            if (cancelled->load())
+                return;
+            publish(m_scanProgress, overall, &RemnantScanner::scanProgressChanged);
+            publish(m_totalScannedItems, base + processed, &RemnantScanner::totalScannedItemsChanged);
+        });
     };
-    auto batch = [target, self, cancelled](const std::vector<RemnantItemPtr> &records) {
-        QMetaObject::invokeMethod(
-            target,
-            [self, cancelled, records] {
-                if (self && !cancelled->load())
-                    self->appendRemnants(records);
-            },
-            Qt::QueuedConnection);
+    auto batch = [this, cancelled](const std::vector<RemnantItemPtr> &records) {
+        m_calls.post([this, cancelled, records] {
+            if (!cancelled->load())
+                appendRemnants(records);
+        });
     };
     auto work = [this, location, platform = m_platform, profile = m_profile, resolver = m_resolver,
                  threshold = m_staleThresholdDays, progress, batch, recordThread = thread(), cancelled,
@@ -237,13 +223,13 @@ void RemnantScanner::scanNextLocation()
             locationFinished(std::move(result.rest), result.warning, folder);
         };
     };
-    runInBackground(m_worker, QThread::LowPriority, m_scanCancelled, std::move(work));
+    runInBackground(m_worker, m_scanCancelled, std::move(work));
 }
 
 void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
                                       const std::optional<std::filesystem::path> &listed)
 {
-    m_worker->wait();
+    m_worker.join();
     appendRemnants(records);
     if (listed)
         m_listedFolders.push_back(*listed);
@@ -265,7 +251,6 @@ void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records, const
 
 void RemnantScanner::finishScan()
 {
-    m_worker.reset();
     sortResults();
     publish(m_scanProgress, 1.0, &RemnantScanner::scanProgressChanged);
     endScan(QStringLiteral("%1 leftovers found").arg(m_remnants.size()));

@@ -7,6 +7,7 @@
 #include "platform/RestoreOutcome.h"
 #include "platform/ScriptOutcome.h"
 #include "platform/TrashOutcome.h"
+#include "scanner/CallQueue.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemovalGuard.h"
 #include "scanner/SizeMeasurementPass.h"
@@ -15,11 +16,11 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
-#include <QThread>
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <thread>
 #include <type_traits>
 
 class AlertPresenter;
@@ -187,8 +188,8 @@ private:
     void resetRemnants();
     void appendRemnants(const std::vector<RemnantItemPtr> &records);
     void removeRemnants(const QList<RemnantItemPtr> &items);
-    void runInBackground(std::unique_ptr<QThread> &worker, QThread::Priority priority,
-                         std::shared_ptr<const std::atomic<bool>> stop, std::function<std::function<void()>()> work);
+    void runInBackground(std::thread &worker, std::shared_ptr<const std::atomic<bool>> stop,
+                         std::function<std::function<void()>()> work);
 
     void inventoryFinished(std::shared_ptr<const OwnerResolver> resolver);
     void scanNextLocation();
@@ -225,6 +226,8 @@ private:
     std::shared_ptr<const Platform> m_platform;
     std::shared_ptr<const Profile> m_profile;
     AlertPresenter &m_alerts;
+    // How the threads of the scan, the sizes and the actions hand their results to this object's thread.
+    CallQueue m_calls{this};
 
     QList<RemnantItemPtr> m_remnants;
     bool m_isScanning = false;
@@ -256,7 +259,7 @@ private:
     std::size_t m_locationIndex = 0;
     // The folders listed so far, as they resolved: one reached again through a linked Library is not listed twice.
     std::vector<std::filesystem::path> m_listedFolders;
-    std::unique_ptr<QThread> m_worker;
+    std::thread m_worker;
 
     // The size pass in progress: the records it measures, by the pass's entry index (held weakly, as a record
     // may be removed meanwhile), its threads still running, and a flag of its own, set when it is stopped, so that
@@ -277,7 +280,7 @@ private:
     QList<std::optional<QString>> m_actionFailures;
     RemnantActionReport m_actionReport;
     std::shared_ptr<std::atomic<bool>> m_actionStopped = std::make_shared<std::atomic<bool>>(false);
-    std::unique_ptr<QThread> m_actionWorker;
+    std::thread m_actionWorker;
 
     // Undo: the items of the last move to the Trash that may still be put back, those the running action has moved
     // so far, and those it is putting back. The generation counts the lists a scan has started afresh.

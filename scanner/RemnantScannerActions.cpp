@@ -251,8 +251,7 @@ std::function<void(int done)> RemnantScanner::actionProgressReporter(int total)
     return [this, total](int done) {
         if (done % ActionProgressInterval != 0 && done != total)
             return;
-        QMetaObject::invokeMethod(
-            this, [this, done, total] { emit actionProgress(done, total); }, Qt::QueuedConnection);
+        m_calls.post([this, done, total] { emit actionProgress(done, total); });
     };
 }
 
@@ -276,7 +275,7 @@ bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
             trashAttempted(outcomes);
         };
     };
-    runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
+    runInBackground(m_actionWorker, m_actionStopped, std::move(work));
     return true;
 }
 
@@ -322,7 +321,7 @@ void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
             trashedAsAdministrator(refused, results, places);
         };
     };
-    runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
+    runInBackground(m_actionWorker, m_actionStopped, std::move(work));
 }
 
 void RemnantScanner::trashedAsAdministrator(const std::vector<std::size_t> &indices,
@@ -366,7 +365,7 @@ bool RemnantScanner::applyTagInBackground(const QList<RemnantItemPtr> &items, Fi
             tagsApplied(errors);
         };
     };
-    runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
+    runInBackground(m_actionWorker, m_actionStopped, std::move(work));
     return true;
 }
 

@@ -2,8 +2,6 @@
 
 #include "platform/Platform.h"
 
-#include <QPointer>
-
 void RemnantScanner::startSizes()
 {
     std::vector<SizeMeasurementPass::Entry> entries;
@@ -23,15 +21,11 @@ void RemnantScanner::startSizes()
     publish(m_isMeasuringSizes, true, &RemnantScanner::isMeasuringSizesChanged);
     m_sizeThreadsRunning = SizeMeasurementPass::ThreadCount;
     // One queued call per batch; the pass is stopped and its threads waited for before this object goes.
-    RemnantScanner *const target = this;
-    auto handOver = [target, stopped = m_sizesStopped](std::vector<SizeMeasurementPass::Result> batch, bool last) {
-        QMetaObject::invokeMethod(
-            target,
-            [target, stopped, batch = std::move(batch), last] {
-                if (!stopped->load())
-                    target->sizesArrived(batch, last);
-            },
-            Qt::QueuedConnection);
+    auto handOver = [this, stopped = m_sizesStopped](std::vector<SizeMeasurementPass::Result> batch, bool last) {
+        m_calls.post([this, stopped, batch = std::move(batch), last] {
+            if (!stopped->load())
+                sizesArrived(batch, last);
+        });
     };
     m_sizePass = std::make_unique<SizeMeasurementPass>(m_platform, std::move(entries), std::move(handOver));
     m_sizePass->start();

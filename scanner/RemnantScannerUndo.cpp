@@ -46,7 +46,7 @@ bool RemnantScanner::undoTrashInBackground()
             restoreAttempted(outcomes);
         };
     };
-    runInBackground(m_actionWorker, QThread::NormalPriority, m_actionStopped, std::move(work));
+    runInBackground(m_actionWorker, m_actionStopped, std::move(work));
     return true;
 }
 

@@ -14,15 +14,14 @@ SizeMeasurementPass::SizeMeasurementPass(std::shared_ptr<const Platform> platfor
 SizeMeasurementPass::~SizeMeasurementPass()
 {
     cancel();
-    for (const std::unique_ptr<QThread> &thread : m_threads)
-        thread->wait();
+    for (std::thread &thread : m_threads)
+        thread.join();
 }
 
 void SizeMeasurementPass::start()
 {
     for (int i = 0; i < ThreadCount; ++i) {
-        m_threads.emplace_back(QThread::create([this] { run(); }));
-        m_threads.back()->start(QThread::LowPriority);
+        m_threads.emplace_back([this] { run(); });
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include "platform/SizeMeasurement.h"
 
-#include <QThread>
 #include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 class Platform;
@@ -50,5 +50,5 @@ private:
     BatchHandler m_handler;
     std::atomic<std::size_t> m_next{0};
     std::atomic<bool> m_cancelled{false};
-    std::vector<std::unique_ptr<QThread>> m_threads;
+    std::vector<std::thread> m_threads;
 };

@@ -1,6 +1,6 @@
 #include "cli/ScanCommand.h"
 
-#include "cli/CliAlertPresenter.h"
+#include "cli/CliQuestions.h"
 #include "cli/InterruptibleDemo.h"
 #include "cli/ProfileChoice.h"
 #include "cli/RemnantReport.h"
@@ -9,9 +9,10 @@
 #include "inventory/StageTimings.h"
 #include "model/FinderTagColor.h"
 #include "model/UserFilesText.h"
+#include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/Profile.h"
-#include "scanner/RemnantScanner.h"
+#include "scanner/ScanSession.h"
 
 #include <QEventLoop>
 #include <chrono>
@@ -34,13 +35,13 @@ void printError(const QString &message)
 
 // The entries a scan lists for the given paths, in the order given and each once; nothing when any path is not
 // listed.
-std::optional<QList<RemnantItemPtr>> listedItems(const RemnantScanner &scanner, const std::vector<std::string> &paths)
+std::optional<QList<RemnantItemPtr>> listedItems(const ScanSession &session, const std::vector<std::string> &paths)
 {
     QList<RemnantItemPtr> items;
     for (const std::string &given : paths) {
         const fs::path path = CommandLine::normalisedPath(given);
         RemnantItemPtr found;
-        for (const RemnantItemPtr &item : scanner.remnants()) {
+        for (const RemnantItemPtr &item : session.items()) {
             if (item->url() == path) {
                 found = item;
                 break;
@@ -67,48 +68,45 @@ void printTimings(std::chrono::steady_clock::duration whole)
 
 } // namespace
 
-bool ScanCommand::runScan(RemnantScanner &scanner, bool showProgress)
+bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProgress)
 {
-    QEventLoop loop;
-    bool finished = false;
-    // A finished scan goes on measuring sizes, when it does, before it counts as done here.
-    QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, [&] {
-        finished = true;
-        if (!scanner.isMeasuringSizes())
-            loop.quit();
-    });
-    QObject::connect(&scanner, &RemnantScanner::sizesMeasured, &loop, &QEventLoop::quit);
-    QObject::connect(&scanner, &RemnantScanner::scanRefused, &loop, &QEventLoop::quit);
-    if (showProgress) {
-        auto report = [&scanner] {
-            std::fprintf(stderr, "\r\033[K[%3d%%] %s", int(scanner.scanProgress() * 100),
-                         scanner.scanStatus().toUtf8().constData());
-            std::fflush(stderr);
-        };
-        QObject::connect(&scanner, &RemnantScanner::scanStatusChanged, &loop, report);
-        QObject::connect(&scanner, &RemnantScanner::scanProgressChanged, &loop, report);
-        QObject::connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, &loop, [](bool measuring) {
-            if (measuring) {
-                std::fprintf(stderr, "\r\033[K[100%%] Measuring sizes...");
-                std::fflush(stderr);
-            }
-        });
-    }
-    scanner.scan();
-    if (scanner.isScanning())
-        loop.exec();
-    if (showProgress)
-        std::fprintf(stderr, "\r\033[K");
-    if (!finished) {
-        const std::optional<Profile::AccessProblem> problem = scanner.profile().accessProblem();
-        if (problem && problem->kind == Profile::AccessProblem::Kind::unreadableFolder)
+    if (const std::optional<Profile::AccessProblem> problem = session.profile().accessProblem()) {
+        if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder)
             printError("the scan was refused: " + problem->folderDescription.toUtf8() + ' ' +
                        TerminalText::path(problem->folder) + " cannot be read");
         else
             printError(QByteArrayLiteral("the scan was refused: Full Disk Access has not been granted"));
         return false;
     }
-    for (const QString &warning : scanner.scanWarnings())
+    QEventLoop loop;
+    // A finished scan goes on measuring sizes, when it does, before it counts as done here.
+    QObject::connect(&session, &ScanSession::scanFinished, &loop, [&] {
+        if (!session.isMeasuringSizes())
+            loop.quit();
+    });
+    QObject::connect(&session, &ScanSession::sizesMeasured, &loop, &QEventLoop::quit);
+    if (showProgress) {
+        auto report = [&session] {
+            const auto &location = session.currentLocation();
+            const QString status = location ? QStringLiteral("Scanning: ") + PathNames::fileName(location->path.url)
+                                            : QStringLiteral("Detecting installed apps...");
+            std::fprintf(stderr, "\r\033[K[%3d%%] %s", int(session.progress() * 100), status.toUtf8().constData());
+            std::fflush(stderr);
+        };
+        QObject::connect(&session, &ScanSession::stageChanged, &loop, report);
+        QObject::connect(&session, &ScanSession::progressChanged, &loop, report);
+        QObject::connect(&session, &ScanSession::isMeasuringSizesChanged, &loop, [](bool measuring) {
+            if (measuring) {
+                std::fprintf(stderr, "\r\033[K[100%%] Measuring sizes...");
+                std::fflush(stderr);
+            }
+        });
+    }
+    if (session.start(thresholdDays))
+        loop.exec();
+    if (showProgress)
+        std::fprintf(stderr, "\r\033[K");
+    for (const QString &warning : session.warnings())
         printError(QStringLiteral("warning: ") + warning);
     return true;
 }
@@ -139,20 +137,19 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
             return SomeFailed;
         }
     }
-    CliAlertPresenter alerts;
+    CliQuestions questions;
     const auto platform = std::make_shared<PosixPlatform>(root, home);
-    RemnantScanner scanner(platform, ProfileChoice::make(line.scanProfile(), platform), alerts);
-    scanner.setStaleThresholdDays(line.thresholdDays);
-    scanner.setMeasuresSizes(line.sizes);
+    ScanSession session(platform, ProfileChoice::make(line.scanProfile(), platform), questions);
+    session.setMeasuresSizes(line.sizes);
     StageTimings::setEnabled(line.timings);
     const auto start = std::chrono::steady_clock::now();
     // The progress line is drawn over and over on a terminal, where it would break up the diagnostic lines.
-    if (!runScan(scanner, isatty(STDERR_FILENO) && !line.verbose && !line.timings))
+    if (!runScan(session, line.thresholdDays, isatty(STDERR_FILENO) && !line.verbose && !line.timings))
         return Refused;
     int status = Success;
     {
         const StageTimings::Scope timing(QStringLiteral("output"));
-        RemnantReport::print(scanner.remnants(), line.format, stdout);
+        RemnantReport::print(session.items(), line.format, stdout);
         // Written out while the demo is still there.
         status = StandardOutput::finish(Success);
     }
@@ -163,18 +160,18 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
 
 int ScanCommand::trash(const CommandLine &line)
 {
-    CliAlertPresenter alerts(isatty(STDIN_FILENO) && isatty(STDERR_FILENO));
+    CliQuestions questions(isatty(STDIN_FILENO) && isatty(STDERR_FILENO));
     const auto platform = std::make_shared<PosixPlatform>(line.root, line.home);
-    RemnantScanner scanner(platform, ProfileChoice::make(line.scanProfile(), platform), alerts);
-    scanner.setMeasuresSizes(false);
-    if (!runScan(scanner, false))
+    ScanSession session(platform, ProfileChoice::make(line.scanProfile(), platform), questions);
+    session.setMeasuresSizes(false);
+    if (!runScan(session, line.thresholdDays, false))
         return Refused;
-    const auto items = listedItems(scanner, line.operands);
+    const auto items = listedItems(session, line.operands);
     if (!items)
         return NotListed;
     if (!line.force) {
         // What each item holds is looked at before anything moves.
-        scanner.measureNow(*items);
+        session.measureNow(*items);
         bool refused = false;
         for (const RemnantItemPtr &item : *items) {
             if (item->hasLookalikes()) {
@@ -195,7 +192,7 @@ int ScanCommand::trash(const CommandLine &line)
     }
     int failed = 0;
     for (const RemnantItemPtr &item : *items) {
-        scanner.moveToTrash(item);
+        session.moveToTrash(item);
         if (item->action().kind() != RemnantAction::Kind::trashed) {
             printError(TerminalText::path(item->url()) + " was not moved to the Trash");
             ++failed;
@@ -216,18 +213,18 @@ int ScanCommand::tag(const CommandLine &line)
                        .arg(QString::fromStdString(line.operands.front())));
         return BadUsage;
     }
-    CliAlertPresenter alerts;
+    CliQuestions questions;
     const auto platform = std::make_shared<PosixPlatform>(line.root, line.home);
-    RemnantScanner scanner(platform, ProfileChoice::make(line.scanProfile(), platform), alerts);
-    scanner.setMeasuresSizes(false);
-    if (!runScan(scanner, false))
+    ScanSession session(platform, ProfileChoice::make(line.scanProfile(), platform), questions);
+    session.setMeasuresSizes(false);
+    if (!runScan(session, line.thresholdDays, false))
         return Refused;
-    const auto items = listedItems(scanner, {line.operands.begin() + 1, line.operands.end()});
+    const auto items = listedItems(session, {line.operands.begin() + 1, line.operands.end()});
     if (!items)
         return NotListed;
     int failed = 0;
     for (const RemnantItemPtr &item : *items) {
-        if (const auto error = scanner.applyTag(item, *color)) {
+        if (const auto error = session.applyTag(item, *color)) {
             printError(TerminalText::path(item->url()) + " was not tagged: " + error->toUtf8());
             ++failed;
         }

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 class InterruptibleDemo;
-class RemnantScanner;
+class ScanSession;
 
 // The commands that run a scan: scan itself, and trash and tag, which act only on entries a scan lists. What the
 // scan passed over is told on standard error, one warning a line.
@@ -19,7 +19,7 @@ public:
     enum ExitStatus { Success = 0, SomeFailed = 1, BadUsage = 2, Refused = 3, NotListed = 4, OutputFailed = 5 };
 
 private:
-    // Runs a whole scan of the home in the event loop and tells its warnings; false when the permission gate
-    // refused it, which is told too.
-    static bool runScan(RemnantScanner &scanner, bool showProgress);
+    // Runs a whole scan in the event loop, sizes included when the session measures them, and tells its warnings;
+    // false when the profile's access check refused it, which is told too.
+    static bool runScan(ScanSession &session, int thresholdDays, bool showProgress);
 };

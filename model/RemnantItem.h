@@ -21,8 +21,8 @@
 // identity is its id: two items are equal only when they are the same found entry.
 class RemnantItem : public QObject {
     Q_OBJECT
-    // The scanner alone measures what the entry takes on disk.
-    friend class RemnantScanner;
+    // The scan session alone measures what the entry takes on disk.
+    friend class ScanSession;
     Q_PROPERTY(RemnantAction action READ action WRITE setAction NOTIFY actionChanged)
     Q_PROPERTY(bool isSelected READ isSelected WRITE setSelected NOTIFY isSelectedChanged)
 

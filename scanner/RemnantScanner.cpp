@@ -3,44 +3,80 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
-#include "scanner/LocationScanner.h"
+#include "scanner/AlertPresenter.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantFilter.h"
 #include "scanner/RemnantSummary.h"
-#include "scanner/ScanLocation.h"
 
-#include <QSet>
-#include <algorithm>
+namespace {
+
+constexpr int RefusedControlError = -1743;
+const QString RefusedControlText =
+    QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
+
+} // namespace
 
 RemnantScanner::RemnantScanner(std::shared_ptr<const Platform> platform, std::shared_ptr<const Profile> profile,
                                AlertPresenter &alerts, QObject *parent)
     : QObject(parent)
-    , m_platform(std::move(platform))
-    , m_profile(std::move(profile))
+    , m_platform(platform)
     , m_alerts(alerts)
-{}
+    , m_session(std::move(platform), std::move(profile), *this)
+{
+    followSession();
+}
+
+RemnantScanner::~RemnantScanner() = default;
+
+void RemnantScanner::followSession()
+{
+    connect(&m_session, &ScanSession::stageChanged, this, [this](ScanSession::Stage stage) {
+        publish(m_isScanningApps, stage == ScanSession::Stage::inventory, &RemnantScanner::isScanningAppsChanged);
+    });
+    connect(&m_session, &ScanSession::locationStarted, this, [this] {
+        if (const auto &location = m_session.currentLocation())
+            publish(m_scanStatus, QStringLiteral("Scanning: ") + PathNames::fileName(location->path.url),
+                    &RemnantScanner::scanStatusChanged);
+    });
+    connect(&m_session, &ScanSession::progressChanged, this,
+            [this](double progress) { publish(m_scanProgress, progress, &RemnantScanner::scanProgressChanged); });
+    connect(&m_session, &ScanSession::listedCountChanged, this,
+            [this](int count) { publish(m_totalScannedItems, count, &RemnantScanner::totalScannedItemsChanged); });
+    connect(&m_session, &ScanSession::warningsChanged, this, &RemnantScanner::scanWarningsChanged);
+    connect(&m_session, &ScanSession::scanFinished, this, [this] {
+        endScan(QStringLiteral("%1 leftovers found").arg(m_session.items().size()));
+        emit scanFinished();
+    });
+    connect(&m_session, &ScanSession::scanCancelled, this, [this] {
+        endScan(QStringLiteral("Scan cancelled"));
+        emit scanCancelled();
+    });
+    connect(&m_session, &ScanSession::itemsAppended, this, &RemnantScanner::remnantsChanged);
+    connect(&m_session, &ScanSession::itemsReset, this, &RemnantScanner::remnantsChanged);
+    connect(&m_session, &ScanSession::itemsRemoved, this, &RemnantScanner::remnantsChanged);
+    connect(&m_session, &ScanSession::itemsInserted, this, &RemnantScanner::remnantsChanged);
+    connect(&m_session, &ScanSession::isMeasuringSizesChanged, this, &RemnantScanner::isMeasuringSizesChanged);
+    connect(&m_session, &ScanSession::itemsMeasured, this, &RemnantScanner::remnantSizesChanged);
+    connect(&m_session, &ScanSession::sizesMeasured, this, &RemnantScanner::sizesMeasured);
+    connect(&m_session, &ScanSession::isActingChanged, this, &RemnantScanner::isActingChanged);
+    connect(&m_session, &ScanSession::actionProgress, this, &RemnantScanner::actionProgress);
+    connect(&m_session, &ScanSession::actionFinished, this, &RemnantScanner::actionFinished);
+    connect(&m_session, &ScanSession::canUndoTrashChanged, this, &RemnantScanner::canUndoTrashChanged);
+}
+
+const Profile &RemnantScanner::profile() const
+{
+    return m_session.profile();
+}
 
 std::span<const RemnantCategory> RemnantScanner::categories() const
 {
-    return m_profile->categories();
+    return profile().categories();
 }
 
 void RemnantScanner::clearIdentificationCache() const
 {
-    m_profile->clearIdentificationCache();
-}
-
-RemnantScanner::~RemnantScanner()
-{
-    // The workers' queued calls die with this object; the workers themselves must not outlive what they read, so
-    // they are told to stop first. A privileged run that waits for its password is waited for.
-    m_scanCancelled->store(true);
-    m_actionStopped->store(true);
-    stopSizes();
-    if (m_worker.joinable())
-        m_worker.join();
-    if (m_actionWorker.joinable())
-        m_actionWorker.join();
+    profile().clearIdentificationCache();
 }
 
 void RemnantScanner::setSelectedCategory(std::optional<RemnantCategory> category)
@@ -73,59 +109,6 @@ void RemnantScanner::setStaleThresholdDays(int days)
     publish(m_staleThresholdDays, days, &RemnantScanner::staleThresholdDaysChanged);
 }
 
-void RemnantScanner::resetRemnants()
-{
-    ++m_listGeneration;
-    if (m_remnants.isEmpty())
-        return;
-    m_remnants.clear();
-    emit remnantsReset();
-    emit remnantsChanged();
-}
-
-void RemnantScanner::appendRemnants(const std::vector<RemnantItemPtr> &records)
-{
-    if (records.empty())
-        return;
-    const qsizetype first = m_remnants.size();
-    m_remnants.append(QList<RemnantItemPtr>(records.begin(), records.end()));
-    emit remnantsAppended(first, qsizetype(records.size()));
-    emit remnantsChanged();
-}
-
-void RemnantScanner::removeRemnants(const QList<RemnantItemPtr> &items)
-{
-    if (items.isEmpty())
-        return;
-    QSet<QUuid> ids;
-    for (const RemnantItemPtr &item : items)
-        ids.insert(item->id());
-    // From the end, so that every index told is one of the list as it is at that moment.
-    for (qsizetype i = m_remnants.size() - 1; i >= 0; --i) {
-        if (ids.contains(m_remnants[i]->id())) {
-            m_remnants.removeAt(i);
-            emit remnantRemoved(i);
-        }
-    }
-    emit remnantsChanged();
-}
-
-void RemnantScanner::runInBackground(std::thread &worker, std::shared_ptr<const std::atomic<bool>> stop,
-                                     std::function<std::function<void()>()> work)
-{
-    // The work runs on its own thread and returns what is to be done here with its result; that continuation
-    // is queued to this object, so it is dropped if the scanner is gone by then, or `stop` set.
-    if (worker.joinable())
-        worker.join(); // one that has just queued its continuation, or a cancelled scan's, about to end
-    worker = std::thread([this, stop = std::move(stop), work = std::move(work)] {
-        std::function<void()> continuation = work();
-        m_calls.post([stop, continuation = std::move(continuation)] {
-            if (!stop->load() && continuation)
-                continuation();
-        });
-    });
-}
-
 void RemnantScanner::scan()
 {
     if (m_isScanning)
@@ -136,156 +119,24 @@ void RemnantScanner::scan()
         emit scanRefused();
         return;
     }
-
-    stopSizes();
-    m_scanCancelled = std::make_shared<std::atomic<bool>>(false);
     publish(m_isScanning, true, &RemnantScanner::isScanningChanged);
     publish(m_isScanInProgress, true, &RemnantScanner::isScanInProgressChanged);
     publish(m_hasStartedScan, true, &RemnantScanner::hasStartedScanChanged);
-    resetRemnants();
-    publish(m_totalScannedItems, 0, &RemnantScanner::totalScannedItemsChanged);
-    publish(m_scanProgress, 0.0, &RemnantScanner::scanProgressChanged);
     publish(m_hasScanned, false, &RemnantScanner::hasScannedChanged);
-    publish(m_scanWarnings, QStringList(), &RemnantScanner::scanWarningsChanged);
     publish(m_scanStatus, QStringLiteral("Detecting installed apps..."), &RemnantScanner::scanStatusChanged);
-    publish(m_isScanningApps, true, &RemnantScanner::isScanningAppsChanged);
-
-    auto work = [this, profile = m_profile, cancelled = m_scanCancelled]() -> std::function<void()> {
-        std::shared_ptr<const OwnerResolver> resolver = profile->prepareResolver(cancelled.get());
-        if (!resolver)
-            return {};
-        return [this, resolver = std::move(resolver)] {
-            inventoryFinished(resolver);
-        };
-    };
-    runInBackground(m_worker, m_scanCancelled, std::move(work));
-}
-
-void RemnantScanner::inventoryFinished(std::shared_ptr<const OwnerResolver> resolver)
-{
-    m_worker.join();
-    m_resolver = std::move(resolver);
-    m_protectedItems = m_resolver->protectedItems();
-    publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
-    m_locations = m_profile->scanLocations();
-    m_locationIndex = 0;
-    m_listedFolders.clear();
-    scanNextLocation();
-}
-
-void RemnantScanner::scanNextLocation()
-{
-    if (m_locationIndex >= m_locations.size()) {
-        finishScan();
-        return;
+    if (!m_session.start(m_staleThresholdDays)) {
+        endScan(QStringLiteral("Ready"));
+        emit scanRefused();
     }
-    const std::size_t index = m_locationIndex;
-    const double count = double(m_locations.size());
-    const ScanLocation location = m_locations[index];
-    publish(m_scanStatus, QStringLiteral("Scanning: ") + PathNames::fileName(location.path.url),
-            &RemnantScanner::scanStatusChanged);
-    publish(m_scanProgress, double(index) / count, &RemnantScanner::scanProgressChanged);
-    const int base = m_totalScannedItems;
-
-    const std::shared_ptr<const std::atomic<bool>> cancelled = m_scanCancelled;
-    auto progress = [this, cancelled, index, count, base](int processed, int total) {
-        const double fraction = total < 1 ? 0.0 : double(processed) / double(total);
-        const double overall = std::min(1.0, double(index) / count + fraction / count);
-        m_calls.post([this, cancelled, overall, base, processed] {
-            if (cancelled->load())
-                return;
-            publish(m_scanProgress, overall, &RemnantScanner::scanProgressChanged);
-            publish(m_totalScannedItems, base + processed, &RemnantScanner::totalScannedItemsChanged);
-        });
-    };
-    auto batch = [this, cancelled](const std::vector<RemnantItemPtr> &records) {
-        m_calls.post([this, cancelled, records] {
-            if (!cancelled->load())
-                appendRemnants(records);
-        });
-    };
-    auto work = [this, location, platform = m_platform, profile = m_profile, resolver = m_resolver,
-                 threshold = m_staleThresholdDays, progress, batch, recordThread = thread(), cancelled,
-                 listedBefore = m_listedFolders]() -> std::function<void()> {
-        std::optional<std::filesystem::path> folder = platform->resolvedPath(location.path.url);
-        if (folder && std::find(listedBefore.begin(), listedBefore.end(), *folder) != listedBefore.end()) {
-            const QString warning = QStringLiteral("%1 was not scanned: it resolves to %2, which was scanned already")
-                                        .arg(PathNames::text(location.path.url), PathNames::text(*folder));
-            return [this, warning] {
-                locationFinished({}, warning, std::nullopt);
-            };
-        }
-        LocationScanner::Result result = LocationScanner::scanLocation(
-            location, *platform, *profile, *resolver, threshold, progress, batch, recordThread, cancelled.get());
-        if (result.warning)
-            folder.reset();
-        return [this, result = std::move(result), folder]() mutable {
-            locationFinished(std::move(result.rest), result.warning, folder);
-        };
-    };
-    runInBackground(m_worker, m_scanCancelled, std::move(work));
-}
-
-void RemnantScanner::locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
-                                      const std::optional<std::filesystem::path> &listed)
-{
-    m_worker.join();
-    appendRemnants(records);
-    if (listed)
-        m_listedFolders.push_back(*listed);
-    if (warning) {
-        DiagnosticLog::write(QStringLiteral("⚠️ ") + *warning);
-        m_scanWarnings.append(*warning);
-        emit scanWarningsChanged();
-    }
-    ++m_locationIndex;
-    // The next location starts from the event loop, so that everything queued so far is handled first.
-    QMetaObject::invokeMethod(
-        this,
-        [this, cancelled = m_scanCancelled] {
-            if (!cancelled->load())
-                scanNextLocation();
-        },
-        Qt::QueuedConnection);
-}
-
-void RemnantScanner::finishScan()
-{
-    sortResults();
-    publish(m_scanProgress, 1.0, &RemnantScanner::scanProgressChanged);
-    endScan(QStringLiteral("%1 leftovers found").arg(m_remnants.size()));
-    if (m_measuresSizes)
-        startSizes();
-    emit scanFinished();
 }
 
 void RemnantScanner::cancelScan()
 {
-    stopSizes();
-    if (!m_isScanning)
-        return;
-    m_scanCancelled->store(true);
-    sortResults();
-    endScan(QStringLiteral("Scan cancelled"));
-    emit scanCancelled();
-}
-
-void RemnantScanner::sortResults()
-{
-    std::stable_sort(m_remnants.begin(), m_remnants.end(), [](const RemnantItemPtr &a, const RemnantItemPtr &b) {
-        const bool aOrphan = a->status() == RemnantStatus::orphan;
-        const bool bOrphan = b->status() == RemnantStatus::orphan;
-        if (aOrphan != bOrphan)
-            return aOrphan;
-        return a->fileSize() > b->fileSize();
-    });
-    emit remnantsReset();
-    emit remnantsChanged();
+    m_session.cancel();
 }
 
 void RemnantScanner::endScan(const QString &status)
 {
-    m_resolver.reset();
     publish(m_scanStatus, status, &RemnantScanner::scanStatusChanged);
     publish(m_isScanning, false, &RemnantScanner::isScanningChanged);
     publish(m_isScanningApps, false, &RemnantScanner::isScanningAppsChanged);
@@ -298,7 +149,7 @@ QList<RemnantItemPtr> RemnantScanner::filteredRemnants() const
 {
     const RemnantFilter filter(*this);
     QList<RemnantItemPtr> result;
-    for (const RemnantItemPtr &item : m_remnants) {
+    for (const RemnantItemPtr &item : remnants()) {
         if (filter.accepts(*item))
             result.append(item);
     }
@@ -308,12 +159,109 @@ QList<RemnantItemPtr> RemnantScanner::filteredRemnants() const
 QHash<RemnantCategory, int> RemnantScanner::categoryCounts() const
 {
     QHash<RemnantCategory, int> counts;
-    for (const RemnantItemPtr &item : m_remnants)
+    for (const RemnantItemPtr &item : remnants())
         ++counts[item->category()];
     return counts;
 }
 
+void RemnantScanner::triggerFullDiskAccessRegistration() const
+{
+    profile().touchProtectedData();
+}
+
+bool RemnantScanner::hasFullDiskAccess() const
+{
+    return !profile().accessProblem();
+}
+
+void RemnantScanner::promptForFullDiskAccess()
+{
+    if (m_didPromptFullDiskAccessThisLaunch)
+        return;
+    m_didPromptFullDiskAccessThisLaunch = true;
+    const std::optional<Profile::AccessProblem> problem = profile().accessProblem();
+    if (!problem)
+        return;
+    if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder) {
+        m_alerts.runModal({QStringLiteral("Cannot read ") + problem->folderDescription,
+                           QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "
+                                          "allowed to read it.")
+                               .arg(PathNames::text(problem->folder)),
+                           {QStringLiteral("OK")}});
+        return;
+    }
+    const int answer = m_alerts.runModal(
+        {QStringLiteral("Full Disk Access required"),
+         QStringLiteral("Leftscan needs Full Disk Access to scan all leftover files. Open System Settings to allow "
+                        "access?"),
+         {QStringLiteral("Open Settings"), QStringLiteral("Not Now")}});
+    if (answer == AlertPresenter::FirstButton)
+        m_alerts.openLink(QString::fromLatin1(FullDiskAccessLink));
+}
+
+void RemnantScanner::checkAutomationAccess()
+{
+    if (m_didPromptAutomationThisLaunch)
+        return;
+    m_didPromptAutomationThisLaunch = true;
+    const ScriptOutcome outcome = m_platform->runAutomationProbe();
+    if (outcome.success || outcome.errorNumber != RefusedControlError)
+        return;
+    const int answer = m_alerts.runModal(
+        {QStringLiteral("Automation access required"),
+         QStringLiteral("Leftscan needs Automation permission to move protected items to Trash. Open System "
+                        "Settings to allow access?"),
+         {QStringLiteral("Open Settings"), QStringLiteral("Not Now")}});
+    if (answer == AlertPresenter::FirstButton)
+        m_alerts.openLink(QString::fromLatin1(AutomationLink));
+}
+
+SessionQuestions::AdministratorAnswer RemnantScanner::askForAdministratorRights(const AdministratorRequest &request)
+{
+    const QString question =
+        request.itemCount == 1
+            ? QStringLiteral(
+                  "The item '%1' requires administrator privileges to move to Trash. Do you want to continue?")
+                  .arg(request.firstItemName)
+            : QStringLiteral("%1 items require administrator privileges to move to Trash. Do you want to continue?")
+                  .arg(request.itemCount);
+    // Only the Mac has a setting that decides whether the privileged move may run at all.
+    enum class Choice { proceed, openSettings, cancel };
+    QList<std::pair<QString, Choice>> choices{{QStringLiteral("Continue"), Choice::proceed}};
+    if (m_platform->isMacOS())
+        choices.append({QStringLiteral("Open Settings"), Choice::openSettings});
+    choices.append({QStringLiteral("Cancel"), Choice::cancel});
+    QStringList buttons;
+    for (const auto &[title, choice] : choices)
+        buttons.append(title);
+    const qsizetype answer =
+        m_alerts.runModal({QStringLiteral("Admin rights required"), question, buttons}) - AlertPresenter::FirstButton;
+    const Choice chosen = answer >= 0 && answer < choices.size() ? choices[answer].second : Choice::cancel;
+    if (chosen == Choice::openSettings)
+        m_alerts.openLink(QString::fromLatin1(AutomationLink));
+    return chosen == Choice::proceed ? AdministratorAnswer::proceed : AdministratorAnswer::decline;
+}
+
+void RemnantScanner::tellTrashFailure(const TrashFailure &failure)
+{
+    if (!failure.privilegedMoveFailed || !m_platform->isMacOS()) {
+        m_alerts.runModal({QStringLiteral("Error while deleting"),
+                           QStringLiteral("The file '%1' could not be moved to the Trash.\n\nError: %2")
+                               .arg(failure.itemName, failure.reason),
+                           {QStringLiteral("OK")}});
+        return;
+    }
+    const QString detail = failure.refusedControl ? RefusedControlText : failure.systemError;
+    const int choice = m_alerts.runModal(
+        {QStringLiteral("Error while deleting"),
+         RefusedControlText +
+             QStringLiteral("\n\nThe file '%1' could not be deleted.\n\nError: %2").arg(failure.itemName, detail),
+         {QStringLiteral("OK"), QStringLiteral("Open Settings")}});
+    if (choice == AlertPresenter::FirstButton + 1)
+        m_alerts.openLink(QString::fromLatin1(FullDiskAccessLink));
+}
+
 qint64 RemnantScanner::totalSize() const
 {
-    return RemnantSummary::of(m_remnants, RemnantFilter(*this)).totalSize;
+    return RemnantSummary::of(remnants(), RemnantFilter(*this)).totalSize;
 }

@@ -3,37 +3,28 @@
 #include "model/FinderTagColor.h"
 #include "model/RemnantCategory.h"
 #include "model/RemnantItem.h"
-#include "model/ScanProfile.h"
-#include "platform/RestoreOutcome.h"
 #include "platform/ScriptOutcome.h"
-#include "platform/TrashOutcome.h"
-#include "scanner/CallQueue.h"
 #include "scanner/RemnantActionReport.h"
-#include "scanner/RemovalGuard.h"
-#include "scanner/SizeMeasurementPass.h"
+#include "scanner/ScanSession.h"
+#include "scanner/SessionQuestions.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
-#include <atomic>
-#include <functional>
 #include <memory>
 #include <optional>
-#include <thread>
+#include <span>
 #include <type_traits>
 
 class AlertPresenter;
-class OwnerResolver;
 class Platform;
 class Profile;
-struct ScanLocation;
 
-// The engine object: the results of the last scan and all state the window shows, the scan itself, the
-// actions on items and the permission probes. Lives on one thread (the window's); the inventory and the
-// location workers, and the file work of the background actions, run on threads of their own and reach it only
-// through queued calls. Records are only ever touched on the scanner's thread.
-class RemnantScanner : public QObject {
+// The window's model of the engine: the state the views show, published with a signal for each change, the
+// filters of the list, the permission prompts, and the questions of the session asked as the system's own alerts.
+// The scans and the actions are its ScanSession's. Lives on the window's thread.
+class RemnantScanner : public QObject, private SessionQuestions {
     Q_OBJECT
 
 public:
@@ -42,7 +33,7 @@ public:
     static constexpr const char *AutomationLink =
         "x-apple.systempreferences:com.apple.preference.security?Privacy_Automation";
     // A background action reports its progress after this many items, and after the last.
-    static constexpr int ActionProgressInterval = 25;
+    static constexpr int ActionProgressInterval = ScanSession::ActionProgressInterval;
 
     // The profile says what a scan looks at and how; the program chooses it once.
     RemnantScanner(std::shared_ptr<const Platform> platform, std::shared_ptr<const Profile> profile,
@@ -56,13 +47,15 @@ public:
     // pass in progress stops too, the scan's or a finished one's.
     void cancelScan();
 
-    const Profile &profile() const { return *m_profile; }
+    ScanSession &session() { return m_session; }
+    const ScanSession &session() const { return m_session; }
+    const Profile &profile() const;
     // The categories the profile's scans find, in the order they are shown.
     std::span<const RemnantCategory> categories() const;
     // Forgets what the identification of owners remembers across scans.
     void clearIdentificationCache() const;
 
-    const QList<RemnantItemPtr> &remnants() const { return m_remnants; }
+    const QList<RemnantItemPtr> &remnants() const { return m_session.items(); }
     bool isScanning() const { return m_isScanning; }
     double scanProgress() const { return m_scanProgress; }
     const QString &scanStatus() const { return m_scanStatus; }
@@ -79,22 +72,23 @@ public:
     bool hasScanned() const { return m_hasScanned; }
     // What the last scan passed over and why, one line each, in the order met: a Library folder that is a symbolic
     // link, that resolves outside its Library or that cannot be listed. Emptied when a scan starts.
-    const QStringList &scanWarnings() const { return m_scanWarnings; }
+    const QStringList &scanWarnings() const { return m_session.warnings(); }
     // Where the engine's questions go; the window asks its own through it too.
     AlertPresenter &alerts() const { return m_alerts; }
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }
     bool didPromptFullDiskAccessThisLaunch() const { return m_didPromptFullDiskAccessThisLaunch; }
-    bool isActing() const { return m_isActing; }
+    bool isActing() const { return m_session.isActing(); }
     // Some items of the last move to the Trash may still be put back.
-    bool canUndoTrash() const { return !m_undoableTrash.isEmpty(); }
-    // After the listing of a scan, what each entry takes on disk is measured in the background; the records learn
-    // it batch by batch (remnantSizesChanged). A new scan, cancelScan() or the scanner's end stop it.
-    bool isMeasuringSizes() const { return m_isMeasuringSizes; }
+    bool canUndoTrash() const { return m_session.canUndoTrash(); }
+    // After the listing of a scan, what each entry takes on disk and holds of the user's files is measured in the
+    // background; the records learn it batch by batch (remnantSizesChanged). A new scan, cancelScan() or the
+    // scanner's end stop it.
+    bool isMeasuringSizes() const { return m_session.isMeasuringSizes(); }
     // Whether scans that start from now on measure sizes; on by default.
-    void setMeasuresSizes(bool value) { m_measuresSizes = value; }
+    void setMeasuresSizes(bool value) { m_session.setMeasuresSizes(value); }
     // Measures the items' sizes and takes their census on this thread, before it returns, for a scan that did not
     // measure them; remnantSizesChanged() tells it.
-    void measureNow(const QList<RemnantItemPtr> &items);
+    void measureNow(const QList<RemnantItemPtr> &items) { m_session.measureNow(items); }
 
     void setSelectedCategory(std::optional<RemnantCategory> category);
     void setSearchText(const QString &text);
@@ -116,34 +110,33 @@ public:
     // Actions on one item, done before they return; alerts block until answered. Nothing is moved or tagged that
     // RemovalGuard refuses. Only a refusal for lack of permission leads to the question for administrator rights;
     // any other failure to move an item is explained in an alert.
-    void moveToTrash(const RemnantItemPtr &item);
-    ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item);
+    void moveToTrash(const RemnantItemPtr &item) { m_session.moveToTrash(item); }
+    ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item)
+    {
+        return m_session.moveToTrashWithAdminRights(item);
+    }
     // The reason on failure, which is also logged.
-    std::optional<QString> applyTag(const RemnantItemPtr &item, FinderTagColor color);
+    std::optional<QString> applyTag(const RemnantItemPtr &item, FinderTagColor color)
+    {
+        return m_session.applyTag(item, color);
+    }
 
     // Actions on many items, one at a time, while the window goes on; a scan may run meanwhile. Each ends with
-    // actionFinished().
-    // Moves the items to the Trash on a background thread, in the given order. Items that the Trash refuses only
-    // for lack of permission are, after one question for all of them, moved together in one privileged run (one
-    // password prompt), each checked on disk. Returns false, doing nothing, while another action runs.
-    bool moveToTrashInBackground(const QList<RemnantItemPtr> &items);
-    // Tags the items with the colour on a background thread, replacing their other tags. Returns false, doing
-    // nothing, while another action runs.
-    bool applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color);
-    // Puts the items of the last move to the Trash (one item or many, the privileged moves included) back where
-    // they were, on a background thread, through the Trash's own restore information: only where nothing has taken
-    // their place and their folder is still there. Items put back get their earlier action again and, unless a
-    // scan has replaced the list since, are listed again as they were. Those that stay in the Trash are told in
-    // the report and may be tried again. Returns false, doing nothing, while another action runs or when there is
-    // nothing to undo.
-    bool undoTrashInBackground();
+    // actionFinished(). Moving to the Trash asks once for all the items the Trash refuses for lack of permission and
+    // moves them together in one privileged run. Undo puts the items of the last move to the Trash back where they
+    // were, and into the list where they stood. Each returns false, doing nothing, while another action runs.
+    bool moveToTrashInBackground(const QList<RemnantItemPtr> &items)
+    {
+        return m_session.moveToTrashInBackground(items);
+    }
+    bool applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color)
+    {
+        return m_session.applyTagInBackground(items, color);
+    }
+    bool undoTrashInBackground() { return m_session.undoTrashInBackground(); }
 
 signals:
     void remnantsChanged();
-    // Finer news of the same changes, for views that update incrementally.
-    void remnantsAppended(qsizetype first, qsizetype count);
-    void remnantsReset();
-    void remnantRemoved(qsizetype index);
     void isScanningChanged(bool value);
     void scanProgressChanged(double value);
     void scanStatusChanged(const QString &value);
@@ -175,61 +168,17 @@ signals:
     void sizesMeasured();
 
 private:
-    // An item moved to the Trash: where it went, what the user had done with it before, and which list it was
-    // taken from.
-    struct TrashedItem {
-        RemnantItemPtr item;
-        std::filesystem::path trashedPath;
-        RemnantAction previousAction;
-        quint64 listGeneration = 0;
-    };
-
     template <typename T, typename Signal> void publish(T &field, const T &value, Signal signal);
-    void resetRemnants();
-    void appendRemnants(const std::vector<RemnantItemPtr> &records);
-    void removeRemnants(const QList<RemnantItemPtr> &items);
-    void runInBackground(std::thread &worker, std::shared_ptr<const std::atomic<bool>> stop,
-                         std::function<std::function<void()>()> work);
-
-    void inventoryFinished(std::shared_ptr<const OwnerResolver> resolver);
-    void scanNextLocation();
-    // `listed` is the folder the location resolved to, when it was listed.
-    void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
-                          const std::optional<std::filesystem::path> &listed);
-    void finishScan();
-    void sortResults();
+    void followSession();
     void endScan(const QString &status);
 
-    void startSizes();
-    void stopSizes();
-    void sizesArrived(const std::vector<SizeMeasurementPass::Result> &batch, bool last);
-
-    // The check before any item is moved or tagged, with what the last scan found installed.
-    RemovalGuard removalGuard() const;
-    void showTrashFailure(const QString &name, const QString &reason);
-    bool askForAdministratorRights(const QString &question);
-    // Marks the items trashed and takes them from the list; what undoing it needs to know of them.
-    QList<TrashedItem> markTrashed(const QList<RemnantItemPtr> &items, const std::vector<std::filesystem::path> &places,
-                                   const QString &logPrefix);
-    ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item, std::filesystem::path &place);
-    void setUndoableTrash(QList<TrashedItem> items);
-    void restoreAttempted(const std::vector<RestoreOutcome> &outcomes);
-    bool beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
-                     std::optional<FinderTagColor> color);
-    std::function<void(int done)> actionProgressReporter(int total);
-    void trashAttempted(const std::vector<TrashOutcome> &outcomes);
-    void trashedAsAdministrator(const std::vector<std::size_t> &indices, const std::vector<ScriptOutcome> &outcomes,
-                                const std::vector<std::filesystem::path> &places);
-    void tagsApplied(const std::vector<std::optional<QString>> &errors);
-    void finishAction();
+    AdministratorAnswer askForAdministratorRights(const AdministratorRequest &request) override;
+    void tellTrashFailure(const TrashFailure &failure) override;
 
     std::shared_ptr<const Platform> m_platform;
-    std::shared_ptr<const Profile> m_profile;
     AlertPresenter &m_alerts;
-    // How the threads of the scan, the sizes and the actions hand their results to this object's thread.
-    CallQueue m_calls{this};
+    ScanSession m_session;
 
-    QList<RemnantItemPtr> m_remnants;
     bool m_isScanning = false;
     double m_scanProgress = 0;
     QString m_scanStatus = QStringLiteral("Ready");
@@ -244,50 +193,8 @@ private:
     int m_staleThresholdDays = 365;
     int m_totalScannedItems = 0;
     bool m_hasScanned = false;
-    QStringList m_scanWarnings;
-    // The installed software's own items that the last scan found, which nothing may move or tag.
-    std::vector<std::filesystem::path> m_protectedItems;
     bool m_didPromptAutomationThisLaunch = false;
     bool m_didPromptFullDiskAccessThisLaunch = false;
-
-    // The scan in progress: the prepared inventory, the locations and the one background thread running. Each
-    // scan has a flag of its own that cancelling sets, so that whatever a cancelled scan's worker still queues
-    // is dropped, even once a new scan runs.
-    std::shared_ptr<std::atomic<bool>> m_scanCancelled = std::make_shared<std::atomic<bool>>(false);
-    std::shared_ptr<const OwnerResolver> m_resolver;
-    std::vector<ScanLocation> m_locations;
-    std::size_t m_locationIndex = 0;
-    // The folders listed so far, as they resolved: one reached again through a linked Library is not listed twice.
-    std::vector<std::filesystem::path> m_listedFolders;
-    std::thread m_worker;
-
-    // The size pass in progress: the records it measures, by the pass's entry index (held weakly, as a record
-    // may be removed meanwhile), its threads still running, and a flag of its own, set when it is stopped, so that
-    // batches it queued before are dropped.
-    bool m_measuresSizes = true;
-    bool m_isMeasuringSizes = false;
-    std::vector<std::weak_ptr<RemnantItem>> m_sizeTargets;
-    // The stale threshold when the pass started, which tells whether an entry was used recently.
-    int m_sizeThresholdDays = 365;
-    int m_sizeThreadsRunning = 0;
-    std::shared_ptr<std::atomic<bool>> m_sizesStopped = std::make_shared<std::atomic<bool>>(false);
-    std::unique_ptr<SizeMeasurementPass> m_sizePass;
-
-    // The background action in progress: its items, the failure reason of each item that failed so far, the
-    // report being made, and its own thread, which the destructor stops between two items.
-    bool m_isActing = false;
-    QList<RemnantItemPtr> m_actionItems;
-    QList<std::optional<QString>> m_actionFailures;
-    RemnantActionReport m_actionReport;
-    std::shared_ptr<std::atomic<bool>> m_actionStopped = std::make_shared<std::atomic<bool>>(false);
-    std::thread m_actionWorker;
-
-    // Undo: the items of the last move to the Trash that may still be put back, those the running action has moved
-    // so far, and those it is putting back. The generation counts the lists a scan has started afresh.
-    QList<TrashedItem> m_undoableTrash;
-    QList<TrashedItem> m_actionTrashed;
-    QList<TrashedItem> m_restoring;
-    quint64 m_listGeneration = 0;
 };
 
 // Every file of the scanner publishes state through this, so it is defined where all of them see it.

@@ -19,6 +19,7 @@ public:
     void remove(qsizetype row);
     void clear();
 
+    qsizetype size() const { return qsizetype(m_keys.size()); }
     bool covers(qsizetype row) const { return row >= 0 && row < qsizetype(m_keys.size()) && m_keys[row] != Missing; }
     qint64 key(qsizetype row) const { return m_keys[std::size_t(row)]; }
     // True when every one of `count` rows has a key.

@@ -466,7 +466,7 @@ TEST_F(ScannerTest, ACancelledScanKeepsWhatArrivedInScanOrderAndTheNextScanFinds
 
     // Cancelled as the first batch arrives: that batch stays, and nothing the worker still sends is added.
     double progressAtCancel = -1;
-    QMetaObject::Connection once = QObject::connect(scanner.get(), &RemnantScanner::remnantsAppended, [&] {
+    QMetaObject::Connection once = QObject::connect(&scanner->session(), &ScanSession::itemsAppended, [&] {
         QObject::disconnect(once);
         progressAtCancel = scanner->scanProgress();
         scanner->cancelScan();
@@ -496,7 +496,7 @@ TEST_F(ScannerTest, DestroyingTheScannerDuringAScanIsSafe)
     scanner.reset(); // in the inventory
 
     scanner = makeScanner();
-    QSignalSpy appended(scanner.get(), &RemnantScanner::remnantsAppended);
+    QSignalSpy appended(&scanner->session(), &ScanSession::itemsAppended);
     scanner->scan();
     ASSERT_TRUE(appended.wait(60000));
     scanner.reset(); // in a location

@@ -23,12 +23,6 @@ RemnantFilterProxy::RemnantFilterProxy(RemnantScanner &scanner, QObject *parent)
         if (m_scanner.filterStaleOnly())
             refilter();
     });
-    // The keys follow the scanner's list row for row. Appended rows are sorted by the proxy before they get a
-    // key, and a reset sorts with the records themselves until the keys are made again.
-    connect(&scanner, &RemnantScanner::remnantsAppended, this,
-            [this](qsizetype first) { m_keys.append(m_scanner.remnants(), first); });
-    connect(&scanner, &RemnantScanner::remnantRemoved, this, [this](qsizetype row) { m_keys.remove(row); });
-    connect(&scanner, &RemnantScanner::remnantsReset, this, &RemnantFilterProxy::rebuildKeys);
     connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &RemnantFilterProxy::scheduleMeasurementResort);
     rebuildKeys();
     sort(0);
@@ -36,16 +30,48 @@ RemnantFilterProxy::RemnantFilterProxy(RemnantScanner &scanner, QObject *parent)
 
 void RemnantFilterProxy::setSourceModel(QAbstractItemModel *model)
 {
-    disconnect(m_resetWatch);
-    // Before the proxy itself hears of a reset, so that it never sorts with keys of the old rows.
+    for (const QMetaObject::Connection &watch : std::as_const(m_sourceWatches))
+        disconnect(watch);
+    m_sourceWatches.clear();
+    m_source = qobject_cast<RemnantListModel *>(model);
+    // The keys follow the model's rows. Before the proxy itself hears of a reset, so that it never sorts with keys
+    // of the old rows; after it has sorted rows put in, which it compares by their records until they have keys.
     if (model)
-        m_resetWatch = connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_keys.clear(); });
+        m_sourceWatches.append(
+            connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_keys.clear(); }));
     QSortFilterProxyModel::setSourceModel(model);
+    if (!model)
+        return;
+    m_sourceWatches.append(connect(model, &QAbstractItemModel::modelReset, this, &RemnantFilterProxy::rebuildKeys));
+    m_sourceWatches.append(
+        connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first) {
+            // Rows put in before the end change the rows of all that follow.
+            m_keys.append(sourceRows(), first);
+            if (m_keys.size() != rowCountOfSource())
+                rebuildKeys();
+        }));
+    m_sourceWatches.append(
+        connect(model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
+            for (int row = last; row >= first; --row)
+                m_keys.remove(row);
+        }));
+    rebuildKeys();
+}
+
+const QList<RemnantItemPtr> &RemnantFilterProxy::sourceRows() const
+{
+    static const QList<RemnantItemPtr> none;
+    return m_source ? m_source->rows() : none;
+}
+
+qsizetype RemnantFilterProxy::rowCountOfSource() const
+{
+    return sourceRows().size();
 }
 
 void RemnantFilterProxy::rebuildKeys()
 {
-    m_keys.rebuild(m_scanner.remnants(), m_sortOrder);
+    m_keys.rebuild(sourceRows(), m_sortOrder);
 }
 
 void RemnantFilterProxy::scheduleMeasurementResort()
@@ -79,7 +105,7 @@ void RemnantFilterProxy::setSortOrder(RemnantSortOrder order)
 void RemnantFilterProxy::refilter()
 {
     m_filter.emplace(m_scanner);
-    if (!m_keys.isComplete(m_scanner.remnants().size()))
+    if (!m_keys.isComplete(rowCountOfSource()))
         rebuildKeys();
     // One new layout rather than a removal or insertion per range of rows: a keystroke can hide thousands of
     // scattered rows, and the view handles one layout change far faster than thousands of range changes.
@@ -95,10 +121,17 @@ bool RemnantFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sour
 
 bool RemnantFilterProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const
 {
-    if (m_keys.covers(left.row()) && m_keys.covers(right.row()))
-        return m_keys.key(left.row()) < m_keys.key(right.row());
+    // Equal rows keep the model's order, also where rows are put in among them later.
+    const bool earlier = left.row() < right.row();
+    if (m_keys.covers(left.row()) && m_keys.covers(right.row())) {
+        const qint64 a = m_keys.key(left.row());
+        const qint64 b = m_keys.key(right.row());
+        return a < b || (a == b && earlier);
+    }
     // Both come from the list model, whose indexes carry their records.
     const auto *a = static_cast<const RemnantItem *>(left.internalPointer());
     const auto *b = static_cast<const RemnantItem *>(right.internalPointer());
-    return a && b && sortsBefore(m_sortOrder, *a, *b);
+    if (!a || !b)
+        return false;
+    return sortsBefore(m_sortOrder, *a, *b) || (!sortsBefore(m_sortOrder, *b, *a) && earlier);
 }

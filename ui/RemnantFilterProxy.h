@@ -7,6 +7,7 @@
 #include <QSortFilterProxyModel>
 #include <optional>
 
+class RemnantListModel;
 class RemnantScanner;
 
 // The list as the user sees it: the scanner's own filter predicate decides which rows pass, the chosen order
@@ -31,6 +32,8 @@ protected:
 
 private:
     void rebuildKeys();
+    const QList<RemnantItemPtr> &sourceRows() const;
+    qsizetype rowCountOfSource() const;
     void scheduleMeasurementResort();
 
     // Sizes and censuses stream in after a scan; the size and risk orders follow them a few times a second rather
@@ -39,7 +42,8 @@ private:
 
     RemnantScanner &m_scanner;
     RemnantSortKeys m_keys;
-    QMetaObject::Connection m_resetWatch;
+    RemnantListModel *m_source = nullptr;
+    QList<QMetaObject::Connection> m_sourceWatches;
     RemnantSortOrder m_sortOrder = RemnantSortOrder::riskDescending;
     std::optional<RemnantFilter> m_filter;
     bool m_measurementResortPending = false;

@@ -2,47 +2,91 @@
 
 #include "scanner/RemnantScanner.h"
 
+#include <QSet>
 #include <QTimer>
 
 RemnantListModel::RemnantListModel(RemnantScanner &scanner, QObject *parent)
     : QAbstractListModel(parent)
     , m_scanner(scanner)
 {
-    connect(&scanner, &RemnantScanner::remnantsAppended, this, [this](qsizetype first, qsizetype count) {
-        beginInsertRows({}, int(first), int(first + count - 1));
-        endInsertRows();
-        watch(first, count);
-    });
-    connect(&scanner, &RemnantScanner::remnantRemoved, this, [this](qsizetype index) {
-        beginRemoveRows({}, int(index), int(index));
+    const ScanSession &session = scanner.session();
+    connect(&session, &ScanSession::itemsAppended, this, &RemnantListModel::append);
+    connect(&session, &ScanSession::itemsRemoved, this, &RemnantListModel::remove);
+    connect(&session, &ScanSession::itemsInserted, this, &RemnantListModel::insert);
+    connect(&session, &ScanSession::itemsReset, this, &RemnantListModel::reset);
+    connect(&session, &ScanSession::itemsMeasured, this, &RemnantListModel::markChanged);
+    m_rows = session.items();
+    for (const RemnantItemPtr &item : std::as_const(m_rows))
+        watch(item);
+}
+
+void RemnantListModel::append(qsizetype first, qsizetype count)
+{
+    const QList<RemnantItemPtr> &items = m_scanner.session().items();
+    beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + count - 1));
+    for (qsizetype i = first; i < first + count; ++i) {
+        m_rows.append(items[i]);
+        watch(items[i]);
+    }
+    endInsertRows();
+}
+
+void RemnantListModel::remove(const QList<RemnantItemPtr> &items)
+{
+    QSet<const RemnantItem *> gone;
+    for (const RemnantItemPtr &item : items)
+        gone.insert(item.get());
+    // Runs of neighbouring rows go at once, from the end, so that every row told is one of the list as it is then.
+    for (qsizetype last = m_rows.size() - 1; last >= 0; --last) {
+        if (!gone.contains(m_rows[last].get()))
+            continue;
+        qsizetype first = last;
+        while (first > 0 && gone.contains(m_rows[first - 1].get()))
+            --first;
+        beginRemoveRows({}, int(first), int(last));
+        m_rows.remove(first, last - first + 1);
         endRemoveRows();
-    });
-    connect(&scanner, &RemnantScanner::remnantsReset, this, [this] {
-        beginResetModel();
-        endResetModel();
-        watch(0, m_scanner.remnants().size());
-    });
-    connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &RemnantListModel::markChanged);
-    watch(0, m_scanner.remnants().size());
+        last = first;
+    }
+}
+
+void RemnantListModel::insert(const QList<qsizetype> &positions)
+{
+    const QList<RemnantItemPtr> &items = m_scanner.session().items();
+    for (const qsizetype position : positions) {
+        beginInsertRows({}, int(position), int(position));
+        m_rows.insert(position, items[position]);
+        watch(items[position]);
+        endInsertRows();
+    }
+}
+
+void RemnantListModel::reset()
+{
+    beginResetModel();
+    m_rows = m_scanner.session().items();
+    endResetModel();
+    for (const RemnantItemPtr &item : std::as_const(m_rows))
+        watch(item);
 }
 
 QModelIndex RemnantListModel::index(int row, int column, const QModelIndex &parent) const
 {
     if (parent.isValid() || column != 0 || row < 0 || row >= rowCount())
         return {};
-    return createIndex(row, column, m_scanner.remnants().at(row).get());
+    return createIndex(row, column, m_rows.at(row).get());
 }
 
 int RemnantListModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_scanner.remnants().size());
+    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 QVariant RemnantListModel::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const RemnantItemPtr &item = m_scanner.remnants().at(index.row());
+    const RemnantItemPtr &item = m_rows.at(index.row());
     switch (role) {
     case ItemRole:
         return QVariant::fromValue(static_cast<void *>(item.get()));
@@ -72,20 +116,16 @@ RemnantItem *RemnantListModel::item(const QModelIndex &index)
 
 RemnantItemPtr RemnantListModel::itemPointer(int row) const
 {
-    if (row < 0 || row >= m_scanner.remnants().size())
+    if (row < 0 || row >= m_rows.size())
         return {};
-    return m_scanner.remnants().at(row);
+    return m_rows.at(row);
 }
 
-void RemnantListModel::watch(qsizetype first, qsizetype count)
+void RemnantListModel::watch(const RemnantItemPtr &item)
 {
-    const QList<RemnantItemPtr> &remnants = m_scanner.remnants();
-    for (qsizetype i = first; i < first + count && i < remnants.size(); ++i) {
-        RemnantItem *item = remnants[i].get();
-        // A reset hands over the same records again; one connection per record is enough.
-        connect(item, &RemnantItem::actionChanged, this, &RemnantListModel::markChanged, Qt::UniqueConnection);
-        connect(item, &RemnantItem::isSelectedChanged, this, &RemnantListModel::markChanged, Qt::UniqueConnection);
-    }
+    // A reset hands over the same records again; one connection per record is enough.
+    connect(item.get(), &RemnantItem::actionChanged, this, &RemnantListModel::markChanged, Qt::UniqueConnection);
+    connect(item.get(), &RemnantItem::isSelectedChanged, this, &RemnantListModel::markChanged, Qt::UniqueConnection);
 }
 
 void RemnantListModel::markChanged()

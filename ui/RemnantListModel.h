@@ -6,9 +6,10 @@
 
 class RemnantScanner;
 
-// The scanner's records as a list model, kept in step with the scanner's append, remove and reset news, so a
-// scan streams into the views. Changes of a record's action, bulk selection or size on disk repaint the rows once
-// per turn of the event loop, however many records changed.
+// The records of the scanner's session as a list model with rows of its own, which follow the session's news of
+// appended, removed, put back and reordered records, each change between its begin and end, so a scan streams into
+// the views. Changes of a record's action, bulk selection or size on disk repaint the rows once per turn of the
+// event loop, however many records changed.
 class RemnantListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -26,11 +27,17 @@ public:
     // The record of a row of this model or of a proxy over it; null for an invalid index.
     static RemnantItem *item(const QModelIndex &index);
     RemnantItemPtr itemPointer(int row) const;
+    const QList<RemnantItemPtr> &rows() const { return m_rows; }
 
 private:
-    void watch(qsizetype first, qsizetype count);
+    void append(qsizetype first, qsizetype count);
+    void remove(const QList<RemnantItemPtr> &items);
+    void insert(const QList<qsizetype> &positions);
+    void reset();
+    void watch(const RemnantItemPtr &item);
     void markChanged();
 
     RemnantScanner &m_scanner;
+    QList<RemnantItemPtr> m_rows;
     bool m_changePending = false;
 };

@@ -91,13 +91,13 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
         if (scanning)
             clearSelectedItems();
     });
-    connect(&scanner, &RemnantScanner::remnantRemoved, this, [this] {
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] {
         if (m_prunePending || m_selectedItems.isEmpty())
             return;
         m_prunePending = true;
         QTimer::singleShot(0, this, &RemnantListView::pruneSelection);
     });
-    connect(&scanner, &RemnantScanner::remnantsReset, this, &RemnantListView::pruneSelection);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &RemnantListView::pruneSelection);
     updateContent();
     updateThreshold();
     updateBulkButton();

@@ -89,7 +89,7 @@ TEST_F(WindowFixture, FollowsTheScanFromWelcomeThroughProgressToResults)
 
     // While the list streams in, the scanning screen, the busy button and the bar show.
     bool sawScanning = false;
-    QObject::connect(m_scanner.get(), &RemnantScanner::remnantsAppended, m_window.get(), [&] {
+    QObject::connect(&m_scanner->session(), &ScanSession::itemsAppended, m_window.get(), [&] {
         sawScanning =
             sawScanning || (list().content() == RemnantListView::Content::scanning &&
                             toolbar.scanButton()->text() == "Scanning..." && toolbar.progressBar()->isVisible());

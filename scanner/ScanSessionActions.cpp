@@ -1,14 +1,14 @@
-// The permission probes of the scanner and its two actions, moving to the Trash with the administrator fallback
-// and tagging, on one item at once or on many in the background.
-#include "scanner/RemnantScanner.h"
+// The session's two actions, moving to the Trash with the administrator fallback and tagging, on one item at once
+// or on many in the background.
+#include "scanner/ScanSession.h"
 
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "scanner/AdministratorTrash.h"
-#include "scanner/AlertPresenter.h"
 #include "scanner/Profile.h"
 #include "scanner/RemovalGuard.h"
+#include "scanner/SessionQuestions.h"
 
 namespace fs = std::filesystem;
 
@@ -17,18 +17,6 @@ namespace {
 constexpr int RefusedControlError = -1743;
 const QString RefusedControlText =
     QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
-
-// The question before a privileged move of `count` items, the first of them named `name`.
-QString administratorQuestion(std::size_t count, const QString &name)
-{
-    if (count == 1) {
-        return QStringLiteral(
-                   "The item '%1' requires administrator privileges to move to Trash. Do you want to continue?")
-            .arg(name);
-    }
-    return QStringLiteral("%1 items require administrator privileges to move to Trash. Do you want to continue?")
-        .arg(count);
-}
 
 // Why a privileged move failed, in plain words.
 QString administratorFailure(const ScriptOutcome &outcome)
@@ -76,100 +64,26 @@ std::vector<fs::path> pathsOf(const QList<RemnantItemPtr> &items)
 
 } // namespace
 
-void RemnantScanner::triggerFullDiskAccessRegistration() const
-{
-    m_profile->touchProtectedData();
-}
-
-bool RemnantScanner::hasFullDiskAccess() const
-{
-    return !m_profile->accessProblem();
-}
-
-void RemnantScanner::promptForFullDiskAccess()
-{
-    if (m_didPromptFullDiskAccessThisLaunch)
-        return;
-    m_didPromptFullDiskAccessThisLaunch = true;
-    const std::optional<Profile::AccessProblem> problem = m_profile->accessProblem();
-    if (!problem)
-        return;
-    if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder) {
-        m_alerts.runModal({QStringLiteral("Cannot read ") + problem->folderDescription,
-                           QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "
-                                          "allowed to read it.")
-                               .arg(PathNames::text(problem->folder)),
-                           {QStringLiteral("OK")}});
-        return;
-    }
-    const int answer = m_alerts.runModal(
-        {QStringLiteral("Full Disk Access required"),
-         QStringLiteral("Leftscan needs Full Disk Access to scan all leftover files. Open System Settings to allow "
-                        "access?"),
-         {QStringLiteral("Open Settings"), QStringLiteral("Not Now")}});
-    if (answer == AlertPresenter::FirstButton)
-        m_alerts.openLink(QString::fromLatin1(FullDiskAccessLink));
-}
-
-void RemnantScanner::checkAutomationAccess()
-{
-    if (m_didPromptAutomationThisLaunch)
-        return;
-    m_didPromptAutomationThisLaunch = true;
-    const ScriptOutcome outcome = m_platform->runAutomationProbe();
-    if (outcome.success || outcome.errorNumber != RefusedControlError)
-        return;
-    const int answer = m_alerts.runModal(
-        {QStringLiteral("Automation access required"),
-         QStringLiteral("Leftscan needs Automation permission to move protected items to Trash. Open System "
-                        "Settings to allow access?"),
-         {QStringLiteral("Open Settings"), QStringLiteral("Not Now")}});
-    if (answer == AlertPresenter::FirstButton)
-        m_alerts.openLink(QString::fromLatin1(AutomationLink));
-}
-
-RemovalGuard RemnantScanner::removalGuard() const
+RemovalGuard ScanSession::removalGuard() const
 {
     return RemovalGuard(*m_platform, *m_profile, m_protectedItems);
 }
 
-void RemnantScanner::showTrashFailure(const QString &name, const QString &reason)
-{
-    m_alerts.runModal({QStringLiteral("Error while deleting"),
-                       QStringLiteral("The file '%1' could not be moved to the Trash.\n\nError: %2").arg(name, reason),
-                       {QStringLiteral("OK")}});
-}
-
-bool RemnantScanner::askForAdministratorRights(const QString &question)
-{
-    // Only the Mac has a setting that decides whether the privileged move may run at all.
-    QStringList buttons{QStringLiteral("Continue")};
-    if (m_platform->isMacOS())
-        buttons.append(QStringLiteral("Open Settings"));
-    buttons.append(QStringLiteral("Cancel"));
-    const int answer = m_alerts.runModal({QStringLiteral("Admin rights required"), question, buttons});
-    const QString chosen = buttons.value(answer - AlertPresenter::FirstButton);
-    if (chosen == QStringLiteral("Open Settings"))
-        m_alerts.openLink(QString::fromLatin1(AutomationLink));
-    return chosen == QStringLiteral("Continue");
-}
-
-QList<RemnantScanner::TrashedItem> RemnantScanner::markTrashed(const QList<RemnantItemPtr> &items,
-                                                               const std::vector<fs::path> &places,
-                                                               const QString &logPrefix)
+QList<ScanSession::TrashedItem> ScanSession::markTrashed(const QList<RemnantItemPtr> &items,
+                                                         const std::vector<fs::path> &places, const QString &logPrefix)
 {
     QList<TrashedItem> trashed;
     for (qsizetype i = 0; i < items.size(); ++i) {
         const RemnantItemPtr &item = items[i];
-        trashed.append({item, places[std::size_t(i)], item->action(), m_listGeneration});
+        trashed.append({item, places[std::size_t(i)], item->action(), m_order.value(item.get()), m_listGeneration});
         item->setAction(RemnantAction::trashed());
         DiagnosticLog::write(logPrefix + item->name());
     }
-    removeRemnants(items);
+    removeItems(items);
     return trashed;
 }
 
-void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
+void ScanSession::moveToTrash(const RemnantItemPtr &item)
 {
     const QString name = item->name();
     const TrashOutcome trashed = trash(*m_platform, removalGuard(), item->url());
@@ -178,15 +92,15 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
         return;
     }
     if (!trashed.permissionDenied()) {
-        showTrashFailure(name, RemnantActionReport::plainReason(trashed.errorDescription, name));
+        m_questions.tellTrashFailure({name, RemnantActionReport::plainReason(trashed.errorDescription, name)});
         return;
     }
 
-    if (!askForAdministratorRights(administratorQuestion(1, name)))
+    if (m_questions.askForAdministratorRights({1, name}) != SessionQuestions::AdministratorAnswer::proceed)
         return;
     // The answer may have taken long enough for the folders above the item to change.
     if (const auto refusal = removalGuard().refusal(item->url())) {
-        showTrashFailure(name, *refusal);
+        m_questions.tellTrashFailure({name, *refusal});
         return;
     }
     fs::path place;
@@ -195,26 +109,17 @@ void RemnantScanner::moveToTrash(const RemnantItemPtr &item)
         setUndoableTrash(markTrashed({item}, {place}, QStringLiteral("✅ Moved to Trash with admin rights: ")));
         return;
     }
-    if (!m_platform->isMacOS()) {
-        showTrashFailure(name, RemnantActionReport::plainReason(trashed.errorDescription, name));
-        return;
-    }
-    const QString detail = outcome.errorNumber == RefusedControlError ? RefusedControlText : trashed.errorDescription;
-    const int choice = m_alerts.runModal(
-        {QStringLiteral("Error while deleting"),
-         RefusedControlText + QStringLiteral("\n\nThe file '%1' could not be deleted.\n\nError: %2").arg(name, detail),
-         {QStringLiteral("OK"), QStringLiteral("Open Settings")}});
-    if (choice == AlertPresenter::FirstButton + 1)
-        m_alerts.openLink(QString::fromLatin1(FullDiskAccessLink));
+    m_questions.tellTrashFailure({name, RemnantActionReport::plainReason(trashed.errorDescription, name), true,
+                                  outcome.errorNumber == RefusedControlError, trashed.errorDescription});
 }
 
-ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item)
+ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item)
 {
     fs::path place;
     return moveToTrashWithAdminRights(item, place);
 }
 
-ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
+ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
 {
     const RemovalGuard guard = removalGuard();
     std::vector<fs::path> places;
@@ -223,7 +128,7 @@ ScriptOutcome RemnantScanner::moveToTrashWithAdminRights(const RemnantItemPtr &i
     return outcome;
 }
 
-std::optional<QString> RemnantScanner::applyTag(const RemnantItemPtr &item, FinderTagColor color)
+std::optional<QString> ScanSession::applyTag(const RemnantItemPtr &item, FinderTagColor color)
 {
     std::optional<QString> error = writeTag(*m_platform, removalGuard(), item->url(), color);
     if (!error)
@@ -231,8 +136,8 @@ std::optional<QString> RemnantScanner::applyTag(const RemnantItemPtr &item, Find
     return error;
 }
 
-bool RemnantScanner::beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
-                                 std::optional<FinderTagColor> color)
+bool ScanSession::beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
+                              std::optional<FinderTagColor> color)
 {
     if (m_isActing)
         return false;
@@ -242,11 +147,12 @@ bool RemnantScanner::beginAction(const QList<RemnantItemPtr> &items, RemnantActi
     m_actionReport.kind = kind;
     m_actionReport.color = color;
     m_actionReport.requested = int(items.size());
-    publish(m_isActing, true, &RemnantScanner::isActingChanged);
+    m_isActing = true;
+    emit isActingChanged(true);
     return true;
 }
 
-std::function<void(int done)> RemnantScanner::actionProgressReporter(int total)
+std::function<void(int done)> ScanSession::actionProgressReporter(int total)
 {
     return [this, total](int done) {
         if (done % ActionProgressInterval != 0 && done != total)
@@ -255,7 +161,7 @@ std::function<void(int done)> RemnantScanner::actionProgressReporter(int total)
     };
 }
 
-bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
+bool ScanSession::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
 {
     if (!beginAction(items, RemnantActionReport::Kind::trash, std::nullopt))
         return false;
@@ -279,7 +185,7 @@ bool RemnantScanner::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
     return true;
 }
 
-void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
+void ScanSession::trashAttempted(const std::vector<TrashOutcome> &outcomes)
 {
     QList<RemnantItemPtr> moved;
     std::vector<fs::path> places;
@@ -302,8 +208,9 @@ void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
         return;
     }
 
-    const QString question = administratorQuestion(refused.size(), m_actionItems[qsizetype(refused.front())]->name());
-    if (!askForAdministratorRights(question)) {
+    const SessionQuestions::AdministratorRequest request{int(refused.size()),
+                                                         m_actionItems[qsizetype(refused.front())]->name()};
+    if (m_questions.askForAdministratorRights(request) != SessionQuestions::AdministratorAnswer::proceed) {
         m_actionReport.declinedAdministrator = true;
         finishAction();
         return;
@@ -324,9 +231,9 @@ void RemnantScanner::trashAttempted(const std::vector<TrashOutcome> &outcomes)
     runInBackground(m_actionWorker, m_actionStopped, std::move(work));
 }
 
-void RemnantScanner::trashedAsAdministrator(const std::vector<std::size_t> &indices,
-                                            const std::vector<ScriptOutcome> &outcomes,
-                                            const std::vector<fs::path> &places)
+void ScanSession::trashedAsAdministrator(const std::vector<std::size_t> &indices,
+                                         const std::vector<ScriptOutcome> &outcomes,
+                                         const std::vector<fs::path> &places)
 {
     QList<RemnantItemPtr> moved;
     std::vector<fs::path> movedPlaces;
@@ -345,7 +252,7 @@ void RemnantScanner::trashedAsAdministrator(const std::vector<std::size_t> &indi
     finishAction();
 }
 
-bool RemnantScanner::applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color)
+bool ScanSession::applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color)
 {
     if (!beginAction(items, RemnantActionReport::Kind::tag, color))
         return false;
@@ -369,7 +276,7 @@ bool RemnantScanner::applyTagInBackground(const QList<RemnantItemPtr> &items, Fi
     return true;
 }
 
-void RemnantScanner::tagsApplied(const std::vector<std::optional<QString>> &errors)
+void ScanSession::tagsApplied(const std::vector<std::optional<QString>> &errors)
 {
     const FinderTagColor color = *m_actionReport.color;
     for (std::size_t i = 0; i < errors.size(); ++i) {
@@ -384,7 +291,7 @@ void RemnantScanner::tagsApplied(const std::vector<std::optional<QString>> &erro
     finishAction();
 }
 
-void RemnantScanner::finishAction()
+void ScanSession::finishAction()
 {
     for (qsizetype i = 0; i < m_actionItems.size(); ++i) {
         if (m_actionFailures[i])
@@ -395,6 +302,7 @@ void RemnantScanner::finishAction()
     m_actionFailures.clear();
     if (!m_actionTrashed.isEmpty())
         setUndoableTrash(std::exchange(m_actionTrashed, {}));
-    publish(m_isActing, false, &RemnantScanner::isActingChanged);
+    m_isActing = false;
+    emit isActingChanged(false);
     emit actionFinished(report);
 }

@@ -1,5 +1,5 @@
 // Undoing the last move to the Trash: its items go back to their places, and to the list.
-#include "scanner/RemnantScanner.h"
+#include "scanner/ScanSession.h"
 
 #include "platform/DiagnosticLog.h"
 #include "platform/Platform.h"
@@ -8,7 +8,7 @@
 
 namespace fs = std::filesystem;
 
-void RemnantScanner::setUndoableTrash(QList<TrashedItem> items)
+void ScanSession::setUndoableTrash(QList<TrashedItem> items)
 {
     const bool could = canUndoTrash();
     m_undoableTrash = std::move(items);
@@ -16,7 +16,7 @@ void RemnantScanner::setUndoableTrash(QList<TrashedItem> items)
         emit canUndoTrashChanged(canUndoTrash());
 }
 
-bool RemnantScanner::undoTrashInBackground()
+bool ScanSession::undoTrashInBackground()
 {
     if (m_undoableTrash.isEmpty() || m_isActing)
         return false;
@@ -50,9 +50,9 @@ bool RemnantScanner::undoTrashInBackground()
     return true;
 }
 
-void RemnantScanner::restoreAttempted(const std::vector<RestoreOutcome> &outcomes)
+void ScanSession::restoreAttempted(const std::vector<RestoreOutcome> &outcomes)
 {
-    std::vector<RemnantItemPtr> listedAgain;
+    QList<TrashedItem> listedAgain;
     QList<TrashedItem> stayed;
     for (std::size_t i = 0; i < outcomes.size(); ++i) {
         const TrashedItem &trashed = m_restoring[qsizetype(i)];
@@ -68,11 +68,11 @@ void RemnantScanner::restoreAttempted(const std::vector<RestoreOutcome> &outcome
         item->setAction(trashed.previousAction);
         DiagnosticLog::write(QStringLiteral("✅ Put back from Trash: ") + item->name());
         // A list that a scan has started afresh since lists the item again when that scan finds it.
-        if (trashed.listGeneration == m_listGeneration && !m_remnants.contains(item))
-            listedAgain.push_back(item);
+        if (trashed.listGeneration == m_listGeneration && !m_items.contains(item))
+            listedAgain.append(trashed);
     }
     m_restoring.clear();
-    appendRemnants(listedAgain);
+    insertItems(listedAgain);
     setUndoableTrash(std::move(stayed));
     finishAction();
 }

@@ -1,14 +1,14 @@
-#include "scanner/RemnantScanner.h"
+#include "scanner/ScanSession.h"
 
 #include "platform/Platform.h"
 
-void RemnantScanner::startSizes()
+void ScanSession::startSizes()
 {
     std::vector<SizeMeasurementPass::Entry> entries;
-    entries.reserve(std::size_t(m_remnants.size()));
+    entries.reserve(std::size_t(m_items.size()));
     m_sizeTargets.clear();
-    m_sizeTargets.reserve(std::size_t(m_remnants.size()));
-    for (const RemnantItemPtr &item : std::as_const(m_remnants)) {
+    m_sizeTargets.reserve(std::size_t(m_items.size()));
+    for (const RemnantItemPtr &item : std::as_const(m_items)) {
         entries.push_back({item->url(), holdsDisposableContent(item->category())});
         m_sizeTargets.push_back(item);
     }
@@ -18,7 +18,8 @@ void RemnantScanner::startSizes()
         emit sizesMeasured();
         return;
     }
-    publish(m_isMeasuringSizes, true, &RemnantScanner::isMeasuringSizesChanged);
+    m_isMeasuringSizes = true;
+    emit isMeasuringSizesChanged(true);
     m_sizeThreadsRunning = SizeMeasurementPass::ThreadCount;
     // One queued call per batch; the pass is stopped and its threads waited for before this object goes.
     auto handOver = [this, stopped = m_sizesStopped](std::vector<SizeMeasurementPass::Result> batch, bool last) {
@@ -31,7 +32,7 @@ void RemnantScanner::startSizes()
     m_sizePass->start();
 }
 
-void RemnantScanner::measureNow(const QList<RemnantItemPtr> &items)
+void ScanSession::measureNow(const QList<RemnantItemPtr> &items)
 {
     for (const RemnantItemPtr &item : items) {
         if (const std::optional<SizeMeasurement> measurement =
@@ -39,19 +40,20 @@ void RemnantScanner::measureNow(const QList<RemnantItemPtr> &items)
             item->setMeasurement(*measurement, m_staleThresholdDays);
     }
     if (!items.isEmpty())
-        emit remnantSizesChanged();
+        emit itemsMeasured();
 }
 
-void RemnantScanner::stopSizes()
+void ScanSession::stopSizes()
 {
     m_sizesStopped->store(true);
     m_sizePass.reset();
     m_sizeTargets.clear();
     m_sizeThreadsRunning = 0;
-    publish(m_isMeasuringSizes, false, &RemnantScanner::isMeasuringSizesChanged);
+    if (std::exchange(m_isMeasuringSizes, false))
+        emit isMeasuringSizesChanged(false);
 }
 
-void RemnantScanner::sizesArrived(const std::vector<SizeMeasurementPass::Result> &batch, bool last)
+void ScanSession::sizesArrived(const std::vector<SizeMeasurementPass::Result> &batch, bool last)
 {
     bool changed = false;
     for (const SizeMeasurementPass::Result &result : batch) {
@@ -61,11 +63,12 @@ void RemnantScanner::sizesArrived(const std::vector<SizeMeasurementPass::Result>
         }
     }
     if (changed)
-        emit remnantSizesChanged();
+        emit itemsMeasured();
     if (last && --m_sizeThreadsRunning == 0) {
         m_sizePass.reset();
         m_sizeTargets.clear();
-        publish(m_isMeasuringSizes, false, &RemnantScanner::isMeasuringSizesChanged);
+        if (std::exchange(m_isMeasuringSizes, false))
+            emit isMeasuringSizesChanged(false);
         emit sizesMeasured();
     }
 }

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "scanner/SessionQuestions.h"
+
+// The session's questions on the command line: the question for administrator rights is asked on the terminal
+// when there is one, and declined otherwise; failures are told on standard error.
+class CliQuestions : public SessionQuestions {
+public:
+    explicit CliQuestions(bool askOnTerminal = false);
+
+    AdministratorAnswer askForAdministratorRights(const AdministratorRequest &request) override;
+    void tellTrashFailure(const TrashFailure &failure) override;
+
+private:
+    bool m_askOnTerminal;
+};

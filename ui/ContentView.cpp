@@ -1,7 +1,10 @@
 #include "ui/ContentView.h"
 
+#include "scanner/RemnantScanner.h"
+#include "ui/ActionBanner.h"
 #include "ui/DetailView.h"
 #include "ui/EmptyDetailView.h"
+#include "ui/RemnantActions.h"
 #include "ui/RemnantListView.h"
 #include "ui/SidebarView.h"
 
@@ -23,6 +26,10 @@ ContentView::ContentView(RemnantScanner &scanner, RemnantActions &actions, QWidg
     auto *listLayout = new QVBoxLayout(listColumn);
     listLayout->setContentsMargins(8, 4, 0, 0);
     listLayout->addWidget(m_list);
+    m_banner = new ActionBanner(scanner);
+    listLayout->addWidget(m_banner);
+    connect(&scanner, &RemnantScanner::actionFinished, m_banner, &ActionBanner::showReport);
+    connect(m_banner, &ActionBanner::undoRequested, &actions, &RemnantActions::undoTrash);
     for (QWidget *column : {listColumn, static_cast<QWidget *>(m_detailStack)}) {
         column->setMinimumWidth(ColumnMinimumWidth);
         column->setMaximumWidth(ColumnMaximumWidth);

@@ -4,6 +4,7 @@
 
 #include <QSplitter>
 
+class ActionBanner;
 class DetailView;
 class EmptyDetailView;
 class QStackedWidget;
@@ -30,6 +31,7 @@ public:
     SidebarView *sidebar() const { return m_sidebar; }
     RemnantListView *listView() const { return m_list; }
     DetailView *detailView() const { return m_detail; }
+    ActionBanner *actionBanner() const { return m_banner; }
     bool showsDetail() const;
 
 signals:
@@ -41,5 +43,6 @@ private:
     QStackedWidget *m_detailStack;
     EmptyDetailView *m_emptyDetail;
     DetailView *m_detail;
+    ActionBanner *m_banner = nullptr;
     RemnantItemPtr m_selectedRemnant;
 };

@@ -93,6 +93,9 @@ void DetailView::rebuild()
     if (item.status() == RemnantStatus::orphan)
         badges->addWidget(new PillLabel(QStringLiteral("Orphan – no app found"),
                                         QStringLiteral("questionmark.circle.fill"), SystemColor::red, 0.10));
+    if (item.action().kind() == RemnantAction::Kind::trashed)
+        badges->addWidget(new PillLabel(QStringLiteral("In the Trash"), QStringLiteral("trash.fill"),
+                                        SystemColor::secondaryLabel, 0.10));
     if (const std::optional<FinderTagColor> tag = item.action().tag()) {
         auto *tagged = new PillLabel(QStringLiteral("Tagged"), QString(), std::nullopt, 0);
         tagged->setDot(color(*tag));
@@ -178,11 +181,15 @@ void DetailView::rebuild()
                                 ProminentButton::Style::bordered);
     m_trash = new ProminentButton(QStringLiteral("Move to Trash"), QStringLiteral("trash.fill"));
     m_trash->setTint(SystemColor::red);
+    // What is in the Trash already can be put back with Undo, not moved again.
+    const bool trashed = item.action().kind() == RemnantAction::Kind::trashed;
     for (ProminentButton *button : {m_reveal, m_tag, m_trash}) {
         button->setMinimumHeight(30);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        button->setEnabled(!trashed);
         buttons->addWidget(button);
     }
+    m_trash->setVisible(!trashed);
     layout->addLayout(buttons);
     layout->addStretch(1);
 

@@ -190,7 +190,8 @@ void RemnantActions::showBusy()
 
 void RemnantActions::showReport(const RemnantActionReport &report)
 {
-    if (report.requested <= 1 && report.failures.isEmpty())
+    // What went well is told in the band below the list; what failed, and why, needs a look.
+    if (report.failures.isEmpty())
         return;
     const QString summary = report.summary();
     const QString details = report.details();

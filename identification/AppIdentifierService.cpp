@@ -41,11 +41,20 @@ AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &na
                                                                const std::optional<QString> &bundleID)
 {
     const QString key = normalizedKey(name);
-    std::lock_guard lock(m_mutex);
     const QDateTime now = Clock::now();
-    if (const auto cached = m_cache.constFind(key); cached != m_cache.cend()) {
-        if (cached->timestamp.msecsTo(now) <= cacheLifetime * 1000)
-            return Answer{cached->appName, cached->bundleID, cached->confidence, cached->evidence};
+    // The lock is held only to look up and to store: answers are worked out in parallel. Of two threads that work
+    // out the same key at once, the first to store it wins and both give its answer, as when one waits for the
+    // other.
+    const auto cachedAnswer = [&]() -> std::optional<Answer> {
+        const auto cached = m_cache.constFind(key);
+        if (cached == m_cache.cend() || cached->timestamp.msecsTo(now) > cacheLifetime * 1000)
+            return std::nullopt;
+        return Answer{cached->appName, cached->bundleID, cached->confidence, cached->evidence};
+    };
+    {
+        const std::lock_guard lock(m_mutex);
+        if (std::optional<Answer> answer = cachedAnswer())
+            return *answer;
     }
 
     std::optional<CachedResult> result;
@@ -55,6 +64,9 @@ AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &na
         result = identifyByName(key);
     if (!result)
         result = CachedResult{std::nullopt, std::nullopt, now, Confidence::low, QStringLiteral("no evidence found")};
+    const std::lock_guard lock(m_mutex);
+    if (std::optional<Answer> answer = cachedAnswer())
+        return *answer;
     m_cache.insert(key, *result);
     return Answer{result->appName, result->bundleID, result->confidence, result->evidence};
 }

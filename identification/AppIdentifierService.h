@@ -9,8 +9,8 @@
 class Platform;
 
 // Tells which application a leftover's name belongs to, from the workspace, the known-app catalogue and the
-// helper-name pattern, and remembers every answer, negative ones included, for seven days. Calls are
-// served one at a time: the lock is held across the cache lookup, the computation and the store.
+// helper-name pattern, and remembers every answer, negative ones included, for seven days. Any number of threads
+// may ask at once; the cache's lock is held only to look up and to store.
 class AppIdentifierService {
 public:
     struct CachedResult {

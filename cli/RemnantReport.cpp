@@ -104,11 +104,11 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
         QByteArray object = i == 0 ? QByteArrayLiteral("\n  {") : QByteArrayLiteral(",\n  {");
         object += "\"path\": " + JsonText::quotedBytes(item.url().native()) +
                   ", \"name\": " + JsonText::quotedBytes(nameBytes(item)) + ", ";
-        object += QStringLiteral("\"category\": %1, \"status\": %2, \"risk\": %3, ")
-                      .arg(JsonText::quoted(rawValue(item.category())),
-                           JsonText::quoted(RemnantReport::statusName(item.status())),
-                           JsonText::quoted(rawValue(item.risk())))
-                      .toUtf8();
+        object +=
+            QStringLiteral("\"category\": %1, \"status\": %2, \"risk\": %3, ")
+                .arg(JsonText::quoted(keyOf(item.category())),
+                     JsonText::quoted(RemnantReport::statusName(item.status())), JsonText::quoted(keyOf(item.risk())))
+                .toUtf8();
         object += QStringLiteral("\"bundleIdentifier\": %1, \"matchedAppName\": %2, \"fileSize\": %3, ")
                       .arg(jsonText(item.bundleIdentifier()), jsonText(item.matchedAppName()))
                       .arg(item.fileSize())
@@ -151,9 +151,9 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
         const QList<QByteArray> measurement = csvMeasurement(item);
         const QList<QByteArray> fields = {QByteArray::fromStdString(item.url().native()),
                                           QByteArray(name.data(), qsizetype(name.size())),
-                                          rawValue(item.category()).toUtf8(),
+                                          keyOf(item.category()).toUtf8(),
                                           RemnantReport::statusName(item.status()).toUtf8(),
-                                          rawValue(item.risk()).toUtf8(),
+                                          keyOf(item.risk()).toUtf8(),
                                           item.bundleIdentifier().value_or(QString()).toUtf8(),
                                           item.matchedAppName().value_or(QString()).toUtf8(),
                                           QByteArray::number(item.fileSize()),

@@ -54,8 +54,7 @@ int RestoreCommand::restore(const CommandLine &line)
             DiagnosticLog::write(QStringLiteral("✅ Put back from Trash: ") + PathNames::fileName(original));
             continue;
         }
-        const QString reason =
-            RemnantActionReport::plainReason(outcome.errorDescription, PathNames::fileName(original));
+        const QString reason = outcome.reason;
         printError(TerminalText::path(original) + " was not put back: " + reason.toUtf8());
         ++failed;
     }

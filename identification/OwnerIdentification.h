@@ -16,4 +16,7 @@ struct OwnerIdentification {
     bool weakMatch = false;
     // The entry's property-list Label, when it is a property list that has one.
     std::optional<QString> label{};
+    // The owner is installed, but which of its applications the entry is was not told for certain: its name reads
+    // "Unknown".
+    bool unnamed = false;
 };

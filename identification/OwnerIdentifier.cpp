@@ -88,14 +88,18 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
         return OwnerIdentification{app.identifier(), app.name, RemnantStatus::orphan, candidate->evidence, true};
     if (bundleIDMatchesItem(app.bundleID, entry.base, entry.llabel))
         return OwnerIdentification{app.identifier(), app.name, RemnantStatus::stale, candidate->evidence, true};
-    return OwnerIdentification{app.identifier(), Unknown, RemnantStatus::stale, candidate->evidence, true};
+    OwnerIdentification unnamed{app.identifier(), Unknown, RemnantStatus::stale, candidate->evidence, true};
+    unnamed.unnamed = true;
+    return unnamed;
 }
 
 std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &entry) const
 {
     auto found = [&](int index, bool withName, const QString &evidence) {
         const InstalledApp &app = m_index.record(index);
-        return OwnerIdentification{app.identifier(), withName ? app.name : Unknown, RemnantStatus::stale, evidence};
+        OwnerIdentification owner{app.identifier(), withName ? app.name : Unknown, RemnantStatus::stale, evidence};
+        owner.unnamed = !withName;
+        return owner;
     };
 
     if (entry.isPropertyList && entry.label) {

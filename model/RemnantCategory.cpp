@@ -43,6 +43,11 @@ QString rawValue(RemnantCategory category)
     return QLatin1String(Rows[std::size_t(category)].rawValue);
 }
 
+QString keyOf(RemnantCategory category)
+{
+    return QLatin1String(Rows[std::size_t(category)].rawValue);
+}
+
 QString icon(RemnantCategory category)
 {
     return QLatin1String(Rows[std::size_t(category)].icon);

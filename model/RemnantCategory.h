@@ -34,6 +34,8 @@ enum class RemnantCategory {
 template <> std::span<const RemnantCategory> allCases<RemnantCategory>();
 
 QString rawValue(RemnantCategory category);
+// The category's name in the command line's JSON and CSV, which stays as it is whatever language the window speaks.
+QString keyOf(RemnantCategory category);
 // The name of the symbol image that stands for the category.
 QString icon(RemnantCategory category);
 SystemColor color(RemnantCategory category);

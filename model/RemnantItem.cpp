@@ -128,7 +128,7 @@ bool RemnantItem::isLongUnused() const
 
 QString RemnantItem::attributionText() const
 {
-    if (m_fields.matchedAppName == QStringLiteral("Unknown") || !m_fields.bundleIdentifier)
+    if (m_fields.ownerUnnamed || !m_fields.bundleIdentifier)
         return QStringLiteral("Unknown");
     return *m_fields.bundleIdentifier;
 }

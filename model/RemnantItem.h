@@ -44,6 +44,8 @@ public:
         QString evidence{};
         // The owner came from loose name matching rather than from direct evidence or the known-app catalogue.
         bool weakMatch = false;
+        // Its owner's name reads "Unknown": which application it is was not told, or the owner is gone.
+        bool ownerUnnamed = false;
         // Installed applications whose names the entry's name matches too, sorted; only for orphans.
         QStringList lookalikes{};
     };

@@ -25,6 +25,11 @@ QString rawValue(RemnantRisk risk)
     return QLatin1String(Rows[std::size_t(risk)].rawValue);
 }
 
+QString keyOf(RemnantRisk risk)
+{
+    return QLatin1String(Rows[std::size_t(risk)].rawValue);
+}
+
 QString icon(RemnantRisk risk)
 {
     return QLatin1String(Rows[std::size_t(risk)].icon);

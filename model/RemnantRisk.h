@@ -11,6 +11,8 @@ enum class RemnantRisk { safe, caution, review };
 template <> std::span<const RemnantRisk> allCases<RemnantRisk>();
 
 QString rawValue(RemnantRisk risk);
+// The risk's name in the command line's JSON and CSV, which stays as it is whatever language the window speaks.
+QString keyOf(RemnantRisk risk);
 // The symbol image and colour that every view shows for the risk.
 QString icon(RemnantRisk risk);
 SystemColor color(RemnantRisk risk);

@@ -51,7 +51,7 @@ std::optional<QString> unstorableName(const QStringList &names)
 std::optional<QString> FileTags::setTags(const fs::path &path, const QStringList &names)
 {
     if (const auto problem = unstorableName(names))
-        return QStringLiteral("Cannot tag '%1': %2").arg(PathNames::fileName(path), *problem);
+        return problem;
 
     // The user's own tags stay as they were, in their order, ahead of the new ones.
     QList<QByteArray> entries;
@@ -81,8 +81,12 @@ std::optional<QString> FileTags::setTags(const fs::path &path, const QStringList
         else if (TagAttribute::set(path, value) != 0)
             error = errno;
     }
-    if (error != 0)
-        return QStringLiteral("Cannot tag '%1': %2").arg(PathNames::fileName(path), qt_error_string(error));
+    if (error != 0) {
+        QString reason = qt_error_string(error);
+        if (!reason.isEmpty())
+            reason[0] = reason[0].toUpper();
+        return reason;
+    }
     return std::nullopt;
 }
 

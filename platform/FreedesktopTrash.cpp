@@ -136,22 +136,28 @@ void releaseName(const TrashFolders &trash, const std::string &reserved)
         unlinkat(trash.info(), infoName(reserved).c_str(), 0);
 }
 
-TrashOutcome failure(QString description, int errorNumber = 0)
+TrashOutcome failure(QString description, QString reason, int errorNumber = 0)
 {
     TrashOutcome outcome;
     outcome.errorDescription = std::move(description);
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    outcome.reason = std::move(reason);
     outcome.errorNumber = errorNumber;
     return outcome;
 }
 
-QString cannotMove(const fs::path &item, const QString &reason)
+TrashOutcome cannotMove(const fs::path &item, const QString &reason, int errorNumber = 0)
 {
-    return QStringLiteral("Cannot move '%1' to the Trash: %2").arg(PathNames::fileName(item), reason);
+    return failure(QStringLiteral("Cannot move '%1' to the Trash: %2").arg(PathNames::fileName(item), reason), reason,
+                   errorNumber);
 }
 
-QString cannotUse(const fs::path &trash, const QString &reason)
+TrashOutcome cannotUse(const fs::path &trash, const QString &reason)
 {
-    return QStringLiteral("Cannot use the Trash folder %1: %2").arg(PathNames::text(trash), reason);
+    const QString description =
+        QStringLiteral("Cannot use the Trash folder %1: %2").arg(PathNames::text(trash), reason);
+    return failure(description, description);
 }
 
 // Renames the item `name` of `from` to `reserved` in the Trash's files/ and checks on disk that it left and arrived;
@@ -161,7 +167,7 @@ TrashOutcome renameInto(int from, const std::string &name, const TrashFolders &t
 {
     const int error = ExclusiveRename::rename(from, name.c_str(), trash.files(), reserved.c_str(), isDirectory);
     if (error != 0)
-        return failure(cannotMove(item, qt_error_string(error)), error);
+        return cannotMove(item, qt_error_string(error), error);
     const bool left = isAbsentAt(from, name);
     const bool arrived = isThereAt(trash.files(), reserved);
     if (left && arrived) {
@@ -169,8 +175,8 @@ TrashOutcome renameInto(int from, const std::string &name, const TrashFolders &t
         outcome.success = true;
         return outcome;
     }
-    return failure(arrived ? cannotMove(item, QStringLiteral("something is still at its original place"))
-                           : cannotMove(item, QStringLiteral("it did not arrive in the Trash")));
+    return arrived ? cannotMove(item, QStringLiteral("something is still at its original place"))
+                   : cannotMove(item, QStringLiteral("it did not arrive in the Trash"));
 }
 
 // Why the item cannot be moved: its folder `from` did not open, or (as errno tells) the item is not found in it.
@@ -180,7 +186,7 @@ TrashOutcome unreachable(const fs::path &item, const TrustedFolder &from)
     const QString reason = error == ENOENT ? QStringLiteral("it no longer exists")
                            : from.isOpen() ? qt_error_string(error)
                                            : from.problem();
-    return failure(cannotMove(item, reason), error);
+    return cannotMove(item, reason, error);
 }
 
 } // namespace
@@ -307,13 +313,13 @@ TrashOutcome FreedesktopTrash::moveInto(const TrashFolders &trash, int from, con
                                         const fs::path &folder, bool isDirectory, int &error) const
 {
     if (!trash.isOpen())
-        return failure(cannotUse(m_folder, trash.problem()));
+        return cannotUse(m_folder, trash.problem());
     const std::string name = item.filename().native();
     const std::string contents = TrashInfo{recordedPath(item, folder), deletionDate()}.text();
     for (int attempt = 0; attempt < MaximumAttempts; ++attempt) {
         const auto reservation = reserveName(trash, name, isDirectory, contents, error);
         if (!reservation)
-            return failure(cannotUse(m_folder, qt_error_string(error)));
+            return cannotUse(m_folder, qt_error_string(error));
         const std::string reserved = reservation->filesPath.filename().native();
         TrashOutcome outcome = renameInto(from, name, trash, reserved, item, isDirectory);
         error = outcome.errorNumber;
@@ -326,7 +332,7 @@ TrashOutcome FreedesktopTrash::moveInto(const TrashFolders &trash, int from, con
             return outcome;
     }
     error = EEXIST;
-    return failure(cannotMove(item, QStringLiteral("no free name was found in the Trash")));
+    return cannotMove(item, QStringLiteral("no free name was found in the Trash"));
 }
 
 std::optional<fs::path> FreedesktopTrash::mountPointOf(const fs::path &folder)
@@ -377,7 +383,7 @@ TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const fs::path 
     const fs::path path = absoluteItem(item);
     const std::string name = path.filename().native();
     if (!isMovableName(name))
-        return failure(cannotMove(path, QStringLiteral("it is not an item that can be moved")));
+        return cannotMove(path, QStringLiteral("it is not an item that can be moved"));
     const TrustedFolder from(folder, TrustedFolder::Links::refused);
     struct stat info {};
     if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
@@ -392,13 +398,13 @@ TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const fs::path 
     // The Trash at the top of the item's file system is the running user's own: no place for the items of a home
     // that belongs to somebody else.
     if (trash.owner() != geteuid())
-        return failure(cannotMove(path, QStringLiteral("it is on another file system than the Trash of its home")));
+        return cannotMove(path, QStringLiteral("it is on another file system than the Trash of its home"));
 
     QString problem;
     const auto topTrash = topDirectoryTrash(folder, problem);
     if (!topTrash) {
-        return failure(cannotMove(
-            path, QStringLiteral("it is on another file system, whose Trash folder cannot be used: %1").arg(problem)));
+        return cannotMove(
+            path, QStringLiteral("it is on another file system, whose Trash folder cannot be used: %1").arg(problem));
     }
     return topTrash->moveInto(topTrash->folders(TrashFolders::Missing::create), from.descriptor(), path, folder,
                               isDirectory, error);
@@ -418,18 +424,18 @@ TrashOutcome FreedesktopTrash::moveToReservation(const fs::path &folder, const s
         return isMovableName(text) && text.find('/') == std::string::npos;
     };
     if (!isName(name) || !isName(reserved))
-        return failure(cannotMove(item, QStringLiteral("it is not an item that can be moved")));
+        return cannotMove(item, QStringLiteral("it is not an item that can be moved"));
     const TrustedFolder from(folder, TrustedFolder::Links::refused);
     struct stat info {};
     if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return unreachable(item, from);
     const TrashFolders trash = folders(TrashFolders::Missing::fail);
     if (!trash.isOpen())
-        return failure(cannotUse(m_folder, trash.problem()));
+        return cannotUse(m_folder, trash.problem());
     struct stat reservation {};
     if (fstatat(trash.info(), infoName(reserved).c_str(), &reservation, AT_SYMLINK_NOFOLLOW) != 0 ||
         !S_ISREG(reservation.st_mode))
-        return failure(cannotMove(item, QStringLiteral("its place in the Trash was not reserved")));
+        return cannotMove(item, QStringLiteral("its place in the Trash was not reserved"));
     TrashOutcome outcome = renameInto(from.descriptor(), name, trash, reserved, item, S_ISDIR(info.st_mode));
     if (outcome.success)
         outcome.trashedPath = m_folder / "files" / reserved;

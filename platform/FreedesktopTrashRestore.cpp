@@ -49,6 +49,9 @@ RestoreOutcome failure(const fs::path &original, const QString &reason, bool sti
 {
     RestoreOutcome outcome;
     outcome.errorDescription = QStringLiteral("Cannot put '%1' back: %2").arg(PathNames::fileName(original), reason);
+    outcome.reason = reason;
+    if (!outcome.reason.isEmpty())
+        outcome.reason[0] = outcome.reason[0].toUpper();
     outcome.stillInTrash = stillInTrash;
     return outcome;
 }

@@ -93,7 +93,8 @@ public:
     virtual RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem,
                                             const std::filesystem::path &original,
                                             const std::filesystem::path &folder) const = 0;
-    // Replaces the item's tags with the given names; an error description on failure.
+    // Replaces the item's tags with the given names; why not, in words for a sentence that names the item, on
+    // failure.
     virtual std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const = 0;
     // Makes the system ask, once, whether Leftscan may control the applications it needs for privileged moves.
     virtual ScriptOutcome runAutomationProbe() const = 0;

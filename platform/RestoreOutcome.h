@@ -8,6 +8,8 @@ struct RestoreOutcome {
     bool success = false;
     std::filesystem::path restoredPath;
     QString errorDescription;
+    // Why it stayed, in words for a sentence that names the item already.
+    QString reason;
     // The item is still in the Trash, so that putting it back may be tried again.
     bool stillInTrash = false;
 };

@@ -12,6 +12,8 @@ struct TrashOutcome {
     // The system's error number when the item itself could not be reached or moved; 0 for other failures, such
     // as a Trash folder that cannot be used.
     int errorNumber = 0;
+    // Why it did not, in words for a sentence that names the item already: "Permission denied".
+    QString reason{};
 
     // The item may not be changed where it is, by this user or on this file system; nothing else is wrong.
     bool permissionDenied() const { return errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS; }

@@ -123,6 +123,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             fields.risk = verdict.risk;
             fields.evidence = owner.evidence;
             fields.weakMatch = owner.weakMatch;
+            fields.ownerUnnamed = owner.unnamed || verdict.unnamed;
             if (verdict.status == RemnantStatus::orphan)
                 fields.lookalikes = resolver.lookalikes(entry.name, entry.attribution);
             auto record = std::make_shared<RemnantItem>(std::move(fields));

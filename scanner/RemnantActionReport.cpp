@@ -28,17 +28,6 @@ QString RemnantActionReport::summary() const
     return text;
 }
 
-QString RemnantActionReport::plainReason(const QString &description, const QString &name)
-{
-    const QString quoted = u'\'' + name + u'\'';
-    const qsizetype named = description.indexOf(quoted);
-    const qsizetype colon = named < 0 ? -1 : description.indexOf(QStringLiteral(": "), named + quoted.size());
-    QString reason = colon < 0 ? description : description.mid(colon + 2);
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toUpper();
-    return reason;
-}
-
 QString RemnantActionReport::details() const
 {
     QStringList lines;

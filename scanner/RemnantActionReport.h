@@ -30,10 +30,6 @@ struct RemnantActionReport {
     QString summary() const;
     // One line "NAME: REASON" per failure.
     QString details() const;
-
-    // The reason in a platform's failure description, without what is said in front of it about the item, and
-    // with a capital: "Cannot move 'x' to the Trash: it no longer exists" gives "It no longer exists".
-    static QString plainReason(const QString &description, const QString &name);
 };
 
 Q_DECLARE_METATYPE(RemnantActionReport)

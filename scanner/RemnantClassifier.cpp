@@ -24,7 +24,7 @@ RemnantClassifier::Result classifyOrphan(const RemnantClassifier::Input &input)
     const qint64 days = daysSince(*reference, input.now).value_or(0);
     if (days > input.thresholdDays)
         return keptOrphan;
-    return {input.bundleIdentifier, QStringLiteral("Unknown"), RemnantStatus::stale, RemnantRisk::safe};
+    return {input.bundleIdentifier, QStringLiteral("Unknown"), RemnantStatus::stale, RemnantRisk::safe, true};
 }
 
 RemnantClassifier::Result classifyUnknown(const RemnantClassifier::Input &input)

@@ -29,6 +29,8 @@ public:
         std::optional<QString> matchedAppName;
         RemnantStatus status = RemnantStatus::unknown;
         RemnantRisk risk = RemnantRisk::review;
+        // The owner's name reads "Unknown": an owner that is gone, for an entry used within the threshold.
+        bool unnamed = false;
 
         friend bool operator==(const Result &, const Result &) = default;
     };

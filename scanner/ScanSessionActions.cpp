@@ -47,6 +47,7 @@ TrashOutcome trash(const Platform &platform, const RemovalGuard &guard, const fs
     fs::path folder;
     if (auto refusal = guard.refusal(item, &folder)) {
         TrashOutcome outcome;
+        outcome.reason = *refusal;
         outcome.errorDescription = std::move(*refusal);
         return outcome;
     }
@@ -92,7 +93,7 @@ void ScanSession::moveToTrash(const RemnantItemPtr &item)
         return;
     }
     if (!trashed.permissionDenied()) {
-        m_questions.tellTrashFailure({name, RemnantActionReport::plainReason(trashed.errorDescription, name)});
+        m_questions.tellTrashFailure({name, trashed.reason});
         return;
     }
 
@@ -109,8 +110,8 @@ void ScanSession::moveToTrash(const RemnantItemPtr &item)
         setUndoableTrash(markTrashed({item}, {place}, QStringLiteral("✅ Moved to Trash with admin rights: ")));
         return;
     }
-    m_questions.tellTrashFailure({name, RemnantActionReport::plainReason(trashed.errorDescription, name), true,
-                                  outcome.errorNumber == RefusedControlError, trashed.errorDescription});
+    m_questions.tellTrashFailure(
+        {name, trashed.reason, true, outcome.errorNumber == RefusedControlError, trashed.errorDescription});
 }
 
 ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item)
@@ -197,7 +198,7 @@ void ScanSession::trashAttempted(const std::vector<TrashOutcome> &outcomes)
             places.push_back(outcomes[i].trashedPath);
             continue;
         }
-        m_actionFailures[qsizetype(i)] = RemnantActionReport::plainReason(outcomes[i].errorDescription, item->name());
+        m_actionFailures[qsizetype(i)] = outcomes[i].reason;
         if (outcomes[i].permissionDenied())
             refused.push_back(i);
     }
@@ -282,7 +283,7 @@ void ScanSession::tagsApplied(const std::vector<std::optional<QString>> &errors)
     for (std::size_t i = 0; i < errors.size(); ++i) {
         const RemnantItemPtr &item = m_actionItems[qsizetype(i)];
         if (errors[i]) {
-            m_actionFailures[qsizetype(i)] = RemnantActionReport::plainReason(*errors[i], item->name());
+            m_actionFailures[qsizetype(i)] = *errors[i];
         } else {
             item->setAction(RemnantAction::tagged(color));
             ++m_actionReport.succeeded;

@@ -58,8 +58,7 @@ void ScanSession::restoreAttempted(const std::vector<RestoreOutcome> &outcomes)
         const TrashedItem &trashed = m_restoring[qsizetype(i)];
         const RemnantItemPtr &item = trashed.item;
         if (!outcomes[i].success) {
-            m_actionFailures[qsizetype(i)] =
-                RemnantActionReport::plainReason(outcomes[i].errorDescription, item->name());
+            m_actionFailures[qsizetype(i)] = outcomes[i].reason;
             if (outcomes[i].stillInTrash)
                 stayed.append(trashed);
             continue;

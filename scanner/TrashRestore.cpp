@@ -21,12 +21,14 @@ RestoreOutcome TrashRestore::restore(const Platform &platform, const RemovalGuar
     outcome.stillInTrash = true;
     // A folder that is gone stays gone: the item goes back only into a folder that the guard has just checked.
     if (platform.entryKind(original.parent_path()) == Platform::EntryKind::missing) {
+        outcome.reason = QStringLiteral("Its folder %1 no longer exists").arg(PathNames::text(original.parent_path()));
         outcome.errorDescription = QStringLiteral("Cannot put '%1' back: its folder %2 no longer exists")
                                        .arg(PathNames::fileName(original), PathNames::text(original.parent_path()));
         return outcome;
     }
     fs::path folder;
     if (auto refused = guard.refusal(original, &folder)) {
+        outcome.reason = *refused;
         outcome.errorDescription = std::move(*refused);
         return outcome;
     }

@@ -36,7 +36,7 @@ TEST_F(RemnantClassifierTest, StatusAndRiskFollowTheVerdictTheDatesAndTheThresho
     const QString id = QStringLiteral("org.zzqx.helper");
     const QString app = QStringLiteral("Zzqx");
     const Result kept{id, app, RemnantStatus::orphan, RemnantRisk::review};
-    const Result recent{id, QStringLiteral("Unknown"), RemnantStatus::stale, RemnantRisk::safe};
+    const Result recent{id, QStringLiteral("Unknown"), RemnantStatus::stale, RemnantRisk::safe, true};
     const Result installed{id, app, RemnantStatus::stale, RemnantRisk::safe};
     const auto unknown = [&](RemnantRisk risk) {
         return Result{id, app, RemnantStatus::unknown, risk};
@@ -79,7 +79,7 @@ TEST_F(RemnantClassifierTest, StatusAndRiskFollowTheVerdictTheDatesAndTheThresho
         {"orphan, anonymous", orphan, 365, none, none, none,
          Result{std::nullopt, std::nullopt, RemnantStatus::orphan, RemnantRisk::review}, true},
         {"recent, anonymous", orphan, 365, none, none, daysAgo(2),
-         Result{std::nullopt, QStringLiteral("Unknown"), RemnantStatus::stale, RemnantRisk::safe}, true},
+         Result{std::nullopt, QStringLiteral("Unknown"), RemnantStatus::stale, RemnantRisk::safe, true}, true},
         // Unknown verdicts keep their status; the risk is graded by age, without the access date.
         {"unknown, no dates", RemnantStatus::unknown, 100, none, none, none, unknown(RemnantRisk::caution)},
         {"unknown, 201 days", RemnantStatus::unknown, 100, none, none, daysAgo(201), unknown(RemnantRisk::review)},

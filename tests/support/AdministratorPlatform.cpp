@@ -11,7 +11,8 @@ TrashOutcome AdministratorPlatform::moveToTrash(const std::filesystem::path &ite
                                                 const std::filesystem::path &folder) const
 {
     if (trashRefuses)
-        return TrashOutcome{false, {}, QStringLiteral("Operation not permitted"), EPERM};
+        return TrashOutcome{
+            false, {}, QStringLiteral("Operation not permitted"), EPERM, QStringLiteral("Operation not permitted")};
     return PosixPlatform::moveToTrash(item, folder);
 }
 

@@ -44,7 +44,7 @@ void write(FILE *stream, const QString &text)
 // The exact bytes of the entry's name.
 std::string_view nameBytes(const RemnantItem &item)
 {
-    const std::string &path = item.url().native();
+    const std::string &path = item.urlBytes();
     return std::string_view(path).substr(path.rfind('/') + 1);
 }
 
@@ -102,7 +102,7 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
     for (qsizetype i = 0; i < items.size(); ++i) {
         const RemnantItem &item = *items[i];
         QByteArray object = i == 0 ? QByteArrayLiteral("\n  {") : QByteArrayLiteral(",\n  {");
-        object += "\"path\": " + JsonText::quotedBytes(item.url().native()) +
+        object += "\"path\": " + JsonText::quotedBytes(item.urlBytes()) +
                   ", \"name\": " + JsonText::quotedBytes(nameBytes(item)) + ", ";
         object +=
             QStringLiteral("\"category\": %1, \"status\": %2, \"risk\": %3, ")
@@ -149,7 +149,7 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
         const RemnantItem &item = *pointer;
         const std::string_view name = nameBytes(item);
         const QList<QByteArray> measurement = csvMeasurement(item);
-        const QList<QByteArray> fields = {QByteArray::fromStdString(item.url().native()),
+        const QList<QByteArray> fields = {QByteArray::fromStdString(item.urlBytes()),
                                           QByteArray(name.data(), qsizetype(name.size())),
                                           keyOf(item.category()).toUtf8(),
                                           RemnantReport::statusName(item.status()).toUtf8(),

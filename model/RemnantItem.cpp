@@ -11,9 +11,11 @@ RemnantItem::RemnantItem(Fields fields, QObject *parent)
     : QObject(parent)
     , m_id(QUuid::createUuid())
     , m_fields(std::move(fields))
+    , m_url(m_fields.url.native())
     , m_name(PathNames::fileName(m_fields.url))
     , m_lastUseSortKey(std::numeric_limits<qint64>::min())
 {
+    m_fields.url = std::filesystem::path();
     updateSearchText();
     const std::optional<QDateTime> date = lastUseDate(LastUseRule::openedElseAccessedElseModified);
     if (date && date->isValid())
@@ -38,7 +40,7 @@ bool RemnantItem::matchesSearch(const QString &lowerQuery) const
 
 QString RemnantItem::displayPath() const
 {
-    return PathNames::text(m_fields.url);
+    return PathNames::text(url());
 }
 
 void RemnantItem::setAction(const RemnantAction &action)
@@ -47,14 +49,6 @@ void RemnantItem::setAction(const RemnantAction &action)
         return;
     m_action = action;
     emit actionChanged(m_action);
-}
-
-void RemnantItem::setSelected(bool isSelected)
-{
-    if (m_isSelected == isSelected)
-        return;
-    m_isSelected = isSelected;
-    emit isSelectedChanged(m_isSelected);
 }
 
 std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule, const std::optional<QDateTime> &opened,

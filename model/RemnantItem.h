@@ -24,7 +24,6 @@ class RemnantItem : public QObject {
     // The scan session alone measures what the entry takes on disk.
     friend class ScanSession;
     Q_PROPERTY(RemnantAction action READ action WRITE setAction NOTIFY actionChanged)
-    Q_PROPERTY(bool isSelected READ isSelected WRITE setSelected NOTIFY isSelectedChanged)
 
 public:
     // What the scan learnt about the entry; every item gets a new random id on top.
@@ -67,7 +66,10 @@ public:
     static constexpr qint64 LongUnusedDays = 181;
 
     QUuid id() const { return m_id; }
-    const std::filesystem::path &url() const { return m_fields.url; }
+    // The entry's path, with the exact bytes the listing found. Kept as its bytes, which take a fraction of the
+    // memory of a path object of many components.
+    std::filesystem::path url() const { return std::filesystem::path(m_url); }
+    const std::string &urlBytes() const { return m_url; }
     QString displayPath() const;
     // The last path component for display; computed once.
     const QString &name() const { return m_name; }
@@ -107,11 +109,9 @@ public:
     // recently. An orphan's risk is raised to review when its census shows either.
     bool isGuarded() const { return holdsUserFiles() || m_usedRecently; }
     RemnantAction action() const { return m_action; }
-    bool isSelected() const { return m_isSelected; }
 
-    // These two notify only when the value actually changes.
+    // Notifies only when the value actually changes.
     void setAction(const RemnantAction &action);
-    void setSelected(bool isSelected);
 
     // Whole days from the last use (Spotlight's date, else the modification date) to Clock::now(); negative for a
     // date in the future, absent without either date. Computed on every call.
@@ -135,7 +135,6 @@ public:
 
 signals:
     void actionChanged(const RemnantAction &action);
-    void isSelectedChanged(bool isSelected);
     // The size on disk, the census and with them perhaps the risk are known.
     void sizeOnDiskChanged();
 
@@ -143,7 +142,9 @@ private:
     void setMeasurement(const SizeMeasurement &measurement, int staleThresholdDays);
 
     QUuid m_id;
+    // The fields but for the url, which m_url holds.
     Fields m_fields;
+    std::string m_url;
     QString m_name;
     void updateSearchText();
 
@@ -151,7 +152,6 @@ private:
     QString m_searchText;
     qint64 m_lastUseSortKey;
     RemnantAction m_action;
-    bool m_isSelected = false;
     std::optional<qint64> m_sizeOnDisk;
     qint64 m_itemCount = 0;
     bool m_sizePartial = false;

@@ -4,6 +4,7 @@
 #include "platform/Bundle.h"
 #include "platform/DirectoryEntry.h"
 #include "platform/FileAttributes.h"
+#include "platform/ListedName.h"
 #include "platform/PropertyList.h"
 #include "platform/RestoreOutcome.h"
 #include "platform/RunningApplication.h"
@@ -43,6 +44,9 @@ public:
     // The direct children of a folder, sorted by the bytes of their names; absent when the folder cannot be listed.
     virtual std::optional<std::vector<DirectoryEntry>> listDirectory(const std::filesystem::path &folder,
                                                                      Hidden hidden) const = 0;
+    // The same children by their names, which take far less memory than their paths in a folder of many entries.
+    virtual std::optional<std::vector<ListedName>> listNames(const std::filesystem::path &folder,
+                                                             Hidden hidden) const = 0;
     // Every item below a folder, depth first, hidden items left out. Never enters a bundle or other package,
     // never follows a symbolic link to a folder; folders that cannot be listed are passed over.
     virtual void walkTree(const std::filesystem::path &folder,

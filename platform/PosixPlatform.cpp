@@ -97,12 +97,12 @@ fs::path PosixPlatform::homeDirectory() const
     return m_home;
 }
 
-std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs::path &folder, Hidden hidden) const
+std::optional<std::vector<ListedName>> PosixPlatform::listNames(const fs::path &folder, Hidden hidden) const
 {
     DirectoryHandle dir(folder);
     if (!dir.get())
         return std::nullopt;
-    std::vector<DirectoryEntry> entries;
+    std::vector<ListedName> entries;
     errno = 0;
     while (const dirent *item = readdir(dir.get())) {
         const std::string_view name(item->d_name);
@@ -110,12 +110,11 @@ std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs
             continue;
         if (hidden == Hidden::Skip && name.front() == '.')
             continue;
-        DirectoryEntry entry;
-        entry.path = folder / fs::path(std::string(name));
+        ListedName entry{std::string(name)};
         unsigned char type = item->d_type;
         if (type == DT_UNKNOWN) {
             struct stat info {};
-            if (lstat(entry.path.c_str(), &info) == 0)
+            if (fstatat(dirfd(dir.get()), entry.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
                 type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
         }
         entry.isDirectory = type == DT_DIR;
@@ -127,8 +126,19 @@ std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs
         return std::nullopt;
     // The order readdir gives depends on the file system and even on how it was made; sorted by the names' bytes,
     // the same tree gives the same answers everywhere.
-    std::sort(entries.begin(), entries.end(),
-              [](const DirectoryEntry &a, const DirectoryEntry &b) { return a.path.native() < b.path.native(); });
+    std::sort(entries.begin(), entries.end(), [](const ListedName &a, const ListedName &b) { return a.name < b.name; });
+    return entries;
+}
+
+std::optional<std::vector<DirectoryEntry>> PosixPlatform::listDirectory(const fs::path &folder, Hidden hidden) const
+{
+    std::optional<std::vector<ListedName>> names = listNames(folder, hidden);
+    if (!names)
+        return std::nullopt;
+    std::vector<DirectoryEntry> entries;
+    entries.reserve(names->size());
+    for (ListedName &name : *names)
+        entries.push_back({folder / fs::path(std::move(name.name)), name.isDirectory, name.isSymbolicLink});
     return entries;
 }
 

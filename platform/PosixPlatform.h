@@ -10,6 +10,7 @@ public:
 
     std::filesystem::path systemPath(std::string_view macPath) const override;
     std::filesystem::path homeDirectory() const override;
+    std::optional<std::vector<ListedName>> listNames(const std::filesystem::path &folder, Hidden hidden) const override;
     std::optional<std::vector<DirectoryEntry>> listDirectory(const std::filesystem::path &folder,
                                                              Hidden hidden) const override;
     void walkTree(const std::filesystem::path &folder,

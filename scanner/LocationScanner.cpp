@@ -39,12 +39,13 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
     };
     if (const auto refusal = profile.refusal(location))
         return notScanned(*refusal);
-    std::optional<std::vector<DirectoryEntry>> children;
+    // By names: a folder of many entries would take many times the memory as paths.
+    std::optional<std::vector<ListedName>> children;
     {
         const StageTimings::Scope timing(QStringLiteral("listing"));
         if (platform.entryKind(folder) == Platform::EntryKind::missing)
             return result;
-        children = platform.listDirectory(folder, profile.hiddenEntries());
+        children = platform.listNames(folder, profile.hiddenEntries());
     }
     if (!children)
         return notScanned(QStringLiteral("it cannot be listed"));
@@ -58,16 +59,18 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
     int processed = 0;
     records.reserve(BatchSize);
     std::vector<EntryFacts> facts;
-    std::vector<const DirectoryEntry *> kept;
+    // The chunk's entries that count, as paths.
+    std::vector<std::filesystem::path> kept;
     for (std::size_t chunkStart = 0; chunkStart < children->size() && !isCancelled(); chunkStart += ChunkSize) {
         const std::size_t chunkEnd = std::min(children->size(), chunkStart + std::size_t(ChunkSize));
         kept.clear();
         facts.clear();
         for (std::size_t i = chunkStart; i < chunkEnd; ++i) {
-            QString name = PathNames::fileName((*children)[i].path);
-            if (!profile.isCandidate(location, name, (*children)[i].isDirectory))
+            const ListedName &child = (*children)[i];
+            QString name = QString::fromUtf8(child.name.data(), qsizetype(child.name.size()));
+            if (!profile.isCandidate(location, name, child.isDirectory))
                 continue;
-            kept.push_back(&(*children)[i]);
+            kept.push_back(folder / child.name);
             facts.push_back(EntryFacts{std::move(name), {}, {}, {}});
         }
         {
@@ -75,14 +78,14 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             ParallelWork::forEachIndex(kept.size(), workers, [&](std::size_t i) {
                 if (isCancelled())
                     return;
-                facts[i].attributes = platform.attributes(kept[i]->path);
-                facts[i].lastOpened = platform.lastUsedDate(kept[i]->path);
+                facts[i].attributes = platform.attributes(kept[i]);
+                facts[i].lastOpened = platform.lastUsedDate(kept[i]);
             });
         }
         const StageTimings::Scope timing(QStringLiteral("identification"));
         ParallelWork::forEachIndex(kept.size(), workers, [&](std::size_t i) {
             if (!isCancelled())
-                facts[i].attribution = resolver.identify(facts[i].name, kept[i]->path, location.category);
+                facts[i].attribution = resolver.identify(facts[i].name, kept[i], location.category);
         });
 
         for (std::size_t i = 0; i < kept.size(); ++i) {
@@ -110,7 +113,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
                 verdict.risk = RemnantRisk::caution;
 
             RemnantItem::Fields fields;
-            fields.url = kept[i]->path;
+            fields.url = kept[i];
             fields.category = location.category;
             fields.status = verdict.status;
             fields.bundleIdentifier = verdict.bundleIdentifier;

@@ -43,7 +43,7 @@ QString described(const RemnantItem &item)
     auto date = [](const std::optional<QDateTime> &value) {
         return value ? value->toString(Qt::ISODateWithMs) : QStringLiteral("-");
     };
-    return QStringList{QString::fromStdString(item.url().native()),
+    return QStringList{QString::fromStdString(item.urlBytes()),
                        QString::number(int(item.category())),
                        QString::number(int(item.status())),
                        QString::number(int(item.risk())),

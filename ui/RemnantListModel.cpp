@@ -31,6 +31,44 @@ void RemnantListModel::append(qsizetype first, qsizetype count)
     endInsertRows();
 }
 
+void RemnantListModel::setChecked(const QList<RemnantItemPtr> &items, bool checked)
+{
+    for (const RemnantItemPtr &item : items) {
+        if (!item)
+            continue;
+        if (checked)
+            m_checked.insert(item->id());
+        else
+            m_checked.remove(item->id());
+    }
+    markChanged();
+    emit checkedChanged();
+}
+
+void RemnantListModel::clearChecked()
+{
+    if (m_checked.isEmpty())
+        return;
+    m_checked.clear();
+    markChanged();
+    emit checkedChanged();
+}
+
+void RemnantListModel::pruneChecked()
+{
+    if (m_checked.isEmpty())
+        return;
+    QSet<QUuid> present;
+    for (const RemnantItemPtr &item : std::as_const(m_rows)) {
+        if (m_checked.contains(item->id()))
+            present.insert(item->id());
+    }
+    if (present.size() == m_checked.size())
+        return;
+    m_checked = present;
+    emit checkedChanged();
+}
+
 void RemnantListModel::remove(const QList<RemnantItemPtr> &items)
 {
     QSet<const RemnantItem *> gone;
@@ -48,6 +86,7 @@ void RemnantListModel::remove(const QList<RemnantItemPtr> &items)
         endRemoveRows();
         last = first;
     }
+    pruneChecked();
 }
 
 void RemnantListModel::insert(const QList<qsizetype> &positions)
@@ -68,6 +107,7 @@ void RemnantListModel::reset()
     endResetModel();
     for (const RemnantItemPtr &item : std::as_const(m_rows))
         watch(item);
+    pruneChecked();
 }
 
 QModelIndex RemnantListModel::index(int row, int column, const QModelIndex &parent) const
@@ -90,6 +130,8 @@ QVariant RemnantListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case ItemRole:
         return QVariant::fromValue(static_cast<void *>(item.get()));
+    case CheckedRole:
+        return m_checked.contains(item->id());
     case Qt::DisplayRole:
         return item->name();
     case Qt::ToolTipRole:
@@ -125,7 +167,6 @@ void RemnantListModel::watch(const RemnantItemPtr &item)
 {
     // A reset hands over the same records again; one connection per record is enough.
     connect(item.get(), &RemnantItem::actionChanged, this, &RemnantListModel::markChanged, Qt::UniqueConnection);
-    connect(item.get(), &RemnantItem::isSelectedChanged, this, &RemnantListModel::markChanged, Qt::UniqueConnection);
 }
 
 void RemnantListModel::markChanged()

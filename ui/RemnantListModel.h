@@ -3,6 +3,8 @@
 #include "model/RemnantItem.h"
 
 #include <QAbstractListModel>
+#include <QSet>
+#include <QUuid>
 
 class RemnantScanner;
 
@@ -16,7 +18,7 @@ class RemnantListModel : public QAbstractListModel {
 public:
     // AppearanceRole changes only how a row looks (its tag, check mark or size), never whether it passes; where a row
     // sorts by size is the proxy's own concern.
-    enum Role { ItemRole = Qt::UserRole + 1, AppearanceRole };
+    enum Role { ItemRole = Qt::UserRole + 1, AppearanceRole, CheckedRole };
 
     explicit RemnantListModel(RemnantScanner &scanner, QObject *parent = nullptr);
 
@@ -29,6 +31,15 @@ public:
     RemnantItemPtr itemPointer(int row) const;
     const QList<RemnantItemPtr> &rows() const { return m_rows; }
 
+    // The bulk selection: the records checked for a bulk action, by their ids. Records that leave the list leave it.
+    const QSet<QUuid> &checked() const { return m_checked; }
+    bool isChecked(const RemnantItem &item) const { return m_checked.contains(item.id()); }
+    void setChecked(const QList<RemnantItemPtr> &items, bool checked);
+    void clearChecked();
+
+signals:
+    void checkedChanged();
+
 private:
     void append(qsizetype first, qsizetype count);
     void remove(const QList<RemnantItemPtr> &items);
@@ -37,7 +48,10 @@ private:
     void watch(const RemnantItemPtr &item);
     void markChanged();
 
+    void pruneChecked();
+
     RemnantScanner &m_scanner;
     QList<RemnantItemPtr> m_rows;
+    QSet<QUuid> m_checked;
     bool m_changePending = false;
 };

@@ -91,13 +91,7 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
         if (scanning)
             clearSelectedItems();
     });
-    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] {
-        if (m_prunePending || m_selectedItems.isEmpty())
-            return;
-        m_prunePending = true;
-        QTimer::singleShot(0, this, &RemnantListView::pruneSelection);
-    });
-    connect(m_model, &QAbstractItemModel::modelReset, this, &RemnantListView::pruneSelection);
+    connect(m_model, &RemnantListModel::checkedChanged, this, &RemnantListView::updateBulkButton);
     updateContent();
     updateThreshold();
     updateBulkButton();
@@ -179,7 +173,7 @@ QWidget *RemnantListView::makeFilterRow()
     connect(m_bulk, &QAbstractButton::clicked, this, [this] {
         QList<RemnantItemPtr> chosen;
         for (const RemnantItemPtr &item : m_scanner.filteredRemnants()) {
-            if (m_selectedItems.contains(item->id()))
+            if (m_model->isChecked(*item))
                 chosen.append(item);
         }
         m_actions.showBulkSheet(chosen);
@@ -198,10 +192,10 @@ void RemnantListView::updateThreshold()
 
 void RemnantListView::updateBulkButton()
 {
-    m_bulk->setText(QStringLiteral("Bulk actions (%1)").arg(m_selectedItems.size()));
+    m_bulk->setText(QStringLiteral("Bulk actions (%1)").arg(selectedItems().size()));
     m_bulk->setAccessibleName(m_bulk->text());
-    m_bulk->setVisible(!m_selectedItems.isEmpty());
-    m_items->rowDelegate()->setShowsCheckColumn(!m_selectedItems.isEmpty());
+    m_bulk->setVisible(!selectedItems().isEmpty());
+    m_items->rowDelegate()->setShowsCheckColumn(!selectedItems().isEmpty());
 }
 
 RemnantListView::Content RemnantListView::content() const
@@ -248,21 +242,13 @@ RemnantItemPtr RemnantListView::itemAt(const QModelIndex &proxyIndex) const
 
 void RemnantListView::setItemsSelected(const QList<RemnantItemPtr> &items, bool selected)
 {
-    for (const RemnantItemPtr &item : items) {
-        if (!item)
-            continue;
-        if (selected)
-            m_selectedItems.insert(item->id());
-        else
-            m_selectedItems.remove(item->id());
-        item->setSelected(selected);
-    }
-    updateBulkButton();
+    m_model->setChecked(items, selected);
 }
 
 void RemnantListView::toggleSelected(const RemnantItemPtr &item)
 {
-    setItemsSelected({item}, !m_selectedItems.contains(item->id()));
+    if (item)
+        setItemsSelected({item}, !m_model->isChecked(*item));
 }
 
 void RemnantListView::selectAllShown()
@@ -272,25 +258,13 @@ void RemnantListView::selectAllShown()
 
 void RemnantListView::clearSelectedItems()
 {
-    for (const RemnantItemPtr &item : m_scanner.remnants())
-        item->setSelected(false);
-    m_selectedItems.clear();
+    m_model->clearChecked();
     m_anchor = {};
-    updateBulkButton();
 }
 
-void RemnantListView::pruneSelection()
+const QSet<QUuid> &RemnantListView::selectedItems() const
 {
-    m_prunePending = false;
-    QSet<QUuid> present;
-    for (const RemnantItemPtr &item : m_scanner.remnants()) {
-        if (m_selectedItems.contains(item->id()))
-            present.insert(item->id());
-    }
-    if (present.size() == m_selectedItems.size())
-        return;
-    m_selectedItems = present;
-    updateBulkButton();
+    return m_model->checked();
 }
 
 void RemnantListView::act(const QModelIndex &proxyIndex, int button)

@@ -39,7 +39,8 @@ public:
     Content content() const;
     SortOrder sortOrder() const;
     void setSortOrder(SortOrder order);
-    const QSet<QUuid> &selectedItems() const { return m_selectedItems; }
+    // The records checked for a bulk action, kept by the list model.
+    const QSet<QUuid> &selectedItems() const;
     // The leftovers in the order shown.
     QList<RemnantItemPtr> sortedRemnants() const;
 
@@ -70,7 +71,6 @@ private:
     void updateThreshold();
     void updateBulkButton();
     void setItemsSelected(const QList<RemnantItemPtr> &items, bool selected);
-    void pruneSelection();
     RemnantItemPtr itemAt(const QModelIndex &proxyIndex) const;
     void act(const QModelIndex &proxyIndex, int button);
 
@@ -78,9 +78,7 @@ private:
     RemnantActions &m_actions;
     RemnantListModel *m_model;
     RemnantFilterProxy *m_proxy;
-    QSet<QUuid> m_selectedItems;
     QModelIndex m_anchor;
-    bool m_prunePending = false;
     bool m_removingRows = false;
 
     SearchBar *m_search = nullptr;

@@ -247,7 +247,7 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         painter->setPen(Qt::NoPen);
         painter->setBrush(Theme::withAlpha(Theme::accent(), focused ? 0.22 : 0.12));
         painter->drawRoundedRect(content, 6, 6);
-    } else if (item->isSelected()) {
+    } else if (index.data(RemnantListModel::CheckedRole).toBool()) {
         painter->setPen(Qt::NoPen);
         painter->setBrush(Theme::withAlpha(Theme::accent(), 0.07));
         painter->drawRoundedRect(content, 6, 6);
@@ -261,7 +261,7 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         x += columnWidth;
     };
     if (m_showsCheckColumn) {
-        if (item->isSelected())
+        if (index.data(RemnantListModel::CheckedRole).toBool())
             drawSymbol(QStringLiteral("checkmark.circle.fill"), Theme::accent(), 14, CheckWidth);
         else
             x += CheckWidth;

@@ -412,7 +412,7 @@ TEST_F(WindowFixture, WhatHoldsTheUsersFilesOrMayBelongToAnInstalledAppIsMarkedA
         if (item->hasLookalikes())
             doubtful.append(item);
         else if (!plainOrphan && item->status() == RemnantStatus::orphan && !item->isGuarded() &&
-                 item->url().native().starts_with(m_demo->home().native()))
+                 item->urlBytes().starts_with(m_demo->home().native()))
             plainOrphan = item;
         if (item->isWeakMatch() && !item->evidence().isEmpty())
             weak = item;

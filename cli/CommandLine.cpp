@@ -50,6 +50,7 @@ QString CommandLine::usage()
         "       leftscan-cli restore [--root DIR] [--home DIR] PATH...\n"
         "       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
         "       leftscan-cli catalogue [--format json|table]\n"
+        "       leftscan-cli --help | --version\n"
         "       (every command also takes --verbose)\n"
         "\n"
         "  scan         lists what applications left behind in the Library folders\n"
@@ -73,7 +74,16 @@ QString CommandLine::usage()
         "  --timings         scan: the time spent in each stage of the scan, on standard error\n"
         "  --verbose         also write the diagnostic log to standard error\n"
         "  --force           trash also leftovers that hold your own files, changed recently or whose names\n"
-        "                    match an installed app\n");
+        "                    match an installed app\n"
+        "  --help            this text\n"
+        "  --version         the program's name and version\n"
+        "\n"
+        "See leftscan-cli(1) for the output's fields and the exit statuses.\n");
+}
+
+QString CommandLine::versionLine()
+{
+    return QStringLiteral("leftscan-cli " LEFTSCAN_VERSION "\n");
 }
 
 ScanProfile CommandLine::scanProfile() const
@@ -130,6 +140,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
 
         if (argument == "--help" || argument == "-h") {
             line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else if (argument == "--demo") {
             line.demo = true;
         } else if (argument == "--demo-linux") {
@@ -174,7 +186,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             return std::nullopt;
         }
     }
-    if (line.help)
+    if (line.help || line.version)
         return line;
     if (line.command.empty()) {
         error = QStringLiteral("no command given (try --help)");

@@ -1,0 +1,74 @@
+# What `cmake --install` puts where, and the pieces a desktop needs: the desktop entry, the metainfo, the icons at
+# the sizes icon themes ask for, the manual pages.
+include(GNUInstallDirs)
+
+install(TARGETS leftscan-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES NOTICE packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/leftscan)
+
+# Manual pages, from scdoc sources; the page's date is the release's unless SOURCE_DATE_EPOCH says otherwise.
+find_program(LEFTSCAN_SCDOC scdoc)
+set(LEFTSCAN_RELEASE_EPOCH 1796515200)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(LEFTSCAN_RELEASE_EPOCH $ENV{SOURCE_DATE_EPOCH})
+endif()
+set(LEFTSCAN_MANUAL_PAGES leftscan-cli.1)
+if(LEFTSCAN_BUILD_GUI)
+    list(APPEND LEFTSCAN_MANUAL_PAGES leftscan.1)
+endif()
+if(LEFTSCAN_SCDOC)
+    set(manual_files)
+    foreach(page ${LEFTSCAN_MANUAL_PAGES})
+        set(source ${CMAKE_CURRENT_SOURCE_DIR}/man/${page}.scd)
+        set(output ${CMAKE_CURRENT_BINARY_DIR}/man/${page}.gz)
+        add_custom_command(OUTPUT ${output}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/man
+            COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${LEFTSCAN_RELEASE_EPOCH}
+                sh -c "\"$0\" < \"$1\" | gzip -9n > \"$2\"" ${LEFTSCAN_SCDOC} ${source} ${output}
+            DEPENDS ${source}
+            COMMENT "Writing the manual page ${page}"
+            VERBATIM)
+        list(APPEND manual_files ${output})
+    endforeach()
+    add_custom_target(leftscan-manuals ALL DEPENDS ${manual_files})
+    install(FILES ${manual_files} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+    message(WARNING "scdoc was not found: the manual pages are neither built nor installed")
+endif()
+
+if(NOT LEFTSCAN_BUILD_GUI)
+    return()
+endif()
+
+add_executable(leftscan-render-icon tools/IconRenderer.cpp)
+target_link_libraries(leftscan-render-icon PRIVATE Qt6::Gui Qt6::Svg)
+
+# Renders app/leftscan.svg into `target`: pairs of a size and a file name below `folder`.
+function(leftscan_render_icons target folder)
+    set(arguments)
+    set(outputs)
+    while(ARGN)
+        list(POP_FRONT ARGN size name)
+        list(APPEND arguments ${size} ${folder}/${name})
+        list(APPEND outputs ${folder}/${name})
+    endwhile()
+    add_custom_command(OUTPUT ${outputs}
+        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
+            $<TARGET_FILE:leftscan-render-icon> ${CMAKE_CURRENT_SOURCE_DIR}/app/leftscan.svg ${arguments}
+        DEPENDS leftscan-render-icon ${CMAKE_CURRENT_SOURCE_DIR}/app/leftscan.svg
+        COMMENT "Rendering the application icon into ${folder}"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS ${outputs})
+endfunction()
+
+set(icon_pairs)
+foreach(size 16 22 24 32 48 64 128 256 512)
+    list(APPEND icon_pairs ${size} ${size}x${size}/apps/${LEFTSCAN_APP_ID}.png)
+endforeach()
+leftscan_render_icons(leftscan-icons ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor ${icon_pairs})
+
+install(TARGETS leftscan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES app/${LEFTSCAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES app/${LEFTSCAN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+install(FILES app/leftscan.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${LEFTSCAN_APP_ID}.svg)

@@ -1,5 +1,5 @@
 # What `cmake --install` puts where, and the pieces a desktop needs: the desktop entry, the metainfo, the icons at
-# the sizes icon themes ask for, the manual pages.
+# the sizes icon themes ask for, the manual pages; on the Mac, the application bundle.
 include(GNUInstallDirs)
 
 install(TARGETS leftscan-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -35,6 +35,9 @@ else()
     message(WARNING "scdoc was not found: the manual pages are neither built nor installed")
 endif()
 
+# The Mac's Info.plist, written on every system so that the tests can read it back.
+configure_file(app/Info.plist.in ${CMAKE_CURRENT_BINARY_DIR}/Info.plist @ONLY)
+
 if(NOT LEFTSCAN_BUILD_GUI)
     return()
 endif()
@@ -65,6 +68,28 @@ foreach(size 16 22 24 32 48 64 128 256 512)
     list(APPEND icon_pairs ${size} ${size}x${size}/apps/${LEFTSCAN_APP_ID}.png)
 endforeach()
 leftscan_render_icons(leftscan-icons ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor ${icon_pairs})
+
+if(APPLE)
+    # Leftscan.app: the icon file made by the system's iconutil from the rendered sizes.
+    set(iconset ${CMAKE_CURRENT_BINARY_DIR}/Leftscan.iconset)
+    leftscan_render_icons(leftscan-iconset ${iconset}
+        16 icon_16x16.png 32 icon_16x16@2x.png 32 icon_32x32.png 64 icon_32x32@2x.png 128 icon_128x128.png
+        256 icon_128x128@2x.png 256 icon_256x256.png 512 icon_256x256@2x.png 512 icon_512x512.png
+        1024 icon_512x512@2x.png)
+    set(icns ${CMAKE_CURRENT_BINARY_DIR}/Leftscan.icns)
+    add_custom_command(OUTPUT ${icns}
+        COMMAND iconutil --convert icns --output ${icns} ${iconset}
+        DEPENDS leftscan-iconset
+        VERBATIM)
+    target_sources(leftscan PRIVATE ${icns})
+    set_source_files_properties(${icns} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
+    set_target_properties(leftscan PROPERTIES
+        OUTPUT_NAME Leftscan
+        MACOSX_BUNDLE TRUE
+        MACOSX_BUNDLE_INFO_PLIST ${CMAKE_CURRENT_BINARY_DIR}/Info.plist)
+    install(TARGETS leftscan BUNDLE DESTINATION .)
+    return()
+endif()
 
 install(TARGETS leftscan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES app/${LEFTSCAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

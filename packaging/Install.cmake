@@ -97,3 +97,5 @@ install(FILES app/${LEFTSCAN_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DA
 install(DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 install(FILES app/leftscan.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${LEFTSCAN_APP_ID}.svg)
+
+include(packaging/DebianPackage.cmake)

@@ -4,6 +4,14 @@ include(GNUInstallDirs)
 
 install(TARGETS leftscan-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES NOTICE packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/leftscan)
+# The release history, in Debian's changelog format and compressed as Debian's policy asks.
+set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${changelog}
+    COMMAND sh -c "gzip -9n < \"$0\" > \"$1\"" ${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog ${changelog}
+    DEPENDS packaging/changelog
+    VERBATIM)
+add_custom_target(leftscan-changelog ALL DEPENDS ${changelog})
+install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/leftscan)
 
 # Manual pages, from scdoc sources; the page's date is the release's unless SOURCE_DATE_EPOCH says otherwise.
 find_program(LEFTSCAN_SCDOC scdoc)

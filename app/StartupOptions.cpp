@@ -7,13 +7,23 @@ namespace fs = std::filesystem;
 QString StartupOptions::usage()
 {
     return QStringLiteral("usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]\n"
+                          "       leftscan --help | --version\n"
                           "\n"
                           "  --root DIR  the folder that stands for \"/\" of the Mac to scan (default /)\n"
                           "  --home DIR  the user's home folder on this machine (default: your home)\n"
                           "  --demo      scan a generated demonstration Mac\n"
                           "  --demo-linux  scan a generated demonstration Linux desktop\n"
                           "  --profile P   mac: a Mac's Library folders; linux: a Linux desktop's home (default: mac\n"
-                          "                when the home has a Library folder, else linux)\n");
+                          "                when the home has a Library folder, else linux)\n"
+                          "  --help        this text\n"
+                          "  --version     the program's name and version\n"
+                          "\n"
+                          "See leftscan(1), and leftscan-cli(1) for the command line.\n");
+}
+
+QString StartupOptions::versionLine()
+{
+    return QStringLiteral("leftscan " LEFTSCAN_VERSION "\n");
 }
 
 std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::string> &arguments, QString &error)
@@ -29,6 +39,8 @@ std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::strin
         }
         if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else if (argument == "--demo") {
             options.demo = true;
         } else if (argument == "--demo-linux") {
@@ -58,7 +70,7 @@ std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::strin
             return std::nullopt;
         }
     }
-    if (options.help || options.demo || options.demoLinux)
+    if (options.help || options.version || options.demo || options.demoLinux)
         return options;
     if (!homeGiven)
         options.home = FolderArguments::defaultHome();

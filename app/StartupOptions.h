@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-// leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]. Paths keep the exact bytes they
-// were given with.
+// leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux], or --help or --version. Paths
+// keep the exact bytes they were given with.
 struct StartupOptions {
     std::filesystem::path root = "/";
     std::filesystem::path home;
@@ -18,8 +18,11 @@ struct StartupOptions {
     // The profile given; without it, chosen from the home.
     std::optional<ScanProfile> profile;
     bool help = false;
+    bool version = false;
 
     // On failure returns nothing and sets `error` to a one-line message.
     static std::optional<StartupOptions> parse(const std::vector<std::string> &arguments, QString &error);
     static QString usage();
+    // "leftscan 1.2.3", the answer to --version.
+    static QString versionLine();
 };

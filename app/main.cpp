@@ -10,6 +10,7 @@
 #include "ui/Theme.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QIcon>
 #include <QStyleFactory>
 #include <clocale>
@@ -43,14 +44,21 @@ int main(int argc, char **argv)
         std::fputs(StartupOptions::usage().toUtf8().constData(), stdout);
         return 0;
     }
+    if (options->version) {
+        std::fputs(StartupOptions::versionLine().toUtf8().constData(), stdout);
+        return 0;
+    }
 
     SignalQuit::install();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("leftscan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Leftscan"));
     QApplication::setApplicationVersion(QStringLiteral(LEFTSCAN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("leftscan"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app/leftscan.svg")));
+    // The desktop knows the program by one name: its desktop entry, its icon and its name on the session bus.
+    QApplication::setDesktopFileName(QStringLiteral(LEFTSCAN_APP_ID));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(LEFTSCAN_APP_ID), QIcon(QStringLiteral(":/app/leftscan.svg"))));
+    QDBusConnection::sessionBus().registerService(QStringLiteral(LEFTSCAN_APP_ID));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Theme::setDark(application, startsDark());
     DesktopAppearance appearance;

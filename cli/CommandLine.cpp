@@ -58,6 +58,7 @@ QString CommandLine::usage()
         "       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...\n"
         "       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
         "       leftscan-cli catalogue [--format json|table]\n"
+        "       leftscan-cli --help | --version\n"
         "       (every command also takes --verbose)\n"
         "\n"
         "  scan         lists what applications left behind in the Library folders\n"
@@ -82,7 +83,16 @@ QString CommandLine::usage()
         "  --verbose         also write the diagnostic log to standard error\n"
         "  --force           moves items that trash would otherwise refuse: those that hold your own files,\n"
         "                    changed inside recently or could not be looked into everywhere, and orphans whose\n"
-        "                    names also match an installed app\n");
+        "                    names also match an installed app\n"
+        "  --help            this text\n"
+        "  --version         the program's name and version\n"
+        "\n"
+        "See leftscan-cli(1) for the output's fields and the exit statuses.\n");
+}
+
+QString CommandLine::versionLine()
+{
+    return QStringLiteral("leftscan-cli " LEFTSCAN_VERSION "\n");
 }
 
 ScanProfile CommandLine::scanProfile() const
@@ -139,6 +149,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
 
         if (argument == "--help" || argument == "-h") {
             line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else if (argument == "--demo") {
             line.demo = true;
         } else if (argument == "--demo-linux") {
@@ -183,7 +195,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             return std::nullopt;
         }
     }
-    if (line.help)
+    if (line.help || line.version)
         return line;
     if (line.command.empty()) {
         error = QStringLiteral("no command given (try --help)");

@@ -20,6 +20,7 @@ struct CommandLine {
     // The profile given with --profile; without it, chosen from the home.
     std::optional<ScanProfile> profile;
     bool help = false;
+    bool version = false;
     // The engine's diagnostic lines go to standard error; without it only warnings and errors do.
     bool verbose = false;
     // trash moves leftovers that may belong to an installed application too.
@@ -34,6 +35,8 @@ struct CommandLine {
     // Parses argv; on failure returns nothing and sets `error` to a one-line message.
     static std::optional<CommandLine> parse(const std::vector<std::string> &arguments, QString &error);
     static QString usage();
+    // "leftscan-cli 1.2.3", the answer to --version.
+    static QString versionLine();
     // The profile the scan uses: the one given, the Linux one for --demo-linux, the Mac one for --demo, else the
     // one the home calls for.
     ScanProfile scanProfile() const;

@@ -24,6 +24,10 @@ int run(const CommandLine &line, int argc, char **argv)
         std::fputs(CommandLine::usage().toUtf8().constData(), stdout);
         return ScanCommand::Success;
     }
+    if (line.version) {
+        std::fputs(CommandLine::versionLine().toUtf8().constData(), stdout);
+        return ScanCommand::Success;
+    }
     if (line.command == "catalogue") {
         CatalogueCommand::print(line.format, stdout);
         return ScanCommand::Success;

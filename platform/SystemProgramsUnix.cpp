@@ -3,6 +3,7 @@
 #include "platform/AdministratorCommand.h"
 
 #include <climits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 bool SystemPrograms::isMacOS()
@@ -30,6 +31,12 @@ std::filesystem::path SystemPrograms::administratorHelper()
     const ssize_t length = readlink("/proc/self/exe", program, sizeof program);
     if (length <= 0 || std::size_t(length) >= sizeof program)
         return AdministratorCommand::HelperName;
-    return std::filesystem::path(std::string(program, std::size_t(length))).parent_path() /
-           AdministratorCommand::HelperName;
+    const std::filesystem::path folder = std::filesystem::path(std::string(program, std::size_t(length))).parent_path();
+    const std::filesystem::path beside = folder / AdministratorCommand::HelperName;
+    const std::filesystem::path installed =
+        folder.parent_path() / "libexec" / "leftscan" / AdministratorCommand::HelperName;
+    struct stat status {};
+    if (::stat(beside.c_str(), &status) != 0 && ::stat(installed.c_str(), &status) == 0)
+        return installed;
+    return beside;
 }

@@ -140,6 +140,9 @@ TEST(CliInventory, BadOptionsAndMissingFoldersExitWithStatusTwoAndOneLine)
         EXPECT_TRUE(run.out.isEmpty());
     }
     EXPECT_EQ(runCli({"--help"}).exitCode, 0);
+    const CliResult version = runCli({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.out, QByteArrayLiteral("leftscan-cli " LEFTSCAN_VERSION "\n"));
 }
 
 TEST(CliCatalogue, JsonListsEveryRowInOrder)
@@ -281,7 +284,7 @@ TEST(CliScan, ALibraryThatIsNoFolderRefusesTheScanAndAnOutputThatCannotBeWritten
     const LinkedCachesHome home;
     for (const Arguments &arguments :
          {Arguments{"scan", "--format", "json"} + folders(home.tree), Arguments{"inventory"} + folders(home.tree),
-          Arguments{"catalogue"}, Arguments{"--help"}}) {
+          Arguments{"catalogue"}, Arguments{"--help"}, Arguments{"--version"}}) {
         const CliResult run = runCli(arguments, CliOptions{.standardOutput = "/dev/full"});
         EXPECT_EQ(run.exitCode, 5) << arguments.front();
         EXPECT_TRUE(run.err.endsWith("leftscan-cli: the output could not be written: No space left on device\n"))

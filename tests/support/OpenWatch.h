@@ -16,5 +16,5 @@ public:
     std::optional<bool> opened() const;
 
 private:
-    int m_descriptor = -1;
+    [[maybe_unused]] int m_descriptor = -1;
 };

@@ -1,0 +1,6 @@
+#pragma once
+// The running program's path, from macOS's dynamic linker.
+#include <stdint.h>
+extern "C" {
+int _NSGetExecutablePath(char *buf, uint32_t *bufsize);
+}

@@ -19,6 +19,7 @@ public:
     bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const override;
 
     std::shared_ptr<const OwnerResolver> prepareResolver(const std::atomic<bool> *cancelled) const override;
+    UseRules useRules() const override { return {false, false}; }
     RemnantRisk orphanRisk(RemnantCategory category) const override;
     void clearIdentificationCache() const override {}
 

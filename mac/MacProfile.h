@@ -22,6 +22,7 @@ public:
     bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const override;
 
     std::shared_ptr<const OwnerResolver> prepareResolver(const std::atomic<bool> *cancelled) const override;
+    UseRules useRules() const override { return {true, true}; }
     RemnantRisk orphanRisk(RemnantCategory) const override { return RemnantRisk::review; }
     void clearIdentificationCache() const override;
 

@@ -17,9 +17,13 @@ RemnantItem::RemnantItem(Fields fields, QObject *parent)
 {
     m_fields.url = std::filesystem::path();
     updateSearchText();
+    updateLastUseSortKey();
+}
+
+void RemnantItem::updateLastUseSortKey()
+{
     const std::optional<QDateTime> date = lastUseDate(LastUseRule::openedElseAccessedElseModified);
-    if (date && date->isValid())
-        m_lastUseSortKey = date->toMSecsSinceEpoch();
+    m_lastUseSortKey = date && date->isValid() ? date->toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
 void RemnantItem::updateSearchText()
@@ -65,7 +69,14 @@ std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule, const std::o
 
 std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule) const
 {
-    return lastUseDate(rule, m_fields.lastOpened, m_fields.lastUsed, m_fields.lastModified);
+    const std::optional<QDateTime> date =
+        lastUseDate(rule, m_fields.lastOpened, m_fields.lastUsed, m_fields.lastModified);
+    if (!m_fields.lastUseFromChanges)
+        return date;
+    const std::optional<QDateTime> inside = newestInside();
+    if (inside && (!date || !date->isValid() || *inside > *date))
+        return inside;
+    return date;
 }
 
 void RemnantItem::setMeasurement(const SizeMeasurement &measurement, int staleThresholdDays)
@@ -75,6 +86,8 @@ void RemnantItem::setMeasurement(const SizeMeasurement &measurement, int staleTh
     m_sizePartial = measurement.isPartial();
     m_sharedFiles = measurement.sharedFiles;
     m_census = measurement.census;
+    if (m_fields.lastUseFromChanges)
+        updateLastUseSortKey();
     const std::optional<QDateTime> newest = newestInside();
     m_usedRecently = newest && DayCount::daysBetween(*newest, Clock::now()) <= staleThresholdDays;
     if (isGuarded() && m_fields.status == RemnantStatus::orphan)
@@ -99,9 +112,10 @@ std::optional<qint64> RemnantItem::daysSinceLastUse() const
 
 QString RemnantItem::lastUsedDescription() const
 {
-    if (!m_fields.lastOpened)
+    const std::optional<QDateTime> reference = lastUseDate(LastUseRule::openedElseModified);
+    if (!reference || !reference->isValid())
         return QStringLiteral("Unknown");
-    return RelativeDateFormatter::describe(*m_fields.lastOpened, Clock::now());
+    return RelativeDateFormatter::describe(*reference, Clock::now());
 }
 
 std::optional<QString> RemnantItem::ageDescription() const

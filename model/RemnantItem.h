@@ -47,6 +47,9 @@ public:
         bool ownerUnnamed = false;
         // Installed applications whose names the entry's name matches too, sorted; only for orphans.
         QStringList lookalikes{};
+        // Only changes tell of use: the entry's own modification and, once measured, the newest change inside it.
+        // Where anything may read the files (backups, indexers, disk-usage tools), reading is no sign of use.
+        bool lastUseFromChanges = false;
     };
 
     explicit RemnantItem(Fields fields, QObject *parent = nullptr);
@@ -116,9 +119,10 @@ public:
     // Whole days from the last use (Spotlight's date, else the modification date) to Clock::now(); negative for a
     // date in the future, absent without either date. Computed on every call.
     std::optional<qint64> daysSinceLastUse() const;
-    // Spotlight's last-used date relative to Clock::now() ("3 days ago"), or "Unknown" without it; the
-    // modification date is not used here.
+    // The date daysSinceLastUse counts from, relative to Clock::now() ("3 days ago"), or "Unknown" without one.
     QString lastUsedDescription() const;
+    // The last use is a date the system recorded the entry being opened, not a change to it.
+    bool lastUseIsOpening() const { return m_fields.lastOpened.has_value(); }
     // The age for a row: "%lldd ago" up to 365 days, "%lldy %lldd ago" beyond; absent without a date.
     std::optional<QString> ageDescription() const;
     // True from LongUnusedDays without use on.
@@ -147,6 +151,7 @@ private:
     std::string m_url;
     QString m_name;
     void updateSearchText();
+    void updateLastUseSortKey();
 
     // The lower-cased name, bundle identifier and application name, one per line, kept for searching.
     QString m_searchText;

@@ -37,6 +37,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         result.warning = QStringLiteral("%1 was not scanned: %2").arg(PathNames::text(folder), reason);
         return result;
     };
+    const Profile::UseRules useRules = profile.useRules();
     if (const auto refusal = profile.refusal(location))
         return notScanned(*refusal);
     // By names: a folder of many entries would take many times the memory as paths.
@@ -102,7 +103,10 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             input.appName = owner.appName;
             input.verdict = owner.status;
             input.lastOpened = entry.lastOpened;
-            input.lastUsed = attributes.accessed;
+            const std::optional<QDateTime> accessed =
+                useRules.accessTellsUse ? attributes.accessed : std::optional<QDateTime>();
+            input.lastUsed = accessed;
+            input.recentUseMeansOwned = useRules.recentUseMeansOwned;
             input.lastModified = attributes.modified;
             input.thresholdDays = staleThresholdDays;
             input.now = Clock::now();
@@ -121,7 +125,8 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             fields.fileSize = size;
             fields.lastModified = attributes.modified;
             fields.lastOpened = entry.lastOpened;
-            fields.lastUsed = attributes.accessed;
+            fields.lastUsed = accessed;
+            fields.lastUseFromChanges = !useRules.accessTellsUse;
             fields.creationDate = attributes.created;
             fields.risk = verdict.risk;
             fields.evidence = owner.evidence;

@@ -61,6 +61,17 @@ public:
 
     // Builds the inventory of installed software and what identification needs; absent once `cancelled` is set.
     virtual std::shared_ptr<const OwnerResolver> prepareResolver(const std::atomic<bool> *cancelled) const = 0;
+    // What an entry's dates say of its use.
+    struct UseRules {
+        // An access counts as use. Where backups, indexers and disk-usage tools read the files as often as their
+        // programs do, only changes count: the entry's own and, once measured, the newest inside it.
+        bool accessTellsUse = true;
+        // An entry whose owner was not found but that was used within the stale threshold is taken to be some
+        // unknown program's, and reported stale. Where the inventory is complete enough, it stays an orphan, and
+        // the guard of recently changed entries asks before it leaves.
+        bool recentUseMeansOwned = true;
+    };
+    virtual UseRules useRules() const = 0;
     // How much care an entry whose owner is gone needs.
     virtual RemnantRisk orphanRisk(RemnantCategory category) const = 0;
     // Forgets what identification remembers across scans.

@@ -16,6 +16,8 @@ RemnantClassifier::Result classifyOrphan(const RemnantClassifier::Input &input)
 {
     const RemnantClassifier::Result keptOrphan{input.bundleIdentifier, input.appName, RemnantStatus::orphan,
                                                RemnantRisk::review};
+    if (!input.recentUseMeansOwned)
+        return keptOrphan;
     const std::optional<QDateTime> reference = RemnantItem::lastUseDate(
         RemnantItem::LastUseRule::openedElseAccessedElseModified, input.lastOpened, input.lastUsed, input.lastModified);
     if (!reference)

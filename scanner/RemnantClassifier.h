@@ -22,6 +22,8 @@ public:
         std::optional<QDateTime> lastModified{}; // content modification
         int thresholdDays = 365;
         QDateTime now = Clock::now();
+        // Use within the threshold makes an orphan some unknown program's (see Profile::UseRules).
+        bool recentUseMeansOwned = true;
     };
 
     struct Result {

@@ -293,6 +293,39 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
     EXPECT_EQ(FileStatus::accessTime(after).tv_nsec, FileStatus::accessTime(before).tv_nsec);
 }
 
+// In a home, reading is no use: a backup that read an old leftover yesterday leaves it old, and a leftover of a
+// removed program stays an orphan however recently it changed, its age told by the newest change inside.
+TEST(CliLinuxProfile, OnlyChangesTellUseAndRecentOrphansStayOrphans)
+{
+    TempTree tree;
+    tree.writeFile("var/lib/dpkg/status", "");
+    const long long now = QDateTime::currentSecsSinceEpoch();
+    const long long day = 24 * 3600;
+    tree.writeFile("home/me/.config/zzqx-read/settings.ini");
+    tree.setTimes("home/me/.config/zzqx-read/settings.ini", now - day, now - 900 * day);
+    tree.setTimes("home/me/.config/zzqx-read", now - day, now - 900 * day);
+    tree.writeFile("home/me/.config/zzqx-inside/state.db");
+    tree.setTimes("home/me/.config/zzqx-inside/state.db", now - 900 * day, now - 40 * day);
+    tree.setTimes("home/me/.config/zzqx-inside", now - 900 * day, now - 900 * day);
+
+    const CliResult run = runCli({"scan", "--profile", "linux", "--format", "json", "--root", tree.root().native(),
+                                  "--home", tree.path("home/me").native()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QHash<QString, QJsonObject> recordOf;
+    for (const QJsonValue &value : QJsonDocument::fromJson(run.out).array())
+        recordOf.insert(fs::path(value["path"].toString().toStdString()).filename().c_str(), value.toObject());
+    ASSERT_EQ(recordOf.size(), 2);
+    for (const QJsonObject &record : recordOf) {
+        EXPECT_EQ(record["status"].toString(), "orphan");
+        EXPECT_TRUE(record["lastUsed"].isNull());
+    }
+
+    const CliResult table =
+        runCli({"scan", "--profile", "linux", "--root", tree.root().native(), "--home", tree.path("home/me").native()});
+    EXPECT_EQ(table.out.count("2 years ago"), 1) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains("1 month ago")) << table.out.toStdString();
+}
+
 // Leftovers of the Linux profile go to the Trash like the Mac's; what the scan does not list stays.
 TEST(CliLinuxProfile, TrashMovesOnlyWhatTheScanLists)
 {

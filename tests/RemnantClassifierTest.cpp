@@ -105,6 +105,12 @@ TEST_F(RemnantClassifierTest, StatusAndRiskFollowTheVerdictTheDatesAndTheThresho
             input.appName = app;
         }
         EXPECT_EQ(RemnantClassifier::classify(input), test.expected);
+        // Where recent use does not make an orphan someone's, every orphan stays one.
+        input.recentUseMeansOwned = false;
+        if (test.verdict == orphan)
+            EXPECT_EQ(RemnantClassifier::classify(input).status, RemnantStatus::orphan);
+        else
+            EXPECT_EQ(RemnantClassifier::classify(input), test.expected);
     }
 }
 

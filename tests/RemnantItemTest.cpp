@@ -43,11 +43,12 @@ TEST_F(RemnantItemTest, DaysSinceLastUsePrefersSpotlightsDate)
     EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("1 week ago"));
 }
 
-TEST_F(RemnantItemTest, WithoutSpotlightsDateDaysComeFromModificationButTheTextIsUnknown)
+TEST_F(RemnantItemTest, WithoutSpotlightsDateTheRowAndThePaneTellTheModification)
 {
     const RemnantItemPtr item = makeItem({.lastModified = local(2024, 6, 12, 12, 1)});
     EXPECT_EQ(item->daysSinceLastUse(), 2);
-    EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("Unknown"));
+    EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("2 days ago"));
+    EXPECT_FALSE(item->lastUseIsOpening());
 }
 
 TEST_F(RemnantItemTest, AccessAndCreationDatesDoNotCountAsUse)

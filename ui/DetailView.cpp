@@ -118,9 +118,11 @@ void DetailView::rebuild()
         cells.append(new MetaCell(QStringLiteral("app.fill"), QStringLiteral("Associated App"), *item.matchedAppName(),
                                   systemColor(SystemColor::green)));
     if (item.daysSinceLastUse())
-        cells.append(new MetaCell(QStringLiteral("clock.fill"), QStringLiteral("Last used"), item.lastUsedDescription(),
-                                  item.isLongUnused() ? systemColor(SystemColor::orange)
-                                                      : SymbolLabel::ColorSource(Theme::secondaryLabel)));
+        cells.append(new MetaCell(
+            QStringLiteral("clock.fill"),
+            item.lastUseIsOpening() ? QStringLiteral("Last used") : QStringLiteral("Last changed"),
+            item.lastUsedDescription(),
+            item.isLongUnused() ? systemColor(SystemColor::orange) : SymbolLabel::ColorSource(Theme::secondaryLabel)));
     if (item.creationDate())
         cells.append(new MetaCell(QStringLiteral("calendar"), QStringLiteral("Created"),
                                   MediumDateFormatter::format(*item.creationDate()), Theme::secondaryLabel));
@@ -161,10 +163,12 @@ void DetailView::rebuild()
                           item.isWeakMatch() ? QStringLiteral("weak match: ") + item.evidence() : item.evidence(),
                           InfoBlock::Look::monospaced));
     if (item.isLongUnused())
-        layout->addWidget(new InfoBlock(
-            QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("Not used for a long time"),
-            QStringLiteral("This item hasn't been opened or used for %1 days.").arg(*item.daysSinceLastUse()),
-            InfoBlock::Look::warning));
+        layout->addWidget(
+            new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("Not used for a long time"),
+                          (item.lastUseIsOpening() ? QStringLiteral("This item hasn't been opened or used for %1 days.")
+                                                   : QStringLiteral("Nothing in this item has changed for %1 days."))
+                              .arg(*item.daysSinceLastUse()),
+                          InfoBlock::Look::warning));
     if (item.hasLookalikes())
         layout->addWidget(new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"),
                                         QStringLiteral("May belong to an installed app"),

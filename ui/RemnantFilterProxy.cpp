@@ -76,9 +76,10 @@ void RemnantFilterProxy::rebuildKeys()
 
 void RemnantFilterProxy::scheduleMeasurementResort()
 {
-    // A measurement changes the size and, where the census guards an orphan, the risk.
+    // A measurement changes the size, where the census guards an orphan the risk, and where changes inside tell of
+    // use the last use.
     const auto measurementSorts = [this] {
-        return m_sortOrder == RemnantSortOrder::sizeDescending || m_sortOrder == RemnantSortOrder::riskDescending;
+        return m_sortOrder != RemnantSortOrder::nameAscending;
     };
     if (!measurementSorts() || m_measurementResortPending)
         return;

@@ -261,12 +261,13 @@ TEST_F(WindowFixture, DetailPaneShowsTheChosenLeftoverAndMovesItToTheTrash)
     EXPECT_EQ(cells[0]->label(), "Category");
     EXPECT_EQ(cells[1]->label(), "Bundle ID");
     EXPECT_EQ(cells[1]->value(), "Not found");
-    EXPECT_EQ(cells[2]->label(), "Last used");
+    // No system here records opening it: the date is its last change, and the pane says so as the row does.
+    EXPECT_EQ(cells[2]->label(), "Last changed");
+    EXPECT_EQ(cells[2]->value(), (*longUnused)->lastUsedDescription());
     EXPECT_EQ(cells[2]->valueColor(), Theme::color(SystemColor::orange));
     ASSERT_TRUE(detail.block("Not used for a long time"));
-    EXPECT_EQ(
-        detail.block("Not used for a long time")->text(),
-        QStringLiteral("This item hasn't been opened or used for %1 days.").arg(*(*longUnused)->daysSinceLastUse()));
+    EXPECT_EQ(detail.block("Not used for a long time")->text(),
+              QStringLiteral("Nothing in this item has changed for %1 days.").arg(*(*longUnused)->daysSinceLastUse()));
     EXPECT_EQ(detail.block("Path")->text(), (*longUnused)->displayPath());
     EXPECT_TRUE(detail.block("Why this app"));
 

@@ -3,23 +3,51 @@
 #include "linuxdesktop/DesktopNames.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "platform/XdgBaseFolders.h"
+
+#include <algorithm>
 
 std::vector<ScanLocation> LinuxLocations::scanLocations(const Platform &platform)
 {
-    const std::filesystem::path home = platform.homeDirectory();
-    auto at = [&home](const char *folder, RemnantCategory category) {
-        return ScanLocation{ScanLocation::ScanPath{folder[0] ? home / folder : home}, category, false, home};
+    namespace fs = std::filesystem;
+    const fs::path home = platform.homeDirectory();
+    const XdgBaseFolders xdg = XdgBaseFolders::of(home);
+    std::vector<ScanLocation> locations;
+    // A base folder the environment moves elsewhere is scanned where it now is, and where programs that do not
+    // read the environment still write.
+    const auto add = [&](const fs::path &base, const fs::path &usual, const char *below, RemnantCategory category) {
+        for (const fs::path &folder : {base, usual}) {
+            const fs::path path = below[0] ? folder / below : folder;
+            const bool seen = std::any_of(locations.begin(), locations.end(),
+                                          [&](const ScanLocation &known) { return known.path.url == path; });
+            if (!seen) {
+                const fs::path container = ScanLocation::holds(home, folder) ? home : folder;
+                locations.push_back({ScanLocation::ScanPath{path}, category, false, container});
+            }
+        }
     };
-    return {at(".config", RemnantCategory::configuration),
-            at(".local/share", RemnantCategory::applicationData),
-            at(".cache", RemnantCategory::cache),
-            at(".local/state", RemnantCategory::state),
-            at(".var/app", RemnantCategory::flatpakData),
-            at("snap", RemnantCategory::snapData),
-            at(".config/autostart", RemnantCategory::autostart),
-            at(".config/systemd/user", RemnantCategory::userServices),
-            at(".local/share/applications", RemnantCategory::menuEntries),
-            at("", RemnantCategory::dotFolders)};
+    add(xdg.config, home / ".config", "", RemnantCategory::configuration);
+    add(xdg.data, home / ".local/share", "", RemnantCategory::applicationData);
+    add(xdg.cache, home / ".cache", "", RemnantCategory::cache);
+    add(xdg.state, home / ".local/state", "", RemnantCategory::state);
+    add(home, home, ".var/app", RemnantCategory::flatpakData);
+    add(home, home, "snap", RemnantCategory::snapData);
+    add(xdg.config, home / ".config", "autostart", RemnantCategory::autostart);
+    add(xdg.config, home / ".config", "systemd/user", RemnantCategory::userServices);
+    add(xdg.data, home / ".local/share", "applications", RemnantCategory::menuEntries);
+
+    ScanLocation dotFolders{ScanLocation::ScanPath{home}, RemnantCategory::dotFolders, false, home};
+    for (const ScanLocation &location : locations) {
+        const fs::path relative = location.path.url.lexically_relative(home);
+        if (!relative.empty() && *relative.begin() != "..") {
+            const QString first = PathNames::text(*relative.begin());
+            if (std::find(dotFolders.skippedNames.begin(), dotFolders.skippedNames.end(), first) ==
+                dotFolders.skippedNames.end())
+                dotFolders.skippedNames.push_back(first);
+        }
+    }
+    locations.push_back(std::move(dotFolders));
+    return locations;
 }
 
 std::optional<QString> LinuxLocations::refusal(const ScanLocation &location, const Platform &platform)
@@ -36,9 +64,20 @@ std::optional<QString> LinuxLocations::refusal(const ScanLocation &location, con
     const auto resolvedHome = platform.resolvedPath(home);
     if (!resolved || !resolvedHome)
         return QStringLiteral("it cannot be resolved");
-    if (*resolved == *resolvedHome || !ScanLocation::holds(*resolvedHome, *resolved)) {
+    // A folder the environment places outside the home must not hold the home; one below it stays inside it.
+    const bool outsideHome = !location.library.empty() && location.library != home;
+    if (outsideHome && folder == location.library) {
+        if (ScanLocation::holds(*resolved, *resolvedHome))
+            return QStringLiteral("it resolves to %1, which holds %2")
+                .arg(PathNames::text(*resolved), PathNames::text(home));
+        return std::nullopt;
+    }
+    const auto resolvedContainer = outsideHome ? platform.resolvedPath(location.library) : resolvedHome;
+    if (!resolvedContainer)
+        return QStringLiteral("it cannot be resolved");
+    if (*resolved == *resolvedContainer || !ScanLocation::holds(*resolvedContainer, *resolved)) {
         return QStringLiteral("it resolves to %1, which is not inside %2")
-            .arg(PathNames::text(*resolved), PathNames::text(home));
+            .arg(PathNames::text(*resolved), PathNames::text(outsideHome ? location.library : home));
     }
     return std::nullopt;
 }
@@ -46,6 +85,8 @@ std::optional<QString> LinuxLocations::refusal(const ScanLocation &location, con
 bool LinuxLocations::isCandidate(const ScanLocation &location, const QString &name, bool isDirectory)
 {
     if (DesktopNames::isDesktopItem(name))
+        return false;
+    if (std::find(location.skippedNames.begin(), location.skippedNames.end(), name) != location.skippedNames.end())
         return false;
     switch (location.category) {
     case RemnantCategory::autostart:

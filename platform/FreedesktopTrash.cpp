@@ -5,6 +5,7 @@
 #include "platform/PathNames.h"
 #include "platform/TrashInfo.h"
 #include "platform/TrustedFolder.h"
+#include "platform/XdgBaseFolders.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -210,14 +211,11 @@ FreedesktopTrash::FreedesktopTrash(fs::path base, fs::path relative, fs::path to
 
 FreedesktopTrash FreedesktopTrash::ofHome(const fs::path &home)
 {
-    const char *ownHome = std::getenv("HOME");
-    const char *dataHome = std::getenv("XDG_DATA_HOME");
-    const auto normal = [](const fs::path &path) {
-        return withoutTrailingSlashes(path.lexically_normal().native());
-    };
-    if (ownHome && *ownHome && dataHome && *dataHome == '/' && normal(ownHome) == normal(home))
-        return FreedesktopTrash(fs::path(dataHome), "Trash");
-    return FreedesktopTrash(home, fs::path(".local") / "share" / "Trash");
+    const fs::path usual = fs::path(".local") / "share";
+    const fs::path dataHome = XdgBaseFolders::of(home).data;
+    if (dataHome != home / usual)
+        return FreedesktopTrash(dataHome, "Trash");
+    return FreedesktopTrash(home, usual / "Trash");
 }
 
 TrashFolders FreedesktopTrash::folders(TrashFolders::Missing missing) const

@@ -21,6 +21,8 @@ struct ScanLocation {
     // The Library folder the folder must lie in: the home's, or the root's for the system's folders. Empty: the
     // folder's parent.
     std::filesystem::path library = {};
+    // Entries of the folder that are never listed: the other scanned folders it holds.
+    std::vector<QString> skippedNames = {};
 
     // Why the folder must not be listed, in words that follow "FOLDER was not scanned: ": it is a symbolic link, it
     // resolves outside its Library folder or to that folder itself, or its Library folder resolves to the home, the

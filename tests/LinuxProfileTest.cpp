@@ -326,6 +326,47 @@ TEST(CliLinuxProfile, OnlyChangesTellUseAndRecentOrphansStayOrphans)
     EXPECT_TRUE(table.out.contains("1 month ago")) << table.out.toStdString();
 }
 
+// The environment may move the base folders: inside the scanned home always, anywhere for one's own home.
+TEST(CliLinuxProfile, MovedBaseFoldersAreScannedAndNeverListedThemselves)
+{
+    TempTree tree;
+    tree.writeFile("var/lib/dpkg/status", "");
+    tree.makeFolder("home/me/.config/zzqa-usual");
+    tree.makeFolder("home/me/.settings/zzqa-moved");
+    tree.makeFolder("elsewhere/cache/zzqa-outside");
+    const std::string home = tree.path("home/me").native();
+    const std::vector<std::string> moved = {"XDG_CONFIG_HOME=" + home + "/.settings/",
+                                            "XDG_CACHE_HOME=" + tree.path("elsewhere/cache").native(),
+                                            "XDG_DATA_HOME=relative/share"};
+    const std::vector<std::string> replaced = {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME",
+                                               "XDG_STATE_HOME"};
+    auto listed = [&](const char *ownHome) {
+        CliOptions options{.environment = moved, .removedEnvironment = replaced};
+        options.environment.push_back(std::string("HOME=") + ownHome);
+        const CliResult run =
+            runCli({"scan", "--profile", "linux", "--format", "json", "--root", tree.root().native(), "--home", home},
+                   options);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        QStringList names;
+        for (const QJsonValue &value : QJsonDocument::fromJson(run.out).array())
+            names << QString::fromStdString(fs::path(value["path"].toString().toStdString()).filename()) + u' ' +
+                         value["category"].toString();
+        return names;
+    };
+    EXPECT_EQ(listed("/nonexistent"), QStringList({"zzqa-moved Configuration", "zzqa-usual Configuration"}));
+    const QStringList own = listed(home.c_str());
+    EXPECT_EQ(own.size(), 3) << own.join(u',').toStdString();
+    EXPECT_TRUE(own.contains("zzqa-outside Cache"));
+
+    CliOptions options{.environment = moved, .removedEnvironment = replaced};
+    options.environment.push_back("HOME=" + home);
+    const CliResult trash = runCli({"trash", "--profile", "linux", "--root", tree.root().native(), "--home", home,
+                                    tree.path("elsewhere/cache/zzqa-outside").native()},
+                                   options);
+    EXPECT_EQ(trash.exitCode, 0) << trash.err.toStdString();
+    EXPECT_FALSE(fs::exists(tree.path("elsewhere/cache/zzqa-outside")));
+}
+
 // Leftovers of the Linux profile go to the Trash like the Mac's; what the scan does not list stays.
 TEST(CliLinuxProfile, TrashMovesOnlyWhatTheScanLists)
 {

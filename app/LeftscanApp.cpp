@@ -1,12 +1,20 @@
 #include "app/LeftscanApp.h"
 
+#include "demo/DemoHome.h"
+
 #include "linuxdesktop/LinuxProfile.h"
 #include "mac/MacProfile.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
+#include "ui/ContentView.h"
 #include "ui/MainWindow.h"
+#include "ui/RemnantListView.h"
 #include "ui/SettingsView.h"
+#include "ui/WelcomeView.h"
 #include "ui/WindowAlertPresenter.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QMessageBox>
 
@@ -22,15 +30,65 @@ std::shared_ptr<const Profile> profileNamed(ScanProfile profile, std::shared_ptr
 
 } // namespace
 
-LeftscanApp::LeftscanApp(const std::filesystem::path &root, const std::filesystem::path &home, ScanProfile profile)
-    : m_platform(std::make_shared<PosixPlatform>(root, home))
+LeftscanApp::LeftscanApp(const std::filesystem::path &root, const std::filesystem::path &home, ScanProfile profile,
+                         bool demonstration)
+    : m_demonstration(demonstration)
+    , m_platform(std::make_shared<PosixPlatform>(root, home))
     , m_alerts(std::make_unique<WindowAlertPresenter>())
     , m_scanner(std::make_unique<RemnantScanner>(m_platform, profileNamed(profile, m_platform), *m_alerts))
     , m_window(std::make_unique<MainWindow>(*m_scanner))
 {
+    connectWindow();
+}
+
+void LeftscanApp::connectWindow()
+{
     m_alerts->setParentWindow(m_window.get());
     connect(m_window.get(), &MainWindow::settingsRequested, this, &LeftscanApp::showSettings);
     connect(m_window.get(), &MainWindow::aboutRequested, this, &LeftscanApp::showAbout);
+    WelcomeView *welcome = m_window->contentView()->listView()->welcomeView();
+    welcome->setAlternative(m_demonstration ? tr("Scan Your Own Home") : tr("Try the Demonstration Mac"));
+    connect(welcome, &WelcomeView::alternativeRequested, this, &LeftscanApp::scanAlternative, Qt::QueuedConnection);
+}
+
+void LeftscanApp::scanAlternative()
+{
+    std::filesystem::path root("/");
+    std::filesystem::path home;
+    ScanProfile profile = ScanProfile::mac;
+    if (m_demonstration) {
+        home = std::filesystem::path(QFile::encodeName(QDir::homePath()).toStdString());
+        profile = MacProfile::suits(home) ? ScanProfile::mac : ScanProfile::linuxDesktop;
+    } else {
+        if (!m_demo) {
+            try {
+                m_demo = std::make_unique<DemoHome>();
+            } catch (const std::exception &failure) {
+                QMessageBox::warning(m_window.get(), tr("The demonstration Mac could not be made"),
+                                     QString::fromLocal8Bit(failure.what()));
+                return;
+            }
+        }
+        root = m_demo->root();
+        home = m_demo->home();
+    }
+    auto platform = std::make_shared<PosixPlatform>(root, home);
+    auto scanner = std::make_unique<RemnantScanner>(platform, profileNamed(profile, platform), *m_alerts);
+    auto window = std::make_unique<MainWindow>(*scanner);
+    window->setGeometry(m_window->geometry());
+    if (m_window->isMaximized())
+        window->setWindowState(Qt::WindowMaximized);
+    delete m_settings;
+    std::swap(m_window, window);
+    std::swap(m_scanner, scanner);
+    m_platform = std::move(platform);
+    m_demonstration = !m_demonstration;
+    connectWindow();
+    m_window->show();
+    // The old window goes before the scanner it observes.
+    window.reset();
+    scanner.reset();
+    m_window->startScanAction()->trigger();
 }
 
 LeftscanApp::~LeftscanApp()

@@ -96,7 +96,7 @@ int main(int argc, char **argv)
                                 : options->demo           ? ScanProfile::mac
                                 : MacProfile::suits(home) ? ScanProfile::mac
                                                           : ScanProfile::linuxDesktop;
-    LeftscanApp app(root, home, profile);
+    LeftscanApp app(root, home, profile, options->demo || options->demoLinux);
     app.mainWindow().resize(MainWindow::MinimumWidth + 100, 860);
     app.mainWindow().show();
     return application.exec();

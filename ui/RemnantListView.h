@@ -59,6 +59,7 @@ public:
     RemnantItemsView *itemsView() const { return m_items; }
     RemnantFilterProxy *proxy() const { return m_proxy; }
     ScanWarningsBanner *warningsBanner() const { return m_warnings; }
+    WelcomeView *welcomeView() const { return m_welcome; }
 
 signals:
     void currentItemChanged(const RemnantItemPtr &item);

@@ -32,6 +32,16 @@ WelcomeView::WelcomeView(QWidget *parent)
     m_start = new ProminentButton(QStringLiteral("Start Scan"), QStringLiteral("magnifyingglass"));
     m_start->setFont(Theme::font(Theme::TextStyle::headline));
     stack->addCentered(m_start);
+    m_alternative = new ProminentButton(QString(), QString(), ProminentButton::Style::bordered);
+    m_alternative->hide();
+    stack->addCentered(m_alternative);
     stack->finish();
     connect(m_start, &QPushButton::clicked, this, &WelcomeView::startScanRequested);
+    connect(m_alternative, &QPushButton::clicked, this, &WelcomeView::alternativeRequested);
+}
+
+void WelcomeView::setAlternative(const QString &label)
+{
+    m_alternative->setText(label);
+    m_alternative->setVisible(!label.isEmpty());
 }

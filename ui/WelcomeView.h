@@ -4,16 +4,23 @@
 
 class QPushButton;
 
-// Shown before the first scan: the app's symbol, a greeting and the button that starts a scan.
+// Shown before the first scan: the app's symbol, a greeting, the button that starts a scan and, when the program
+// offers one, a second button that scans another home instead: one's own after the demonstration, or the other way.
 class WelcomeView : public QWidget {
     Q_OBJECT
 
 public:
     explicit WelcomeView(QWidget *parent = nullptr);
 
+    // The second button's text; none when empty.
+    void setAlternative(const QString &label);
+    QPushButton *alternativeButton() const { return m_alternative; }
+
 signals:
     void startScanRequested();
+    void alternativeRequested();
 
 private:
     QPushButton *m_start;
+    QPushButton *m_alternative;
 };

@@ -85,6 +85,14 @@ int main(int argc, char **argv)
     scanner.scan();
     loop.exec();
     const double scanSeconds = double(scanTimer.elapsed()) / 1000;
+    // The figures are the list's own: the sizes measured after the scan have all arrived.
+    if (scanner.isMeasuringSizes()) {
+        QObject::connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, &loop, [&loop](bool measuring) {
+            if (!measuring)
+                loop.quit();
+        });
+        loop.exec();
+    }
     QApplication::processEvents();
 
     RemnantListView &list = *window.contentView()->listView();

@@ -16,7 +16,6 @@ RemnantItem::RemnantItem(Fields fields, QObject *parent)
     , m_lastUseSortKey(std::numeric_limits<qint64>::min())
 {
     m_fields.url = std::filesystem::path();
-    updateSearchText();
     updateLastUseSortKey();
 }
 
@@ -26,17 +25,25 @@ void RemnantItem::updateLastUseSortKey()
     m_lastUseSortKey = date && date->isValid() ? date->toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
-void RemnantItem::updateSearchText()
+std::string RemnantItem::searchText() const
 {
-    m_searchText = m_name.toLower() + QLatin1Char('\n') + m_fields.bundleIdentifier.value_or(QString()).toLower() +
-                   QLatin1Char('\n') + m_fields.matchedAppName.value_or(QString()).toLower();
+    const QString text = m_name.toLower() + QLatin1Char('\n') +
+                         m_fields.bundleIdentifier.value_or(QString()).toLower() + QLatin1Char('\n') +
+                         m_fields.matchedAppName.value_or(QString()).toLower();
+    return text.toStdString();
 }
 
 bool RemnantItem::matchesSearch(const QString &lowerQuery) const
 {
-    // One search over the three lines; a query that itself holds a line break is matched field by field.
-    if (!lowerQuery.contains(QLatin1Char('\n')))
-        return m_searchText.contains(lowerQuery);
+    return matchesSearch(lowerQuery, lowerQuery.toStdString());
+}
+
+bool RemnantItem::matchesSearch(const QString &lowerQuery, std::string_view lowerQueryUtf8) const
+{
+    // One search over the three lines, in UTF-8, where a contained string is a contained run of bytes; a query that
+    // itself holds a line break is matched field by field.
+    if (lowerQueryUtf8.find('\n') == std::string_view::npos)
+        return searchText().find(lowerQueryUtf8) != std::string::npos;
     return m_name.toLower().contains(lowerQuery) ||
            m_fields.bundleIdentifier.value_or(QString()).toLower().contains(lowerQuery) ||
            m_fields.matchedAppName.value_or(QString()).toLower().contains(lowerQuery);

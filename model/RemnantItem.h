@@ -16,6 +16,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
 
 // One entry found in a scanned Library folder, shared by the scanner's list and every view that shows it. Its
 // identity is its id: two items are equal only when they are the same found entry.
@@ -133,7 +135,11 @@ public:
     // number without any; computed once.
     qint64 lastUseSortKey() const { return m_lastUseSortKey; }
     // True when the lower-cased name, bundle identifier or application name contains `lowerQuery`.
+    // The lower-cased name, bundle identifier and application name, one per line, in UTF-8: what a search looks in.
+    std::string searchText() const;
     bool matchesSearch(const QString &lowerQuery) const;
+    // The same, with the query also given in UTF-8, for filters that ask every record.
+    bool matchesSearch(const QString &lowerQuery, std::string_view lowerQueryUtf8) const;
 
     friend bool operator==(const RemnantItem &left, const RemnantItem &right) { return left.m_id == right.m_id; }
 
@@ -150,11 +156,8 @@ private:
     Fields m_fields;
     std::string m_url;
     QString m_name;
-    void updateSearchText();
     void updateLastUseSortKey();
 
-    // The lower-cased name, bundle identifier and application name, one per line, kept for searching.
-    QString m_searchText;
     qint64 m_lastUseSortKey;
     RemnantAction m_action;
     std::optional<qint64> m_sizeOnDisk;

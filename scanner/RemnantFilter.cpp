@@ -10,10 +10,16 @@ RemnantFilter::RemnantFilter(const RemnantScanner &scanner)
     , m_staleOnly(scanner.filterStaleOnly())
     , m_thresholdDays(scanner.staleThresholdDays())
     , m_query(scanner.searchText().toLower())
+    , m_queryUtf8(m_query.toStdString())
     , m_now(Clock::now())
 {}
 
 bool RemnantFilter::accepts(const RemnantItem &item) const
+{
+    return acceptsBesidesSearch(item) && (m_query.isEmpty() || item.matchesSearch(m_query, m_queryUtf8));
+}
+
+bool RemnantFilter::acceptsBesidesSearch(const RemnantItem &item) const
 {
     if (m_category && item.category() != *m_category)
         return false;
@@ -24,7 +30,5 @@ bool RemnantFilter::accepts(const RemnantItem &item) const
         if (!reference || !reference->isValid() || DayCount::daysBetween(*reference, m_now) < m_thresholdDays)
             return false;
     }
-    if (m_query.isEmpty())
-        return true;
-    return item.matchesSearch(m_query);
+    return true;
 }

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 #include <optional>
+#include <string>
 
 class RemnantScanner;
 
@@ -16,6 +17,10 @@ public:
     explicit RemnantFilter(const RemnantScanner &scanner);
 
     bool accepts(const RemnantItem &item) const;
+    // Whether the item passes every filter but the search text.
+    bool acceptsBesidesSearch(const RemnantItem &item) const;
+    // The search text, lower-cased, in UTF-8; empty when there is none.
+    const std::string &queryUtf8() const { return m_queryUtf8; }
 
 private:
     std::optional<RemnantCategory> m_category;
@@ -23,5 +28,6 @@ private:
     bool m_staleOnly;
     int m_thresholdDays;
     QString m_query;
+    std::string m_queryUtf8;
     QDateTime m_now;
 };

@@ -34,6 +34,15 @@ RemnantSummary RemnantSummary::of(const QList<RemnantItemPtr> &items)
     return summary;
 }
 
+RemnantSummary RemnantSummary::of(qsizetype count, const std::function<const RemnantItem &(qsizetype)> &itemAt)
+{
+    RemnantSummary summary;
+    SharedFiles shared;
+    for (qsizetype index = 0; index < count; ++index)
+        add(summary, itemAt(index), shared);
+    return summary;
+}
+
 RemnantSummary RemnantSummary::of(const QList<RemnantItemPtr> &items, const RemnantFilter &filter)
 {
     RemnantSummary summary;

@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <array>
+#include <functional>
 
 // Figures over a whole scan result, whatever the list's filters: what the sidebar shows.
 struct RemnantSummary {
@@ -22,4 +23,6 @@ struct RemnantSummary {
     static RemnantSummary of(const QList<RemnantItemPtr> &items);
     // The figures over the items that pass `filter`, without copying the list.
     static RemnantSummary of(const QList<RemnantItemPtr> &items, const RemnantFilter &filter);
+    // The figures over `count` items that `itemAt` gives, such as the rows a list shows.
+    static RemnantSummary of(qsizetype count, const std::function<const RemnantItem &(qsizetype)> &itemAt);
 };

@@ -4,6 +4,7 @@
 #include "ui/ContentView.h"
 #include "ui/DetailView.h"
 #include "ui/RemnantActions.h"
+#include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantListView.h"
 #include "ui/ScanToolbar.h"
 
@@ -34,6 +35,7 @@ MainWindow::MainWindow(RemnantScanner &scanner, QWidget *parent)
 
     connect(m_toolbar, &ScanToolbar::startScanRequested, this, &MainWindow::startScan);
     connect(m_content, &ContentView::startScanRequested, this, &MainWindow::startScan);
+    m_toolbar->setShownRows(m_content->listView()->proxy());
     setTabOrder(m_content->listView(), m_content->detailView());
 }
 

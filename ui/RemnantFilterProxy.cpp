@@ -37,23 +37,38 @@ void RemnantFilterProxy::setSourceModel(QAbstractItemModel *model)
     // The keys follow the model's rows. Before the proxy itself hears of a reset, so that it never sorts with keys
     // of the old rows; after it has sorted rows put in, which it compares by their records until they have keys.
     if (model)
-        m_sourceWatches.append(
-            connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_keys.clear(); }));
+        m_sourceWatches.append(connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+            m_keys.clear();
+            m_search.clear();
+            m_searchMatches.clear();
+        }));
     QSortFilterProxyModel::setSourceModel(model);
     if (!model)
         return;
-    m_sourceWatches.append(connect(model, &QAbstractItemModel::modelReset, this, &RemnantFilterProxy::rebuildKeys));
+    m_sourceWatches.append(connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        rebuildKeys();
+        m_search.rebuild(sourceRows());
+        m_searchMatches = m_search.matches(m_filter->queryUtf8());
+    }));
     m_sourceWatches.append(
         connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first) {
             // Rows put in before the end change the rows of all that follow.
             m_keys.append(sourceRows(), first);
             if (m_keys.size() != rowCountOfSource())
                 rebuildKeys();
+            if (first == m_search.size()) {
+                m_search.append(sourceRows(), first);
+            } else {
+                m_search.clear();
+                m_searchMatches.clear();
+            }
         }));
     m_sourceWatches.append(
         connect(model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
             for (int row = last; row >= first; --row)
                 m_keys.remove(row);
+            m_search.clear();
+            m_searchMatches.clear();
         }));
     rebuildKeys();
 }
@@ -108,16 +123,32 @@ void RemnantFilterProxy::refilter()
     m_filter.emplace(m_scanner);
     if (!m_keys.isComplete(rowCountOfSource()))
         rebuildKeys();
+    if (m_search.size() != rowCountOfSource())
+        m_search.rebuild(sourceRows());
+    m_searchMatches = m_search.matches(m_filter->queryUtf8());
     // One new layout rather than a removal or insertion per range of rows: a keystroke can hide thousands of
     // scattered rows, and the view handles one layout change far faster than thousands of range changes.
     invalidate();
 }
 
+RemnantSummary RemnantFilterProxy::shownSummary() const
+{
+    const QList<RemnantItemPtr> &rows = sourceRows();
+    return RemnantSummary::of(
+        rowCount(), [&](qsizetype row) -> const RemnantItem & { return *rows[mapToSource(index(int(row), 0)).row()]; });
+}
+
 bool RemnantFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const
 {
-    const auto *item =
-        static_cast<const RemnantItem *>(sourceModel()->index(sourceRow, 0, sourceParent).internalPointer());
-    return item && m_filter->accepts(*item);
+    if (sourceParent.isValid())
+        return false;
+    const QList<RemnantItemPtr> &rows = sourceRows();
+    if (sourceRow < 0 || sourceRow >= rows.size() || !rows[sourceRow])
+        return false;
+    const RemnantItem &item = *rows[sourceRow];
+    if (std::size_t(sourceRow) < m_searchMatches.size())
+        return m_searchMatches[std::size_t(sourceRow)] && m_filter->acceptsBesidesSearch(item);
+    return m_filter->accepts(item);
 }
 
 bool RemnantFilterProxy::lessThan(const QModelIndex &left, const QModelIndex &right) const

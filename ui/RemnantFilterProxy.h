@@ -1,11 +1,14 @@
 #pragma once
 
 #include "scanner/RemnantFilter.h"
+#include "scanner/RemnantSearchIndex.h"
 #include "scanner/RemnantSortKeys.h"
 #include "scanner/RemnantSortOrder.h"
+#include "scanner/RemnantSummary.h"
 
 #include <QSortFilterProxyModel>
 #include <optional>
+#include <vector>
 
 class RemnantListModel;
 class RemnantScanner;
@@ -21,6 +24,8 @@ public:
     void setSourceModel(QAbstractItemModel *model) override;
 
     RemnantSortOrder sortOrder() const { return m_sortOrder; }
+    // The count and size of the rows shown, without asking the filter again.
+    RemnantSummary shownSummary() const;
     void setSortOrder(RemnantSortOrder order);
 
     // Applies the scanner's current filter settings now.
@@ -46,5 +51,9 @@ private:
     QList<QMetaObject::Connection> m_sourceWatches;
     RemnantSortOrder m_sortOrder = RemnantSortOrder::riskDescending;
     std::optional<RemnantFilter> m_filter;
+    RemnantSearchIndex m_search;
+    // Per source row, whether it holds the search text, as the index found at the last refilter; rows beyond it,
+    // and all rows after a change of rows other than an addition at the end, are asked one by one.
+    std::vector<bool> m_searchMatches;
     bool m_measurementResortPending = false;
 };

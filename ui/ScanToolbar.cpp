@@ -5,6 +5,7 @@
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
 #include "ui/ProminentButton.h"
+#include "ui/RemnantFilterProxy.h"
 #include "ui/SymbolLabel.h"
 #include "ui/ThemedLabel.h"
 
@@ -96,6 +97,12 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     updateSummary();
 }
 
+void ScanToolbar::setShownRows(const RemnantFilterProxy *rows)
+{
+    m_shownRows = rows;
+    scheduleSummary();
+}
+
 QLabel *ScanToolbar::summaryLabel() const
 {
     return m_summary;
@@ -127,7 +134,8 @@ void ScanToolbar::updateSummary()
         m_summary->hide();
         return;
     }
-    const RemnantSummary shown = RemnantSummary::of(m_scanner.remnants(), RemnantFilter(m_scanner));
+    const RemnantSummary shown =
+        m_shownRows ? m_shownRows->shownSummary() : RemnantSummary::of(m_scanner.remnants(), RemnantFilter(m_scanner));
     m_summary->setText(
         QStringLiteral("%1 items · %2").arg(shown.count).arg(ByteCountFormatter::fileSize(shown.totalSize)));
     m_summary->show();

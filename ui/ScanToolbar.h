@@ -4,6 +4,7 @@
 
 class QLabel;
 class QProgressBar;
+class RemnantFilterProxy;
 class RemnantScanner;
 class ProminentButton;
 class ThemedLabel;
@@ -19,6 +20,8 @@ public:
     ProminentButton *scanButton() const { return m_scan; }
     QProgressBar *progressBar() const { return m_progress; }
     QLabel *summaryLabel() const;
+    // The list whose shown rows the summary counts; without one, the scanner's filter decides.
+    void setShownRows(const RemnantFilterProxy *rows);
 
 signals:
     void startScanRequested();
@@ -38,4 +41,5 @@ private:
     ThemedLabel *m_action;
     QProgressBar *m_actionProgress;
     bool m_summaryPending = false;
+    const RemnantFilterProxy *m_shownRows = nullptr;
 };

@@ -150,6 +150,19 @@ TEST_F(WindowFixture, ListsInEachOrderStablyWithTheScannersFilter)
         });
         EXPECT_EQ(list().sortedRemnants(), expected) << rawValue(order).toStdString();
     }
+
+    // The list looks for the text in all records at once; each record asked alone must agree, and so must the count.
+    for (const char *query : {"c", "co", "com.", "co", "", "ADOBE", "e\nc", "\xc3\xa9", "m.ad"}) {
+        m_scanner->setSearchText(QString::fromUtf8(query));
+        QApplication::processEvents();
+        QList<RemnantItemPtr> shown = list().sortedRemnants();
+        QList<RemnantItemPtr> expected = m_scanner->filteredRemnants();
+        std::sort(shown.begin(), shown.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(shown, expected) << query;
+        EXPECT_TRUE(m_window->toolbar()->summaryLabel()->text().startsWith(QString::number(shown.size()) + " items"))
+            << query;
+    }
 }
 
 TEST_F(WindowFixture, ChipsStepperAndSettingsShareTheScannersFilters)

@@ -1,5 +1,6 @@
-// Times the Linux profile's inventory of a system: leftscan-bench-linux-inventory ROOT HOME [RUNS [LABEL]]
-// Prints result lines: figure, value, target, verdict (tab-separated).
+// Times the Linux profile's inventory of a system: leftscan-bench-linux-inventory ROOT HOME [RUNS [LABEL [--keys]]]
+// Prints result lines: figure, value, target, verdict (tab-separated); with --keys, every key and what it names
+// first, on standard error.
 #include "linuxdesktop/LinuxInventory.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
@@ -8,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 #include <sys/resource.h>
 #include <vector>
 
@@ -31,6 +33,14 @@ int main(int argc, char **argv)
         keys = inventory.size();
     }
     std::sort(seconds.begin(), seconds.end());
+    if (argc > 5 && std::string_view(argv[5]) == "--keys") {
+        const LinuxInventory inventory = LinuxInventory::build(platform);
+        for (const QString &key : inventory.keys()) {
+            const auto match = inventory.find(key);
+            std::fprintf(stderr, "%s\t%s\t%s %s\n", key.toUtf8().constData(), match->form.toUtf8().constData(),
+                         match->owner.kind.toUtf8().constData(), match->owner.id.toUtf8().constData());
+        }
+    }
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("linux inventory, %s: keys\t%lld\t-\t-\n", label, static_cast<long long>(keys));

@@ -4,7 +4,9 @@
 #include "linuxdesktop/DesktopEntrySource.h"
 #include "linuxdesktop/DpkgSource.h"
 #include "linuxdesktop/FlatpakSource.h"
+#include "linuxdesktop/HomebrewSource.h"
 #include "linuxdesktop/NameKey.h"
+#include "linuxdesktop/NixSource.h"
 #include "linuxdesktop/OptFolderSource.h"
 #include "linuxdesktop/PacmanSource.h"
 #include "linuxdesktop/PathProgramSource.h"
@@ -13,6 +15,7 @@
 #include "linuxdesktop/RunningProcessSource.h"
 #include "linuxdesktop/SnapSource.h"
 #include "linuxdesktop/SystemFiles.h"
+#include "linuxdesktop/UserInstallSource.h"
 #include "platform/Platform.h"
 
 #include <memory>
@@ -20,8 +23,9 @@
 
 LinuxInventory LinuxInventory::build(const Platform &platform, const std::atomic<bool> *cancelled)
 {
-    // Package databases first: they tell which package owns the programs and menu entries found after them. The
-    // logs of removals add no names; the databases take the days of their removed packages from them.
+    // Package databases first: they tell which package owns the programs and menu entries found after them; then the
+    // package managers of a user's own installs, before the bare programs and folders they put in place. The logs
+    // of removals add no names; the databases take the days of their removed packages from them.
     std::vector<std::unique_ptr<LinuxInventorySource>> sources;
     sources.push_back(std::make_unique<RemovalLogSource>());
     sources.push_back(std::make_unique<DpkgSource>());
@@ -29,6 +33,9 @@ LinuxInventory LinuxInventory::build(const Platform &platform, const std::atomic
     sources.push_back(std::make_unique<PacmanSource>());
     sources.push_back(std::make_unique<FlatpakSource>());
     sources.push_back(std::make_unique<SnapSource>());
+    sources.push_back(std::make_unique<NixSource>());
+    sources.push_back(std::make_unique<HomebrewSource>());
+    sources.push_back(std::make_unique<UserInstallSource>());
     sources.push_back(std::make_unique<PathProgramSource>());
     sources.push_back(std::make_unique<DesktopEntrySource>());
     sources.push_back(std::make_unique<OptFolderSource>());

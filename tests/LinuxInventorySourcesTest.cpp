@@ -171,3 +171,53 @@ TEST(LinuxInventorySources, RpmDatabaseThroughTheRpmCommand)
     qputenv("PATH", savedPath);
     EXPECT_FALSE(fs::exists(tree.path("bin/arguments")));
 }
+
+TEST(LinuxInventorySources, NixHomebrewAndTheUsersOwnInstalls)
+{
+    TempTree tree;
+    tree.makeSymlink("home/me/.nix-profile/bin/hello", "/nix/store/0c5kq9a2-gnu-hello-2.12.1/bin/hello");
+    tree.writeFile("home/me/.nix-profile/manifest.json",
+                   R"({"version": 3, "elements": {"ripgrep": {"storePaths": ["/nix/store/9x-ripgrep-14.0.3"]}}})");
+    tree.makeSymlink("run/current-system/sw/bin/firefox", "/nix/store/7h-firefox-120.0/bin/firefox");
+    tree.makeFolder("home/linuxbrew/.linuxbrew/Cellar/python@3.12/3.12.1/bin");
+    tree.makeSymlink("home/linuxbrew/.linuxbrew/opt/python3", "../Cellar/python@3.12/3.12.1");
+    tree.makeSymlink("home/linuxbrew/.linuxbrew/bin/pip3.12", "../Cellar/python@3.12/3.12.1/bin/pip3.12");
+    tree.makeSymlink("home/linuxbrew/.linuxbrew/bin/stray", "/usr/bin/stray");
+    tree.writeFile("home/me/.cargo/.crates2.json",
+                   R"json({"installs": {"du-dust 0.8.6 (registry+https://github.com/rust-lang/crates.io-index)": )json"
+                   R"json({"bins": ["dust"]}}})json");
+    tree.writeFile("home/me/.cargo/bin/dust");
+    tree.writeFile("home/me/.cargo/bin/rustup");
+    tree.makeFolder("home/me/.local/share/pipx/venvs/black");
+    tree.makeSymlink("home/me/.local/bin/blackd",
+                     tree.path("home/me/.local/share/pipx/venvs/black/bin/blackd").string());
+    tree.writeFile("home/me/.npmrc", "color=false\nprefix = ${HOME}/.npm-packages\n");
+    tree.makeFolder("home/me/.npm-packages/lib/node_modules/typescript");
+    tree.makeFolder("home/me/.npm-packages/lib/node_modules/@vue/cli");
+    tree.makeSymlink("home/me/.npm-packages/bin/tsc", "../lib/node_modules/typescript/bin/tsc");
+    tree.writeFile("home/me/go/bin/gopls");
+    tree.makeFolder("home/me/.local/share/JetBrains/Toolbox/apps/pycharm-community");
+    const PosixPlatform platform(tree.root(), tree.path("home/me"));
+    const LinuxInventory inventory = LinuxInventory::build(platform);
+
+    EXPECT_EQ(formOf(inventory, "gnu-hello"), "gnu-hello Nix package 'gnu-hello'");
+    EXPECT_EQ(formOf(inventory, "hello"), "gnu-hello command 'hello'");
+    EXPECT_EQ(formOf(inventory, "ripgrep"), "ripgrep Nix package 'ripgrep'");
+    EXPECT_EQ(formOf(inventory, "firefox"), "firefox Nix package 'firefox'");
+    EXPECT_EQ(formOf(inventory, "python@3.12"), "python@3.12 Homebrew formula 'python@3.12'");
+    EXPECT_EQ(formOf(inventory, "python3"), "python@3.12 Homebrew formula 'python3'");
+    EXPECT_EQ(formOf(inventory, "pip3.12"), "python@3.12 command 'pip3.12'");
+    EXPECT_EQ(formOf(inventory, "stray"), QString());
+    EXPECT_EQ(formOf(inventory, "du-dust"), "du-dust cargo crate 'du-dust'");
+    EXPECT_EQ(formOf(inventory, "dust"), "du-dust command 'dust'");
+    EXPECT_EQ(formOf(inventory, "rustup"),
+              QString::fromStdString(tree.path("home/me/.cargo/bin/rustup").string()) + " executable 'rustup'");
+    EXPECT_EQ(formOf(inventory, "black"), "black pipx package 'black'");
+    EXPECT_EQ(formOf(inventory, "blackd"), "black command 'blackd'");
+    EXPECT_EQ(formOf(inventory, "typescript"), "typescript npm package 'typescript'");
+    EXPECT_EQ(formOf(inventory, "tsc"), "typescript command 'tsc'");
+    EXPECT_EQ(formOf(inventory, "@vue/cli"), "@vue/cli npm package '@vue/cli'");
+    EXPECT_EQ(formOf(inventory, "gopls"),
+              QString::fromStdString(tree.path("home/me/go/bin/gopls").string()) + " executable 'gopls'");
+    EXPECT_EQ(formOf(inventory, "pycharm-community"), "pycharm-community JetBrains Toolbox app 'pycharm-community'");
+}

@@ -38,7 +38,7 @@ void HomebrewSource::addTo(LinuxInventory &inventory, const Platform &platform) 
                     continue;
                 inventory.add(name, formula(owner),
                               folder == std::string_view("opt") ? QStringLiteral("Homebrew formula '%1'").arg(name)
-                                                                : QStringLiteral("command '%1'").arg(name));
+                                                                : QStringLiteral("executable '%1'").arg(name));
             }
         }
     }

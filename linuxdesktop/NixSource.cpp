@@ -71,7 +71,7 @@ void NixSource::addTo(LinuxInventory &inventory, const Platform &platform) const
             if (name.isEmpty())
                 continue;
             inventory.add(name, package(name), QStringLiteral("Nix package '%1'").arg(name));
-            inventory.add(command, package(name), QStringLiteral("command '%1'").arg(command));
+            inventory.add(command, package(name), QStringLiteral("executable '%1'").arg(command));
         }
     }
 }

@@ -50,91 +50,19 @@ QString unversioned(const QString &name)
 // make them a program's ("python3.12").
 bool isSystemFolder(const QString &name)
 {
-    static const QSet<QString> names{"aclocal",
-                                     "alternatives",
-                                     "appdata",
-                                     "applications",
-                                     "apparmor.d",
-                                     "autostart",
-                                     "backgrounds",
-                                     "bash-completion",
-                                     "binfmt.d",
-                                     "binfmts",
-                                     "bug",
-                                     "cmake",
-                                     "common-licenses",
-                                     "cron.d",
-                                     "cron.daily",
-                                     "cron.hourly",
-                                     "cron.monthly",
-                                     "cron.weekly",
-                                     "dbus-1",
-                                     "debug",
-                                     "default",
-                                     "desktop-directories",
-                                     "doc",
-                                     "doc-base",
-                                     "emacs",
-                                     "environment.d",
-                                     "extensions",
-                                     "firmware",
-                                     "fish",
-                                     "fonts",
-                                     "games",
-                                     "gir-1.0",
-                                     "girepository-1.0",
-                                     "gtk-doc",
-                                     "help",
-                                     "icons",
-                                     "info",
-                                     "init.d",
-                                     "java",
-                                     "javascript",
-                                     "jvm",
-                                     "kernel",
-                                     "keyrings",
-                                     "ld.so.conf.d",
-                                     "lintian",
-                                     "locale",
-                                     "logrotate.d",
-                                     "man",
-                                     "maven-repo",
-                                     "menu",
-                                     "metainfo",
-                                     "mime",
-                                     "modprobe.d",
-                                     "modules",
-                                     "modules-load.d",
-                                     "pam.d",
-                                     "perl5",
-                                     "pixmaps",
-                                     "pkgconfig",
-                                     "plugins",
-                                     "polkit-1",
-                                     "profile.d",
-                                     "python",
-                                     "python3",
-                                     "security",
-                                     "sgml",
-                                     "skel",
-                                     "sounds",
-                                     "ssl",
-                                     "sudoers.d",
-                                     "sysctl.d",
-                                     "systemd",
-                                     "sysusers.d",
-                                     "themes",
-                                     "thumbnailers",
-                                     "tmpfiles.d",
-                                     "udev",
-                                     "vim",
-                                     "wallpapers",
-                                     "wayland-sessions",
-                                     "X11",
-                                     "xdg",
-                                     "xml",
-                                     "xsessions",
-                                     "zsh"};
+    static const QStringList list =
+        QStringLiteral(
+            "aclocal alternatives apparmor.d appdata application-registry applications autostart backgrounds "
+            "bash-completion binfmt.d binfmts bug cmake common-licenses cron.d cron.daily cron.hourly "
+            "cron.monthly cron.weekly dbus-1 debug default defaults desktop-directories dict doc doc-base emacs "
+            "environment.d extensions firmware fish fonts games gir-1.0 girepository-1.0 gtk-doc help i18n icons "
+            "info init.d installed-tests java javascript jni jvm kernel keyrings ld.so.conf.d lintian locale "
+            "logrotate.d man maven-repo menu metainfo mime mime-info misc modprobe.d modules modules-load.d "
+            "node_modules pam.d perl5 pixmaps pkgconfig plugins polkit-1 profile.d python python3 security sgml "
+            "skel sounds ssl sudoers.d sysctl.d systemd sysusers.d texmf themes thumbnailers tmpfiles.d udev vim "
+            "wallpapers wayland-sessions X11 xdg xml xsessions zsh")
+            .split(u' ');
+    static const QSet<QString> names(list.cbegin(), list.cend());
     return names.contains(name) || names.contains(unversioned(name));
 }
 
@@ -142,11 +70,10 @@ bool isSystemFolder(const QString &name)
 // "/etc/logcheck/ignore.d.server/x"): it tells nothing of that program.
 bool isDropIn(const QString &path, const QString &folder)
 {
+    // The lists name the folders on the way too: "/etc/apache2/conf-available" is one.
     const qsizetype start = folder.size() + 1;
     const qsizetype end = path.indexOf(u'/', start);
-    if (end < 0)
-        return false;
-    const QStringView inner = QStringView(path).mid(start, end - start);
+    const QStringView inner = QStringView(path).mid(start, end < 0 ? -1 : end - start);
     return inner.endsWith(u".d") || inner.contains(u".d.") || inner.endsWith(u"-available") ||
            inner.endsWith(u"-enabled");
 }

@@ -54,7 +54,7 @@ void addCargo(LinuxInventory &inventory, const Platform &platform, const fs::pat
         const InstalledOwner owner{crate, QStringLiteral("cargo crate")};
         inventory.add(crate, owner, QStringLiteral("cargo crate '%1'").arg(crate));
         for (const QString &name : bins)
-            inventory.add(name, owner, QStringLiteral("command '%1'").arg(name));
+            inventory.add(name, owner, QStringLiteral("executable '%1'").arg(name));
     }
     // rustup's commands and whatever else was put there.
     addExecutables(inventory, platform, cargo / "bin", QStringLiteral("program"));
@@ -73,7 +73,7 @@ void addPipx(LinuxInventory &inventory, const Platform &platform, const fs::path
         const QRegularExpressionMatch match = venv.match(target);
         if (match.hasMatch())
             inventory.add(name, InstalledOwner{match.captured(1), QStringLiteral("pipx package")},
-                          QStringLiteral("command '%1'").arg(name));
+                          QStringLiteral("executable '%1'").arg(name));
     }
 }
 
@@ -128,7 +128,7 @@ void addNpm(LinuxInventory &inventory, const Platform &platform, const fs::path 
             const QRegularExpressionMatch match = module.match(target);
             if (match.hasMatch())
                 inventory.add(name, InstalledOwner{match.captured(1), QStringLiteral("npm package")},
-                              QStringLiteral("command '%1'").arg(name));
+                              QStringLiteral("executable '%1'").arg(name));
         }
     }
 }

@@ -54,7 +54,8 @@ TEST(LinuxInventorySources, DpkgNamesSourcesFoldersAndRemovals)
     // entries name it.
     tree.writeFile("var/lib/dpkg/info/tool-a.list",
                    "/usr/share/sharedstuff/a\n/etc/pulse/a.conf\n/usr/bin/tool-a\n/usr/libexec/tool-a-helper/run\n"
-                   "/etc/webserver/conf-available/tool-a.conf\n/etc/logwatch/ignore.d.server/tool-a\n");
+                   "/etc/webserver\n/etc/webserver/conf-available\n/etc/webserver/conf-available/tool-a.conf\n/etc/"
+                   "logwatch/ignore.d.server/tool-a\n");
     tree.writeFile("var/lib/dpkg/info/tool-b.list", "/usr/share/sharedstuff/b\n/usr/games/toolb-run\n"
                                                     "/usr/share/applications/org.example.Viewer.desktop\n");
     // Removals in both the rotated and the current log, the later one kept; apt's history tells its own.
@@ -135,7 +136,7 @@ TEST(LinuxInventorySources, PacmanDatabaseAndTheOtherLogs)
     EXPECT_EQ(removalOf(inventory, "upgraded"), QString());
 }
 
-// Debian's rpm cannot make a database without building packages; a stand-in on the PATH answers as rpm does and
+// A real rpm database needs packages built with rpmbuild first; a stand-in on the PATH answers as rpm does and
 // writes down how it was asked.
 TEST(LinuxInventorySources, RpmDatabaseThroughTheRpmCommand)
 {
@@ -201,21 +202,21 @@ TEST(LinuxInventorySources, NixHomebrewAndTheUsersOwnInstalls)
     const LinuxInventory inventory = LinuxInventory::build(platform);
 
     EXPECT_EQ(formOf(inventory, "gnu-hello"), "gnu-hello Nix package 'gnu-hello'");
-    EXPECT_EQ(formOf(inventory, "hello"), "gnu-hello command 'hello'");
+    EXPECT_EQ(formOf(inventory, "hello"), "gnu-hello executable 'hello'");
     EXPECT_EQ(formOf(inventory, "ripgrep"), "ripgrep Nix package 'ripgrep'");
     EXPECT_EQ(formOf(inventory, "firefox"), "firefox Nix package 'firefox'");
     EXPECT_EQ(formOf(inventory, "python@3.12"), "python@3.12 Homebrew formula 'python@3.12'");
     EXPECT_EQ(formOf(inventory, "python3"), "python@3.12 Homebrew formula 'python3'");
-    EXPECT_EQ(formOf(inventory, "pip3.12"), "python@3.12 command 'pip3.12'");
+    EXPECT_EQ(formOf(inventory, "pip3.12"), "python@3.12 executable 'pip3.12'");
     EXPECT_EQ(formOf(inventory, "stray"), QString());
     EXPECT_EQ(formOf(inventory, "du-dust"), "du-dust cargo crate 'du-dust'");
-    EXPECT_EQ(formOf(inventory, "dust"), "du-dust command 'dust'");
+    EXPECT_EQ(formOf(inventory, "dust"), "du-dust executable 'dust'");
     EXPECT_EQ(formOf(inventory, "rustup"),
               QString::fromStdString(tree.path("home/me/.cargo/bin/rustup").string()) + " executable 'rustup'");
     EXPECT_EQ(formOf(inventory, "black"), "black pipx package 'black'");
-    EXPECT_EQ(formOf(inventory, "blackd"), "black command 'blackd'");
+    EXPECT_EQ(formOf(inventory, "blackd"), "black executable 'blackd'");
     EXPECT_EQ(formOf(inventory, "typescript"), "typescript npm package 'typescript'");
-    EXPECT_EQ(formOf(inventory, "tsc"), "typescript command 'tsc'");
+    EXPECT_EQ(formOf(inventory, "tsc"), "typescript executable 'tsc'");
     EXPECT_EQ(formOf(inventory, "@vue/cli"), "@vue/cli npm package '@vue/cli'");
     EXPECT_EQ(formOf(inventory, "gopls"),
               QString::fromStdString(tree.path("home/me/go/bin/gopls").string()) + " executable 'gopls'");

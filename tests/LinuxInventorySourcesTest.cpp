@@ -221,4 +221,14 @@ TEST(LinuxInventorySources, NixHomebrewAndTheUsersOwnInstalls)
     EXPECT_EQ(formOf(inventory, "gopls"),
               QString::fromStdString(tree.path("home/me/go/bin/gopls").string()) + " executable 'gopls'");
     EXPECT_EQ(formOf(inventory, "pycharm-community"), "pycharm-community JetBrains Toolbox app 'pycharm-community'");
+
+    // Older cargo keeps its record in TOML only.
+    fs::remove(tree.path("home/me/.cargo/.crates2.json"));
+    tree.writeFile("home/me/.cargo/.crates.toml",
+                   "[v1]\n\"du-dust 0.8.6 (registry+https://github.com/rust-lang/crates.io-index)\" = [\"dust\"]\n"
+                   "\"cargo-edit 0.12.2 (registry+https://github.com/rust-lang/crates.io-index)\" = "
+                   "[\"cargo-add\", \"cargo-rm\"]\n");
+    const LinuxInventory older = LinuxInventory::build(platform);
+    EXPECT_EQ(formOf(older, "dust"), "du-dust executable 'dust'");
+    EXPECT_EQ(formOf(older, "cargo-rm"), "cargo-edit executable 'cargo-rm'");
 }

@@ -10,9 +10,14 @@
 void AppImageSource::addTo(LinuxInventory &inventory, const Platform &platform) const
 {
     const std::filesystem::path home = platform.homeDirectory();
-    const std::filesystem::path folders[] = {
-        home / "Applications", home / "AppImages", home / ".local/bin",
-        home / "bin",          home / "Downloads", SystemFiles::local(platform, QStringLiteral("/opt"))};
+    const std::filesystem::path folders[] = {home / "Applications",
+                                             home / "AppImages",
+                                             home / ".local/bin",
+                                             home / "bin",
+                                             home / "Downloads",
+                                             SystemFiles::local(platform, QStringLiteral("/opt")),
+                                             SystemFiles::local(platform, QStringLiteral("/Applications")),
+                                             SystemFiles::local(platform, QStringLiteral("/usr/local/bin"))};
     // "Obsidian-1.4.16.AppImage" and "Cura_5.2-x86_64.AppImage" are Obsidian and Cura.
     static const QRegularExpression version(QStringLiteral("[-_ ](v?[0-9]|x86|amd64|aarch64|arm64|linux).*$"),
                                             QRegularExpression::CaseInsensitiveOption);

@@ -1,55 +1,54 @@
 #include "linuxdesktop/DpkgSource.h"
 
 #include "linuxdesktop/LinuxInventory.h"
-#include "linuxdesktop/NameKey.h"
+#include "linuxdesktop/PackageNames.h"
 #include "linuxdesktop/SystemFiles.h"
 
 namespace {
 
-const QStringList &programFolders()
-{
-    static const QStringList folders{"/usr/bin",   "/bin",           "/usr/sbin",       "/sbin",
-                                     "/usr/games", "/usr/local/bin", "/usr/local/games"};
-    return folders;
-}
-
-struct Package {
-    QString name;
+struct Stanza {
+    PackageNames::Package package;
     QString architecture;
+    QString status;
+    QStringList conffiles;
 };
 
-// The installed packages; those removed with their settings kept go to `removed`.
-std::vector<Package> installedPackages(const QByteArray &status, QStringList &removed)
+// The packages of the status file, in its order.
+std::vector<Stanza> stanzas(const QByteArray &status)
 {
-    std::vector<Package> packages;
-    Package current;
-    bool installed = false;
-    bool configFiles = false;
+    std::vector<Stanza> result;
+    Stanza current;
+    bool inConffiles = false;
     auto finish = [&] {
-        if (installed && !current.name.isEmpty())
-            packages.push_back(current);
-        else if (configFiles && !current.name.isEmpty())
-            removed.append(current.name);
+        if (!current.package.name.isEmpty())
+            result.push_back(std::move(current));
         current = {};
-        installed = false;
-        configFiles = false;
     };
     for (const QByteArray &line : status.split('\n')) {
         if (line.trimmed().isEmpty()) {
             finish();
+            inConffiles = false;
             continue;
         }
+        if (line.startsWith(' ')) {
+            // " /etc/gimp/2.0/gimprc 0123abcd": a conffile and its checksum.
+            if (inConffiles)
+                current.conffiles.append(QString::fromUtf8(line.trimmed().split(' ').front()));
+            continue;
+        }
+        inConffiles = line.startsWith("Conffiles:");
         if (line.startsWith("Package:"))
-            current.name = QString::fromUtf8(line.mid(8).trimmed());
+            current.package.name = QString::fromUtf8(line.mid(8).trimmed());
+        else if (line.startsWith("Source:"))
+            // "Source: pidgin (2.14.12-1)": the version is there when it is not the package's.
+            current.package.source = QString::fromUtf8(line.mid(7).trimmed().split(' ').front());
         else if (line.startsWith("Architecture:"))
             current.architecture = QString::fromUtf8(line.mid(13).trimmed());
-        else if (line.startsWith("Status:")) {
-            installed = line.mid(7).trimmed().endsWith(" installed");
-            configFiles = line.mid(7).trimmed().endsWith(" config-files");
-        }
+        else if (line.startsWith("Status:"))
+            current.status = QString::fromUtf8(line.mid(7).trimmed());
     }
     finish();
-    return packages;
+    return result;
 }
 
 } // namespace
@@ -60,55 +59,45 @@ void DpkgSource::addTo(LinuxInventory &inventory, const Platform &platform) cons
         SystemFiles::read(platform, SystemFiles::local(platform, QStringLiteral("/var/lib/dpkg/status")));
     if (!status)
         return;
-    QStringList removed;
-    const std::vector<Package> packages = installedPackages(*status, removed);
-    for (const QString &name : removed)
-        inventory.addRemovedPackage(name);
-    // dpkg's log tells the packages removed entirely: "DATE TIME remove NAME:ARCH VERSION <none>".
-    if (const auto log =
-            SystemFiles::read(platform, SystemFiles::local(platform, QStringLiteral("/var/log/dpkg.log")))) {
-        for (const QByteArray &line : log->split('\n')) {
-            const QList<QByteArray> fields = line.split(' ');
-            if (fields.size() < 4 || (fields[2] != "remove" && fields[2] != "purge"))
-                continue;
-            inventory.addRemovedPackage(QString::fromUtf8(fields[3].left(fields[3].indexOf(':'))));
-        }
+    std::vector<Stanza> installed;
+    std::vector<Stanza> removed;
+    for (Stanza &stanza : stanzas(*status)) {
+        if (stanza.status.endsWith(u" installed"))
+            installed.push_back(std::move(stanza));
+        else if (stanza.status.endsWith(u" config-files"))
+            removed.push_back(std::move(stanza));
     }
-    for (const Package &package : packages) {
-        const InstalledOwner owner{package.name, QStringLiteral("package")};
-        inventory.addPackage(package.name);
-        inventory.add(package.name, owner, QStringLiteral("package name '%1'").arg(package.name));
-    }
-    for (const Package &package : packages) {
-        const InstalledOwner owner{package.name, QStringLiteral("package")};
+    PackageNames names(inventory);
+    std::vector<PackageNames::Package> packages;
+    for (const Stanza &stanza : installed)
+        packages.push_back(stanza.package);
+    names.addPackages(packages);
+    for (const Stanza &stanza : installed) {
         auto list = SystemFiles::read(
-            platform, SystemFiles::local(platform, QStringLiteral("/var/lib/dpkg/info/%1.list").arg(package.name)));
+            platform,
+            SystemFiles::local(platform, QStringLiteral("/var/lib/dpkg/info/%1.list").arg(stanza.package.name)));
         if (!list) {
-            list = SystemFiles::read(
-                platform,
-                SystemFiles::local(
-                    platform, QStringLiteral("/var/lib/dpkg/info/%1:%2.list").arg(package.name, package.architecture)));
+            list = SystemFiles::read(platform,
+                                     SystemFiles::local(platform, QStringLiteral("/var/lib/dpkg/info/%1:%2.list")
+                                                                      .arg(stanza.package.name, stanza.architecture)));
         }
         if (!list)
             continue;
         for (const QByteArray &line : list->split('\n')) {
-            const QString path = QString::fromUtf8(line.trimmed());
-            const qsizetype slash = path.lastIndexOf(u'/');
-            if (slash <= 0 || slash + 1 >= path.size())
-                continue;
-            const QString folder = path.left(slash);
-            const QString name = path.mid(slash + 1);
-            if (programFolders().contains(folder)) {
-                inventory.addFileOwner(path, owner);
-                inventory.add(name, owner, QStringLiteral("executable '%1'").arg(name));
-            } else if (folder == u"/usr/share/applications" && name.endsWith(u".desktop")) {
-                inventory.addFileOwner(path, owner);
-                const QString id = name.chopped(8);
-                inventory.add(id, owner, QStringLiteral("desktop-file ID '%1'").arg(id));
-                const QString last = NameKey::reverseDnsLastPart(id);
-                if (!last.isEmpty())
-                    inventory.add(last, owner, QStringLiteral("desktop-file ID '%1'").arg(id));
-            }
+            if (!line.isEmpty())
+                names.addFile(stanza.package, QString::fromUtf8(line));
         }
+    }
+    names.addFolders();
+    // A removed package keeps the day its removal was logged, when the logs still tell it.
+    for (const Stanza &stanza : removed) {
+        const QString &name = stanza.package.name;
+        std::optional<RemovedPackage> removal = inventory.removal(name);
+        if (!removal || removal->name != name)
+            removal = RemovedPackage{name, QString(), QStringLiteral("dpkg database")};
+        inventory.addRemoval(name, *removal);
+        if (!stanza.package.source.isEmpty())
+            inventory.addRemoval(stanza.package.source, *removal);
+        names.addRemovedFolders(*removal, stanza.conffiles);
     }
 }

@@ -2,8 +2,9 @@
 
 #include "linuxdesktop/LinuxInventorySource.h"
 
-// Debian's package database: installed packages from /var/lib/dpkg/status, and from each package's file list its
-// executables and desktop entries.
+// Debian's package database: installed packages from /var/lib/dpkg/status, with their source packages, and from
+// each package's file list its executables, desktop entries and folders (see PackageNames). Packages removed with
+// their settings kept are known under their names, their sources' and their settings' folders.
 class DpkgSource : public LinuxInventorySource {
 public:
     void addTo(LinuxInventory &inventory, const Platform &platform) const override;

@@ -4,12 +4,18 @@
 #include "linuxdesktop/DesktopEntrySource.h"
 #include "linuxdesktop/DpkgSource.h"
 #include "linuxdesktop/FlatpakSource.h"
+#include "linuxdesktop/HomebrewSource.h"
 #include "linuxdesktop/NameKey.h"
+#include "linuxdesktop/NixSource.h"
 #include "linuxdesktop/OptFolderSource.h"
+#include "linuxdesktop/PacmanSource.h"
 #include "linuxdesktop/PathProgramSource.h"
+#include "linuxdesktop/RemovalLogSource.h"
+#include "linuxdesktop/RpmSource.h"
 #include "linuxdesktop/RunningProcessSource.h"
 #include "linuxdesktop/SnapSource.h"
 #include "linuxdesktop/SystemFiles.h"
+#include "linuxdesktop/UserInstallSource.h"
 #include "platform/Platform.h"
 
 #include <memory>
@@ -17,11 +23,19 @@
 
 LinuxInventory LinuxInventory::build(const Platform &platform, const std::atomic<bool> *cancelled)
 {
-    // Package databases first: they tell which package owns the programs and menu entries found after them.
+    // Package databases first: they tell which package owns the programs and menu entries found after them; then the
+    // package managers of a user's own installs, before the bare programs and folders they put in place. The logs
+    // of removals add no names; the databases take the days of their removed packages from them.
     std::vector<std::unique_ptr<LinuxInventorySource>> sources;
+    sources.push_back(std::make_unique<RemovalLogSource>());
     sources.push_back(std::make_unique<DpkgSource>());
+    sources.push_back(std::make_unique<RpmSource>());
+    sources.push_back(std::make_unique<PacmanSource>());
     sources.push_back(std::make_unique<FlatpakSource>());
     sources.push_back(std::make_unique<SnapSource>());
+    sources.push_back(std::make_unique<NixSource>());
+    sources.push_back(std::make_unique<HomebrewSource>());
+    sources.push_back(std::make_unique<UserInstallSource>());
     sources.push_back(std::make_unique<PathProgramSource>());
     sources.push_back(std::make_unique<DesktopEntrySource>());
     sources.push_back(std::make_unique<OptFolderSource>());
@@ -42,6 +56,13 @@ void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const 
     if (normal.size() < 2 || m_keys.contains(normal))
         return;
     m_keys.insert(normal, Match{owner, form});
+}
+
+QStringList LinuxInventory::keys() const
+{
+    QStringList result = m_keys.keys();
+    result.sort();
+    return result;
 }
 
 std::optional<LinuxInventory::Match> LinuxInventory::find(const QString &name) const
@@ -107,10 +128,30 @@ std::optional<QString> LinuxInventory::locate(const LaunchTarget &target, const 
 
 void LinuxInventory::addRemovedPackage(const QString &name)
 {
-    m_removedPackages.insert(NameKey::of(name), name);
+    addRemoval(name, RemovedPackage{name, QString(), QStringLiteral("dpkg database")});
 }
 
 std::optional<QString> LinuxInventory::removedPackage(const QString &name) const
+{
+    const auto found = removal(name);
+    if (!found)
+        return std::nullopt;
+    return found->name;
+}
+
+void LinuxInventory::addRemoval(const QString &key, const RemovedPackage &removal)
+{
+    const QString normal = NameKey::of(key);
+    if (normal.size() < 2)
+        return;
+    const auto found = m_removedPackages.find(normal);
+    if (found == m_removedPackages.end())
+        m_removedPackages.insert(normal, removal);
+    else if (removal.date > found->date)
+        *found = removal;
+}
+
+std::optional<RemovedPackage> LinuxInventory::removal(const QString &name) const
 {
     const auto found = m_removedPackages.constFind(NameKey::of(name));
     if (found == m_removedPackages.cend())

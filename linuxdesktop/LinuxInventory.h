@@ -2,10 +2,12 @@
 
 #include "linuxdesktop/InstalledOwner.h"
 #include "linuxdesktop/LaunchTarget.h"
+#include "linuxdesktop/RemovedPackage.h"
 
 #include <QHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <optional>
 
@@ -29,6 +31,8 @@ public:
     void add(const QString &key, const InstalledOwner &owner, const QString &form);
     std::optional<Match> find(const QString &name) const;
     qsizetype size() const { return m_keys.size(); }
+    // Every key, sorted.
+    QStringList keys() const;
 
     // Files installed by packages (from the packages' file lists), by path.
     void addFileOwner(const QString &path, const InstalledOwner &owner) { m_fileOwners.insert(path, owner); }
@@ -36,9 +40,13 @@ public:
 
     void addPackage(const QString &name) { m_packages.insert(name); }
     bool hasPackage(const QString &name) const { return m_packages.contains(name); }
-    // Packages dpkg knows were removed (kept settings, or its log), by their NameKey form.
+    // Packages the package managers know were removed (kept settings, or their logs), by their NameKey form.
     void addRemovedPackage(const QString &name);
     std::optional<QString> removedPackage(const QString &name) const;
+    // A removal under a name the package was known by (its own, its source's, its settings folder's); of two
+    // removals under one name the later is kept.
+    void addRemoval(const QString &key, const RemovedPackage &removal);
+    std::optional<RemovedPackage> removal(const QString &name) const;
     void addFlatpak(const QString &id) { m_flatpaks.insert(id); }
     bool hasFlatpak(const QString &id) const { return m_flatpaks.contains(id); }
     void addSnap(const QString &name) { m_snaps.insert(name); }
@@ -57,7 +65,7 @@ private:
     QHash<QString, InstalledOwner> m_fileOwners;
     QHash<QString, QString> m_programs;
     QSet<QString> m_packages;
-    QHash<QString, QString> m_removedPackages;
+    QHash<QString, RemovedPackage> m_removedPackages;
     QSet<QString> m_flatpaks;
     QSet<QString> m_snaps;
 };

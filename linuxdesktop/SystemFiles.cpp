@@ -43,6 +43,22 @@ QStringList SystemFiles::names(const Platform &platform, const std::filesystem::
     return result;
 }
 
+std::vector<std::pair<QString, QString>> SystemFiles::links(const Platform &platform,
+                                                            const std::filesystem::path &folder)
+{
+    std::vector<std::pair<QString, QString>> result;
+    const auto children = platform.listDirectory(folder, Platform::Hidden::Include);
+    if (!children)
+        return result;
+    for (const DirectoryEntry &child : *children) {
+        if (!child.isSymbolicLink)
+            continue;
+        if (const auto target = platform.linkTarget(child.path))
+            result.emplace_back(PathNames::fileName(child.path), PathNames::text(*target));
+    }
+    return result;
+}
+
 bool SystemFiles::isLiveSystem(const Platform &platform)
 {
     return platform.systemPath("/") == std::filesystem::path("/");

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <filesystem>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class Platform;
 
@@ -19,6 +21,9 @@ public:
     static std::optional<QByteArray> readEntry(const Platform &platform, const std::filesystem::path &path);
     // The names in a folder, sorted; folders only or all entries.
     static QStringList names(const Platform &platform, const std::filesystem::path &folder, bool foldersOnly);
+    // The symbolic links in a folder, by name, with what each holds ("../Cellar/ripgrep/14.1.0/bin/rg").
+    static std::vector<std::pair<QString, QString>> links(const Platform &platform,
+                                                          const std::filesystem::path &folder);
     // Whether the folder standing for "/" is the machine's own.
     static bool isLiveSystem(const Platform &platform);
 };

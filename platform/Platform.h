@@ -14,6 +14,7 @@
 #include "platform/TrashOutcome.h"
 #include "platform/TrashSlot.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -69,6 +71,8 @@ public:
     // system (root); absent when it is no folder, cannot be reached, or only through a link of another user, which
     // that user could turn elsewhere at any moment.
     virtual std::optional<std::filesystem::path> trustedFolderPath(const std::filesystem::path &folder) const = 0;
+    // What a symbolic link holds, as it holds it; absent when the entry is no symbolic link.
+    virtual std::optional<std::filesystem::path> linkTarget(const std::filesystem::path &link) const = 0;
 
     // A bundle folder with its identifier and info dictionary from Contents/Info.plist; absent when the path
     // is not a folder.
@@ -77,6 +81,10 @@ public:
     virtual std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const = 0;
 
     virtual std::vector<RunningApplication> runningApplications() const = 0;
+    // Runs a program found on the PATH with arguments of exact bytes, without input, and gives what it wrote on its
+    // standard output; absent when it cannot be started, fails or writes more than `maximumSize` bytes.
+    virtual std::optional<QByteArray> programOutput(const std::vector<std::string> &arguments,
+                                                    qint64 maximumSize) const = 0;
 
     // Moves an item (a symbolic link itself, never its target) to the user's Trash, where the desktop can put
     // it back; never replaces anything already there. The item is taken from `folder`, the resolved path of the folder

@@ -3,6 +3,7 @@
 #include "platform/FileStatus.h"
 #include "platform/FolderSizeMeter.h"
 #include "platform/PathNames.h"
+#include "platform/ProgramOutput.h"
 #include "platform/RunningProcesses.h"
 #include "platform/SystemMetadata.h"
 #include "platform/TrustedFolder.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -218,6 +220,16 @@ std::optional<fs::path> PosixPlatform::resolvedPath(const fs::path &path) const
     return result;
 }
 
+std::optional<fs::path> PosixPlatform::linkTarget(const fs::path &link) const
+{
+    std::string target(PATH_MAX, '\0');
+    const ssize_t length = readlink(link.c_str(), target.data(), target.size());
+    if (length <= 0 || std::size_t(length) >= target.size())
+        return std::nullopt;
+    target.resize(std::size_t(length));
+    return fs::path(std::move(target));
+}
+
 std::optional<fs::path> PosixPlatform::trustedFolderPath(const fs::path &folder) const
 {
     const TrustedFolder opened(folder);
@@ -247,6 +259,12 @@ std::optional<PropertyList> PosixPlatform::readPropertyList(const fs::path &path
     if (!bytes || bytes->isEmpty())
         return std::nullopt;
     return PropertyList::parse(std::string_view(bytes->constData(), std::size_t(bytes->size())));
+}
+
+std::optional<QByteArray> PosixPlatform::programOutput(const std::vector<std::string> &arguments,
+                                                       qint64 maximumSize) const
+{
+    return ProgramOutput::read(arguments, maximumSize);
 }
 
 std::vector<RunningApplication> PosixPlatform::runningApplications() const

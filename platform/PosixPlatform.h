@@ -23,9 +23,12 @@ public:
     EntryKind entryKind(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> trustedFolderPath(const std::filesystem::path &folder) const override;
+    std::optional<std::filesystem::path> linkTarget(const std::filesystem::path &link) const override;
     std::optional<Bundle> openBundle(const std::filesystem::path &path) const override;
     std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const override;
     std::vector<RunningApplication> runningApplications() const override;
+    std::optional<QByteArray> programOutput(const std::vector<std::string> &arguments,
+                                            qint64 maximumSize) const override;
     TrashOutcome moveToTrash(const std::filesystem::path &item, const std::filesystem::path &folder) const override;
     std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const override;
     void releaseTrashSlot(const TrashSlot &slot) const override;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "linuxdesktop/LinuxInventorySource.h"
+
+// Homebrew on Linux, in /home/linuxbrew/.linuxbrew or ~/.linuxbrew: the formulae in its Cellar, the other names its
+// opt folder gives them ("python3" for python@3.12), and the commands it links into its bin folder.
+class HomebrewSource : public LinuxInventorySource {
+public:
+    void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+};

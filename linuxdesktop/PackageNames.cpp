@@ -1,0 +1,207 @@
+#include "linuxdesktop/PackageNames.h"
+
+#include "linuxdesktop/LinuxInventory.h"
+#include "linuxdesktop/NameKey.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QStringList &programFolders()
+{
+    static const QStringList folders{"/usr/bin",   "/bin",           "/usr/sbin",       "/sbin",
+                                     "/usr/games", "/usr/local/bin", "/usr/local/games"};
+    return folders;
+}
+
+// The system's folders that hold the folders of each program, longest first; a folder of the multiarch triplet
+// ("x86_64-linux-gnu") below /usr/lib and /lib holds them too.
+const QStringList &sharedFolders()
+{
+    static const QStringList folders{"/usr/share/games/",
+                                     "/usr/lib/games/",
+                                     "/usr/local/share/",
+                                     "/usr/local/lib/",
+                                     "/usr/libexec/",
+                                     "/usr/lib64/",
+                                     "/usr/lib32/",
+                                     "/usr/share/",
+                                     "/usr/games/",
+                                     "/usr/lib/",
+                                     "/lib64/",
+                                     "/lib/",
+                                     "/etc/",
+                                     "/opt/"};
+    return folders;
+}
+
+// "gegl-0.4" and "gstreamer1.0" are gegl and gstreamer.
+QString unversioned(const QString &name)
+{
+    static const QRegularExpression version(QStringLiteral("[-_.]?[0-9][0-9._-]*$"));
+    QString result = name;
+    result.remove(version);
+    return result;
+}
+
+// Folders below those that the system and every desktop share, whichever packages happen to be installed: they
+// hold many programs' files and name none. Editors' and shells' folders hold their plugins and completions, and
+// name the editor or shell only when it is installed, which its own package then says. A version does not
+// make them a program's ("python3.12").
+bool isSystemFolder(const QString &name)
+{
+    static const QStringList list =
+        QStringLiteral(
+            "aclocal alternatives apparmor.d appdata application-registry applications autostart backgrounds "
+            "bash-completion binfmt.d binfmts bug cmake common-licenses cron.d cron.daily cron.hourly "
+            "cron.monthly cron.weekly dbus-1 debug default defaults desktop-directories dict doc doc-base emacs "
+            "environment.d extensions firmware fish fonts games gir-1.0 girepository-1.0 gtk-doc help i18n icons "
+            "info init.d installed-tests java javascript jni jvm kernel keyrings ld.so.conf.d lintian locale "
+            "logrotate.d man maven-repo menu metainfo mime mime-info misc modprobe.d modules modules-load.d "
+            "node_modules pam.d perl5 pixmaps pkgconfig plugins polkit-1 profile.d python python3 security sgml "
+            "skel sounds ssl sudoers.d sysctl.d systemd sysusers.d texmf themes thumbnailers tmpfiles.d udev vim "
+            "wallpapers wayland-sessions X11 xdg xml xsessions zsh")
+            .split(u' ');
+    static const QSet<QString> names(list.cbegin(), list.cend());
+    return names.contains(name) || names.contains(unversioned(name));
+}
+
+// A file a package puts into another program's folder for it to read ("/etc/apache2/conf-available/x.conf",
+// "/etc/logcheck/ignore.d.server/x"): it tells nothing of that program.
+bool isDropIn(const QString &path, const QString &folder)
+{
+    // The lists name the folders on the way too: "/etc/apache2/conf-available" is one.
+    const qsizetype start = folder.size() + 1;
+    const qsizetype end = path.indexOf(u'/', start);
+    const QStringView inner = QStringView(path).mid(start, end < 0 ? -1 : end - start);
+    return inner.endsWith(u".d") || inner.contains(u".d.") || inner.endsWith(u"-available") ||
+           inner.endsWith(u"-enabled");
+}
+
+} // namespace
+
+PackageNames::PackageNames(LinuxInventory &inventory)
+    : m_inventory(inventory)
+{}
+
+InstalledOwner PackageNames::ownerOf(const Package &package)
+{
+    return InstalledOwner{package.name, QStringLiteral("package")};
+}
+
+void PackageNames::addPackages(const std::vector<Package> &packages)
+{
+    for (const Package &package : packages) {
+        m_inventory.addPackage(package.name);
+        m_inventory.add(package.name, ownerOf(package), QStringLiteral("package name '%1'").arg(package.name));
+    }
+    for (const Package &package : packages) {
+        if (!package.source.isEmpty())
+            m_inventory.add(package.source, ownerOf(package),
+                            QStringLiteral("source package '%1'").arg(package.source));
+    }
+}
+
+QString PackageNames::ownFolder(const QString &path)
+{
+    for (const QString &shared : sharedFolders()) {
+        if (!path.startsWith(shared))
+            continue;
+        qsizetype start = shared.size();
+        qsizetype end = path.indexOf(u'/', start);
+        if (end < 0)
+            return {};
+        const bool libraryFolder = shared == u"/usr/lib/" || shared == u"/lib/";
+        if (libraryFolder && QStringView(path).mid(start, end - start).contains(u"-linux-")) {
+            start = end + 1;
+            end = path.indexOf(u'/', start);
+            if (end < 0)
+                return {};
+        }
+        return end > start ? path.left(end) : QString();
+    }
+    return {};
+}
+
+void PackageNames::addFile(const Package &package, const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash <= 0 || slash + 1 >= path.size())
+        return;
+    const QString folder = path.left(slash);
+    const QString name = path.mid(slash + 1);
+    if (programFolders().contains(folder)) {
+        m_inventory.addFileOwner(path, ownerOf(package));
+        m_inventory.add(name, ownerOf(package), QStringLiteral("executable '%1'").arg(name));
+        return;
+    }
+    if (folder == u"/usr/share/applications" && name.endsWith(u".desktop")) {
+        m_inventory.addFileOwner(path, ownerOf(package));
+        const QString id = name.chopped(8);
+        m_inventory.add(id, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
+        const QString last = NameKey::reverseDnsLastPart(id);
+        if (!last.isEmpty())
+            m_inventory.add(last, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
+        return;
+    }
+    // A package's files come folder by folder: each folder is looked up once.
+    if (!m_lastFolder.isEmpty() && path.size() > m_lastFolder.size() && path.startsWith(m_lastFolder) &&
+        path.at(m_lastFolder.size()) == u'/' && m_lastPackage == package.name)
+        return;
+    const QString own = ownFolder(path);
+    if (own.isEmpty() || isDropIn(path, own))
+        return;
+    m_lastPackage = package.name;
+    m_lastFolder = own;
+    const QString component = own.mid(own.lastIndexOf(u'/') + 1);
+    auto index = m_folderIndex.constFind(component);
+    if (index == m_folderIndex.cend()) {
+        index = m_folderIndex.insert(component, m_folders.size());
+        m_folders.push_back(Folder{own, ownerOf(package), {}, std::nullopt});
+    }
+    Folder &entry = m_folders[*index];
+    entry.sources.insert(package.source.isEmpty() ? package.name : package.source);
+    if (!entry.namesake) {
+        const QString key = NameKey::of(unversioned(component));
+        // A library's package is named after its folder with "lib" before it: libpurple0 and purple-2.
+        for (const QString &name : {package.name, package.source}) {
+            const QString named = name.isEmpty() ? QString() : NameKey::of(unversioned(name));
+            if (!named.isEmpty() && (named == key || named == QStringLiteral("lib") + key)) {
+                entry.namesake = ownerOf(package);
+                break;
+            }
+        }
+    }
+}
+
+void PackageNames::addFolders()
+{
+    for (const Folder &folder : m_folders) {
+        const QString name = folder.path.mid(folder.path.lastIndexOf(u'/') + 1);
+        if (isSystemFolder(name))
+            continue;
+        const std::optional<InstalledOwner> owner =
+            folder.sources.size() == 1 ? std::optional(folder.owner) : folder.namesake;
+        if (!owner)
+            continue;
+        const QString form = QStringLiteral("folder '%1'").arg(folder.path);
+        m_inventory.add(name, *owner, form);
+        const QString plain = unversioned(name);
+        if (plain != name && plain.size() >= 3 && !isSystemFolder(plain))
+            m_inventory.add(plain, *owner, form);
+    }
+}
+
+void PackageNames::addRemovedFolders(const RemovedPackage &removal, const QStringList &paths)
+{
+    for (const QString &path : paths) {
+        const QString own = ownFolder(path);
+        const QString name = own.mid(own.lastIndexOf(u'/') + 1);
+        if (name.isEmpty() || isSystemFolder(name) || m_folderIndex.contains(name) || m_inventory.find(name))
+            continue;
+        m_inventory.addRemoval(name, removal);
+        const QString plain = unversioned(name);
+        if (plain != name && plain.size() >= 3 && !isSystemFolder(plain))
+            m_inventory.addRemoval(plain, removal);
+    }
+}

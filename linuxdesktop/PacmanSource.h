@@ -1,0 +1,10 @@
+#pragma once
+
+#include "linuxdesktop/LinuxInventorySource.h"
+
+// Arch Linux's package database, /var/lib/pacman/local: each package's desc (its name and package base) and files
+// (see PackageNames).
+class PacmanSource : public LinuxInventorySource {
+public:
+    void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+};

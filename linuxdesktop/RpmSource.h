@@ -1,0 +1,10 @@
+#pragma once
+
+#include "linuxdesktop/LinuxInventorySource.h"
+
+// The rpm database of Fedora, openSUSE and their kin, read through the rpm command: installed packages with their
+// source packages and files (see PackageNames). Skipped when the system has no rpm database.
+class RpmSource : public LinuxInventorySource {
+public:
+    void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+};

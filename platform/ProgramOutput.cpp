@@ -1,0 +1,67 @@
+#include "platform/ProgramOutput.h"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
+std::optional<QByteArray> ProgramOutput::read(const std::vector<std::string> &arguments, qint64 maximumSize)
+{
+    if (arguments.empty())
+        return std::nullopt;
+    int output[2];
+    // Close-on-exec, set at once where the system can (the Mac cannot), keeps the pipe from other threads' children.
+#ifdef __linux__
+    if (pipe2(output, O_CLOEXEC) != 0)
+        return std::nullopt;
+#else
+    if (pipe(output) != 0)
+        return std::nullopt;
+    fcntl(output[0], F_SETFD, FD_CLOEXEC);
+    fcntl(output[1], F_SETFD, FD_CLOEXEC);
+#endif
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char *> argv;
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t child = -1;
+    const int started = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(output[1]);
+    if (started != 0) {
+        close(output[0]);
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    bool tooLarge = false;
+    char buffer[65536];
+    ssize_t got;
+    while ((got = ::read(output[0], buffer, sizeof buffer)) != 0) {
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            break;
+        if (bytes.size() + got > maximumSize) {
+            tooLarge = true;
+            kill(child, SIGKILL);
+            break;
+        }
+        bytes.append(buffer, got);
+    }
+    close(output[0]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (tooLarge || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return bytes;
+}

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <map>
 #include <vector>
 
@@ -29,7 +30,7 @@ const QStringList &homeFolders()
 // Names, in NameKey form, that any program may write; none of them tells whose an entry is.
 bool isGeneric(const QString &key)
 {
-    static const QStringList keys{
+    static const QSet<QString> keys{
         "config",       "configs",  "configuration", "data",       "cache",       "caches",      "share",
         "local",        "state",    "settings",      "prefs",      "preferences", "user",        "users",
         "files",        "log",      "logs",          "tmp",        "temp",        "backup",      "backups",

@@ -3,19 +3,29 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <span>
 
-// Well-known Linux applications and the folder names they write, with the names they are installed under;
-// kept in the data file LinuxKnownApps.tsv.
+// Linux applications and the names they write in a home, with the names they are installed under on Debian and
+// Ubuntu, Fedora, Arch and openSUSE, on Flathub and in the Snap Store; kept in the data file LinuxKnownApps.tsv.
 class LinuxKnownApps {
 public:
     struct App {
         QString name;
+        // The names it writes, as they appear in their folders ("kritarc", ".purple").
         QStringList folders;
         QStringList packages;
         QStringList flatpaks;
         QStringList snaps;
+        // Where each of those names lives, below the home: "~/.purple", ".config/kritarc".
+        QStringList places;
     };
 
-    // The application that writes a folder of this name (compared in NameKey form), if one is known.
+    // The application that writes an entry of this name (compared in NameKey form), if one is known. A name that
+    // several applications write gives all of them as one, "Gradle or Android Studio", installed under any of
+    // their names.
     static std::optional<App> writerOf(const QString &folderName);
+    // Every row of the catalogue, in the file's order.
+    static std::span<const App> apps();
+    // The lines of the file that were left out, each with its number and why; empty for a sound file.
+    static QStringList faults();
 };

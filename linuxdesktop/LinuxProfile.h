@@ -12,6 +12,8 @@ public:
     std::span<const RemnantCategory> categories() const override;
     QString scannedPlaceDescription() const override { return QStringLiteral("the home folder"); }
     QString locationDescription() const override { return QStringLiteral("a folder"); }
+    QString ownerIdentifierLabel() const override { return QStringLiteral("Package"); }
+    QString revealActionTitle() const override { return QStringLiteral("Show in File Manager"); }
 
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;

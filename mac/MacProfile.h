@@ -15,6 +15,8 @@ public:
     std::span<const RemnantCategory> categories() const override;
     QString scannedPlaceDescription() const override { return QStringLiteral("the Library folders"); }
     QString locationDescription() const override { return QStringLiteral("a Library folder"); }
+    QString ownerIdentifierLabel() const override { return QStringLiteral("Bundle ID"); }
+    QString revealActionTitle() const override { return QStringLiteral("Show in Finder"); }
 
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;

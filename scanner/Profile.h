@@ -48,6 +48,10 @@ public:
     virtual QString scannedPlaceDescription() const = 0;
     // The kind of folder an item must lie directly in, for "It is not in %1 that a scan lists".
     virtual QString locationDescription() const = 0;
+    // What an owner's identifier is called, as a label: "Bundle ID", "Package".
+    virtual QString ownerIdentifierLabel() const = 0;
+    // The action that shows an item in the system's file browser: "Show in Finder", "Show in File Manager".
+    virtual QString revealActionTitle() const = 0;
 
     // The folders a scan lists, in the order it lists them.
     virtual std::vector<ScanLocation> scanLocations() const = 0;

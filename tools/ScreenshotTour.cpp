@@ -1,7 +1,10 @@
-// Renders the window on the demonstration Mac, screen by screen, into PNG files:
+// Renders the window on the demonstration Mac, screen by screen, and its results on the demonstration Linux
+// desktop into PNG files:
 //   leftscan-screenshots OUTDIR
 // Runs with any Qt platform, the offscreen one included.
 #include "demo/DemoHome.h"
+#include "demo/LinuxDemoHome.h"
+#include "linuxdesktop/LinuxProfile.h"
 #include "mac/MacProfile.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
@@ -33,6 +36,29 @@ void settle(int milliseconds = 150)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+// The scan, and the sizes on disk measured after it.
+void scanToEnd(RemnantScanner &scanner)
+{
+    QEventLoop loop;
+    QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, [&] {
+        if (!scanner.isMeasuringSizes())
+            loop.quit();
+    });
+    QObject::connect(&scanner, &RemnantScanner::sizesMeasured, &loop, &QEventLoop::quit);
+    scanner.scan();
+    loop.exec();
+}
+
+// The first long-unused orphan of a known application, else the first row.
+int chosenRow(const QList<RemnantItemPtr> &shown)
+{
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i]->status() == RemnantStatus::orphan && shown[i]->isLongUnused() && shown[i]->matchedAppName())
+            return int(i);
+    }
+    return 0;
 }
 
 bool save(const QPixmap &picture, const QString &folder, const QString &name)
@@ -94,30 +120,16 @@ int main(int argc, char **argv)
         if (scanning.isNull() && progress >= 0.3)
             scanning = window.grab();
     });
-    // The scan, and the sizes on disk measured after it.
-    QEventLoop loop;
-    QObject::connect(&scanner, &RemnantScanner::scanFinished, &loop, [&] {
-        if (!scanner.isMeasuringSizes())
-            loop.quit();
-    });
-    QObject::connect(&scanner, &RemnantScanner::sizesMeasured, &loop, &QEventLoop::quit);
-    scanner.scan();
-    loop.exec();
+    scanToEnd(scanner);
     ok = !scanning.isNull() && save(scanning, folder, QStringLiteral("scanning.png")) && ok;
     settle();
 
     // The results with a long-unused orphan chosen.
     RemnantListView &list = *window.contentView()->listView();
     const QList<RemnantItemPtr> shown = list.sortedRemnants();
-    qsizetype chosen = 0;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (shown[i]->status() == RemnantStatus::orphan && shown[i]->isLongUnused() && shown[i]->matchedAppName()) {
-            chosen = i;
-            break;
-        }
-    }
+    const int chosen = chosenRow(shown);
     RemnantItemsView &items = *list.itemsView();
-    items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+    items.setCurrentIndex(list.proxy()->index(chosen, 0));
     items.setFocus();
     settle();
     ok = save(window.grab(), folder, QStringLiteral("results.png")) && ok;
@@ -129,7 +141,7 @@ int main(int argc, char **argv)
         items.setCurrentIndex(list.proxy()->index(int(i), 0));
         settle();
         ok = save(window.grab(), folder, QStringLiteral("lookalike.png")) && ok;
-        items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+        items.setCurrentIndex(list.proxy()->index(chosen, 0));
         settle();
         break;
     }
@@ -146,7 +158,7 @@ int main(int argc, char **argv)
             break;
         }
     }
-    items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+    items.setCurrentIndex(list.proxy()->index(chosen, 0));
     settle();
 
     // The same list by size, with the largest folder chosen.
@@ -155,7 +167,7 @@ int main(int argc, char **argv)
     settle();
     ok = save(window.grab(), folder, QStringLiteral("results-by-size.png")) && ok;
     list.setSortOrder(RemnantSortOrder::riskDescending);
-    items.setCurrentIndex(list.proxy()->index(int(chosen), 0));
+    items.setCurrentIndex(list.proxy()->index(chosen, 0));
     settle();
 
     const RemnantItemPtr item = shown.value(chosen);
@@ -198,5 +210,23 @@ int main(int argc, char **argv)
     Theme::setDark(application, true);
     settle();
     ok = save(window.grab(), folder, QStringLiteral("results-dark.png")) && ok;
+    Theme::setDark(application, false);
+    window.hide();
+
+    // The Linux desktop's results, with the same kind of orphan chosen.
+    LinuxDemoHome linuxDemo;
+    const auto linuxPlatform = std::make_shared<PosixPlatform>(linuxDemo.root(), linuxDemo.home());
+    RemnantScanner linuxScanner(linuxPlatform, std::make_shared<LinuxProfile>(linuxPlatform), alerts);
+    MainWindow linuxWindow(linuxScanner);
+    alerts.setParentWindow(&linuxWindow);
+    linuxWindow.resize(1600, 900);
+    linuxWindow.show();
+    scanToEnd(linuxScanner);
+    settle();
+    RemnantListView &linuxList = *linuxWindow.contentView()->listView();
+    linuxList.itemsView()->setCurrentIndex(linuxList.proxy()->index(chosenRow(linuxList.sortedRemnants()), 0));
+    linuxList.itemsView()->setFocus();
+    settle();
+    ok = save(linuxWindow.grab(), folder, QStringLiteral("linux-results.png")) && ok;
     return ok ? 0 : 1;
 }

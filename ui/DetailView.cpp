@@ -3,6 +3,7 @@
 #include "model/ByteCountFormatter.h"
 #include "model/MediumDateFormatter.h"
 #include "model/UserFilesText.h"
+#include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"
@@ -111,7 +112,7 @@ void DetailView::rebuild()
     cells.append(new MetaCell(QStringLiteral("folder.fill"), QStringLiteral("Category"), rawValue(item.category()),
                               systemColor(color(item.category()))));
     const bool hasIdentifier = item.bundleIdentifier().has_value();
-    cells.append(new MetaCell(QStringLiteral("tag.fill"), QStringLiteral("Bundle ID"),
+    cells.append(new MetaCell(QStringLiteral("tag.fill"), m_scanner.profile().ownerIdentifierLabel(),
                               item.bundleIdentifier().value_or(QStringLiteral("Not found")),
                               systemColor(hasIdentifier ? SystemColor::blue : SystemColor::red)));
     if (item.matchedAppName())
@@ -179,8 +180,8 @@ void DetailView::rebuild()
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    m_reveal = new ProminentButton(QStringLiteral("Show in Finder"), QStringLiteral("folder.badge.magnifyingglass"),
-                                   ProminentButton::Style::bordered);
+    m_reveal = new ProminentButton(m_scanner.profile().revealActionTitle(),
+                                   QStringLiteral("folder.badge.magnifyingglass"), ProminentButton::Style::bordered);
     m_tag = new ProminentButton(QStringLiteral("Tag with color"), QStringLiteral("tag.fill"),
                                 ProminentButton::Style::bordered);
     m_trash = new ProminentButton(QStringLiteral("Move to Trash"), QStringLiteral("trash.fill"));

@@ -1,5 +1,6 @@
 #include "ui/RemnantListView.h"
 
+#include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/EmptyResultsView.h"
 #include "ui/FilterChip.h"
@@ -45,6 +46,7 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
     m_welcome = new WelcomeView;
     m_empty = new EmptyResultsView;
     m_items = new RemnantItemsView;
+    m_items->rowDelegate()->setRevealTitle(scanner.profile().revealActionTitle());
     // A removed row moves the list's current row on, but the detail pane keeps the removed item until the user
     // chooses another; so changes of the current row while rows go are not choices. Connected around the view's
     // own handlers, which move the current row.

@@ -104,11 +104,11 @@ RemnantRowDelegate::RemnantRowDelegate(QAbstractItemView &view)
     view.viewport()->installEventFilter(this);
 }
 
-QString RemnantRowDelegate::tooltip(RowButton button)
+QString RemnantRowDelegate::tooltip(RowButton button) const
 {
     switch (button) {
     case RowButton::reveal:
-        return QStringLiteral("Show in Finder");
+        return m_revealTitle;
     case RowButton::tag:
         return QStringLiteral("Tag with color");
     case RowButton::trash:

@@ -34,7 +34,9 @@ public:
     // The rectangle of a row's button in viewport coordinates, for anchoring a popover.
     QRect buttonRect(const QRect &rowRect, RowButton button) const;
 
-    static QString tooltip(RowButton button);
+    // The reveal button's title, which names the system's file browser.
+    void setRevealTitle(const QString &title) { m_revealTitle = title; }
+    QString tooltip(RowButton button) const;
 
 signals:
     void buttonClicked(const QModelIndex &index, RowButton button);
@@ -49,6 +51,7 @@ private:
 
     QAbstractItemView &m_view;
     bool m_showsCheckColumn = false;
+    QString m_revealTitle;
     QPersistentModelIndex m_hovered;
     QPersistentModelIndex m_pressed;
     // Rows fading in or out; the progress is 1 for a row fully shown.

@@ -4,7 +4,12 @@
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
+#include "ui/DetailView.h"
 #include "ui/MainWindow.h"
+#include "ui/MetaCell.h"
+#include "ui/ProminentButton.h"
+#include "ui/RemnantFilterProxy.h"
+#include "ui/RemnantItemsView.h"
 #include "ui/RemnantListView.h"
 #include "ui/SidebarView.h"
 #include "ui/SummaryRow.h"
@@ -24,8 +29,9 @@ QApplication &application()
     return *app;
 }
 
-// The window over the demonstration Linux desktop shows the Linux categories, lists the scan and filters by them.
-TEST(LinuxWindow, ShowsTheProfilesCategoriesAndItsLeftovers)
+// The window over the demonstration Linux desktop shows the Linux categories and words, lists the scan and filters
+// by the categories.
+TEST(LinuxWindow, ShowsTheProfilesCategoriesWordsAndLeftovers)
 {
     application();
     const LinuxDemoHome demo;
@@ -52,6 +58,19 @@ TEST(LinuxWindow, ShowsTheProfilesCategoriesAndItsLeftovers)
     const QList<RemnantItemPtr> shown = list.sortedRemnants();
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_EQ(shown.size(), scanner.remnants().size());
+
+    // The detail pane and the rows speak of packages and of the file manager.
+    list.itemsView()->setCurrentIndex(list.proxy()->index(0, 0));
+    DetailView &detail = *window.contentView()->detailView();
+    ASSERT_EQ(detail.remnant(), shown.front());
+    ASSERT_GE(detail.cells().size(), 2);
+    EXPECT_EQ(detail.cells()[1]->label(), "Package");
+    QStringList titles;
+    for (const ProminentButton *button : detail.findChildren<ProminentButton *>())
+        titles.append(button->text());
+    EXPECT_TRUE(titles.contains("Show in File Manager")) << titles.join(u',').toStdString();
+    EXPECT_FALSE(titles.join(u',').contains("Finder"));
+    EXPECT_EQ(list.itemsView()->rowDelegate()->tooltip(RemnantRowDelegate::RowButton::reveal), "Show in File Manager");
 
     scanner.setSelectedCategory(RemnantCategory::autostart);
     QApplication::processEvents();

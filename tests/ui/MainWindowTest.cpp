@@ -273,6 +273,7 @@ TEST_F(WindowFixture, DetailPaneShowsTheChosenLeftoverAndMovesItToTheTrash)
     ASSERT_GE(cells.size(), 3);
     EXPECT_EQ(cells[0]->label(), "Category");
     EXPECT_EQ(cells[1]->label(), "Bundle ID");
+    EXPECT_EQ(list().itemsView()->rowDelegate()->tooltip(RemnantRowDelegate::RowButton::reveal), "Show in Finder");
     EXPECT_EQ(cells[1]->value(), "Not found");
     // No system here records opening it: the date is its last change, and the pane says so as the row does.
     EXPECT_EQ(cells[2]->label(), "Last changed");

@@ -4,6 +4,7 @@
 #include "linuxdesktop/DesktopEntrySource.h"
 #include "linuxdesktop/DpkgSource.h"
 #include "linuxdesktop/FlatpakSource.h"
+#include "linuxdesktop/NameCandidates.h"
 #include "linuxdesktop/NameKey.h"
 #include "linuxdesktop/OptFolderSource.h"
 #include "linuxdesktop/PathProgramSource.h"
@@ -42,6 +43,11 @@ void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const 
     if (normal.size() < 2 || m_keys.contains(normal))
         return;
     m_keys.insert(normal, Match{owner, form});
+    for (const QString &project : NameCandidates::projectsOf(key)) {
+        const QString projectKey = NameKey::of(project);
+        if (projectKey.size() >= 2 && !m_projects.contains(projectKey))
+            m_projects.insert(projectKey, Match{owner, form});
+    }
 }
 
 std::optional<LinuxInventory::Match> LinuxInventory::find(const QString &name) const
@@ -50,6 +56,26 @@ std::optional<LinuxInventory::Match> LinuxInventory::find(const QString &name) c
     if (found == m_keys.cend())
         return std::nullopt;
     return *found;
+}
+
+std::optional<LinuxInventory::Match> LinuxInventory::findProject(const QString &name) const
+{
+    const auto found = m_projects.constFind(NameKey::of(name));
+    if (found == m_projects.cend())
+        return std::nullopt;
+    return *found;
+}
+
+void LinuxInventory::addApplication(const QString &name)
+{
+    const QString key = NameKey::of(name);
+    if (key.size() >= 2)
+        m_applications.insert(key);
+}
+
+bool LinuxInventory::isApplication(const QString &name) const
+{
+    return m_applications.contains(NameKey::of(name));
 }
 
 std::optional<InstalledOwner> LinuxInventory::ownerOfFile(const QString &path) const
@@ -108,6 +134,10 @@ std::optional<QString> LinuxInventory::locate(const LaunchTarget &target, const 
 void LinuxInventory::addRemovedPackage(const QString &name)
 {
     m_removedPackages.insert(NameKey::of(name), name);
+    for (const QString &project : NameCandidates::projectsOf(name)) {
+        if (!m_removedPackages.contains(NameKey::of(project)))
+            m_removedPackages.insert(NameKey::of(project), name);
+    }
 }
 
 std::optional<QString> LinuxInventory::removedPackage(const QString &name) const

@@ -157,6 +157,8 @@ bool isCredentialName(std::string_view name)
                            ".s3cfg",
                            ".boto",
                            ".pypirc",
+                           ".authinfo",
+                           ".authinfo.gpg",
                            "credentials",
                            "credentials.json",
                            "credentials.toml",

@@ -104,6 +104,9 @@ struct ProgramsHome {
             {"libpurple0t64", {"/usr/lib/x86_64-linux-gnu/libpurple.so.0"}},
             {"wget", {"/usr/bin/wget"}},
             {"gnome-shell", {"/usr/bin/gnome-shell"}},
+            // A desktop's application, named like its components.
+            {"plasma-systemmonitor",
+             {"/usr/bin/plasma-systemmonitor", "/usr/share/applications/org.kde.plasma-systemmonitor.desktop"}},
         };
         std::string status;
         for (const Package &package : installed) {
@@ -146,10 +149,18 @@ QHash<QString, QJsonObject> scan(const ProgramsHome &home)
 TEST(CliLinuxNames, InstalledProgramsFilesAreNeverOrphansAndRemovedProgramsAre)
 {
     const ProgramsHome home;
-    const std::vector<const char *> installedFiles = {
-        ".vimrc",          ".gitconfig", ".gitk",  ".psql_history",      ".sqlite_history",
-        ".tmux.conf",      ".wgetrc",    ".emacs", ".node_repl_history", ".config/okularpartrc",
-        ".config/okularrc"};
+    const std::vector<const char *> installedFiles = {".vimrc",
+                                                      ".gitconfig",
+                                                      ".gitk",
+                                                      ".psql_history",
+                                                      ".sqlite_history",
+                                                      ".tmux.conf",
+                                                      ".wgetrc",
+                                                      ".emacs",
+                                                      ".node_repl_history",
+                                                      ".config/okularpartrc",
+                                                      ".config/okularrc",
+                                                      ".config/plasma-systemmonitorrc"};
     const std::vector<const char *> installedFolders = {".vim",
                                                         ".emacs.d",
                                                         ".audacity-data",
@@ -194,9 +205,11 @@ TEST(CliLinuxNames, InstalledProgramsFilesAreNeverOrphansAndRemovedProgramsAre)
                                                     ".xinitrc",
                                                     ".zcompdump-me-5.9",
                                                     ".config/kwinrc",
-                                                    ".config/kdeglobals"};
+                                                    ".config/kdeglobals",
+                                                    ".config/plasma-org.kde.plasma.desktop-appletsrc"};
     const std::vector<const char *> desktopFolders = {".local/share/gnome-shell", ".cache/gnome-settings-daemon",
-                                                      ".config/xfce4-session", ".config/gtk-3.0"};
+                                                      ".config/xfce4-session", ".config/gtk-3.0",
+                                                      ".cache/qtshadercache-x86_64-little_endian-lp64"};
     for (const char *file : desktopFiles)
         home.tree.writeFile(std::string("home/me/") + file, "x\n");
     for (const char *folder : desktopFolders)

@@ -3,6 +3,7 @@
 #include "linuxdesktop/NameKey.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace {
 

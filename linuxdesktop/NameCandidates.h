@@ -13,10 +13,9 @@ public:
     enum class Strength {
         // The name, or the name less the suffixes and versions programs add: a match is evidence.
         strong,
-        // A single word of a longer name, or the start of a settings file's name: a match is a guess.
+        // A single word of a longer name: a match is a guess.
         weak,
-        // The start of a settings file's name ("kritadisplayrc" is Krita's); only an installed program's full name
-        // makes it a guess.
+        // The start of a settings file's name ("kritadisplayrc" is Krita's): a match is a guess, as a word's is.
         prefix,
     };
     struct Candidate {

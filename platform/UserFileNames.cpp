@@ -159,6 +159,8 @@ bool isCredentialName(std::string_view name)
                            ".pypirc",
                            ".authinfo",
                            ".authinfo.gpg",
+                           ".fetchmailrc",
+                           ".msmtprc",
                            "credentials",
                            "credentials.json",
                            "credentials.toml",

@@ -253,8 +253,8 @@ TEST(CliLinuxNames, InstalledProgramsFilesAreNeverOrphansAndRemovedProgramsAre)
 TEST(CliLinuxNames, CredentialFilesAtTheTopOfTheHomeAreTold)
 {
     const ProgramsHome home;
-    const std::vector<const char *> files = {".netrc",           ".pgpass", ".my.cnf",
-                                             ".git-credentials", ".pypirc", ".authinfo"};
+    const std::vector<const char *> files = {".netrc",  ".pgpass",   ".my.cnf",     ".git-credentials",
+                                             ".pypirc", ".authinfo", ".fetchmailrc"};
     for (const char *file : files)
         home.tree.writeFile(std::string("home/me/") + file, "machine example.org login me password secret\n");
     const QHash<QString, QJsonObject> records = scan(home);

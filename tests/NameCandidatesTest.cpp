@@ -44,6 +44,13 @@ TEST(NameCandidates, SuffixesVersionsAndProjects)
                           {"org.gnome.Boxes", "Boxes"},
                           {".git-credentials", "git"},
                           {"qt5ct.conf", "qt5ct"},
+                          {".gnuplot-history", "gnuplot"},
+                          {"hexchat.cfg", "hexchat"},
+                          {"mc.ini", "mc"},
+                          {"gh.yml", "gh"},
+                          {"starship.toml", "starship"},
+                          {"htop.json", "htop"},
+                          {"kmail2rc", "kmail"},
                           {".lesshst", "less"},
                           {"foo-2.x", "foo"}}) {
         const QStringList strong = NameCandidates::strong(QString::fromUtf8(c.name));
@@ -172,6 +179,7 @@ TEST(CliLinuxNames, InstalledProgramsFilesAreNeverOrphansAndRemovedProgramsAre)
                                                         ".cache/babl",
                                                         ".cache/gstreamer-1.0",
                                                         ".purple",
+                                                        ".local/share/org.kde.okular",
                                                         ".local/share/gnome-boxes",
                                                         ".config/git",
                                                         ".cache/pip"};

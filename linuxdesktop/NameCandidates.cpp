@@ -32,17 +32,19 @@ bool isName(const QString &name)
 }
 
 // The name less a suffix that programs add to their own name: straight after it ("vimrc", "gitconfig", "lesshst",
-// "okularpartrc") or after a separator (".psql_history", ".tmux.conf", ".audacity-data", ".emacs.d",
-// ".git-credentials", "Code - OSS"); empty when it has none.
+// "okularpartrc", "gitignore") or after a separator (".psql_history", ".tmux.conf", ".audacity-data", ".emacs.d",
+// ".git-credentials", "Code - OSS"), and that users add to their copies of a program's files (".vimrc.local",
+// ".bashrc.bak", ".gitignore_global"); empty when it has none.
 QString withoutSuffix(const QString &name)
 {
     static const QStringList separated{
-        "rc",     "config",   "conf",   "cfg",    "ini", "cnf",      "history",  "hist",       "hst",
-        "repl",   "data",     "d",      "dat",    "db",  "sqlite",   "json",     "yml",        "yaml",
-        "toml",   "xml",      "state",  "cache",  "log", "logs",     "lock",     "pid",        "settings",
-        "prefs",  "profile",  "cookie", "hsts",   "txt", "list",     "el",       "beta",       "nightly",
-        "stable", "unstable", "esr",    "canary", "oss", "insiders", "snapshot", "credentials"};
-    static const QStringList joined{"partrc", "rc", "config", "conf", "cfg", "history", "hst"};
+        "rc",     "config",   "conf",   "cfg",    "ini", "cnf",      "history",  "hist",        "hst",
+        "repl",   "data",     "d",      "dat",    "db",  "sqlite",   "json",     "yml",         "yaml",
+        "toml",   "xml",      "state",  "cache",  "log", "logs",     "lock",     "pid",         "settings",
+        "prefs",  "profile",  "cookie", "hsts",   "txt", "list",     "el",       "beta",        "nightly",
+        "stable", "unstable", "esr",    "canary", "oss", "insiders", "snapshot", "credentials", "aliases",
+        "local",  "global",   "ignore", "bak",    "old", "orig"};
+    static const QStringList joined{"partrc", "rc", "config", "conf", "cfg", "history", "hst", "ignore", "attributes"};
     const QString lower = name.toLower();
     for (const QString &suffix : separated) {
         const qsizetype at = lower.size() - suffix.size() - 1;
@@ -160,6 +162,9 @@ std::vector<NameCandidates::Candidate> NameCandidates::of(const QString &name)
     QString base = name;
     while (base.startsWith(u'.'))
         base.remove(0, 1);
+    // An editor's backup copy: ".emacs~".
+    while (base.endsWith(u'~'))
+        base.chop(1);
     std::vector<Candidate> candidates;
     QSet<QString> keys;
     const auto add = [&](const QString &candidate, Strength strength) {

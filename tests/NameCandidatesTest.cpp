@@ -51,6 +51,10 @@ TEST(NameCandidates, SuffixesVersionsAndProjects)
                           {"starship.toml", "starship"},
                           {"htop.json", "htop"},
                           {"kmail2rc", "kmail"},
+                          {".gitignore_global", "git"},
+                          {".vimrc.local", "vim"},
+                          {".bashrc.bak", "bash"},
+                          {".emacs~", "emacs"},
                           {".lesshst", "less"},
                           {"foo-2.x", "foo"}}) {
         const QStringList strong = NameCandidates::strong(QString::fromUtf8(c.name));
@@ -163,6 +167,8 @@ TEST(CliLinuxNames, InstalledProgramsFilesAreNeverOrphansAndRemovedProgramsAre)
                                                       ".sqlite_history",
                                                       ".tmux.conf",
                                                       ".wgetrc",
+                                                      ".gitignore",
+                                                      ".vimrc.local",
                                                       ".emacs",
                                                       ".node_repl_history",
                                                       ".config/okularpartrc",

@@ -44,7 +44,8 @@ QString withoutSuffix(const QString &name)
         "prefs",  "profile",  "cookie", "hsts",   "txt", "list",     "el",       "beta",        "nightly",
         "stable", "unstable", "esr",    "canary", "oss", "insiders", "snapshot", "credentials", "aliases",
         "local",  "global",   "ignore", "bak",    "old", "orig"};
-    static const QStringList joined{"partrc", "rc", "config", "conf", "cfg", "history", "hst", "ignore", "attributes"};
+    static const QStringList joined{"partrc",  "rc",  "config", "conf",       "cfg",
+                                    "history", "hst", "ignore", "attributes", "init"};
     const QString lower = name.toLower();
     for (const QString &suffix : separated) {
         const qsizetype at = lower.size() - suffix.size() - 1;

@@ -55,6 +55,7 @@ TEST(NameCandidates, SuffixesVersionsAndProjects)
                           {".vimrc.local", "vim"},
                           {".bashrc.bak", "bash"},
                           {".emacs~", "emacs"},
+                          {".gdbinit", "gdb"},
                           {".lesshst", "less"},
                           {"foo-2.x", "foo"}}) {
         const QStringList strong = NameCandidates::strong(QString::fromUtf8(c.name));

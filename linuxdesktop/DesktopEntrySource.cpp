@@ -79,12 +79,14 @@ void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platfo
             if (!found)
                 continue;
             std::optional<InstalledOwner> owner;
+            bool packaged = false;
             if (target.kind == LaunchTarget::Kind::flatpakApp) {
                 owner = InstalledOwner{*found, QStringLiteral("Flatpak app")};
             } else if (target.kind == LaunchTarget::Kind::snap) {
                 owner = InstalledOwner{*found, QStringLiteral("snap")};
             } else {
                 owner = inventory.ownerOfFile(systemFolder + u'/' + fileName);
+                packaged = owner.has_value();
                 if (!owner)
                     owner = inventory.ownerOfFile(*found);
                 if (!owner)
@@ -95,6 +97,14 @@ void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platfo
             const QString last = NameKey::reverseDnsLastPart(id);
             if (!last.isEmpty())
                 inventory.add(last, *owner, QStringLiteral("desktop-file ID '%1'").arg(id));
+            // What the menu shows is an application, and so is the package it comes with.
+            if (!entry.hidden) {
+                inventory.addApplication(id);
+                if (!last.isEmpty())
+                    inventory.addApplication(last);
+                if (packaged)
+                    inventory.addApplication(owner->id);
+            }
             if (!entry.startupWMClass.isEmpty())
                 inventory.add(entry.startupWMClass, *owner,
                               QStringLiteral("window class '%1'").arg(entry.startupWMClass));

@@ -1,12 +1,13 @@
 #include "linuxdesktop/DesktopNames.h"
 
 #include <QFile>
+#include <QSet>
 #include <QStringList>
 
 namespace {
 
 struct NameList {
-    QStringList exact;
+    QSet<QString> exact;
     QStringList prefixes;
 };
 
@@ -23,22 +24,22 @@ NameList load()
         if (line.endsWith(u'*'))
             list.prefixes.append(line.chopped(1));
         else
-            list.exact.append(line);
+            list.exact.insert(line);
     }
     return list;
 }
 
 } // namespace
 
-bool DesktopNames::isDesktopItem(const QString &name)
+DesktopNames::Match DesktopNames::match(const QString &name)
 {
     static const NameList list = load();
     const QString lower = name.toLower();
     if (list.exact.contains(lower))
-        return true;
+        return Match::name;
     for (const QString &prefix : list.prefixes) {
         if (lower.startsWith(prefix))
-            return true;
+            return Match::pattern;
     }
-    return false;
+    return Match::none;
 }

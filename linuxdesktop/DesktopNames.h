@@ -2,9 +2,20 @@
 
 #include <QString>
 
-// The Linux desktop's own entries in a home (settings stores, shared folders, session files), which a scan
-// never lists; kept in the data file DesktopNames.txt.
+// The Linux desktop's own entries in a home (settings stores, shared folders, session files, the shell's files),
+// which a scan never lists; kept in the data file DesktopNames.txt, as names and as patterns for the entries of a
+// desktop component ("gnome-shell*").
 class DesktopNames {
 public:
-    static bool isDesktopItem(const QString &name);
+    enum class Match {
+        none,
+        // The file names the entry itself.
+        name,
+        // A component's pattern matches it: the desktop's own unless an application has the name
+        // (LinuxOwnerIdentifier::isDesktopComponent).
+        pattern,
+    };
+
+    static Match match(const QString &name);
+    static bool isDesktopItem(const QString &name) { return match(name) != Match::none; }
 };

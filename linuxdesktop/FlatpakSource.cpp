@@ -13,10 +13,13 @@ void FlatpakSource::addTo(LinuxInventory &inventory, const Platform &platform) c
         for (const QString &id : SystemFiles::names(platform, folder, true)) {
             const InstalledOwner owner{id, QStringLiteral("Flatpak app")};
             inventory.addFlatpak(id);
+            inventory.addApplication(id);
             inventory.add(id, owner, QStringLiteral("Flatpak ID '%1'").arg(id));
             const QString last = NameKey::reverseDnsLastPart(id);
-            if (!last.isEmpty())
+            if (!last.isEmpty()) {
+                inventory.addApplication(last);
                 inventory.add(last, owner, QStringLiteral("last part of Flatpak ID '%1'").arg(id));
+            }
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "linuxdesktop/DpkgSource.h"
 #include "linuxdesktop/FlatpakSource.h"
 #include "linuxdesktop/HomebrewSource.h"
+#include "linuxdesktop/NameCandidates.h"
 #include "linuxdesktop/NameKey.h"
 #include "linuxdesktop/NixSource.h"
 #include "linuxdesktop/OptFolderSource.h"
@@ -56,6 +57,11 @@ void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const 
     if (normal.size() < 2 || m_keys.contains(normal))
         return;
     m_keys.insert(normal, Match{owner, form});
+    for (const QString &project : NameCandidates::projectsOf(key)) {
+        const QString projectKey = NameKey::of(project);
+        if (projectKey.size() >= 2 && !m_projects.contains(projectKey))
+            m_projects.insert(projectKey, Match{owner, form});
+    }
 }
 
 QStringList LinuxInventory::keys() const
@@ -71,6 +77,26 @@ std::optional<LinuxInventory::Match> LinuxInventory::find(const QString &name) c
     if (found == m_keys.cend())
         return std::nullopt;
     return *found;
+}
+
+std::optional<LinuxInventory::Match> LinuxInventory::findProject(const QString &name) const
+{
+    const auto found = m_projects.constFind(NameKey::of(name));
+    if (found == m_projects.cend())
+        return std::nullopt;
+    return *found;
+}
+
+void LinuxInventory::addApplication(const QString &name)
+{
+    const QString key = NameKey::of(name);
+    if (key.size() >= 2)
+        m_applications.insert(key);
+}
+
+bool LinuxInventory::isApplication(const QString &name) const
+{
+    return m_applications.contains(NameKey::of(name));
 }
 
 std::optional<InstalledOwner> LinuxInventory::ownerOfFile(const QString &path) const
@@ -149,6 +175,12 @@ void LinuxInventory::addRemoval(const QString &key, const RemovedPackage &remova
         m_removedPackages.insert(normal, removal);
     else if (removal.date > found->date)
         *found = removal;
+    // The project a removed library or data package belongs to is known as removed too, unless a name says more.
+    for (const QString &project : NameCandidates::projectsOf(key)) {
+        const QString projectKey = NameKey::of(project);
+        if (projectKey.size() >= 2 && !m_removedPackages.contains(projectKey))
+            m_removedPackages.insert(projectKey, removal);
+    }
 }
 
 std::optional<RemovedPackage> LinuxInventory::removal(const QString &name) const

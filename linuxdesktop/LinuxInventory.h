@@ -30,9 +30,17 @@ public:
     // `key` is compared in its NameKey form.
     void add(const QString &key, const InstalledOwner &owner, const QString &form);
     std::optional<Match> find(const QString &name) const;
+    // Installed software named after the project `name`, the way Debian names a project's libraries and shared files
+    // ("libgegl-0.4-0", "vim-common", "gimp-data") or with a version ("gegl-0.4"); see NameCandidates::projectsOf.
+    std::optional<Match> findProject(const QString &name) const;
     qsizetype size() const { return m_keys.size(); }
     // Every key, sorted.
     QStringList keys() const;
+
+    // Applications, by the names their menu entries, Flatpak IDs and snaps give them: the desktop's own components
+    // are not, even when they share a name's start with one.
+    void addApplication(const QString &name);
+    bool isApplication(const QString &name) const;
 
     // Files installed by packages (from the packages' file lists), by path.
     void addFileOwner(const QString &path, const InstalledOwner &owner) { m_fileOwners.insert(path, owner); }
@@ -40,7 +48,8 @@ public:
 
     void addPackage(const QString &name) { m_packages.insert(name); }
     bool hasPackage(const QString &name) const { return m_packages.contains(name); }
-    // Packages the package managers know were removed (kept settings, or their logs), by their NameKey form.
+    // Packages the package managers know were removed (kept settings, or their logs), by their NameKey form and
+    // their projects'.
     void addRemovedPackage(const QString &name);
     std::optional<QString> removedPackage(const QString &name) const;
     // A removal under a name the package was known by (its own, its source's, its settings folder's); of two
@@ -62,6 +71,8 @@ public:
 
 private:
     QHash<QString, Match> m_keys;
+    QHash<QString, Match> m_projects;
+    QSet<QString> m_applications;
     QHash<QString, InstalledOwner> m_fileOwners;
     QHash<QString, QString> m_programs;
     QSet<QString> m_packages;

@@ -84,7 +84,8 @@ std::optional<QString> LinuxLocations::refusal(const ScanLocation &location, con
 
 bool LinuxLocations::isCandidate(const ScanLocation &location, const QString &name, bool isDirectory)
 {
-    if (DesktopNames::isDesktopItem(name))
+    // What a component's pattern matches is decided once the installed software is known.
+    if (DesktopNames::match(name) == DesktopNames::Match::name)
         return false;
     if (std::find(location.skippedNames.begin(), location.skippedNames.end(), name) != location.skippedNames.end())
         return false;
@@ -95,7 +96,7 @@ bool LinuxLocations::isCandidate(const ScanLocation &location, const QString &na
     case RemnantCategory::userServices:
         return !isDirectory && (name.endsWith(QStringLiteral(".service")) || name.endsWith(QStringLiteral(".timer")));
     case RemnantCategory::dotFolders:
-        return isDirectory && name.startsWith(u'.');
+        return name.startsWith(u'.');
     default:
         return true;
     }

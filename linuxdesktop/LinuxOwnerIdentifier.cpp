@@ -2,6 +2,7 @@
 
 #include "linuxdesktop/DesktopEntryFile.h"
 #include "linuxdesktop/DesktopEntrySource.h"
+#include "linuxdesktop/DesktopNames.h"
 #include "linuxdesktop/LinuxKnownApps.h"
 #include "linuxdesktop/NameKey.h"
 #include "linuxdesktop/SystemFiles.h"
@@ -27,16 +28,16 @@ QString describe(const LinuxInventory::Match &match)
     return QStringLiteral("%1 of %2 %3").arg(match.form, match.owner.kind, match.owner.id);
 }
 
-// Words too common in folder names to say anything about their owner.
-bool isGenericWord(const QString &word)
+// "'a', 'b' or 'c'"
+QString listed(const QStringList &names)
 {
-    static const QStringList words{
-        "config", "configs", "data",     "cache", "caches",  "user",    "users",      "files",  "desktop", "share",
-        "local",  "state",   "settings", "linux", "gnome",   "shell",   "plugins",    "plugin", "profile", "profiles",
-        "backup", "backups", "history",  "logs",  "temp",    "session", "sessions",   "server", "client",  "service",
-        "daemon", "update",  "updates",  "store", "storage", "default", "extensions", "themes", "crash",   "reports",
-        "media",  "audio",   "video",    "sound", "music",   "image",   "images",     "photos", "games"};
-    return words.contains(word);
+    QStringList quoted;
+    for (const QString &name : names)
+        quoted.append(u'\'' + name + u'\'');
+    if (quoted.size() < 2)
+        return quoted.join(QString());
+    const QString last = quoted.takeLast();
+    return quoted.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
 } // namespace
@@ -75,42 +76,56 @@ LinuxOwnerIdentifier::Attribution LinuxOwnerIdentifier::identifyOwner(const QStr
         if (auto found = launchedProgram(name, url, category))
             return *found;
     }
-    if (auto found = matchingName(name))
+    const std::vector<NameCandidates::Candidate> candidates = NameCandidates::of(name);
+    if (auto found = matchingName(name, candidates))
         return *found;
     // A well-known application that is not installed may still be, some other way, under a word of the name.
-    const std::optional<Attribution> known = knownApp(name);
+    const std::optional<Attribution> known = knownApp(candidates);
     if (known && known->owner.status == RemnantStatus::stale)
         return *known;
-    if (auto found = matchingWord(name))
+    if (auto found = matchingWord(candidates))
         return *found;
     if (known)
         return *known;
-    const QString stem = NameKey::stem(name);
-    for (const QString &candidate : {stem, NameKey::reverseDnsLastPart(stem)}) {
-        const auto package = candidate.isEmpty() ? std::nullopt : m_inventory.removedPackage(candidate);
+    QStringList lookedFor;
+    for (const NameCandidates::Candidate &candidate : candidates) {
+        if (candidate.strength == NameCandidates::Strength::prefix)
+            continue;
+        lookedFor.append(candidate.name);
+        if (candidate.strength != NameCandidates::Strength::strong)
+            continue;
+        const auto package = m_inventory.removedPackage(candidate.name);
         if (package && !m_inventory.hasPackage(*package))
             return gone(*package, QStringLiteral("package %1 was removed and is not installed").arg(*package));
     }
-    return gone(std::nullopt, QStringLiteral("no installed package, program, Flatpak app, snap or menu entry has "
-                                             "this name"));
+    return gone(std::nullopt, QStringLiteral("no installed package, program, Flatpak app, snap or menu entry is named "
+                                             "%1, nor a library or data package of that name")
+                                  .arg(listed(lookedFor)));
 }
 
 QStringList LinuxOwnerIdentifier::lookalikes(const QString &name) const
 {
-    const QString stem = NameKey::stem(name);
-    QStringList candidates{stem, NameKey::reverseDnsLastPart(stem)};
-    for (const QString &word : NameKey::words(stem)) {
-        if (word.size() >= 4 && !isGenericWord(word))
-            candidates.append(word);
-    }
     QStringList owners;
-    for (const QString &candidate : candidates) {
-        const auto match = candidate.isEmpty() ? std::nullopt : m_inventory.find(candidate);
+    for (const NameCandidates::Candidate &candidate : NameCandidates::of(name)) {
+        auto match = m_inventory.find(candidate.name);
+        if (!match && candidate.strength == NameCandidates::Strength::strong)
+            match = m_inventory.findProject(candidate.name);
         if (match && !owners.contains(match->owner.id))
             owners.append(match->owner.id);
     }
     owners.sort();
     return owners;
+}
+
+bool LinuxOwnerIdentifier::isDesktopComponent(const QString &name) const
+{
+    if (DesktopNames::match(name) != DesktopNames::Match::pattern)
+        return false;
+    for (const QString &candidate : NameCandidates::strong(name)) {
+        if (m_inventory.isApplication(candidate) || LinuxKnownApps::writerOf(candidate))
+            return false;
+    }
+    return true;
 }
 
 std::optional<Attribution> LinuxOwnerIdentifier::flatpakData(const QString &name) const
@@ -174,28 +189,39 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     return installed(*owner, QStringLiteral("%1 runs %2, of %3 %4").arg(kind, *found, owner->kind, owner->id));
 }
 
-std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &name) const
+std::optional<Attribution>
+LinuxOwnerIdentifier::matchingName(const QString &name, const std::vector<NameCandidates::Candidate> &candidates) const
 {
-    const QString stem = NameKey::stem(name);
-    QStringList candidates{stem};
-    const QString last = NameKey::reverseDnsLastPart(stem);
-    if (!last.isEmpty())
-        candidates.append(last);
-    // KDE's settings files: "kritarc" is Krita's.
-    if (stem.endsWith(QStringLiteral("rc")) && stem.size() > 4)
-        candidates.append(stem.chopped(2));
-    for (const QString &candidate : candidates) {
-        if (const auto match = m_inventory.find(candidate))
-            return installed(match->owner, QStringLiteral("name matches %1, which is installed").arg(describe(*match)));
+    const auto strong = [](const NameCandidates::Candidate &candidate) {
+        return candidate.strength == NameCandidates::Strength::strong;
+    };
+    for (const NameCandidates::Candidate &candidate : candidates) {
+        if (!strong(candidate))
+            continue;
+        if (const auto match = m_inventory.find(candidate.name))
+            return installed(
+                match->owner,
+                QStringLiteral("'%1' names %2: %3, which is installed").arg(name, candidate.name, describe(*match)));
+    }
+    // Programs name their files after the project, whose libraries and shared files are packages of their own.
+    for (const NameCandidates::Candidate &candidate : candidates) {
+        if (!strong(candidate))
+            continue;
+        if (const auto match = m_inventory.findProject(candidate.name))
+            return installed(match->owner, QStringLiteral("'%1' names the project %2: %3, which is installed")
+                                               .arg(name, candidate.name, describe(*match)));
     }
     return std::nullopt;
 }
 
-std::optional<Attribution> LinuxOwnerIdentifier::knownApp(const QString &name) const
+std::optional<Attribution>
+LinuxOwnerIdentifier::knownApp(const std::vector<NameCandidates::Candidate> &candidates) const
 {
-    auto app = LinuxKnownApps::writerOf(name);
-    if (!app)
-        app = LinuxKnownApps::writerOf(NameKey::stem(name));
+    std::optional<LinuxKnownApps::App> app;
+    for (const NameCandidates::Candidate &candidate : candidates) {
+        if (candidate.strength == NameCandidates::Strength::strong && !app)
+            app = LinuxKnownApps::writerOf(candidate.name);
+    }
     if (!app)
         return std::nullopt;
     for (const QString &package : app->packages) {
@@ -235,15 +261,21 @@ std::optional<Attribution> LinuxOwnerIdentifier::knownApp(const QString &name) c
     return result;
 }
 
-std::optional<Attribution> LinuxOwnerIdentifier::matchingWord(const QString &name) const
+std::optional<Attribution>
+LinuxOwnerIdentifier::matchingWord(const std::vector<NameCandidates::Candidate> &candidates) const
 {
-    for (const QString &word : NameKey::words(NameKey::stem(name))) {
-        if (word.size() < 4 || isGenericWord(word))
+    for (const NameCandidates::Candidate &candidate : candidates) {
+        if (candidate.strength == NameCandidates::Strength::strong)
             continue;
-        if (const auto match = m_inventory.find(word))
-            return installed(
-                match->owner,
-                QStringLiteral("weak: the word '%1' matches %2, which is installed").arg(word, describe(*match)), true);
+        const auto match = m_inventory.find(candidate.name);
+        if (!match)
+            continue;
+        const QString part = candidate.strength == NameCandidates::Strength::weak ? QStringLiteral("the word")
+                                                                                  : QStringLiteral("the start");
+        return installed(
+            match->owner,
+            QStringLiteral("weak: %1 '%2' matches %3, which is installed").arg(part, candidate.name, describe(*match)),
+            true);
     }
     return std::nullopt;
 }

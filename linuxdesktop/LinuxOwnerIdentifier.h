@@ -2,6 +2,7 @@
 
 #include "identification/OwnerIdentification.h"
 #include "linuxdesktop/LinuxInventory.h"
+#include "linuxdesktop/NameCandidates.h"
 #include "model/RemnantCategory.h"
 #include "model/RemnantRisk.h"
 
@@ -11,9 +12,10 @@ class Platform;
 
 // Attributes an entry of a Linux home to the installed software it belongs to, strongest evidence first: a
 // Flatpak data folder against the installed application IDs; an autostart entry, menu entry or user service by
-// the program it runs, past the shells, interpreters and wrappers that run it (see CommandTarget); the entry's name
-// against the inventory's names; the catalogue of well-known applications; and last single words of the name, as weak
-// evidence only.
+// the program it runs, past the shells, interpreters and wrappers that run it (see CommandTarget); the names the
+// entry's name stands for (NameCandidates) against the inventory's names, then against the projects its packages
+// are named after; the catalogue of well-known applications; and last single words of the name, as weak evidence
+// only.
 class LinuxOwnerIdentifier {
 public:
     struct Attribution {
@@ -25,9 +27,12 @@ public:
     LinuxOwnerIdentifier(LinuxInventory inventory, const Platform &platform);
 
     Attribution identifyOwner(const QString &name, const std::filesystem::path &url, RemnantCategory category) const;
-    // Installed software whose names the entry's name, its reverse-DNS last part or one of its words also
-    // match, sorted; for an orphan that may yet be an installed application's.
+    // Installed software whose names one of the names the entry's name stands for, strong or weak, also matches,
+    // sorted; for an orphan that may yet be an installed application's.
     QStringList lookalikes(const QString &name) const;
+    // Whether the entry is a desktop component's, by a pattern of DesktopNames, and no installed or catalogued
+    // application has its name.
+    bool isDesktopComponent(const QString &name) const;
     // How much care an entry whose owner is gone needs: a cache is safe to remove, settings and the entries
     // that start programs need a look, an application's own data needs review.
     static RemnantRisk orphanRisk(RemnantCategory category);
@@ -38,9 +43,10 @@ private:
     std::optional<Attribution> flatpakData(const QString &name) const;
     std::optional<Attribution> launchedProgram(const QString &name, const std::filesystem::path &url,
                                                RemnantCategory category) const;
-    std::optional<Attribution> matchingName(const QString &name) const;
-    std::optional<Attribution> knownApp(const QString &name) const;
-    std::optional<Attribution> matchingWord(const QString &name) const;
+    std::optional<Attribution> matchingName(const QString &name,
+                                            const std::vector<NameCandidates::Candidate> &candidates) const;
+    std::optional<Attribution> knownApp(const std::vector<NameCandidates::Candidate> &candidates) const;
+    std::optional<Attribution> matchingWord(const std::vector<NameCandidates::Candidate> &candidates) const;
 
     LinuxInventory m_inventory;
     const Platform &m_platform;

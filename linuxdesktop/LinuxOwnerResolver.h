@@ -9,6 +9,10 @@ class LinuxOwnerResolver : public OwnerResolver {
 public:
     LinuxOwnerResolver(LinuxInventory inventory, const Platform &platform);
 
+    bool isCandidate(const QString &name, RemnantCategory) const override
+    {
+        return !m_identifier.isDesktopComponent(name);
+    }
     Attribution identify(const QString &name, const std::filesystem::path &url,
                          RemnantCategory category) const override;
     QStringList lookalikes(const QString &name, const Attribution &attribution) const override;

@@ -1,13 +1,9 @@
 #include "linuxdesktop/NameKey.h"
 
-namespace {
-
-bool isSeparator(QChar c)
+bool NameKey::isSeparator(QChar c)
 {
     return c == u'-' || c == u'_' || c == u'.' || c == u' ' || c == u'+' || c == u'@';
 }
-
-} // namespace
 
 QString NameKey::of(const QString &name)
 {

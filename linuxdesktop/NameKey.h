@@ -14,4 +14,6 @@ public:
     static QString reverseDnsLastPart(const QString &name);
     // The words of a name, split at separators and at lower-to-upper case changes.
     static QStringList words(const QString &name);
+    // The characters that the key form drops: '-', '_', '.', ' ', '+' and '@'.
+    static bool isSeparator(QChar c);
 };

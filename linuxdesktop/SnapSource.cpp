@@ -10,6 +10,7 @@ void SnapSource::addTo(LinuxInventory &inventory, const Platform &platform) cons
         if (name == u"bin")
             continue;
         inventory.addSnap(name);
+        inventory.addApplication(name);
         inventory.add(name, InstalledOwner{name, QStringLiteral("snap")}, QStringLiteral("snap name '%1'").arg(name));
     }
 }

@@ -15,6 +15,7 @@ class MacOwnerResolver : public OwnerResolver {
 public:
     MacOwnerResolver(Inventory inventory, const Platform &platform, std::shared_ptr<AppIdentifierService> service);
 
+    bool isCandidate(const QString &, RemnantCategory) const override { return true; }
     Attribution identify(const QString &name, const std::filesystem::path &url,
                          RemnantCategory category) const override;
     QStringList lookalikes(const QString &name, const Attribution &attribution) const override;

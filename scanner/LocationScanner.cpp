@@ -69,7 +69,8 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         for (std::size_t i = chunkStart; i < chunkEnd; ++i) {
             const ListedName &child = (*children)[i];
             QString name = QString::fromUtf8(child.name.data(), qsizetype(child.name.size()));
-            if (!profile.isCandidate(location, name, child.isDirectory))
+            if (!profile.isCandidate(location, name, child.isDirectory) ||
+                !resolver.isCandidate(name, location.category))
                 continue;
             kept.push_back(folder / child.name);
             facts.push_back(EntryFacts{std::move(name), {}, {}, {}});

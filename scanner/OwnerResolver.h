@@ -21,6 +21,9 @@ public:
 
     virtual ~OwnerResolver() = default;
 
+    // Whether an entry that the profile counts (Profile::isCandidate) is still one once the installed software is
+    // known; asked before `identify`, from the thread that lists the entry's folder.
+    virtual bool isCandidate(const QString &name, RemnantCategory category) const = 0;
     virtual Attribution identify(const QString &name, const std::filesystem::path &url,
                                  RemnantCategory category) const = 0;
     // Installed software whose names an orphan's name also matches, sorted: it may belong to one of them after all.

@@ -92,7 +92,7 @@ TEST(LinuxKnownApps, AnInstalledPackageOfTheWriterKeepsItsData)
 
         const auto purple = identifier.identifyOwner(".purple", folder, RemnantCategory::applicationData);
         EXPECT_EQ(purple.owner.status, installed ? RemnantStatus::stale : RemnantStatus::orphan);
-        EXPECT_TRUE(purple.owner.evidence.contains(installed ? "package libpurple0 is installed" : "folder of Pidgin"))
+        EXPECT_TRUE(purple.owner.evidence.contains(installed ? "libpurple0, which is installed" : "folder of Pidgin"))
             << purple.owner.evidence.toStdString();
         const auto mahjongg = identifier.identifyOwner("kmahjonggrc", rc, RemnantCategory::configuration);
         EXPECT_EQ(mahjongg.owner.status, RemnantStatus::orphan);

@@ -220,7 +220,10 @@ TEST(LinuxLocations, StrayFilesAndTheServiceManagersFoldersAreNeverCandidates)
         return *std::find_if(locations.begin(), locations.end(),
                              [category](const ScanLocation &l) { return l.category == category; });
     };
+    // A program's dot-file counts like its dot-folder; the session's does not.
     EXPECT_FALSE(LinuxLocations::isCandidate(of(RemnantCategory::dotFolders), ".xinitrc", false));
+    EXPECT_TRUE(LinuxLocations::isCandidate(of(RemnantCategory::dotFolders), ".qqtoolrc", false));
+    EXPECT_FALSE(LinuxLocations::isCandidate(of(RemnantCategory::dotFolders), "notes.txt", false));
     EXPECT_FALSE(LinuxLocations::isCandidate(of(RemnantCategory::userServices), "default.target.wants", true));
     EXPECT_TRUE(LinuxLocations::isCandidate(of(RemnantCategory::userServices), "a.timer", false));
     EXPECT_FALSE(LinuxLocations::isCandidate(of(RemnantCategory::autostart), "notes.txt", false));

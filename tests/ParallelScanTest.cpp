@@ -1,5 +1,5 @@
 // The inventory and the location listings give the same results, in the same order and with the same log, whether
-// one thread or several read the bundles and identify the entries; checked on a generated Mac.
+// one thread or several read the bundles and identify the entries; checked on a generated Mac and on a Linux home.
 #include "LogCapture.h"
 #include "MacTreeGenerator.h"
 #include "QtPrinters.h"
@@ -8,6 +8,7 @@
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
 #include "inventory/InstalledAppScanner.h"
+#include "linuxdesktop/LinuxProfile.h"
 #include "mac/MacOwnerResolver.h"
 #include "mac/MacProfile.h"
 #include "model/Clock.h"
@@ -84,7 +85,46 @@ QStringList locationsWith(const PosixPlatform &platform, const Inventory &invent
     return events + log.lines();
 }
 
+// The same for a Linux home, whose entries are told by their names.
+QStringList linuxLocationsWith(const PosixPlatform &platform, int workers)
+{
+    const LinuxProfile profile(std::shared_ptr<const Platform>(&platform, [](const Platform *) {}));
+    const std::shared_ptr<const OwnerResolver> resolver = profile.prepareResolver(nullptr);
+    QStringList events;
+    for (const ScanLocation &location : profile.scanLocations()) {
+        LocationScanner::Result result = LocationScanner::scanLocation(
+            location, platform, profile, *resolver, 365, [](int, int) {},
+            [&](const std::vector<RemnantItemPtr> &records) {
+                for (const RemnantItemPtr &record : records)
+                    events.append(described(*record) + u'|' + record->lookalikes().join(u','));
+            },
+            nullptr, nullptr, workers);
+        for (const RemnantItemPtr &record : result.rest)
+            events.append(described(*record) + u'|' + record->lookalikes().join(u','));
+    }
+    return events;
+}
+
 } // namespace
+
+TEST(ParallelScan, SeveralThreadsGiveTheLinuxRecordsOfOne)
+{
+    TempTree tree;
+    tree.writeFile("var/lib/dpkg/status", "Package: vim\nStatus: install ok installed\n\n"
+                                          "Package: libgegl-0.4-0\nStatus: install ok installed\n");
+    // Installed programs' entries, removed ones', and entries that the desktop's patterns match, in one folder.
+    const char *forms[] = {".qqapp%1rc", ".vim-extra%1", ".xsession-errors.%1", ".gegl-%1.0"};
+    for (int i = 0; i < 2 * LocationScanner::ChunkSize + 50; ++i)
+        tree.writeFile("home/me/" + QString::fromUtf8(forms[i % 4]).arg(i).toStdString(), "x\n");
+    for (const char *entry : {".vimrc", ".config/gegl-0.4", ".cache/babl", ".local/share/gnome-shell"})
+        tree.makeFolder(std::string("home/me/") + entry);
+    const PosixPlatform platform(tree.root(), tree.path("home/me"));
+    const Clock::Override clock(QDateTime::currentDateTimeUtc());
+    const QStringList serial = linuxLocationsWith(platform, 1);
+    ASSERT_GT(serial.size(), LocationScanner::ChunkSize);
+    EXPECT_TRUE(serial.filter(QStringLiteral("xsession-errors")).isEmpty());
+    EXPECT_EQ(linuxLocationsWith(platform, 3), serial);
+}
 
 TEST(ParallelScan, SeveralThreadsGiveTheInventoryAndRecordsOfOne)
 {

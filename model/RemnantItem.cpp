@@ -5,6 +5,7 @@
 #include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 RemnantItem::RemnantItem(Fields fields, QObject *parent)
@@ -114,7 +115,7 @@ QString RemnantItem::lastUsedDescription() const
 {
     const std::optional<QDateTime> reference = lastUseDate(LastUseRule::openedElseModified);
     if (!reference || !reference->isValid())
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("RemnantItem", "Unknown");
     return RelativeDateFormatter::describe(*reference, Clock::now());
 }
 
@@ -124,8 +125,8 @@ std::optional<QString> RemnantItem::ageDescription() const
     if (!days)
         return std::nullopt;
     if (*days <= 365)
-        return QStringLiteral("%1d ago").arg(*days);
-    return QStringLiteral("%1y %2d ago").arg(*days / 365).arg(*days % 365);
+        return QCoreApplication::translate("RemnantItem", "%1d ago").arg(*days);
+    return QCoreApplication::translate("RemnantItem", "%1y %2d ago").arg(*days / 365).arg(*days % 365);
 }
 
 bool RemnantItem::isLongUnused() const

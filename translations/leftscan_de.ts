@@ -5,109 +5,109 @@
     <name>ActionBanner</name>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Widerrufen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Last action</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Aktion</translation>
     </message>
 </context>
 <context>
     <name>BulkActionSheet</name>
     <message>
         <source>Mark with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit %1 markieren</translation>
     </message>
     <message>
         <source>Bulk actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelaktionen</translation>
     </message>
     <message>
         <source>Bulk action for %1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelaktion für %1 Einträge</translation>
     </message>
     <message>
         <source>What should happen to the selected items?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was soll mit den ausgewählten Einträgen geschehen?</translation>
     </message>
     <message>
         <source>%1 in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 insgesamt</translation>
     </message>
     <message>
         <source>Move all to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ByteCountFormatter</name>
     <message numerus="yes">
         <source>%1 byte</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Byte</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 bytes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Byte</numerusform>
         </translation>
     </message>
     <message>
         <source>Zero KB</source>
-        <translation type="unfinished"></translation>
+        <translation>Null KB</translation>
     </message>
 </context>
 <context>
     <name>CatalogueCommand</name>
     <message>
         <source>ROW</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEILE</translation>
     </message>
     <message>
         <source>KEYWORD</source>
-        <translation type="unfinished"></translation>
+        <translation>STICHWORT</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>BUNDLE ID</source>
-        <translation type="unfinished"></translation>
+        <translation>BUNDLE-ID</translation>
     </message>
 </context>
 <context>
     <name>CliQuestions</name>
     <message>
         <source>The item &apos;%1&apos; requires administrator privileges to move to Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um „%1“ in den Papierkorb zu verschieben, sind Administratorrechte nötig.</translation>
     </message>
     <message>
         <source>%1 items require administrator privileges to move to Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1 Einträge in den Papierkorb zu verschieben, sind Administratorrechte nötig.</translation>
     </message>
     <message>
         <source>→ Cancel (no terminal to ask on)</source>
-        <translation type="unfinished"></translation>
+        <translation>→ Abbruch (kein Terminal für die Rückfrage)</translation>
     </message>
     <message>
         <source>Continue with administrator rights? [y/N]</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Administratorrechten fortfahren? [y/N]</translation>
     </message>
     <message>
         <source>%1 could not be moved to the Trash: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -151,204 +151,243 @@
 
 See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: leftscan-cli scan [--root DIR] [--home DIR] [--threshold TAGE] [--format table|json|csv] [--demo]
+                          [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
+        leftscan-cli trash [--root DIR] [--home DIR] [--force] PFAD...
+        leftscan-cli tag [--root DIR] [--home DIR] FARBE PFAD...
+        leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PFAD...
+        leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
+        leftscan-cli catalogue [--format json|table]
+        leftscan-cli --help | --version
+        (jeder Befehl nimmt auch --verbose)
+
+  scan         listet, was Programme in den Library-Ordnern zurückgelassen haben
+  trash        verschiebt Überreste, die ein Scan auflistet, in den Papierkorb
+  tag          markiert Überreste, die ein Scan auflistet, mit einer Tag-Farbe (Red, Orange, Yellow, Green,
+               Blue, Purple, Gray)
+  restore      legt Überreste aus dem Papierkorb an die Stelle zurück, von der sie verschoben wurden (jeweils
+               den zuletzt verschobenen), sofern dort nichts anderes ihren Platz eingenommen hat
+  inventory    die gefundene installierte Software, eine Zeile je Inventarschlüssel
+  catalogue    die bekannten Programme, die am Namen erkannt werden, in Suchreihenfolge
+
+  --root DIR        der Ordner, der für „/“ des zu durchsuchenden Macs steht (Vorgabe /)
+  --home DIR        der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
+  --threshold TAGE  Tage ohne Nutzung, nach denen ein Überrest als alt gilt (Vorgabe 365)
+  --format F        Ausgabeformat (Vorgabe table)
+  --demo            einen erzeugten Vorführ-Mac durchsuchen statt --root und --home
+  --profile P       mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
+                    gegen die dort installierte Software (Vorgabe: mac, wenn der persönliche Ordner einen
+                    Library-Ordner hat, sonst linux)
+  --demo-linux      einen erzeugten Vorführ-Linux-Desktop durchsuchen statt --root und --home
+  --no-sizes        nicht messen, was jeder Überrest auf dem Datenträger belegt (Größen sind dann die der
+                    Einträge selbst)
+  --timings         scan: die Zeit, die jeder Abschnitt des Scans braucht, auf der Standardfehlerausgabe
+  --verbose         auch das Diagnoseprotokoll auf die Standardfehlerausgabe schreiben
+  --force           verschiebt auch Einträge, die trash sonst ablehnt: solche, die Ihre eigenen Dateien
+                    enthalten, in denen sich kürzlich etwas geändert hat oder die nicht überall eingesehen
+                    werden konnten, und verwaiste Einträge, deren Namen auch zu einem installierten Programm passen
+  --help            dieser Text
+  --version         Name und Version des Programms
+
+Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
+</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option %1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown profile %1 (mac|linux)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Profil %1 (mac|linux)</translation>
     </message>
     <message>
         <source>--threshold needs a whole number of days, 0 or more, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--threshold braucht eine ganze Zahl von Tagen, 0 oder mehr, nicht %1</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>no command given (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben (siehe --help)</translation>
     </message>
     <message>
         <source>unknown command %1 (try --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl %1 (siehe --help)</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht %2</translation>
     </message>
     <message>
         <source>a colour and paths</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Farbe und Pfade</translation>
     </message>
     <message>
         <source>paths</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfade</translation>
     </message>
     <message>
         <source>unknown format %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Format %1 (%2)</translation>
     </message>
     <message>
         <source>--timings works with scan only</source>
-        <translation type="unfinished"></translation>
+        <translation>--timings gibt es nur für scan</translation>
     </message>
     <message>
         <source>--demo works with scan only</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo gibt es nur für scan</translation>
     </message>
     <message>
         <source>--force works with trash only</source>
-        <translation type="unfinished"></translation>
+        <translation>--force gibt es nur für trash</translation>
     </message>
     <message>
         <source>--no-sizes works with scan only</source>
-        <translation type="unfinished"></translation>
+        <translation>--no-sizes gibt es nur für scan</translation>
     </message>
     <message>
         <source>--demo-linux works with scan only, and not with --demo</source>
-        <translation type="unfinished"></translation>
+        <translation>--demo-linux gibt es nur für scan und nicht zusammen mit --demo</translation>
     </message>
 </context>
 <context>
     <name>DetailView</name>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Orphan – no app found</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwaist – kein Programm gefunden</translation>
     </message>
     <message>
         <source>In the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Papierkorb</translation>
     </message>
     <message>
         <source>Tagged</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert</translation>
     </message>
     <message>
         <source>Category</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Bundle ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Bundle-ID</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gefunden</translation>
     </message>
     <message>
         <source>Associated App</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugehöriges Programm</translation>
     </message>
     <message>
         <source>Last used</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendet</translation>
     </message>
     <message>
         <source>Last changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geändert</translation>
     </message>
     <message>
         <source>Created</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellt</translation>
     </message>
     <message>
         <source>Last modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt bearbeitet</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad</translation>
     </message>
     <message>
         <source>%1, for example:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, zum Beispiel:</translation>
     </message>
     <message>
         <source>Make sure you have kept what you need before moving it to the Trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sichern Sie, was Sie noch brauchen, bevor Sie es in den Papierkorb verschieben.</translation>
     </message>
     <message>
         <source>Holds your own files</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthält Ihre eigenen Dateien</translation>
     </message>
     <message>
         <source>Used recently</source>
-        <translation type="unfinished"></translation>
+        <translation>Kürzlich verwendet</translation>
     </message>
     <message>
         <source>Something inside changed %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Darin hat sich %1 etwas geändert.%2</translation>
     </message>
     <message>
         <source> The item itself looks unused, but a program may still be writing into it.</source>
-        <translation type="unfinished"></translation>
+        <translation> Der Eintrag selbst wirkt unbenutzt, aber womöglich schreibt ein Programm noch hinein.</translation>
     </message>
     <message>
         <source>Why this app</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum dieses Programm</translation>
     </message>
     <message>
         <source>weak match: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>schwache Übereinstimmung: %1</translation>
     </message>
     <message>
         <source>Not used for a long time</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange unbenutzt</translation>
     </message>
     <message>
         <source>This item hasn&apos;t been opened or used for %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Eintrag wurde seit %1 Tagen nicht geöffnet oder verwendet.</translation>
     </message>
     <message>
         <source>Nothing in this item has changed for %1 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Eintrag hat sich seit %1 Tagen nichts geändert.</translation>
     </message>
     <message>
         <source>May belong to an installed app</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehört vielleicht zu einem installierten Programm</translation>
     </message>
     <message>
         <source>Show in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Finder zeigen</translation>
     </message>
     <message>
         <source>Tag with color</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Farbe markieren</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Calculating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird berechnet …</translation>
     </message>
     <message>
         <source>at least %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mindestens %1</translation>
     </message>
     <message>
         <source>%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Datei</translation>
     </message>
     <message numerus="yes">
         <source>%1 files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Datei</numerusform>
+            <numerusform>%1 Dateien</numerusform>
         </translation>
     </message>
 </context>
@@ -356,444 +395,445 @@ See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
     <name>DisplayText</name>
     <message>
         <source>Application Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Application Support</translation>
     </message>
     <message>
         <source>Application Scripts</source>
-        <translation type="unfinished"></translation>
+        <translation>Application Scripts</translation>
     </message>
     <message>
         <source>LaunchAgents</source>
-        <translation type="unfinished"></translation>
+        <translation>LaunchAgents</translation>
     </message>
     <message>
         <source>LaunchDaemons</source>
-        <translation type="unfinished"></translation>
+        <translation>LaunchDaemons</translation>
     </message>
     <message>
         <source>Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferences</translation>
     </message>
     <message>
         <source>Caches</source>
-        <translation type="unfinished"></translation>
+        <translation>Caches</translation>
     </message>
     <message>
         <source>Containers</source>
-        <translation type="unfinished"></translation>
+        <translation>Containers</translation>
     </message>
     <message>
         <source>Saved Application State</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved Application State</translation>
     </message>
     <message>
         <source>Logs</source>
-        <translation type="unfinished"></translation>
+        <translation>Logs</translation>
     </message>
     <message>
         <source>Cron Jobs</source>
-        <translation type="unfinished"></translation>
+        <translation>Cron-Jobs</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>Application Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdaten</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>State</source>
-        <translation type="unfinished"></translation>
+        <translation>Zustand</translation>
     </message>
     <message>
         <source>Flatpak Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Flatpak-Daten</translation>
     </message>
     <message>
         <source>Snap Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Snap-Daten</translation>
     </message>
     <message>
         <source>Autostart</source>
-        <translation type="unfinished"></translation>
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>User Services</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdienste</translation>
     </message>
     <message>
         <source>Menu Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüeinträge</translation>
     </message>
     <message>
         <source>Dot Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Versteckte Ordner</translation>
     </message>
     <message>
         <source>Safe</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbedenklich</translation>
     </message>
     <message>
         <source>Caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorsicht</translation>
     </message>
     <message>
         <source>Review</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation type="unfinished"></translation>
+        <translation>Grau</translation>
     </message>
     <message>
         <source>Risk (high → low)</source>
-        <translation type="unfinished"></translation>
+        <translation>Risiko (hoch → niedrig)</translation>
     </message>
     <message>
         <source>Size (large → small)</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe (groß → klein)</translation>
     </message>
     <message>
         <source>Name (A → Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name (A → Z)</translation>
     </message>
     <message>
         <source>Last used (oldest → newest)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendet (älteste → neueste)</translation>
     </message>
 </context>
 <context>
     <name>EmptyDetailView</name>
     <message>
         <source>Select an item</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Eintrag</translation>
     </message>
     <message>
         <source>Click an item on the left
 to see details.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie links auf einen Eintrag,
+um die Details zu sehen.</translation>
     </message>
 </context>
 <context>
     <name>EmptyResultsView</name>
     <message>
         <source>No leftovers found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Überreste gefunden</translation>
     </message>
     <message>
         <source>No results match your filters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Ergebnis passt zu Ihren Filtern.</translation>
     </message>
 </context>
 <context>
     <name>InventoryCommand</name>
     <message>
         <source>KEY</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHLÜSSEL</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>BUNDLE ID</source>
-        <translation type="unfinished"></translation>
+        <translation>BUNDLE-ID</translation>
     </message>
     <message>
         <source>VERSION</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSION</translation>
     </message>
     <message>
         <source>PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>PFAD</translation>
     </message>
 </context>
 <context>
     <name>LeftscanApp</name>
     <message>
         <source>About Leftscan</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Leftscan</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Leftscan&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Finds what uninstalled applications, and applications not used for a long time, leave behind in the Library folders of a Mac or the home of a Linux desktop.&lt;/p&gt;&lt;p&gt;Copyright © 2026 The Leftscan developers&lt;br&gt;Leftscan is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;the licence&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Uses Qt %2 and libplist, under the GNU Lesser General Public License; symbols from Bootstrap Icons, under the MIT licence.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;b&gt;Leftscan&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Findet, was deinstallierte und lange nicht verwendete Programme in den Library-Ordnern eines Macs oder im persönlichen Ordner eines Linux-Desktops zurücklassen.&lt;/p&gt;&lt;p&gt;Copyright © 2026 Die Leftscan-Entwickler&lt;br&gt;Leftscan ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Es gibt KEINERLEI GARANTIE. Siehe &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;die Lizenz&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Verwendet Qt %2 und libplist unter der GNU Lesser General Public License; Symbole aus Bootstrap Icons unter der MIT-Lizenz.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Leftscan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leftscan</translation>
     </message>
     <message>
         <source>About Leftscan</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Leftscan</translation>
     </message>
     <message>
         <source>Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan starten</translation>
     </message>
     <message>
         <source>Settings...</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen …</translation>
     </message>
     <message>
         <source>Quit Leftscan</source>
-        <translation type="unfinished"></translation>
+        <translation>Leftscan beenden</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Undo Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschieben in den Papierkorb widerrufen</translation>
     </message>
     <message>
         <source>Select All Shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle angezeigten auswählen</translation>
     </message>
     <message>
         <source>Clear Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl aufheben</translation>
     </message>
 </context>
 <context>
     <name>MetaCell</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>RelativeDateFormatter</name>
     <message numerus="yes">
         <source>%1 year ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Jahr</numerusform>
+            <numerusform>vor %1 Jahren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 years ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Jahr</numerusform>
+            <numerusform>vor %1 Jahren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 year</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Jahr</numerusform>
+            <numerusform>in %1 Jahren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 years</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Jahr</numerusform>
+            <numerusform>in %1 Jahren</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 month ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Monat</numerusform>
+            <numerusform>vor %1 Monaten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 months ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Monat</numerusform>
+            <numerusform>vor %1 Monaten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 month</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Monat</numerusform>
+            <numerusform>in %1 Monaten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 months</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Monat</numerusform>
+            <numerusform>in %1 Monaten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 week ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Woche</numerusform>
+            <numerusform>vor %1 Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 weeks ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Woche</numerusform>
+            <numerusform>vor %1 Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 week</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Woche</numerusform>
+            <numerusform>in %1 Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 weeks</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Woche</numerusform>
+            <numerusform>in %1 Wochen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 day ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Tag</numerusform>
+            <numerusform>vor %1 Tagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 days ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Tag</numerusform>
+            <numerusform>vor %1 Tagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 day</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Tag</numerusform>
+            <numerusform>in %1 Tagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 days</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Tag</numerusform>
+            <numerusform>in %1 Tagen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 hour ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Stunde</numerusform>
+            <numerusform>vor %1 Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 hours ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Stunde</numerusform>
+            <numerusform>vor %1 Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 hour</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Stunde</numerusform>
+            <numerusform>in %1 Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 hours</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Stunde</numerusform>
+            <numerusform>in %1 Stunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 minute ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Minute</numerusform>
+            <numerusform>vor %1 Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 minutes ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Minute</numerusform>
+            <numerusform>vor %1 Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Minute</numerusform>
+            <numerusform>in %1 Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 minutes</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Minute</numerusform>
+            <numerusform>in %1 Minuten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 second ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Sekunde</numerusform>
+            <numerusform>vor %1 Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 seconds ago</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>vor %1 Sekunde</numerusform>
+            <numerusform>vor %1 Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 second</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Sekunde</numerusform>
+            <numerusform>in %1 Sekunden</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>in %1 seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>in %1 Sekunde</numerusform>
+            <numerusform>in %1 Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -801,440 +841,440 @@ to see details.</source>
     <name>RemnantActions</name>
     <message>
         <source>Move &apos;%1&apos; to Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>not looked inside yet</source>
-        <translation type="unfinished"></translation>
+        <translation>wurde noch nicht untersucht</translation>
     </message>
     <message>
         <source>may belong to %1, which is installed</source>
-        <translation type="unfinished"></translation>
+        <translation>gehört vielleicht zu %1, das installiert ist</translation>
     </message>
     <message>
         <source>The item will be moved to Trash. You can restore it from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag wird in den Papierkorb verschoben. Sie können ihn von dort wiederherstellen.</translation>
     </message>
     <message>
         <source>It %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1.</translation>
     </message>
     <message>
         <source>; it </source>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Move %1 items to Trash?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Einträge in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>The items will be moved to Trash. You can restore them from there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge werden in den Papierkorb verschoben. Sie können sie von dort wiederherstellen.</translation>
     </message>
     <message>
         <source>…and %1 more (see the details)</source>
-        <translation type="unfinished"></translation>
+        <translation>… und %1 weitere (siehe Details)</translation>
     </message>
     <message>
         <source>%1 of these items hold your own files or may belong to installed apps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dieser Einträge enthalten Ihre eigenen Dateien oder gehören vielleicht zu installierten Programmen</translation>
     </message>
     <message>
         <source>Skip Them moves only the other items to the Trash; Move All moves these too.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Diese auslassen“ verschiebt nur die übrigen Einträge in den Papierkorb; „Alle verschieben“ verschiebt auch diese.</translation>
     </message>
     <message>
         <source>Skip Them</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese auslassen</translation>
     </message>
     <message>
         <source>Move All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle verschieben</translation>
     </message>
     <message>
         <source>Please wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten</translation>
     </message>
     <message>
         <source>Another action is still running. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Aktion läuft noch. Versuchen Sie es erneut, wenn sie beendet ist.</translation>
     </message>
 </context>
 <context>
     <name>RemnantItem</name>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>%1d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 T.</translation>
     </message>
     <message>
         <source>%1y %2d ago</source>
-        <translation type="unfinished"></translation>
+        <translation>vor %1 J. %2 T.</translation>
     </message>
 </context>
 <context>
     <name>RemnantItemsView</name>
     <message>
         <source>Leftovers</source>
-        <translation type="unfinished"></translation>
+        <translation>Überreste</translation>
     </message>
 </context>
 <context>
     <name>RemnantListModel</name>
     <message>
         <source>, may belong to an installed app</source>
-        <translation type="unfinished"></translation>
+        <translation>, gehört vielleicht zu einem installierten Programm</translation>
     </message>
     <message>
         <source>, holds your own files</source>
-        <translation type="unfinished"></translation>
+        <translation>, enthält Ihre eigenen Dateien</translation>
     </message>
     <message>
         <source>, used recently</source>
-        <translation type="unfinished"></translation>
+        <translation>, kürzlich verwendet</translation>
     </message>
 </context>
 <context>
     <name>RemnantListView</name>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortieren</translation>
     </message>
     <message>
         <source>Orphans only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur verwaiste</translation>
     </message>
     <message>
         <source>Not used recently</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange unbenutzt</translation>
     </message>
     <message>
         <source>Hide installed apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Installierte ausblenden</translation>
     </message>
     <message>
         <source>Stale threshold in days</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle für „lange unbenutzt“ in Tagen</translation>
     </message>
     <message>
         <source>Days without use</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage ohne Nutzung</translation>
     </message>
     <message>
         <source>Act on every checked item</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf alle angehakten Einträge anwenden</translation>
     </message>
     <message>
         <source>%1d</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 T.</translation>
     </message>
     <message>
         <source>Bulk actions (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelaktionen (%1)</translation>
     </message>
 </context>
 <context>
     <name>RemnantReport</name>
     <message>
         <source>STATUS</source>
-        <translation type="unfinished"></translation>
+        <translation>STATUS</translation>
     </message>
     <message>
         <source>RISK</source>
-        <translation type="unfinished"></translation>
+        <translation>RISIKO</translation>
     </message>
     <message>
         <source>SIZE</source>
-        <translation type="unfinished"></translation>
+        <translation>GRÖSSE</translation>
     </message>
     <message>
         <source>LAST USED</source>
-        <translation type="unfinished"></translation>
+        <translation>ZULETZT GENUTZT</translation>
     </message>
     <message>
         <source>LOCATION</source>
-        <translation type="unfinished"></translation>
+        <translation>ORT</translation>
     </message>
     <message>
         <source>APP</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGRAMM</translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>NAME</translation>
     </message>
     <message>
         <source>Unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannt</translation>
     </message>
     <message>
         <source>%L1 leftovers, %L2 of them orphans, %3 in all</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 Überreste, davon %L2 verwaist, %3 insgesamt</translation>
     </message>
     <message>
         <source>orphan? %1 orphans whose names also match an installed app: check them before moving them to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>orphan? %1 verwaiste Einträge, deren Namen auch zu einem installierten Programm passen: prüfen Sie sie, bevor Sie sie in den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>status! %1 leftovers hold your own files: trash moves them only with --force</source>
-        <translation type="unfinished"></translation>
+        <translation>status! %1 Überreste enthalten Ihre eigenen Dateien: trash verschiebt sie nur mit --force</translation>
     </message>
     <message>
         <source>status* %1 leftovers changed recently inside: trash moves them only with --force</source>
-        <translation type="unfinished"></translation>
+        <translation>status* in %1 Überresten hat sich kürzlich etwas geändert: trash verschiebt sie nur mit --force</translation>
     </message>
     <message>
         <source>~APP    %1 leftovers tied to their app by a weak match of names</source>
-        <translation type="unfinished"></translation>
+        <translation>~APP    %1 Überreste sind ihrem Programm nur über eine schwache Namensübereinstimmung zugeordnet</translation>
     </message>
 </context>
 <context>
     <name>RemnantRowDelegate</name>
     <message>
         <source>Show in Finder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Finder zeigen</translation>
     </message>
     <message>
         <source>Tag with color</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Farbe markieren</translation>
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Papierkorb verschieben</translation>
     </message>
     <message>
         <source>ORPHAN</source>
-        <translation type="unfinished"></translation>
+        <translation>VERWAIST</translation>
     </message>
 </context>
 <context>
     <name>RestoreCommand</name>
     <message>
         <source>%1: %2; nothing was put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2; nichts wurde zurückgelegt</translation>
     </message>
     <message>
         <source>%1 is not in the Trash; nothing was put back</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht im Papierkorb; nichts wurde zurückgelegt</translation>
     </message>
     <message>
         <source>%1 was not put back: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht zurückgelegt: %2</translation>
     </message>
 </context>
 <context>
     <name>ScanCommand</name>
     <message>
         <source>%1 is not a leftover that a scan lists; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Überrest, den ein Scan auflistet; nichts wurde geändert</translation>
     </message>
     <message>
         <source>the scan was refused: %1 %2 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Scan wurde abgelehnt: %1 %2 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the scan was refused: Full Disk Access has not been granted</source>
-        <translation type="unfinished"></translation>
+        <translation>der Scan wurde abgelehnt: der Festplattenvollzugriff wurde nicht gewährt</translation>
     </message>
     <message>
         <source>Scanning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuche: %1</translation>
     </message>
     <message>
         <source>Detecting installed apps...</source>
-        <translation type="unfinished"></translation>
+        <translation>Installierte Programme werden erkannt …</translation>
     </message>
     <message>
         <source>Measuring sizes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Größen werden gemessen …</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message>
         <source>the demonstration Mac could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vorführ-Mac konnte nicht angelegt werden: %1</translation>
     </message>
     <message>
         <source>the demonstration Linux desktop could not be made: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vorführ-Linux-Desktop konnte nicht angelegt werden: %1</translation>
     </message>
     <message>
         <source>%1 may belong to an installed app: its name also matches %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört vielleicht zu einem installierten Programm: sein Name passt auch zu %2</translation>
     </message>
     <message>
         <source>nothing was changed; check these items, then give --force to move them anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts wurde geändert; prüfen Sie diese Einträge und geben Sie dann --force an, um sie trotzdem zu verschieben</translation>
     </message>
     <message>
         <source>%1 was not moved to the Trash</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht in den Papierkorb verschoben</translation>
     </message>
     <message>
         <source>unknown colour %1 (Red, Orange, Yellow, Green, Blue, Purple or Gray)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Farbe %1 (Red, Orange, Yellow, Green, Blue, Purple oder Gray)</translation>
     </message>
     <message>
         <source>%1 was not tagged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht markiert: %2</translation>
     </message>
 </context>
 <context>
     <name>ScanToolbar</name>
     <message>
         <source>Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan starten</translation>
     </message>
     <message>
         <source>Scan %1 (Ctrl+R)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 durchsuchen (Strg+R)</translation>
     </message>
     <message>
         <source>Leftscan</source>
-        <translation type="unfinished"></translation>
+        <translation>Leftscan</translation>
     </message>
     <message>
         <source>Scan progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan-Fortschritt</translation>
     </message>
     <message>
         <source>Action progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktionsfortschritt</translation>
     </message>
     <message>
         <source>Working… %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In Arbeit … %1 von %2</translation>
     </message>
     <message>
         <source>Working…</source>
-        <translation type="unfinished"></translation>
+        <translation>In Arbeit …</translation>
     </message>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft …</translation>
     </message>
     <message>
         <source>%L1 items · %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%L1 Einträge · %2</translation>
     </message>
 </context>
 <context>
     <name>ScanWarningsBanner</name>
     <message>
         <source>Scan warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen beim Scan</translation>
     </message>
 </context>
 <context>
     <name>ScanningPlaceholder</name>
     <message>
         <source>Searching for app leftovers... this can take a few minutes...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Programmüberresten … das kann einige Minuten dauern …</translation>
     </message>
 </context>
 <context>
     <name>SearchBar</name>
     <message>
         <source>Search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen …</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Clear search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche löschen</translation>
     </message>
 </context>
 <context>
     <name>SettingsView</name>
     <message>
         <source>Leftscan Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Leftscan-Einstellungen</translation>
     </message>
     <message>
         <source>Scan Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan-Optionen</translation>
     </message>
     <message>
         <source>Files not accessed for this many days are considered stale</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, auf die so viele Tage nicht zugegriffen wurde, gelten als lange unbenutzt</translation>
     </message>
     <message>
         <source>Stale threshold (days)</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle für „lange unbenutzt“ (Tage)</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <source>Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache</translation>
     </message>
     <message>
         <source>Clear Identification Cache</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennungs-Cache leeren</translation>
     </message>
     <message>
         <source>Clears cached identification results</source>
-        <translation type="unfinished"></translation>
+        <translation>Leert die zwischengespeicherten Erkennungsergebnisse</translation>
     </message>
     <message>
         <source>Files that haven&apos;t been accessed for %1 days will be marked as stale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien, auf die seit %1 Tagen nicht zugegriffen wurde, werden als lange unbenutzt markiert.</translation>
     </message>
 </context>
 <context>
     <name>SidebarView</name>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Übersicht</translation>
     </message>
     <message>
         <source>Orphans</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwaist</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien</translation>
     </message>
     <message>
         <source>All Categories</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kategorien</translation>
     </message>
     <message>
         <source>By Risk</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Risiko</translation>
     </message>
 </context>
 <context>
     <name>Spinner</name>
     <message>
         <source>In progress</source>
-        <translation type="unfinished"></translation>
+        <translation>In Arbeit</translation>
     </message>
 </context>
 <context>
@@ -1254,65 +1294,79 @@ to see details.</source>
 
 See leftscan(1), and leftscan-cli(1) for the command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
+        leftscan --help | --version
+
+  --root DIR  der Ordner, der für „/“ des zu durchsuchenden Macs steht (Vorgabe /)
+  --home DIR  der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
+  --demo      einen erzeugten Vorführ-Mac durchsuchen
+  --demo-linux  einen erzeugten Vorführ-Linux-Desktop durchsuchen
+  --profile P   mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
+                (Vorgabe: mac, wenn der persönliche Ordner einen Library-Ordner hat, sonst linux)
+  --help        dieser Text
+  --version     Name und Version des Programms
+
+Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
+</translation>
     </message>
     <message>
         <source>option --profile needs mac or linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Option --profile braucht mac oder linux</translation>
     </message>
     <message>
         <source>option %1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>Option %1 braucht einen Wert</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
 </context>
 <context>
     <name>TagActionView</name>
     <message>
         <source>Choose Finder Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Finder-Tag wählen</translation>
     </message>
     <message>
         <source>The tag will be visible in Finder and helps you categorize items without deleting them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Tag ist im Finder sichtbar und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>WelcomeView</name>
     <message>
         <source>Welcome to Leftscan</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Leftscan</translation>
     </message>
     <message>
         <source>Scan your Mac for leftovers
 from uninstalled apps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchsuchen Sie Ihren Mac nach Überresten
+deinstallierter Programme.</translation>
     </message>
     <message>
         <source>Start Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan starten</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>cannot make the demonstration Mac: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vorführ-Mac kann nicht angelegt werden: %1</translation>
     </message>
     <message>
         <source>cannot make the demonstration Linux desktop: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Vorführ-Linux-Desktop kann nicht angelegt werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -229,30 +229,29 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
     table.print(stream);
     const RemnantSummary summary = RemnantSummary::of(items);
     write(stream, QLatin1Char('\n') +
-                      RemnantReport::tr("%L1 leftovers, %L2 of them orphans, %3 in all")
-                          .arg(summary.count)
+                      RemnantReport::tr("%Ln leftovers, %L1 of them orphans, %2 in all", nullptr, summary.count)
                           .arg(summary.orphanCount)
                           .arg(ByteCountFormatter::fileSize(summary.totalSize, ProgramTranslations::displayLocale())) +
                       QLatin1Char('\n'));
     // The marks at the start of these lines are those the table's rows carry.
     if (lookalikes > 0)
-        write(stream, RemnantReport::tr("orphan? %1 orphans whose names also match an installed app: check them "
-                                        "before moving them to the Trash")
-                              .arg(lookalikes) +
+        write(stream, RemnantReport::tr("orphan? %n orphans whose names also match an installed app: check them "
+                                        "before moving them to the Trash",
+                                        nullptr, lookalikes) +
                           QLatin1Char('\n'));
     if (holdingUserFiles > 0)
-        write(stream, RemnantReport::tr("status! %1 leftovers hold your own files: trash moves them only with --force")
-                              .arg(holdingUserFiles) +
+        write(stream, RemnantReport::tr("status! %n leftovers hold your own files: trash moves them only with --force",
+                                        nullptr, holdingUserFiles) +
                           QLatin1Char('\n'));
     if (usedRecently > 0)
         write(stream,
-              RemnantReport::tr("status* %1 leftovers changed recently inside: trash moves them only with --force")
-                      .arg(usedRecently) +
+              RemnantReport::tr("status* %n leftovers changed recently inside: trash moves them only with --force",
+                                nullptr, usedRecently) +
                   QLatin1Char('\n'));
     if (weakMatches > 0)
-        write(stream,
-              RemnantReport::tr("~APP    %1 leftovers tied to their app by a weak match of names").arg(weakMatches) +
-                  QLatin1Char('\n'));
+        write(stream, RemnantReport::tr("~APP    %n leftovers tied to their app by a weak match of names", nullptr,
+                                        weakMatches) +
+                          QLatin1Char('\n'));
 }
 
 } // namespace

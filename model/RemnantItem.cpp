@@ -138,6 +138,6 @@ bool RemnantItem::isLongUnused() const
 QString RemnantItem::attributionText() const
 {
     if (m_fields.ownerUnnamed || !m_fields.bundleIdentifier)
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("RemnantItem", "Unknown");
     return *m_fields.bundleIdentifier;
 }

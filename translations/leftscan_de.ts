@@ -1018,25 +1018,40 @@ um die Details zu sehen.</translation>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
     </message>
-    <message>
-        <source>%L1 leftovers, %L2 of them orphans, %3 in all</source>
-        <translation>%L1 Überreste, davon %L2 verwaist, %3 insgesamt</translation>
+    <message numerus="yes">
+        <source>%Ln leftovers, %L1 of them orphans, %2 in all</source>
+        <translation>
+            <numerusform>%Ln Überrest, davon %L1 verwaist, %2 insgesamt</numerusform>
+            <numerusform>%Ln Überreste, davon %L1 verwaist, %2 insgesamt</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>orphan? %1 orphans whose names also match an installed app: check them before moving them to the Trash</source>
-        <translation>orphan? %1 verwaiste Einträge, deren Namen auch zu einem installierten Programm passen: prüfen Sie sie, bevor Sie sie in den Papierkorb verschieben</translation>
+    <message numerus="yes">
+        <source>orphan? %n orphans whose names also match an installed app: check them before moving them to the Trash</source>
+        <translation>
+            <numerusform>orphan? %n verwaister Eintrag, dessen Name auch zu einem installierten Programm passt: prüfen Sie ihn, bevor Sie ihn in den Papierkorb verschieben</numerusform>
+            <numerusform>orphan? %n verwaiste Einträge, deren Namen auch zu einem installierten Programm passen: prüfen Sie sie, bevor Sie sie in den Papierkorb verschieben</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>status! %1 leftovers hold your own files: trash moves them only with --force</source>
-        <translation>status! %1 Überreste enthalten Ihre eigenen Dateien: trash verschiebt sie nur mit --force</translation>
+    <message numerus="yes">
+        <source>status! %n leftovers hold your own files: trash moves them only with --force</source>
+        <translation>
+            <numerusform>status! %n Überrest enthält Ihre eigenen Dateien: trash verschiebt ihn nur mit --force</numerusform>
+            <numerusform>status! %n Überreste enthalten Ihre eigenen Dateien: trash verschiebt sie nur mit --force</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>status* %1 leftovers changed recently inside: trash moves them only with --force</source>
-        <translation>status* in %1 Überresten hat sich kürzlich etwas geändert: trash verschiebt sie nur mit --force</translation>
+    <message numerus="yes">
+        <source>status* %n leftovers changed recently inside: trash moves them only with --force</source>
+        <translation>
+            <numerusform>status* in %n Überrest hat sich kürzlich etwas geändert: trash verschiebt ihn nur mit --force</numerusform>
+            <numerusform>status* in %n Überresten hat sich kürzlich etwas geändert: trash verschiebt sie nur mit --force</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>~APP    %1 leftovers tied to their app by a weak match of names</source>
-        <translation>~APP    %1 Überreste sind ihrem Programm nur über eine schwache Namensübereinstimmung zugeordnet</translation>
+    <message numerus="yes">
+        <source>~APP    %n leftovers tied to their app by a weak match of names</source>
+        <translation>
+            <numerusform>~APP    %n Überrest ist seinem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
+            <numerusform>~APP    %n Überreste sind ihrem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1238,6 +1253,10 @@ um die Details zu sehen.</translation>
         <source>Files that haven&apos;t been accessed for %1 days will be marked as stale.</source>
         <translation>Dateien, auf die seit %1 Tagen nicht zugegriffen wurde, werden als lange unbenutzt markiert.</translation>
     </message>
+    <message>
+        <source>The app uses local heuristics and pattern matching to identify apps. Results are cached for 7 days to improve performance.</source>
+        <translation>Das Programm erkennt Programme mit lokalen Heuristiken und Mustervergleichen. Die Ergebnisse werden 7 Tage lang zwischengespeichert, damit es schneller geht.</translation>
+    </message>
 </context>
 <context>
     <name>SidebarView</name>
@@ -1356,6 +1375,17 @@ deinstallierter Programme.</translation>
     <message>
         <source>Start Scan</source>
         <translation>Scan starten</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAlertPresenter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
     </message>
 </context>
 <context>

@@ -47,8 +47,8 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     m_clearCache = new ProminentButton(tr("Clear Identification Cache"), {}, ProminentButton::Style::bordered);
     m_clearCache->setToolTip(tr("Clears cached identification results"));
     cacheLayout->addWidget(m_clearCache, 0, Qt::AlignLeft);
-    auto *note = new ThemedLabel(QStringLiteral("The app uses local heuristics and pattern matching to identify apps. "
-                                                "Results are cached for 7 days to improve performance."),
+    auto *note = new ThemedLabel(tr("The app uses local heuristics and pattern matching to identify apps. "
+                                    "Results are cached for 7 days to improve performance."),
                                  Theme::TextStyle::caption, Theme::secondaryLabel);
     note->setWordWrap(true);
     cacheLayout->addWidget(note);

@@ -9,8 +9,8 @@
 class ProgramTranslations {
 public:
     // The languages the environment asks for, most wanted first: the entries of LANGUAGE, then the language of
-    // LC_ALL, LC_MESSAGES or LANG, the first that is set. As gettext does, LANGUAGE is honoured even when the
-    // locale is C, so that LANGUAGE=de alone gives German.
+    // LC_ALL, LC_MESSAGES or LANG, the first that is set. Unlike gettext, which passes over LANGUAGE in the C
+    // locale, this honours it there too, so that LANGUAGE=de alone gives German.
     static QStringList preferredLanguages();
 
     // Installs into the running application the translation of the first preferred language that has one, with

@@ -113,16 +113,15 @@ void LeftscanApp::showSettings()
 void LeftscanApp::showAbout()
 {
     QMessageBox::about(
-        m_window.get(), QStringLiteral("About Leftscan"),
-        QStringLiteral(
-            "<p><b>Leftscan</b> %1</p>"
-            "<p>Finds what uninstalled applications, and applications not used for a long time, leave behind in "
-            "the Library folders of a Mac or the home of a Linux desktop.</p>"
-            "<p>Copyright © 2026 The Leftscan developers<br>"
-            "Leftscan is free software under the GNU General Public License, version 3 or (at your option) any "
-            "later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See "
-            "<a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">the licence</a>.</p>"
-            "<p>Uses Qt %2 and libplist, under the GNU Lesser General Public License; symbols from "
-            "Bootstrap Icons, under the MIT licence.</p>")
+        m_window.get(), tr("About Leftscan"),
+        tr("<p><b>Leftscan</b> %1</p>"
+           "<p>Finds what uninstalled applications, and applications not used for a long time, leave behind in "
+           "the Library folders of a Mac or the home of a Linux desktop.</p>"
+           "<p>Copyright © 2026 The Leftscan developers<br>"
+           "Leftscan is free software under the GNU General Public License, version 3 or (at your option) any "
+           "later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See "
+           "<a href=\"https://www.gnu.org/licenses/gpl-3.0.html\">the licence</a>.</p>"
+           "<p>Uses Qt %2 and libplist, under the GNU Lesser General Public License; symbols from "
+           "Bootstrap Icons, under the MIT licence.</p>")
             .arg(QStringLiteral(LEFTSCAN_VERSION), QString::fromLatin1(qVersion())));
 }

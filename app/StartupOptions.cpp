@@ -6,20 +6,20 @@ namespace fs = std::filesystem;
 
 QString StartupOptions::usage()
 {
-    return QStringLiteral("usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]\n"
-                          "       leftscan --help | --version\n"
-                          "\n"
-                          "  --root DIR  the folder that stands for \"/\" of the system to scan (default /)\n"
-                          "  --home DIR  the user's home folder on this machine (default: your home)\n"
-                          "  --demo      scan a generated demonstration Mac\n"
-                          "  --demo-linux  scan a generated demonstration Linux desktop\n"
-                          "  --profile P   mac: a Mac's Library folders; linux: a Linux desktop's home, its .config,\n"
-                          "                .local/share, .cache, .local/state, dot-files and dot-folders (default:\n"
-                          "                mac when the home has a Library folder, else linux)\n"
-                          "  --help        this text\n"
-                          "  --version     the program's name and version\n"
-                          "\n"
-                          "See leftscan(1), and leftscan-cli(1) for the command line.\n");
+    return tr("usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]\n"
+              "       leftscan --help | --version\n"
+              "\n"
+              "  --root DIR  the folder that stands for \"/\" of the system to scan (default /)\n"
+              "  --home DIR  the user's home folder on this machine (default: your home)\n"
+              "  --demo      scan a generated demonstration Mac\n"
+              "  --demo-linux  scan a generated demonstration Linux desktop\n"
+              "  --profile P   mac: a Mac's Library folders; linux: a Linux desktop's home, its .config,\n"
+              "                .local/share, .cache, .local/state, dot-files and dot-folders (default:\n"
+              "                mac when the home has a Library folder, else linux)\n"
+              "  --help        this text\n"
+              "  --version     the program's name and version\n"
+              "\n"
+              "See leftscan(1), and leftscan-cli(1) for the command line.\n");
 }
 
 QString StartupOptions::versionLine()
@@ -51,23 +51,23 @@ std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::strin
                 value = arguments[++i];
             options.profile = value ? scanProfileNamed(QString::fromStdString(*value)) : std::nullopt;
             if (!options.profile) {
-                error = QStringLiteral("option --profile needs mac or linux");
+                error = tr("option --profile needs mac or linux");
                 return std::nullopt;
             }
         } else if (argument == "--root" || argument == "--home") {
             if (!value && i + 1 < arguments.size())
                 value = arguments[++i];
             if (!value) {
-                error = QStringLiteral("option %1 needs a value").arg(QString::fromStdString(argument));
+                error = tr("option %1 needs a value").arg(QString::fromStdString(argument));
                 return std::nullopt;
             }
             (argument == "--root" ? options.root : options.home) = fs::path(*value);
             homeGiven = homeGiven || argument == "--home";
         } else if (argument.starts_with("-")) {
-            error = QStringLiteral("unknown option %1").arg(QString::fromLocal8Bit(argument.c_str()));
+            error = tr("unknown option %1").arg(QString::fromLocal8Bit(argument.c_str()));
             return std::nullopt;
         } else {
-            error = QStringLiteral("unexpected argument %1").arg(QString::fromLocal8Bit(argument.c_str()));
+            error = tr("unexpected argument %1").arg(QString::fromLocal8Bit(argument.c_str()));
             return std::nullopt;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "model/ScanProfile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <filesystem>
 #include <optional>
@@ -11,6 +12,9 @@
 // leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux], or --help or --version. Paths
 // keep the exact bytes they were given with.
 struct StartupOptions {
+    Q_DECLARE_TR_FUNCTIONS(StartupOptions)
+
+public:
     std::filesystem::path root = "/";
     std::filesystem::path home;
     bool demo = false;

@@ -5,6 +5,7 @@
 #include "demo/LinuxDemoHome.h"
 #include "mac/MacProfile.h"
 #include "platform/AllocatorTuning.h"
+#include "platform/ProgramTranslations.h"
 #include "ui/DesktopAppearance.h"
 #include "ui/MainWindow.h"
 #include "ui/Theme.h"
@@ -36,16 +37,17 @@ int main(int argc, char **argv)
     std::setlocale(LC_ALL, "");
     QString error;
     const auto options = StartupOptions::parse(std::vector<std::string>(argv + 1, argv + argc), error);
-    if (!options) {
-        std::fprintf(stderr, "leftscan: %s\n", error.toUtf8().constData());
-        return 2;
-    }
-    if (options->help) {
-        std::fputs(StartupOptions::usage().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (options->version) {
-        std::fputs(StartupOptions::versionLine().toUtf8().constData(), stdout);
+    if (!options || options->help || options->version) {
+        // Only text is wanted: a core application carries the translation, parsing again for the message.
+        QCoreApplication core(argc, argv);
+        ProgramTranslations::install();
+        const auto translated = StartupOptions::parse(std::vector<std::string>(argv + 1, argv + argc), error);
+        if (!translated) {
+            std::fprintf(stderr, "leftscan: %s\n", error.toUtf8().constData());
+            return 2;
+        }
+        std::fputs((translated->help ? StartupOptions::usage() : StartupOptions::versionLine()).toUtf8().constData(),
+                   stdout);
         return 0;
     }
 
@@ -54,6 +56,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("leftscan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Leftscan"));
     QApplication::setApplicationVersion(QStringLiteral(LEFTSCAN_VERSION));
+    ProgramTranslations::install();
     // The desktop knows the program by one name: its desktop entry, its icon and its name on the session bus.
     QApplication::setDesktopFileName(QStringLiteral(LEFTSCAN_APP_ID));
     QApplication::setWindowIcon(
@@ -74,7 +77,11 @@ int main(int argc, char **argv)
         try {
             demo = std::make_unique<DemoHome>();
         } catch (const std::exception &failure) {
-            std::fprintf(stderr, "leftscan: cannot make the demonstration Mac: %s\n", failure.what());
+            std::fprintf(stderr, "leftscan: %s\n",
+                         QCoreApplication::translate("main", "cannot make the demonstration Mac: %1")
+                             .arg(QString::fromLocal8Bit(failure.what()))
+                             .toUtf8()
+                             .constData());
             return 1;
         }
         root = demo->root();
@@ -85,7 +92,11 @@ int main(int argc, char **argv)
         try {
             linuxDemo = std::make_unique<LinuxDemoHome>();
         } catch (const std::exception &failure) {
-            std::fprintf(stderr, "leftscan: cannot make the demonstration Linux desktop: %s\n", failure.what());
+            std::fprintf(stderr, "leftscan: %s\n",
+                         QCoreApplication::translate("main", "cannot make the demonstration Linux desktop: %1")
+                             .arg(QString::fromLocal8Bit(failure.what()))
+                             .toUtf8()
+                             .constData());
             return 1;
         }
         root = linuxDemo->root();

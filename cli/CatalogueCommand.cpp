@@ -19,10 +19,10 @@ void CatalogueCommand::print(const QString &format, FILE *stream)
         }
         std::fputs("\n]\n", stream);
     } else {
-        TextTable table({{QStringLiteral("ROW"), 0},
-                         {QStringLiteral("KEYWORD"), 0},
-                         {QStringLiteral("NAME"), 0},
-                         {QStringLiteral("BUNDLE ID"), 0}});
+        TextTable table({{CatalogueCommand::tr("ROW"), 0},
+                         {CatalogueCommand::tr("KEYWORD"), 0},
+                         {CatalogueCommand::tr("NAME"), 0},
+                         {CatalogueCommand::tr("BUNDLE ID"), 0}});
         for (std::size_t i = 0; i < rows.size(); ++i)
             table.addRow({QString::number(i), QString::fromUtf8(rows[i].keyword), QString::fromUtf8(rows[i].name),
                           QString::fromUtf8(rows[i].bundleID)});

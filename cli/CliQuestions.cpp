@@ -14,15 +14,14 @@ SessionQuestions::AdministratorAnswer CliQuestions::askForAdministratorRights(co
 {
     const QString question =
         request.itemCount == 1
-            ? QStringLiteral("The item '%1' requires administrator privileges to move to Trash.")
-                  .arg(request.firstItemName)
-            : QStringLiteral("%1 items require administrator privileges to move to Trash.").arg(request.itemCount);
+            ? tr("The item '%1' requires administrator privileges to move to Trash.").arg(request.firstItemName)
+            : tr("%1 items require administrator privileges to move to Trash.").arg(request.itemCount);
     std::fprintf(stderr, "%s\n", TerminalText::lines(question).constData());
     if (!m_askOnTerminal) {
-        std::fputs("→ Cancel (no terminal to ask on)\n", stderr);
+        std::fprintf(stderr, "%s\n", tr("→ Cancel (no terminal to ask on)").toUtf8().constData());
         return AdministratorAnswer::decline;
     }
-    std::fputs("Continue with administrator rights? [y/N] ", stderr);
+    std::fprintf(stderr, "%s ", tr("Continue with administrator rights? [y/N]").toUtf8().constData());
     std::fflush(stderr);
     std::string answer;
     if (std::getline(std::cin, answer) && (answer == "y" || answer == "Y" || answer == "yes"))
@@ -32,6 +31,10 @@ SessionQuestions::AdministratorAnswer CliQuestions::askForAdministratorRights(co
 
 void CliQuestions::tellTrashFailure(const TrashFailure &failure)
 {
-    std::fprintf(stderr, "leftscan-cli: %s could not be moved to the Trash: %s\n",
-                 TerminalText::text(failure.itemName).constData(), TerminalText::text(failure.reason).constData());
+    std::fprintf(stderr, "leftscan-cli: %s\n",
+                 tr("%1 could not be moved to the Trash: %2")
+                     .arg(QString::fromUtf8(TerminalText::text(failure.itemName)),
+                          QString::fromUtf8(TerminalText::text(failure.reason)))
+                     .toUtf8()
+                     .constData());
 }

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "scanner/SessionQuestions.h"
 
 // The session's questions on the command line: the question for administrator rights is asked on the terminal
 // when there is one, and declined otherwise; failures are told on standard error.
 class CliQuestions : public SessionQuestions {
+    Q_DECLARE_TR_FUNCTIONS(CliQuestions)
+
 public:
     explicit CliQuestions(bool askOnTerminal = false);
 

@@ -50,7 +50,7 @@ const CommandRules *rulesFor(const std::string &command)
 
 QString CommandLine::usage()
 {
-    return QStringLiteral(
+    return tr(
         "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
         "                         [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]\n"
         "       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...\n"
@@ -146,7 +146,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
                 return value;
             if (i + 1 < arguments.size())
                 return arguments[++i];
-            error = QStringLiteral("option %1 needs a value").arg(shown(argument));
+            error = tr("option %1 needs a value").arg(shown(argument));
             return std::nullopt;
         };
 
@@ -174,7 +174,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             if (argument == "--profile") {
                 line.profile = scanProfileNamed(text(*given));
                 if (!line.profile) {
-                    error = QStringLiteral("unknown profile %1 (mac|linux)").arg(shown(*given));
+                    error = tr("unknown profile %1 (mac|linux)").arg(shown(*given));
                     return std::nullopt;
                 }
             } else if (argument == "--format") {
@@ -183,8 +183,7 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
                 const char *end = given->data() + given->size();
                 const auto [rest, code] = std::from_chars(given->data(), end, line.thresholdDays);
                 if (code != std::errc() || rest != end || given->empty() || line.thresholdDays < 0) {
-                    error = QStringLiteral("--threshold needs a whole number of days, 0 or more, not %1")
-                                .arg(shown(*given));
+                    error = tr("--threshold needs a whole number of days, 0 or more, not %1").arg(shown(*given));
                     return std::nullopt;
                 }
             } else if (argument == "--root") {
@@ -194,53 +193,52 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
                 homeGiven = true;
             }
         } else {
-            error = QStringLiteral("unknown option %1").arg(shown(argument));
+            error = tr("unknown option %1").arg(shown(argument));
             return std::nullopt;
         }
     }
     if (line.help || line.version)
         return line;
     if (line.command.empty()) {
-        error = QStringLiteral("no command given (try --help)");
+        error = tr("no command given (try --help)");
         return std::nullopt;
     }
     const CommandRules *rules = rulesFor(line.command);
     if (!rules) {
-        error = QStringLiteral("unknown command %1 (try --help)").arg(shown(line.command));
+        error = tr("unknown command %1 (try --help)").arg(shown(line.command));
         return std::nullopt;
     }
     if (line.operands.size() < rules->minimumOperands || (rules->minimumOperands == 0 && !line.operands.empty())) {
         error = rules->minimumOperands == 0
-                    ? QStringLiteral("unexpected argument %1").arg(shown(line.operands.front()))
-                    : QStringLiteral("%1 needs %2")
-                          .arg(shown(line.command),
-                               line.command == "tag" ? QStringLiteral("a colour and paths") : QStringLiteral("paths"));
+                    ? tr("unexpected argument %1").arg(shown(line.operands.front()))
+                    : tr("%1 needs %2")
+                          .arg(shown(line.command), line.command == "tag" ? tr("a colour and paths") : tr("paths"));
         return std::nullopt;
     }
     if (line.format.isEmpty())
         line.format = rules->formats.first();
     if (!rules->formats.contains(line.format)) {
-        error = QStringLiteral("unknown format %1 (%2)").arg(line.format, rules->formats.join(u'|'));
+        error = tr("unknown format %1 (%2)").arg(line.format, rules->formats.join(u'|'));
         return std::nullopt;
     }
     if (line.timings && line.command != "scan") {
-        error = QStringLiteral("--timings works with scan only");
+        error = tr("--timings works with scan only");
         return std::nullopt;
     }
     if (line.demo && line.command != "scan") {
-        error = QStringLiteral("--demo works with scan only");
+        error = tr("--demo works with scan only");
         return std::nullopt;
     }
     if (line.force && line.command != "trash") {
-        error = QStringLiteral("--force works with trash only");
+        error = tr("--force works with trash only");
         return std::nullopt;
     }
     if (!line.sizes && line.command != "scan") {
-        error = QStringLiteral("--no-sizes works with scan only");
+        error = tr("--no-sizes works with scan only");
         return std::nullopt;
     }
     if (line.demoLinux && (line.command != "scan" || line.demo)) {
-        error = QStringLiteral("--demo-linux works with scan only, and not with --demo");
+        error = tr("--demo-linux works with scan only, and not with --demo");
         return std::nullopt;
     }
     if (!rules->scansFolders || line.demo || line.demoLinux)

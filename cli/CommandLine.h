@@ -2,6 +2,7 @@
 
 #include "model/ScanProfile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <filesystem>
 #include <optional>
@@ -10,6 +11,9 @@
 
 // The parsed command line of leftscan-cli. Paths keep the exact bytes they were given with.
 struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
+public:
     std::string command;
     std::filesystem::path root = "/";
     std::filesystem::path home;

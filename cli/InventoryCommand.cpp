@@ -33,11 +33,11 @@ void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream
 
 void printTable(const QStringList &keys, const Inventory &inventory, FILE *stream)
 {
-    TextTable table({{QStringLiteral("KEY"), 48},
-                     {QStringLiteral("NAME"), 32},
-                     {QStringLiteral("BUNDLE ID"), 40},
-                     {QStringLiteral("VERSION"), 14},
-                     {QStringLiteral("PATH"), 0}});
+    TextTable table({{InventoryCommand::tr("KEY"), 48},
+                     {InventoryCommand::tr("NAME"), 32},
+                     {InventoryCommand::tr("BUNDLE ID"), 40},
+                     {InventoryCommand::tr("VERSION"), 14},
+                     {InventoryCommand::tr("PATH"), 0}});
     for (const QString &key : keys) {
         const InstalledApp &record = inventory[key];
         table.addRow(

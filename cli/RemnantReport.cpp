@@ -7,6 +7,7 @@
 #include "model/Clock.h"
 #include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
+#include "platform/ProgramTranslations.h"
 #include "platform/UserFileKind.h"
 #include "scanner/RemnantSortOrder.h"
 #include "scanner/RemnantSummary.h"
@@ -177,15 +178,21 @@ void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
     }
 }
 
+// A risk or location as the window names it, in the program's language.
+QString displayName(const QString &rawValue)
+{
+    return QCoreApplication::translate("DisplayText", rawValue.toUtf8().constData());
+}
+
 void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
 {
-    TextTable table({{QStringLiteral("STATUS"), 0},
-                     {QStringLiteral("RISK"), 0},
-                     {QStringLiteral("SIZE"), 0},
-                     {QStringLiteral("LAST USED"), 0},
-                     {QStringLiteral("LOCATION"), 0},
-                     {QStringLiteral("APP"), 28},
-                     {QStringLiteral("NAME"), 0}});
+    TextTable table({{RemnantReport::tr("STATUS"), 0},
+                     {RemnantReport::tr("RISK"), 0},
+                     {RemnantReport::tr("SIZE"), 0},
+                     {RemnantReport::tr("LAST USED"), 0},
+                     {RemnantReport::tr("LOCATION"), 0},
+                     {RemnantReport::tr("APP"), 28},
+                     {RemnantReport::tr("NAME"), 0}});
     int lookalikes = 0;
     int holdingUserFiles = 0;
     int usedRecently = 0;
@@ -202,16 +209,18 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
     for (const RemnantItemPtr &pointer : ordered) {
         const RemnantItem &item = *pointer;
         const std::optional<QDateTime> used = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
-        table.addRow(
-            {RemnantReport::statusName(item.status()) + (item.hasLookalikes() ? QStringLiteral("?") : QString()) +
-                 (item.holdsUserFiles()    ? QStringLiteral("!")
-                  : item.wasUsedRecently() ? QStringLiteral("*")
-                                           : QString()),
-             rawValue(item.risk()), ByteCountFormatter::fileSize(item.displayedSize()),
-             used ? RelativeDateFormatter::describe(*used, now) : QStringLiteral("Unknown"), rawValue(item.category()),
-             (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
-                 item.matchedAppName().value_or(QStringLiteral("Unknown")),
-             item.name()});
+        table.addRow({RemnantReport::statusName(item.status()) +
+                          (item.hasLookalikes() ? QStringLiteral("?") : QString()) +
+                          (item.holdsUserFiles()    ? QStringLiteral("!")
+                           : item.wasUsedRecently() ? QStringLiteral("*")
+                                                    : QString()),
+                      displayName(rawValue(item.risk())),
+                      ByteCountFormatter::fileSize(item.displayedSize(), ProgramTranslations::displayLocale()),
+                      used ? RelativeDateFormatter::describe(*used, now) : RemnantReport::tr("Unknown"),
+                      displayName(rawValue(item.category())),
+                      (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
+                          item.matchedAppName().value_or(RemnantReport::tr("Unknown")),
+                      item.name()});
         lookalikes += item.hasLookalikes() ? 1 : 0;
         holdingUserFiles += item.holdsUserFiles() ? 1 : 0;
         usedRecently += !item.holdsUserFiles() && item.wasUsedRecently() ? 1 : 0;
@@ -219,24 +228,30 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
     }
     table.print(stream);
     const RemnantSummary summary = RemnantSummary::of(items);
-    write(stream, QStringLiteral("\n%1 leftovers, %2 of them orphans, %3 in all\n")
-                      .arg(summary.count)
-                      .arg(summary.orphanCount)
-                      .arg(ByteCountFormatter::fileSize(summary.totalSize)));
+    write(stream, QLatin1Char('\n') +
+                      RemnantReport::tr("%Ln leftovers, %L1 of them orphans, %2 in all", nullptr, summary.count)
+                          .arg(summary.orphanCount)
+                          .arg(ByteCountFormatter::fileSize(summary.totalSize, ProgramTranslations::displayLocale())) +
+                      QLatin1Char('\n'));
+    // The marks at the start of these lines are those the table's rows carry.
     if (lookalikes > 0)
-        write(stream, QStringLiteral("orphan? %1 orphans whose names also match an installed app: check them before "
-                                     "moving them to the Trash\n")
-                          .arg(lookalikes));
+        write(stream, RemnantReport::tr("orphan? %n orphans whose names also match an installed app: check them "
+                                        "before moving them to the Trash",
+                                        nullptr, lookalikes) +
+                          QLatin1Char('\n'));
     if (holdingUserFiles > 0)
-        write(stream, QStringLiteral("status! %1 leftovers hold your own files: trash moves them only with --force\n")
-                          .arg(holdingUserFiles));
+        write(stream, RemnantReport::tr("status! %n leftovers hold your own files: trash moves them only with --force",
+                                        nullptr, holdingUserFiles) +
+                          QLatin1Char('\n'));
     if (usedRecently > 0)
         write(stream,
-              QStringLiteral("status* %1 leftovers changed recently inside: trash moves them only with --force\n")
-                  .arg(usedRecently));
+              RemnantReport::tr("status* %n leftovers changed recently inside: trash moves them only with --force",
+                                nullptr, usedRecently) +
+                  QLatin1Char('\n'));
     if (weakMatches > 0)
-        write(stream,
-              QStringLiteral("~APP    %1 leftovers tied to their app by a weak match of names\n").arg(weakMatches));
+        write(stream, RemnantReport::tr("~APP    %n leftovers tied to their app by a weak match of names", nullptr,
+                                        weakMatches) +
+                          QLatin1Char('\n'));
 }
 
 } // namespace

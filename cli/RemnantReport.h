@@ -3,6 +3,7 @@
 #include "model/RemnantItem.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <cstdio>
@@ -11,6 +12,8 @@
 // give every path and name by its exact bytes (see JsonText::quotedBytes; CsvText guards spreadsheets against a
 // name that reads as a formula); the table shows names for reading.
 class RemnantReport {
+    Q_DECLARE_TR_FUNCTIONS(RemnantReport)
+
 public:
     static void print(const QList<RemnantItemPtr> &items, const QString &format, FILE *stream);
 

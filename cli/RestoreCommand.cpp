@@ -19,9 +19,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void printError(const QByteArray &message)
+void printError(const QString &message)
 {
     std::fprintf(stderr, "leftscan-cli: %s\n", TerminalText::bytes(message.toStdString()).constData());
+}
+
+// A path as the terminal shows it, to go into a message.
+QString shown(const fs::path &path)
+{
+    return QString::fromUtf8(TerminalText::path(path));
 }
 
 } // namespace
@@ -37,12 +43,12 @@ int RestoreCommand::restore(const CommandLine &line)
         if (std::any_of(chosen.begin(), chosen.end(), [&](const auto &each) { return each.first == original; }))
             continue;
         if (const auto refusal = TrashRestore::refusal(platform, guard, original)) {
-            printError(TerminalText::path(original) + ": " + refusal->toUtf8() + "; nothing was put back");
+            printError(RestoreCommand::tr("%1: %2; nothing was put back").arg(shown(original), *refusal));
             return ScanCommand::NotListed;
         }
         const std::vector<TrashEntry> entries = platform.trashEntriesFrom(original);
         if (entries.empty()) {
-            printError(TerminalText::path(original) + " is not in the Trash; nothing was put back");
+            printError(RestoreCommand::tr("%1 is not in the Trash; nothing was put back").arg(shown(original)));
             return ScanCommand::NotListed;
         }
         chosen.emplace_back(original, entries.front());
@@ -55,7 +61,7 @@ int RestoreCommand::restore(const CommandLine &line)
             continue;
         }
         const QString reason = outcome.reason;
-        printError(TerminalText::path(original) + " was not put back: " + reason.toUtf8());
+        printError(RestoreCommand::tr("%1 was not put back: %2").arg(shown(original), reason));
         ++failed;
     }
     return failed == 0 ? ScanCommand::Success : ScanCommand::SomeFailed;

@@ -33,6 +33,12 @@ void printError(const QString &message)
     printError(message.toUtf8());
 }
 
+// A path as the terminal shows it, to go into a message.
+QString shown(const fs::path &path)
+{
+    return QString::fromUtf8(TerminalText::path(path));
+}
+
 // The entries a scan lists for the given paths, in the order given and each once; nothing when any path is not
 // listed.
 std::optional<QList<RemnantItemPtr>> listedItems(const ScanSession &session, const std::vector<std::string> &paths)
@@ -48,8 +54,8 @@ std::optional<QList<RemnantItemPtr>> listedItems(const ScanSession &session, con
             }
         }
         if (!found) {
-            printError(TerminalText::path(fs::path(given)) +
-                       " is not a leftover that a scan lists; nothing was changed");
+            printError(ScanCommand::tr("%1 is not a leftover that a scan lists; nothing was changed")
+                           .arg(shown(fs::path(given))));
             return std::nullopt;
         }
         if (!items.contains(found))
@@ -72,10 +78,10 @@ bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProg
 {
     if (const std::optional<Profile::AccessProblem> problem = session.profile().accessProblem()) {
         if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder)
-            printError("the scan was refused: " + problem->folderDescription.toUtf8() + ' ' +
-                       TerminalText::path(problem->folder) + " cannot be read");
+            printError(tr("the scan was refused: %1 %2 cannot be read")
+                           .arg(problem->folderDescription, shown(problem->folder)));
         else
-            printError(QByteArrayLiteral("the scan was refused: Full Disk Access has not been granted"));
+            printError(tr("the scan was refused: Full Disk Access has not been granted"));
         return false;
     }
     QEventLoop loop;
@@ -88,8 +94,8 @@ bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProg
     if (showProgress) {
         auto report = [&session] {
             const auto &location = session.currentLocation();
-            const QString status = location ? QStringLiteral("Scanning: ") + PathNames::fileName(location->path.url)
-                                            : QStringLiteral("Detecting installed apps...");
+            const QString status = location ? tr("Scanning: %1").arg(PathNames::fileName(location->path.url))
+                                            : tr("Detecting installed apps...");
             std::fprintf(stderr, "\r\033[K[%3d%%] %s", int(session.progress() * 100), status.toUtf8().constData());
             std::fflush(stderr);
         };
@@ -97,7 +103,7 @@ bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProg
         QObject::connect(&session, &ScanSession::progressChanged, &loop, report);
         QObject::connect(&session, &ScanSession::isMeasuringSizesChanged, &loop, [](bool measuring) {
             if (measuring) {
-                std::fprintf(stderr, "\r\033[K[100%%] Measuring sizes...");
+                std::fprintf(stderr, "\r\033[K[100%%] %s", tr("Measuring sizes...").toUtf8().constData());
                 std::fflush(stderr);
             }
         });
@@ -107,7 +113,7 @@ bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProg
     if (showProgress)
         std::fprintf(stderr, "\r\033[K");
     for (const QString &warning : session.warnings())
-        printError(QStringLiteral("warning: ") + warning);
+        printError(tr("warning: %1").arg(warning));
     return true;
 }
 
@@ -121,8 +127,7 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
             root = made.root();
             home = made.home();
         } catch (const std::exception &error) {
-            printError(QStringLiteral("the demonstration Mac could not be made: %1")
-                           .arg(QString::fromLocal8Bit(error.what())));
+            printError(tr("the demonstration Mac could not be made: %1").arg(QString::fromLocal8Bit(error.what())));
             return SomeFailed;
         }
     }
@@ -132,8 +137,8 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
             root = made.root();
             home = made.home();
         } catch (const std::exception &error) {
-            printError(QStringLiteral("the demonstration Linux desktop could not be made: %1")
-                           .arg(QString::fromLocal8Bit(error.what())));
+            printError(
+                tr("the demonstration Linux desktop could not be made: %1").arg(QString::fromLocal8Bit(error.what())));
             return SomeFailed;
         }
     }
@@ -175,8 +180,10 @@ int ScanCommand::trash(const CommandLine &line)
         bool refused = false;
         for (const RemnantItemPtr &item : *items) {
             if (item->hasLookalikes()) {
-                printError(TerminalText::path(item->url()) + " may belong to an installed app: its name also matches " +
-                           TerminalText::path(item->lookalikes().join(QStringLiteral(", ")).toStdString()));
+                printError(
+                    tr("%1 may belong to an installed app: its name also matches %2")
+                        .arg(shown(item->url()), QString::fromUtf8(TerminalText::path(
+                                                     item->lookalikes().join(QStringLiteral(", ")).toStdString()))));
                 refused = true;
             }
             for (const QString &reason : UserFilesText::reasons(*item)) {
@@ -185,8 +192,7 @@ int ScanCommand::trash(const CommandLine &line)
             }
         }
         if (refused) {
-            printError(
-                QByteArrayLiteral("nothing was changed; check these items, then give --force to move them anyway"));
+            printError(tr("nothing was changed; check these items, then give --force to move them anyway"));
             return NotListed;
         }
     }
@@ -194,7 +200,7 @@ int ScanCommand::trash(const CommandLine &line)
     for (const RemnantItemPtr &item : *items) {
         session.moveToTrash(item);
         if (item->action().kind() != RemnantAction::Kind::trashed) {
-            printError(TerminalText::path(item->url()) + " was not moved to the Trash");
+            printError(tr("%1 was not moved to the Trash").arg(shown(item->url())));
             ++failed;
         }
     }
@@ -209,7 +215,7 @@ int ScanCommand::tag(const CommandLine &line)
             color = candidate;
     }
     if (!color) {
-        printError(QStringLiteral("unknown colour %1 (Red, Orange, Yellow, Green, Blue, Purple or Gray)")
+        printError(tr("unknown colour %1 (Red, Orange, Yellow, Green, Blue, Purple or Gray)")
                        .arg(QString::fromStdString(line.operands.front())));
         return BadUsage;
     }
@@ -225,7 +231,7 @@ int ScanCommand::tag(const CommandLine &line)
     int failed = 0;
     for (const RemnantItemPtr &item : *items) {
         if (const auto error = session.applyTag(item, *color)) {
-            printError(TerminalText::path(item->url()) + " was not tagged: " + error->toUtf8());
+            printError(tr("%1 was not tagged: %2").arg(shown(item->url()), *error));
             ++failed;
         }
     }

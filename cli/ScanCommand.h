@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 
 class InterruptibleDemo;
@@ -10,6 +11,8 @@ class ScanSession;
 // The commands that run a scan: scan itself, and trash and tag, which act only on entries a scan lists. What the
 // scan passed over is told on standard error, one warning a line.
 class ScanCommand {
+    Q_DECLARE_TR_FUNCTIONS(ScanCommand)
+
 public:
     // Scans the demo that `demo` makes when one is given, else the line's root and home.
     static int scan(const CommandLine &line, InterruptibleDemo *demo = nullptr);

@@ -10,6 +10,7 @@
 #include "platform/AllocatorTuning.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
+#include "platform/ProgramTranslations.h"
 
 #include <QCoreApplication>
 #include <clocale>
@@ -20,6 +21,12 @@ namespace {
 
 int run(const CommandLine &line, int argc, char **argv)
 {
+    // The demo's guard against interruption must be in place before any thread starts.
+    std::optional<InterruptibleDemo> demo;
+    if (line.demo || line.demoLinux)
+        demo.emplace();
+    QCoreApplication application(argc, argv);
+    ProgramTranslations::install();
     if (line.help) {
         std::fputs(CommandLine::usage().toUtf8().constData(), stdout);
         return ScanCommand::Success;
@@ -39,11 +46,6 @@ int run(const CommandLine &line, int argc, char **argv)
         InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line.format, stdout);
         return ScanCommand::Success;
     }
-    // The demo's guard against interruption must be in place before any thread starts.
-    std::optional<InterruptibleDemo> demo;
-    if (line.demo || line.demoLinux)
-        demo.emplace();
-    QCoreApplication application(argc, argv);
     if (line.command == "trash")
         return ScanCommand::trash(line);
     if (line.command == "tag")
@@ -61,6 +63,10 @@ int main(int argc, char **argv)
     QString error;
     const auto line = CommandLine::parse(arguments, error);
     if (!line) {
+        // Parsed again for the message in the user's language, which needs the application.
+        QCoreApplication application(argc, argv);
+        ProgramTranslations::install();
+        CommandLine::parse(arguments, error);
         std::fprintf(stderr, "leftscan-cli: %s\n", TerminalText::text(error).constData());
         return ScanCommand::BadUsage;
     }

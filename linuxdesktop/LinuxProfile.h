@@ -2,6 +2,8 @@
 
 #include "scanner/Profile.h"
 
+#include <QCoreApplication>
+
 // A Linux desktop's home: its settings, data, cache and state folders, Flatpak and snap data, autostart entries,
 // user services, menu entries and dot-folders, against the software installed on the system.
 class LinuxProfile : public Profile {
@@ -12,8 +14,11 @@ public:
     std::span<const RemnantCategory> categories() const override;
     QString scannedPlaceDescription() const override { return QStringLiteral("the home folder"); }
     QString locationDescription() const override { return QStringLiteral("a folder"); }
-    QString ownerIdentifierLabel() const override { return QStringLiteral("Package"); }
-    QString revealActionTitle() const override { return QStringLiteral("Show in File Manager"); }
+    QString ownerIdentifierLabel() const override { return QCoreApplication::translate("Profile", "Package"); }
+    QString revealActionTitle() const override
+    {
+        return QCoreApplication::translate("Profile", "Show in File Manager");
+    }
 
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;

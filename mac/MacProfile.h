@@ -2,6 +2,8 @@
 
 #include "scanner/Profile.h"
 
+#include <QCoreApplication>
+
 class AppIdentifierService;
 
 // The Library folders of a Mac, on macOS, on a Mac volume or backup, or in a test tree, against the applications
@@ -15,8 +17,8 @@ public:
     std::span<const RemnantCategory> categories() const override;
     QString scannedPlaceDescription() const override { return QStringLiteral("the Library folders"); }
     QString locationDescription() const override { return QStringLiteral("a Library folder"); }
-    QString ownerIdentifierLabel() const override { return QStringLiteral("Bundle ID"); }
-    QString revealActionTitle() const override { return QStringLiteral("Show in Finder"); }
+    QString ownerIdentifierLabel() const override { return QCoreApplication::translate("Profile", "Bundle ID"); }
+    QString revealActionTitle() const override { return QCoreApplication::translate("Profile", "Show in Finder"); }
 
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;

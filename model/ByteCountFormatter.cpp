@@ -1,5 +1,7 @@
 #include "model/ByteCountFormatter.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <array>
 
 namespace {
@@ -25,10 +27,16 @@ constexpr quint64 powerOfTen(int exponent)
     return result;
 }
 
-QString magnitudeText(quint64 bytes)
+// `locale` absent: the Mac's own US English.
+QString magnitudeText(quint64 bytes, const QLocale *locale)
 {
-    if (bytes < Units.front().size)
-        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+    if (bytes < Units.front().size) {
+        if (!locale)
+            return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+        return (bytes == 1 ? QCoreApplication::translate("ByteCountFormatter", "%1 byte", nullptr, 1)
+                           : QCoreApplication::translate("ByteCountFormatter", "%1 bytes", nullptr, int(bytes)))
+            .arg(locale->toString(bytes));
+    }
 
     std::size_t index = 0;
     while (index + 1 < Units.size() && bytes / Units[index].size >= 1000)
@@ -48,12 +56,12 @@ QString magnitudeText(quint64 bytes)
         ++index;
     }
 
-    QString text = QString::number(shown / scale);
+    QString text = locale ? locale->toString(shown / scale) : QString::number(shown / scale);
     if (const quint64 fraction = shown % scale; fraction != 0) {
         QString digits = QStringLiteral("%1").arg(fraction, Units[index].fractionDigits, 10, QLatin1Char('0'));
         while (digits.endsWith(QLatin1Char('0')))
             digits.chop(1);
-        text += QLatin1Char('.') + digits;
+        text += (locale ? locale->decimalPoint() : QStringLiteral(".")) + digits;
     }
     return text + QLatin1Char(' ') + QLatin1String(Units[index].name);
 }
@@ -65,6 +73,15 @@ QString ByteCountFormatter::fileSize(qint64 bytes)
     if (bytes == 0)
         return QStringLiteral("Zero KB");
     if (bytes < 0)
-        return QLatin1Char('-') + magnitudeText(0 - quint64(bytes));
-    return magnitudeText(quint64(bytes));
+        return QLatin1Char('-') + magnitudeText(0 - quint64(bytes), nullptr);
+    return magnitudeText(quint64(bytes), nullptr);
+}
+
+QString ByteCountFormatter::fileSize(qint64 bytes, const QLocale &locale)
+{
+    if (bytes == 0)
+        return QCoreApplication::translate("ByteCountFormatter", "Zero KB");
+    if (bytes < 0)
+        return locale.negativeSign() + magnitudeText(0 - quint64(bytes), &locale);
+    return magnitudeText(quint64(bytes), &locale);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class ByteCountFormatter {
@@ -9,4 +10,7 @@ public:
     // rounds to 1000 of a unit is written in the next unit. Zero is "Zero KB"; a negative size is the size of
     // its magnitude with a leading minus sign.
     static QString fileSize(qint64 bytes);
+    // The same for a person reading `locale`: its digits and decimal separator ("1,5 MB" in German), and the
+    // words in the program's language.
+    static QString fileSize(qint64 bytes, const QLocale &locale);
 };

@@ -1,6 +1,11 @@
 #include "model/RelativeDateFormatter.h"
 
+#include "platform/ProgramTranslations.h"
+
+#include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -16,15 +21,53 @@ template <typename Step> qint64 wholeSteps(const QDateTime &start, const QDateTi
     return count;
 }
 
-QString phrase(qint64 count, const char *singular, const char *plural)
+// The four wordings of one unit: one ago, several ago, in one, in several. The count that picks a translation's
+// plural form is passed apart from the number, which is written in the display locale's digits.
+struct Wordings {
+    const char *oneAgo;
+    const char *manyAgo;
+    const char *inOne;
+    const char *inMany;
+};
+
+QString phrase(qint64 count, const Wordings &wordings)
 {
     const qint64 magnitude = count < 0 ? -count : count;
-    const QString number = QLocale(QLocale::English, QLocale::UnitedStates).toString(magnitude);
-    const QString unit = QLatin1String(magnitude == 1 ? singular : plural);
-    if (count < 0)
-        return QStringLiteral("%1 %2 ago").arg(number, unit);
-    return QStringLiteral("in %1 %2").arg(number, unit);
+    const char *source = count < 0 ? (magnitude == 1 ? wordings.oneAgo : wordings.manyAgo)
+                                   : (magnitude == 1 ? wordings.inOne : wordings.inMany);
+    const int plural = int(std::min<qint64>(magnitude, std::numeric_limits<int>::max()));
+    return QCoreApplication::translate("RelativeDateFormatter", source, nullptr, plural)
+        .arg(ProgramTranslations::displayLocale().toString(magnitude));
 }
+
+constexpr Wordings Years{QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 year ago"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 years ago"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 year"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 years")};
+constexpr Wordings Months{QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 month ago"),
+                          QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 months ago"),
+                          QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 month"),
+                          QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 months")};
+constexpr Wordings Weeks{QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 week ago"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 weeks ago"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 week"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 weeks")};
+constexpr Wordings Days{QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 day ago"),
+                        QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 days ago"),
+                        QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 day"),
+                        QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 days")};
+constexpr Wordings Hours{QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 hour ago"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 hours ago"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 hour"),
+                         QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 hours")};
+constexpr Wordings Minutes{QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 minute ago"),
+                           QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 minutes ago"),
+                           QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 minute"),
+                           QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 minutes")};
+constexpr Wordings Seconds{QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 second ago"),
+                           QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "%1 seconds ago"),
+                           QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 second"),
+                           QT_TRANSLATE_N_NOOP("RelativeDateFormatter", "in %1 seconds")};
 
 } // namespace
 
@@ -38,29 +81,29 @@ QString RelativeDateFormatter::describe(const QDateTime &date, const QDateTime &
     const qint64 years = wholeSteps(start, end, endDay.year() - startDay.year(),
                                     [](const QDateTime &from, qint64 n) { return from.addYears(int(n)); });
     if (years != 0)
-        return phrase(years, "year", "years");
+        return phrase(years, Years);
 
     const qint64 months = wholeSteps(
         start, end, qint64(endDay.month()) - startDay.month() + 12 * (qint64(endDay.year()) - startDay.year()),
         [](const QDateTime &from, qint64 n) { return from.addMonths(int(n)); });
     if (months != 0)
-        return phrase(months, "month", "months");
+        return phrase(months, Months);
 
     const qint64 calendarDays = startDay.daysTo(endDay);
     const qint64 weeks =
         wholeSteps(start, end, calendarDays / 7, [](const QDateTime &from, qint64 n) { return from.addDays(7 * n); });
     if (weeks != 0)
-        return phrase(weeks, "week", "weeks");
+        return phrase(weeks, Weeks);
 
     const qint64 days =
         wholeSteps(start, end, calendarDays, [](const QDateTime &from, qint64 n) { return from.addDays(n); });
     if (days != 0)
-        return phrase(days, "day", "days");
+        return phrase(days, Days);
 
     const qint64 milliseconds = start.msecsTo(end);
     if (const qint64 hours = milliseconds / 3'600'000; hours != 0)
-        return phrase(hours, "hour", "hours");
+        return phrase(hours, Hours);
     if (const qint64 minutes = milliseconds / 60'000; minutes != 0)
-        return phrase(minutes, "minute", "minutes");
-    return phrase(milliseconds / 1000, "second", "seconds");
+        return phrase(minutes, Minutes);
+    return phrase(milliseconds / 1000, Seconds);
 }

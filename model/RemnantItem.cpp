@@ -5,6 +5,7 @@
 #include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 RemnantItem::RemnantItem(Fields fields, QObject *parent)
@@ -121,7 +122,7 @@ QString RemnantItem::lastUsedDescription() const
 {
     const std::optional<QDateTime> reference = lastUseDate(LastUseRule::openedElseModified);
     if (!reference || !reference->isValid())
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("RemnantItem", "Unknown");
     return RelativeDateFormatter::describe(*reference, Clock::now());
 }
 
@@ -131,8 +132,8 @@ std::optional<QString> RemnantItem::ageDescription() const
     if (!days)
         return std::nullopt;
     if (*days <= 365)
-        return QStringLiteral("%1d ago").arg(*days);
-    return QStringLiteral("%1y %2d ago").arg(*days / 365).arg(*days % 365);
+        return QCoreApplication::translate("RemnantItem", "%1d ago").arg(*days);
+    return QCoreApplication::translate("RemnantItem", "%1y %2d ago").arg(*days / 365).arg(*days % 365);
 }
 
 bool RemnantItem::isLongUnused() const
@@ -144,6 +145,6 @@ bool RemnantItem::isLongUnused() const
 QString RemnantItem::attributionText() const
 {
     if (m_fields.ownerUnnamed || !m_fields.bundleIdentifier)
-        return QStringLiteral("Unknown");
+        return QCoreApplication::translate("RemnantItem", "Unknown");
     return *m_fields.bundleIdentifier;
 }

@@ -13,8 +13,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/leftscan/leftscan)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window prefers Inter; the administrator fallback runs pkexec.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-inter, pkexec")
+# The window prefers Inter; the administrator fallback runs pkexec; Qt's own translations give the standard
+# dialogs' buttons in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-inter, pkexec, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Wrapped as Debian wants a long description; an empty line separates paragraphs.

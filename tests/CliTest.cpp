@@ -603,3 +603,33 @@ TEST(CliRestore, PutsTheLatestItemBackNeverReplacesAndRefusesWhatTheTrashDoesNot
     EXPECT_FALSE(fs::exists(tree.path("Users/me/Library/Application Support")));
     EXPECT_EQ(std::distance(fs::directory_iterator(infoFolder), fs::directory_iterator()), 2);
 }
+
+TEST(CliScan, TheTableAndMessagesSpeakTheUsersLanguageAndJsonAndCsvStayAsTheyAre)
+{
+    TempTree tree;
+    tree.writeFile("Users/me/Library/Logs/qqvv.log", std::string(1'500'000, 'x'));
+    tree.age("Users/me/Library/Logs/qqvv.log", 3);
+    const Arguments scan = Arguments{"scan", "--no-sizes"} + folders(tree);
+    // As with gettext, LANGUAGE comes first, even over a C locale, and a language without a translation is passed
+    // over for the next.
+    const CliOptions german{.environment = {"LANGUAGE=fr:de", "LC_ALL=C"}};
+    const CliOptions english{.removedEnvironment = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}};
+
+    const CliResult table = runCli(scan, german);
+    ASSERT_EQ(table.exitCode, 0) << table.err.toStdString();
+    for (const char *text : {"RISIKO", "GRÖSSE", "ZULETZT GENUTZT", "1,5 MB", "vor 3 Tagen",
+                             "1 Überrest, davon 0 verwaist, 1,5 MB insgesamt"})
+        EXPECT_TRUE(table.out.contains(text)) << text << '\n' << table.out.toStdString();
+    for (const char *format : {"json", "csv"}) {
+        const Arguments formatted = scan + Arguments{"--format", format};
+        EXPECT_EQ(runCli(formatted, german).out, runCli(formatted, english).out) << format;
+    }
+
+    EXPECT_EQ(runCli({"bogus"}, german).err, "leftscan-cli: unbekannter Befehl bogus (siehe --help)\n");
+    EXPECT_EQ(
+        runCli({"bogus"}, CliOptions{.environment = {"LANG=de_DE.UTF-8"}, .removedEnvironment = {"LANGUAGE"}}).err,
+        "leftscan-cli: unbekannter Befehl bogus (siehe --help)\n");
+    EXPECT_EQ(runCli({"bogus"}, CliOptions{.environment = {"LANGUAGE=en", "LANG=de_DE.UTF-8"}}).err,
+              "leftscan-cli: unknown command bogus (try --help)\n");
+    EXPECT_EQ(runCli({"bogus"}, english).err, "leftscan-cli: unknown command bogus (try --help)\n");
+}

@@ -1,6 +1,7 @@
 #include "QtPrinters.h"
 #include "model/ByteCountFormatter.h"
 #include "model/DayCount.h"
+#include "model/MediumDateFormatter.h"
 #include "model/RelativeDateFormatter.h"
 
 #include <ctime>
@@ -27,6 +28,7 @@ protected:
 
 using DayCountTest = LocalCalendar;
 using RelativeDateTest = LocalCalendar;
+using MediumDateTest = LocalCalendar;
 
 } // namespace
 
@@ -45,6 +47,26 @@ TEST(ByteCountFormatter, BytesKilobytesAndLargerUnitsRoundHalfUpWithTheSignOfNeg
         {-1500, "-2 KB"},        {-999999, "-1 MB"},     {min, "-9.22 EB"}};
     for (const auto &[bytes, text] : cases)
         EXPECT_EQ(ByteCountFormatter::fileSize(bytes), QString::fromUtf8(text)) << bytes;
+}
+
+TEST(ByteCountFormatter, InALocaleUsesItsDigitsAndDecimalSeparator)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale american(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(ByteCountFormatter::fileSize(1'500'000, german), QStringLiteral("1,5 MB"));
+    EXPECT_EQ(ByteCountFormatter::fileSize(-2'345'678'901, german), QStringLiteral("-2,35 GB"));
+    for (const qint64 bytes : {qint64(0), qint64(1), qint64(532), qint64(1'050'000), qint64(999'995'000'000)})
+        EXPECT_EQ(ByteCountFormatter::fileSize(bytes, american), ByteCountFormatter::fileSize(bytes)) << bytes;
+}
+
+TEST_F(MediumDateTest, WritesTheAbbreviatedMonthInTheLocalesOrder)
+{
+    const QDateTime date = local(2026, 12, 7);
+    EXPECT_EQ(MediumDateFormatter::format(date, QLocale(QLocale::English, QLocale::UnitedStates)), "Dec 7, 2026");
+    EXPECT_EQ(MediumDateFormatter::format(date, QLocale(QLocale::English, QLocale::UnitedKingdom)), "7 Dec 2026");
+    EXPECT_EQ(MediumDateFormatter::format(date, QLocale(QLocale::German, QLocale::Germany)), "7. Dez. 2026");
+    EXPECT_EQ(MediumDateFormatter::format(local(2026, 5, 1), QLocale(QLocale::German, QLocale::Germany)),
+              "1. Mai 2026");
 }
 
 TEST_F(DayCountTest, CountsWholeLocalCalendarDaysTruncatedTowardZero)

@@ -1,16 +1,20 @@
 // Renders the window on the demonstration Mac, screen by screen, and its results on the demonstration Linux
 // desktop into PNG files:
-//   leftscan-screenshots OUTDIR
+//   leftscan-screenshots OUTDIR [LANGUAGE]
+// in the language of the environment, in LANGUAGE ("de") when it is given, or in the pseudo-language of
+// PseudoTranslator when LANGUAGE is "pseudo".
 // Runs with any Qt platform, the offscreen one included.
 #include "demo/DemoHome.h"
 #include "demo/LinuxDemoHome.h"
 #include "linuxdesktop/LinuxProfile.h"
 #include "mac/MacProfile.h"
 #include "platform/PosixPlatform.h"
+#include "platform/ProgramTranslations.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/BulkActionSheet.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"
+#include "ui/PseudoTranslator.h"
 #include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantItemsView.h"
@@ -93,11 +97,19 @@ QPixmap withDialog(QWidget &window, QWidget &dialog, std::optional<QPoint> posit
 
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: leftscan-screenshots OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: leftscan-screenshots OUTDIR [LANGUAGE]\n");
         return 2;
     }
+    const QByteArray language = argc == 3 ? QByteArray(argv[2]) : QByteArray();
+    if (!language.isEmpty() && language != "pseudo")
+        qputenv("LANGUAGE", language);
     QApplication application(argc, argv);
+    PseudoTranslator pseudo;
+    if (language == "pseudo")
+        QCoreApplication::installTranslator(&pseudo);
+    else
+        ProgramTranslations::install();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     Theme::setDark(application, false);
     const QString folder = QString::fromLocal8Bit(argv[1]);

@@ -14,8 +14,7 @@ ActionBanner::ActionBanner(RemnantScanner &scanner, QWidget *parent)
     : QWidget(parent)
     , m_scanner(scanner)
     , m_text(new ThemedLabel(QString(), Theme::TextStyle::callout))
-    , m_undo(new ProminentButton(QStringLiteral("Undo"), QStringLiteral("arrow.uturn.backward"),
-                                 ProminentButton::Style::bordered))
+    , m_undo(new ProminentButton(tr("Undo"), QStringLiteral("arrow.uturn.backward"), ProminentButton::Style::bordered))
     , m_timer(new QTimer(this))
 {
     auto *row = new QHBoxLayout(this);
@@ -29,9 +28,9 @@ ActionBanner::ActionBanner(RemnantScanner &scanner, QWidget *parent)
     auto *close = new QToolButton;
     close->setText(QStringLiteral("✕"));
     close->setAutoRaise(true);
-    close->setToolTip(QStringLiteral("Close"));
+    close->setToolTip(tr("Close"));
     row->addWidget(close);
-    setAccessibleName(QStringLiteral("Last action"));
+    setAccessibleName(tr("Last action"));
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &QWidget::hide);
     connect(close, &QToolButton::clicked, this, &QWidget::hide);

@@ -3,6 +3,7 @@
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantSummary.h"
 #include "ui/ColorCircleButton.h"
+#include "ui/DisplayText.h"
 #include "ui/ProminentButton.h"
 #include "ui/ThemedLabel.h"
 
@@ -16,7 +17,7 @@ namespace {
 class TagRowButton : public ProminentButton {
 public:
     TagRowButton(FinderTagColor tag, QWidget *parent)
-        : ProminentButton(QStringLiteral("Mark with ") + rawValue(tag), {}, Style::bordered, parent)
+        : ProminentButton(BulkActionSheet::tr("Mark with %1").arg(DisplayText::of(tag)), {}, Style::bordered, parent)
         , m_tag(tag)
     {
         setMinimumHeight(30);
@@ -43,20 +44,19 @@ BulkActionSheet::BulkActionSheet(int count, QList<RemnantItemPtr> items, QWidget
     : QDialog(parent, Qt::Sheet | Qt::Dialog)
     , m_items(std::move(items))
 {
-    setWindowTitle(QStringLiteral("Bulk actions"));
+    setWindowTitle(tr("Bulk actions"));
     setMinimumWidth(400);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(30, 30, 30, 30);
     layout->setSpacing(20);
-    layout->addWidget(new ThemedLabel(QStringLiteral("Bulk action for %1 items").arg(count), Theme::TextStyle::title2));
-    layout->addWidget(new ThemedLabel(QStringLiteral("What should happen to the selected items?"),
-                                      Theme::TextStyle::body, Theme::secondaryLabel));
-    m_size = new ThemedLabel(
-        QStringLiteral("%1 in all").arg(ByteCountFormatter::fileSize(RemnantSummary::of(m_items).totalSize)),
-        Theme::TextStyle::callout, Theme::secondaryLabel);
+    layout->addWidget(new ThemedLabel(tr("Bulk action for %1 items").arg(count), Theme::TextStyle::title2));
+    layout->addWidget(new ThemedLabel(tr("What should happen to the selected items?"), Theme::TextStyle::body,
+                                      Theme::secondaryLabel));
+    m_size = new ThemedLabel(tr("%1 in all").arg(DisplayText::fileSize(RemnantSummary::of(m_items).totalSize)),
+                             Theme::TextStyle::callout, Theme::secondaryLabel);
     layout->addWidget(m_size);
 
-    auto *trash = new ProminentButton(QStringLiteral("Move all to Trash"), QStringLiteral("trash"));
+    auto *trash = new ProminentButton(tr("Move all to Trash"), QStringLiteral("trash"));
     trash->setTint(SystemColor::red);
     trash->setMinimumHeight(32);
     m_trash = trash;
@@ -79,7 +79,7 @@ BulkActionSheet::BulkActionSheet(int count, QList<RemnantItemPtr> items, QWidget
         });
     }
     layout->addLayout(tags);
-    auto *cancel = new ProminentButton(QStringLiteral("Cancel"), {}, ProminentButton::Style::bordered);
+    auto *cancel = new ProminentButton(tr("Cancel"), {}, ProminentButton::Style::bordered);
     connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     layout->addWidget(cancel);
 }

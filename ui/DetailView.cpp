@@ -3,8 +3,10 @@
 #include "model/ByteCountFormatter.h"
 #include "model/MediumDateFormatter.h"
 #include "model/UserFilesText.h"
+#include "platform/ProgramTranslations.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
+#include "ui/DisplayText.h"
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"
 #include "ui/PillLabel.h"
@@ -19,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace {
 
@@ -44,7 +47,7 @@ DetailView::DetailView(RemnantScanner &scanner, RemnantActions &actions, QWidget
     setWidgetResizable(true);
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setAccessibleName(QStringLiteral("Details"));
+    setAccessibleName(tr("Details"));
 }
 
 void DetailView::setRemnant(const RemnantItemPtr &item)
@@ -90,15 +93,15 @@ void DetailView::rebuild()
     header->addWidget(name, 1);
     auto *badges = new QHBoxLayout;
     badges->setSpacing(6);
-    badges->addWidget(new PillLabel(rawValue(item.risk()), icon(item.risk()), color(item.risk()), 0.12));
+    badges->addWidget(new PillLabel(DisplayText::of(item.risk()), icon(item.risk()), color(item.risk()), 0.12));
     if (item.status() == RemnantStatus::orphan)
-        badges->addWidget(new PillLabel(QStringLiteral("Orphan – no app found"),
-                                        QStringLiteral("questionmark.circle.fill"), SystemColor::red, 0.10));
+        badges->addWidget(new PillLabel(tr("Orphan – no app found"), QStringLiteral("questionmark.circle.fill"),
+                                        SystemColor::red, 0.10));
     if (item.action().kind() == RemnantAction::Kind::trashed)
-        badges->addWidget(new PillLabel(QStringLiteral("In the Trash"), QStringLiteral("trash.fill"),
-                                        SystemColor::secondaryLabel, 0.10));
+        badges->addWidget(
+            new PillLabel(tr("In the Trash"), QStringLiteral("trash.fill"), SystemColor::secondaryLabel, 0.10));
     if (const std::optional<FinderTagColor> tag = item.action().tag()) {
-        auto *tagged = new PillLabel(QStringLiteral("Tagged"), QString(), std::nullopt, 0);
+        auto *tagged = new PillLabel(tr("Tagged"), QString(), std::nullopt, 0);
         tagged->setDot(color(*tag));
         badges->addWidget(tagged);
     }
@@ -109,27 +112,30 @@ void DetailView::rebuild()
 
     // The facts; a cell whose fact is missing is left out and the next moves up.
     QList<MetaCell *> cells;
-    cells.append(new MetaCell(QStringLiteral("folder.fill"), QStringLiteral("Category"), rawValue(item.category()),
+    cells.append(new MetaCell(QStringLiteral("folder.fill"), tr("Category"), DisplayText::of(item.category()),
                               systemColor(color(item.category()))));
     const bool hasIdentifier = item.bundleIdentifier().has_value();
     cells.append(new MetaCell(QStringLiteral("tag.fill"), m_scanner.profile().ownerIdentifierLabel(),
-                              item.bundleIdentifier().value_or(QStringLiteral("Not found")),
+                              item.bundleIdentifier().value_or(tr("Not found")),
                               systemColor(hasIdentifier ? SystemColor::blue : SystemColor::red)));
     if (item.matchedAppName())
-        cells.append(new MetaCell(QStringLiteral("app.fill"), QStringLiteral("Associated App"), *item.matchedAppName(),
+        cells.append(new MetaCell(QStringLiteral("app.fill"), tr("Associated App"), *item.matchedAppName(),
                                   systemColor(SystemColor::green)));
     if (item.daysSinceLastUse())
         cells.append(new MetaCell(
-            QStringLiteral("clock.fill"),
-            item.lastUseIsOpening() ? QStringLiteral("Last used") : QStringLiteral("Last changed"),
+            QStringLiteral("clock.fill"), item.lastUseIsOpening() ? tr("Last used") : tr("Last changed"),
             item.lastUsedDescription(),
             item.isLongUnused() ? systemColor(SystemColor::orange) : SymbolLabel::ColorSource(Theme::secondaryLabel)));
     if (item.creationDate())
-        cells.append(new MetaCell(QStringLiteral("calendar"), QStringLiteral("Created"),
-                                  MediumDateFormatter::format(*item.creationDate()), Theme::secondaryLabel));
+        cells.append(
+            new MetaCell(QStringLiteral("calendar"), tr("Created"),
+                         MediumDateFormatter::format(*item.creationDate(), ProgramTranslations::displayLocale()),
+                         Theme::secondaryLabel));
     if (item.lastModified())
-        cells.append(new MetaCell(QStringLiteral("pencil.circle.fill"), QStringLiteral("Last modified"),
-                                  MediumDateFormatter::format(*item.lastModified()), Theme::secondaryLabel));
+        cells.append(
+            new MetaCell(QStringLiteral("pencil.circle.fill"), tr("Last modified"),
+                         MediumDateFormatter::format(*item.lastModified(), ProgramTranslations::displayLocale()),
+                         Theme::secondaryLabel));
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(12);
@@ -139,40 +145,40 @@ void DetailView::rebuild()
         grid->addWidget(cells[i], int(i / 2), int(i % 2));
     layout->addLayout(grid);
 
-    layout->addWidget(new InfoBlock(QStringLiteral("map.fill"), QStringLiteral("Path"), item.displayPath(),
-                                    InfoBlock::Look::monospaced));
+    layout->addWidget(
+        new InfoBlock(QStringLiteral("map.fill"), tr("Path"), item.displayPath(), InfoBlock::Look::monospaced));
     if (item.holdsUserFiles()) {
-        QStringList lines{UserFilesText::counts(*item.census()) + QStringLiteral(", for example:")};
+        QStringList lines{tr("%1, for example:").arg(UserFilesText::counts(*item.census()))};
         for (const std::string &path : item.census()->sample)
             lines.append(QStringLiteral("  ") + QString::fromUtf8(path));
-        lines.append(QStringLiteral("Make sure you have kept what you need before moving it to the Trash."));
-        layout->addWidget(new InfoBlock(QStringLiteral("lock.shield.fill"), QStringLiteral("Holds your own files"),
+        lines.append(tr("Make sure you have kept what you need before moving it to the Trash."));
+        layout->addWidget(new InfoBlock(QStringLiteral("lock.shield.fill"), tr("Holds your own files"),
                                         lines.join(QLatin1Char('\n')), InfoBlock::Look::warning));
     }
     if (item.wasUsedRecently())
-        layout->addWidget(
-            new InfoBlock(QStringLiteral("clock.fill"), QStringLiteral("Used recently"),
-                          QStringLiteral("Something inside changed %1.%2")
-                              .arg(UserFilesText::newestChange(item),
-                                   item.isLongUnused() ? QStringLiteral(" The item itself looks unused, but a program "
-                                                                        "may still be writing into it.")
-                                                       : QString()),
-                          InfoBlock::Look::warning));
+        layout->addWidget(new InfoBlock(
+            QStringLiteral("clock.fill"), tr("Used recently"),
+            tr("Something inside changed %1.%2")
+                .arg(UserFilesText::newestChange(item),
+                     item.isLongUnused()
+                         ? tr(" The item itself looks unused, but a program may still be writing into it.")
+                         : QString()),
+            InfoBlock::Look::warning));
     if (!item.evidence().isEmpty())
         layout->addWidget(
-            new InfoBlock(QStringLiteral("lightbulb.fill"), QStringLiteral("Why this app"),
-                          item.isWeakMatch() ? QStringLiteral("weak match: ") + item.evidence() : item.evidence(),
+            new InfoBlock(QStringLiteral("lightbulb.fill"), tr("Why this app"),
+                          item.isWeakMatch() ? tr("weak match: %1").arg(item.evidence()) : item.evidence(),
                           InfoBlock::Look::monospaced));
     if (item.isLongUnused())
         layout->addWidget(
-            new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("Not used for a long time"),
-                          (item.lastUseIsOpening() ? QStringLiteral("This item hasn't been opened or used for %1 days.")
-                                                   : QStringLiteral("Nothing in this item has changed for %1 days."))
+            new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"), tr("Not used for a long time"),
+                          (item.lastUseIsOpening() ? tr("This item hasn't been opened or used for %1 days.")
+                                                   : tr("Nothing in this item has changed for %1 days."))
                               .arg(*item.daysSinceLastUse()),
                           InfoBlock::Look::warning));
     if (item.hasLookalikes())
         layout->addWidget(new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"),
-                                        QStringLiteral("May belong to an installed app"),
+                                        tr("May belong to an installed app"),
                                         QStringLiteral("Its name also matches %1, which is installed. Check before "
                                                        "moving it to the Trash.")
                                             .arg(item.lookalikes().join(QStringLiteral(", "))),
@@ -182,9 +188,8 @@ void DetailView::rebuild()
     buttons->setSpacing(10);
     m_reveal = new ProminentButton(m_scanner.profile().revealActionTitle(),
                                    QStringLiteral("folder.badge.magnifyingglass"), ProminentButton::Style::bordered);
-    m_tag = new ProminentButton(QStringLiteral("Tag with color"), QStringLiteral("tag.fill"),
-                                ProminentButton::Style::bordered);
-    m_trash = new ProminentButton(QStringLiteral("Move to Trash"), QStringLiteral("trash.fill"));
+    m_tag = new ProminentButton(tr("Tag with color"), QStringLiteral("tag.fill"), ProminentButton::Style::bordered);
+    m_trash = new ProminentButton(tr("Move to Trash"), QStringLiteral("trash.fill"));
     m_trash->setTint(SystemColor::red);
     // What is in the Trash already can be put back with Undo, not moved again.
     const bool trashed = item.action().kind() == RemnantAction::Kind::trashed;
@@ -215,17 +220,17 @@ QWidget *DetailView::sizeView(const RemnantItem &item) const
     row->setSpacing(8);
     if (!item.sizeOnDisk() && m_scanner.isMeasuringSizes()) {
         row->addWidget(new Spinner(14));
-        row->addWidget(
-            new ThemedLabel(QStringLiteral("Calculating..."), Theme::TextStyle::title3, Theme::secondaryLabel));
+        row->addWidget(new ThemedLabel(tr("Calculating..."), Theme::TextStyle::title3, Theme::secondaryLabel));
     } else {
-        const QString size = ByteCountFormatter::fileSize(item.displayedSize());
+        const QString size = DisplayText::fileSize(item.displayedSize());
         row->addWidget(
-            new ThemedLabel(item.sizePartial() ? QStringLiteral("at least ") + size : size, Theme::TextStyle::title3));
+            new ThemedLabel(item.sizePartial() ? tr("at least %1").arg(size) : size, Theme::TextStyle::title3));
         if (item.sizeOnDisk()) {
             const qint64 files = item.itemCount();
-            const QString count = QLocale(QLocale::English).toString(files) +
-                                  (files == 1 ? QStringLiteral(" file") : QStringLiteral(" files"));
-            row->addWidget(new ThemedLabel(item.sizePartial() ? QStringLiteral("at least ") + count : count,
+            const int plural = int(std::min<qint64>(files, std::numeric_limits<int>::max()));
+            const QString count = (files == 1 ? tr("%1 file") : tr("%1 files", nullptr, plural))
+                                      .arg(ProgramTranslations::displayLocale().toString(files));
+            row->addWidget(new ThemedLabel(item.sizePartial() ? tr("at least %1").arg(count) : count,
                                            Theme::TextStyle::callout, Theme::secondaryLabel),
                            0, Qt::AlignBottom);
         }

@@ -9,8 +9,8 @@ EmptyDetailView::EmptyDetailView(QWidget *parent)
 {
     auto *stack = new PlaceholderStack(this, 10);
     stack->addCentered(new SymbolLabel(QStringLiteral("arrow.left"), 32, Theme::tertiaryLabel));
-    stack->addCentered(new ThemedLabel(QStringLiteral("Select an item"), Theme::TextStyle::headline));
-    stack->addCentered(new ThemedLabel(QStringLiteral("Click an item on the left\nto see details."),
-                                       Theme::TextStyle::body, Theme::secondaryLabel));
+    stack->addCentered(new ThemedLabel(tr("Select an item"), Theme::TextStyle::headline));
+    stack->addCentered(new ThemedLabel(tr("Click an item on the left\nto see details."), Theme::TextStyle::body,
+                                       Theme::secondaryLabel));
     stack->finish();
 }

@@ -10,8 +10,8 @@ EmptyResultsView::EmptyResultsView(QWidget *parent)
     auto *stack = new PlaceholderStack(this, 10);
     stack->addCentered(
         new SymbolLabel(QStringLiteral("checkmark.circle.fill"), 48, [] { return Theme::color(SystemColor::green); }));
-    stack->addCentered(new ThemedLabel(QStringLiteral("No leftovers found"), Theme::TextStyle::headline));
-    stack->addCentered(new ThemedLabel(QStringLiteral("No results match your filters."), Theme::TextStyle::body,
-                                       Theme::secondaryLabel));
+    stack->addCentered(new ThemedLabel(tr("No leftovers found"), Theme::TextStyle::headline));
+    stack->addCentered(
+        new ThemedLabel(tr("No results match your filters."), Theme::TextStyle::body, Theme::secondaryLabel));
     stack->finish();
 }

@@ -41,23 +41,23 @@ MainWindow::MainWindow(RemnantScanner &scanner, QWidget *parent)
 
 void MainWindow::buildMenus()
 {
-    QMenu *application = menuBar()->addMenu(QStringLiteral("&Leftscan"));
-    QAction *about = application->addAction(QStringLiteral("About Leftscan"), this, &MainWindow::aboutRequested);
+    QMenu *application = menuBar()->addMenu(tr("&Leftscan"));
+    QAction *about = application->addAction(tr("About Leftscan"), this, &MainWindow::aboutRequested);
     about->setMenuRole(QAction::AboutRole);
-    m_startScan = application->addAction(QStringLiteral("Start Scan"), this, &MainWindow::startScan);
+    m_startScan = application->addAction(tr("Start Scan"), this, &MainWindow::startScan);
     m_startScan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     m_startScan->setShortcutContext(Qt::ApplicationShortcut);
     application->addSeparator();
-    QAction *settings = application->addAction(QStringLiteral("Settings..."), this, &MainWindow::settingsRequested);
+    QAction *settings = application->addAction(tr("Settings..."), this, &MainWindow::settingsRequested);
     settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
     settings->setMenuRole(QAction::PreferencesRole);
     application->addSeparator();
-    QAction *quit = application->addAction(QStringLiteral("Quit Leftscan"), this, &QWidget::close);
+    QAction *quit = application->addAction(tr("Quit Leftscan"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    m_undo = edit->addAction(QStringLiteral("Undo Move to Trash"), m_actions, &RemnantActions::undoTrash);
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    m_undo = edit->addAction(tr("Undo Move to Trash"), m_actions, &RemnantActions::undoTrash);
     m_undo->setShortcut(QKeySequence::Undo);
     const auto updateUndo = [this] {
         m_undo->setEnabled(m_scanner.canUndoTrash() && !m_scanner.isActing());
@@ -66,11 +66,10 @@ void MainWindow::buildMenus()
     connect(&m_scanner, &RemnantScanner::isActingChanged, m_undo, updateUndo);
     updateUndo();
     edit->addSeparator();
-    m_selectAll =
-        edit->addAction(QStringLiteral("Select All Shown"), this, [this] { m_content->listView()->selectAllShown(); });
+    m_selectAll = edit->addAction(tr("Select All Shown"), this, [this] { m_content->listView()->selectAllShown(); });
     m_selectAll->setShortcut(QKeySequence::SelectAll);
-    QAction *clear = edit->addAction(QStringLiteral("Clear Selection"), this,
-                                     [this] { m_content->listView()->clearSelectedItems(); });
+    QAction *clear =
+        edit->addAction(tr("Clear Selection"), this, [this] { m_content->listView()->clearSelectedItems(); });
     clear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
 }
 

@@ -31,7 +31,7 @@ MetaCell::MetaCell(const QString &icon, const QString &label, const QString &val
     shown->setWordWrap(true);
     m_value = shown;
     layout->addWidget(m_value);
-    setAccessibleName(label + QStringLiteral(": ") + value);
+    setAccessibleName(tr("%1: %2").arg(label, value));
 }
 
 QString MetaCell::value() const

@@ -22,7 +22,7 @@ RemnantActions::RemnantActions(RemnantScanner &scanner, QWidget &window)
 
 QString RemnantActions::trashConfirmationTitle(const RemnantItem &item)
 {
-    return QStringLiteral("Move '") + item.name() + QStringLiteral("' to Trash?");
+    return tr("Move '%1' to Trash?").arg(item.name());
 }
 
 void RemnantActions::reveal(const RemnantItemPtr &item)
@@ -54,8 +54,8 @@ bool RemnantActions::confirmMove(const QString &title, const QString &message)
 {
     QMessageBox box(QMessageBox::Warning, title, title, QMessageBox::NoButton, &m_window);
     box.setInformativeText(message);
-    QPushButton *move = box.addButton(QStringLiteral("Move to Trash"), QMessageBox::ActionRole);
-    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::ActionRole);
+    QPushButton *move = box.addButton(tr("Move to Trash"), QMessageBox::ActionRole);
+    QPushButton *cancel = box.addButton(tr("Cancel"), QMessageBox::ActionRole);
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -69,10 +69,10 @@ QStringList concerns(const RemnantItem &item)
 {
     QStringList concerns = UserFilesText::reasons(item, false);
     if (!item.census())
-        concerns.append(QStringLiteral("not looked inside yet"));
+        concerns.append(RemnantActions::tr("not looked inside yet"));
     if (item.hasLookalikes())
-        concerns.append(
-            QStringLiteral("may belong to %1, which is installed").arg(item.lookalikes().join(QStringLiteral(", "))));
+        concerns.append(RemnantActions::tr("may belong to %1, which is installed")
+                            .arg(item.lookalikes().join(QStringLiteral(", "))));
     return concerns;
 }
 
@@ -80,10 +80,10 @@ QStringList concerns(const RemnantItem &item)
 
 void RemnantActions::confirmTrash(const RemnantItemPtr &item)
 {
-    QString message = QStringLiteral("The item will be moved to Trash. You can restore it from there.");
+    QString message = tr("The item will be moved to Trash. You can restore it from there.");
     const QStringList reasons = UserFilesText::reasons(*item);
     if (!reasons.isEmpty())
-        message = QStringLiteral("It ") + reasons.join(QStringLiteral("; it ")) + QStringLiteral(".\n\n") + message;
+        message = tr("It %1.").arg(reasons.join(tr("; it "))) + QStringLiteral("\n\n") + message;
     if (confirmMove(trashConfirmationTitle(*item), message))
         trash({item});
 }
@@ -94,8 +94,8 @@ void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
         confirmTrash(items.first());
         return;
     }
-    if (confirmMove(QStringLiteral("Move %1 items to Trash?").arg(items.size()),
-                    QStringLiteral("The items will be moved to Trash. You can restore them from there.")))
+    if (confirmMove(tr("Move %1 items to Trash?").arg(items.size()),
+                    tr("The items will be moved to Trash. You can restore them from there.")))
         trash(items);
 }
 
@@ -116,13 +116,13 @@ std::optional<RemnantActions::BulkQuestion> RemnantActions::bulkQuestion(const Q
     constexpr qsizetype ShownNames = 8;
     QString listed = QStringList(named.mid(0, ShownNames)).join(QLatin1Char('\n'));
     if (named.size() > ShownNames)
-        listed += QStringLiteral("\n…and %1 more (see the details)").arg(named.size() - ShownNames);
-    return BulkQuestion{
-        {QStringLiteral("%1 of these items hold your own files or may belong to installed apps").arg(named.size()),
-         listed + QStringLiteral("\n\nSkip Them moves only the other items to the Trash; Move All moves these too."),
-         {QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")},
-         named.size() > ShownNames ? named.join(QLatin1Char('\n')) : QString()},
-        others};
+        listed += QLatin1Char('\n') + tr("…and %1 more (see the details)").arg(named.size() - ShownNames);
+    return BulkQuestion{{tr("%1 of these items hold your own files or may belong to installed apps").arg(named.size()),
+                         listed + QStringLiteral("\n\n") +
+                             tr("Skip Them moves only the other items to the Trash; Move All moves these too."),
+                         {tr("Skip Them"), tr("Move All"), tr("Cancel")},
+                         named.size() > ShownNames ? named.join(QLatin1Char('\n')) : QString()},
+                        others};
 }
 
 void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
@@ -181,9 +181,9 @@ void RemnantActions::undoTrash()
 
 void RemnantActions::showBusy()
 {
-    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Please wait"),
-                                QStringLiteral("Another action is still running. Try again when it has finished."),
-                                QMessageBox::Ok, &m_window);
+    auto *box = new QMessageBox(QMessageBox::Information, tr("Please wait"),
+                                tr("Another action is still running. Try again when it has finished."), QMessageBox::Ok,
+                                &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

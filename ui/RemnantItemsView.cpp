@@ -17,7 +17,7 @@ RemnantItemsView::RemnantItemsView(QWidget *parent)
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAttribute(Qt::WA_MacShowFocusRect, false);
-    setAccessibleName(QStringLiteral("Leftovers"));
+    setAccessibleName(tr("Leftovers"));
     setSpacing(0);
     connect(m_delegate, &RemnantRowDelegate::buttonClicked, this, &RemnantItemsView::actionRequested);
 }

@@ -1,6 +1,7 @@
 #include "ui/RemnantListModel.h"
 
 #include "scanner/RemnantScanner.h"
+#include "ui/DisplayText.h"
 
 #include <QSet>
 #include <QTimer>
@@ -138,10 +139,10 @@ QVariant RemnantListModel::data(const QModelIndex &index, int role) const
         return item->displayPath();
     case Qt::AccessibleTextRole:
         return QStringLiteral("%1, %2, %3%4%5%6")
-            .arg(item->name(), rawValue(item->risk()), item->attributionText(),
-                 item->hasLookalikes() ? QStringLiteral(", may belong to an installed app") : QString(),
-                 item->holdsUserFiles() ? QStringLiteral(", holds your own files") : QString(),
-                 item->wasUsedRecently() ? QStringLiteral(", used recently") : QString());
+            .arg(item->name(), DisplayText::of(item->risk()), item->attributionText(),
+                 item->hasLookalikes() ? tr(", may belong to an installed app") : QString(),
+                 item->holdsUserFiles() ? tr(", holds your own files") : QString(),
+                 item->wasUsedRecently() ? tr(", used recently") : QString());
     default:
         return {};
     }

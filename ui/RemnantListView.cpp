@@ -2,6 +2,7 @@
 
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
+#include "ui/DisplayText.h"
 #include "ui/EmptyResultsView.h"
 #include "ui/FilterChip.h"
 #include "ui/ProminentButton.h"
@@ -110,10 +111,10 @@ QWidget *RemnantListView::makeHeader()
     row->addStretch(1);
     m_sort = new QComboBox;
     m_sort->setFixedWidth(220);
-    m_sort->setAccessibleName(QStringLiteral("Sort"));
-    m_sort->setToolTip(QStringLiteral("Sort"));
+    m_sort->setAccessibleName(tr("Sort"));
+    m_sort->setToolTip(tr("Sort"));
     for (const RemnantSortOrder order : allCases<RemnantSortOrder>())
-        m_sort->addItem(rawValue(order), int(order));
+        m_sort->addItem(DisplayText::of(order), int(order));
     row->addWidget(m_sort);
 
     connect(m_search, &SearchBar::textChanged, &m_scanner, &RemnantScanner::setSearchText);
@@ -129,9 +130,9 @@ QWidget *RemnantListView::makeFilterRow()
     auto *row = new QHBoxLayout(filters);
     row->setContentsMargins(12, 6, 12, 6);
     row->setSpacing(8);
-    m_orphans = new FilterChip(QStringLiteral("Orphans only"), QStringLiteral("questionmark.circle"));
-    m_stale = new FilterChip(QStringLiteral("Not used recently"), QStringLiteral("clock.badge.xmark"));
-    m_hideInstalled = new FilterChip(QStringLiteral("Hide installed apps"), QStringLiteral("eye.slash"));
+    m_orphans = new FilterChip(tr("Orphans only"), QStringLiteral("questionmark.circle"));
+    m_stale = new FilterChip(tr("Not used recently"), QStringLiteral("clock.badge.xmark"));
+    m_hideInstalled = new FilterChip(tr("Hide installed apps"), QStringLiteral("eye.slash"));
     struct Binding {
         FilterChip *chip;
         bool (RemnantScanner::*get)() const;
@@ -157,8 +158,8 @@ QWidget *RemnantListView::makeFilterRow()
     group->setSpacing(5);
     group->addWidget(new ThemedLabel(QStringLiteral("from"), Theme::TextStyle::caption, Theme::secondaryLabel));
     m_stepper = new Stepper(30, 730, 30);
-    m_stepper->setAccessibleName(QStringLiteral("Stale threshold in days"));
-    m_stepper->setToolTip(QStringLiteral("Days without use"));
+    m_stepper->setAccessibleName(tr("Stale threshold in days"));
+    m_stepper->setToolTip(tr("Days without use"));
     group->addWidget(m_stepper);
     m_thresholdLabel = new ThemedLabel(QString(), Theme::TextStyle::caption, Theme::secondaryLabel);
     group->addWidget(m_thresholdLabel);
@@ -170,7 +171,7 @@ QWidget *RemnantListView::makeFilterRow()
     row->addStretch(1);
     m_bulk = new ProminentButton(QString());
     m_bulk->setFont(Theme::font(Theme::TextStyle::callout));
-    m_bulk->setToolTip(QStringLiteral("Act on every checked item"));
+    m_bulk->setToolTip(tr("Act on every checked item"));
     row->addWidget(m_bulk);
     connect(m_bulk, &QAbstractButton::clicked, this, [this] {
         QList<RemnantItemPtr> chosen;
@@ -188,13 +189,13 @@ void RemnantListView::updateThreshold()
 {
     const int days = m_scanner.staleThresholdDays();
     m_stepper->setValue(days);
-    m_thresholdLabel->setText(QStringLiteral("%1d").arg(days));
+    m_thresholdLabel->setText(tr("%1d").arg(days));
     m_thresholdGroup->setVisible(m_scanner.filterStaleOnly());
 }
 
 void RemnantListView::updateBulkButton()
 {
-    m_bulk->setText(QStringLiteral("Bulk actions (%1)").arg(selectedItems().size()));
+    m_bulk->setText(tr("Bulk actions (%1)").arg(selectedItems().size()));
     m_bulk->setAccessibleName(m_bulk->text());
     m_bulk->setVisible(!selectedItems().isEmpty());
     m_items->rowDelegate()->setShowsCheckColumn(!selectedItems().isEmpty());

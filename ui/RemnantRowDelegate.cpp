@@ -2,6 +2,7 @@
 
 #include "model/ByteCountFormatter.h"
 #include "model/RemnantItem.h"
+#include "ui/DisplayText.h"
 #include "ui/RemnantListModel.h"
 #include "ui/SymbolImages.h"
 #include "ui/Theme.h"
@@ -110,9 +111,9 @@ QString RemnantRowDelegate::tooltip(RowButton button) const
     case RowButton::reveal:
         return m_revealTitle;
     case RowButton::tag:
-        return QStringLiteral("Tag with color");
+        return tr("Tag with color");
     case RowButton::trash:
-        return QStringLiteral("Move to Trash");
+        return tr("Move to Trash");
     }
     return {};
 }
@@ -285,7 +286,7 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     QString pillText;
     QColor pillColor;
     if (item->status() == RemnantStatus::orphan) {
-        pillText = QStringLiteral("ORPHAN");
+        pillText = tr("ORPHAN");
         pillColor = Theme::color(SystemColor::red);
     } else if (item->matchedAppName()) {
         pillText = QStringLiteral("→ ") + *item->matchedAppName();
@@ -343,7 +344,7 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     painter->setFont(caption);
     painter->setPen(Theme::secondaryLabel());
-    painter->drawText(sizeRect, Qt::AlignRight | Qt::AlignVCenter, ByteCountFormatter::fileSize(item->displayedSize()));
+    painter->drawText(sizeRect, Qt::AlignRight | Qt::AlignVCenter, DisplayText::fileSize(item->displayedSize()));
 
     if (progress > 0) {
         painter->setOpacity(progress);

@@ -4,6 +4,7 @@
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/DisplayText.h"
 #include "ui/ProminentButton.h"
 #include "ui/RemnantFilterProxy.h"
 #include "ui/SymbolLabel.h"
@@ -36,9 +37,8 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(12, 8, 12, 8);
     row->setSpacing(10);
-    m_scan = new ProminentButton(QStringLiteral("Start Scan"), QStringLiteral("arrow.clockwise"),
-                                 ProminentButton::Style::bordered);
-    m_scan->setToolTip(QStringLiteral("Scan %1 (Ctrl+R)").arg(scanner.profile().scannedPlaceDescription()));
+    m_scan = new ProminentButton(tr("Start Scan"), QStringLiteral("arrow.clockwise"), ProminentButton::Style::bordered);
+    m_scan->setToolTip(tr("Scan %1 (Ctrl+R)").arg(scanner.profile().scannedPlaceDescription()));
     m_scan->setMinimumWidth(130);
     row->addWidget(m_scan);
     connect(m_scan, &QAbstractButton::clicked, this, &ScanToolbar::startScanRequested);
@@ -46,19 +46,19 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     auto *title = new QHBoxLayout;
     title->setSpacing(6);
     title->addWidget(new SymbolLabel(QStringLiteral("remnant.shell"), 14, Theme::tertiaryLabel));
-    title->addWidget(new ThemedLabel(QStringLiteral("Leftscan"), Theme::TextStyle::headline));
+    title->addWidget(new ThemedLabel(tr("Leftscan"), Theme::TextStyle::headline));
     title->addSpacing(8);
     row->addLayout(title);
 
     m_progress = makeBar(180);
-    m_progress->setAccessibleName(QStringLiteral("Scan progress"));
+    m_progress->setAccessibleName(tr("Scan progress"));
     row->addWidget(m_progress);
     row->addSpacing(8);
 
     row->addStretch(1);
     m_action = new ThemedLabel(QString(), Theme::TextStyle::callout, Theme::secondaryLabel);
     m_actionProgress = makeBar(120);
-    m_actionProgress->setAccessibleName(QStringLiteral("Action progress"));
+    m_actionProgress->setAccessibleName(tr("Action progress"));
     row->addWidget(m_action);
     row->addWidget(m_actionProgress);
     m_action->hide();
@@ -84,11 +84,11 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     connect(&scanner, &RemnantScanner::staleThresholdDaysChanged, this, &ScanToolbar::scheduleSummary);
 
     connect(&scanner, &RemnantScanner::actionProgress, this, [this](int done, int total) {
-        m_action->setText(QStringLiteral("Working… %1 of %2").arg(done).arg(total));
+        m_action->setText(tr("Working… %1 of %2").arg(done).arg(total));
         m_actionProgress->setValue(total > 0 ? done * 1000 / total : 0);
     });
     connect(&scanner, &RemnantScanner::isActingChanged, this, [this](bool acting) {
-        m_action->setText(QStringLiteral("Working…"));
+        m_action->setText(tr("Working…"));
         m_actionProgress->setValue(0);
         m_action->setVisible(acting);
         m_actionProgress->setVisible(acting);
@@ -110,7 +110,7 @@ QLabel *ScanToolbar::summaryLabel() const
 
 void ScanToolbar::updateScanState()
 {
-    m_scan->setText(m_scanner.isScanning() ? QStringLiteral("Scanning...") : QStringLiteral("Start Scan"));
+    m_scan->setText(m_scanner.isScanning() ? tr("Scanning...") : tr("Start Scan"));
     m_scan->setAccessibleName(m_scan->text());
     m_progress->setVisible(m_scanner.isScanning() || m_scanner.isScanningApps());
     m_progress->setValue(int(m_scanner.scanProgress() * 1000));
@@ -136,8 +136,7 @@ void ScanToolbar::updateSummary()
     }
     const RemnantSummary shown =
         m_shownRows ? m_shownRows->shownSummary() : RemnantSummary::of(m_scanner.remnants(), RemnantFilter(m_scanner));
-    m_summary->setText(
-        QStringLiteral("%1 items · %2").arg(shown.count).arg(ByteCountFormatter::fileSize(shown.totalSize)));
+    m_summary->setText(tr("%L1 items · %2").arg(shown.count).arg(DisplayText::fileSize(shown.totalSize)));
     m_summary->show();
 }
 

@@ -21,7 +21,7 @@ ScanWarningsBanner::ScanWarningsBanner(RemnantScanner &scanner, QWidget *parent)
     m_text->setWordWrap(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     row->addWidget(m_text, 1);
-    setAccessibleName(QStringLiteral("Scan warnings"));
+    setAccessibleName(tr("Scan warnings"));
     connect(&scanner, &RemnantScanner::scanWarningsChanged, this, &ScanWarningsBanner::refresh);
     refresh();
 }

@@ -14,7 +14,7 @@ ScanningPlaceholder::ScanningPlaceholder(RemnantScanner &scanner, QWidget *paren
     stack->addSpacing(15);
     auto *status = new ThemedLabel(scanner.scanStatus(), Theme::TextStyle::headline);
     stack->addCentered(status);
-    stack->addCentered(new ThemedLabel(QStringLiteral("Searching for app leftovers... this can take a few minutes..."),
+    stack->addCentered(new ThemedLabel(tr("Searching for app leftovers... this can take a few minutes..."),
                                        Theme::TextStyle::body, Theme::secondaryLabel));
     stack->finish();
     connect(&scanner, &RemnantScanner::scanStatusChanged, status, &QLabel::setText);

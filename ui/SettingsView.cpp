@@ -14,26 +14,26 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     : QDialog(parent)
     , m_scanner(scanner)
 {
-    setWindowTitle(QStringLiteral("Leftscan Settings"));
+    setWindowTitle(tr("Leftscan Settings"));
     setFixedSize(500, 320);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(16);
 
-    auto *options = new FormSection(QStringLiteral("Scan Options"));
+    auto *options = new FormSection(tr("Scan Options"));
     QVBoxLayout *optionsLayout = options->rows();
     auto *row = new QWidget;
-    row->setToolTip(QStringLiteral("Files not accessed for this many days are considered stale"));
+    row->setToolTip(tr("Files not accessed for this many days are considered stale"));
     auto *rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
-    auto *label = new ThemedLabel(QStringLiteral("Stale threshold (days)"), Theme::TextStyle::body);
+    auto *label = new ThemedLabel(tr("Stale threshold (days)"), Theme::TextStyle::body);
     rowLayout->addWidget(label);
     rowLayout->addStretch(1);
     m_field = new QLineEdit;
     m_field->setFixedWidth(80);
-    m_field->setPlaceholderText(QStringLiteral("Days"));
+    m_field->setPlaceholderText(tr("Days"));
     m_field->setAlignment(Qt::AlignRight);
-    m_field->setAccessibleName(QStringLiteral("Stale threshold (days)"));
+    m_field->setAccessibleName(tr("Stale threshold (days)"));
     label->setBuddy(m_field);
     rowLayout->addWidget(m_field);
     optionsLayout->addWidget(row);
@@ -42,14 +42,13 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     optionsLayout->addWidget(m_explanation);
     layout->addWidget(options);
 
-    auto *cache = new FormSection(QStringLiteral("Cache"));
+    auto *cache = new FormSection(tr("Cache"));
     QVBoxLayout *cacheLayout = cache->rows();
-    m_clearCache =
-        new ProminentButton(QStringLiteral("Clear Identification Cache"), {}, ProminentButton::Style::bordered);
-    m_clearCache->setToolTip(QStringLiteral("Clears cached identification results"));
+    m_clearCache = new ProminentButton(tr("Clear Identification Cache"), {}, ProminentButton::Style::bordered);
+    m_clearCache->setToolTip(tr("Clears cached identification results"));
     cacheLayout->addWidget(m_clearCache, 0, Qt::AlignLeft);
-    auto *note = new ThemedLabel(QStringLiteral("The app uses local heuristics and pattern matching to identify apps. "
-                                                "Results are cached for 7 days to improve performance."),
+    auto *note = new ThemedLabel(tr("The app uses local heuristics and pattern matching to identify apps. "
+                                    "Results are cached for 7 days to improve performance."),
                                  Theme::TextStyle::caption, Theme::secondaryLabel);
     note->setWordWrap(true);
     cacheLayout->addWidget(note);
@@ -80,6 +79,5 @@ void SettingsView::showThreshold()
     const int days = m_scanner.staleThresholdDays();
     if (!m_field->hasFocus() || m_field->text() != locale().toString(days))
         m_field->setText(locale().toString(days));
-    m_explanation->setText(
-        QStringLiteral("Files that haven't been accessed for %1 days will be marked as stale.").arg(days));
+    m_explanation->setText(tr("Files that haven't been accessed for %1 days will be marked as stale.").arg(days));
 }

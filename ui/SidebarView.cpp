@@ -3,6 +3,7 @@
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/DisplayText.h"
 #include "ui/SummaryRow.h"
 #include "ui/ThemedLabel.h"
 
@@ -29,7 +30,7 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
     : QWidget(parent)
     , m_scanner(scanner)
 {
-    setAccessibleName(QStringLiteral("Summary"));
+    setAccessibleName(tr("Summary"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 14, 10, 14);
     layout->setSpacing(2);
@@ -39,25 +40,25 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
             return Theme::color(color);
         };
     };
-    layout->addWidget(sectionTitle(QStringLiteral("Summary")));
+    layout->addWidget(sectionTitle(tr("Summary")));
     m_orphans = new SummaryRow(QStringLiteral("exclamationmark.triangle.fill"), systemColor(SystemColor::red),
-                               QStringLiteral("Orphans"), SummaryRow::SummaryLabelWidth);
-    m_total = new SummaryRow(QStringLiteral("folder.fill"), systemColor(SystemColor::blue), QStringLiteral("Total"),
+                               tr("Orphans"), SummaryRow::SummaryLabelWidth);
+    m_total = new SummaryRow(QStringLiteral("folder.fill"), systemColor(SystemColor::blue), tr("Total"),
                              SummaryRow::SummaryLabelWidth);
-    m_size = new SummaryRow(QStringLiteral("internaldrive.fill"), systemColor(SystemColor::green),
-                            QStringLiteral("Size"), SummaryRow::SummaryLabelWidth);
+    m_size = new SummaryRow(QStringLiteral("internaldrive.fill"), systemColor(SystemColor::green), tr("Size"),
+                            SummaryRow::SummaryLabelWidth);
     for (SummaryRow *row : {m_orphans, m_total, m_size})
         layout->addWidget(row);
 
     layout->addSpacing(14);
-    layout->addWidget(sectionTitle(QStringLiteral("Categories")));
-    m_allCategories = new SummaryRow(QStringLiteral("tray.2.fill"), Theme::label, QStringLiteral("All Categories"));
+    layout->addWidget(sectionTitle(tr("Categories")));
+    m_allCategories = new SummaryRow(QStringLiteral("tray.2.fill"), Theme::label, tr("All Categories"));
     m_allCategories->setClickable(true);
     layout->addWidget(m_allCategories);
     connect(m_allCategories, &QAbstractButton::clicked, &scanner,
             [this] { m_scanner.setSelectedCategory(std::nullopt); });
     for (const RemnantCategory category : m_scanner.categories()) {
-        auto *row = new SummaryRow(icon(category), systemColor(color(category)), rawValue(category));
+        auto *row = new SummaryRow(icon(category), systemColor(color(category)), DisplayText::of(category));
         row->setClickable(true);
         m_categories[std::size_t(category)] = row;
         layout->addWidget(row);
@@ -66,9 +67,9 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
     }
 
     layout->addSpacing(14);
-    layout->addWidget(sectionTitle(QStringLiteral("By Risk")));
+    layout->addWidget(sectionTitle(tr("By Risk")));
     for (const RemnantRisk risk : {RemnantRisk::review, RemnantRisk::caution, RemnantRisk::safe}) {
-        auto *row = new SummaryRow(icon(risk), systemColor(color(risk)), rawValue(risk));
+        auto *row = new SummaryRow(icon(risk), systemColor(color(risk)), DisplayText::of(risk));
         m_risks[std::size_t(risk)] = row;
         layout->addWidget(row);
     }
@@ -101,7 +102,7 @@ void SidebarView::refresh()
     m_orphans->setDimmed(summary.orphanCount == 0);
     m_total->setValue(QString::number(total));
     m_total->setDimmed(total == 0);
-    m_size->setValue(ByteCountFormatter::fileSize(summary.totalSize));
+    m_size->setValue(DisplayText::fileSize(summary.totalSize));
     m_size->setDimmed(summary.totalSize == 0);
     m_allCategories->setValue(total > 0 ? QString::number(total) : QString());
     for (const RemnantCategory category : m_scanner.categories())

@@ -15,7 +15,7 @@ Spinner::Spinner(int diameter, QWidget *parent)
     , m_turn(new QVariantAnimation(this))
 {
     setFixedSize(sizeHint());
-    setAccessibleName(QStringLiteral("In progress"));
+    setAccessibleName(tr("In progress"));
     m_turn->setStartValue(0);
     m_turn->setEndValue(Spokes);
     m_turn->setDuration(1000);

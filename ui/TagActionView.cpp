@@ -1,6 +1,7 @@
 #include "ui/TagActionView.h"
 
 #include "ui/ColorCircleButton.h"
+#include "ui/DisplayText.h"
 #include "ui/ProminentButton.h"
 #include "ui/ThemedLabel.h"
 
@@ -10,15 +11,15 @@
 TagActionView::TagActionView(const RemnantItem &item, Presentation presentation, QWidget *parent)
     : QDialog(parent, presentation == Presentation::popover ? Qt::Popup : Qt::Sheet | Qt::Dialog)
 {
-    setWindowTitle(QStringLiteral("Choose Finder Tag"));
+    setWindowTitle(tr("Choose Finder Tag"));
     setMinimumWidth(320);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(10);
-    layout->addWidget(new ThemedLabel(QStringLiteral("Choose Finder Tag"), Theme::TextStyle::headline));
-    auto *hint = new ThemedLabel(
-        QStringLiteral("The tag will be visible in Finder and helps you categorize items without deleting them."),
-        Theme::TextStyle::caption, Theme::secondaryLabel);
+    layout->addWidget(new ThemedLabel(tr("Choose Finder Tag"), Theme::TextStyle::headline));
+    auto *hint =
+        new ThemedLabel(tr("The tag will be visible in Finder and helps you categorize items without deleting them."),
+                        Theme::TextStyle::caption, Theme::secondaryLabel);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
@@ -27,8 +28,8 @@ TagActionView::TagActionView(const RemnantItem &item, Presentation presentation,
     const std::optional<FinderTagColor> current = item.action().tag();
     for (const FinderTagColor tag : allCases<FinderTagColor>()) {
         auto *button = new ColorCircleButton(color(tag), 32, this);
-        button->setToolTip(rawValue(tag));
-        button->setAccessibleName(rawValue(tag));
+        button->setToolTip(DisplayText::of(tag));
+        button->setAccessibleName(DisplayText::of(tag));
         button->setCheckMark(current == tag);
         connect(button, &QAbstractButton::clicked, this, [this, tag] {
             emit colorChosen(tag);
@@ -41,7 +42,7 @@ TagActionView::TagActionView(const RemnantItem &item, Presentation presentation,
     layout->addSpacing(4);
     layout->addLayout(row);
     layout->addSpacing(4);
-    auto *cancel = new ProminentButton(QStringLiteral("Cancel"), {}, ProminentButton::Style::bordered);
+    auto *cancel = new ProminentButton(tr("Cancel"), {}, ProminentButton::Style::bordered);
     connect(cancel, &QAbstractButton::clicked, this, &QDialog::reject);
     layout->addWidget(cancel, 0, Qt::AlignLeft);
     m_buttons[std::size_t(current.value_or(FinderTagColor::red))]->setFocus();

@@ -25,11 +25,11 @@ WelcomeView::WelcomeView(QWidget *parent)
     pulse->setLoopCount(-1);
     pulse->start();
     stack->addCentered(symbol);
-    stack->addCentered(new ThemedLabel(QStringLiteral("Welcome to Leftscan"), Theme::TextStyle::title2));
-    stack->addCentered(new ThemedLabel(QStringLiteral("Scan your Mac for leftovers\nfrom uninstalled apps."),
+    stack->addCentered(new ThemedLabel(tr("Welcome to Leftscan"), Theme::TextStyle::title2));
+    stack->addCentered(new ThemedLabel(tr("Scan your Mac for leftovers\nfrom uninstalled apps."),
                                        Theme::TextStyle::body, Theme::secondaryLabel));
     stack->addSpacing(6);
-    m_start = new ProminentButton(QStringLiteral("Start Scan"), QStringLiteral("magnifyingglass"));
+    m_start = new ProminentButton(tr("Start Scan"), QStringLiteral("magnifyingglass"));
     m_start->setFont(Theme::font(Theme::TextStyle::headline));
     stack->addCentered(m_start);
     m_alternative = new ProminentButton(QString(), QString(), ProminentButton::Style::bordered);

@@ -1,5 +1,6 @@
 #include "ui/WindowAlertPresenter.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,7 +16,10 @@ std::unique_ptr<QMessageBox> WindowAlertPresenter::messageBox(const Alert &alert
         box->setDetailedText(alert.detailedText);
     for (qsizetype i = 0; i < alert.buttons.size(); ++i) {
         const QString &title = alert.buttons[i];
-        const bool cancels = title == QStringLiteral("Cancel") || title == QStringLiteral("Not Now");
+        // The engine's buttons are English; the window's are in the program's language.
+        const bool cancels = title == QStringLiteral("Cancel") || title == QStringLiteral("Not Now") ||
+                             title == QCoreApplication::translate("WindowAlertPresenter", "Cancel") ||
+                             title == QCoreApplication::translate("WindowAlertPresenter", "Not Now");
         // One role for all keeps the buttons in the order given on every desktop's button layout.
         QPushButton *button = box->addButton(title, QMessageBox::ActionRole);
         if (i == 0)

@@ -21,9 +21,14 @@ pid_t startCli(const std::vector<std::string> &arguments, const CliOptions &opti
     std::vector<char *> envp;
     for (char **variable = environ; *variable; ++variable) {
         const std::string_view entry(*variable);
-        const bool removed = std::ranges::any_of(options.removedEnvironment, [&](const std::string &name) {
+        const auto named = [&entry](std::string_view name) {
             return entry.starts_with(name) && entry.size() > name.size() && entry[name.size()] == '=';
-        });
+        };
+        // A variable given anew replaces the inherited one, which would otherwise come first and win.
+        const bool removed = std::ranges::any_of(options.removedEnvironment, named) ||
+                             std::ranges::any_of(options.environment, [&named](const std::string &variable) {
+                                 return named(std::string_view(variable).substr(0, variable.find('=')));
+                             });
         if (!removed)
             envp.push_back(*variable);
     }

@@ -19,7 +19,7 @@ struct CliOptions {
     std::string workingDirectory{};
     // Where standard output goes instead of being kept, such as /dev/full.
     std::string standardOutput{};
-    // NAME=VALUE pairs added to the environment.
+    // NAME=VALUE pairs added to the environment, in place of inherited ones of the same names.
     std::vector<std::string> environment{};
     // Names of variables taken out of it.
     std::vector<std::string> removedEnvironment{};

@@ -1,0 +1,1402 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ActionBanner</name>
+    <message>
+        <source>Undo</source>
+        <translation>Widerrufen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Last action</source>
+        <translation>Letzte Aktion</translation>
+    </message>
+</context>
+<context>
+    <name>BulkActionSheet</name>
+    <message>
+        <source>Mark with %1</source>
+        <translation>Mit %1 markieren</translation>
+    </message>
+    <message>
+        <source>Bulk actions</source>
+        <translation>Sammelaktionen</translation>
+    </message>
+    <message>
+        <source>Bulk action for %1 items</source>
+        <translation>Sammelaktion für %1 Einträge</translation>
+    </message>
+    <message>
+        <source>What should happen to the selected items?</source>
+        <translation>Was soll mit den ausgewählten Einträgen geschehen?</translation>
+    </message>
+    <message>
+        <source>%1 in all</source>
+        <translation>%1 insgesamt</translation>
+    </message>
+    <message>
+        <source>Move all to Trash</source>
+        <translation>Alle in den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ByteCountFormatter</name>
+    <message numerus="yes">
+        <source>%1 byte</source>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 bytes</source>
+        <translation>
+            <numerusform>%1 Byte</numerusform>
+            <numerusform>%1 Byte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Zero KB</source>
+        <translation>Null KB</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogueCommand</name>
+    <message>
+        <source>ROW</source>
+        <translation>ZEILE</translation>
+    </message>
+    <message>
+        <source>KEYWORD</source>
+        <translation>STICHWORT</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>BUNDLE ID</source>
+        <translation>BUNDLE-ID</translation>
+    </message>
+</context>
+<context>
+    <name>CliQuestions</name>
+    <message>
+        <source>The item &apos;%1&apos; requires administrator privileges to move to Trash.</source>
+        <translation>Um „%1“ in den Papierkorb zu verschieben, sind Administratorrechte nötig.</translation>
+    </message>
+    <message>
+        <source>%1 items require administrator privileges to move to Trash.</source>
+        <translation>Um %1 Einträge in den Papierkorb zu verschieben, sind Administratorrechte nötig.</translation>
+    </message>
+    <message>
+        <source>→ Cancel (no terminal to ask on)</source>
+        <translation>→ Abbruch (kein Terminal für die Rückfrage)</translation>
+    </message>
+    <message>
+        <source>Continue with administrator rights? [y/N]</source>
+        <translation>Mit Administratorrechten fortfahren? [y/N]</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to the Trash: %2</source>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]
+                         [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
+       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...
+       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...
+       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...
+       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
+       leftscan-cli catalogue [--format json|table]
+       leftscan-cli --help | --version
+       (every command also takes --verbose)
+
+  scan         lists what applications left behind in the Library folders
+  trash        moves leftovers that a scan lists to the Trash
+  tag          marks leftovers that a scan lists with a tag colour (Red, Orange, Yellow, Green, Blue,
+               Purple, Gray)
+  restore      puts leftovers back from the Trash at the places they were moved from (the latest moved
+               from each), where nothing has taken their place
+  inventory    the installed software found, one line per inventory key
+  catalogue    the known applications recognised by name, in lookup order
+
+  --root DIR        the folder that stands for &quot;/&quot; of the Mac to scan (default /)
+  --home DIR        the user&apos;s home folder on this machine (default: your home)
+  --threshold DAYS  days without use after which a leftover counts as old (default 365)
+  --format F        output format (default table)
+  --demo            scan a generated demonstration Mac instead of --root and --home
+  --profile P       mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home against the software
+                    installed there (default: mac when the home has a Library folder, else linux)
+  --demo-linux      scan a generated demonstration Linux desktop instead of --root and --home
+  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries&apos; own)
+  --timings         scan: the time spent in each stage of the scan, on standard error
+  --verbose         also write the diagnostic log to standard error
+  --force           moves items that trash would otherwise refuse: those that hold your own files,
+                    changed inside recently or could not be looked into everywhere, and orphans whose
+                    names also match an installed app
+  --help            this text
+  --version         the program&apos;s name and version
+
+See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
+</source>
+        <translation>Aufruf: leftscan-cli scan [--root DIR] [--home DIR] [--threshold TAGE] [--format table|json|csv] [--demo]
+                          [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
+        leftscan-cli trash [--root DIR] [--home DIR] [--force] PFAD...
+        leftscan-cli tag [--root DIR] [--home DIR] FARBE PFAD...
+        leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PFAD...
+        leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
+        leftscan-cli catalogue [--format json|table]
+        leftscan-cli --help | --version
+        (jeder Befehl nimmt auch --verbose)
+
+  scan         listet, was Programme in den Library-Ordnern zurückgelassen haben
+  trash        verschiebt Überreste, die ein Scan auflistet, in den Papierkorb
+  tag          markiert Überreste, die ein Scan auflistet, mit einer Tag-Farbe (Red, Orange, Yellow, Green,
+               Blue, Purple, Gray)
+  restore      legt Überreste aus dem Papierkorb an die Stelle zurück, von der sie verschoben wurden (jeweils
+               den zuletzt verschobenen), sofern dort nichts anderes ihren Platz eingenommen hat
+  inventory    die gefundene installierte Software, eine Zeile je Inventarschlüssel
+  catalogue    die bekannten Programme, die am Namen erkannt werden, in Suchreihenfolge
+
+  --root DIR        der Ordner, der für „/“ des zu durchsuchenden Macs steht (Vorgabe /)
+  --home DIR        der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
+  --threshold TAGE  Tage ohne Nutzung, nach denen ein Überrest als alt gilt (Vorgabe 365)
+  --format F        Ausgabeformat (Vorgabe table)
+  --demo            einen erzeugten Vorführ-Mac durchsuchen statt --root und --home
+  --profile P       mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
+                    gegen die dort installierte Software (Vorgabe: mac, wenn der persönliche Ordner einen
+                    Library-Ordner hat, sonst linux)
+  --demo-linux      einen erzeugten Vorführ-Linux-Desktop durchsuchen statt --root und --home
+  --no-sizes        nicht messen, was jeder Überrest auf dem Datenträger belegt (Größen sind dann die der
+                    Einträge selbst)
+  --timings         scan: die Zeit, die jeder Abschnitt des Scans braucht, auf der Standardfehlerausgabe
+  --verbose         auch das Diagnoseprotokoll auf die Standardfehlerausgabe schreiben
+  --force           verschiebt auch Einträge, die trash sonst ablehnt: solche, die Ihre eigenen Dateien
+                    enthalten, in denen sich kürzlich etwas geändert hat oder die nicht überall eingesehen
+                    werden konnten, und verwaiste Einträge, deren Namen auch zu einem installierten Programm passen
+  --help            dieser Text
+  --version         Name und Version des Programms
+
+Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
+</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown profile %1 (mac|linux)</source>
+        <translation>unbekanntes Profil %1 (mac|linux)</translation>
+    </message>
+    <message>
+        <source>--threshold needs a whole number of days, 0 or more, not %1</source>
+        <translation>--threshold braucht eine ganze Zahl von Tagen, 0 oder mehr, nicht %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>no command given (try --help)</source>
+        <translation>kein Befehl angegeben (siehe --help)</translation>
+    </message>
+    <message>
+        <source>unknown command %1 (try --help)</source>
+        <translation>unbekannter Befehl %1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 braucht %2</translation>
+    </message>
+    <message>
+        <source>a colour and paths</source>
+        <translation>eine Farbe und Pfade</translation>
+    </message>
+    <message>
+        <source>paths</source>
+        <translation>Pfade</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (%2)</source>
+        <translation>unbekanntes Format %1 (%2)</translation>
+    </message>
+    <message>
+        <source>--timings works with scan only</source>
+        <translation>--timings gibt es nur für scan</translation>
+    </message>
+    <message>
+        <source>--demo works with scan only</source>
+        <translation>--demo gibt es nur für scan</translation>
+    </message>
+    <message>
+        <source>--force works with trash only</source>
+        <translation>--force gibt es nur für trash</translation>
+    </message>
+    <message>
+        <source>--no-sizes works with scan only</source>
+        <translation>--no-sizes gibt es nur für scan</translation>
+    </message>
+    <message>
+        <source>--demo-linux works with scan only, and not with --demo</source>
+        <translation>--demo-linux gibt es nur für scan und nicht zusammen mit --demo</translation>
+    </message>
+</context>
+<context>
+    <name>DetailView</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Orphan – no app found</source>
+        <translation>Verwaist – kein Programm gefunden</translation>
+    </message>
+    <message>
+        <source>In the Trash</source>
+        <translation>Im Papierkorb</translation>
+    </message>
+    <message>
+        <source>Tagged</source>
+        <translation>Markiert</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>Bundle-ID</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Associated App</source>
+        <translation>Zugehöriges Programm</translation>
+    </message>
+    <message>
+        <source>Last used</source>
+        <translation>Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <source>Last changed</source>
+        <translation>Zuletzt geändert</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Last modified</source>
+        <translation>Zuletzt bearbeitet</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>%1, for example:</source>
+        <translation>%1, zum Beispiel:</translation>
+    </message>
+    <message>
+        <source>Make sure you have kept what you need before moving it to the Trash.</source>
+        <translation>Sichern Sie, was Sie noch brauchen, bevor Sie es in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>Holds your own files</source>
+        <translation>Enthält Ihre eigenen Dateien</translation>
+    </message>
+    <message>
+        <source>Used recently</source>
+        <translation>Kürzlich verwendet</translation>
+    </message>
+    <message>
+        <source>Something inside changed %1.%2</source>
+        <translation>Darin hat sich %1 etwas geändert.%2</translation>
+    </message>
+    <message>
+        <source> The item itself looks unused, but a program may still be writing into it.</source>
+        <translation> Der Eintrag selbst wirkt unbenutzt, aber womöglich schreibt ein Programm noch hinein.</translation>
+    </message>
+    <message>
+        <source>Why this app</source>
+        <translation>Warum dieses Programm</translation>
+    </message>
+    <message>
+        <source>weak match: %1</source>
+        <translation>schwache Übereinstimmung: %1</translation>
+    </message>
+    <message>
+        <source>Not used for a long time</source>
+        <translation>Lange unbenutzt</translation>
+    </message>
+    <message>
+        <source>This item hasn&apos;t been opened or used for %1 days.</source>
+        <translation>Dieser Eintrag wurde seit %1 Tagen nicht geöffnet oder verwendet.</translation>
+    </message>
+    <message>
+        <source>Nothing in this item has changed for %1 days.</source>
+        <translation>In diesem Eintrag hat sich seit %1 Tagen nichts geändert.</translation>
+    </message>
+    <message>
+        <source>May belong to an installed app</source>
+        <translation>Gehört vielleicht zu einem installierten Programm</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Tag with color</source>
+        <translation>Mit Farbe markieren</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Wird berechnet …</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>mindestens %1</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <translation>%1 Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 Datei</numerusform>
+            <numerusform>%1 Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DisplayText</name>
+    <message>
+        <source>Application Support</source>
+        <translation>Application Support</translation>
+    </message>
+    <message>
+        <source>Application Scripts</source>
+        <translation>Application Scripts</translation>
+    </message>
+    <message>
+        <source>LaunchAgents</source>
+        <translation>LaunchAgents</translation>
+    </message>
+    <message>
+        <source>LaunchDaemons</source>
+        <translation>LaunchDaemons</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferences</translation>
+    </message>
+    <message>
+        <source>Caches</source>
+        <translation>Caches</translation>
+    </message>
+    <message>
+        <source>Containers</source>
+        <translation>Containers</translation>
+    </message>
+    <message>
+        <source>Saved Application State</source>
+        <translation>Saved Application State</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Logs</translation>
+    </message>
+    <message>
+        <source>Cron Jobs</source>
+        <translation>Cron-Jobs</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>Application Data</source>
+        <translation>Programmdaten</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>Flatpak Data</source>
+        <translation>Flatpak-Daten</translation>
+    </message>
+    <message>
+        <source>Snap Data</source>
+        <translation>Snap-Daten</translation>
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>User Services</source>
+        <translation>Benutzerdienste</translation>
+    </message>
+    <message>
+        <source>Menu Entries</source>
+        <translation>Menüeinträge</translation>
+    </message>
+    <message>
+        <source>Dot Folders</source>
+        <translation>Versteckte Ordner</translation>
+    </message>
+    <message>
+        <source>Safe</source>
+        <translation>Unbedenklich</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>Vorsicht</translation>
+    </message>
+    <message>
+        <source>Review</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Risk (high → low)</source>
+        <translation>Risiko (hoch → niedrig)</translation>
+    </message>
+    <message>
+        <source>Size (large → small)</source>
+        <translation>Größe (groß → klein)</translation>
+    </message>
+    <message>
+        <source>Name (A → Z)</source>
+        <translation>Name (A → Z)</translation>
+    </message>
+    <message>
+        <source>Last used (oldest → newest)</source>
+        <translation>Zuletzt verwendet (älteste → neueste)</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyDetailView</name>
+    <message>
+        <source>Select an item</source>
+        <translation>Wählen Sie einen Eintrag</translation>
+    </message>
+    <message>
+        <source>Click an item on the left
+to see details.</source>
+        <translation>Klicken Sie links auf einen Eintrag,
+um die Details zu sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>EmptyResultsView</name>
+    <message>
+        <source>No leftovers found</source>
+        <translation>Keine Überreste gefunden</translation>
+    </message>
+    <message>
+        <source>No results match your filters.</source>
+        <translation>Kein Ergebnis passt zu Ihren Filtern.</translation>
+    </message>
+</context>
+<context>
+    <name>InventoryCommand</name>
+    <message>
+        <source>KEY</source>
+        <translation>SCHLÜSSEL</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>BUNDLE ID</source>
+        <translation>BUNDLE-ID</translation>
+    </message>
+    <message>
+        <source>VERSION</source>
+        <translation>VERSION</translation>
+    </message>
+    <message>
+        <source>PATH</source>
+        <translation>PFAD</translation>
+    </message>
+</context>
+<context>
+    <name>LeftscanApp</name>
+    <message>
+        <source>About Leftscan</source>
+        <translation>Über Leftscan</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Leftscan&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Finds what uninstalled applications, and applications not used for a long time, leave behind in the Library folders of a Mac or the home of a Linux desktop.&lt;/p&gt;&lt;p&gt;Copyright © 2026 The Leftscan developers&lt;br&gt;Leftscan is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;the licence&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Uses Qt %2 and libplist, under the GNU Lesser General Public License; symbols from Bootstrap Icons, under the MIT licence.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Leftscan&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Findet, was deinstallierte und lange nicht verwendete Programme in den Library-Ordnern eines Macs oder im persönlichen Ordner eines Linux-Desktops zurücklassen.&lt;/p&gt;&lt;p&gt;Copyright © 2026 Die Leftscan-Entwickler&lt;br&gt;Leftscan ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Es gibt KEINERLEI GARANTIE. Siehe &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;die Lizenz&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Verwendet Qt %2 und libplist unter der GNU Lesser General Public License; Symbole aus Bootstrap Icons unter der MIT-Lizenz.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>&amp;Leftscan</source>
+        <translation>&amp;Leftscan</translation>
+    </message>
+    <message>
+        <source>About Leftscan</source>
+        <translation>Über Leftscan</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Scan starten</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Quit Leftscan</source>
+        <translation>Leftscan beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo Move to Trash</source>
+        <translation>Verschieben in den Papierkorb widerrufen</translation>
+    </message>
+    <message>
+        <source>Select All Shown</source>
+        <translation>Alle angezeigten auswählen</translation>
+    </message>
+    <message>
+        <source>Clear Selection</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+</context>
+<context>
+    <name>MetaCell</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RelativeDateFormatter</name>
+    <message numerus="yes">
+        <source>%1 year ago</source>
+        <translation>
+            <numerusform>vor %1 Jahr</numerusform>
+            <numerusform>vor %1 Jahren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 years ago</source>
+        <translation>
+            <numerusform>vor %1 Jahr</numerusform>
+            <numerusform>vor %1 Jahren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 year</source>
+        <translation>
+            <numerusform>in %1 Jahr</numerusform>
+            <numerusform>in %1 Jahren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 years</source>
+        <translation>
+            <numerusform>in %1 Jahr</numerusform>
+            <numerusform>in %1 Jahren</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 month ago</source>
+        <translation>
+            <numerusform>vor %1 Monat</numerusform>
+            <numerusform>vor %1 Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 months ago</source>
+        <translation>
+            <numerusform>vor %1 Monat</numerusform>
+            <numerusform>vor %1 Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 month</source>
+        <translation>
+            <numerusform>in %1 Monat</numerusform>
+            <numerusform>in %1 Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 months</source>
+        <translation>
+            <numerusform>in %1 Monat</numerusform>
+            <numerusform>in %1 Monaten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 week ago</source>
+        <translation>
+            <numerusform>vor %1 Woche</numerusform>
+            <numerusform>vor %1 Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 weeks ago</source>
+        <translation>
+            <numerusform>vor %1 Woche</numerusform>
+            <numerusform>vor %1 Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 week</source>
+        <translation>
+            <numerusform>in %1 Woche</numerusform>
+            <numerusform>in %1 Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 weeks</source>
+        <translation>
+            <numerusform>in %1 Woche</numerusform>
+            <numerusform>in %1 Wochen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 day ago</source>
+        <translation>
+            <numerusform>vor %1 Tag</numerusform>
+            <numerusform>vor %1 Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 days ago</source>
+        <translation>
+            <numerusform>vor %1 Tag</numerusform>
+            <numerusform>vor %1 Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 day</source>
+        <translation>
+            <numerusform>in %1 Tag</numerusform>
+            <numerusform>in %1 Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 days</source>
+        <translation>
+            <numerusform>in %1 Tag</numerusform>
+            <numerusform>in %1 Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hour ago</source>
+        <translation>
+            <numerusform>vor %1 Stunde</numerusform>
+            <numerusform>vor %1 Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 hours ago</source>
+        <translation>
+            <numerusform>vor %1 Stunde</numerusform>
+            <numerusform>vor %1 Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 hour</source>
+        <translation>
+            <numerusform>in %1 Stunde</numerusform>
+            <numerusform>in %1 Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 hours</source>
+        <translation>
+            <numerusform>in %1 Stunde</numerusform>
+            <numerusform>in %1 Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 minute ago</source>
+        <translation>
+            <numerusform>vor %1 Minute</numerusform>
+            <numerusform>vor %1 Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 minutes ago</source>
+        <translation>
+            <numerusform>vor %1 Minute</numerusform>
+            <numerusform>vor %1 Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 minute</source>
+        <translation>
+            <numerusform>in %1 Minute</numerusform>
+            <numerusform>in %1 Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 minutes</source>
+        <translation>
+            <numerusform>in %1 Minute</numerusform>
+            <numerusform>in %1 Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 second ago</source>
+        <translation>
+            <numerusform>vor %1 Sekunde</numerusform>
+            <numerusform>vor %1 Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 seconds ago</source>
+        <translation>
+            <numerusform>vor %1 Sekunde</numerusform>
+            <numerusform>vor %1 Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 second</source>
+        <translation>
+            <numerusform>in %1 Sekunde</numerusform>
+            <numerusform>in %1 Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 seconds</source>
+        <translation>
+            <numerusform>in %1 Sekunde</numerusform>
+            <numerusform>in %1 Sekunden</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemnantActions</name>
+    <message>
+        <source>Move &apos;%1&apos; to Trash?</source>
+        <translation>„%1“ in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>not looked inside yet</source>
+        <translation>wurde noch nicht untersucht</translation>
+    </message>
+    <message>
+        <source>may belong to %1, which is installed</source>
+        <translation>gehört vielleicht zu %1, das installiert ist</translation>
+    </message>
+    <message>
+        <source>The item will be moved to Trash. You can restore it from there.</source>
+        <translation>Der Eintrag wird in den Papierkorb verschoben. Sie können ihn von dort wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>It %1.</source>
+        <translation>Hinweis: %1.</translation>
+    </message>
+    <message>
+        <source>; it </source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>Move %1 items to Trash?</source>
+        <translation>%1 Einträge in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>The items will be moved to Trash. You can restore them from there.</source>
+        <translation>Die Einträge werden in den Papierkorb verschoben. Sie können sie von dort wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>…and %1 more (see the details)</source>
+        <translation>… und %1 weitere (siehe Details)</translation>
+    </message>
+    <message>
+        <source>%1 of these items hold your own files or may belong to installed apps</source>
+        <translation>%1 dieser Einträge enthalten Ihre eigenen Dateien oder gehören vielleicht zu installierten Programmen</translation>
+    </message>
+    <message>
+        <source>Skip Them moves only the other items to the Trash; Move All moves these too.</source>
+        <translation>„Diese auslassen“ verschiebt nur die übrigen Einträge in den Papierkorb; „Alle verschieben“ verschiebt auch diese.</translation>
+    </message>
+    <message>
+        <source>Skip Them</source>
+        <translation>Diese auslassen</translation>
+    </message>
+    <message>
+        <source>Move All</source>
+        <translation>Alle verschieben</translation>
+    </message>
+    <message>
+        <source>Please wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>Another action is still running. Try again when it has finished.</source>
+        <translation>Eine andere Aktion läuft noch. Versuchen Sie es erneut, wenn sie beendet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>RemnantItem</name>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1d ago</source>
+        <translation>vor %1 T.</translation>
+    </message>
+    <message>
+        <source>%1y %2d ago</source>
+        <translation>vor %1 J. %2 T.</translation>
+    </message>
+</context>
+<context>
+    <name>RemnantItemsView</name>
+    <message>
+        <source>Leftovers</source>
+        <translation>Überreste</translation>
+    </message>
+</context>
+<context>
+    <name>RemnantListModel</name>
+    <message>
+        <source>, may belong to an installed app</source>
+        <translation>, gehört vielleicht zu einem installierten Programm</translation>
+    </message>
+    <message>
+        <source>, holds your own files</source>
+        <translation>, enthält Ihre eigenen Dateien</translation>
+    </message>
+    <message>
+        <source>, used recently</source>
+        <translation>, kürzlich verwendet</translation>
+    </message>
+</context>
+<context>
+    <name>RemnantListView</name>
+    <message>
+        <source>Sort</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>Orphans only</source>
+        <translation>Nur verwaiste</translation>
+    </message>
+    <message>
+        <source>Not used recently</source>
+        <translation>Lange unbenutzt</translation>
+    </message>
+    <message>
+        <source>Hide installed apps</source>
+        <translation>Installierte ausblenden</translation>
+    </message>
+    <message>
+        <source>Stale threshold in days</source>
+        <translation>Schwelle für „lange unbenutzt“ in Tagen</translation>
+    </message>
+    <message>
+        <source>Days without use</source>
+        <translation>Tage ohne Nutzung</translation>
+    </message>
+    <message>
+        <source>Act on every checked item</source>
+        <translation>Auf alle angehakten Einträge anwenden</translation>
+    </message>
+    <message>
+        <source>%1d</source>
+        <translation>%1 T.</translation>
+    </message>
+    <message>
+        <source>Bulk actions (%1)</source>
+        <translation>Sammelaktionen (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>RemnantReport</name>
+    <message>
+        <source>STATUS</source>
+        <translation>STATUS</translation>
+    </message>
+    <message>
+        <source>RISK</source>
+        <translation>RISIKO</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>GRÖSSE</translation>
+    </message>
+    <message>
+        <source>LAST USED</source>
+        <translation>ZULETZT GENUTZT</translation>
+    </message>
+    <message>
+        <source>LOCATION</source>
+        <translation>ORT</translation>
+    </message>
+    <message>
+        <source>APP</source>
+        <translation>PROGRAMM</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftovers, %L1 of them orphans, %2 in all</source>
+        <translation>
+            <numerusform>%Ln Überrest, davon %L1 verwaist, %2 insgesamt</numerusform>
+            <numerusform>%Ln Überreste, davon %L1 verwaist, %2 insgesamt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>orphan? %n orphans whose names also match an installed app: check them before moving them to the Trash</source>
+        <translation>
+            <numerusform>orphan? %n verwaister Eintrag, dessen Name auch zu einem installierten Programm passt: prüfen Sie ihn, bevor Sie ihn in den Papierkorb verschieben</numerusform>
+            <numerusform>orphan? %n verwaiste Einträge, deren Namen auch zu einem installierten Programm passen: prüfen Sie sie, bevor Sie sie in den Papierkorb verschieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>status! %n leftovers hold your own files: trash moves them only with --force</source>
+        <translation>
+            <numerusform>status! %n Überrest enthält Ihre eigenen Dateien: trash verschiebt ihn nur mit --force</numerusform>
+            <numerusform>status! %n Überreste enthalten Ihre eigenen Dateien: trash verschiebt sie nur mit --force</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>status* %n leftovers changed recently inside: trash moves them only with --force</source>
+        <translation>
+            <numerusform>status* in %n Überrest hat sich kürzlich etwas geändert: trash verschiebt ihn nur mit --force</numerusform>
+            <numerusform>status* in %n Überresten hat sich kürzlich etwas geändert: trash verschiebt sie nur mit --force</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>~APP    %n leftovers tied to their app by a weak match of names</source>
+        <translation>
+            <numerusform>~APP    %n Überrest ist seinem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
+            <numerusform>~APP    %n Überreste sind ihrem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RemnantRowDelegate</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Tag with color</source>
+        <translation>Mit Farbe markieren</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb verschieben</translation>
+    </message>
+    <message>
+        <source>ORPHAN</source>
+        <translation>VERWAIST</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreCommand</name>
+    <message>
+        <source>%1: %2; nothing was put back</source>
+        <translation>%1: %2; nichts wurde zurückgelegt</translation>
+    </message>
+    <message>
+        <source>%1 is not in the Trash; nothing was put back</source>
+        <translation>%1 ist nicht im Papierkorb; nichts wurde zurückgelegt</translation>
+    </message>
+    <message>
+        <source>%1 was not put back: %2</source>
+        <translation>%1 wurde nicht zurückgelegt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScanCommand</name>
+    <message>
+        <source>%1 is not a leftover that a scan lists; nothing was changed</source>
+        <translation>%1 ist kein Überrest, den ein Scan auflistet; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the scan was refused: %1 %2 cannot be read</source>
+        <translation>der Scan wurde abgelehnt: %1 %2 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the scan was refused: Full Disk Access has not been granted</source>
+        <translation>der Scan wurde abgelehnt: der Festplattenvollzugriff wurde nicht gewährt</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Durchsuche: %1</translation>
+    </message>
+    <message>
+        <source>Detecting installed apps...</source>
+        <translation>Installierte Programme werden erkannt …</translation>
+    </message>
+    <message>
+        <source>Measuring sizes...</source>
+        <translation>Größen werden gemessen …</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>the demonstration Mac could not be made: %1</source>
+        <translation>der Vorführ-Mac konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>the demonstration Linux desktop could not be made: %1</source>
+        <translation>der Vorführ-Linux-Desktop konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 may belong to an installed app: its name also matches %2</source>
+        <translation>%1 gehört vielleicht zu einem installierten Programm: sein Name passt auch zu %2</translation>
+    </message>
+    <message>
+        <source>nothing was changed; check these items, then give --force to move them anyway</source>
+        <translation>nichts wurde geändert; prüfen Sie diese Einträge und geben Sie dann --force an, um sie trotzdem zu verschieben</translation>
+    </message>
+    <message>
+        <source>%1 was not moved to the Trash</source>
+        <translation>%1 wurde nicht in den Papierkorb verschoben</translation>
+    </message>
+    <message>
+        <source>unknown colour %1 (Red, Orange, Yellow, Green, Blue, Purple or Gray)</source>
+        <translation>unbekannte Farbe %1 (Red, Orange, Yellow, Green, Blue, Purple oder Gray)</translation>
+    </message>
+    <message>
+        <source>%1 was not tagged: %2</source>
+        <translation>%1 wurde nicht markiert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScanToolbar</name>
+    <message>
+        <source>Start Scan</source>
+        <translation>Scan starten</translation>
+    </message>
+    <message>
+        <source>Scan %1 (Ctrl+R)</source>
+        <translation>%1 durchsuchen (Strg+R)</translation>
+    </message>
+    <message>
+        <source>Leftscan</source>
+        <translation>Leftscan</translation>
+    </message>
+    <message>
+        <source>Scan progress</source>
+        <translation>Scan-Fortschritt</translation>
+    </message>
+    <message>
+        <source>Action progress</source>
+        <translation>Aktionsfortschritt</translation>
+    </message>
+    <message>
+        <source>Working… %1 of %2</source>
+        <translation>In Arbeit … %1 von %2</translation>
+    </message>
+    <message>
+        <source>Working…</source>
+        <translation>In Arbeit …</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Suche läuft …</translation>
+    </message>
+    <message>
+        <source>%L1 items · %2</source>
+        <translation>%L1 Einträge · %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScanWarningsBanner</name>
+    <message>
+        <source>Scan warnings</source>
+        <translation>Warnungen beim Scan</translation>
+    </message>
+</context>
+<context>
+    <name>ScanningPlaceholder</name>
+    <message>
+        <source>Searching for app leftovers... this can take a few minutes...</source>
+        <translation>Suche nach Programmüberresten … das kann einige Minuten dauern …</translation>
+    </message>
+</context>
+<context>
+    <name>SearchBar</name>
+    <message>
+        <source>Search...</source>
+        <translation>Suchen …</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche löschen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Leftscan Settings</source>
+        <translation>Leftscan-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Scan Options</source>
+        <translation>Scan-Optionen</translation>
+    </message>
+    <message>
+        <source>Files not accessed for this many days are considered stale</source>
+        <translation>Dateien, auf die so viele Tage nicht zugegriffen wurde, gelten als lange unbenutzt</translation>
+    </message>
+    <message>
+        <source>Stale threshold (days)</source>
+        <translation>Schwelle für „lange unbenutzt“ (Tage)</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Clear Identification Cache</source>
+        <translation>Erkennungs-Cache leeren</translation>
+    </message>
+    <message>
+        <source>Clears cached identification results</source>
+        <translation>Leert die zwischengespeicherten Erkennungsergebnisse</translation>
+    </message>
+    <message>
+        <source>Files that haven&apos;t been accessed for %1 days will be marked as stale.</source>
+        <translation>Dateien, auf die seit %1 Tagen nicht zugegriffen wurde, werden als lange unbenutzt markiert.</translation>
+    </message>
+    <message>
+        <source>The app uses local heuristics and pattern matching to identify apps. Results are cached for 7 days to improve performance.</source>
+        <translation>Das Programm erkennt Programme mit lokalen Heuristiken und Mustervergleichen. Die Ergebnisse werden 7 Tage lang zwischengespeichert, damit es schneller geht.</translation>
+    </message>
+</context>
+<context>
+    <name>SidebarView</name>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Orphans</source>
+        <translation>Verwaist</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>All Categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>By Risk</source>
+        <translation>Nach Risiko</translation>
+    </message>
+</context>
+<context>
+    <name>Spinner</name>
+    <message>
+        <source>In progress</source>
+        <translation>In Arbeit</translation>
+    </message>
+</context>
+<context>
+    <name>StartupOptions</name>
+    <message>
+        <source>usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
+       leftscan --help | --version
+
+  --root DIR  the folder that stands for &quot;/&quot; of the Mac to scan (default /)
+  --home DIR  the user&apos;s home folder on this machine (default: your home)
+  --demo      scan a generated demonstration Mac
+  --demo-linux  scan a generated demonstration Linux desktop
+  --profile P   mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home (default: mac
+                when the home has a Library folder, else linux)
+  --help        this text
+  --version     the program&apos;s name and version
+
+See leftscan(1), and leftscan-cli(1) for the command line.
+</source>
+        <translation>Aufruf: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
+        leftscan --help | --version
+
+  --root DIR  der Ordner, der für „/“ des zu durchsuchenden Macs steht (Vorgabe /)
+  --home DIR  der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
+  --demo      einen erzeugten Vorführ-Mac durchsuchen
+  --demo-linux  einen erzeugten Vorführ-Linux-Desktop durchsuchen
+  --profile P   mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
+                (Vorgabe: mac, wenn der persönliche Ordner einen Library-Ordner hat, sonst linux)
+  --help        dieser Text
+  --version     Name und Version des Programms
+
+Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
+</translation>
+    </message>
+    <message>
+        <source>option --profile needs mac or linux</source>
+        <translation>Option --profile braucht mac oder linux</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+</context>
+<context>
+    <name>TagActionView</name>
+    <message>
+        <source>Choose Finder Tag</source>
+        <translation>Finder-Tag wählen</translation>
+    </message>
+    <message>
+        <source>The tag will be visible in Finder and helps you categorize items without deleting them.</source>
+        <translation>Das Tag ist im Finder sichtbar und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomeView</name>
+    <message>
+        <source>Welcome to Leftscan</source>
+        <translation>Willkommen bei Leftscan</translation>
+    </message>
+    <message>
+        <source>Scan your Mac for leftovers
+from uninstalled apps.</source>
+        <translation>Durchsuchen Sie Ihren Mac nach Überresten
+deinstallierter Programme.</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Scan starten</translation>
+    </message>
+</context>
+<context>
+    <name>WindowAlertPresenter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>cannot make the demonstration Mac: %1</source>
+        <translation>der Vorführ-Mac kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot make the demonstration Linux desktop: %1</source>
+        <translation>der Vorführ-Linux-Desktop kann nicht angelegt werden: %1</translation>
+    </message>
+</context>
+</TS>

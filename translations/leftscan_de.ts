@@ -113,86 +113,6 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]
-                         [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
-       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...
-       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...
-       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...
-       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
-       leftscan-cli catalogue [--format json|table]
-       leftscan-cli --help | --version
-       (every command also takes --verbose)
-
-  scan         lists what applications left behind in the Library folders
-  trash        moves leftovers that a scan lists to the Trash
-  tag          marks leftovers that a scan lists with a tag colour (Red, Orange, Yellow, Green, Blue,
-               Purple, Gray)
-  restore      puts leftovers back from the Trash at the places they were moved from (the latest moved
-               from each), where nothing has taken their place
-  inventory    the installed software found, one line per inventory key
-  catalogue    the known applications recognised by name, in lookup order
-
-  --root DIR        the folder that stands for &quot;/&quot; of the Mac to scan (default /)
-  --home DIR        the user&apos;s home folder on this machine (default: your home)
-  --threshold DAYS  days without use after which a leftover counts as old (default 365)
-  --format F        output format (default table)
-  --demo            scan a generated demonstration Mac instead of --root and --home
-  --profile P       mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home against the software
-                    installed there (default: mac when the home has a Library folder, else linux)
-  --demo-linux      scan a generated demonstration Linux desktop instead of --root and --home
-  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries&apos; own)
-  --timings         scan: the time spent in each stage of the scan, on standard error
-  --verbose         also write the diagnostic log to standard error
-  --force           moves items that trash would otherwise refuse: those that hold your own files,
-                    changed inside recently or could not be looked into everywhere, and orphans whose
-                    names also match an installed app
-  --help            this text
-  --version         the program&apos;s name and version
-
-See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
-</source>
-        <translation>Aufruf: leftscan-cli scan [--root DIR] [--home DIR] [--threshold TAGE] [--format table|json|csv] [--demo]
-                          [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
-        leftscan-cli trash [--root DIR] [--home DIR] [--force] PFAD...
-        leftscan-cli tag [--root DIR] [--home DIR] FARBE PFAD...
-        leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PFAD...
-        leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
-        leftscan-cli catalogue [--format json|table]
-        leftscan-cli --help | --version
-        (jeder Befehl nimmt auch --verbose)
-
-  scan         listet, was Programme in den Library-Ordnern zurückgelassen haben
-  trash        verschiebt Überreste, die ein Scan auflistet, in den Papierkorb
-  tag          markiert Überreste, die ein Scan auflistet, mit einer Tag-Farbe (Red, Orange, Yellow, Green,
-               Blue, Purple, Gray)
-  restore      legt Überreste aus dem Papierkorb an die Stelle zurück, von der sie verschoben wurden (jeweils
-               den zuletzt verschobenen), sofern dort nichts anderes ihren Platz eingenommen hat
-  inventory    die gefundene installierte Software, eine Zeile je Inventarschlüssel
-  catalogue    die bekannten Programme, die am Namen erkannt werden, in Suchreihenfolge
-
-  --root DIR        der Ordner, der für „/“ des zu durchsuchenden Macs steht (Vorgabe /)
-  --home DIR        der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
-  --threshold TAGE  Tage ohne Nutzung, nach denen ein Überrest als alt gilt (Vorgabe 365)
-  --format F        Ausgabeformat (Vorgabe table)
-  --demo            einen erzeugten Vorführ-Mac durchsuchen statt --root und --home
-  --profile P       mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
-                    gegen die dort installierte Software (Vorgabe: mac, wenn der persönliche Ordner einen
-                    Library-Ordner hat, sonst linux)
-  --demo-linux      einen erzeugten Vorführ-Linux-Desktop durchsuchen statt --root und --home
-  --no-sizes        nicht messen, was jeder Überrest auf dem Datenträger belegt (Größen sind dann die der
-                    Einträge selbst)
-  --timings         scan: die Zeit, die jeder Abschnitt des Scans braucht, auf der Standardfehlerausgabe
-  --verbose         auch das Diagnoseprotokoll auf die Standardfehlerausgabe schreiben
-  --force           verschiebt auch Einträge, die trash sonst ablehnt: solche, die Ihre eigenen Dateien
-                    enthalten, in denen sich kürzlich etwas geändert hat oder die nicht überall eingesehen
-                    werden konnten, und verwaiste Einträge, deren Namen auch zu einem installierten Programm passen
-  --help            dieser Text
-  --version         Name und Version des Programms
-
-Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
-</translation>
-    </message>
-    <message>
         <source>option %1 needs a value</source>
         <translation>Option %1 braucht einen Wert</translation>
     </message>
@@ -256,6 +176,91 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
         <source>--demo-linux works with scan only, and not with --demo</source>
         <translation>--demo-linux gibt es nur für scan und nicht zusammen mit --demo</translation>
     </message>
+    <message>
+        <source>usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]
+                         [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
+       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...
+       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...
+       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...
+       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
+       leftscan-cli catalogue [--format json|table]
+       leftscan-cli --help | --version
+       (every command also takes --verbose)
+
+  scan         lists what applications left behind: in a Mac&apos;s Library folders, or in a Linux home&apos;s
+               .config, .local/share, .cache, .local/state, Flatpak and snap data, autostart entries,
+               user services, menu entries and dot-files and dot-folders
+  trash        moves leftovers that a scan lists to the Trash
+  tag          marks leftovers that a scan lists with a tag colour (Red, Orange, Yellow, Green, Blue,
+               Purple, Gray)
+  restore      puts leftovers back from the Trash at the places they were moved from (the latest moved
+               from each), where nothing has taken their place
+  inventory    the installed software found, one line per inventory key
+  catalogue    the known applications recognised by name, in lookup order
+
+  --root DIR        the folder that stands for &quot;/&quot; of the system to scan (default /)
+  --home DIR        the user&apos;s home folder on this machine (default: your home)
+  --threshold DAYS  days without use after which a leftover counts as old (default 365)
+  --format F        output format (default table)
+  --demo            scan a generated demonstration Mac instead of --root and --home
+  --profile P       mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home against the packages,
+                    Flatpak apps and snaps installed there (default: mac when the home has a Library
+                    folder, else linux)
+  --demo-linux      scan a generated demonstration Linux desktop instead of --root and --home
+  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries&apos; own)
+  --timings         scan: the time spent in each stage of the scan, on standard error
+  --verbose         also write the diagnostic log to standard error
+  --force           moves items that trash would otherwise refuse: those that hold your own files,
+                    changed inside recently or could not be looked into everywhere, and orphans whose
+                    names also match an installed app
+  --help            this text
+  --version         the program&apos;s name and version
+
+See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
+</source>
+        <translation>Aufruf: leftscan-cli scan [--root DIR] [--home DIR] [--threshold TAGE] [--format table|json|csv] [--demo]
+                          [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
+        leftscan-cli trash [--root DIR] [--home DIR] [--force] PFAD...
+        leftscan-cli tag [--root DIR] [--home DIR] FARBE PFAD...
+        leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PFAD...
+        leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
+        leftscan-cli catalogue [--format json|table]
+        leftscan-cli --help | --version
+        (jeder Befehl nimmt auch --verbose)
+
+  scan         listet, was Programme zurückgelassen haben: in den Library-Ordnern eines Macs oder in
+               .config, .local/share, .cache, .local/state, Flatpak- und Snap-Daten, Autostart-Einträgen,
+               Benutzerdiensten, Menüeinträgen und versteckten Dateien und Ordnern eines Linux-Home
+  trash        verschiebt Überreste, die ein Scan auflistet, in den Papierkorb
+  tag          markiert Überreste, die ein Scan auflistet, mit einer Tag-Farbe (Red, Orange, Yellow, Green,
+               Blue, Purple, Gray)
+  restore      legt Überreste aus dem Papierkorb an die Stelle zurück, von der sie verschoben wurden (jeweils
+               den zuletzt verschobenen), sofern dort nichts anderes ihren Platz eingenommen hat
+  inventory    die gefundene installierte Software, eine Zeile je Inventarschlüssel
+  catalogue    die bekannten Programme, die am Namen erkannt werden, in Suchreihenfolge
+
+  --root DIR        der Ordner, der für „/“ des zu durchsuchenden Systems steht (Vorgabe /)
+  --home DIR        der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
+  --threshold TAGE  Tage ohne Nutzung, nach denen ein Überrest als alt gilt (Vorgabe 365)
+  --format F        Ausgabeformat (Vorgabe table)
+  --demo            einen erzeugten Vorführ-Mac durchsuchen statt --root und --home
+  --profile P       mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
+                    gegen die dort installierten Pakete, Flatpak-Programme und Snaps (Vorgabe: mac, wenn
+                    der persönliche Ordner einen Library-Ordner hat, sonst linux)
+  --demo-linux      einen erzeugten Vorführ-Linux-Desktop durchsuchen statt --root und --home
+  --no-sizes        nicht messen, was jeder Überrest auf dem Datenträger belegt (Größen sind dann die der
+                    Einträge selbst)
+  --timings         scan: die Zeit, die jeder Abschnitt des Scans braucht, auf der Standardfehlerausgabe
+  --verbose         auch das Diagnoseprotokoll auf die Standardfehlerausgabe schreiben
+  --force           verschiebt auch Einträge, die trash sonst ablehnt: solche, die Ihre eigenen Dateien
+                    enthalten, in denen sich kürzlich etwas geändert hat oder die nicht überall eingesehen
+                    werden konnten, und verwaiste Einträge, deren Namen auch zu einem installierten Programm passen
+  --help            dieser Text
+  --version         Name und Version des Programms
+
+Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
+</translation>
+    </message>
 </context>
 <context>
     <name>DetailView</name>
@@ -278,10 +283,6 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
     <message>
         <source>Category</source>
         <translation>Kategorie</translation>
-    </message>
-    <message>
-        <source>Bundle ID</source>
-        <translation>Bundle-ID</translation>
     </message>
     <message>
         <source>Not found</source>
@@ -358,10 +359,6 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
     <message>
         <source>May belong to an installed app</source>
         <translation>Gehört vielleicht zu einem installierten Programm</translation>
-    </message>
-    <message>
-        <source>Show in Finder</source>
-        <translation>Im Finder zeigen</translation>
     </message>
     <message>
         <source>Tag with color</source>
@@ -591,6 +588,18 @@ um die Details zu sehen.</translation>
         <source>&lt;p&gt;&lt;b&gt;Leftscan&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Finds what uninstalled applications, and applications not used for a long time, leave behind in the Library folders of a Mac or the home of a Linux desktop.&lt;/p&gt;&lt;p&gt;Copyright © 2026 The Leftscan developers&lt;br&gt;Leftscan is free software under the GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY. See &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;the licence&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Uses Qt %2 and libplist, under the GNU Lesser General Public License; symbols from Bootstrap Icons, under the MIT licence.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Leftscan&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;Findet, was deinstallierte und lange nicht verwendete Programme in den Library-Ordnern eines Macs oder im persönlichen Ordner eines Linux-Desktops zurücklassen.&lt;/p&gt;&lt;p&gt;Copyright © 2026 Die Leftscan-Entwickler&lt;br&gt;Leftscan ist freie Software unter der GNU General Public License, Version 3 oder (nach Ihrer Wahl) jeder späteren Version (GPL-3.0-or-later). Es gibt KEINERLEI GARANTIE. Siehe &lt;a href=&quot;https://www.gnu.org/licenses/gpl-3.0.html&quot;&gt;die Lizenz&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Verwendet Qt %2 und libplist unter der GNU Lesser General Public License; Symbole aus Bootstrap Icons unter der MIT-Lizenz.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Scan Your Own Home</source>
+        <translation>Ihren persönlichen Ordner durchsuchen</translation>
+    </message>
+    <message>
+        <source>Try the Demonstration Mac</source>
+        <translation>Den Vorführ-Mac ausprobieren</translation>
+    </message>
+    <message>
+        <source>The demonstration Mac could not be made</source>
+        <translation>Der Vorführ-Mac konnte nicht angelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -636,6 +645,25 @@ um die Details zu sehen.</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Profile</name>
+    <message>
+        <source>Package</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Show in File Manager</source>
+        <translation>In der Dateiverwaltung zeigen</translation>
+    </message>
+    <message>
+        <source>Bundle ID</source>
+        <translation>Bundle-ID</translation>
+    </message>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
     </message>
 </context>
 <context>
@@ -1057,10 +1085,6 @@ um die Details zu sehen.</translation>
 <context>
     <name>RemnantRowDelegate</name>
     <message>
-        <source>Show in Finder</source>
-        <translation>Im Finder zeigen</translation>
-    </message>
-    <message>
         <source>Tag with color</source>
         <translation>Mit Farbe markieren</translation>
     </message>
@@ -1299,36 +1323,6 @@ um die Details zu sehen.</translation>
 <context>
     <name>StartupOptions</name>
     <message>
-        <source>usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
-       leftscan --help | --version
-
-  --root DIR  the folder that stands for &quot;/&quot; of the Mac to scan (default /)
-  --home DIR  the user&apos;s home folder on this machine (default: your home)
-  --demo      scan a generated demonstration Mac
-  --demo-linux  scan a generated demonstration Linux desktop
-  --profile P   mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home (default: mac
-                when the home has a Library folder, else linux)
-  --help        this text
-  --version     the program&apos;s name and version
-
-See leftscan(1), and leftscan-cli(1) for the command line.
-</source>
-        <translation>Aufruf: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
-        leftscan --help | --version
-
-  --root DIR  der Ordner, der für „/“ des zu durchsuchenden Macs steht (Vorgabe /)
-  --home DIR  der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
-  --demo      einen erzeugten Vorführ-Mac durchsuchen
-  --demo-linux  einen erzeugten Vorführ-Linux-Desktop durchsuchen
-  --profile P   mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
-                (Vorgabe: mac, wenn der persönliche Ordner einen Library-Ordner hat, sonst linux)
-  --help        dieser Text
-  --version     Name und Version des Programms
-
-Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
-</translation>
-    </message>
-    <message>
         <source>option --profile needs mac or linux</source>
         <translation>Option --profile braucht mac oder linux</translation>
     </message>
@@ -1343,6 +1337,38 @@ Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
     <message>
         <source>unexpected argument %1</source>
         <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
+       leftscan --help | --version
+
+  --root DIR  the folder that stands for &quot;/&quot; of the system to scan (default /)
+  --home DIR  the user&apos;s home folder on this machine (default: your home)
+  --demo      scan a generated demonstration Mac
+  --demo-linux  scan a generated demonstration Linux desktop
+  --profile P   mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home, its .config,
+                .local/share, .cache, .local/state, dot-files and dot-folders (default:
+                mac when the home has a Library folder, else linux)
+  --help        this text
+  --version     the program&apos;s name and version
+
+See leftscan(1), and leftscan-cli(1) for the command line.
+</source>
+        <translation>Aufruf: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
+        leftscan --help | --version
+
+  --root DIR  der Ordner, der für „/“ des zu durchsuchenden Systems steht (Vorgabe /)
+  --home DIR  der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
+  --demo      einen erzeugten Vorführ-Mac durchsuchen
+  --demo-linux  einen erzeugten Vorführ-Linux-Desktop durchsuchen
+  --profile P   mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops,
+                seine Ordner .config, .local/share, .cache, .local/state und seine versteckten Dateien
+                und Ordner (Vorgabe: mac, wenn der persönliche Ordner einen Library-Ordner hat, sonst linux)
+  --help        dieser Text
+  --version     Name und Version des Programms
+
+Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
+</translation>
     </message>
 </context>
 <context>

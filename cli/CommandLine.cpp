@@ -56,7 +56,7 @@ QString CommandLine::usage()
         "       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...\n"
         "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
         "       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...\n"
-        "       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]\n"
+        "       leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format json|table]\n"
         "       leftscan-cli catalogue [--format json|table]\n"
         "       leftscan-cli --help | --version\n"
         "       (every command also takes --verbose)\n"

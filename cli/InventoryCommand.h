@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inventory/Inventory.h"
+#include "linuxdesktop/LinuxInventory.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -12,4 +13,6 @@ class InventoryCommand {
 public:
     // Prints the inventory sorted by key, as JSON or as a table.
     static void print(const Inventory &inventory, const QString &format, FILE *stream);
+    // The same for a Linux home: each key, the software it names, what kind that is and what the key is of it.
+    static void print(const LinuxInventory &inventory, const QString &format, FILE *stream);
 };

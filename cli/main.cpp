@@ -43,7 +43,10 @@ int run(const CommandLine &line, int argc, char **argv)
         return RestoreCommand::restore(line);
     if (line.command == "inventory") {
         const PosixPlatform platform(line.root, line.home);
-        InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line.format, stdout);
+        if (line.profile == ScanProfile::linuxDesktop)
+            InventoryCommand::print(LinuxInventory::build(platform), line.format, stdout);
+        else
+            InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line.format, stdout);
         return ScanCommand::Success;
     }
     if (line.command == "trash")

@@ -19,6 +19,13 @@ public:
     {
         return QCoreApplication::translate("Profile", "Show in File Manager");
     }
+    QString tagChooserTitle() const override { return QCoreApplication::translate("Profile", "Choose a Tag"); }
+    QString tagExplanation() const override
+    {
+        return QCoreApplication::translate("Profile", "The tag is kept with the item, where file managers that read "
+                                                      "tags (such as Dolphin) show it, and helps you categorize "
+                                                      "items without deleting them.");
+    }
 
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;

@@ -19,6 +19,12 @@ public:
     QString locationDescription() const override { return QStringLiteral("a Library folder"); }
     QString ownerIdentifierLabel() const override { return QCoreApplication::translate("Profile", "Bundle ID"); }
     QString revealActionTitle() const override { return QCoreApplication::translate("Profile", "Show in Finder"); }
+    QString tagChooserTitle() const override { return QCoreApplication::translate("Profile", "Choose Finder Tag"); }
+    QString tagExplanation() const override
+    {
+        return QCoreApplication::translate(
+            "Profile", "The tag will be visible in Finder and helps you categorize items without deleting them.");
+    }
 
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;

@@ -52,6 +52,9 @@ public:
     virtual QString ownerIdentifierLabel() const = 0;
     // The action that shows an item in the system's file browser: "Show in Finder", "Show in File Manager".
     virtual QString revealActionTitle() const = 0;
+    // The tag chooser's title, and a sentence on where the tag shows.
+    virtual QString tagChooserTitle() const = 0;
+    virtual QString tagExplanation() const = 0;
 
     // The folders a scan lists, in the order it lists them.
     virtual std::vector<ScanLocation> scanLocations() const = 0;

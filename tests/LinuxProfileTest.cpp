@@ -370,6 +370,20 @@ TEST(CliLinuxProfile, MovedBaseFoldersAreScannedAndNeverListedThemselves)
     EXPECT_FALSE(fs::exists(tree.path("elsewhere/cache/zzqa-outside")));
 }
 
+TEST(CliLinuxProfile, InventoryListsTheHomesSoftwareByKey)
+{
+    const DebianTree debian;
+    const CliResult run = runCli({"inventory", "--profile", "linux", "--format", "json", "--root",
+                                  debian.tree.root().native(), "--home", debian.home().native()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QHash<QString, QJsonObject> byKey;
+    for (const QJsonValue &value : QJsonDocument::fromJson(run.out).array())
+        byKey.insert(value["key"].toString(), value.toObject());
+    EXPECT_EQ(byKey.value("gimp")["owner"].toString(), "gimp");
+    EXPECT_EQ(byKey.value("gimp")["kind"].toString(), "package");
+    EXPECT_EQ(byKey.value("orggnomeboxes")["kind"].toString(), "Flatpak app") << run.out.toStdString();
+}
+
 // Leftovers of the Linux profile go to the Trash like the Mac's; what the scan does not list stays.
 TEST(CliLinuxProfile, TrashMovesOnlyWhatTheScanLists)
 {

@@ -183,7 +183,7 @@ int main(int argc, char **argv)
     settle();
 
     const RemnantItemPtr item = shown.value(chosen);
-    TagActionView tagChooser(*item, TagActionView::Presentation::sheet, &window);
+    TagActionView tagChooser(*item, scanner.profile(), TagActionView::Presentation::sheet, &window);
     const QRect row = items.visualRect(items.currentIndex());
     const QRect anchor = items.rowDelegate()->buttonRect(row, RemnantRowDelegate::RowButton::tag);
     const QPoint below = items.viewport()->mapTo(&window, anchor.bottomLeft()) + QPoint(-150, 6);

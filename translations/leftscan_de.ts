@@ -182,7 +182,7 @@
        leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...
        leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...
        leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...
-       leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
+       leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format json|table]
        leftscan-cli catalogue [--format json|table]
        leftscan-cli --help | --version
        (every command also takes --verbose)
@@ -223,7 +223,7 @@ See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
         leftscan-cli trash [--root DIR] [--home DIR] [--force] PFAD...
         leftscan-cli tag [--root DIR] [--home DIR] FARBE PFAD...
         leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PFAD...
-        leftscan-cli inventory [--root DIR] [--home DIR] [--format json|table]
+        leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format json|table]
         leftscan-cli catalogue [--format json|table]
         leftscan-cli --help | --version
         (jeder Befehl nimmt auch --verbose)
@@ -577,6 +577,18 @@ um die Details zu sehen.</translation>
         <source>PATH</source>
         <translation>PFAD</translation>
     </message>
+    <message>
+        <source>OWNER</source>
+        <translation>EIGENTÜMER</translation>
+    </message>
+    <message>
+        <source>KIND</source>
+        <translation>ART</translation>
+    </message>
+    <message>
+        <source>NAMED AS</source>
+        <translation>BENANNT ALS</translation>
+    </message>
 </context>
 <context>
     <name>LeftscanApp</name>
@@ -664,6 +676,22 @@ um die Details zu sehen.</translation>
     <message>
         <source>Show in Finder</source>
         <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Choose a Tag</source>
+        <translation>Tag wählen</translation>
+    </message>
+    <message>
+        <source>The tag is kept with the item, where file managers that read tags (such as Dolphin) show it, and helps you categorize items without deleting them.</source>
+        <translation>Das Tag wird am Eintrag gespeichert, wo Dateiverwaltungen, die Tags lesen (etwa Dolphin), es anzeigen, und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>Choose Finder Tag</source>
+        <translation>Finder-Tag wählen</translation>
+    </message>
+    <message>
+        <source>The tag will be visible in Finder and helps you categorize items without deleting them.</source>
+        <translation>Das Tag ist im Finder sichtbar und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
     </message>
 </context>
 <context>
@@ -1373,14 +1401,6 @@ Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
 </context>
 <context>
     <name>TagActionView</name>
-    <message>
-        <source>Choose Finder Tag</source>
-        <translation>Finder-Tag wählen</translation>
-    </message>
-    <message>
-        <source>The tag will be visible in Finder and helps you categorize items without deleting them.</source>
-        <translation>Das Tag ist im Finder sichtbar und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
-    </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>

@@ -33,7 +33,7 @@ void RemnantActions::reveal(const RemnantItemPtr &item)
 void RemnantActions::chooseTag(const RemnantItemPtr &item, TagActionView::Presentation presentation,
                                const QRect &anchor)
 {
-    auto *chooser = new TagActionView(*item, presentation, &m_window);
+    auto *chooser = new TagActionView(*item, m_scanner.profile(), presentation, &m_window);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     connect(chooser, &TagActionView::colorChosen, this, [this, item](FinderTagColor color) { tag({item}, color); });
     if (presentation == TagActionView::Presentation::popover && anchor.isValid()) {

@@ -1,5 +1,6 @@
 #include "ui/TagActionView.h"
 
+#include "scanner/Profile.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/DisplayText.h"
 #include "ui/ProminentButton.h"
@@ -8,18 +9,17 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-TagActionView::TagActionView(const RemnantItem &item, Presentation presentation, QWidget *parent)
+TagActionView::TagActionView(const RemnantItem &item, const Profile &profile, Presentation presentation,
+                             QWidget *parent)
     : QDialog(parent, presentation == Presentation::popover ? Qt::Popup : Qt::Sheet | Qt::Dialog)
 {
-    setWindowTitle(tr("Choose Finder Tag"));
+    setWindowTitle(profile.tagChooserTitle());
     setMinimumWidth(320);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(10);
-    layout->addWidget(new ThemedLabel(tr("Choose Finder Tag"), Theme::TextStyle::headline));
-    auto *hint =
-        new ThemedLabel(tr("The tag will be visible in Finder and helps you categorize items without deleting them."),
-                        Theme::TextStyle::caption, Theme::secondaryLabel);
+    layout->addWidget(new ThemedLabel(profile.tagChooserTitle(), Theme::TextStyle::headline));
+    auto *hint = new ThemedLabel(profile.tagExplanation(), Theme::TextStyle::caption, Theme::secondaryLabel);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 

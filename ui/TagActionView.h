@@ -7,6 +7,7 @@
 #include <array>
 
 class ColorCircleButton;
+class Profile;
 
 // The tag colour chooser for one leftover: seven colours, the current one checked. Shown as a popover beside a
 // row's button or as a sheet over the detail pane; choosing a colour reports it and closes.
@@ -16,7 +17,7 @@ class TagActionView : public QDialog {
 public:
     enum class Presentation { popover, sheet };
 
-    TagActionView(const RemnantItem &item, Presentation presentation, QWidget *parent);
+    TagActionView(const RemnantItem &item, const Profile &profile, Presentation presentation, QWidget *parent);
 
     ColorCircleButton *button(FinderTagColor color) const { return m_buttons[std::size_t(color)]; }
 

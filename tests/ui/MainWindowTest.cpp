@@ -247,7 +247,7 @@ TEST_F(WindowFixture, BulkSelectionByKeysAndClicksAndItsSheetTagsRealFiles)
     EXPECT_EQ(tagsOf(shown[3]->url()), "");
 
     // The chooser checks the colour an item carries, and only that one.
-    TagActionView chooser(*shown[0], TagActionView::Presentation::sheet, m_window.get());
+    TagActionView chooser(*shown[0], m_scanner->profile(), TagActionView::Presentation::sheet, m_window.get());
     for (const FinderTagColor color : allCases<FinderTagColor>())
         EXPECT_EQ(chooser.button(color)->hasCheckMark(), color == FinderTagColor::blue);
 

@@ -51,16 +51,16 @@ LinuxInventory LinuxInventory::build(const Platform &platform, const std::atomic
     return inventory;
 }
 
-void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const QString &form)
+void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const QString &form, bool indirect)
 {
     const QString normal = NameKey::of(key);
     if (normal.size() < 2 || m_keys.contains(normal))
         return;
-    m_keys.insert(normal, Match{owner, form});
+    m_keys.insert(normal, Match{owner, form, indirect});
     for (const QString &project : NameCandidates::projectsOf(key)) {
         const QString projectKey = NameKey::of(project);
         if (projectKey.size() >= 2 && !m_projects.contains(projectKey))
-            m_projects.insert(projectKey, Match{owner, form});
+            m_projects.insert(projectKey, Match{owner, form, true});
     }
 }
 

@@ -22,13 +22,15 @@ public:
         InstalledOwner owner;
         // Which of the owner's names matched, e.g. "executable gimp".
         QString form;
+        // The name is not the owner's own but one it shares in: its source package's, or a folder it installs.
+        bool indirect = false;
     };
 
     // Asks every source that exists on the system; stops between two sources once `cancelled` is set.
     static LinuxInventory build(const Platform &platform, const std::atomic<bool> *cancelled = nullptr);
 
     // `key` is compared in its NameKey form.
-    void add(const QString &key, const InstalledOwner &owner, const QString &form);
+    void add(const QString &key, const InstalledOwner &owner, const QString &form, bool indirect = false);
     std::optional<Match> find(const QString &name) const;
     // Installed software named after the project `name`, the way Debian names a project's libraries and shared files
     // ("libgegl-0.4-0", "vim-common", "gimp-data") or with a version ("gegl-0.4"); see NameCandidates::projectsOf.

@@ -189,6 +189,29 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     return installed(*owner, QStringLiteral("%1 runs %2, of %3 %4").arg(kind, *found, owner->kind, owner->id));
 }
 
+// A package removed without its dependencies leaves its library and data packages installed (until an autoremove),
+// which still name the program in their source or folders. The program is gone all the same when a package of
+// exactly its name was removed and no program of that name is left on the system.
+std::optional<Attribution> LinuxOwnerIdentifier::removedProgram(const QString &candidate,
+                                                                const LinuxInventory::Match &match) const
+{
+    if (!match.indirect)
+        return std::nullopt;
+    const auto package = m_inventory.removedPackage(candidate);
+    if (!package || NameKey::of(*package) != NameKey::of(candidate) || m_inventory.hasPackage(*package) ||
+        m_inventory.isApplication(candidate))
+        return std::nullopt;
+    for (const char *folder : {"/usr/bin", "/bin", "/usr/games", "/usr/local/bin", "/usr/sbin"}) {
+        const auto program =
+            SystemFiles::local(m_platform, QStringLiteral("%1/%2").arg(QLatin1String(folder), candidate));
+        if (m_platform.entryKind(program) != Platform::EntryKind::missing)
+            return std::nullopt;
+    }
+    return gone(*package, QStringLiteral("package %1 was removed and is not installed; only %2, which holds no program "
+                                         "of that name, is left of it")
+                              .arg(*package, match.owner.id));
+}
+
 std::optional<Attribution>
 LinuxOwnerIdentifier::matchingName(const QString &name, const std::vector<NameCandidates::Candidate> &candidates) const
 {
@@ -198,16 +221,22 @@ LinuxOwnerIdentifier::matchingName(const QString &name, const std::vector<NameCa
     for (const NameCandidates::Candidate &candidate : candidates) {
         if (!strong(candidate))
             continue;
-        if (const auto match = m_inventory.find(candidate.name))
+        if (const auto match = m_inventory.find(candidate.name)) {
+            if (auto removed = removedProgram(candidate.name, *match))
+                return removed;
             return installed(
                 match->owner,
                 QStringLiteral("'%1' names %2: %3, which is installed").arg(name, candidate.name, describe(*match)));
+        }
     }
     // Programs name their files after the project, whose libraries and shared files are packages of their own.
     for (const NameCandidates::Candidate &candidate : candidates) {
         if (!strong(candidate))
             continue;
-        if (const auto match = m_inventory.findProject(candidate.name))
+        const auto match = m_inventory.findProject(candidate.name);
+        if (match && removedProgram(candidate.name, *match))
+            return removedProgram(candidate.name, *match);
+        if (match)
             return installed(match->owner, QStringLiteral("'%1' names the project %2: %3, which is installed")
                                                .arg(name, candidate.name, describe(*match)));
     }

@@ -45,6 +45,7 @@ private:
                                                RemnantCategory category) const;
     std::optional<Attribution> matchingName(const QString &name,
                                             const std::vector<NameCandidates::Candidate> &candidates) const;
+    std::optional<Attribution> removedProgram(const QString &candidate, const LinuxInventory::Match &match) const;
     std::optional<Attribution> knownApp(const std::vector<NameCandidates::Candidate> &candidates) const;
     std::optional<Attribution> matchingWord(const std::vector<NameCandidates::Candidate> &candidates) const;
 

@@ -97,8 +97,8 @@ void PackageNames::addPackages(const std::vector<Package> &packages)
     }
     for (const Package &package : packages) {
         if (!package.source.isEmpty())
-            m_inventory.add(package.source, ownerOf(package),
-                            QStringLiteral("source package '%1'").arg(package.source));
+            m_inventory.add(package.source, ownerOf(package), QStringLiteral("source package '%1'").arg(package.source),
+                            true);
     }
 }
 
@@ -185,10 +185,10 @@ void PackageNames::addFolders()
         if (!owner)
             continue;
         const QString form = QStringLiteral("folder '%1'").arg(folder.path);
-        m_inventory.add(name, *owner, form);
+        m_inventory.add(name, *owner, form, true);
         const QString plain = unversioned(name);
         if (plain != name && plain.size() >= 3 && !isSystemFolder(plain))
-            m_inventory.add(plain, *owner, form);
+            m_inventory.add(plain, *owner, form, true);
     }
 }
 

@@ -370,6 +370,33 @@ TEST(CliLinuxProfile, MovedBaseFoldersAreScannedAndNeverListedThemselves)
     EXPECT_FALSE(fs::exists(tree.path("elsewhere/cache/zzqa-outside")));
 }
 
+// Removing a program leaves its data and library packages installed until an autoremove; they name it in their
+// source, yet the program is gone, unless another package still gives a program of that name.
+TEST(CliLinuxProfile, AProgramRemovedWithoutItsDataPackageIsAnOrphan)
+{
+    TempTree tree;
+    tree.writeFile("var/lib/dpkg/status", "Package: qqmc\nStatus: deinstall ok config-files\nArchitecture: amd64\n\n"
+                                          "Package: qqmc-data\nStatus: install ok installed\nSource: qqmc\n\n"
+                                          "Package: qqed\nStatus: deinstall ok config-files\nArchitecture: amd64\n\n"
+                                          "Package: qqed-gtk\nStatus: install ok installed\nSource: qqed\n");
+    tree.writeFile("var/lib/dpkg/info/qqmc-data.list", "/usr/share/qqmc/skins/default.ini\n");
+    tree.writeFile("var/lib/dpkg/info/qqed-gtk.list", "/usr/bin/qqed.gtk\n");
+    tree.writeFile("usr/share/qqmc/skins/default.ini");
+    tree.writeFile("usr/bin/qqed.gtk");
+    tree.writeFile("usr/bin/qqed");
+    tree.makeFolder("home/me/.config/qqmc");
+    tree.makeFolder("home/me/.config/qqed");
+    const CliResult run = runCli({"scan", "--profile", "linux", "--format", "json", "--root", tree.root().native(),
+                                  "--home", tree.path("home/me").native()});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QHash<QString, QJsonObject> byName;
+    for (const QJsonValue &value : QJsonDocument::fromJson(run.out).array())
+        byName.insert(value["name"].toString(), value.toObject());
+    EXPECT_EQ(byName.value("qqmc")["status"].toString(), "orphan");
+    EXPECT_TRUE(byName.value("qqmc")["evidence"].toString().contains("only qqmc-data")) << run.out.toStdString();
+    EXPECT_EQ(byName.value("qqed")["status"].toString(), "stale") << run.out.toStdString();
+}
+
 TEST(CliLinuxProfile, InventoryListsTheHomesSoftwareByKey)
 {
     const DebianTree debian;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // leftscan-admin-trash: the moves to the Trash that need administrator rights. Leftscan starts it through the
 // system's password prompt with the arguments that AdministratorCommand builds; it reports each failure on standard
 // error.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Turns SIGINT and SIGTERM into an orderly quit of the application, so that what it owns (a scan, the demo home)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The least a scan of a tree has to do, for comparison with the scan itself: every entry below the root and the
 // home looked at once (lstat, as find does), the Info.plist of every application and helper bundle and every
 // property list directly in a scanned Library folder read whole, with plain POSIX calls and no parsing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Entries per second for names that match nothing, against synthetic inventories of growing size:
 // leftscan-bench-identification [KEYS...]   (default 10000 100000)
 // Prints result lines: figure, value, target, verdict (tab-separated). Against 100,000 keys at least 100,000

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a scan costs when the files it reads for content are hostile:
 //   leftscan-bench-input identifier|shared-references|autostart
 // identifier: the inventory, and the index the identification builds from it, of a Mac whose applications carry

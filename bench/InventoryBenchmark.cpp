@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the inventory of a tree: leftscan-bench-inventory ROOT HOME [RUNS [LABEL]]
 // Prints result lines: figure, value, target, verdict (tab-separated).
 #include "inventory/InstalledAppScanner.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the Linux profile's inventory of a system: leftscan-bench-linux-inventory ROOT HOME [RUNS [LABEL [--keys]]]
 // Prints result lines: figure, value, target, verdict (tab-separated); with --keys, every key and what it names
 // first, on standard error.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fills the window's list from a scan of a generated tree and times what a user does to it:
 //   leftscan-bench-list ROOT HOME [RUNS]
 // Each figure is the time from the change (a search keystroke, a chip toggle, a sort change) to the finished

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Scans Mac trees made from well-known applications' real leftovers and tells how well the look-alike warnings
 // guard the entries of installed applications that the scan offers as orphans:
 //   leftscan-bench-lookalikes TABLE [--list]

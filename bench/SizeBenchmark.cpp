@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times the measurement of what leftovers take on disk, as the scanner runs it after a scan, beside `du -s` over
 // the same entries in the same run, and the census of the user's files that the same walk takes against the walk
 // without it:

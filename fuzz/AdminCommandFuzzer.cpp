@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The administrator's move to the Trash: the helper's command line reaches the helper through the shell of the
 // Mac's AppleScript unchanged, and the helper, run on it in a scratch tree, moves exactly the named entries to their
 // reserved names in the Trash, replaces nothing already there and touches nothing else. The input's pieces between

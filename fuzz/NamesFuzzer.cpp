@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The name functions of the inventory and the owner identification, fed with an entry name and a second text
 // (the input's pieces before and after its first NUL byte), and the owner identification of that name in each
 // scanned folder over a fixed small inventory.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Property lists as the engine reads them: parsed from memory, and from the two kinds of files it opens, an
 // application's Info.plist (identifier, name, version, identifier-like strings) and a launch agent (its Label).
 #include "FuzzSupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The restore information of a freedesktop Trash and what putting back makes of it. The input is the text of an info
 // file, in which "@TREE@" stands for the scratch tree so that it can name places there. A path keeps its exact bytes
 // through writing and reading again; an original path is absolute and never climbs out of the folder it is relative

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight evidence stages of the owner identification. Each answers whether any inventory entry would be
 // offered by it, and which, through the indexes of InventoryIndex instead of walking the inventory.
 #include "identification/OwnerIdentifier.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The inventory sources that start from application bundles.
 #include "inventory/InstalledAppScanner.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The inventory sources that do not start from an application bundle: receipts, Application Support,
 // frameworks, command-line tools, Java, Homebrew and MacPorts.
 #include "inventory/InstalledAppScanner.h"

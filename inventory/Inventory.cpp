@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "inventory/Inventory.h"
 
 void Inventory::insert(const QString &key, const InstalledApp &record, Claim claim)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A colour in sRGB with 8-bit channels and an opacity from 0 to 1.

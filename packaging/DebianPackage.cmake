@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Leftscan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package that scripts/package builds with cpack: both programs and what the desktop needs, with the
 # dependencies dpkg-shlibdeps finds in the libraries they link.
 set(CPACK_GENERATOR DEB)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Leftscan developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What `cmake --install` puts where, and the pieces a desktop needs: the desktop entry, the metainfo, the icons at
 # the sizes icon themes ask for, the manual pages; on the Mac, the application bundle.
 include(GNUInstallDirs)

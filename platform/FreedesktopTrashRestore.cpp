@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Putting items back from the freedesktop Trash, and finding them by where they came from.
 #include "platform/FreedesktopTrash.h"
 

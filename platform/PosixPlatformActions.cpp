@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The actions of the POSIX platform: Trash and putting back from it, tags and privileged commands.
 #include "platform/PosixPlatform.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Opens an item for reading so that reading leaves its access date as it was: with O_NOATIME where the system

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The session's two actions, moving to the Trash with the administrator fallback and tagging, on one item at once
 // or on many in the background.
 #include "scanner/ScanSession.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undoing the last move to the Trash: its items go back to their places, and to the list.
 #include "scanner/ScanSession.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "inventory/KeywordExtractor.h"
 #include "QtPrinters.h"
 #include "model/TextMetrics.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The inventory and the location listings give the same results, in the same order and with the same log, whether
 // one thread or several read the bundles and identify the entries; checked on a generated Mac and on a Linux home.
 #include "LogCapture.h"

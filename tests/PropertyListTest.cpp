@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "platform/PropertyList.h"
 #include "QtPrinters.h"
 #include "platform/PropertyListNesting.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "model/RemnantItem.h"
 #include "QtPrinters.h"
 #include "model/Clock.h"

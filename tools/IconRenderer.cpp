@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the application icon at the sizes the desktop's icon themes and the Mac's icon file want:
 //   leftscan-render-icon ICON.svg SIZE OUT.png [SIZE OUT.png]...
 // Runs at build time, without a display: the icon has no text, so no application object or fonts are needed.

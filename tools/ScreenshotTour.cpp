@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Renders the window on the demonstration Mac, screen by screen, and its results on the demonstration Linux
 // desktop into PNG files:
 //   leftscan-screenshots OUTDIR [LANGUAGE]

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The list model and the proxy over it keep Qt's contract through a scan, a move to the Trash, its undo and a new
 // scan, checked by Qt's own model tester; what Undo puts back stands where it stood.
 #include "ui/RemnantListModel.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The oldest macOS the bundle's Info.plist accepts (LSMinimumSystemVersion 12.0).
 #define __MAC_10_6 1060

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The target of the check: macOS on a Mac, no other Apple system.
 #define TARGET_OS_MAC 1

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The parts of Core Foundation, Launch Services and Spotlight's metadata that Leftscan calls, as the macOS SDK
 // declares them.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 #include_next <sys/stat.h>
 // Darwin's struct stat names its times st_atimespec, st_mtimespec, st_ctimespec and st_birthtimespec; each is a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Darwin's extended attributes, which take a position and options where Linux's do not.
 #include <sys/types.h>

@@ -9,6 +9,7 @@
 #include "linuxdesktop/SystemFiles.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "platform/XdgBaseFolders.h"
 
 #include <algorithm>
 
@@ -17,13 +18,13 @@ namespace {
 // The menu folders as the system names them, and where they are here: the system's, then the home's.
 std::vector<std::pair<QString, std::filesystem::path>> menuFolders(const Platform &platform)
 {
-    const std::filesystem::path home = platform.homeDirectory();
+    const std::filesystem::path dataHome = XdgBaseFolders::of(platform.homeDirectory()).data;
     std::vector<std::pair<QString, std::filesystem::path>> places;
     for (const char *folder :
          {"/usr/share/applications", "/usr/local/share/applications", "/var/lib/flatpak/exports/share/applications"})
         places.emplace_back(QString::fromLatin1(folder), SystemFiles::local(platform, QString::fromLatin1(folder)));
-    for (const char *folder : {".local/share/applications", ".local/share/flatpak/exports/share/applications"})
-        places.emplace_back(PathNames::text(home / folder), home / folder);
+    for (const char *folder : {"applications", "flatpak/exports/share/applications"})
+        places.emplace_back(PathNames::text(dataHome / folder), dataHome / folder);
     return places;
 }
 

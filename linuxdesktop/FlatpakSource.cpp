@@ -7,11 +7,12 @@
 #include "linuxdesktop/NameKey.h"
 #include "linuxdesktop/SystemFiles.h"
 #include "platform/Platform.h"
+#include "platform/XdgBaseFolders.h"
 
 void FlatpakSource::addTo(LinuxInventory &inventory, const Platform &platform) const
 {
     const std::filesystem::path installations[] = {SystemFiles::local(platform, QStringLiteral("/var/lib/flatpak/app")),
-                                                   platform.homeDirectory() / ".local/share/flatpak/app"};
+                                                   XdgBaseFolders::of(platform.homeDirectory()).data / "flatpak/app"};
     for (const std::filesystem::path &folder : installations) {
         for (const QString &id : SystemFiles::names(platform, folder, true)) {
             const InstalledOwner owner{id, QStringLiteral("Flatpak app")};

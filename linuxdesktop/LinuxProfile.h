@@ -22,6 +22,10 @@ public:
     {
         return QCoreApplication::translate("Profile", "Show in File Manager");
     }
+    QString welcomeMessage() const override
+    {
+        return QCoreApplication::translate("Profile", "Scan your home folder for leftovers\nfrom uninstalled apps.");
+    }
     QString tagChooserTitle() const override { return QCoreApplication::translate("Profile", "Choose a Tag"); }
     QString tagExplanation() const override
     {

@@ -22,6 +22,10 @@ public:
     QString locationDescription() const override { return QStringLiteral("a Library folder"); }
     QString ownerIdentifierLabel() const override { return QCoreApplication::translate("Profile", "Bundle ID"); }
     QString revealActionTitle() const override { return QCoreApplication::translate("Profile", "Show in Finder"); }
+    QString welcomeMessage() const override
+    {
+        return QCoreApplication::translate("Profile", "Scan your Mac for leftovers\nfrom uninstalled apps.");
+    }
     QString tagChooserTitle() const override { return QCoreApplication::translate("Profile", "Choose Finder Tag"); }
     QString tagExplanation() const override
     {

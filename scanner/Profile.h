@@ -57,6 +57,8 @@ public:
     virtual QString revealActionTitle() const = 0;
     // The tag chooser's title, and a sentence on where the tag shows.
     virtual QString tagChooserTitle() const = 0;
+    // What the welcome screen invites to scan, in two lines.
+    virtual QString welcomeMessage() const = 0;
     virtual QString tagExplanation() const = 0;
 
     // The folders a scan lists, in the order it lists them.

@@ -270,7 +270,7 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
     </message>
     <message>
         <source>Orphan – no app found</source>
-        <translation>Verwaist – kein Programm gefunden</translation>
+        <translation>Verwaist – Programm fehlt</translation>
     </message>
     <message>
         <source>In the Trash</source>
@@ -366,7 +366,7 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
     </message>
     <message>
         <source>Move to Trash</source>
-        <translation>In den Papierkorb verschieben</translation>
+        <translation>In den Papierkorb</translation>
     </message>
     <message>
         <source>Calculating...</source>
@@ -667,7 +667,7 @@ um die Details zu sehen.</translation>
     </message>
     <message>
         <source>Show in File Manager</source>
-        <translation>In der Dateiverwaltung zeigen</translation>
+        <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
         <source>Bundle ID</source>
@@ -692,6 +692,18 @@ um die Details zu sehen.</translation>
     <message>
         <source>The tag will be visible in Finder and helps you categorize items without deleting them.</source>
         <translation>Das Tag ist im Finder sichtbar und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>Scan your home folder for leftovers
+from uninstalled apps.</source>
+        <translation>Durchsuchen Sie Ihren persönlichen Ordner
+nach Überresten deinstallierter Programme.</translation>
+    </message>
+    <message>
+        <source>Scan your Mac for leftovers
+from uninstalled apps.</source>
+        <translation>Durchsuchen Sie Ihren Mac nach Überresten
+deinstallierter Programme.</translation>
     </message>
 </context>
 <context>
@@ -1411,12 +1423,6 @@ Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
     <message>
         <source>Welcome to Leftscan</source>
         <translation>Willkommen bei Leftscan</translation>
-    </message>
-    <message>
-        <source>Scan your Mac for leftovers
-from uninstalled apps.</source>
-        <translation>Durchsuchen Sie Ihren Mac nach Überresten
-deinstallierter Programme.</translation>
     </message>
     <message>
         <source>Start Scan</source>

@@ -48,6 +48,7 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
     m_stack = new QStackedWidget;
     m_scanning = new ScanningPlaceholder(scanner);
     m_welcome = new WelcomeView;
+    m_welcome->setMessage(scanner.profile().welcomeMessage());
     m_empty = new EmptyResultsView;
     m_items = new RemnantItemsView;
     m_items->rowDelegate()->setRevealTitle(scanner.profile().revealActionTitle());

@@ -29,8 +29,8 @@ WelcomeView::WelcomeView(QWidget *parent)
     pulse->start();
     stack->addCentered(symbol);
     stack->addCentered(new ThemedLabel(tr("Welcome to Leftscan"), Theme::TextStyle::title2));
-    stack->addCentered(new ThemedLabel(tr("Scan your Mac for leftovers\nfrom uninstalled apps."),
-                                       Theme::TextStyle::body, Theme::secondaryLabel));
+    m_message = new ThemedLabel(QString(), Theme::TextStyle::body, Theme::secondaryLabel);
+    stack->addCentered(m_message);
     stack->addSpacing(6);
     m_start = new ProminentButton(tr("Start Scan"), QStringLiteral("magnifyingglass"));
     m_start->setFont(Theme::font(Theme::TextStyle::headline));
@@ -41,6 +41,11 @@ WelcomeView::WelcomeView(QWidget *parent)
     stack->finish();
     connect(m_start, &QPushButton::clicked, this, &WelcomeView::startScanRequested);
     connect(m_alternative, &QPushButton::clicked, this, &WelcomeView::alternativeRequested);
+}
+
+void WelcomeView::setMessage(const QString &message)
+{
+    m_message->setText(message);
 }
 
 void WelcomeView::setAlternative(const QString &label)

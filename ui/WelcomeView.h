@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 
 // Shown before the first scan: the app's symbol, a greeting, the button that starts a scan and, when the program
@@ -15,6 +16,8 @@ class WelcomeView : public QWidget {
 public:
     explicit WelcomeView(QWidget *parent = nullptr);
 
+    // What the greeting invites to scan.
+    void setMessage(const QString &message);
     // The second button's text; none when empty.
     void setAlternative(const QString &label);
     QPushButton *alternativeButton() const { return m_alternative; }
@@ -26,4 +29,5 @@ signals:
 private:
     QPushButton *m_start;
     QPushButton *m_alternative;
+    QLabel *m_message;
 };

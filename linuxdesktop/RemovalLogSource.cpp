@@ -4,6 +4,7 @@
 #include "linuxdesktop/RemovalLogSource.h"
 
 #include "linuxdesktop/LinuxInventory.h"
+#include "linuxdesktop/RpmSource.h"
 #include "linuxdesktop/SystemFiles.h"
 
 #include <QRegularExpression>
@@ -63,14 +64,7 @@ void readAptHistory(const Platform &platform, const Visit &visit)
 // "NAME-VERSION-RELEASE.ARCH", the epoch in the version when there is one: "gimp-2:2.10.34-1.fc38.x86_64".
 QString rpmName(const QString &nevra)
 {
-    QString rest = nevra.left(nevra.lastIndexOf(u'.'));
-    for (int part = 0; part < 2; ++part) {
-        const qsizetype dash = rest.lastIndexOf(u'-');
-        if (dash <= 0)
-            return {};
-        rest.truncate(dash);
-    }
-    return rest;
+    return RpmSource::nameOf(nevra.left(nevra.lastIndexOf(u'.')));
 }
 
 // "2026-11-02T10:00:00+0000 SUBDEBUG Erase: gimp-2:2.10.34-1.fc38.x86_64"; an upgrade's old version is "Cleanup".

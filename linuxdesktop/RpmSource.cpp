@@ -34,6 +34,14 @@ QString sourceName(const QString &sourceRpm)
         return {};
     rest.chop(4);
     rest.truncate(rest.lastIndexOf(u'.'));
+    return RpmSource::nameOf(rest);
+}
+
+} // namespace
+
+QString RpmSource::nameOf(const QString &nameVersionRelease)
+{
+    QString rest = nameVersionRelease;
     for (int part = 0; part < 2; ++part) {
         const qsizetype dash = rest.lastIndexOf(u'-');
         if (dash <= 0)
@@ -42,8 +50,6 @@ QString sourceName(const QString &sourceRpm)
     }
     return rest;
 }
-
-} // namespace
 
 void RpmSource::addTo(LinuxInventory &inventory, const Platform &platform) const
 {

@@ -10,4 +10,7 @@
 class RpmSource : public LinuxInventorySource {
 public:
     void addTo(LinuxInventory &inventory, const Platform &platform) const override;
+    // The package's name in "NAME-VERSION-RELEASE", the epoch in the version when there is one; empty when the text
+    // is not of that form.
+    static QString nameOf(const QString &nameVersionRelease);
 };

@@ -102,6 +102,16 @@ bool LinuxInventory::isApplication(const QString &name) const
     return m_applications.contains(NameKey::of(name));
 }
 
+void LinuxInventory::addProgramSource(const QString &name)
+{
+    m_programSources.insert(NameKey::of(name));
+}
+
+bool LinuxInventory::isProgramSource(const QString &name) const
+{
+    return m_programSources.contains(NameKey::of(name));
+}
+
 std::optional<InstalledOwner> LinuxInventory::ownerOfFile(const QString &path) const
 {
     const auto found = m_fileOwners.constFind(path);

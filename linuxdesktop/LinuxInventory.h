@@ -46,6 +46,9 @@ public:
     // are not, even when they share a name's start with one.
     void addApplication(const QString &name);
     bool isApplication(const QString &name) const;
+    // Source packages (or packages without one) of which an installed package gives a command or a menu entry.
+    void addProgramSource(const QString &name);
+    bool isProgramSource(const QString &name) const;
 
     // Files installed by packages (from the packages' file lists), by path.
     void addFileOwner(const QString &path, const InstalledOwner &owner) { m_fileOwners.insert(path, owner); }
@@ -78,6 +81,7 @@ private:
     QHash<QString, Match> m_keys;
     QHash<QString, Match> m_projects;
     QSet<QString> m_applications;
+    QSet<QString> m_programSources;
     QHash<QString, InstalledOwner> m_fileOwners;
     QHash<QString, QString> m_programs;
     QSet<QString> m_packages;

@@ -194,15 +194,16 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
 
 // A package removed without its dependencies leaves its library and data packages installed (until an autoremove),
 // which still name the program in their source or folders. The program is gone all the same when a package of
-// exactly its name was removed and no program of that name is left on the system.
+// that name (or of that project, as transmission-gtk is of transmission) was removed, no installed package of that
+// source gives a command or a menu entry, and no program of that name is left on the system.
 std::optional<Attribution> LinuxOwnerIdentifier::removedProgram(const QString &candidate,
                                                                 const LinuxInventory::Match &match) const
 {
     if (!match.indirect)
         return std::nullopt;
     const auto package = m_inventory.removedPackage(candidate);
-    if (!package || NameKey::of(*package) != NameKey::of(candidate) || m_inventory.hasPackage(*package) ||
-        m_inventory.isApplication(candidate))
+    if (!package || m_inventory.hasPackage(*package) || m_inventory.isApplication(candidate) ||
+        m_inventory.isProgramSource(candidate))
         return std::nullopt;
     for (const char *folder : {"/usr/bin", "/bin", "/usr/games", "/usr/local/bin", "/usr/sbin"}) {
         const auto program =

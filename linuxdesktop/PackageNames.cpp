@@ -134,11 +134,13 @@ void PackageNames::addFile(const Package &package, const QString &path)
     const QString folder = path.left(slash);
     const QString name = path.mid(slash + 1);
     if (programFolders().contains(folder)) {
+        m_inventory.addProgramSource(package.source.isEmpty() ? package.name : package.source);
         m_inventory.addFileOwner(path, ownerOf(package));
         m_inventory.add(name, ownerOf(package), QStringLiteral("executable '%1'").arg(name));
         return;
     }
     if (folder == u"/usr/share/applications" && name.endsWith(u".desktop")) {
+        m_inventory.addProgramSource(package.source.isEmpty() ? package.name : package.source);
         m_inventory.addFileOwner(path, ownerOf(package));
         const QString id = name.chopped(8);
         m_inventory.add(id, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));

@@ -381,7 +381,14 @@ TEST(CliLinuxProfile, AProgramRemovedWithoutItsDataPackageIsAnOrphan)
     tree.writeFile("var/lib/dpkg/status", "Package: qqmc\nStatus: deinstall ok config-files\nArchitecture: amd64\n\n"
                                           "Package: qqmc-data\nStatus: install ok installed\nSource: qqmc\n\n"
                                           "Package: qqed\nStatus: deinstall ok config-files\nArchitecture: amd64\n\n"
-                                          "Package: qqed-gtk\nStatus: install ok installed\nSource: qqed\n");
+                                          "Package: qqed-gtk\nStatus: install ok installed\nSource: qqed\n\n"
+                                          "Package: qqtr-common\nStatus: install ok installed\nSource: qqtr\n\n"
+                                          "Package: qqvw-common\nStatus: install ok installed\nSource: qqvw\n\n"
+                                          "Package: qqvw-qt\nStatus: install ok installed\nSource: qqvw\n");
+    tree.writeFile("var/log/dpkg.log", "2026-01-02 10:00:00 remove qqtr-gtk:amd64 4.0-1 <none>\n"
+                                       "2026-01-02 10:00:00 remove qqvw-gtk:amd64 4.0-1 <none>\n");
+    tree.writeFile("var/lib/dpkg/info/qqvw-qt.list", "/usr/bin/qqvw-qt\n");
+    tree.writeFile("usr/bin/qqvw-qt");
     tree.writeFile("var/lib/dpkg/info/qqmc-data.list", "/usr/share/qqmc/skins/default.ini\n");
     tree.writeFile("var/lib/dpkg/info/qqed-gtk.list", "/usr/bin/qqed.gtk\n");
     tree.writeFile("usr/share/qqmc/skins/default.ini");
@@ -389,6 +396,8 @@ TEST(CliLinuxProfile, AProgramRemovedWithoutItsDataPackageIsAnOrphan)
     tree.writeFile("usr/bin/qqed");
     tree.makeFolder("home/me/.config/qqmc");
     tree.makeFolder("home/me/.config/qqed");
+    tree.makeFolder("home/me/.config/qqtr");
+    tree.makeFolder("home/me/.config/qqvw");
     const CliResult run = runCli({"scan", "--profile", "linux", "--format", "json", "--root", tree.root().native(),
                                   "--home", tree.path("home/me").native()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
@@ -398,6 +407,9 @@ TEST(CliLinuxProfile, AProgramRemovedWithoutItsDataPackageIsAnOrphan)
     EXPECT_EQ(byName.value("qqmc")["status"].toString(), "orphan");
     EXPECT_TRUE(byName.value("qqmc")["evidence"].toString().contains("only qqmc-data")) << run.out.toStdString();
     EXPECT_EQ(byName.value("qqed")["status"].toString(), "stale") << run.out.toStdString();
+    // A toolkit's build of a project removed: gone, unless another build of that source is still installed.
+    EXPECT_EQ(byName.value("qqtr")["status"].toString(), "orphan") << run.out.toStdString();
+    EXPECT_EQ(byName.value("qqvw")["status"].toString(), "stale") << run.out.toStdString();
 }
 
 TEST(CliLinuxProfile, InventoryListsTheHomesSoftwareByKey)

@@ -13,18 +13,18 @@
 QString UserFilesText::count(UserFileKind kind, qint64 count)
 {
     const bool one = count == 1;
-    const QString number = QLocale(QLocale::English).toString(count);
+    const QString number = QLocale().toString(count);
     switch (kind) {
     case UserFileKind::credentials:
-        return one ? QStringLiteral("1 credential") : QStringLiteral("%1 credentials").arg(number);
+        return one ? tr("1 credential") : tr("%1 credentials").arg(number);
     case UserFileKind::mail:
-        return one ? QStringLiteral("1 mail item") : QStringLiteral("%1 mail items").arg(number);
+        return one ? tr("1 mail item") : tr("%1 mail items").arg(number);
     case UserFileKind::documents:
-        return one ? QStringLiteral("1 document") : QStringLiteral("%1 documents").arg(number);
+        return one ? tr("1 document") : tr("%1 documents").arg(number);
     case UserFileKind::media:
-        return one ? QStringLiteral("1 photo or media file") : QStringLiteral("%1 photos or media files").arg(number);
+        return one ? tr("1 photo or media file") : tr("%1 photos or media files").arg(number);
     case UserFileKind::repositories:
-        return one ? QStringLiteral("1 repository") : QStringLiteral("%1 repositories").arg(number);
+        return one ? tr("1 repository") : tr("%1 repositories").arg(number);
     }
     return {};
 }
@@ -43,11 +43,11 @@ QString UserFilesText::newestChange(const RemnantItem &item)
 {
     const std::optional<QDateTime> newest = item.newestInside();
     if (!newest)
-        return QStringLiteral("Unknown");
+        return tr("Unknown");
     const QDateTime now = Clock::now();
     // A file written as the scan ran may carry a time a moment past the scan's own.
     if (std::abs(newest->secsTo(now)) < 60)
-        return QStringLiteral("just now");
+        return tr("just now");
     return RelativeDateFormatter::describe(*newest, now);
 }
 
@@ -55,7 +55,7 @@ QStringList UserFilesText::reasons(const RemnantItem &item, bool examples)
 {
     QStringList reasons;
     if (item.holdsUserFiles()) {
-        QString reason = QStringLiteral("holds your own files: ") + counts(*item.census());
+        QString reason = tr("holds your own files: %1").arg(counts(*item.census()));
         if (examples) {
             QStringList sample;
             for (const std::string &path : item.census()->sample)
@@ -65,9 +65,9 @@ QStringList UserFilesText::reasons(const RemnantItem &item, bool examples)
         reasons.append(reason);
     }
     if (item.wasUsedRecently())
-        reasons.append(QStringLiteral("was used recently: something inside changed %1").arg(newestChange(item)));
+        reasons.append(tr("was used recently: something inside changed %1").arg(newestChange(item)));
     // What could not be looked at may hold anything.
     if (item.census() && item.sizePartial())
-        reasons.append(QStringLiteral("could not be looked inside everywhere: some folders in it cannot be read"));
+        reasons.append(tr("could not be looked inside everywhere: some folders in it cannot be read"));
     return reasons;
 }

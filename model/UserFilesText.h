@@ -5,12 +5,15 @@
 
 #include "platform/ContentCensus.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class RemnantItem;
 
 // How the census of the user's files in an entry reads for a person, in the window and on the command line.
 class UserFilesText {
+    Q_DECLARE_TR_FUNCTIONS(UserFilesText)
+
 public:
     // The kinds present with their counts, in the kinds' order: "2 credentials, 14 mail items, 1 document".
     static QString counts(const ContentCensus &census);

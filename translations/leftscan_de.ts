@@ -1419,6 +1419,69 @@ Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
     </message>
 </context>
 <context>
+    <name>UserFilesText</name>
+    <message>
+        <source>1 credential</source>
+        <translation>1 Zugangsdaten-Datei</translation>
+    </message>
+    <message>
+        <source>%1 credentials</source>
+        <translation>%1 Zugangsdaten-Dateien</translation>
+    </message>
+    <message>
+        <source>1 mail item</source>
+        <translation>1 E-Mail-Element</translation>
+    </message>
+    <message>
+        <source>%1 mail items</source>
+        <translation>%1 E-Mail-Elemente</translation>
+    </message>
+    <message>
+        <source>1 document</source>
+        <translation>1 Dokument</translation>
+    </message>
+    <message>
+        <source>%1 documents</source>
+        <translation>%1 Dokumente</translation>
+    </message>
+    <message>
+        <source>1 photo or media file</source>
+        <translation>1 Foto oder Mediendatei</translation>
+    </message>
+    <message>
+        <source>%1 photos or media files</source>
+        <translation>%1 Fotos oder Mediendateien</translation>
+    </message>
+    <message>
+        <source>1 repository</source>
+        <translation>1 Repository</translation>
+    </message>
+    <message>
+        <source>%1 repositories</source>
+        <translation>%1 Repositorys</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>just now</source>
+        <translation>gerade eben</translation>
+    </message>
+    <message>
+        <source>holds your own files: %1</source>
+        <translation>enthält Ihre eigenen Dateien: %1</translation>
+    </message>
+    <message>
+        <source>was used recently: something inside changed %1</source>
+        <translation>wurde kürzlich verwendet: darin hat sich %1 etwas geändert</translation>
+    </message>
+    <message>
+        <source>could not be looked inside everywhere: some folders in it cannot be read</source>
+        <translation>konnte nicht überall eingesehen werden: einige Ordner darin sind nicht lesbar</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Welcome to Leftscan</source>

@@ -189,10 +189,14 @@ QString displayName(const QString &rawValue)
 
 void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
 {
+    // Where only changes tell of use, the column says so.
+    const bool changesOnly =
+        !items.isEmpty() &&
+        std::all_of(items.begin(), items.end(), [](const RemnantItemPtr &item) { return item->lastUseFromChanges(); });
     TextTable table({{RemnantReport::tr("STATUS"), 0},
                      {RemnantReport::tr("RISK"), 0},
                      {RemnantReport::tr("SIZE"), 0},
-                     {RemnantReport::tr("LAST USED"), 0},
+                     {changesOnly ? RemnantReport::tr("LAST CHANGED") : RemnantReport::tr("LAST USED"), 0},
                      {RemnantReport::tr("LOCATION"), 0},
                      {RemnantReport::tr("APP"), 28},
                      {RemnantReport::tr("NAME"), 0}});

@@ -128,6 +128,8 @@ public:
     QString lastUsedDescription() const;
     // The last use is a date the system recorded the entry being opened, not a change to it.
     bool lastUseIsOpening() const { return m_fields.lastOpened.has_value(); }
+    // Whether only changes tell of the item's use (see Fields::lastUseFromChanges).
+    bool lastUseFromChanges() const { return m_fields.lastUseFromChanges; }
     // The age for a row: "%lldd ago" up to 365 days, "%lldy %lldd ago" beyond; absent without a date.
     std::optional<QString> ageDescription() const;
     // True from LongUnusedDays without use on.

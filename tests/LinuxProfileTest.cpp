@@ -328,6 +328,8 @@ TEST(CliLinuxProfile, OnlyChangesTellUseAndRecentOrphansStayOrphans)
 
     const CliResult table =
         runCli({"scan", "--profile", "linux", "--root", tree.root().native(), "--home", tree.path("home/me").native()});
+    EXPECT_TRUE(table.out.startsWith("STATUS")) << table.out.toStdString();
+    EXPECT_TRUE(table.out.contains(" LAST CHANGED ")) << table.out.toStdString();
     EXPECT_EQ(table.out.count("2 years ago"), 1) << table.out.toStdString();
     EXPECT_TRUE(table.out.contains("1 month ago")) << table.out.toStdString();
 }

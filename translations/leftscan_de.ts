@@ -1121,6 +1121,10 @@ deinstallierter Programme.</translation>
             <numerusform>~APP    %n Überreste sind ihrem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
         </translation>
     </message>
+    <message>
+        <source>LAST CHANGED</source>
+        <translation>ZULETZT GEÄNDERT</translation>
+    </message>
 </context>
 <context>
     <name>RemnantRowDelegate</name>

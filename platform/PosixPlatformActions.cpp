@@ -8,6 +8,7 @@
 #include "platform/FileTags.h"
 #include "platform/FreedesktopTrash.h"
 #include "platform/PathNames.h"
+#include "platform/ProgramSpawn.h"
 #include "platform/SystemPrograms.h"
 
 #include <QRegularExpression>
@@ -17,8 +18,6 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 namespace fs = std::filesystem;
 
@@ -36,13 +35,8 @@ ScriptOutcome runProgram(const std::vector<std::string> &arguments)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, errorPipe[1], STDERR_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    std::vector<char *> argv;
-    for (const std::string &argument : arguments)
-        argv.push_back(const_cast<char *>(argument.c_str()));
-    argv.push_back(nullptr);
     pid_t child = -1;
-    const int started = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const int started = ProgramSpawn::start(arguments, actions, child);
     close(errorPipe[1]);
     if (started != 0) {
         close(errorPipe[0]);

@@ -3,14 +3,14 @@
 
 #include "platform/ProgramOutput.h"
 
+#include "platform/ProgramSpawn.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char **environ;
 
 std::optional<QByteArray> ProgramOutput::read(const std::vector<std::string> &arguments, qint64 maximumSize)
 {
@@ -32,13 +32,8 @@ std::optional<QByteArray> ProgramOutput::read(const std::vector<std::string> &ar
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char *> argv;
-    for (const std::string &argument : arguments)
-        argv.push_back(const_cast<char *>(argument.c_str()));
-    argv.push_back(nullptr);
     pid_t child = -1;
-    const int started = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const int started = ProgramSpawn::start(arguments, actions, child);
     close(output[1]);
     if (started != 0) {
         close(output[0]);

@@ -238,11 +238,12 @@ LinuxOwnerIdentifier::matchingName(const QString &name, const std::vector<NameCa
         if (!strong(candidate))
             continue;
         const auto match = m_inventory.findProject(candidate.name);
-        if (match && removedProgram(candidate.name, *match))
-            return removedProgram(candidate.name, *match);
-        if (match)
-            return installed(match->owner, QStringLiteral("'%1' names the project %2: %3, which is installed")
-                                               .arg(name, candidate.name, describe(*match)));
+        if (!match)
+            continue;
+        if (auto removed = removedProgram(candidate.name, *match))
+            return removed;
+        return installed(match->owner, QStringLiteral("'%1' names the project %2: %3, which is installed")
+                                           .arg(name, candidate.name, describe(*match)));
     }
     return std::nullopt;
 }

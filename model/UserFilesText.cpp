@@ -6,6 +6,7 @@
 #include "model/Clock.h"
 #include "model/RelativeDateFormatter.h"
 #include "model/RemnantItem.h"
+#include "platform/ProgramTranslations.h"
 
 #include <QLocale>
 #include <cstdlib>
@@ -13,7 +14,7 @@
 QString UserFilesText::count(UserFileKind kind, qint64 count)
 {
     const bool one = count == 1;
-    const QString number = QLocale().toString(count);
+    const QString number = ProgramTranslations::displayLocale().toString(count);
     switch (kind) {
     case UserFileKind::credentials:
         return one ? tr("1 credential") : tr("%1 credentials").arg(number);

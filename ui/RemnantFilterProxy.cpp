@@ -50,8 +50,7 @@ void RemnantFilterProxy::setSourceModel(QAbstractItemModel *model)
         return;
     m_sourceWatches.append(connect(model, &QAbstractItemModel::modelReset, this, [this] {
         rebuildKeys();
-        m_search.rebuild(sourceRows());
-        m_searchMatches = m_search.matches(m_filter->queryUtf8());
+        updateSearchMatches();
     }));
     m_sourceWatches.append(
         connect(model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first) {
@@ -59,7 +58,8 @@ void RemnantFilterProxy::setSourceModel(QAbstractItemModel *model)
             m_keys.append(sourceRows(), first);
             if (m_keys.size() != rowCountOfSource())
                 rebuildKeys();
-            if (first == m_search.size()) {
+            // The texts of rows added at the end join an index in use; any other change waits for the next search.
+            if (first == m_search.size() && m_search.size() > 0) {
                 m_search.append(sourceRows(), first);
             } else {
                 m_search.clear();
@@ -126,9 +126,7 @@ void RemnantFilterProxy::refilter()
     m_filter.emplace(m_scanner);
     if (!m_keys.isComplete(rowCountOfSource()))
         rebuildKeys();
-    if (m_search.size() != rowCountOfSource())
-        m_search.rebuild(sourceRows());
-    m_searchMatches = m_search.matches(m_filter->queryUtf8());
+    updateSearchMatches();
     // One new layout rather than a removal or insertion per range of rows: a keystroke can hide thousands of
     // scattered rows, and the view handles one layout change far faster than thousands of range changes.
     invalidate();
@@ -139,6 +137,18 @@ RemnantSummary RemnantFilterProxy::shownSummary() const
     const QList<RemnantItemPtr> &rows = sourceRows();
     return RemnantSummary::of(
         rowCount(), [&](qsizetype row) -> const RemnantItem & { return *rows[mapToSource(index(int(row), 0)).row()]; });
+}
+
+void RemnantFilterProxy::updateSearchMatches()
+{
+    // The records' texts are gathered at the first search, and kept up with from then on.
+    if (m_filter->queryUtf8().empty()) {
+        m_searchMatches.clear();
+        return;
+    }
+    if (m_search.size() != rowCountOfSource())
+        m_search.rebuild(sourceRows());
+    m_searchMatches = m_search.matches(m_filter->queryUtf8());
 }
 
 bool RemnantFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const

@@ -40,6 +40,7 @@ protected:
 
 private:
     void rebuildKeys();
+    void updateSearchMatches();
     const QList<RemnantItemPtr> &sourceRows() const;
     qsizetype rowCountOfSource() const;
     void scheduleMeasurementResort();

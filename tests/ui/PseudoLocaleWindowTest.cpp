@@ -39,13 +39,7 @@ protected:
 
     void scanAndWait()
     {
-        QSignalSpy finished(m_scanner.get(), &RemnantScanner::scanFinished);
-        QSignalSpy measured(m_scanner.get(), &RemnantScanner::sizesMeasured);
-        m_scanner->scan();
-        ASSERT_TRUE(finished.wait(60000));
-        if (measured.isEmpty()) {
-            ASSERT_TRUE(measured.wait(60000));
-        }
+        scanAndMeasure();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !m_scanner->isMeasuringSizes(); }, 10000));
         QCoreApplication::processEvents();
     }

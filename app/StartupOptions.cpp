@@ -9,13 +9,13 @@ namespace fs = std::filesystem;
 
 QString StartupOptions::usage()
 {
-    return tr("usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]\n"
+    return tr("usage: leftscan [--root DIR] [--home DIR] [--profile mac|linux] [--demo | --demo-linux]\n"
               "       leftscan --help | --version\n"
               "\n"
-              "  --root DIR  the folder that stands for \"/\" of the system to scan (default /)\n"
-              "  --home DIR  the user's home folder on this machine (default: your home)\n"
-              "  --demo      scan a generated demonstration Mac\n"
-              "  --demo-linux  scan a generated demonstration Linux desktop\n"
+              "  --root DIR    the folder that stands for \"/\" of the system to scan (default /)\n"
+              "  --home DIR    the user's home folder on this machine (default: your home)\n"
+              "  --demo        open the window on a generated demonstration Mac, ready to scan\n"
+              "  --demo-linux  open the window on a generated demonstration Linux desktop, ready to scan\n"
               "  --profile P   mac: a Mac's Library folders; linux: a Linux desktop's home, its .config,\n"
               "                .local/share, .cache, .local/state, dot-files and dot-folders (default:\n"
               "                mac when the home has a Library folder, else linux)\n"

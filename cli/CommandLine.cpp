@@ -30,17 +30,19 @@ struct CommandRules {
     QStringList formats;
     bool scansFolders;
     std::size_t minimumOperands;
+    // The threshold decides what a scan counts as used recently: what it shows, and what trash refuses.
+    bool takesThreshold;
 };
 
 const CommandRules *rulesFor(const std::string &command)
 {
     static const CommandRules rules[] = {
-        {"inventory", {QStringLiteral("table"), QStringLiteral("json")}, true, 0},
-        {"catalogue", {QStringLiteral("table"), QStringLiteral("json")}, false, 0},
-        {"scan", {QStringLiteral("table"), QStringLiteral("json"), QStringLiteral("csv")}, true, 0},
-        {"trash", {QStringLiteral("table")}, true, 1},
-        {"tag", {QStringLiteral("table")}, true, 2},
-        {"restore", {QStringLiteral("table")}, true, 1},
+        {"inventory", {QStringLiteral("table"), QStringLiteral("json")}, true, 0, false},
+        {"catalogue", {QStringLiteral("table"), QStringLiteral("json")}, false, 0, false},
+        {"scan", {QStringLiteral("table"), QStringLiteral("json"), QStringLiteral("csv")}, true, 0, true},
+        {"trash", {QStringLiteral("table")}, true, 1, true},
+        {"tag", {QStringLiteral("table")}, true, 2, false},
+        {"restore", {QStringLiteral("table")}, true, 1, false},
     };
     for (const CommandRules &rule : rules) {
         if (command == rule.name)
@@ -53,47 +55,50 @@ const CommandRules *rulesFor(const std::string &command)
 
 QString CommandLine::usage()
 {
-    return tr(
-        "usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]\n"
-        "                         [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]\n"
-        "       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...\n"
-        "       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...\n"
-        "       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...\n"
-        "       leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format json|table]\n"
-        "       leftscan-cli catalogue [--format json|table]\n"
-        "       leftscan-cli --help | --version\n"
-        "       (every command also takes --verbose)\n"
-        "\n"
-        "  scan         lists what applications left behind: in a Mac's Library folders, or in a Linux home's\n"
-        "               .config, .local/share, .cache, .local/state, Flatpak and snap data, autostart entries,\n"
-        "               user services, menu entries and dot-files and dot-folders\n"
-        "  trash        moves leftovers that a scan lists to the Trash\n"
-        "  tag          marks leftovers that a scan lists with a tag colour (Red, Orange, Yellow, Green, Blue,\n"
-        "               Purple, Gray)\n"
-        "  restore      puts leftovers back from the Trash at the places they were moved from (the latest moved\n"
-        "               from each), where nothing has taken their place\n"
-        "  inventory    the installed software found, one line per inventory key\n"
-        "  catalogue    the known applications recognised by name, in lookup order\n"
-        "\n"
-        "  --root DIR        the folder that stands for \"/\" of the system to scan (default /)\n"
-        "  --home DIR        the user's home folder on this machine (default: your home)\n"
-        "  --threshold DAYS  days without use after which a leftover counts as old (default 365)\n"
-        "  --format F        output format (default table)\n"
-        "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
-        "  --profile P       mac: a Mac's Library folders; linux: a Linux desktop's home against the packages,\n"
-        "                    Flatpak apps and snaps installed there (default: mac when the home has a Library\n"
-        "                    folder, else linux)\n"
-        "  --demo-linux      scan a generated demonstration Linux desktop instead of --root and --home\n"
-        "  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries' own)\n"
-        "  --timings         scan: the time spent in each stage of the scan, on standard error\n"
-        "  --verbose         also write the diagnostic log to standard error\n"
-        "  --force           moves items that trash would otherwise refuse: those that hold your own files,\n"
-        "                    changed inside recently or could not be looked into everywhere, and orphans whose\n"
-        "                    names also match an installed app\n"
-        "  --help            this text\n"
-        "  --version         the program's name and version\n"
-        "\n"
-        "See leftscan-cli(1) for the output's fields and the exit statuses.\n");
+    return tr("usage: leftscan-cli scan [--root DIR] [--home DIR] [--profile mac|linux] [--threshold DAYS]\n"
+              "                         [--format table|json|csv] [--demo | --demo-linux] [--no-sizes] [--timings]\n"
+              "                         [--verbose]\n"
+              "       leftscan-cli trash [--root DIR] [--home DIR] [--profile mac|linux] [--threshold DAYS] [--force]\n"
+              "                          [--verbose] [--] PATH...\n"
+              "       leftscan-cli tag [--root DIR] [--home DIR] [--profile mac|linux] [--verbose] [--] COLOR PATH...\n"
+              "       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] [--verbose] [--] PATH...\n"
+              "       leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format table|json]\n"
+              "                              [--verbose]\n"
+              "       leftscan-cli catalogue [--format table|json] [--verbose]\n"
+              "       leftscan-cli --help | --version\n"
+              "\n"
+              "  scan         lists what applications left behind: in a Mac's Library folders, or in a Linux home's\n"
+              "               .config, .local/share, .cache, .local/state, Flatpak and snap data, autostart entries,\n"
+              "               user services, menu entries and dot-files and dot-folders\n"
+              "  trash        moves leftovers that a scan lists to the Trash\n"
+              "  tag          marks leftovers that a scan lists with a tag colour (Red, Orange, Yellow, Green, Blue,\n"
+              "               Purple, Gray)\n"
+              "  restore      puts leftovers back from the Trash at the places they were moved from (the latest moved\n"
+              "               from each), where nothing has taken their place\n"
+              "  inventory    the installed software found, one line per inventory key\n"
+              "  catalogue    the known applications recognised by name, in lookup order\n"
+              "\n"
+              "  --root DIR        the folder that stands for \"/\" of the system to scan (default /)\n"
+              "  --home DIR        the user's home folder on this machine (default: your home)\n"
+              "  --profile P       mac: a Mac's Library folders; linux: a Linux desktop's home against the packages,\n"
+              "                    Flatpak apps and snaps installed there (default: mac when the home has a Library\n"
+              "                    folder, else linux)\n"
+              "  --threshold DAYS  days without use after which a leftover counts as old, and within which a change\n"
+              "                    inside makes trash refuse it (default 365)\n"
+              "  --format F        output format (default table)\n"
+              "  --demo            scan a generated demonstration Mac instead of --root and --home\n"
+              "  --demo-linux      scan a generated demonstration Linux desktop instead of --root and --home\n"
+              "  --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries' own)\n"
+              "  --timings         the time spent in each stage of the scan, on standard error\n"
+              "  --force           moves items that trash would otherwise refuse: those that hold your own files,\n"
+              "                    changed inside recently or could not be looked into everywhere, and orphans whose\n"
+              "                    names also match an installed app\n"
+              "  --verbose         also write the diagnostic log to standard error\n"
+              "  --                ends the options: what follows are paths, even those that start with a dash\n"
+              "  --help            this text\n"
+              "  --version         the program's name and version\n"
+              "\n"
+              "See leftscan-cli(1) for the output's fields and the exit statuses.\n");
 }
 
 QString CommandLine::versionLine()
@@ -125,6 +130,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
 {
     CommandLine line;
     bool homeGiven = false;
+    bool folderGiven = false;
+    bool thresholdGiven = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string argument = arguments[i];
@@ -174,6 +181,8 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             const auto given = takeValue();
             if (!given)
                 return std::nullopt;
+            folderGiven = folderGiven || argument != "--format";
+            thresholdGiven = thresholdGiven || argument == "--threshold";
             if (argument == "--profile") {
                 line.profile = scanProfileNamed(text(*given));
                 if (!line.profile) {
@@ -222,6 +231,14 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
         line.format = rules->formats.first();
     if (!rules->formats.contains(line.format)) {
         error = tr("unknown format %1 (%2)").arg(line.format, rules->formats.join(u'|'));
+        return std::nullopt;
+    }
+    if (thresholdGiven && !rules->takesThreshold) {
+        error = tr("--threshold works with scan and trash only");
+        return std::nullopt;
+    }
+    if (folderGiven && !rules->scansFolders) {
+        error = tr("%1 takes no --root, --home, --profile or --threshold").arg(shown(line.command));
         return std::nullopt;
     }
     if (line.timings && line.command != "scan") {

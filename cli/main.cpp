@@ -46,7 +46,7 @@ int run(const CommandLine &line, int argc, char **argv)
         return RestoreCommand::restore(line);
     if (line.command == "inventory") {
         const PosixPlatform platform(line.root, line.home);
-        if (line.profile == ScanProfile::linuxDesktop)
+        if (line.scanProfile() == ScanProfile::linuxDesktop)
             InventoryCommand::print(LinuxInventory::build(platform), line.format, stdout);
         else
             InventoryCommand::print(InstalledAppScanner(platform).scanInstalledApps(), line.format, stdout);

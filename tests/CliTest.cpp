@@ -66,8 +66,8 @@ TEST(CliInventory, JsonIsOneSortedArrayOfRecordsAndTheLogGoesToStandardErrorWhen
     tree.writeFile("usr/local/bin/gamma");
     const QString root = QString::fromUtf8(tree.root().c_str());
 
-    const Arguments arguments = {"inventory",          "--root",       tree.root().native(), "--home",
-                                 tree.root().native(), "--format=json"};
+    const Arguments arguments = {"inventory",          "--root",        tree.root().native(), "--home",
+                                 tree.root().native(), "--format=json", "--profile",          "mac"};
     const CliResult run = runCli(arguments + Arguments{"--verbose"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("✅ App scan fully completed with"));
@@ -107,7 +107,7 @@ TEST(CliInventory, TableIsAlignedAndRelativeFoldersBecomeAbsolute)
 {
     TempTree tree;
     tree.makeBundle("mac/Applications/Alpha.app", "org.example.alpha");
-    tree.makeFolder("mac/Users/me");
+    tree.makeFolder("mac/Users/me/Library");
     const CliResult run = runCli({"inventory", "--root", "mac", "--home", "mac/Users/me"},
                                  CliOptions{.workingDirectory = tree.root().native()});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

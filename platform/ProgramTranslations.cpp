@@ -41,10 +41,11 @@ QStringList ProgramTranslations::preferredLanguages()
 QString ProgramTranslations::install()
 {
     auto *application = QCoreApplication::instance();
+    QString installed;
     for (const QString &language : preferredLanguages()) {
         const QLocale locale(language);
         if (locale.language() == QLocale::English || locale.language() == QLocale::C)
-            return {};
+            break;
         auto *program = new QTranslator(application);
         if (!program->load(locale, QStringLiteral("leftscan"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
             delete program;
@@ -58,9 +59,18 @@ QString ProgramTranslations::install()
         else
             delete qt;
         QLocale::setDefault(locale);
-        return language;
+        installed = language;
+        break;
     }
-    return {};
+    if (installed.isEmpty()) {
+        // English is the source, but for its plural forms ("1 item", "2 items").
+        auto *plurals = new QTranslator(application);
+        if (plurals->load(QStringLiteral(":/i18n/leftscan_en.qm")))
+            QCoreApplication::installTranslator(plurals);
+        else
+            delete plurals;
+    }
+    return installed;
 }
 
 QLocale ProgramTranslations::displayLocale()

@@ -17,6 +17,76 @@
     </message>
 </context>
 <context>
+    <name>ActionReportText</name>
+    <message numerus="yes">
+        <source>Moved %Ln item(s) to the Trash</source>
+        <translation>
+            <numerusform>%Ln Eintrag in den Papierkorb verschoben</numerusform>
+            <numerusform>%Ln Einträge in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln could not be moved</source>
+        <translation>
+            <numerusform>; %Ln konnte nicht verschoben werden</numerusform>
+            <numerusform>; %Ln konnten nicht verschoben werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tagged %Ln item(s) %1</source>
+        <translation>
+            <numerusform>%Ln Eintrag mit %1 markiert</numerusform>
+            <numerusform>%Ln Einträge mit %1 markiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Tagged %Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln Eintrag markiert</numerusform>
+            <numerusform>%Ln Einträge markiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln could not be tagged</source>
+        <translation>
+            <numerusform>; %Ln konnte nicht markiert werden</numerusform>
+            <numerusform>; %Ln konnten nicht markiert werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln Eintrag zurückgelegt</numerusform>
+            <numerusform>%Ln Einträge zurückgelegt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %Ln could not be put back</source>
+        <translation>
+            <numerusform>; %Ln konnte nicht zurückgelegt werden</numerusform>
+            <numerusform>; %Ln konnten nicht zurückgelegt werden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source> and %Ln more</source>
+        <translation>
+            <numerusform> und %Ln weiterer</numerusform>
+            <numerusform> und %Ln weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; left %Ln that needed a look in place: %1</source>
+        <translation>
+            <numerusform>; %Ln Eintrag, der genauer angesehen werden sollte, blieb an seinem Platz: %1</numerusform>
+            <numerusform>; %Ln Einträge, die genauer angesehen werden sollten, blieben an ihrem Platz: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
     <name>BulkActionSheet</name>
     <message>
         <source>Mark with %1</source>
@@ -177,15 +247,17 @@
         <translation>--demo-linux gibt es nur für scan und nicht zusammen mit --demo</translation>
     </message>
     <message>
-        <source>usage: leftscan-cli scan [--root DIR] [--home DIR] [--threshold DAYS] [--format table|json|csv] [--demo]
-                         [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
-       leftscan-cli trash [--root DIR] [--home DIR] [--force] PATH...
-       leftscan-cli tag [--root DIR] [--home DIR] COLOR PATH...
-       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PATH...
-       leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format json|table]
-       leftscan-cli catalogue [--format json|table]
+        <source>usage: leftscan-cli scan [--root DIR] [--home DIR] [--profile mac|linux] [--threshold DAYS]
+                         [--format table|json|csv] [--demo | --demo-linux] [--no-sizes] [--timings]
+                         [--verbose]
+       leftscan-cli trash [--root DIR] [--home DIR] [--profile mac|linux] [--threshold DAYS] [--force]
+                          [--verbose] [--] PATH...
+       leftscan-cli tag [--root DIR] [--home DIR] [--profile mac|linux] [--verbose] [--] COLOR PATH...
+       leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] [--verbose] [--] PATH...
+       leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format table|json]
+                              [--verbose]
+       leftscan-cli catalogue [--format table|json] [--verbose]
        leftscan-cli --help | --version
-       (every command also takes --verbose)
 
   scan         lists what applications left behind: in a Mac&apos;s Library folders, or in a Linux home&apos;s
                .config, .local/share, .cache, .local/state, Flatpak and snap data, autostart entries,
@@ -200,33 +272,37 @@
 
   --root DIR        the folder that stands for &quot;/&quot; of the system to scan (default /)
   --home DIR        the user&apos;s home folder on this machine (default: your home)
-  --threshold DAYS  days without use after which a leftover counts as old (default 365)
-  --format F        output format (default table)
-  --demo            scan a generated demonstration Mac instead of --root and --home
   --profile P       mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home against the packages,
                     Flatpak apps and snaps installed there (default: mac when the home has a Library
                     folder, else linux)
+  --threshold DAYS  days without use after which a leftover counts as old, and within which a change
+                    inside makes trash refuse it (default 365)
+  --format F        output format (default table)
+  --demo            scan a generated demonstration Mac instead of --root and --home
   --demo-linux      scan a generated demonstration Linux desktop instead of --root and --home
   --no-sizes        do not measure what each leftover takes on disk (sizes are then the entries&apos; own)
-  --timings         scan: the time spent in each stage of the scan, on standard error
-  --verbose         also write the diagnostic log to standard error
+  --timings         the time spent in each stage of the scan, on standard error
   --force           moves items that trash would otherwise refuse: those that hold your own files,
                     changed inside recently or could not be looked into everywhere, and orphans whose
                     names also match an installed app
+  --verbose         also write the diagnostic log to standard error
+  --                ends the options: what follows are paths, even those that start with a dash
   --help            this text
   --version         the program&apos;s name and version
 
 See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
 </source>
-        <translation>Aufruf: leftscan-cli scan [--root DIR] [--home DIR] [--threshold TAGE] [--format table|json|csv] [--demo]
-                          [--no-sizes] [--timings] [--profile mac|linux] [--demo-linux]
-        leftscan-cli trash [--root DIR] [--home DIR] [--force] PFAD...
-        leftscan-cli tag [--root DIR] [--home DIR] FARBE PFAD...
-        leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] PFAD...
-        leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format json|table]
-        leftscan-cli catalogue [--format json|table]
+        <translation>Aufruf: leftscan-cli scan [--root DIR] [--home DIR] [--profile mac|linux] [--threshold TAGE]
+                          [--format table|json|csv] [--demo | --demo-linux] [--no-sizes] [--timings]
+                          [--verbose]
+        leftscan-cli trash [--root DIR] [--home DIR] [--profile mac|linux] [--threshold TAGE] [--force]
+                           [--verbose] [--] PFAD...
+        leftscan-cli tag [--root DIR] [--home DIR] [--profile mac|linux] [--verbose] [--] FARBE PFAD...
+        leftscan-cli restore [--root DIR] [--home DIR] [--profile mac|linux] [--verbose] [--] PFAD...
+        leftscan-cli inventory [--root DIR] [--home DIR] [--profile mac|linux] [--format table|json]
+                               [--verbose]
+        leftscan-cli catalogue [--format table|json] [--verbose]
         leftscan-cli --help | --version
-        (jeder Befehl nimmt auch --verbose)
 
   scan         listet, was Programme zurückgelassen haben: in den Library-Ordnern eines Macs oder in
                .config, .local/share, .cache, .local/state, Flatpak- und Snap-Daten, Autostart-Einträgen,
@@ -241,25 +317,35 @@ See leftscan-cli(1) for the output&apos;s fields and the exit statuses.
 
   --root DIR        der Ordner, der für „/“ des zu durchsuchenden Systems steht (Vorgabe /)
   --home DIR        der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
-  --threshold TAGE  Tage ohne Nutzung, nach denen ein Überrest als alt gilt (Vorgabe 365)
-  --format F        Ausgabeformat (Vorgabe table)
-  --demo            einen erzeugten Vorführ-Mac durchsuchen statt --root und --home
   --profile P       mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops
                     gegen die dort installierten Pakete, Flatpak-Programme und Snaps (Vorgabe: mac, wenn
                     der persönliche Ordner einen Library-Ordner hat, sonst linux)
+  --threshold TAGE  Tage ohne Nutzung, nach denen ein Überrest als alt gilt und innerhalb derer eine
+                    Änderung darin trash ablehnen lässt (Vorgabe 365)
+  --format F        Ausgabeformat (Vorgabe table)
+  --demo            einen erzeugten Vorführ-Mac durchsuchen statt --root und --home
   --demo-linux      einen erzeugten Vorführ-Linux-Desktop durchsuchen statt --root und --home
   --no-sizes        nicht messen, was jeder Überrest auf dem Datenträger belegt (Größen sind dann die der
                     Einträge selbst)
-  --timings         scan: die Zeit, die jeder Abschnitt des Scans braucht, auf der Standardfehlerausgabe
-  --verbose         auch das Diagnoseprotokoll auf die Standardfehlerausgabe schreiben
+  --timings         die Zeit, die jeder Abschnitt des Scans braucht, auf der Standardfehlerausgabe
   --force           verschiebt auch Einträge, die trash sonst ablehnt: solche, die Ihre eigenen Dateien
                     enthalten, in denen sich kürzlich etwas geändert hat oder die nicht überall eingesehen
                     werden konnten, und verwaiste Einträge, deren Namen auch zu einem installierten Programm passen
+  --verbose         auch das Diagnoseprotokoll auf die Standardfehlerausgabe schreiben
+  --                beendet die Optionen: was folgt, sind Pfade, auch solche, die mit einem Bindestrich beginnen
   --help            dieser Text
   --version         Name und Version des Programms
 
 Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
 </translation>
+    </message>
+    <message>
+        <source>--threshold works with scan and trash only</source>
+        <translation>--threshold gilt nur für scan und trash</translation>
+    </message>
+    <message>
+        <source>%1 takes no --root, --home, --profile or --threshold</source>
+        <translation>%1 nimmt kein --root, --home, --profile oder --threshold</translation>
     </message>
 </context>
 <context>
@@ -369,10 +455,6 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
         <translation>In den Papierkorb</translation>
     </message>
     <message>
-        <source>Calculating...</source>
-        <translation>Wird berechnet …</translation>
-    </message>
-    <message>
         <source>at least %1</source>
         <translation>mindestens %1</translation>
     </message>
@@ -386,6 +468,14 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
             <numerusform>%1 Datei</numerusform>
             <numerusform>%1 Dateien</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 (not installed)</source>
+        <translation>%1 (nicht installiert)</translation>
     </message>
 </context>
 <context>
@@ -530,6 +620,10 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
         <source>Last used (oldest → newest)</source>
         <translation>Zuletzt verwendet (älteste → neueste)</translation>
     </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Wird gemessen …</translation>
+    </message>
 </context>
 <context>
     <name>EmptyDetailView</name>
@@ -650,6 +744,25 @@ um die Details zu sehen.</translation>
     <message>
         <source>Clear Selection</source>
         <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Stop Scan</source>
+        <translation>Scan anhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Leftscan Manual</source>
+        <translation>Leftscan-Handbuch</translation>
+    </message>
+</context>
+<context>
+    <name>ManualView</name>
+    <message>
+        <source>Leftscan Manual</source>
+        <translation>Leftscan-Handbuch</translation>
     </message>
 </context>
 <context>
@@ -1250,8 +1363,19 @@ deinstallierter Programme.</translation>
         <translation>Suche läuft …</translation>
     </message>
     <message>
-        <source>%L1 items · %2</source>
-        <translation>%L1 Einträge · %2</translation>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stop the scan (Esc)</source>
+        <translation>Den Scan anhalten (Esc)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln item(s)</source>
+        <translation>
+            <numerusform>%Ln Eintrag</numerusform>
+            <numerusform>%Ln Einträge</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1266,6 +1390,14 @@ deinstallierter Programme.</translation>
     <message>
         <source>Searching for app leftovers... this can take a few minutes...</source>
         <translation>Suche nach Programmüberresten … das kann einige Minuten dauern …</translation>
+    </message>
+    <message>
+        <source>Stop Scan</source>
+        <translation>Scan anhalten</translation>
+    </message>
+    <message>
+        <source>Keeps what was found so far (Esc)</source>
+        <translation>Behält, was bisher gefunden wurde (Esc)</translation>
     </message>
 </context>
 <context>
@@ -1383,13 +1515,13 @@ deinstallierter Programme.</translation>
         <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
-        <source>usage: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
+        <source>usage: leftscan [--root DIR] [--home DIR] [--profile mac|linux] [--demo | --demo-linux]
        leftscan --help | --version
 
-  --root DIR  the folder that stands for &quot;/&quot; of the system to scan (default /)
-  --home DIR  the user&apos;s home folder on this machine (default: your home)
-  --demo      scan a generated demonstration Mac
-  --demo-linux  scan a generated demonstration Linux desktop
+  --root DIR    the folder that stands for &quot;/&quot; of the system to scan (default /)
+  --home DIR    the user&apos;s home folder on this machine (default: your home)
+  --demo        open the window on a generated demonstration Mac, ready to scan
+  --demo-linux  open the window on a generated demonstration Linux desktop, ready to scan
   --profile P   mac: a Mac&apos;s Library folders; linux: a Linux desktop&apos;s home, its .config,
                 .local/share, .cache, .local/state, dot-files and dot-folders (default:
                 mac when the home has a Library folder, else linux)
@@ -1398,13 +1530,13 @@ deinstallierter Programme.</translation>
 
 See leftscan(1), and leftscan-cli(1) for the command line.
 </source>
-        <translation>Aufruf: leftscan [--root DIR] [--home DIR] [--demo] [--demo-linux] [--profile mac|linux]
+        <translation>Aufruf: leftscan [--root DIR] [--home DIR] [--profile mac|linux] [--demo | --demo-linux]
         leftscan --help | --version
 
-  --root DIR  der Ordner, der für „/“ des zu durchsuchenden Systems steht (Vorgabe /)
-  --home DIR  der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
-  --demo      einen erzeugten Vorführ-Mac durchsuchen
-  --demo-linux  einen erzeugten Vorführ-Linux-Desktop durchsuchen
+  --root DIR    der Ordner, der für „/“ des zu durchsuchenden Systems steht (Vorgabe /)
+  --home DIR    der persönliche Ordner des Benutzers auf diesem Rechner (Vorgabe: Ihr persönlicher Ordner)
+  --demo        das Fenster mit einem erzeugten Vorführ-Mac öffnen, bereit zum Scannen
+  --demo-linux  das Fenster mit einem erzeugten Vorführ-Linux-Desktop öffnen, bereit zum Scannen
   --profile P   mac: die Library-Ordner eines Macs; linux: den persönlichen Ordner eines Linux-Desktops,
                 seine Ordner .config, .local/share, .cache, .local/state und seine versteckten Dateien
                 und Ordner (Vorgabe: mac, wenn der persönliche Ordner einen Library-Ordner hat, sonst linux)

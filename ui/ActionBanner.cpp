@@ -4,6 +4,7 @@
 #include "ui/ActionBanner.h"
 
 #include "scanner/RemnantScanner.h"
+#include "ui/ActionReportText.h"
 #include "ui/ProminentButton.h"
 #include "ui/SymbolLabel.h"
 #include "ui/ThemedLabel.h"
@@ -52,9 +53,9 @@ ActionBanner::ActionBanner(RemnantScanner &scanner, QWidget *parent)
     hide();
 }
 
-void ActionBanner::showReport(const RemnantActionReport &report)
+void ActionBanner::showReport(const RemnantActionReport &report, const QStringList &skipped)
 {
-    m_text->setText(report.summary());
+    m_text->setText(ActionReportText::summary(report, skipped));
     m_undo->setVisible(report.kind == RemnantActionReport::Kind::trash && report.succeeded > 0 &&
                        m_scanner.canUndoTrash());
     show();

@@ -22,7 +22,7 @@ public:
 
     explicit ActionBanner(RemnantScanner &scanner, QWidget *parent = nullptr);
 
-    void showReport(const RemnantActionReport &report);
+    void showReport(const RemnantActionReport &report, const QStringList &skipped = {});
     QString text() const;
     ProminentButton *undoButton() const { return m_undo; }
 

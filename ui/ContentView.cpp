@@ -31,7 +31,7 @@ ContentView::ContentView(RemnantScanner &scanner, RemnantActions &actions, QWidg
     listLayout->addWidget(m_list);
     m_banner = new ActionBanner(scanner);
     listLayout->addWidget(m_banner);
-    connect(&scanner, &RemnantScanner::actionFinished, m_banner, &ActionBanner::showReport);
+    connect(&actions, &RemnantActions::reported, m_banner, &ActionBanner::showReport);
     connect(m_banner, &ActionBanner::undoRequested, &actions, &RemnantActions::undoTrash);
     for (QWidget *column : {listColumn, static_cast<QWidget *>(m_detailStack)}) {
         column->setMinimumWidth(ColumnMinimumWidth);

@@ -7,6 +7,7 @@
 #include "scanner/AlertPresenter.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
+#include "ui/ActionReportText.h"
 #include "ui/BulkActionSheet.h"
 #include "ui/FileManagerReveal.h"
 
@@ -136,9 +137,18 @@ void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
         return;
     }
     switch (m_scanner.alerts().runModal(question->alert) - AlertPresenter::FirstButton) {
-    case 0:
-        trash(question->others);
+    case 0: {
+        QStringList skipped;
+        for (const RemnantItemPtr &item : items) {
+            if (!question->others.contains(item))
+                skipped.append(item->name());
+        }
+        if (question->others.isEmpty())
+            emit reported(RemnantActionReport{}, skipped);
+        else if (trash(question->others))
+            m_skipped = skipped;
         break;
+    }
     case 1:
         trash(items);
         break;
@@ -160,12 +170,16 @@ void RemnantActions::showBulkSheet(const QList<RemnantItemPtr> &items)
     sheet->open();
 }
 
-void RemnantActions::trash(const QList<RemnantItemPtr> &items)
+bool RemnantActions::trash(const QList<RemnantItemPtr> &items)
 {
     if (items.isEmpty())
-        return;
-    if (!m_scanner.moveToTrashInBackground(items))
+        return false;
+    if (!m_scanner.moveToTrashInBackground(items)) {
         showBusy();
+        return false;
+    }
+    m_skipped.clear();
+    return true;
 }
 
 void RemnantActions::tag(const QList<RemnantItemPtr> &items, FinderTagColor color)
@@ -193,11 +207,14 @@ void RemnantActions::showBusy()
 
 void RemnantActions::showReport(const RemnantActionReport &report)
 {
+    const QStringList skipped =
+        report.kind == RemnantActionReport::Kind::trash ? std::exchange(m_skipped, {}) : QStringList();
+    emit reported(report, skipped);
     // What went well is told in the band below the list; what failed, and why, needs a look.
     if (report.failures.isEmpty())
         return;
-    const QString summary = report.summary();
-    const QString details = report.details();
+    const QString summary = ActionReportText::summary(report, skipped);
+    const QString details = ActionReportText::details(report);
     auto *box = new QMessageBox(report.failures.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, summary,
                                 summary, QMessageBox::Ok, &m_window);
     box->setInformativeText(details);

@@ -37,7 +37,8 @@ public:
     // or cancel; otherwise the usual confirmation for the set.
     void confirmBulkTrash(const QList<RemnantItemPtr> &items);
 
-    void trash(const QList<RemnantItemPtr> &items);
+    // False when nothing was started.
+    bool trash(const QList<RemnantItemPtr> &items);
     void tag(const QList<RemnantItemPtr> &items, FinderTagColor color);
     // Puts the items of the last move to the Trash back.
     void undoTrash();
@@ -50,6 +51,10 @@ public:
     };
     static std::optional<BulkQuestion> bulkQuestion(const QList<RemnantItemPtr> &items);
 
+signals:
+    // An action on several items ended; `skipped` names what the user chose to leave out of it.
+    void reported(const RemnantActionReport &report, const QStringList &skipped);
+
 private:
     // Asks with a warning whose buttons are "Move to Trash" and "Cancel"; true for the first.
     bool confirmMove(const QString &title, const QString &message);
@@ -58,4 +63,6 @@ private:
 
     RemnantScanner &m_scanner;
     QWidget &m_window;
+    // The items that "Skip Them" left out of the move under way.
+    QStringList m_skipped;
 };

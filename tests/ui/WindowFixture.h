@@ -8,6 +8,7 @@
 #include "mac/MacProfile.h"
 #include "model/ByteCountFormatter.h"
 #include "platform/PosixPlatform.h"
+#include "platform/ProgramTranslations.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
 #include "ui/MainWindow.h"
@@ -31,7 +32,11 @@ protected:
         static int argc = 1;
         static char name[] = "leftscan-window-test";
         static char *argv[] = {name, nullptr};
-        static QApplication *app = new QApplication(argc, argv);
+        static QApplication *app = [] {
+            auto *made = new QApplication(argc, argv);
+            ProgramTranslations::install();
+            return made;
+        }();
         return *app;
     }
 

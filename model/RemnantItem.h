@@ -93,6 +93,8 @@ public:
     RemnantRisk risk() const { return m_fields.risk; }
     const QString &evidence() const { return m_fields.evidence; }
     bool isWeakMatch() const { return m_fields.weakMatch; }
+    // Which application owns it was not told, or the owner is gone: its name reads "Unknown".
+    bool isOwnerUnnamed() const { return m_fields.ownerUnnamed; }
     const QStringList &lookalikes() const { return m_fields.lookalikes; }
     bool hasLookalikes() const { return !m_fields.lookalikes.isEmpty(); }
     // What the entry and everything inside it take on disk (allocated blocks); absent until measured.

@@ -17,6 +17,8 @@ void add(RemnantSummary &summary, const RemnantItem &item, SharedFiles &shared)
     if (item.status() == RemnantStatus::orphan)
         ++summary.orphanCount;
     summary.totalSize += item.displayedSize();
+    if (!item.sizeOnDisk())
+        ++summary.unmeasuredCount;
     // A file that several entries hold under names of their own counts once in the total.
     for (const SizeMeasurement::SharedFile &file : item.sharedFiles()) {
         if (!shared.insert({file.device, file.inode}).second)

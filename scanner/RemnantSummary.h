@@ -17,6 +17,8 @@ struct RemnantSummary {
     int count = 0;
     int orphanCount = 0;
     qint64 totalSize = 0;
+    // Items whose size on disk is not known yet: the total counts their own size only.
+    int unmeasuredCount = 0;
     std::array<int, 21> categoryCounts{}; // by RemnantCategory declaration order
     std::array<int, 3> riskCounts{};      // by RemnantRisk declaration order
 

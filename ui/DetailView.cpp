@@ -121,9 +121,16 @@ void DetailView::rebuild()
     cells.append(new MetaCell(QStringLiteral("tag.fill"), m_scanner.profile().ownerIdentifierLabel(),
                               item.bundleIdentifier().value_or(tr("Not found")),
                               systemColor(hasIdentifier ? SystemColor::blue : SystemColor::red)));
-    if (item.matchedAppName())
-        cells.append(new MetaCell(QStringLiteral("app.fill"), tr("Associated App"), *item.matchedAppName(),
-                                  systemColor(SystemColor::green)));
+    if (item.matchedAppName()) {
+        // Green says the owner is there; an owner that is gone, or was never told, is only named.
+        const bool installed = item.status() == RemnantStatus::stale && !item.isOwnerUnnamed();
+        const QString owner = item.isOwnerUnnamed() ? tr("Unknown")
+                              : installed           ? *item.matchedAppName()
+                                                    : tr("%1 (not installed)").arg(*item.matchedAppName());
+        cells.append(new MetaCell(QStringLiteral("app.fill"), tr("Associated App"), owner,
+                                  installed ? systemColor(SystemColor::green)
+                                            : SymbolLabel::ColorSource(Theme::secondaryLabel)));
+    }
     if (item.daysSinceLastUse())
         cells.append(new MetaCell(
             QStringLiteral("clock.fill"), item.lastUseIsOpening() ? tr("Last used") : tr("Last changed"),
@@ -223,7 +230,7 @@ QWidget *DetailView::sizeView(const RemnantItem &item) const
     row->setSpacing(8);
     if (!item.sizeOnDisk() && m_scanner.isMeasuringSizes()) {
         row->addWidget(new Spinner(14));
-        row->addWidget(new ThemedLabel(tr("Calculating..."), Theme::TextStyle::title3, Theme::secondaryLabel));
+        row->addWidget(new ThemedLabel(DisplayText::measuring(), Theme::TextStyle::title3, Theme::secondaryLabel));
     } else {
         const QString size = DisplayText::fileSize(item.displayedSize());
         row->addWidget(

@@ -5,6 +5,7 @@
 
 #include "model/ByteCountFormatter.h"
 #include "platform/ProgramTranslations.h"
+#include "scanner/RemnantSummary.h"
 
 #include <QCoreApplication>
 
@@ -70,6 +71,16 @@ QString DisplayText::of(RemnantSortOrder order)
 QString DisplayText::fileSize(qint64 bytes)
 {
     return ByteCountFormatter::fileSize(bytes, ProgramTranslations::displayLocale());
+}
+
+QString DisplayText::measuring()
+{
+    return QCoreApplication::translate("DisplayText", "Measuring…");
+}
+
+QString DisplayText::totalSize(const RemnantSummary &summary, bool measuring)
+{
+    return measuring && summary.unmeasuredCount > 0 ? DisplayText::measuring() : fileSize(summary.totalSize);
 }
 
 QString DisplayText::translated(const QString &rawValue)

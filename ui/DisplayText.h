@@ -11,6 +11,8 @@
 #include <QString>
 
 // The names of the engine's vocabulary as the window shows them: the raw values, translated.
+struct RemnantSummary;
+
 class DisplayText {
 public:
     static QString of(RemnantCategory category);
@@ -19,6 +21,10 @@ public:
     static QString of(RemnantSortOrder order);
     // A size as ByteCountFormatter writes it, in the display locale.
     static QString fileSize(qint64 bytes);
+    // What a size reads while it is being measured.
+    static QString measuring();
+    // The total of some items; while sizes are being measured and some of theirs is not known, "Measuring…".
+    static QString totalSize(const RemnantSummary &summary, bool measuring);
 
 private:
     static QString translated(const QString &rawValue);

@@ -6,6 +6,7 @@
 #include "scanner/RemnantScanner.h"
 #include "ui/ContentView.h"
 #include "ui/DetailView.h"
+#include "ui/ManualView.h"
 #include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"
 #include "ui/RemnantListView.h"
@@ -38,6 +39,8 @@ MainWindow::MainWindow(RemnantScanner &scanner, QWidget *parent)
 
     connect(m_toolbar, &ScanToolbar::startScanRequested, this, &MainWindow::startScan);
     connect(m_content, &ContentView::startScanRequested, this, &MainWindow::startScan);
+    connect(m_toolbar, &ScanToolbar::stopScanRequested, this, &MainWindow::stopScan);
+    connect(m_content->listView(), &RemnantListView::stopScanRequested, this, &MainWindow::stopScan);
     m_toolbar->setShownRows(m_content->listView()->proxy());
     setTabOrder(m_content->listView(), m_content->detailView());
 }
@@ -45,11 +48,15 @@ MainWindow::MainWindow(RemnantScanner &scanner, QWidget *parent)
 void MainWindow::buildMenus()
 {
     QMenu *application = menuBar()->addMenu(tr("&Leftscan"));
-    QAction *about = application->addAction(tr("About Leftscan"), this, &MainWindow::aboutRequested);
-    about->setMenuRole(QAction::AboutRole);
     m_startScan = application->addAction(tr("Start Scan"), this, &MainWindow::startScan);
     m_startScan->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     m_startScan->setShortcutContext(Qt::ApplicationShortcut);
+    // Escape stops a scan only while one runs; otherwise it is the list's, which clears the selection with it.
+    m_stopScan = application->addAction(tr("Stop Scan"), this, &MainWindow::stopScan);
+    m_stopScan->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_stopScan->setShortcutContext(Qt::WindowShortcut);
+    m_stopScan->setEnabled(false);
+    connect(&m_scanner, &RemnantScanner::isScanningChanged, m_stopScan, &QAction::setEnabled);
     application->addSeparator();
     QAction *settings = application->addAction(tr("Settings..."), this, &MainWindow::settingsRequested);
     settings->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Comma));
@@ -74,12 +81,34 @@ void MainWindow::buildMenus()
     QAction *clear =
         edit->addAction(tr("Clear Selection"), this, [this] { m_content->listView()->clearSelectedItems(); });
     clear->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    m_manual = help->addAction(tr("Leftscan Manual"), this, &MainWindow::showManual);
+    m_manual->setShortcut(QKeySequence::HelpContents);
+    // On a Mac the system moves About into the application menu.
+    QAction *about = help->addAction(tr("About Leftscan"), this, &MainWindow::aboutRequested);
+    about->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::showManual()
+{
+    if (!m_manualView)
+        m_manualView = new ManualView(this);
+    m_manualView->show();
+    m_manualView->raise();
+    m_manualView->activateWindow();
 }
 
 void MainWindow::startScan()
 {
     // The scanner itself ignores a second start while a scan runs.
     QTimer::singleShot(0, &m_scanner, &RemnantScanner::scan);
+}
+
+void MainWindow::stopScan()
+{
+    if (m_scanner.isScanning())
+        m_scanner.cancelScan();
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class ContentView;
+class ManualView;
 class QAction;
 class RemnantActions;
 class RemnantScanner;
@@ -25,8 +26,11 @@ public:
     ScanToolbar *toolbar() const { return m_toolbar; }
     RemnantActions *actions() const { return m_actions; }
     QAction *startScanAction() const { return m_startScan; }
+    QAction *stopScanAction() const { return m_stopScan; }
     QAction *selectAllAction() const { return m_selectAll; }
     QAction *undoAction() const { return m_undo; }
+    QAction *manualAction() const { return m_manual; }
+    ManualView *manualView() const { return m_manualView; }
 
 signals:
     void settingsRequested();
@@ -39,13 +43,18 @@ protected:
 private:
     void buildMenus();
     void startScan();
+    void stopScan();
+    void showManual();
 
     RemnantScanner &m_scanner;
     RemnantActions *m_actions;
     ScanToolbar *m_toolbar;
     ContentView *m_content;
     QAction *m_startScan = nullptr;
+    QAction *m_stopScan = nullptr;
     QAction *m_selectAll = nullptr;
     QAction *m_undo = nullptr;
+    QAction *m_manual = nullptr;
+    ManualView *m_manualView = nullptr;
     bool m_probedAutomation = false;
 };

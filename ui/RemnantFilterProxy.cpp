@@ -130,6 +130,7 @@ void RemnantFilterProxy::refilter()
     // One new layout rather than a removal or insertion per range of rows: a keystroke can hide thousands of
     // scattered rows, and the view handles one layout change far faster than thousands of range changes.
     invalidate();
+    emit refiltered();
 }
 
 RemnantSummary RemnantFilterProxy::shownSummary() const

@@ -34,6 +34,10 @@ public:
     // Applies the scanner's current filter settings now.
     void refilter();
 
+signals:
+    // The filter settings changed and the rows shown follow them.
+    void refiltered();
+
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
     bool lessThan(const QModelIndex &left, const QModelIndex &right) const override;

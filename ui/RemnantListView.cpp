@@ -63,6 +63,7 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
         m_stack->addWidget(page);
     layout->addWidget(m_stack, 1);
     connect(m_welcome, &WelcomeView::startScanRequested, this, &RemnantListView::startScanRequested);
+    connect(m_scanning, &ScanningPlaceholder::stopScanRequested, this, &RemnantListView::stopScanRequested);
 
     connect(&scanner, &RemnantScanner::hasStartedScanChanged, this, &RemnantListView::updateContent);
     connect(&scanner, &RemnantScanner::hasScannedChanged, this, &RemnantListView::updateContent);
@@ -75,9 +76,12 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
             [this](const QModelIndex &current) {
                 if (m_removingRows)
                     return;
-                if (const RemnantItemPtr item = itemAt(current))
+                if (const RemnantItemPtr item = itemAt(current)) {
+                    m_detailItem = item;
                     emit currentItemChanged(item);
+                }
             });
+    connect(m_proxy, &RemnantFilterProxy::refiltered, this, &RemnantListView::followFilter);
     connect(m_items, &RemnantItemsView::toggleRequested, this, [this](const QModelIndex &index) {
         if (const RemnantItemPtr item = itemAt(index))
             toggleSelected(item);
@@ -99,6 +103,13 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
             clearSelectedItems();
     });
     connect(m_model, &RemnantListModel::checkedChanged, this, &RemnantListView::updateBulkButton);
+    const auto followMeasuring = [this] {
+        m_items->rowDelegate()->setSizesPending(m_scanner.isScanning() || m_scanner.isMeasuringSizes());
+        m_items->viewport()->update();
+    };
+    connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, this, followMeasuring);
+    connect(&scanner, &RemnantScanner::isScanningChanged, this, followMeasuring);
+    followMeasuring();
     updateContent();
     updateThreshold();
     updateBulkButton();
@@ -123,6 +134,7 @@ QWidget *RemnantListView::makeHeader()
 
     connect(m_search, &SearchBar::textChanged, &m_scanner, &RemnantScanner::setSearchText);
     connect(&m_scanner, &RemnantScanner::searchTextChanged, m_search, &SearchBar::setText);
+    connect(m_search, &SearchBar::downRequested, this, &RemnantListView::focusList);
     connect(m_sort, &QComboBox::currentIndexChanged, this,
             [this](int index) { m_proxy->setSortOrder(RemnantSortOrder(m_sort->itemData(index).toInt())); });
     return header;
@@ -256,6 +268,31 @@ void RemnantListView::toggleSelected(const RemnantItemPtr &item)
 {
     if (item)
         setItemsSelected({item}, !m_model->isChecked(*item));
+}
+
+void RemnantListView::followFilter()
+{
+    // An item the filters now hide leaves the detail pane too. One that left the list (moved to the Trash) stays
+    // there until another is chosen.
+    const RemnantItemPtr shown = m_detailItem.lock();
+    if (!shown)
+        return;
+    const qsizetype row = m_model->rows().indexOf(shown);
+    if (row < 0 || m_proxy->mapFromSource(m_model->index(int(row))).isValid())
+        return;
+    m_detailItem.reset();
+    m_items->selectionModel()->clearCurrentIndex();
+    emit currentItemChanged(nullptr);
+}
+
+void RemnantListView::focusList()
+{
+    if (m_stack->currentWidget() != m_items || m_proxy->rowCount() == 0)
+        return;
+    m_items->setFocus(Qt::TabFocusReason);
+    const QModelIndex current = m_items->currentIndex();
+    if (!current.isValid())
+        m_items->setCurrentIndex(m_proxy->index(0, 0));
 }
 
 void RemnantListView::selectAllShown()

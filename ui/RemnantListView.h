@@ -47,6 +47,8 @@ public:
     // The leftovers in the order shown.
     QList<RemnantItemPtr> sortedRemnants() const;
 
+    // Gives the keyboard to the list, on its current row or else its first.
+    void focusList();
     void selectAllShown();
     void clearSelectedItems();
     void toggleSelected(const RemnantItemPtr &item);
@@ -67,6 +69,7 @@ public:
 signals:
     void currentItemChanged(const RemnantItemPtr &item);
     void startScanRequested();
+    void stopScanRequested();
 
 private:
     QWidget *makeHeader();
@@ -74,6 +77,7 @@ private:
     void updateContent();
     void updateThreshold();
     void updateBulkButton();
+    void followFilter();
     void setItemsSelected(const QList<RemnantItemPtr> &items, bool selected);
     RemnantItemPtr itemAt(const QModelIndex &proxyIndex) const;
     void act(const QModelIndex &proxyIndex, int button);
@@ -83,6 +87,8 @@ private:
     RemnantListModel *m_model;
     RemnantFilterProxy *m_proxy;
     QModelIndex m_anchor;
+    // The item the detail pane was last given.
+    std::weak_ptr<RemnantItem> m_detailItem;
     bool m_removingRows = false;
 
     SearchBar *m_search = nullptr;

@@ -347,7 +347,7 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
 
     painter->setFont(caption);
     painter->setPen(Theme::secondaryLabel());
-    painter->drawText(sizeRect, Qt::AlignRight | Qt::AlignVCenter, DisplayText::fileSize(item->displayedSize()));
+    painter->drawText(sizeRect, Qt::AlignRight | Qt::AlignVCenter, sizeText(*item));
 
     if (progress > 0) {
         painter->setOpacity(progress);
@@ -363,4 +363,10 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         }
     }
     painter->restore();
+}
+
+QString RemnantRowDelegate::sizeText(const RemnantItem &item) const
+{
+    return m_sizesPending && !item.sizeOnDisk() ? DisplayText::measuring()
+                                                : DisplayText::fileSize(item.displayedSize());
 }

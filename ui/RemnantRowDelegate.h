@@ -39,6 +39,10 @@ public:
 
     // The reveal button's title, which names the system's file browser.
     void setRevealTitle(const QString &title) { m_revealTitle = title; }
+    // While sizes are being measured, an item not measured yet reads "Measuring…" instead of a size.
+    void setSizesPending(bool pending) { m_sizesPending = pending; }
+    // The size a row shows for the item.
+    QString sizeText(const RemnantItem &item) const;
     QString tooltip(RowButton button) const;
 
 signals:
@@ -55,6 +59,7 @@ private:
     QAbstractItemView &m_view;
     bool m_showsCheckColumn = false;
     QString m_revealTitle;
+    bool m_sizesPending = false;
     QPersistentModelIndex m_hovered;
     QPersistentModelIndex m_pressed;
     // Rows fading in or out; the progress is 1 for a row fully shown.

@@ -56,6 +56,10 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     m_progress = makeBar(180);
     m_progress->setAccessibleName(tr("Scan progress"));
     row->addWidget(m_progress);
+    m_stop = new ProminentButton(tr("Stop"), QStringLiteral("stop.fill"), ProminentButton::Style::bordered);
+    m_stop->setToolTip(tr("Stop the scan (Esc)"));
+    row->addWidget(m_stop);
+    connect(m_stop, &QAbstractButton::clicked, this, &ScanToolbar::stopScanRequested);
     row->addSpacing(8);
 
     row->addStretch(1);
@@ -78,6 +82,7 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
             [this](double value) { m_progress->setValue(int(value * 1000)); });
     connect(&scanner, &RemnantScanner::remnantsChanged, this, &ScanToolbar::scheduleSummary);
     connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &ScanToolbar::scheduleSummary);
+    connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, this, &ScanToolbar::scheduleSummary);
     for (auto signal : {&RemnantScanner::searchTextChanged})
         connect(&scanner, signal, this, &ScanToolbar::scheduleSummary);
     for (auto signal : {&RemnantScanner::filterOrphansOnlyChanged, &RemnantScanner::filterStaleOnlyChanged,
@@ -116,6 +121,7 @@ void ScanToolbar::updateScanState()
     m_scan->setText(m_scanner.isScanning() ? tr("Scanning...") : tr("Start Scan"));
     m_scan->setAccessibleName(m_scan->text());
     m_progress->setVisible(m_scanner.isScanning() || m_scanner.isScanningApps());
+    m_stop->setVisible(m_scanner.isScanning());
     m_progress->setValue(int(m_scanner.scanProgress() * 1000));
 }
 
@@ -139,7 +145,8 @@ void ScanToolbar::updateSummary()
     }
     const RemnantSummary shown =
         m_shownRows ? m_shownRows->shownSummary() : RemnantSummary::of(m_scanner.remnants(), RemnantFilter(m_scanner));
-    m_summary->setText(tr("%L1 items · %2").arg(shown.count).arg(DisplayText::fileSize(shown.totalSize)));
+    m_summary->setText(tr("%Ln item(s)", nullptr, shown.count) + QStringLiteral(" · ") +
+                       DisplayText::totalSize(shown, m_scanner.isScanning() || m_scanner.isMeasuringSizes()));
     m_summary->show();
 }
 

@@ -21,6 +21,8 @@ public:
     explicit ScanToolbar(RemnantScanner &scanner, QWidget *parent = nullptr);
 
     ProminentButton *scanButton() const { return m_scan; }
+    // Shown while a scan runs.
+    ProminentButton *stopButton() const { return m_stop; }
     QProgressBar *progressBar() const { return m_progress; }
     QLabel *summaryLabel() const;
     // The list whose shown rows the summary counts; without one, the scanner's filter decides.
@@ -28,6 +30,7 @@ public:
 
 signals:
     void startScanRequested();
+    void stopScanRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -39,6 +42,7 @@ private:
 
     RemnantScanner &m_scanner;
     ProminentButton *m_scan;
+    ProminentButton *m_stop;
     QProgressBar *m_progress;
     ThemedLabel *m_summary;
     ThemedLabel *m_action;

@@ -5,6 +5,7 @@
 
 #include "scanner/RemnantScanner.h"
 #include "ui/PlaceholderStack.h"
+#include "ui/ProminentButton.h"
 #include "ui/Spinner.h"
 #include "ui/ThemedLabel.h"
 
@@ -19,6 +20,11 @@ ScanningPlaceholder::ScanningPlaceholder(RemnantScanner &scanner, QWidget *paren
     stack->addCentered(status);
     stack->addCentered(new ThemedLabel(tr("Searching for app leftovers... this can take a few minutes..."),
                                        Theme::TextStyle::body, Theme::secondaryLabel));
+    stack->addSpacing(8);
+    auto *stop = new ProminentButton(tr("Stop Scan"), QStringLiteral("stop.fill"), ProminentButton::Style::bordered);
+    stop->setToolTip(tr("Keeps what was found so far (Esc)"));
+    stack->addCentered(stop);
+    connect(stop, &QAbstractButton::clicked, this, &ScanningPlaceholder::stopScanRequested);
     stack->finish();
     connect(&scanner, &RemnantScanner::scanStatusChanged, status, &QLabel::setText);
 }

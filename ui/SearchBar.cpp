@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -40,6 +41,7 @@ SearchBar::SearchBar(QWidget *parent)
     layout->addWidget(m_field, 1);
     layout->addWidget(m_clear);
     setFocusProxy(m_field);
+    m_field->installEventFilter(this);
     restyle();
 
     connect(m_field, &QLineEdit::textChanged, this, [this](const QString &text) {
@@ -75,6 +77,18 @@ bool SearchBar::event(QEvent *event)
     if (event->type() == QEvent::ApplicationPaletteChange)
         restyle();
     return QWidget::event(event);
+}
+
+bool SearchBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_field && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Down && key->modifiers() == Qt::NoModifier) {
+            emit downRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SearchBar::paintEvent(QPaintEvent *)

@@ -21,10 +21,13 @@ public:
 
 signals:
     void textChanged(const QString &text);
+    // Down was pressed in the field: the list below it takes the keyboard.
+    void downRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void restyle();

@@ -8,6 +8,7 @@
 #include "ui/ProminentButton.h"
 #include "ui/ThemedLabel.h"
 
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,8 +21,8 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     setWindowTitle(tr("Leftscan Settings"));
     setFixedSize(500, 320);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 20);
-    layout->setSpacing(16);
+    layout->setContentsMargins(20, 16, 20, 12);
+    layout->setSpacing(12);
 
     auto *options = new FormSection(tr("Scan Options"));
     QVBoxLayout *optionsLayout = options->rows();
@@ -57,6 +58,10 @@ SettingsView::SettingsView(RemnantScanner &scanner, QWidget *parent)
     cacheLayout->addWidget(note);
     layout->addWidget(cache);
     layout->addStretch(1);
+    // Changes apply as they are made; Close, like Escape, only closes the window.
+    m_buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(m_buttons);
 
     connect(m_field, &QLineEdit::editingFinished, this, &SettingsView::commit);
     connect(&scanner, &RemnantScanner::staleThresholdDaysChanged, this, &SettingsView::showThreshold);

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,6 +21,7 @@ public:
 
     QLineEdit *thresholdField() const { return m_field; }
     QLabel *explanation() const { return m_explanation; }
+    QDialogButtonBox *buttons() const { return m_buttons; }
 
 private:
     void commit();
@@ -29,4 +31,5 @@ private:
     QLineEdit *m_field;
     QLabel *m_explanation;
     QPushButton *m_clearCache;
+    QDialogButtonBox *m_buttons;
 };

@@ -80,6 +80,7 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
 
     connect(&scanner, &RemnantScanner::remnantsChanged, this, &SidebarView::scheduleRefresh);
     connect(&scanner, &RemnantScanner::remnantSizesChanged, this, &SidebarView::scheduleRefresh);
+    connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, this, &SidebarView::scheduleRefresh);
     connect(&scanner, &RemnantScanner::isScanningChanged, this, &SidebarView::refresh);
     connect(&scanner, &RemnantScanner::totalScannedItemsChanged, this, &SidebarView::scheduleRefresh);
     connect(&scanner, &RemnantScanner::selectedCategoryChanged, this, &SidebarView::updateChoice);
@@ -105,7 +106,7 @@ void SidebarView::refresh()
     m_orphans->setDimmed(summary.orphanCount == 0);
     m_total->setValue(QString::number(total));
     m_total->setDimmed(total == 0);
-    m_size->setValue(DisplayText::fileSize(summary.totalSize));
+    m_size->setValue(DisplayText::totalSize(summary, m_scanner.isScanning() || m_scanner.isMeasuringSizes()));
     m_size->setDimmed(summary.totalSize == 0);
     m_allCategories->setValue(total > 0 ? QString::number(total) : QString());
     for (const RemnantCategory category : m_scanner.categories())

@@ -14,6 +14,7 @@
 #include "ui/EmptyDetailView.h"
 #include "ui/FilterChip.h"
 #include "ui/InfoBlock.h"
+#include "ui/ManualView.h"
 #include "ui/MetaCell.h"
 #include "ui/ProminentButton.h"
 #include "ui/RemnantActions.h"
@@ -34,13 +35,17 @@
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <sys/xattr.h>
 
@@ -505,6 +510,12 @@ TEST_F(WindowFixture, WhatHoldsTheUsersFilesOrMayBelongToAnInstalledAppIsMarkedA
         EXPECT_EQ(item->action(), RemnantAction::none());
         EXPECT_TRUE(std::filesystem::exists(item->url()));
     }
+    // The band below the list says what was moved and names what was left in place.
+    const QString summary = m_window->contentView()->actionBanner()->text();
+    EXPECT_TRUE(summary.startsWith(
+        QStringLiteral("Moved 1 item to the Trash; left %1 that needed a look in place: ").arg(kept.size())))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(kept.first()->name()));
 }
 
 TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTheScrollPosition)
@@ -536,8 +547,12 @@ TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTh
             texts.append(label->text());
         return texts;
     };
-    EXPECT_EQ(sizeTexts(), QStringList{"Calculating..."});
+    // Until a size is known the row, the detail pane and the totals say it is being measured.
+    EXPECT_EQ(sizeTexts(), QStringList{"Measuring…"});
     EXPECT_TRUE(detail.findChild<Spinner *>());
+    EXPECT_EQ(view.rowDelegate()->sizeText(*chosen), "Measuring…");
+    EXPECT_TRUE(m_window->toolbar()->summaryLabel()->text().endsWith(" · Measuring…"));
+    EXPECT_EQ(m_window->contentView()->sidebar()->sizeRow()->value(), "Measuring…");
     const QList<RemnantItemPtr> before = list().sortedRemnants();
 
     // Before the look inside, a bulk move asks about the item first.
@@ -561,4 +576,88 @@ TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTh
     EXPECT_EQ(sizeTexts().first(), ByteCountFormatter::fileSize(*chosen->sizeOnDisk()));
     EXPECT_TRUE(sizeTexts().last().endsWith(chosen->itemCount() == 1 ? " file" : " files"));
     EXPECT_FALSE(detail.findChild<Spinner *>());
+    EXPECT_EQ(view.rowDelegate()->sizeText(*chosen), ByteCountFormatter::fileSize(*chosen->sizeOnDisk()));
+}
+
+TEST_F(WindowFixture, EscapeStopsAScanDownLeavesTheSearchAndTheDetailPaneFollowsTheFilter)
+{
+    // Escape, the toolbar's Stop and the scanning screen's button stop a scan, which keeps what it found so far.
+    QSignalSpy cancelled(m_scanner.get(), &RemnantScanner::scanCancelled);
+    m_scanner->scan();
+    ASSERT_TRUE(m_scanner->isScanning());
+    EXPECT_TRUE(m_window->toolbar()->stopButton()->isVisible());
+    EXPECT_TRUE(m_window->stopScanAction()->isEnabled());
+    m_window->activateWindow();
+    QApplication::setActiveWindow(m_window.get());
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    ASSERT_TRUE(cancelled.count() == 1 || cancelled.wait(5000));
+    EXPECT_FALSE(m_scanner->isScanning());
+    EXPECT_FALSE(m_window->toolbar()->stopButton()->isVisible());
+    EXPECT_FALSE(m_window->stopScanAction()->isEnabled());
+    m_scanner->scan();
+    m_window->toolbar()->stopButton()->click();
+    ASSERT_TRUE(cancelled.count() == 2 || cancelled.wait(5000));
+
+    scanToEnd();
+    // Down in the search field takes the keyboard to the list's first row, which the detail pane shows.
+    list().searchBar()->field()->setFocus();
+    QTest::keyClick(list().searchBar()->field(), Qt::Key_Down);
+    EXPECT_TRUE(list().itemsView()->hasFocus());
+    const RemnantItemPtr first = list().sortedRemnants().first();
+    EXPECT_EQ(m_window->contentView()->detailView()->remnant(), first);
+
+    // A search that hides the item shown empties the pane; one that keeps it leaves it.
+    list().searchBar()->setText(first->name());
+    QApplication::processEvents();
+    EXPECT_TRUE(m_window->contentView()->showsDetail());
+    list().searchBar()->setText("NO-SUCH-LEFTOVER-ANYWHERE");
+    QApplication::processEvents();
+    EXPECT_FALSE(m_window->contentView()->showsDetail());
+    list().searchBar()->setText(QString());
+
+    // The owner reads as installed, in green, only when it is.
+    for (const RemnantItemPtr &item : list().sortedRemnants()) {
+        if (!item->matchedAppName())
+            continue;
+        list().itemsView()->setCurrentIndex(list().proxy()->index(int(list().sortedRemnants().indexOf(item)), 0));
+        const QList<MetaCell *> cells = m_window->contentView()->detailView()->cells();
+        const auto owner = std::find_if(cells.begin(), cells.end(),
+                                        [](const MetaCell *cell) { return cell->label() == "Associated App"; });
+        ASSERT_NE(owner, cells.end());
+        const bool installed = item->status() == RemnantStatus::stale && !item->isOwnerUnnamed();
+        EXPECT_EQ((*owner)->valueColor() == Theme::color(SystemColor::green), installed) << item->name().toStdString();
+        if (item->status() == RemnantStatus::orphan && !item->isOwnerUnnamed()) {
+            EXPECT_EQ((*owner)->value(), *item->matchedAppName() + " (not installed)");
+        }
+    }
+}
+
+TEST_F(WindowFixture, SettingsCloseWithAButtonOrEscapeAndHelpShowsTheManual)
+{
+    SettingsView settings(*m_scanner, m_window.get());
+    settings.show();
+    ASSERT_TRUE(settings.buttons()->button(QDialogButtonBox::Close));
+    settings.buttons()->button(QDialogButtonBox::Close)->click();
+    EXPECT_FALSE(settings.isVisible());
+    settings.show();
+    settings.thresholdField()->setFocus();
+    QTest::keyClick(settings.thresholdField(), Qt::Key_Escape);
+    EXPECT_FALSE(settings.isVisible());
+
+    QMenu *help = nullptr;
+    for (QAction *menu : m_window->menuBar()->actions()) {
+        if (menu->text() == "&Help")
+            help = menu->menu();
+    }
+    ASSERT_TRUE(help);
+    QStringList entries;
+    for (const QAction *entry : help->actions())
+        entries.append(entry->text());
+    EXPECT_EQ(entries, (QStringList{"Leftscan Manual", "About Leftscan"}));
+    m_window->manualAction()->trigger();
+    ASSERT_TRUE(m_window->manualView());
+    EXPECT_TRUE(m_window->manualView()->isVisible());
+    const QString manual = m_window->manualView()->browser()->toPlainText();
+    EXPECT_TRUE(manual.contains("leftscan - find what uninstalled applications left behind, in a window"));
+    EXPECT_TRUE(manual.contains("leftscan-cli restore [--root DIR]"));
 }

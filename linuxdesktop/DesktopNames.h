@@ -20,5 +20,4 @@ public:
     };
 
     static Match match(const QString &name);
-    static bool isDesktopItem(const QString &name) { return match(name) != Match::none; }
 };

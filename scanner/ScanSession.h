@@ -68,7 +68,6 @@ public:
     // The location being listed.
     const std::optional<ScanLocation> &currentLocation() const { return m_currentLocation; }
     // Entries listed so far in this scan.
-    int listedCount() const { return m_listedCount; }
     // What the scan passed over and why, one line each, in the order met.
     const QStringList &warnings() const { return m_warnings; }
     const QList<RemnantItemPtr> &items() const { return m_items; }

@@ -54,7 +54,6 @@ ContentView::ContentView(RemnantScanner &scanner, RemnantActions &actions, QWidg
 
 void ContentView::setSelectedRemnant(const RemnantItemPtr &item)
 {
-    m_selectedRemnant = item;
     m_detail->setRemnant(item);
     m_detailStack->setCurrentWidget(item ? static_cast<QWidget *>(m_detail) : m_emptyDetail);
 }

@@ -28,7 +28,6 @@ public:
 
     ContentView(RemnantScanner &scanner, RemnantActions &actions, QWidget *parent = nullptr);
 
-    const RemnantItemPtr &selectedRemnant() const { return m_selectedRemnant; }
     void setSelectedRemnant(const RemnantItemPtr &item);
 
     SidebarView *sidebar() const { return m_sidebar; }
@@ -47,5 +46,4 @@ private:
     EmptyDetailView *m_emptyDetail;
     DetailView *m_detail;
     ActionBanner *m_banner = nullptr;
-    RemnantItemPtr m_selectedRemnant;
 };

@@ -26,7 +26,6 @@ public:
     void setDimmed(bool dimmed);
     bool isDimmed() const { return m_dimmed; }
     void setChosen(bool chosen);
-    bool isChosen() const { return m_chosen; }
     void setClickable(bool clickable);
 
     QSize sizeHint() const override;

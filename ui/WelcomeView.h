@@ -20,7 +20,6 @@ public:
     void setMessage(const QString &message);
     // The second button's text; none when empty.
     void setAlternative(const QString &label);
-    QPushButton *alternativeButton() const { return m_alternative; }
 
 signals:
     void startScanRequested();

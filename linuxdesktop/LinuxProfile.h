@@ -15,25 +15,7 @@ public:
 
     ScanProfile name() const override { return ScanProfile::linuxDesktop; }
     std::span<const RemnantCategory> categories() const override;
-    QString scannedPlaceDescription() const override { return QStringLiteral("the home folder"); }
     QString locationDescription() const override { return QStringLiteral("a folder"); }
-    QString ownerIdentifierLabel() const override { return QCoreApplication::translate("Profile", "Package"); }
-    QString revealActionTitle() const override
-    {
-        return QCoreApplication::translate("Profile", "Show in File Manager");
-    }
-    QString welcomeMessage() const override
-    {
-        return QCoreApplication::translate("Profile", "Scan your home folder for leftovers\nfrom uninstalled apps.");
-    }
-    QString tagChooserTitle() const override { return QCoreApplication::translate("Profile", "Choose a Tag"); }
-    QString tagExplanation() const override
-    {
-        return QCoreApplication::translate("Profile", "The tag is kept with the item, where file managers that read "
-                                                      "tags (such as Dolphin) show it, and helps you categorize "
-                                                      "items without deleting them.");
-    }
-
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;
     Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Include; }

@@ -18,21 +18,7 @@ public:
 
     ScanProfile name() const override { return ScanProfile::mac; }
     std::span<const RemnantCategory> categories() const override;
-    QString scannedPlaceDescription() const override { return QStringLiteral("the Library folders"); }
     QString locationDescription() const override { return QStringLiteral("a Library folder"); }
-    QString ownerIdentifierLabel() const override { return QCoreApplication::translate("Profile", "Bundle ID"); }
-    QString revealActionTitle() const override { return QCoreApplication::translate("Profile", "Show in Finder"); }
-    QString welcomeMessage() const override
-    {
-        return QCoreApplication::translate("Profile", "Scan your Mac for leftovers\nfrom uninstalled apps.");
-    }
-    QString tagChooserTitle() const override { return QCoreApplication::translate("Profile", "Choose Finder Tag"); }
-    QString tagExplanation() const override
-    {
-        return QCoreApplication::translate(
-            "Profile", "The tag will be visible in Finder and helps you categorize items without deleting them.");
-    }
-
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;
     Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Skip; }

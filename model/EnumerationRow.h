@@ -3,8 +3,6 @@
 
 #pragma once
 
-#include "model/SystemColor.h"
-
 #include <QLatin1String>
 #include <array>
 #include <cstddef>
@@ -14,8 +12,6 @@
 template <typename Enumeration> struct EnumerationRow {
     Enumeration value;
     const char *rawValue;
-    const char *icon; // the symbol image's name; empty when the case has none
-    SystemColor color;
 };
 
 template <typename Enumeration, std::size_t Count>

@@ -9,13 +9,13 @@ namespace {
 
 using Row = EnumerationRow<FinderTagColor>;
 constexpr std::array<Row, 7> Rows{{
-    {FinderTagColor::red, "Red", "", SystemColor::red},
-    {FinderTagColor::orange, "Orange", "", SystemColor::orange},
-    {FinderTagColor::yellow, "Yellow", "", SystemColor::yellow},
-    {FinderTagColor::green, "Green", "", SystemColor::green},
-    {FinderTagColor::blue, "Blue", "", SystemColor::blue},
-    {FinderTagColor::purple, "Purple", "", SystemColor::purple},
-    {FinderTagColor::gray, "Gray", "", SystemColor::gray},
+    {FinderTagColor::red, "Red"},
+    {FinderTagColor::orange, "Orange"},
+    {FinderTagColor::yellow, "Yellow"},
+    {FinderTagColor::green, "Green"},
+    {FinderTagColor::blue, "Blue"},
+    {FinderTagColor::purple, "Purple"},
+    {FinderTagColor::gray, "Gray"},
 }};
 static_assert(followsDeclarationOrder(Rows));
 constexpr auto Cases = casesOf(Rows);
@@ -30,9 +30,4 @@ template <> std::span<const FinderTagColor> allCases<FinderTagColor>()
 QString rawValue(FinderTagColor tag)
 {
     return QLatin1String(Rows[std::size_t(tag)].rawValue);
-}
-
-SystemColor color(FinderTagColor tag)
-{
-    return Rows[std::size_t(tag)].color;
 }

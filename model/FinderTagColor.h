@@ -4,7 +4,6 @@
 #pragma once
 
 #include "model/EnumerationCases.h"
-#include "model/SystemColor.h"
 
 #include <QString>
 
@@ -14,4 +13,3 @@ enum class FinderTagColor { red, orange, yellow, green, blue, purple, gray };
 template <> std::span<const FinderTagColor> allCases<FinderTagColor>();
 
 QString rawValue(FinderTagColor tag);
-SystemColor color(FinderTagColor tag);

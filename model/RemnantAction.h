@@ -4,7 +4,6 @@
 #pragma once
 
 #include "model/FinderTagColor.h"
-#include "model/SystemColor.h"
 
 #include <optional>
 
@@ -22,12 +21,6 @@ public:
     constexpr Kind kind() const { return m_kind; }
     // The tag colour chosen; present exactly when the action is `tagged`.
     constexpr std::optional<FinderTagColor> tag() const { return m_tag; }
-    std::optional<SystemColor> color() const
-    {
-        if (!m_tag)
-            return std::nullopt;
-        return ::color(*m_tag);
-    }
 
     friend constexpr bool operator==(const RemnantAction &, const RemnantAction &) = default;
 

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "model/EnumerationCases.h"
-#include "model/SystemColor.h"
 
 #include <QString>
 
@@ -40,8 +39,6 @@ QString rawValue(RemnantCategory category);
 // The category's name in the command line's JSON and CSV, which stays as it is whatever language the window speaks.
 QString keyOf(RemnantCategory category);
 // The name of the symbol image that stands for the category.
-QString icon(RemnantCategory category);
-SystemColor color(RemnantCategory category);
 // True for the folders whose content programs make again at will, caches and logs: nothing in them but credentials
 // counts as the user's own files.
 bool holdsDisposableContent(RemnantCategory category);

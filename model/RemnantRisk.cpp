@@ -9,9 +9,9 @@ namespace {
 
 using Row = EnumerationRow<RemnantRisk>;
 constexpr std::array<Row, 3> Rows{{
-    {RemnantRisk::safe, "Safe", "checkmark.circle.fill", SystemColor::green},
-    {RemnantRisk::caution, "Caution", "exclamationmark.triangle.fill", SystemColor::orange},
-    {RemnantRisk::review, "Review", "xmark.circle.fill", SystemColor::red},
+    {RemnantRisk::safe, "Safe"},
+    {RemnantRisk::caution, "Caution"},
+    {RemnantRisk::review, "Review"},
 }};
 static_assert(followsDeclarationOrder(Rows));
 constexpr auto Cases = casesOf(Rows);
@@ -31,16 +31,6 @@ QString rawValue(RemnantRisk risk)
 QString keyOf(RemnantRisk risk)
 {
     return QLatin1String(Rows[std::size_t(risk)].rawValue);
-}
-
-QString icon(RemnantRisk risk)
-{
-    return QLatin1String(Rows[std::size_t(risk)].icon);
-}
-
-SystemColor color(RemnantRisk risk)
-{
-    return Rows[std::size_t(risk)].color;
 }
 
 int rank(RemnantRisk risk)

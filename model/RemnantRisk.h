@@ -4,7 +4,6 @@
 #pragma once
 
 #include "model/EnumerationCases.h"
-#include "model/SystemColor.h"
 
 #include <QString>
 
@@ -17,7 +16,5 @@ QString rawValue(RemnantRisk risk);
 // The risk's name in the command line's JSON and CSV, which stays as it is whatever language the window speaks.
 QString keyOf(RemnantRisk risk);
 // The symbol image and colour that every view shows for the risk.
-QString icon(RemnantRisk risk);
-SystemColor color(RemnantRisk risk);
 // Position in the ranking review, caution, safe that every ranked view uses: 0 is the most attention-worthy.
 int rank(RemnantRisk risk);

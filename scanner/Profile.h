@@ -47,19 +47,8 @@ public:
     virtual ScanProfile name() const = 0;
     // The categories its scans find, in the order they are shown.
     virtual std::span<const RemnantCategory> categories() const = 0;
-    // What a scan looks at, for a tooltip or a sentence: "the Library folders", "the home folder".
-    virtual QString scannedPlaceDescription() const = 0;
     // The kind of folder an item must lie directly in, for "It is not in %1 that a scan lists".
     virtual QString locationDescription() const = 0;
-    // What an owner's identifier is called, as a label: "Bundle ID", "Package".
-    virtual QString ownerIdentifierLabel() const = 0;
-    // The action that shows an item in the system's file browser: "Show in Finder", "Show in File Manager".
-    virtual QString revealActionTitle() const = 0;
-    // The tag chooser's title, and a sentence on where the tag shows.
-    virtual QString tagChooserTitle() const = 0;
-    // What the welcome screen invites to scan, in two lines.
-    virtual QString welcomeMessage() const = 0;
-    virtual QString tagExplanation() const = 0;
 
     // The folders a scan lists, in the order it lists them.
     virtual std::vector<ScanLocation> scanLocations() const = 0;

@@ -13,21 +13,6 @@ template <> std::span<const RemnantSortOrder> allCases<RemnantSortOrder>()
     return cases;
 }
 
-QString rawValue(RemnantSortOrder order)
-{
-    switch (order) {
-    case RemnantSortOrder::riskDescending:
-        return QStringLiteral("Risk (high → low)");
-    case RemnantSortOrder::sizeDescending:
-        return QStringLiteral("Size (large → small)");
-    case RemnantSortOrder::nameAscending:
-        return QStringLiteral("Name (A → Z)");
-    case RemnantSortOrder::lastUsedDescending:
-        return QStringLiteral("Last used (oldest → newest)");
-    }
-    return {};
-}
-
 namespace {
 
 // Plain ordering of Unicode scalar values. UTF-16 code units order the same way except that surrogates (which

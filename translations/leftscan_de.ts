@@ -773,38 +773,36 @@ um die Details zu sehen.</translation>
     </message>
 </context>
 <context>
-    <name>Profile</name>
+    <name>ProfileText</name>
     <message>
-        <source>Package</source>
-        <translation>Paket</translation>
+        <source>Scan the Library folders (Ctrl+R)</source>
+        <translation>Die Library-Ordner durchsuchen (Strg+R)</translation>
     </message>
     <message>
-        <source>Show in File Manager</source>
-        <translation>Im Dateimanager zeigen</translation>
+        <source>Scan the home folder (Ctrl+R)</source>
+        <translation>Den persönlichen Ordner durchsuchen (Strg+R)</translation>
     </message>
     <message>
         <source>Bundle ID</source>
         <translation>Bundle-ID</translation>
     </message>
     <message>
+        <source>Package</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
         <source>Show in Finder</source>
         <translation>Im Finder zeigen</translation>
     </message>
     <message>
-        <source>Choose a Tag</source>
-        <translation>Tag wählen</translation>
+        <source>Show in File Manager</source>
+        <translation>Im Dateimanager zeigen</translation>
     </message>
     <message>
-        <source>The tag is kept with the item, where file managers that read tags (such as Dolphin) show it, and helps you categorize items without deleting them.</source>
-        <translation>Das Tag wird am Eintrag gespeichert, wo Dateiverwaltungen, die Tags lesen (etwa Dolphin), es anzeigen, und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
-    </message>
-    <message>
-        <source>Choose Finder Tag</source>
-        <translation>Finder-Tag wählen</translation>
-    </message>
-    <message>
-        <source>The tag will be visible in Finder and helps you categorize items without deleting them.</source>
-        <translation>Das Tag ist im Finder sichtbar und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
+        <source>Scan your Mac for leftovers
+from uninstalled apps.</source>
+        <translation>Durchsuchen Sie Ihren Mac nach Überresten
+deinstallierter Programme.</translation>
     </message>
     <message>
         <source>Scan your home folder for leftovers
@@ -813,10 +811,20 @@ from uninstalled apps.</source>
 nach Überresten deinstallierter Programme.</translation>
     </message>
     <message>
-        <source>Scan your Mac for leftovers
-from uninstalled apps.</source>
-        <translation>Durchsuchen Sie Ihren Mac nach Überresten
-deinstallierter Programme.</translation>
+        <source>Choose Finder Tag</source>
+        <translation>Finder-Tag wählen</translation>
+    </message>
+    <message>
+        <source>Choose a Tag</source>
+        <translation>Tag wählen</translation>
+    </message>
+    <message>
+        <source>The tag will be visible in Finder and helps you categorize items without deleting them.</source>
+        <translation>Das Tag ist im Finder sichtbar und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
+    </message>
+    <message>
+        <source>The tag is kept with the item, where file managers that read tags (such as Dolphin) show it, and helps you categorize items without deleting them.</source>
+        <translation>Das Tag wird am Eintrag gespeichert, wo Dateiverwaltungen, die Tags lesen (etwa Dolphin), es anzeigen, und hilft Ihnen, Einträge zu ordnen, ohne sie zu löschen.</translation>
     </message>
 </context>
 <context>
@@ -1333,10 +1341,6 @@ deinstallierter Programme.</translation>
     <message>
         <source>Start Scan</source>
         <translation>Scan starten</translation>
-    </message>
-    <message>
-        <source>Scan %1 (Ctrl+R)</source>
-        <translation>%1 durchsuchen (Strg+R)</translation>
     </message>
     <message>
         <source>Leftscan</source>

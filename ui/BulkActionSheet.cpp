@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/BulkActionSheet.h"
+#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantSummary.h"
@@ -34,7 +35,7 @@ protected:
         const QFontMetrics metrics(font());
         const int textWidth = metrics.horizontalAdvance(text());
         const qreal x = (width() - textWidth) / 2.0 - 20;
-        ColorCircleButton::paintCircle(painter, QRectF(x, height() / 2.0 - 6, 12, 12), color(m_tag));
+        ColorCircleButton::paintCircle(painter, QRectF(x, height() / 2.0 - 6, 12, 12), Appearance::color(m_tag));
     }
 
 private:

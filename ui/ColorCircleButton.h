@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "model/SystemColor.h"
+#include "ui/SystemColor.h"
 
 #include <QAbstractButton>
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/DetailView.h"
+#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "model/MediumDateFormatter.h"
@@ -13,6 +14,7 @@
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"
 #include "ui/PillLabel.h"
+#include "ui/ProfileText.h"
 #include "ui/ProminentButton.h"
 #include "ui/RemnantActions.h"
 #include "ui/SeparatorLine.h"
@@ -88,7 +90,8 @@ void DetailView::rebuild()
     // Header: symbol, name and badges; below them the size.
     auto *header = new QHBoxLayout;
     header->setSpacing(8);
-    header->addWidget(new SymbolLabel(icon(item.category()), 20, systemColor(color(item.category()))));
+    header->addWidget(
+        new SymbolLabel(Appearance::symbol(item.category()), 20, systemColor(Appearance::color(item.category()))));
     auto *name = new ThemedLabel(item.name(), Theme::TextStyle::title2);
     name->setTextInteractionFlags(Qt::TextSelectableByMouse);
     name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -96,7 +99,8 @@ void DetailView::rebuild()
     header->addWidget(name, 1);
     auto *badges = new QHBoxLayout;
     badges->setSpacing(6);
-    badges->addWidget(new PillLabel(DisplayText::of(item.risk()), icon(item.risk()), color(item.risk()), 0.12));
+    badges->addWidget(new PillLabel(DisplayText::of(item.risk()), Appearance::symbol(item.risk()),
+                                    Appearance::color(item.risk()), 0.12));
     if (item.status() == RemnantStatus::orphan)
         badges->addWidget(new PillLabel(tr("Orphan – no app found"), QStringLiteral("questionmark.circle.fill"),
                                         SystemColor::red, 0.10));
@@ -105,7 +109,7 @@ void DetailView::rebuild()
             new PillLabel(tr("In the Trash"), QStringLiteral("trash.fill"), SystemColor::secondaryLabel, 0.10));
     if (const std::optional<FinderTagColor> tag = item.action().tag()) {
         auto *tagged = new PillLabel(tr("Tagged"), QString(), std::nullopt, 0);
-        tagged->setDot(color(*tag));
+        tagged->setDot(Appearance::color(*tag));
         badges->addWidget(tagged);
     }
     header->addLayout(badges);
@@ -116,9 +120,9 @@ void DetailView::rebuild()
     // The facts; a cell whose fact is missing is left out and the next moves up.
     QList<MetaCell *> cells;
     cells.append(new MetaCell(QStringLiteral("folder.fill"), tr("Category"), DisplayText::of(item.category()),
-                              systemColor(color(item.category()))));
+                              systemColor(Appearance::color(item.category()))));
     const bool hasIdentifier = item.bundleIdentifier().has_value();
-    cells.append(new MetaCell(QStringLiteral("tag.fill"), m_scanner.profile().ownerIdentifierLabel(),
+    cells.append(new MetaCell(QStringLiteral("tag.fill"), ProfileText::ownerIdentifierLabel(m_scanner.profile().name()),
                               item.bundleIdentifier().value_or(tr("Not found")),
                               systemColor(hasIdentifier ? SystemColor::blue : SystemColor::red)));
     if (item.matchedAppName()) {
@@ -196,7 +200,7 @@ void DetailView::rebuild()
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(10);
-    m_reveal = new ProminentButton(m_scanner.profile().revealActionTitle(),
+    m_reveal = new ProminentButton(ProfileText::revealActionTitle(m_scanner.profile().name()),
                                    QStringLiteral("folder.badge.magnifyingglass"), ProminentButton::Style::bordered);
     m_tag = new ProminentButton(tr("Tag with color"), QStringLiteral("tag.fill"), ProminentButton::Style::bordered);
     m_trash = new ProminentButton(tr("Move to Trash"), QStringLiteral("trash.fill"));

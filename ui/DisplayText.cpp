@@ -65,7 +65,17 @@ QString DisplayText::of(FinderTagColor tag)
 
 QString DisplayText::of(RemnantSortOrder order)
 {
-    return translated(rawValue(order));
+    switch (order) {
+    case RemnantSortOrder::riskDescending:
+        return translated(QStringLiteral("Risk (high → low)"));
+    case RemnantSortOrder::sizeDescending:
+        return translated(QStringLiteral("Size (large → small)"));
+    case RemnantSortOrder::nameAscending:
+        return translated(QStringLiteral("Name (A → Z)"));
+    case RemnantSortOrder::lastUsedDescending:
+        return translated(QStringLiteral("Last used (oldest → newest)"));
+    }
+    return {};
 }
 
 QString DisplayText::fileSize(qint64 bytes)

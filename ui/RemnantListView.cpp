@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/RemnantListView.h"
+#include "ui/ProfileText.h"
 
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
@@ -48,10 +49,10 @@ RemnantListView::RemnantListView(RemnantScanner &scanner, RemnantActions &action
     m_stack = new QStackedWidget;
     m_scanning = new ScanningPlaceholder(scanner);
     m_welcome = new WelcomeView;
-    m_welcome->setMessage(scanner.profile().welcomeMessage());
+    m_welcome->setMessage(ProfileText::welcomeMessage(scanner.profile().name()));
     m_empty = new EmptyResultsView;
     m_items = new RemnantItemsView;
-    m_items->rowDelegate()->setRevealTitle(scanner.profile().revealActionTitle());
+    m_items->rowDelegate()->setRevealTitle(ProfileText::revealActionTitle(scanner.profile().name()));
     // A removed row moves the list's current row on, but the detail pane keeps the removed item until the user
     // chooses another; so changes of the current row while rows go are not choices. Connected around the view's
     // own handlers, which move the current row.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/RemnantRowDelegate.h"
+#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "model/RemnantItem.h"
@@ -270,9 +271,10 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
         else
             x += CheckWidth;
     }
-    drawSymbol(icon(item->risk()), Theme::color(color(item->risk())), 12, BadgeWidth);
+    drawSymbol(Appearance::symbol(item->risk()), Theme::color(Appearance::color(item->risk())), 12, BadgeWidth);
     x += 4;
-    drawSymbol(icon(item->category()), Theme::color(color(item->category())), 15, CategoryWidth);
+    drawSymbol(Appearance::symbol(item->category()), Theme::color(Appearance::color(item->category())), 15,
+               CategoryWidth);
     x += 8;
 
     const qreal progress = hoverProgress(index);
@@ -318,7 +320,7 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
             6;
     if (const std::optional<FinderTagColor> tag = item->action().tag()) {
         painter->setPen(Qt::NoPen);
-        painter->setBrush(Theme::color(color(*tag)));
+        painter->setBrush(Theme::color(Appearance::color(*tag)));
         painter->drawEllipse(QRectF(after, firstCenter - 5, 10, 10));
     }
 

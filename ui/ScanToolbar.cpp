@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/ScanToolbar.h"
+#include "ui/ProfileText.h"
 
 #include "model/ByteCountFormatter.h"
 #include "scanner/Profile.h"
@@ -41,7 +42,7 @@ ScanToolbar::ScanToolbar(RemnantScanner &scanner, QWidget *parent)
     row->setContentsMargins(12, 8, 12, 8);
     row->setSpacing(10);
     m_scan = new ProminentButton(tr("Start Scan"), QStringLiteral("arrow.clockwise"), ProminentButton::Style::bordered);
-    m_scan->setToolTip(tr("Scan %1 (Ctrl+R)").arg(scanner.profile().scannedPlaceDescription()));
+    m_scan->setToolTip(ProfileText::scanToolTip(scanner.profile().name()));
     m_scan->setMinimumWidth(130);
     row->addWidget(m_scan);
     connect(m_scan, &QAbstractButton::clicked, this, &ScanToolbar::startScanRequested);

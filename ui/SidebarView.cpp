@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/SidebarView.h"
+#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantScanner.h"
@@ -61,7 +62,8 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
     connect(m_allCategories, &QAbstractButton::clicked, &scanner,
             [this] { m_scanner.setSelectedCategory(std::nullopt); });
     for (const RemnantCategory category : m_scanner.categories()) {
-        auto *row = new SummaryRow(icon(category), systemColor(color(category)), DisplayText::of(category));
+        auto *row = new SummaryRow(Appearance::symbol(category), systemColor(Appearance::color(category)),
+                                   DisplayText::of(category));
         row->setClickable(true);
         m_categories[std::size_t(category)] = row;
         layout->addWidget(row);
@@ -72,7 +74,8 @@ SidebarView::SidebarView(RemnantScanner &scanner, QWidget *parent)
     layout->addSpacing(14);
     layout->addWidget(sectionTitle(tr("By Risk")));
     for (const RemnantRisk risk : {RemnantRisk::review, RemnantRisk::caution, RemnantRisk::safe}) {
-        auto *row = new SummaryRow(icon(risk), systemColor(color(risk)), DisplayText::of(risk));
+        auto *row =
+            new SummaryRow(Appearance::symbol(risk), systemColor(Appearance::color(risk)), DisplayText::of(risk));
         m_risks[std::size_t(risk)] = row;
         layout->addWidget(row);
     }

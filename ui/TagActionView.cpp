@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/TagActionView.h"
+#include "ui/Appearance.h"
+#include "ui/ProfileText.h"
 
 #include "scanner/Profile.h"
 #include "ui/ColorCircleButton.h"
@@ -16,13 +18,14 @@ TagActionView::TagActionView(const RemnantItem &item, const Profile &profile, Pr
                              QWidget *parent)
     : QDialog(parent, presentation == Presentation::popover ? Qt::Popup : Qt::Sheet | Qt::Dialog)
 {
-    setWindowTitle(profile.tagChooserTitle());
+    setWindowTitle(ProfileText::tagChooserTitle(profile.name()));
     setMinimumWidth(320);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(10);
-    layout->addWidget(new ThemedLabel(profile.tagChooserTitle(), Theme::TextStyle::headline));
-    auto *hint = new ThemedLabel(profile.tagExplanation(), Theme::TextStyle::caption, Theme::secondaryLabel);
+    layout->addWidget(new ThemedLabel(ProfileText::tagChooserTitle(profile.name()), Theme::TextStyle::headline));
+    auto *hint =
+        new ThemedLabel(ProfileText::tagExplanation(profile.name()), Theme::TextStyle::caption, Theme::secondaryLabel);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
@@ -30,7 +33,7 @@ TagActionView::TagActionView(const RemnantItem &item, const Profile &profile, Pr
     row->setSpacing(12);
     const std::optional<FinderTagColor> current = item.action().tag();
     for (const FinderTagColor tag : allCases<FinderTagColor>()) {
-        auto *button = new ColorCircleButton(color(tag), 32, this);
+        auto *button = new ColorCircleButton(Appearance::color(tag), 32, this);
         button->setToolTip(DisplayText::of(tag));
         button->setAccessibleName(DisplayText::of(tag));
         button->setCheckMark(current == tag);

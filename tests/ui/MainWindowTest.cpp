@@ -11,6 +11,7 @@
 #include "ui/BulkActionSheet.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/DetailView.h"
+#include "ui/DisplayText.h"
 #include "ui/EmptyDetailView.h"
 #include "ui/FilterChip.h"
 #include "ui/InfoBlock.h"
@@ -150,13 +151,13 @@ TEST_F(WindowFixture, ListsInEachOrderStablyWithTheScannersFilter)
     for (const RemnantSortOrder order :
          {RemnantSortOrder::nameAscending, RemnantSortOrder::riskDescending, RemnantSortOrder::sizeDescending,
           RemnantSortOrder::lastUsedDescending, RemnantSortOrder::nameAscending}) {
-        list().sortMenu()->setCurrentIndex(list().sortMenu()->findText(rawValue(order)));
+        list().sortMenu()->setCurrentIndex(list().sortMenu()->findText(DisplayText::of(order)));
         EXPECT_EQ(list().sortOrder(), order);
         QList<RemnantItemPtr> expected = filtered;
         std::stable_sort(expected.begin(), expected.end(), [order](const RemnantItemPtr &a, const RemnantItemPtr &b) {
             return sortsBefore(order, *a, *b);
         });
-        EXPECT_EQ(list().sortedRemnants(), expected) << rawValue(order).toStdString();
+        EXPECT_EQ(list().sortedRemnants(), expected) << DisplayText::of(order).toStdString();
     }
 
     // The list looks for the text in all records at once; each record asked alone must agree, and so must the count.

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/EnumerationCases.h"
-#include "model/RgbaColor.h"
+#include "ui/RgbaColor.h"
 
 // The named, appearance-dependent colours of the Mac that the model refers to. The window turns them into real
 // colours with the values below.

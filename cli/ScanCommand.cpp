@@ -182,15 +182,8 @@ int ScanCommand::trash(const CommandLine &line)
         session.measureNow(*items);
         bool refused = false;
         for (const RemnantItemPtr &item : *items) {
-            if (item->hasLookalikes()) {
-                printError(
-                    tr("%1 may belong to an installed app: its name also matches %2")
-                        .arg(shown(item->url()), QString::fromUtf8(TerminalText::path(
-                                                     item->lookalikes().join(QStringLiteral(", ")).toStdString()))));
-                refused = true;
-            }
-            for (const QString &reason : UserFilesText::reasons(*item)) {
-                printError(TerminalText::path(item->url()) + ' ' + TerminalText::path(reason.toStdString()));
+            for (const QString &concern : UserFilesText::concerns(*item)) {
+                printError(TerminalText::path(item->url()) + ' ' + TerminalText::path(concern.toStdString()));
                 refused = true;
             }
         }

@@ -6,6 +6,7 @@
 #include "model/Clock.h"
 #include "model/RelativeDateFormatter.h"
 #include "model/RemnantItem.h"
+#include "model/RemovalAssessment.h"
 #include "platform/ProgramTranslations.h"
 
 #include <QLocale>
@@ -52,10 +53,10 @@ QString UserFilesText::newestChange(const RemnantItem &item)
     return RelativeDateFormatter::describe(*newest, now);
 }
 
-QStringList UserFilesText::reasons(const RemnantItem &item, bool examples)
+QString UserFilesText::concern(RemovalConcern concern, const RemnantItem &item, bool examples)
 {
-    QStringList reasons;
-    if (item.holdsUserFiles()) {
+    switch (concern) {
+    case RemovalConcern::holdsUserFiles: {
         QString reason = tr("holds your own files: %1").arg(counts(*item.census()));
         if (examples) {
             QStringList sample;
@@ -63,12 +64,24 @@ QStringList UserFilesText::reasons(const RemnantItem &item, bool examples)
                 sample.append(QString::fromUtf8(path));
             reason += QStringLiteral(" (%1)").arg(sample.join(QStringLiteral(", ")));
         }
-        reasons.append(reason);
+        return reason;
     }
-    if (item.wasUsedRecently())
-        reasons.append(tr("was used recently: something inside changed %1").arg(newestChange(item)));
-    // What could not be looked at may hold anything.
-    if (item.census() && item.sizePartial())
-        reasons.append(tr("could not be looked inside everywhere: some folders in it cannot be read"));
-    return reasons;
+    case RemovalConcern::usedRecently:
+        return tr("was used recently: something inside changed %1").arg(newestChange(item));
+    case RemovalConcern::partlyUnreadable:
+        return tr("could not be looked inside everywhere: some folders in it cannot be read");
+    case RemovalConcern::notLookedInside:
+        return tr("has not been looked inside yet");
+    case RemovalConcern::mayBelongToInstalledApp:
+        return tr("may belong to %1, which is installed").arg(item.lookalikes().join(QStringLiteral(", ")));
+    }
+    return {};
+}
+
+QStringList UserFilesText::concerns(const RemnantItem &item, bool examples)
+{
+    QStringList phrases;
+    for (const RemovalConcern concern : RemovalAssessment::concerns(item))
+        phrases.append(UserFilesText::concern(concern, item, examples));
+    return phrases;
 }

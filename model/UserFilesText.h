@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "model/RemovalConcern.h"
 #include "platform/ContentCensus.h"
 
 #include <QCoreApplication>
@@ -19,10 +20,11 @@ public:
     static QString counts(const ContentCensus &census);
     // One count: "1 credential", "3 photos or media files".
     static QString count(UserFileKind kind, qint64 count);
-    // Why the entry must be confirmed by name before it leaves, one phrase each: "holds your own files: 2
-    // credentials (wallets/default)", "was used recently: something inside changed 3 days ago", and that some
-    // folders inside could not be read; none when nothing speaks against moving it. `examples` adds the example paths.
-    static QStringList reasons(const RemnantItem &item, bool examples = true);
+    // Why the entry must be confirmed by name before it leaves, one phrase that follows "It" each: "holds your own
+    // files: 2 credentials (wallets/default)", "was used recently: something inside changed 3 days ago"; none when
+    // nothing speaks against moving it. `examples` adds the example paths.
+    static QStringList concerns(const RemnantItem &item, bool examples = true);
+    static QString concern(RemovalConcern concern, const RemnantItem &item, bool examples = true);
     // The age of the newest change inside: "3 days ago".
     static QString newestChange(const RemnantItem &item);
 };

@@ -327,7 +327,7 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
 
     const CliResult refused = runCli(Arguments{"trash"} + folders(tree) + Arguments{log, agent});
     EXPECT_EQ(refused.exitCode, 4);
-    EXPECT_TRUE(refused.err.contains("may belong to an installed app: its name also matches Visual Studio Code"))
+    EXPECT_TRUE(refused.err.contains("may belong to Visual Studio Code, which is installed"))
         << refused.err.toStdString();
     EXPECT_TRUE(refused.err.contains("--force"));
     EXPECT_TRUE(fs::exists(agent));

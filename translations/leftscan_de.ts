@@ -1041,14 +1041,6 @@ nach Überresten deinstallierter Programme.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>not looked inside yet</source>
-        <translation>wurde noch nicht untersucht</translation>
-    </message>
-    <message>
-        <source>may belong to %1, which is installed</source>
-        <translation>gehört vielleicht zu %1, das installiert ist</translation>
-    </message>
-    <message>
         <source>The item will be moved to Trash. You can restore it from there.</source>
         <translation>Der Eintrag wird in den Papierkorb verschoben. Sie können ihn von dort wiederherstellen.</translation>
     </message>
@@ -1314,10 +1306,6 @@ nach Überresten deinstallierter Programme.</translation>
     <message>
         <source>the demonstration Linux desktop could not be made: %1</source>
         <translation>der Vorführ-Linux-Desktop konnte nicht angelegt werden: %1</translation>
-    </message>
-    <message>
-        <source>%1 may belong to an installed app: its name also matches %2</source>
-        <translation>%1 gehört vielleicht zu einem installierten Programm: sein Name passt auch zu %2</translation>
     </message>
     <message>
         <source>nothing was changed; check these items, then give --force to move them anyway</source>
@@ -1619,6 +1607,14 @@ Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
     <message>
         <source>could not be looked inside everywhere: some folders in it cannot be read</source>
         <translation>konnte nicht überall eingesehen werden: einige Ordner darin sind nicht lesbar</translation>
+    </message>
+    <message>
+        <source>has not been looked inside yet</source>
+        <translation>wurde noch nicht von innen angesehen</translation>
+    </message>
+    <message>
+        <source>may belong to %1, which is installed</source>
+        <translation>gehört vielleicht zu %1, das installiert ist</translation>
     </message>
 </context>
 <context>

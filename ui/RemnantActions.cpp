@@ -66,26 +66,10 @@ bool RemnantActions::confirmMove(const QString &title, const QString &message)
     return box.clickedButton() == move;
 }
 
-namespace {
-
-// Why an item must be confirmed by name before it leaves; empty when it need not be.
-QStringList concerns(const RemnantItem &item)
-{
-    QStringList concerns = UserFilesText::reasons(item, false);
-    if (!item.census())
-        concerns.append(RemnantActions::tr("not looked inside yet"));
-    if (item.hasLookalikes())
-        concerns.append(RemnantActions::tr("may belong to %1, which is installed")
-                            .arg(item.lookalikes().join(QStringLiteral(", "))));
-    return concerns;
-}
-
-} // namespace
-
 void RemnantActions::confirmTrash(const RemnantItemPtr &item)
 {
     QString message = tr("The item will be moved to Trash. You can restore it from there.");
-    const QStringList reasons = UserFilesText::reasons(*item);
+    const QStringList reasons = UserFilesText::concerns(*item);
     if (!reasons.isEmpty())
         message = tr("It %1.").arg(reasons.join(tr("; it "))) + QStringLiteral("\n\n") + message;
     if (confirmMove(trashConfirmationTitle(*item), message))
@@ -108,7 +92,7 @@ std::optional<RemnantActions::BulkQuestion> RemnantActions::bulkQuestion(const Q
     QList<RemnantItemPtr> others;
     QStringList named;
     for (const RemnantItemPtr &item : items) {
-        const QStringList reasons = concerns(*item);
+        const QStringList reasons = UserFilesText::concerns(*item, false);
         if (reasons.isEmpty())
             others.append(item);
         else

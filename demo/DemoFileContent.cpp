@@ -128,9 +128,14 @@ std::string DemoFileContent::forFile(std::string_view fileName, std::size_t size
     if (fileName == "wallet.dat")
         return binary(size, seed,
                       std::string_view("\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x62\x31\x05\x00", 16));
-    static constexpr std::string_view TextEndings[] = {".log",  ".txt",  ".ini",    ".js",   ".xml",  ".md",
-                                                       ".eml",  ".conf", ".vdf",    ".xspf", ".enml", ".configure",
-                                                       ".make", ".code", "CURRENT", ".keep", ".info"};
+    if (fileName.ends_with(".eml")) {
+        const std::string header = "From: Demo <demo@mail.example.org>\nDate: Mon, 8 Jan 2024 10:00:00 +0100\n"
+                                   "Subject: Receipt\n\n";
+        return header + text(size > header.size() ? size - header.size() : 0, seed);
+    }
+    static constexpr std::string_view TextEndings[] = {".log",  ".txt",    ".ini",  ".js",   ".xml",       ".md",
+                                                       ".conf", ".vdf",    ".xspf", ".enml", ".configure", ".make",
+                                                       ".code", "CURRENT", ".keep", ".info"};
     for (const std::string_view ending : TextEndings) {
         if (fileName.ends_with(ending))
             return text(size, seed);

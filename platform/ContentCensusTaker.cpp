@@ -3,6 +3,7 @@
 
 #include "platform/ContentCensusTaker.h"
 
+#include "platform/AsciiCase.h"
 #include "platform/FileStatus.h"
 #include "platform/UntouchedOpen.h"
 
@@ -20,10 +21,8 @@ ContentCensusTaker::ContentCensusTaker(bool disposable)
 std::string_view ContentCensusTaker::lowered(std::string_view name)
 {
     m_lowered.assign(name);
-    for (char &c : m_lowered) {
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    }
+    for (char &c : m_lowered)
+        c = AsciiCase::lower(c);
     return m_lowered;
 }
 
@@ -52,14 +51,32 @@ void ContentCensusTaker::entryFile(int folder, const char *openName, std::string
         classify(folder, openName, name, info);
 }
 
-void ContentCensusTaker::enterFolder(std::string_view name, const struct stat &info)
+// A Maildir is a folder that holds cur, new and tmp; two of them do, as copies often leave an empty folder out.
+bool ContentCensusTaker::isMaildir(int folder, Level &level)
+{
+    if (!level.maildir) {
+        int found = 0;
+        for (const char *part : {"cur", "new", "tmp"}) {
+            struct stat info {};
+            if (fstatat(folder, part, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(info.st_mode))
+                ++found;
+        }
+        level.maildir = found >= 2;
+    }
+    return *level.maildir;
+}
+
+void ContentCensusTaker::enterFolder(int parent, std::string_view name, const struct stat &info)
 {
     noteModified(info);
     const unsigned outer = m_levels.back().traits;
     const std::string_view lower = lowered(name);
     if (const std::optional<UserFileKind> kind = UserFileNames::folderKind(lower, outer))
         count(*kind, name);
-    m_levels.push_back({UserFileNames::folderTraits(lower, outer), m_path.size()});
+    unsigned traits = UserFileNames::folderTraits(lower, outer);
+    if ((lower == "cur" || lower == "new") && isMaildir(parent, m_levels.back()))
+        traits |= UserFileNames::maildir;
+    m_levels.push_back({traits, m_path.size()});
     m_path.append(name);
     m_path.push_back('/');
 }

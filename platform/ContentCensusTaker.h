@@ -6,14 +6,16 @@
 #include "platform/ContentCensus.h"
 #include "platform/UserFileNames.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
 #include <vector>
 
 // Takes the census of one entry while FolderSizeMeter walks it: it hears of every folder entered and left and of
-// every other item, each with its status, and reads the first bytes of at most ProbedFiles small files to confirm a
-// key or a wallet, leaving their access dates as they were. Its memory is bounded by the depth of the walk.
+// every other item, each with its status, and reads the first bytes of at most ProbedFiles small files where their
+// names cannot tell (UserFileNames), leaving their access dates as they were. Its memory is bounded by the depth of
+// the walk.
 class ContentCensusTaker {
 public:
     static constexpr int ProbedFiles = 256;
@@ -25,8 +27,8 @@ public:
     // under `openName`.
     void entryFolder(std::string_view name, const struct stat &info);
     void entryFile(int folder, const char *openName, std::string_view name, const struct stat &info);
-    // A folder inside, just opened, and the end of the folder entered last.
-    void enterFolder(std::string_view name, const struct stat &info);
+    // A folder inside, just opened in the open folder `parent`, and the end of the folder entered last.
+    void enterFolder(int parent, std::string_view name, const struct stat &info);
     void leaveFolder();
     // Any other item inside the folder entered last, whose open descriptor is `folder`.
     void item(int folder, std::string_view name, const struct stat &info);
@@ -37,8 +39,11 @@ private:
     struct Level {
         unsigned traits;
         std::size_t pathLength; // of m_path without this folder's name
+        // Whether the folder is a Maildir, once a folder inside it is named like one of a Maildir's.
+        std::optional<bool> maildir = std::nullopt;
     };
 
+    bool isMaildir(int folder, Level &level);
     void classify(int folder, const char *openName, std::string_view name, const struct stat &info);
     std::optional<UserFileKind> probe(int folder, const char *openName, const struct stat &info,
                                       UserFileNames::Probe kind);

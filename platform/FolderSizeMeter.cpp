@@ -201,10 +201,11 @@ std::optional<SizeMeasurement> FolderSizeMeter::measure(const std::filesystem::p
         }
         enteringFolder(folder.fd(), name);
         if (auto child = openFolder(folder.fd(), name, device, info)) {
+            const int parent = folder.fd();
             measurement.bytesOnDisk += allocatedBytes(info);
             open.push_back(std::move(*child));
             if (census)
-                census->enterFolder(name, info);
+                census->enterFolder(parent, name, info);
             continue;
         }
         const int error = errno;

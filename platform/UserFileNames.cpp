@@ -3,6 +3,9 @@
 
 #include "platform/UserFileNames.h"
 
+#include "platform/MailContent.h"
+#include "platform/SecretAssignments.h"
+
 #include <algorithm>
 #include <array>
 #include <unordered_map>
@@ -28,13 +31,124 @@ std::string_view extensionOf(std::string_view name)
     return name.substr(dot + 1);
 }
 
+// Calls `visit` with each run of letters and digits in `text` until it returns true; true if one did.
+template <typename Visit> bool anyWord(std::string_view text, Visit visit)
+{
+    const auto isLetter = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    };
+    for (std::size_t start = 0; start < text.size();) {
+        while (start < text.size() && !isLetter(text[start]))
+            ++start;
+        std::size_t end = start;
+        while (end < text.size() && isLetter(text[end]))
+            ++end;
+        if (end > start && visit(text.substr(start, end - start)))
+            return true;
+        start = end;
+    }
+    return false;
+}
+
+// A word that names a log: log, logs, logfile(s), logging, or a word ending in log(s) (lastlog, syslog, chatlogs),
+// but for the common words that only end so (catalog, dialog, blog...).
+bool isLogWord(std::string_view word)
+{
+    static const Set names{"log", "logs", "logfile", "logfiles", "logging"};
+    static const Set others{"catalog", "dialog", "blog",    "weblog",   "vlog",    "backlog", "analog",
+                            "prolog",  "epilog", "monolog", "travelog", "ideolog", "apolog"};
+    while (!word.empty() && word.back() >= '0' && word.back() <= '9')
+        word.remove_suffix(1);
+    if (names.contains(word))
+        return true;
+    if (word.ends_with('s'))
+        word.remove_suffix(1);
+    return word.size() > 3 && word.ends_with("log") && !others.contains(word);
+}
+
 // Folders whose content programs make again at will, or that only they read.
 bool isDisposableFolder(std::string_view name)
 {
-    static const Set names{
-        "tmp",       "temp",  ".tmp",      "temporary", "log",           "logs",          ".logs",
-        "minidumps", "dumps", "telemetry", "glean",     "datareporting", "pending pings", "saved-telemetry-pings"};
-    return contains(name, "cache") || contains(name, "thumb") || contains(name, "crash") || names.contains(name);
+    static const Set names{"tmp",
+                           "temp",
+                           "temporary",
+                           "minidumps",
+                           "dumps",
+                           "telemetry",
+                           "glean",
+                           "datareporting",
+                           "pending pings",
+                           "saved-telemetry-pings",
+                           "diagnosticreports"};
+    return contains(name, "cache") || contains(name, "thumb") || contains(name, "crash") || names.contains(name) ||
+           (name.starts_with('.') && names.contains(name.substr(1))) || anyWord(name, isLogWord);
+}
+
+// Folders of mail programs in which mailboxes and messages lie beside the programs' own files: Thunderbird's and
+// its kin's Mail and ImapMail (with the .sbd folders of their subfolders), the ~/Mail and ~/mail of mutt, Alpine,
+// Claws Mail, Sylpheed and Gnus, Evolution's and KMail's local mail, and Mail's mailboxes on a Mac.
+bool isMailFolder(std::string_view name)
+{
+    static const Set names{"mail",       "mails",     "imapmail", "local folders",
+                           "local-mail", "localmail", "maildir",  "mailboxes"};
+    return names.contains(name) || (name.size() > 4 && (name.ends_with(".sbd") || name.ends_with(".mbox")));
+}
+
+// The files a mail program keeps beside its mailboxes: summaries, indexes, filters, settings and databases.
+bool isMailProgramData(std::string_view extension)
+{
+    static const Set extensions{"msf",     "dat",    "json",    "js",         "html",       "htm",
+                                "xml",     "plist",  "sqlite",  "sqlite-wal", "sqlite-shm", "sqlite-journal",
+                                "db",      "db-wal", "db-shm",  "log",        "ini",        "lock",
+                                "bak",     "tmp",    "mab",     "rdf",        "idx",        "cache",
+                                "summary", "index",  "sqlite3", "ldb"};
+    return extensions.contains(extension);
+}
+
+// The names mail programs give mailboxes that are single files (mbox): looked for outside their folders too.
+bool isMailboxName(std::string_view name)
+{
+    static const Set names{"inbox",
+                           "sent",
+                           "sent-mail",
+                           "sent mail",
+                           "sent messages",
+                           "sent items",
+                           "drafts",
+                           "outbox",
+                           "unsent messages",
+                           "saved-messages",
+                           "postponed-msgs",
+                           "archive",
+                           "archives",
+                           "junk",
+                           "spam",
+                           "trash",
+                           "deleted messages",
+                           "mailbox",
+                           "received"};
+    return names.contains(name);
+}
+
+// The data folders of wallet programs, as their documentation gives them on Linux and on a Mac (Application
+// Support on a Mac unless said otherwise): Bitcoin Core and Litecoin Core (.bitcoin, Bitcoin; .litecoin,
+// Litecoin), Electrum (.electrum on both), Ethereum's geth (.ethereum; ~/Library/Ethereum), the Monero GUI
+// (~/Monero on both), Exodus (~/.config/Exodus, Exodus), Wasabi Wallet (.walletwasabi on both) and Sparrow
+// (.sparrow on both). Armory's wallets (.armory, Armory) are told wherever they lie by their extension, .wallet.
+bool isWalletProgramFolder(std::string_view name)
+{
+    static const Set names{".bitcoin",  "bitcoin",  ".litecoin", "litecoin", ".electrum",     "electrum",
+                           ".ethereum", "ethereum", "monero",    "exodus",   ".walletwasabi", ".sparrow"};
+    return names.contains(name);
+}
+
+// Where inside its data folder such a program keeps its wallets: wallets/ (Bitcoin Core's wallet folders with their
+// database environments, Electrum's wallet files, Monero's wallet, key and cache files, Sparrow's databases, Wasabi's
+// client/Wallets), Wasabi's client/WalletBackups, geth's keystore and Exodus's exodus.wallet.
+bool isWalletProgramWallets(std::string_view name)
+{
+    return name == "wallets" || name == "walletbackups" || name == "keystore" ||
+           (name.size() > 7 && name.ends_with(".wallet"));
 }
 
 // Folders of installed programs' own files: libraries and their packages, plug-ins and extensions, the
@@ -124,7 +238,7 @@ const std::unordered_map<std::string_view, Kind> &kindsByExtension()
         // Password databases and vaults, keychains, wallets and key stores: the name decides.
         add(Kind::credentials, {"kdbx", "kdb", "psafe3", "keychain", "keychain-db", "kwl", "ppk", "p12", "pfx",
                                 "keystore", "seco", "keys", "wallet"});
-        add(Kind::mail, {"eml", "emlx", "mbox", "mbx", "msf", "pst", "ost"});
+        add(Kind::mail, {"eml", "emlx", "mbox", "mbx", "pst", "ost"});
         add(Kind::documents,
             {"doc",   "docx", "docm", "dot",   "dotx", "dotm", "odt",      "ott",  "fodt", "rtf",     "wpd", "wps",
              "pages", "abw",  "xls",  "xlsx",  "xlsm", "xlsb", "ods",      "ots",  "fods", "numbers", "csv", "tsv",
@@ -265,22 +379,9 @@ bool isProgramText(std::string_view name, std::string_view extension)
                            "pkcs11"};
     if (!plainText.contains(extension))
         return false;
-    // The words of the name before its extension: runs of letters and digits.
-    const std::string_view stem = name.substr(0, name.size() - extension.size() - 1);
-    for (std::size_t start = 0; start < stem.size();) {
-        const auto isWordCharacter = [](char c) {
-            return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        };
-        while (start < stem.size() && !isWordCharacter(stem[start]))
-            ++start;
-        std::size_t end = start;
-        while (end < stem.size() && isWordCharacter(stem[end]))
-            ++end;
-        if (end > start && words.contains(stem.substr(start, end - start)))
-            return true;
-        start = end;
-    }
-    return false;
+    // The words of the name before its extension.
+    return anyWord(name.substr(0, name.size() - extension.size() - 1),
+                   [](std::string_view word) { return words.contains(word) || isLogWord(word); });
 }
 
 // A Maildir message's name: the seconds of its delivery, a dot, and whatever makes it unique.
@@ -316,6 +417,35 @@ bool isOpenPgpSecret(std::string_view bytes)
     return tag == 1 || tag == 3 || tag == 5 || tag == 7;
 }
 
+// Berkeley DB's B-tree files (its magic number at byte 12, in either byte order) and SQLite's databases.
+bool isWalletDatabase(std::string_view bytes)
+{
+    const std::string_view magic = bytes.size() >= 16 ? bytes.substr(12, 4) : std::string_view();
+    return magic == std::string_view("\x62\x31\x05\x00", 4) || magic == std::string_view("\x00\x05\x31\x62", 4) ||
+           bytes.starts_with(std::string_view("SQLite format 3\0", 16));
+}
+
+// Files that hold a program's settings as text, by the extensions of configuration formats, by the words of JSON
+// and XML files that keep accounts (config.json, accounts.xml, sitemanager.xml), and by the names of rc files
+// (.muttrc, getmailrc, getmailrc-work, .offlineimaprc, .mbsyncrc), config files (msmtp's) and .env files.
+bool isConfigurationName(std::string_view name, std::string_view extension)
+{
+    static const Set extensions{"conf",       "cfg",  "cnf",  "ini", "rc", "config",
+                                "properties", "toml", "yaml", "yml", "env"};
+    static const Set accountWords{"config",  "configuration", "settings", "account",     "accounts", "auth",
+                                  "secrets", "secret",        "login",    "sitemanager", "servers"};
+    if (extensions.contains(extension))
+        return true;
+    if (extension == "json" || extension == "xml")
+        return anyWord(name.substr(0, name.size() - extension.size() - 1),
+                       [](std::string_view word) { return accountWords.contains(word); });
+    if (!extension.empty())
+        return false;
+    return name == "config" || name == ".env" || anyWord(name, [](std::string_view word) {
+               return word.size() >= 3 && word.ends_with("rc") && word != "src";
+           });
+}
+
 } // namespace
 
 unsigned UserFileNames::folderTraits(std::string_view name, unsigned parentTraits)
@@ -337,8 +467,12 @@ unsigned UserFileNames::folderTraits(std::string_view name, unsigned parentTrait
     if (name == "saves" || name == "savegames" || name == "saved games" || name == "save games" || name == "savedata" ||
         name == "savefiles")
         traits |= savedGames;
-    if (name == "cur" || name == "new")
-        traits |= maildir;
+    if (isMailFolder(name))
+        traits |= mailFolder;
+    if (isWalletProgramFolder(name))
+        traits |= walletApp;
+    if ((parentTraits & walletApp) && isWalletProgramWallets(name))
+        traits |= walletFiles;
     if (name == ".kube" || name == "kube")
         traits |= clusterConfig;
     if (name == ".docker")
@@ -395,7 +529,11 @@ UserFileNames::FileRule UserFileNames::fileRule(std::string_view name, unsigned 
     if (name == ".git")
         return (traits & disposable) ? FileRule{} : FileRule{Kind::repositories};
     const auto known = kindsByExtension().find(extension);
-    if (known != kindsByExtension().end() && known->second == Kind::credentials)
+    const bool knownKind = known != kindsByExtension().end();
+    if (knownKind && known->second == Kind::credentials)
+        return {Kind::credentials};
+    // A wallet program's wallets, less its lock files and logs.
+    if ((traits & walletFiles) && !name.starts_with('.') && extension != "lock" && extension != "log")
         return {Kind::credentials};
     if (traits & wallets)
         return {Kind::credentials, Probe::wallet};
@@ -403,11 +541,19 @@ UserFileNames::FileRule UserFileNames::fileRule(std::string_view name, unsigned 
         return {};
     if (traits & savedGames)
         return {Kind::documents};
-    if (((traits & maildir) && isMaildirMessage(name)) || name == "mbox" || name == ".mh_sequences" ||
-        name == ".claws_mark" || name == ".sylpheed_mark")
+    if (name == "mbox" || name == ".mh_sequences" || name == ".claws_mark" || name == ".sylpheed_mark")
         return {Kind::mail};
-    if (known == kindsByExtension().end())
-        return {};
+    if ((traits & maildir) && !name.starts_with('.'))
+        return isMaildirMessage(name) ? FileRule{Kind::mail} : FileRule{Kind::mail, Probe::mail};
+    if (knownKind && known->second == Kind::mail)
+        return {Kind::mail, extension == "eml" ? Probe::mail : Probe::none};
+    // A mail program's mailboxes have the names of the folders they show (Inbox, Sent, Work.2024), its messages
+    // numbers (MH); what else it keeps there has extensions of its own.
+    if (!knownKind && !name.starts_with('.') &&
+        ((traits & mailFolder) ? !isMailProgramData(extension) : extension.empty() && isMailboxName(name)))
+        return {Kind::mail, Probe::mail};
+    if (!knownKind)
+        return isConfigurationName(name, extension) ? FileRule{Kind::credentials, Probe::configuration} : FileRule{};
     if (known->second == Kind::documents && isProgramText(name, extension))
         return {};
     return {known->second};
@@ -423,16 +569,25 @@ std::optional<UserFileKind> UserFileNames::confirm(Probe probe, std::string_view
     case Probe::openPgp:
         return isOpenPgpSecret(bytes) ? std::optional(Kind::credentials) : std::nullopt;
     case Probe::wallet:
-        // Electrum's wallets (plain, or encrypted as base64 of "BIE1..."), key stores of Ethereum and others,
-        // and the extended private keys of hierarchical wallets.
+        // Electrum's wallets (plain, or encrypted as base64 of "BIE1..." with a password or "BIE2..." with a
+        // hardware wallet), key stores of Ethereum and others, the extended private keys of hierarchical wallets,
+        // and the Berkeley DB and SQLite databases that Bitcoin Core's wallets are.
         return holdsAny(bytes, {"seed_version", "\"keystore\"", "ciphertext", "xprv", "EncryptedSecret",
-                                "encrypted_seed", "QklFMQ"})
+                                "encrypted_seed", "QklFMQ", "QklFMg"}) ||
+                       isWalletDatabase(bytes)
                    ? std::optional(Kind::credentials)
                    : std::nullopt;
     case Probe::secret:
-        return holdsAny(bytes, {"\"auth\"", "_auth", "_password", "oauth_token", "psk=", "password=", "private-key="})
+        // Beside the assignments any configuration file may hold: npm's and Docker's base64 logins (_auth,
+        // _password, "auth"), which npm keys by its registries' URLs, and NetworkManager's Wi-Fi and WireGuard keys.
+        return holdsAny(bytes, {"\"auth\"", "_auth", "_password", "psk=", "private-key="}) ||
+                       SecretAssignments::holdsSecret(bytes)
                    ? std::optional(Kind::credentials)
                    : std::nullopt;
+    case Probe::configuration:
+        return SecretAssignments::holdsSecret(bytes) ? std::optional(Kind::credentials) : std::nullopt;
+    case Probe::mail:
+        return MailContent::holdsMail(bytes) ? std::optional(Kind::mail) : std::nullopt;
     case Probe::keyOrDocument:
         if (isPrivateKeyText(bytes))
             return Kind::credentials;
@@ -443,14 +598,21 @@ std::optional<UserFileKind> UserFileNames::confirm(Probe probe, std::string_view
 
 std::optional<UserFileKind> UserFileNames::unread(Probe probe, bool tooLarge)
 {
-    if (!tooLarge)
-        return probe == Probe::none ? std::nullopt : std::optional(Kind::credentials);
     switch (probe) {
+    case Probe::none:
+    case Probe::configuration:
+        return std::nullopt;
+    case Probe::mail:
+        // Where a mailbox may be, a large file most likely is one.
+        return Kind::mail;
     case Probe::openPgp:
         return Kind::credentials;
     case Probe::keyOrDocument:
-        return Kind::documents;
-    default:
-        return std::nullopt;
+        return tooLarge ? Kind::documents : Kind::credentials;
+    case Probe::privateKey:
+    case Probe::wallet:
+    case Probe::secret:
+        return tooLarge ? std::nullopt : std::optional(Kind::credentials);
     }
+    return std::nullopt;
 }

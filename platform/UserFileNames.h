@@ -9,10 +9,12 @@
 #include <optional>
 #include <string_view>
 
-// What names say about the user's own files: which folders hold nothing of the user's (caches, installed programs'
-// files) or something in particular (a Git repository, a wallet folder, a Maildir), and which files are
-// credentials, mail, documents or media. Names are compared in ASCII lower case; content is read only to confirm
-// a key, a wallet or a token, and only the first bytes of small files.
+// What names say about the user's own files: which folders hold nothing of the user's (caches, logs, installed
+// programs' files) or something in particular (a Git repository, a wallet program's folder, a mail program's
+// folder, a Maildir), and which files are credentials, mail, documents or media. Names are compared in ASCII lower
+// case. Where a name cannot tell, the first bytes of small files are read: to confirm a key, a wallet or a token,
+// to tell a mailbox or a message from the files a mail program keeps beside them, and to find a password in a
+// configuration file.
 class UserFileNames {
 public:
     enum Trait : unsigned {
@@ -24,14 +26,17 @@ public:
         privateKeys = 1u << 4,   // GnuPG's private keys, one a file
         passwordStore = 1u << 5, // a password store: every .gpg file one password
         savedGames = 1u << 6,    // a game's saves, which are the player's own
-        inherited = (1u << 8) - 1,
+        mailFolder = 1u << 7,    // a mail program's folders: mailboxes and messages, told by their content
+        walletApp = 1u << 8,     // a wallet program's data folder, laid out as its documentation says
+        walletFiles = 1u << 9,   // where such a program keeps its wallets: every file there is part of one
+        inherited = (1u << 10) - 1,
         // The folder's own files only.
-        maildir = 1u << 8,         // a Maildir's cur or new folder: its messages
-        clusterConfig = 1u << 9,   // .kube: its config holds a cluster's credentials
-        registryConfig = 1u << 10, // .docker: its config.json may hold registry logins
-        cliHosts = 1u << 11,       // gh: its hosts.yml may hold a token
-        keyrings = 1u << 12,       // the desktop's secret stores
-        vpn = 1u << 13,            // VPN configurations, which may hold keys
+        maildir = 1u << 10,        // a Maildir's cur or new folder (the caller knows its siblings): its messages
+        clusterConfig = 1u << 11,  // .kube: its config holds a cluster's credentials
+        registryConfig = 1u << 12, // .docker: its config.json may hold registry logins
+        cliHosts = 1u << 13,       // gh: its hosts.yml may hold a token
+        keyrings = 1u << 14,       // the desktop's secret stores
+        vpn = 1u << 15,            // VPN configurations, which may hold keys
     };
 
     // What a file's first bytes must show before it counts.
@@ -40,8 +45,10 @@ public:
         privateKey,    // a PEM or OpenSSH private key, a PuTTY key, a VPN's key
         openPgp,       // an OpenPGP secret key or encrypted message
         wallet,        // a wallet or keystore file
-        secret,        // a configuration file with a token or password in it
+        secret,        // a tool's credential file, which holds a token or password when it is signed in
         keyOrDocument, // a private key, else a presentation (Keynote's .key)
+        mail,          // an mbox or a message
+        configuration, // a configuration file: credentials when it assigns a password or a token
     };
 
     struct FileRule {

@@ -288,7 +288,7 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
         return QJsonDocument(recordOf.value(path)["userFiles"].toObject()).toJson(QJsonDocument::Compact);
     };
     EXPECT_EQ(userFiles(".electrum"), R"({"credentials":1})");
-    EXPECT_EQ(userFiles(".thunderbird"), R"({"credentials":2,"mail":2})");
+    EXPECT_EQ(userFiles(".thunderbird"), R"({"credentials":2,"mail":1})");
     EXPECT_EQ(userFiles(".local/share/focuswriter"), R"({"documents":2})");
     EXPECT_EQ(userFiles(".cache/shotwell"), "{}");
     EXPECT_EQ(recordOf.value(".local/state/qvorta-sync")["risk"].toString(), "Review");

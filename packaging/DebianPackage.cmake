@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # The Debian package that scripts/package builds with cpack: both programs and what the desktop needs, with the
-# dependencies dpkg-shlibdeps finds in the libraries they link.
+# dependencies dpkg-shlibdeps finds in the libraries they link. When SOURCE_DATE_EPOCH is set (scripts/package sets
+# it to the last commit's time), cpack gives every file and member of the package that date.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME leftscan)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

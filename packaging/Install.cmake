@@ -5,6 +5,15 @@
 # the sizes icon themes ask for, the manual pages; on the Mac, the application bundle.
 include(GNUInstallDirs)
 
+# The Mac's Info.plist, written on every system so that the tests can read it back.
+configure_file(app/Info.plist.in ${CMAKE_CURRENT_BINARY_DIR}/Info.plist @ONLY)
+
+# On the Mac everything goes into the application bundle.
+if(APPLE AND LEFTSCAN_BUILD_GUI)
+    include(packaging/MacBundle.cmake)
+    return()
+endif()
+
 install(TARGETS leftscan-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The administrator's helper is no command of its own: the programs look for it beside themselves, then here.
 install(TARGETS leftscan-admin-trash RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/leftscan)
@@ -48,61 +57,17 @@ else()
     message(WARNING "scdoc was not found: the manual pages are neither built nor installed")
 endif()
 
-# The Mac's Info.plist, written on every system so that the tests can read it back.
-configure_file(app/Info.plist.in ${CMAKE_CURRENT_BINARY_DIR}/Info.plist @ONLY)
-
 if(NOT LEFTSCAN_BUILD_GUI)
     return()
 endif()
 
-add_executable(leftscan-render-icon tools/IconRenderer.cpp)
-target_link_libraries(leftscan-render-icon PRIVATE Qt6::Gui Qt6::Svg)
-
-# Renders app/leftscan.svg into `target`: pairs of a size and a file name below `folder`.
-function(leftscan_render_icons target folder)
-    set(arguments)
-    set(outputs)
-    while(ARGN)
-        list(POP_FRONT ARGN size name)
-        list(APPEND arguments ${size} ${folder}/${name})
-        list(APPEND outputs ${folder}/${name})
-    endwhile()
-    add_custom_command(OUTPUT ${outputs}
-        COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:leftscan-render-icon> ${CMAKE_CURRENT_SOURCE_DIR}/app/leftscan.svg ${arguments}
-        DEPENDS leftscan-render-icon ${CMAKE_CURRENT_SOURCE_DIR}/app/leftscan.svg
-        COMMENT "Rendering the application icon into ${folder}"
-        VERBATIM)
-    add_custom_target(${target} ALL DEPENDS ${outputs})
-endfunction()
+include(packaging/RenderIcons.cmake)
 
 set(icon_pairs)
 foreach(size 16 22 24 32 48 64 128 256 512)
     list(APPEND icon_pairs ${size} ${size}x${size}/apps/${LEFTSCAN_APP_ID}.png)
 endforeach()
 leftscan_render_icons(leftscan-icons ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor ${icon_pairs})
-
-if(APPLE)
-    # Leftscan.app: the icon file made by the system's iconutil from the rendered sizes.
-    set(iconset ${CMAKE_CURRENT_BINARY_DIR}/Leftscan.iconset)
-    leftscan_render_icons(leftscan-iconset ${iconset}
-        16 icon_16x16.png 32 icon_16x16@2x.png 32 icon_32x32.png 64 icon_32x32@2x.png 128 icon_128x128.png
-        256 icon_128x128@2x.png 256 icon_256x256.png 512 icon_256x256@2x.png 512 icon_512x512.png
-        1024 icon_512x512@2x.png)
-    set(icns ${CMAKE_CURRENT_BINARY_DIR}/Leftscan.icns)
-    add_custom_command(OUTPUT ${icns}
-        COMMAND iconutil --convert icns --output ${icns} ${iconset}
-        DEPENDS leftscan-iconset
-        VERBATIM)
-    target_sources(leftscan PRIVATE ${icns})
-    set_source_files_properties(${icns} PROPERTIES MACOSX_PACKAGE_LOCATION Resources)
-    set_target_properties(leftscan PROPERTIES
-        OUTPUT_NAME Leftscan
-        MACOSX_BUNDLE TRUE
-        MACOSX_BUNDLE_INFO_PLIST ${CMAKE_CURRENT_BINARY_DIR}/Info.plist)
-    install(TARGETS leftscan BUNDLE DESTINATION .)
-    return()
-endif()
 
 install(TARGETS leftscan RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES app/${LEFTSCAN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

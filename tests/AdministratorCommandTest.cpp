@@ -63,10 +63,10 @@ std::optional<QByteArray> appleScriptValue(const QByteArray &literal)
     return value;
 }
 
-// The helper program as the build makes it, beside leftscan-cli.
+// The helper program as the build makes it (beside leftscan-cli, or inside the Mac's application bundle).
 fs::path helper()
 {
-    return fs::path(qgetenv("LEFTSCAN_CLI").toStdString()).parent_path() / AdministratorCommand::HelperName;
+    return fs::path(qgetenv("LEFTSCAN_ADMIN_TRASH").toStdString());
 }
 
 } // namespace

@@ -562,7 +562,8 @@ TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTh
     m_alerts.answers = {QStringLiteral("Cancel")};
     m_window->findChild<BulkActionSheet *>()->trashButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !m_alerts.shown.isEmpty(); }, 10000));
-    EXPECT_TRUE(m_alerts.shown[0].informativeText.contains(chosen->name() + QStringLiteral(": has not been looked inside yet")));
+    EXPECT_TRUE(m_alerts.shown[0].informativeText.contains(chosen->name() +
+                                                           QStringLiteral(": has not been looked inside yet")));
     EXPECT_TRUE(std::filesystem::exists(chosen->url()));
     list().toggleSelected(chosen);
 

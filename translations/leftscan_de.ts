@@ -1333,6 +1333,32 @@ nach Überresten deinstallierter Programme.</translation>
     </message>
 </context>
 <context>
+    <name>ScanStatusText</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Detecting installed apps...</source>
+        <translation>Installierte Programme werden erkannt …</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Durchsuche: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover(s) found</source>
+        <translation>
+            <numerusform>%Ln Überrest gefunden</numerusform>
+            <numerusform>%Ln Überreste gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan cancelled</source>
+        <translation>Scan angehalten</translation>
+    </message>
+</context>
+<context>
     <name>ScanToolbar</name>
     <message>
         <source>Start Scan</source>

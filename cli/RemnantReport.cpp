@@ -216,18 +216,20 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
     for (const RemnantItemPtr &pointer : ordered) {
         const RemnantItem &item = *pointer;
         const std::optional<QDateTime> used = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
-        table.addRow({RemnantReport::statusName(item.status()) +
-                          (item.hasLookalikes() ? QStringLiteral("?") : QString()) +
-                          (item.holdsUserFiles()    ? QStringLiteral("!")
-                           : item.wasUsedRecently() ? QStringLiteral("*")
-                                                    : QString()),
-                      displayName(rawValue(item.risk())),
-                      ByteCountFormatter::fileSize(item.displayedSize(), ProgramTranslations::displayLocale()),
-                      used ? RelativeDateFormatter::describe(*used, now) : RemnantReport::tr("Unknown"),
-                      displayName(rawValue(item.category())),
-                      (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
-                          item.matchedAppName().value_or(RemnantReport::tr("Unknown")),
-                      item.name()});
+        table.addRow(
+            {(item.status() == RemnantStatus::orphan ? RemnantReport::tr("orphan") : RemnantReport::tr("stale")) +
+                 (item.hasLookalikes() ? QStringLiteral("?") : QString()) +
+                 (item.holdsUserFiles()    ? QStringLiteral("!")
+                  : item.wasUsedRecently() ? QStringLiteral("*")
+                                           : QString()),
+             displayName(rawValue(item.risk())),
+             ByteCountFormatter::fileSize(item.displayedSize(), ProgramTranslations::displayLocale()),
+             used ? RelativeDateFormatter::describe(*used, now) : RemnantReport::tr("Unknown"),
+             displayName(rawValue(item.category())),
+             (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
+                 (item.isOwnerUnnamed() ? RemnantReport::tr("Unknown")
+                                        : item.matchedAppName().value_or(RemnantReport::tr("Unknown"))),
+             item.name()});
         lookalikes += item.hasLookalikes() ? 1 : 0;
         holdingUserFiles += item.holdsUserFiles() ? 1 : 0;
         usedRecently += !item.holdsUserFiles() && item.wasUsedRecently() ? 1 : 0;

@@ -38,7 +38,8 @@ void RemnantScanner::followSession()
     });
     connect(&m_session, &ScanSession::locationStarted, this, [this] {
         if (const auto &location = m_session.currentLocation())
-            publish(m_scanStatus, QStringLiteral("Scanning: ") + PathNames::fileName(location->path.url),
+            publish(m_scanStatus,
+                    ScanStatus{ScanStatus::Stage::scanningFolder, PathNames::fileName(location->path.url)},
                     &RemnantScanner::scanStatusChanged);
     });
     connect(&m_session, &ScanSession::progressChanged, this,
@@ -47,11 +48,11 @@ void RemnantScanner::followSession()
             [this](int count) { publish(m_totalScannedItems, count, &RemnantScanner::totalScannedItemsChanged); });
     connect(&m_session, &ScanSession::warningsChanged, this, &RemnantScanner::scanWarningsChanged);
     connect(&m_session, &ScanSession::scanFinished, this, [this] {
-        endScan(QStringLiteral("%1 leftovers found").arg(m_session.items().size()));
+        endScan(ScanStatus{ScanStatus::Stage::finished, {}, m_session.items().size()});
         emit scanFinished();
     });
     connect(&m_session, &ScanSession::scanCancelled, this, [this] {
-        endScan(QStringLiteral("Scan cancelled"));
+        endScan(ScanStatus{ScanStatus::Stage::cancelled, {}, 0});
         emit scanCancelled();
     });
     connect(&m_session, &ScanSession::itemsAppended, this, &RemnantScanner::remnantsChanged);
@@ -126,9 +127,9 @@ void RemnantScanner::scan()
     publish(m_isScanInProgress, true, &RemnantScanner::isScanInProgressChanged);
     publish(m_hasStartedScan, true, &RemnantScanner::hasStartedScanChanged);
     publish(m_hasScanned, false, &RemnantScanner::hasScannedChanged);
-    publish(m_scanStatus, QStringLiteral("Detecting installed apps..."), &RemnantScanner::scanStatusChanged);
+    publish(m_scanStatus, ScanStatus{ScanStatus::Stage::detectingApps, {}, 0}, &RemnantScanner::scanStatusChanged);
     if (!m_session.start(m_staleThresholdDays)) {
-        endScan(QStringLiteral("Ready"));
+        endScan(ScanStatus{});
         emit scanRefused();
     }
 }
@@ -138,7 +139,7 @@ void RemnantScanner::cancelScan()
     m_session.cancel();
 }
 
-void RemnantScanner::endScan(const QString &status)
+void RemnantScanner::endScan(const ScanStatus &status)
 {
     publish(m_scanStatus, status, &RemnantScanner::scanStatusChanged);
     publish(m_isScanning, false, &RemnantScanner::isScanningChanged);

@@ -6,6 +6,7 @@
 #include "model/FinderTagColor.h"
 #include "model/RemnantCategory.h"
 #include "model/RemnantItem.h"
+#include "model/ScanStatus.h"
 #include "platform/ScriptOutcome.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/ScanSession.h"
@@ -61,7 +62,7 @@ public:
     const QList<RemnantItemPtr> &remnants() const { return m_session.items(); }
     bool isScanning() const { return m_isScanning; }
     double scanProgress() const { return m_scanProgress; }
-    const QString &scanStatus() const { return m_scanStatus; }
+    const ScanStatus &scanStatus() const { return m_scanStatus; }
     bool isScanningApps() const { return m_isScanningApps; }
     bool isScanInProgress() const { return m_isScanInProgress; }
     bool hasStartedScan() const { return m_hasStartedScan; }
@@ -142,7 +143,7 @@ signals:
     void remnantsChanged();
     void isScanningChanged(bool value);
     void scanProgressChanged(double value);
-    void scanStatusChanged(const QString &value);
+    void scanStatusChanged(const ScanStatus &value);
     void isScanningAppsChanged(bool value);
     void isScanInProgressChanged(bool value);
     void hasStartedScanChanged(bool value);
@@ -173,7 +174,7 @@ signals:
 private:
     template <typename T, typename Signal> void publish(T &field, const T &value, Signal signal);
     void followSession();
-    void endScan(const QString &status);
+    void endScan(const ScanStatus &status);
 
     AdministratorAnswer askForAdministratorRights(const AdministratorRequest &request) override;
     void tellTrashFailure(const TrashFailure &failure) override;
@@ -184,7 +185,7 @@ private:
 
     bool m_isScanning = false;
     double m_scanProgress = 0;
-    QString m_scanStatus = QStringLiteral("Ready");
+    ScanStatus m_scanStatus;
     bool m_isScanningApps = false;
     bool m_isScanInProgress = false;
     bool m_hasStartedScan = false;

@@ -313,7 +313,7 @@ TEST_F(ScannerTest, AFullScanOrdersOrphansFirstThenLargerFirst)
                      TempTree::launchJob("org.zzqx.studio.helper"));
 
     auto scanner = makeScanner();
-    std::vector<std::pair<double, QString>> progress;
+    std::vector<std::pair<double, ScanStatus>> progress;
     QObject::connect(scanner.get(), &RemnantScanner::scanProgressChanged,
                      [&](double value) { progress.emplace_back(value, scanner->scanStatus()); });
     runScan(*scanner);
@@ -322,11 +322,12 @@ TEST_F(ScannerTest, AFullScanOrdersOrphansFirstThenLargerFirst)
     EXPECT_FALSE(scanner->isScanning() || scanner->isScanningApps() || scanner->hasStartedScan() ||
                  scanner->isScanInProgress());
     EXPECT_EQ(scanner->scanProgress(), 1.0);
-    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("5 leftovers found"));
+    EXPECT_EQ(scanner->scanStatus(), (ScanStatus{ScanStatus::Stage::finished, {}, 5}));
     EXPECT_EQ(names(scanner->remnants()), (QStringList{"qqvvjj-small", "qqvvjj-first", "qqvvjj-second",
                                                        "org.zzqx.studio", "org.zzqx.studio.helper.plist"}));
     EXPECT_EQ(scanner->remnants()[4]->matchedAppName(), QStringLiteral("Zzqx Studio"));
-    EXPECT_NE(std::find(progress.begin(), progress.end(), std::pair<double, QString>(0.3, "Scanning: LaunchAgents")),
+    EXPECT_NE(std::find(progress.begin(), progress.end(),
+                        std::pair(0.3, ScanStatus{ScanStatus::Stage::scanningFolder, "LaunchAgents"})),
               progress.end());
     EXPECT_TRUE(m_log.lines().contains(QString::fromUtf8("⚠️ '' NOT found in installedApps!")));
     EXPECT_TRUE(m_alerts.shown.isEmpty());
@@ -338,8 +339,8 @@ TEST_F(ScannerTest, ASecondScanWhileOneRunsHasNoEffectAndAScanClearsTheLastResul
     m_tree.writeFile("Users/me/Library/Caches/qqvvjj", "x");
     auto scanner = makeScanner();
     int started = 0;
-    QObject::connect(scanner.get(), &RemnantScanner::scanStatusChanged, [&](const QString &status) {
-        if (status == u"Detecting installed apps...")
+    QObject::connect(scanner.get(), &RemnantScanner::scanStatusChanged, [&](const ScanStatus &status) {
+        if (status.stage == ScanStatus::Stage::detectingApps)
             ++started;
     });
     scanner->scan();
@@ -370,14 +371,14 @@ TEST_F(ScannerTest, WithoutReadableLibraryTheScanIsRefusedAndThePromptComesOnce)
     EXPECT_EQ(m_alerts.shown[0].buttons, QStringList{QStringLiteral("OK")});
     EXPECT_TRUE(m_alerts.openedLinks.isEmpty());
     EXPECT_FALSE(scanner->hasScanned());
-    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("Ready"));
+    EXPECT_EQ(scanner->scanStatus(), ScanStatus{});
     runScan(*scanner);
     EXPECT_EQ(m_alerts.shown.size(), 1);
     // Access granted while running: the next scan passes the gate.
     empty.makeFolder("Library");
     runScan(*scanner);
     EXPECT_TRUE(scanner->hasScanned());
-    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("0 leftovers found"));
+    EXPECT_EQ(scanner->scanStatus(), (ScanStatus{ScanStatus::Stage::finished, {}, 0}));
 
     // A Mac asks for Full Disk Access instead, and offers its settings.
     auto mac = std::make_shared<AdministratorPlatform>(empty.root(), empty.root());
@@ -456,7 +457,7 @@ TEST_F(ScannerTest, ACancelledScanKeepsWhatArrivedInScanOrderAndTheNextScanFinds
         EXPECT_FALSE(scanner->isScanning() || scanner->isScanningApps() || scanner->isScanInProgress() ||
                      scanner->hasStartedScan());
         EXPECT_TRUE(scanner->hasScanned());
-        EXPECT_EQ(scanner->scanStatus(), QStringLiteral("Scan cancelled"));
+        EXPECT_EQ(scanner->scanStatus().stage, ScanStatus::Stage::cancelled);
         EXPECT_TRUE(finished.isEmpty());
     };
 
@@ -486,7 +487,7 @@ TEST_F(ScannerTest, ACancelledScanKeepsWhatArrivedInScanOrderAndTheNextScanFinds
     // Started right away, the next scan is not disturbed by what the cancelled one left queued.
     runScan(*scanner);
     EXPECT_EQ(cancelled.size(), 2);
-    EXPECT_EQ(scanner->scanStatus(), QStringLiteral("600 leftovers found"));
+    EXPECT_EQ(scanner->scanStatus(), (ScanStatus{ScanStatus::Stage::finished, {}, 600}));
     EXPECT_TRUE(results(*scanner) == results(*reference));
 }
 

@@ -1209,34 +1209,42 @@ nach Überresten deinstallierter Programme.</translation>
     <message numerus="yes">
         <source>orphan? %n orphans whose names also match an installed app: check them before moving them to the Trash</source>
         <translation>
-            <numerusform>orphan? %n verwaister Eintrag, dessen Name auch zu einem installierten Programm passt: prüfen Sie ihn, bevor Sie ihn in den Papierkorb verschieben</numerusform>
-            <numerusform>orphan? %n verwaiste Einträge, deren Namen auch zu einem installierten Programm passen: prüfen Sie sie, bevor Sie sie in den Papierkorb verschieben</numerusform>
+            <numerusform>verwaist? %n verwaister Eintrag, dessen Name auch zu einem installierten Programm passt: prüfen Sie ihn, bevor Sie ihn in den Papierkorb verschieben</numerusform>
+            <numerusform>verwaist? %n verwaiste Einträge, deren Namen auch zu einem installierten Programm passen: prüfen Sie sie, bevor Sie sie in den Papierkorb verschieben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>status! %n leftovers hold your own files: trash moves them only with --force</source>
         <translation>
-            <numerusform>status! %n Überrest enthält Ihre eigenen Dateien: trash verschiebt ihn nur mit --force</numerusform>
-            <numerusform>status! %n Überreste enthalten Ihre eigenen Dateien: trash verschiebt sie nur mit --force</numerusform>
+            <numerusform>STATUS! %n Überrest enthält Ihre eigenen Dateien: trash verschiebt ihn nur mit --force</numerusform>
+            <numerusform>STATUS! %n Überreste enthalten Ihre eigenen Dateien: trash verschiebt sie nur mit --force</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>status* %n leftovers changed recently inside: trash moves them only with --force</source>
         <translation>
-            <numerusform>status* in %n Überrest hat sich kürzlich etwas geändert: trash verschiebt ihn nur mit --force</numerusform>
-            <numerusform>status* in %n Überresten hat sich kürzlich etwas geändert: trash verschiebt sie nur mit --force</numerusform>
+            <numerusform>STATUS* in %n Überrest hat sich kürzlich etwas geändert: trash verschiebt ihn nur mit --force</numerusform>
+            <numerusform>STATUS* in %n Überresten hat sich kürzlich etwas geändert: trash verschiebt sie nur mit --force</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>~APP    %n leftovers tied to their app by a weak match of names</source>
         <translation>
-            <numerusform>~APP    %n Überrest ist seinem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
-            <numerusform>~APP    %n Überreste sind ihrem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
+            <numerusform>~PROGRAMM %n Überrest ist seinem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
+            <numerusform>~PROGRAMM %n Überreste sind ihrem Programm nur über eine schwache Namensübereinstimmung zugeordnet</numerusform>
         </translation>
     </message>
     <message>
         <source>LAST CHANGED</source>
         <translation>ZULETZT GEÄNDERT</translation>
+    </message>
+    <message>
+        <source>orphan</source>
+        <translation>verwaist</translation>
+    </message>
+    <message>
+        <source>stale</source>
+        <translation>alt</translation>
     </message>
 </context>
 <context>
@@ -1322,6 +1330,32 @@ nach Überresten deinstallierter Programme.</translation>
     <message>
         <source>%1 was not tagged: %2</source>
         <translation>%1 wurde nicht markiert: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScanStatusText</name>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Detecting installed apps...</source>
+        <translation>Installierte Programme werden erkannt …</translation>
+    </message>
+    <message>
+        <source>Scanning: %1</source>
+        <translation>Durchsuche: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln leftover(s) found</source>
+        <translation>
+            <numerusform>%Ln Überrest gefunden</numerusform>
+            <numerusform>%Ln Überreste gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Scan cancelled</source>
+        <translation>Scan angehalten</translation>
     </message>
 </context>
 <context>

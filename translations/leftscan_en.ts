@@ -332,6 +332,16 @@
     </message>
 </context>
 <context>
+    <name>ScanStatusText</name>
+    <message numerus="yes">
+        <source>%Ln leftover(s) found</source>
+        <translation>
+            <numerusform>%Ln leftover found</numerusform>
+            <numerusform>%Ln leftovers found</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScanToolbar</name>
     <message numerus="yes">
         <source>%Ln item(s)</source>

@@ -3,6 +3,8 @@
 
 #include "ui/ScanningPlaceholder.h"
 
+#include "ui/ScanStatusText.h"
+
 #include "scanner/RemnantScanner.h"
 #include "ui/PlaceholderStack.h"
 #include "ui/ProminentButton.h"
@@ -16,7 +18,7 @@ ScanningPlaceholder::ScanningPlaceholder(RemnantScanner &scanner, QWidget *paren
     auto *spinner = new Spinner(30);
     stack->addCentered(spinner);
     stack->addSpacing(15);
-    auto *status = new ThemedLabel(scanner.scanStatus(), Theme::TextStyle::headline);
+    auto *status = new ThemedLabel(ScanStatusText::of(scanner.scanStatus()), Theme::TextStyle::headline);
     stack->addCentered(status);
     stack->addCentered(new ThemedLabel(tr("Searching for app leftovers... this can take a few minutes..."),
                                        Theme::TextStyle::body, Theme::secondaryLabel));
@@ -26,5 +28,6 @@ ScanningPlaceholder::ScanningPlaceholder(RemnantScanner &scanner, QWidget *paren
     stack->addCentered(stop);
     connect(stop, &QAbstractButton::clicked, this, &ScanningPlaceholder::stopScanRequested);
     stack->finish();
-    connect(&scanner, &RemnantScanner::scanStatusChanged, status, &QLabel::setText);
+    connect(&scanner, &RemnantScanner::scanStatusChanged, status,
+            [status](const ScanStatus &value) { status->setText(ScanStatusText::of(value)); });
 }

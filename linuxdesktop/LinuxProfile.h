@@ -36,6 +36,7 @@ public:
 
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;
+    std::vector<ScanWarning> locationWarnings() const override;
     Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Include; }
     bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const override;
 

@@ -5,6 +5,7 @@
 
 #include "model/FinderTagColor.h"
 #include "model/RemnantItem.h"
+#include "model/ScanWarning.h"
 #include "platform/RestoreOutcome.h"
 #include "platform/ScriptOutcome.h"
 #include "platform/TrashOutcome.h"
@@ -69,8 +70,8 @@ public:
     const std::optional<ScanLocation> &currentLocation() const { return m_currentLocation; }
     // Entries listed so far in this scan.
     int listedCount() const { return m_listedCount; }
-    // What the scan passed over and why, one line each, in the order met.
-    const QStringList &warnings() const { return m_warnings; }
+    // What the scan passed over and why, in the order met.
+    const std::vector<ScanWarning> &warnings() const { return m_warnings; }
     const QList<RemnantItemPtr> &items() const { return m_items; }
 
     // Sizes and the census of the user's files: measured after each scan, on its own threads, unless turned off.
@@ -154,6 +155,7 @@ private:
     // `listed` is the folder the location resolved to, when it was listed.
     void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
                           const std::optional<std::filesystem::path> &listed);
+    void addWarning(const ScanWarning &warning);
     void finishScan();
     void sortItems();
     void endScan();
@@ -164,6 +166,8 @@ private:
 
     // The check before any item is moved or tagged, with what the last scan found installed.
     RemovalGuard removalGuard() const;
+    // Whether the item lies in a location of the last scan whose entries the administrator may move.
+    bool allowsAdministrator(const RemnantItemPtr &item) const;
     // Marks the items trashed and takes them from the list; what undoing it needs to know of them.
     QList<TrashedItem> markTrashed(const QList<RemnantItemPtr> &items, const std::vector<std::filesystem::path> &places,
                                    const QString &logPrefix);
@@ -197,7 +201,7 @@ private:
     int m_listedCount = 0;
     int m_staleThresholdDays = 365;
     std::optional<ScanLocation> m_currentLocation;
-    QStringList m_warnings;
+    std::vector<ScanWarning> m_warnings;
     // The installed software's own items that the last scan found, which nothing may move or tag.
     std::vector<std::filesystem::path> m_protectedItems;
 

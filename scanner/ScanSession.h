@@ -166,7 +166,8 @@ private:
 
     // The check before any item is moved or tagged, with what the last scan found installed.
     RemovalGuard removalGuard() const;
-    // Whether the item lies in a location of the last scan whose entries the administrator may move.
+    // Whether the administrator may move the item: not when it lies in a location that the environment placed
+    // outside the home.
     bool allowsAdministrator(const RemnantItemPtr &item) const;
     // Marks the items trashed and takes them from the list; what undoing it needs to know of them.
     QList<TrashedItem> markTrashed(const QList<RemnantItemPtr> &items, const std::vector<std::filesystem::path> &places,

@@ -79,8 +79,9 @@ RemovalGuard ScanSession::removalGuard() const
 bool ScanSession::allowsAdministrator(const RemnantItemPtr &item) const
 {
     const fs::path folder = item->url().parent_path();
-    return std::any_of(m_locations.begin(), m_locations.end(), [&](const ScanLocation &location) {
-        return location.path.url == folder && location.allowsAdministrator;
+    const std::vector<ScanLocation> locations = m_profile->scanLocations();
+    return std::none_of(locations.begin(), locations.end(), [&](const ScanLocation &location) {
+        return location.path.url == folder && !location.allowsAdministrator;
     });
 }
 

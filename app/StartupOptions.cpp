@@ -4,6 +4,7 @@
 #include "app/StartupOptions.h"
 
 #include "platform/FolderArguments.h"
+#include "platform/PathNames.h"
 
 namespace fs = std::filesystem;
 
@@ -83,6 +84,10 @@ std::optional<StartupOptions> StartupOptions::parse(const std::vector<std::strin
         if (!resolved)
             return std::nullopt;
         *folder = *resolved;
+    }
+    if (FolderArguments::isFileSystemRoot(options.home)) {
+        error = tr("the home folder cannot be the root folder (%1)").arg(PathNames::text(options.home));
+        return std::nullopt;
     }
     return options;
 }

@@ -271,5 +271,9 @@ std::optional<CommandLine> CommandLine::parse(const std::vector<std::string> &ar
             return std::nullopt;
         *folder = *resolved;
     }
+    if (FolderArguments::isFileSystemRoot(line.home)) {
+        error = tr("the home folder cannot be the root folder (%1)").arg(shown(line.home.native()));
+        return std::nullopt;
+    }
     return line;
 }

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString urlText(const InstalledApp &record)
-{
-    return QString::fromUtf8(record.url);
-}
-
 void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream)
 {
     std::fputs("[", stream);
@@ -43,8 +38,7 @@ void printTable(const QStringList &keys, const Inventory &inventory, FILE *strea
                      {InventoryCommand::tr("PATH"), 0}});
     for (const QString &key : keys) {
         const InstalledApp &record = inventory[key];
-        table.addRow(
-            {key, record.name, record.bundleID, record.version.value_or(QStringLiteral("-")), urlText(record)});
+        table.addRow({key, record.name, record.bundleID, record.version.value_or(QStringLiteral("-")), record.url});
     }
     table.print(stream);
     std::fprintf(stream, "%lld keys\n", static_cast<long long>(keys.size()));

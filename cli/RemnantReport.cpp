@@ -229,7 +229,7 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
              (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
                  (item.isOwnerUnnamed() ? RemnantReport::tr("Unknown")
                                         : item.matchedAppName().value_or(RemnantReport::tr("Unknown"))),
-             item.name()});
+             QByteArray(nameBytes(item).data(), qsizetype(nameBytes(item).size()))});
         lookalikes += item.hasLookalikes() ? 1 : 0;
         holdingUserFiles += item.holdsUserFiles() ? 1 : 0;
         usedRecently += !item.holdsUserFiles() && item.wasUsedRecently() ? 1 : 0;

@@ -10,6 +10,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
+#include "scanner/ListingRule.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemovalGuard.h"
@@ -39,7 +40,9 @@ int RestoreCommand::restore(const CommandLine &line)
 {
     const auto shared = std::make_shared<PosixPlatform>(line.root, line.home);
     const PosixPlatform &platform = *shared;
-    const RemovalGuard guard(platform, *ProfileChoice::make(line.scanProfile(), shared), {});
+    const std::shared_ptr<const Profile> profile = ProfileChoice::make(line.scanProfile(), shared);
+    const RemovalGuard guard(platform, *profile, {});
+    const ListingRule rule(*profile);
     std::vector<std::pair<fs::path, TrashEntry>> chosen;
     for (const std::string &given : line.operands) {
         const fs::path original = CommandLine::normalisedPath(given);
@@ -52,6 +55,12 @@ int RestoreCommand::restore(const CommandLine &line)
         const std::vector<TrashEntry> entries = platform.trashEntriesFrom(original);
         if (entries.empty()) {
             printError(RestoreCommand::tr("%1 is not in the Trash; nothing was put back").arg(shown(original)));
+            return ScanCommand::NotListed;
+        }
+        // Only under a name that a scan lists, so that nothing goes back that could not be moved to the Trash again.
+        if (!rule.lists(original, platform.entryKind(entries.front().trashedPath) == Platform::EntryKind::folder)) {
+            printError(RestoreCommand::tr("%1 is not a leftover that a scan lists; nothing was put back")
+                           .arg(shown(original)));
             return ScanCommand::NotListed;
         }
         chosen.emplace_back(original, entries.front());

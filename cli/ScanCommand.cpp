@@ -16,6 +16,7 @@
 #include "platform/PosixPlatform.h"
 #include "scanner/Profile.h"
 #include "scanner/ScanSession.h"
+#include "ui/ScanWarningText.h"
 
 #include <QEventLoop>
 #include <chrono>
@@ -83,6 +84,9 @@ bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProg
         if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder)
             printError(tr("the scan was refused: %1 %2 cannot be read")
                            .arg(problem->folderDescription, shown(problem->folder)));
+        else if (problem->kind == Profile::AccessProblem::Kind::rootAsHome)
+            printError(
+                tr("the scan was refused: the home folder cannot be the root folder (%1)").arg(shown(problem->folder)));
         else
             printError(tr("the scan was refused: Full Disk Access has not been granted"));
         return false;
@@ -115,8 +119,8 @@ bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProg
         loop.exec();
     if (showProgress)
         std::fprintf(stderr, "\r\033[K");
-    for (const QString &warning : session.warnings())
-        printError(tr("warning: %1").arg(warning));
+    for (const ScanWarning &warning : session.warnings())
+        printError(tr("warning: %1").arg(ScanWarningText::text(warning)));
     return true;
 }
 

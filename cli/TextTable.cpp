@@ -10,20 +10,21 @@ TextTable::TextTable(std::vector<Column> columns)
     : m_columns(std::move(columns))
 {}
 
-QString TextTable::cleaned(const QString &cell, qsizetype maximumWidth)
+QString TextTable::cleaned(const QByteArray &cell, qsizetype maximumWidth)
 {
-    QString result = QString::fromUtf8(TerminalText::text(cell));
+    QString result =
+        QString::fromUtf8(TerminalText::bytes(std::string_view(cell.constData(), std::size_t(cell.size()))));
     if (maximumWidth > 0 && TextMetrics::characterCount(result) > maximumWidth)
         result =
             result.left(TextMetrics::characterBoundaries(result)[std::size_t(maximumWidth - 1)]) + QStringLiteral("…");
     return result;
 }
 
-void TextTable::addRow(const QStringList &cells)
+void TextTable::addRow(const std::vector<Cell> &cells)
 {
     QStringList row;
     for (std::size_t i = 0; i < m_columns.size(); ++i)
-        row.append(cleaned(i < std::size_t(cells.size()) ? cells[qsizetype(i)] : QString(), m_columns[i].maximumWidth));
+        row.append(cleaned(i < cells.size() ? cells[i].bytes : QByteArray(), m_columns[i].maximumWidth));
     m_rows.push_back(std::move(row));
 }
 

@@ -24,8 +24,9 @@ std::vector<ScanLocation> LinuxLocations::scanLocations(const Platform &platform
             const bool seen = std::any_of(locations.begin(), locations.end(),
                                           [&](const ScanLocation &known) { return known.path.url == path; });
             if (!seen) {
-                const fs::path container = ScanLocation::holds(home, folder) ? home : folder;
-                locations.push_back({ScanLocation::ScanPath{path}, category, false, container});
+                const bool inHome = ScanLocation::holds(home, folder);
+                locations.push_back(
+                    {ScanLocation::ScanPath{path}, category, false, inHome ? home : folder, {}, inHome});
             }
         }
     };

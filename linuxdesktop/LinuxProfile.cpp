@@ -6,6 +6,8 @@
 #include "linuxdesktop/LinuxLocations.h"
 #include "linuxdesktop/LinuxOwnerResolver.h"
 #include "platform/DiagnosticLog.h"
+#include "platform/FreedesktopTrash.h"
+#include "platform/XdgBaseFolders.h"
 
 #include <array>
 
@@ -38,6 +40,15 @@ std::optional<QString> LinuxProfile::refusal(const ScanLocation &location) const
     return LinuxLocations::refusal(location, *m_platform);
 }
 
+std::vector<ScanWarning> LinuxProfile::locationWarnings() const
+{
+    XdgBaseFolders folders = XdgBaseFolders::of(m_platform->homeDirectory());
+    std::vector<ScanWarning> warnings;
+    for (XdgBaseFolders::PassedOver &passedOver : folders.passedOver)
+        warnings.push_back({std::move(passedOver)});
+    return warnings;
+}
+
 bool LinuxProfile::isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const
 {
     return LinuxLocations::isCandidate(location, name, isDirectory);
@@ -59,14 +70,18 @@ RemnantRisk LinuxProfile::orphanRisk(RemnantCategory category) const
 
 std::vector<Profile::ProtectedPath> LinuxProfile::protectedPaths() const
 {
-    return {{m_platform->homeDirectory(), QStringLiteral("the home folder")},
-            {m_platform->systemPath("/"), QStringLiteral("the root folder")}};
+    const std::filesystem::path home = m_platform->homeDirectory();
+    return {{home, QStringLiteral("the home folder")},
+            {m_platform->systemPath("/"), QStringLiteral("the root folder")},
+            {FreedesktopTrash::ofHome(home).folder(), QStringLiteral("the home's Trash")}};
 }
 
 std::optional<Profile::AccessProblem> LinuxProfile::accessProblem() const
 {
     // A Linux home must be a folder that can be listed.
     const std::filesystem::path home = m_platform->homeDirectory();
+    if (m_platform->resolvedPath(home) == std::filesystem::path("/"))
+        return AccessProblem{AccessProblem::Kind::rootAsHome, home, QStringLiteral("the home folder")};
     if (m_platform->listDirectory(home, Platform::Hidden::Include))
         return std::nullopt;
     return AccessProblem{AccessProblem::Kind::unreadableFolder, home, QStringLiteral("the home folder")};

@@ -18,6 +18,7 @@ public:
     QString locationDescription() const override { return QStringLiteral("a folder"); }
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;
+    std::vector<ScanWarning> locationWarnings() const override;
     Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Include; }
     bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const override;
 

@@ -166,6 +166,9 @@ void MacProfile::touchProtectedData() const
 
 std::optional<Profile::AccessProblem> MacProfile::accessProblem() const
 {
+    const fs::path home = m_platform->homeDirectory();
+    if (m_platform->resolvedPath(home) == fs::path("/"))
+        return AccessProblem{AccessProblem::Kind::rootAsHome, home, QStringLiteral("the home folder")};
     if (m_platform->isMacOS()) {
         if (m_platform->isReadable(privacyDatabase(*m_platform)))
             return std::nullopt;

@@ -34,3 +34,10 @@ std::optional<fs::path> FolderArguments::resolve(const fs::path &given, QString 
         path.pop_back();
     return fs::path(path);
 }
+
+bool FolderArguments::isFileSystemRoot(const fs::path &folder)
+{
+    std::error_code error;
+    const fs::path resolved = fs::canonical(folder, error);
+    return !error && resolved == fs::path("/");
+}

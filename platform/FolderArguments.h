@@ -15,4 +15,7 @@ public:
     // The folder as an absolute, normalised path without a trailing slash; absent, with a one-line `error`, when
     // it is not a folder. The path keeps its exact bytes.
     static std::optional<std::filesystem::path> resolve(const std::filesystem::path &given, QString &error);
+    // Whether the folder is the root of the file system, as it resolves now: a home there would have the system's
+    // own entries taken for leftovers.
+    static bool isFileSystemRoot(const std::filesystem::path &folder);
 };

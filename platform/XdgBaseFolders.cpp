@@ -4,7 +4,8 @@
 #include "platform/XdgBaseFolders.h"
 
 #include <cstdlib>
-#include <string>
+#include <optional>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -26,6 +27,19 @@ bool below(const fs::path &folder, const fs::path &path)
            (outer.back() == '/' || inner[outer.size()] == '/');
 }
 
+// Why a folder outside the home may not stand for one of its base folders; absent when it may.
+std::optional<XdgBaseFolders::PassedOver::Reason> objection(const struct stat &folder, uid_t homeOwner)
+{
+    using Reason = XdgBaseFolders::PassedOver::Reason;
+    if (homeOwner == 0)
+        return Reason::rootsHome;
+    if (folder.st_uid != homeOwner)
+        return Reason::notHomeOwners;
+    if ((folder.st_mode & (S_IWGRP | S_IWOTH)) != 0)
+        return Reason::writableByOthers;
+    return std::nullopt;
+}
+
 } // namespace
 
 bool XdgBaseFolders::isOwnHome(const fs::path &home)
@@ -38,16 +52,31 @@ XdgBaseFolders XdgBaseFolders::of(const fs::path &home)
 {
     const fs::path base = normal(home);
     const bool own = isOwnHome(home);
+    std::optional<uid_t> homeOwner;
+    if (struct stat info{}; own && stat(home.c_str(), &info) == 0)
+        homeOwner = info.st_uid;
+    XdgBaseFolders folders;
     const auto folder = [&](const char *variable, const char *usual) {
         const char *value = std::getenv(variable);
-        if (value && *value == '/') {
-            const fs::path named = normal(value);
-            const bool holdsHome = named == base || below(named, base);
-            if (!holdsHome && (own || below(base, named)))
-                return named;
+        if (!value || *value != '/')
+            return home / usual;
+        const fs::path named = normal(value);
+        if (named == base || below(named, base))
+            return home / usual;
+        if (below(base, named))
+            return named;
+        struct stat info {};
+        if (!homeOwner || stat(named.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+            return home / usual;
+        if (const auto reason = objection(info, *homeOwner)) {
+            folders.passedOver.push_back({variable, named, *reason});
+            return home / usual;
         }
-        return home / usual;
+        return named;
     };
-    return {folder("XDG_CONFIG_HOME", ".config"), folder("XDG_DATA_HOME", ".local/share"),
-            folder("XDG_CACHE_HOME", ".cache"), folder("XDG_STATE_HOME", ".local/state")};
+    folders.config = folder("XDG_CONFIG_HOME", ".config");
+    folders.data = folder("XDG_DATA_HOME", ".local/share");
+    folders.cache = folder("XDG_CACHE_HOME", ".cache");
+    folders.state = folder("XDG_STATE_HOME", ".local/state");
+    return folders;
 }

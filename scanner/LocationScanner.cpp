@@ -9,6 +9,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "scanner/ListingRule.h"
 #include "scanner/OwnerResolver.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantClassifier.h"
@@ -59,6 +60,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
     auto isCancelled = [cancelled] {
         return cancelled && cancelled->load(std::memory_order_relaxed);
     };
+    const ListingRule rule(profile);
     const int total = int(children->size());
     int processed = 0;
     records.reserve(BatchSize);
@@ -71,9 +73,10 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         facts.clear();
         for (std::size_t i = chunkStart; i < chunkEnd; ++i) {
             const ListedName &child = (*children)[i];
+            if (!rule.lists(location, child.name, child.isDirectory))
+                continue;
             QString name = QString::fromUtf8(child.name.data(), qsizetype(child.name.size()));
-            if (!profile.isCandidate(location, name, child.isDirectory) ||
-                !resolver.isCandidate(name, location.category))
+            if (!resolver.isCandidate(name, location.category))
                 continue;
             kept.push_back(folder / child.name);
             facts.push_back(EntryFacts{std::move(name), {}, {}, {}});

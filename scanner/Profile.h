@@ -6,6 +6,7 @@
 #include "model/RemnantCategory.h"
 #include "model/RemnantRisk.h"
 #include "model/ScanProfile.h"
+#include "model/ScanWarning.h"
 #include "platform/Platform.h"
 #include "scanner/OwnerResolver.h"
 #include "scanner/ScanLocation.h"
@@ -29,6 +30,7 @@ public:
         enum class Kind {
             privacyControl,   // the system's privacy control has not granted access to all files
             unreadableFolder, // the folder the scan starts from cannot be read
+            rootAsHome,       // the home is the root folder, whose entries are the system's own
         };
         Kind kind;
         std::filesystem::path folder;
@@ -55,9 +57,13 @@ public:
     // Why a location's folder must not be listed, in words that follow "FOLDER was not scanned: "; absent when it
     // may be listed, and when nothing is there.
     virtual std::optional<QString> refusal(const ScanLocation &location) const = 0;
+    // The folders that choosing the locations passed over, such as a base folder that the environment names but that
+    // is not the home owner's alone; told once a scan starts listing.
+    virtual std::vector<ScanWarning> locationWarnings() const { return {}; }
     // Whether hidden entries of the folders are listed at all.
     virtual Platform::Hidden hiddenEntries() const = 0;
-    // Whether an entry of a location is one to classify: not the system's or the desktop's own.
+    // Whether an entry of a location is one to classify: not the system's or the desktop's own. What no scan lists
+    // in any profile, ListingRule adds.
     virtual bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const = 0;
 
     // Builds the inventory of installed software and what identification needs; absent once `cancelled` is set.

@@ -186,6 +186,14 @@ void RemnantScanner::promptForFullDiskAccess()
     const std::optional<Profile::AccessProblem> problem = profile().accessProblem();
     if (!problem)
         return;
+    if (problem->kind == Profile::AccessProblem::Kind::rootAsHome) {
+        m_alerts.runModal({QStringLiteral("Cannot scan the root folder"),
+                           QStringLiteral("The home folder %1 is the root folder, whose entries are the system's own. "
+                                          "Choose a user's home folder.")
+                               .arg(PathNames::text(problem->folder)),
+                           {QStringLiteral("OK")}});
+        return;
+    }
     if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder) {
         m_alerts.runModal({QStringLiteral("Cannot read ") + problem->folderDescription,
                            QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "

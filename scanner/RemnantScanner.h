@@ -74,9 +74,10 @@ public:
     int staleThresholdDays() const { return m_staleThresholdDays; }
     int totalScannedItems() const { return m_totalScannedItems; }
     bool hasScanned() const { return m_hasScanned; }
-    // What the last scan passed over and why, one line each, in the order met: a Library folder that is a symbolic
-    // link, that resolves outside its Library or that cannot be listed. Emptied when a scan starts.
-    const QStringList &scanWarnings() const { return m_session.warnings(); }
+    // What the last scan passed over and why, in the order met: a Library folder that is a symbolic link, that
+    // resolves outside its Library or that cannot be listed, a base folder the environment names that is not the
+    // home owner's alone. Emptied when a scan starts.
+    const std::vector<ScanWarning> &scanWarnings() const { return m_session.warnings(); }
     // Where the engine's questions go; the window asks its own through it too.
     AlertPresenter &alerts() const { return m_alerts; }
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }

@@ -26,6 +26,9 @@ struct ScanLocation {
     std::filesystem::path library = {};
     // Entries of the folder that are never listed: the other scanned folders it holds.
     std::vector<QString> skippedNames = {};
+    // Whether an entry that the ordinary Trash refuses may be moved with administrator rights: not in a folder that
+    // the environment placed outside the home.
+    bool allowsAdministrator = true;
 
     // Why the folder must not be listed, in words that follow "FOLDER was not scanned: ": it is a symbolic link, it
     // resolves outside its Library folder or to that folder itself, or its Library folder resolves to the home, the

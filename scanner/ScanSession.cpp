@@ -164,7 +164,7 @@ bool ScanSession::start(int staleThresholdDays)
         emit listedCountChanged(0);
     if (std::exchange(m_progress, 0.0) != 0.0)
         emit progressChanged(0);
-    if (!m_warnings.isEmpty()) {
+    if (!m_warnings.empty()) {
         m_warnings.clear();
         emit warningsChanged();
     }
@@ -189,6 +189,8 @@ void ScanSession::inventoryFinished(std::shared_ptr<const OwnerResolver> resolve
     m_resolver = std::move(resolver);
     m_protectedItems = m_resolver->protectedItems();
     m_locations = m_profile->scanLocations();
+    for (const ScanWarning &warning : m_profile->locationWarnings())
+        addWarning(warning);
     m_locationIndex = 0;
     m_listedFolders.clear();
     setStage(Stage::listing);
@@ -258,11 +260,8 @@ void ScanSession::locationFinished(std::vector<RemnantItemPtr> records, const st
     appendItems(records);
     if (listed)
         m_listedFolders.push_back(*listed);
-    if (warning) {
-        DiagnosticLog::write(QStringLiteral("⚠️ ") + *warning);
-        m_warnings.append(*warning);
-        emit warningsChanged();
-    }
+    if (warning)
+        addWarning({*warning});
     ++m_locationIndex;
     // The next location starts from the event loop, so that everything queued so far is handled first.
     QMetaObject::invokeMethod(
@@ -272,6 +271,19 @@ void ScanSession::locationFinished(std::vector<RemnantItemPtr> records, const st
                 scanNextLocation();
         },
         Qt::QueuedConnection);
+}
+
+void ScanSession::addWarning(const ScanWarning &warning)
+{
+    if (const auto *line = std::get_if<QString>(&warning.what)) {
+        DiagnosticLog::write(QStringLiteral("⚠️ ") + *line);
+    } else {
+        const auto &passedOver = std::get<XdgBaseFolders::PassedOver>(warning.what);
+        DiagnosticLog::write(QStringLiteral("⚠️ %1=%2 passed over")
+                                 .arg(QString::fromStdString(passedOver.variable), PathNames::text(passedOver.folder)));
+    }
+    m_warnings.push_back(warning);
+    emit warningsChanged();
 }
 
 void ScanSession::finishScan()

@@ -5,6 +5,7 @@
 
 #include "model/FinderTagColor.h"
 #include "model/RemnantItem.h"
+#include "model/ScanWarning.h"
 #include "platform/RestoreOutcome.h"
 #include "platform/ScriptOutcome.h"
 #include "platform/TrashOutcome.h"
@@ -67,9 +68,8 @@ public:
     double progress() const { return m_progress; }
     // The location being listed.
     const std::optional<ScanLocation> &currentLocation() const { return m_currentLocation; }
-    // Entries listed so far in this scan.
-    // What the scan passed over and why, one line each, in the order met.
-    const QStringList &warnings() const { return m_warnings; }
+    // What the scan passed over and why, in the order met.
+    const std::vector<ScanWarning> &warnings() const { return m_warnings; }
     const QList<RemnantItemPtr> &items() const { return m_items; }
 
     // Sizes and the census of the user's files: measured after each scan, on its own threads, unless turned off.
@@ -153,6 +153,7 @@ private:
     // `listed` is the folder the location resolved to, when it was listed.
     void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
                           const std::optional<std::filesystem::path> &listed);
+    void addWarning(const ScanWarning &warning);
     void finishScan();
     void sortItems();
     void endScan();
@@ -163,6 +164,9 @@ private:
 
     // The check before any item is moved or tagged, with what the last scan found installed.
     RemovalGuard removalGuard() const;
+    // Whether the administrator may move the item: not when it lies in a location that the environment placed
+    // outside the home.
+    bool allowsAdministrator(const RemnantItemPtr &item) const;
     // Marks the items trashed and takes them from the list; what undoing it needs to know of them.
     QList<TrashedItem> markTrashed(const QList<RemnantItemPtr> &items, const std::vector<std::filesystem::path> &places,
                                    const QString &logPrefix);
@@ -196,7 +200,7 @@ private:
     int m_listedCount = 0;
     int m_staleThresholdDays = 365;
     std::optional<ScanLocation> m_currentLocation;
-    QStringList m_warnings;
+    std::vector<ScanWarning> m_warnings;
     // The installed software's own items that the last scan found, which nothing may move or tag.
     std::vector<std::filesystem::path> m_protectedItems;
 

@@ -13,6 +13,9 @@
 #include "scanner/RemovalGuard.h"
 #include "scanner/SessionQuestions.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -73,6 +76,15 @@ RemovalGuard ScanSession::removalGuard() const
     return RemovalGuard(*m_platform, *m_profile, m_protectedItems);
 }
 
+bool ScanSession::allowsAdministrator(const RemnantItemPtr &item) const
+{
+    const fs::path folder = item->url().parent_path();
+    const std::vector<ScanLocation> locations = m_profile->scanLocations();
+    return std::none_of(locations.begin(), locations.end(), [&](const ScanLocation &location) {
+        return location.path.url == folder && !location.allowsAdministrator;
+    });
+}
+
 QList<ScanSession::TrashedItem> ScanSession::markTrashed(const QList<RemnantItemPtr> &items,
                                                          const std::vector<fs::path> &places, const QString &logPrefix)
 {
@@ -95,7 +107,7 @@ void ScanSession::moveToTrash(const RemnantItemPtr &item)
         setUndoableTrash(markTrashed({item}, {trashed.trashedPath}, QStringLiteral("✅ Moved to Trash: ")));
         return;
     }
-    if (!trashed.permissionDenied()) {
+    if (!trashed.permissionDenied() || !allowsAdministrator(item)) {
         m_questions.tellTrashFailure({name, trashed.reason});
         return;
     }
@@ -125,6 +137,8 @@ ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item
 
 ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
 {
+    if (!allowsAdministrator(item))
+        return ScriptOutcome{false, std::nullopt, QString::fromLocal8Bit(std::strerror(EPERM))};
     const RemovalGuard guard = removalGuard();
     std::vector<fs::path> places;
     const ScriptOutcome outcome = AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}, &places).front();
@@ -202,7 +216,7 @@ void ScanSession::trashAttempted(const std::vector<TrashOutcome> &outcomes)
             continue;
         }
         m_actionFailures[qsizetype(i)] = outcomes[i].reason;
-        if (outcomes[i].permissionDenied())
+        if (outcomes[i].permissionDenied() && allowsAdministrator(item))
             refused.push_back(i);
     }
     m_actionReport.succeeded += int(moved.size());

@@ -30,14 +30,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using Arguments = std::vector<std::string>;
-
-Arguments operator+(Arguments left, const Arguments &right)
-{
-    left.insert(left.end(), right.begin(), right.end());
-    return left;
-}
-
 // The tree as the root, its Users/me as the home.
 Arguments folders(const TempTree &tree)
 {
@@ -429,6 +421,18 @@ TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
             << escaped;
     }
     EXPECT_EQ(QJsonDocument::fromJson(json.out).array().size(), qsizetype(names.size()));
+
+    // The tables show them for reading: every byte outside UTF-8 as an escape, none replaced.
+    const CliResult table = runCli(Arguments{"scan"} + folders(tree));
+    TempTree apps;
+    apps.makeBundle("Applications/Qqvv\xff.app", "org.qqvv.odd");
+    apps.makeFolder("Users/me/Library");
+    const CliResult inventory = runCli(Arguments{"inventory"} + folders(apps));
+    for (const char *shown : {"  qqvv\\xff\n", "  qqvv\\xfe\n", "  qqvv-caf\xc3\xa9\n", "  qqvv-overlong\\xc0\\xaf\n",
+                              "  qqvv-surrogate\\xed\\xa0\\x80\n", "  qqvv-cut\\xe2\\x82\n"})
+        EXPECT_TRUE(table.out.contains(shown)) << shown << table.out.toStdString();
+    EXPECT_FALSE(table.out.contains("\xef\xbf\xbd")) << table.out.toStdString();
+    EXPECT_TRUE(inventory.out.contains("/Applications/Qqvv\\xff.app\n")) << inventory.out.toStdString();
 
     // As the README feeds JSON paths back: Python's os.fsencode() gives the exact bytes.
     if (fs::exists("/usr/bin/python3")) {

@@ -4,6 +4,7 @@
 #include "platform/FreedesktopTrash.h"
 #include "PrivateMount.h"
 #include "QtPrinters.h"
+#include "ScopedEnvironment.h"
 #include "TempTree.h"
 #include "TrashInspection.h"
 #include "Unprivileged.h"
@@ -82,23 +83,6 @@ void expectTrashed(const TrashOutcome &outcome, const fs::path &trash, const fs:
             EXPECT_TRUE(c >= 0x20 && c < 0x7f) << "byte " << int(static_cast<unsigned char>(c)) << " in " << line;
     }
 }
-
-// Sets an environment variable, or takes it out for nothing, until the end of the scope.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char *name, const std::optional<QByteArray> &value)
-        : m_name(name)
-        , m_old(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt)
-    {
-        value ? qputenv(name, *value) : qunsetenv(name);
-    }
-    ~ScopedEnvironment() { m_old ? qputenv(m_name, *m_old) : qunsetenv(m_name); }
-    Q_DISABLE_COPY(ScopedEnvironment)
-
-private:
-    const char *m_name;
-    std::optional<QByteArray> m_old;
-};
 
 // What must survive a trip to the Trash and back.
 struct Snapshot {
@@ -347,15 +331,30 @@ TEST_F(FreedesktopTrashTest, ReservationsHoldTheirNameUntilReleased)
     EXPECT_EQ(readTrashInfo(relative->infoPath).path, m_tree.path("Library/relative.txt").native());
 }
 
-TEST_F(FreedesktopTrashTest, HomeTrashFollowsXdgDataHomeOnlyForTheUsersOwnAbsoluteSetting)
+// A data folder outside the home counts only when it is the home owner's, who is not root, and nobody else may write
+// in it: anybody else could take what goes to the Trash there.
+TEST_F(FreedesktopTrashTest, HomeTrashFollowsXdgDataHomeOnlyForTheUsersOwnAbsoluteSettingOfAFolderOnlyTheyMayWrite)
 {
     const fs::path home = m_tree.makeFolder("home");
+    const fs::path data = m_tree.makeFolder("data");
+    const uid_t owner = geteuid() == 0 ? UnprivilegedUser : geteuid();
+    for (const fs::path &folder : {home, data})
+        ASSERT_EQ(lchown(folder.c_str(), owner, owner), 0);
     const QByteArray homeVariable = QByteArray::fromStdString(home.native());
     {
         ScopedEnvironment ownHome("HOME", homeVariable + '/');
-        ScopedEnvironment dataHome("XDG_DATA_HOME", QByteArray::fromStdString(m_tree.path("data").native()));
+        ScopedEnvironment dataHome("XDG_DATA_HOME", QByteArray::fromStdString(data.native()));
         EXPECT_EQ(FreedesktopTrash::ofHome(home).folder(), m_tree.path("data/Trash"));
         EXPECT_EQ(FreedesktopTrash::ofHome(m_tree.path("other")).folder(), m_tree.path("other/.local/share/Trash"));
+        chmod(data.c_str(), 0775);
+        EXPECT_EQ(FreedesktopTrash::ofHome(home).folder(), home / ".local/share/Trash");
+        if (geteuid() == 0) {
+            // Root's own home, and root's folder.
+            chmod(data.c_str(), 0755);
+            for (const fs::path &folder : {home, data})
+                ASSERT_EQ(lchown(folder.c_str(), 0, 0), 0);
+            EXPECT_EQ(FreedesktopTrash::ofHome(home).folder(), home / ".local/share/Trash");
+        }
     }
     for (const std::optional<QByteArray> &dataHome :
          {std::optional<QByteArray>("relative/data"), std::optional<QByteArray>()}) {

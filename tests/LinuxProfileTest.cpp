@@ -1,9 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Leftscan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "linuxdesktop/LinuxProfile.h"
+#include "AdministratorPlatform.h"
 #include "CliRun.h"
+#include "CoreApplication.h"
 #include "QtPrinters.h"
+#include "ScopedEnvironment.h"
+#include "ScriptedAlerts.h"
 #include "TempTree.h"
+#include "Unprivileged.h"
 #include "demo/LinuxDemoHome.h"
 #include "linuxdesktop/LinuxInventory.h"
 #include "linuxdesktop/LinuxLocations.h"
@@ -12,12 +18,17 @@
 #include "model/ScanProfile.h"
 #include "platform/FileStatus.h"
 #include "platform/PosixPlatform.h"
+#include "platform/TrashInfo.h"
+#include "scanner/RemnantScanner.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -47,6 +58,27 @@ struct DebianTree {
     }
     fs::path home() const { return tree.path("home/me"); }
 };
+
+// Who owns the homes of the tests: when they run as root, another user, as a user owns a home.
+uid_t homeOwner()
+{
+    return geteuid() == 0 ? UnprivilegedUser : geteuid();
+}
+
+void giveToHomeOwner(const TempTree &tree, std::initializer_list<const char *> folders)
+{
+    for (const char *folder : folders)
+        ASSERT_EQ(lchown(tree.path(folder).c_str(), homeOwner(), homeOwner()), 0) << folder;
+}
+
+QStringList listedNames(const CliResult &run)
+{
+    QStringList names;
+    for (const QJsonValue &value : QJsonDocument::fromJson(run.out).array())
+        names.append(value["name"].toString());
+    names.sort();
+    return names;
+}
 
 TEST(LinuxAttribution, StrongestEvidenceFirst)
 {
@@ -342,6 +374,7 @@ TEST(CliLinuxProfile, MovedBaseFoldersAreScannedAndNeverListedThemselves)
     tree.makeFolder("home/me/.config/zzqa-usual");
     tree.makeFolder("home/me/.settings/zzqa-moved");
     tree.makeFolder("elsewhere/cache/zzqa-outside");
+    giveToHomeOwner(tree, {"home/me", "elsewhere/cache"});
     const std::string home = tree.path("home/me").native();
     const std::vector<std::string> moved = {"XDG_CONFIG_HOME=" + home + "/.settings/",
                                             "XDG_CACHE_HOME=" + tree.path("elsewhere/cache").native(),
@@ -373,6 +406,158 @@ TEST(CliLinuxProfile, MovedBaseFoldersAreScannedAndNeverListedThemselves)
                                    options);
     EXPECT_EQ(trash.exitCode, 0) << trash.err.toStdString();
     EXPECT_FALSE(fs::exists(tree.path("elsewhere/cache/zzqa-outside")));
+}
+
+// For one's own home the environment may place a base folder anywhere, but outside the home only a folder of the
+// home's owner, who is not root, that nobody else may write in counts: with one of root's, /etc/passwd would be taken
+// for a leftover. Each one passed over is told once, by its variable.
+TEST(CliLinuxProfile, BaseFoldersOutsideTheHomeCountOnlyWhenTheHomesOwnerAloneMayWriteInThem)
+{
+    TempTree tree;
+    tree.writeFile("var/lib/dpkg/status", "");
+    tree.makeFolder("home/me");
+    tree.makeFolder("outside/own/zzqa-own");
+    tree.makeFolder("outside/shared/zzqa-shared");
+    tree.makeFolder("outside/system/zzqa-system");
+    giveToHomeOwner(tree, {"home/me", "outside/own", "outside/shared"});
+    chmod(tree.path("outside/shared").c_str(), 0775);
+    const std::string home = tree.path("home/me").native();
+    const fs::path shared = tree.path("outside/shared");
+    const fs::path system = tree.path("outside/system");
+    CliOptions options{.environment = {"HOME=" + home, "XDG_CONFIG_HOME=" + tree.path("outside/own").native(),
+                                       "XDG_DATA_HOME=" + shared.native(),
+                                       "XDG_STATE_HOME=" + tree.path("outside/missing").native()},
+                       .removedEnvironment = {"XDG_CACHE_HOME"}};
+    // Only root can make a folder that is not the running user's.
+    if (geteuid() == 0)
+        options.environment.push_back("XDG_CACHE_HOME=" + system.native());
+    const CliResult run = runCli(
+        {"scan", "--profile", "linux", "--format", "json", "--root", tree.root().native(), "--home", home}, options);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(listedNames(run), QStringList{"zzqa-own"});
+    std::string warnings = "leftscan-cli: warning: XDG_DATA_HOME names " + shared.native() +
+                           ", which was passed over: others may write in it\n";
+    if (geteuid() == 0)
+        warnings += "leftscan-cli: warning: XDG_CACHE_HOME names " + system.native() +
+                    ", which was passed over: it does not belong to the home's owner\n";
+    EXPECT_EQ(run.err.toStdString(), warnings);
+
+    if (geteuid() != 0)
+        return;
+    // Root's own home: no folder outside it counts, and nothing there can be moved.
+    tree.writeFile("etc/passwd", "root:x:0:0:root:/root:/bin/sh\n");
+    tree.writeFile("etc/protocols", "ip 0 IP\n");
+    const std::string rootHome = tree.makeFolder("root").native();
+    const CliOptions asRoot{.environment = {"HOME=" + rootHome, "XDG_CONFIG_HOME=" + tree.path("etc").native()},
+                            .removedEnvironment = {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}};
+    const Arguments rootsScan = {"--profile", "linux", "--root", tree.root().native(), "--home", rootHome};
+    const CliResult rootsRun = runCli(Arguments{"scan", "--format", "json"} + rootsScan, asRoot);
+    EXPECT_EQ(listedNames(rootsRun), QStringList());
+    EXPECT_EQ(rootsRun.err.toStdString(), "leftscan-cli: warning: XDG_CONFIG_HOME names " + tree.path("etc").native() +
+                                              ", which was passed over: the home is root's, and no folder outside "
+                                              "it is used\n");
+    const CliResult trashed =
+        runCli(Arguments{"trash", "--force"} + rootsScan + Arguments{tree.path("etc/passwd").native()}, asRoot);
+    EXPECT_EQ(trashed.exitCode, 4);
+    EXPECT_EQ(TempTree::readFile(tree.path("etc/passwd")), "root:x:0:0:root:/root:/bin/sh\n");
+}
+
+// The administrator's rights serve what lies in the home only: an entry of a base folder that the environment
+// placed outside it is never offered to them.
+TEST(LinuxProfileActions, NoAdministratorRightsAreOfferedForEntriesOutsideTheHome)
+{
+    coreApplication();
+    TempTree tree;
+    tree.writeFile("var/lib/dpkg/status", "");
+    tree.writeFile("home/me/.config/zzqa-inside/settings", "in");
+    tree.writeFile("outside/config/zzqa-outside/settings", "out");
+    giveToHomeOwner(tree, {"home/me", "home/me/.config", "outside/config"});
+    const ScopedEnvironment home("HOME", QByteArray::fromStdString(tree.path("home/me").native()));
+    const ScopedEnvironment config("XDG_CONFIG_HOME", QByteArray::fromStdString(tree.path("outside/config").native()));
+    const auto platform = std::make_shared<AdministratorPlatform>(tree.root(), tree.path("home/me"));
+    platform->trashRefuses = true;
+    ScriptedAlerts alerts;
+    RemnantScanner scanner(platform, std::make_shared<LinuxProfile>(platform), alerts);
+    QSignalSpy scanned(&scanner, &RemnantScanner::scanFinished);
+    scanner.scan();
+    ASSERT_TRUE(scanned.wait(60000));
+    RemnantItemPtr inside;
+    RemnantItemPtr outside;
+    for (const RemnantItemPtr &item : scanner.remnants())
+        (item->name() == "zzqa-inside" ? inside : outside) = item;
+    ASSERT_EQ(scanner.remnants().size(), 2);
+    ASSERT_TRUE(inside && outside);
+
+    auto messages = [&] {
+        QStringList shown;
+        for (const AlertPresenter::Alert &alert : std::exchange(alerts.shown, {}))
+            shown.append(alert.message + u'|' + alert.informativeText.section(u'?', 0, 0));
+        return shown;
+    };
+    scanner.moveToTrash(outside);
+    EXPECT_EQ(messages(),
+              QStringList{"Error while deleting|The file 'zzqa-outside' could not be moved to the Trash.\n\n"
+                          "Error: Operation not permitted"});
+    scanner.moveToTrash(inside);
+    EXPECT_EQ(messages().value(0).section(u'|', 0, 0), "Admin rights required");
+    EXPECT_FALSE(scanner.moveToTrashWithAdminRights(outside).success);
+
+    QSignalSpy acted(&scanner, &RemnantScanner::actionFinished);
+    ASSERT_TRUE(scanner.moveToTrashInBackground({outside, inside}));
+    ASSERT_TRUE(acted.wait(60000));
+    EXPECT_EQ(messages(), QStringList{"Admin rights required|The item 'zzqa-inside' requires administrator "
+                                      "privileges to move to Trash. Do you want to continue"});
+    EXPECT_EQ(platform->commandRuns(), 0);
+    EXPECT_EQ(scanner.remnants().size(), 2);
+}
+
+// Trash folders hold what the user threw away, to be put back from there: neither they nor the home nor the root are
+// ever leftovers, and nothing goes back from the Trash under a name that trash would refuse.
+TEST(CliLinuxProfile, NoTrashFolderIsListedNoHomeIsTheRootAndNothingGoesBackUnderANameTrashRefuses)
+{
+    TempTree tree;
+    tree.writeFile("var/lib/dpkg/status", "");
+    for (const char *folder : {"home/me/.Trash/files", "home/me/.Trash-1000/files", "home/me/.cache/.Trash-0/files",
+                               "home/me/.local/share/Trash/files", "home/me/.config/autostart", "home/me/.zzqa-dot"})
+        tree.makeFolder(folder);
+    const fs::path home = tree.path("home/me");
+    const Arguments linux = {"--profile", "linux", "--root", tree.root().native(), "--home", home.native()};
+    const CliResult scan = runCli(Arguments{"scan", "--format", "json"} + linux);
+    ASSERT_EQ(scan.exitCode, 0) << scan.err.toStdString();
+    EXPECT_EQ(listedNames(scan), QStringList{".zzqa-dot"});
+    EXPECT_EQ(runCli(Arguments{"trash", "--force"} + linux + Arguments{(home / ".Trash-1000").native()}).exitCode, 4);
+    EXPECT_TRUE(fs::exists(home / ".Trash-1000/files"));
+
+    // Nothing there to move, should the refusal ever go.
+    for (const Arguments &command : {Arguments{"scan"}, Arguments{"trash", tree.path("zzqa-absent").native()}}) {
+        const CliResult refused = runCli(command + Arguments{"--root", tree.root().native(), "--home", "/"});
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_EQ(refused.err, "leftscan-cli: the home folder cannot be the root folder (/)\n");
+    }
+
+    // Items the file manager threw away from the home, the autostart folder's entries being files only.
+    ASSERT_EQ(runCli(Arguments{"trash", "--force"} + linux + Arguments{(home / ".zzqa-dot").native()}).exitCode, 0);
+    const fs::path trash = home / ".local/share/Trash";
+    const std::vector<fs::path> refused = {home / ".bashrc", home / ".Trash-1001",
+                                           home / ".config/autostart/zzqa.desktop"};
+    for (const fs::path &original : refused) {
+        const fs::path trashed = trash / "files" / original.filename();
+        if (original.filename() == ".bashrc")
+            std::ofstream(trashed) << "alias ll='ls -l'\n";
+        else
+            fs::create_directory(trashed);
+        std::ofstream(trash / "info" / (original.filename().native() + ".trashinfo"))
+            << TrashInfo{original.native(), "2026-01-01T00:00:00"}.text();
+        const CliResult run = runCli(Arguments{"restore"} + linux + Arguments{original.native()});
+        EXPECT_EQ(run.exitCode, 4) << original;
+        EXPECT_EQ(run.err.toStdString(), "leftscan-cli: " + original.native() +
+                                             " is not a leftover that a scan lists; nothing was put back\n");
+        EXPECT_FALSE(fs::exists(fs::symlink_status(original))) << original;
+        EXPECT_TRUE(fs::exists(trashed)) << original;
+    }
+    const CliResult restored = runCli(Arguments{"restore"} + linux + Arguments{(home / ".zzqa-dot").native()});
+    EXPECT_EQ(restored.exitCode, 0) << restored.err.toStdString();
+    EXPECT_TRUE(fs::is_directory(home / ".zzqa-dot"));
 }
 
 // Removing a program leaves its data and library packages installed until an autoremove; they name it in their

@@ -519,14 +519,14 @@ TEST_F(ScannerTest, ALinkedLocationFolderIsNotListedAndTheScanSaysWhy)
     EXPECT_EQ(names(scanner->remnants()), QStringList{QStringLiteral("qqvv.log")});
     const QString warning = QString::fromStdString(m_tree.path("Users/me/Library/Caches").native()) +
                             QStringLiteral(" was not scanned: it is a symbolic link");
-    EXPECT_EQ(scanner->scanWarnings(), QStringList{warning});
+    EXPECT_EQ(scanner->scanWarnings(), std::vector<ScanWarning>{{warning}});
     EXPECT_EQ(warningsChanged.size(), 1);
     EXPECT_TRUE(m_log.lines().contains(QStringLiteral("⚠️ ") + warning));
 
     // The next scan starts with no warnings.
     fs::remove(m_tree.path("Users/me/Library/Caches"));
     runScan(*scanner);
-    EXPECT_TRUE(scanner->scanWarnings().isEmpty());
+    EXPECT_TRUE(scanner->scanWarnings().empty());
     EXPECT_EQ(warningsChanged.size(), 2);
     EXPECT_EQ(scanner->remnants().size(), 1);
 }
@@ -540,10 +540,10 @@ TEST_F(ScannerTest, AFolderReachedAgainThroughALinkedLibraryIsListedOnce)
 
     EXPECT_EQ(names(scanner->remnants()), QStringList{QStringLiteral("com.qqvv.agent.plist")});
     const QString agents = QString::fromStdString(fs::canonical(m_tree.path("Users/me/Library/LaunchAgents")));
-    EXPECT_EQ(
-        scanner->scanWarnings(),
-        QStringList{QString::fromStdString(m_tree.path("Library/LaunchAgents").native()) +
-                    QStringLiteral(" was not scanned: it resolves to %1, which was scanned already").arg(agents)});
+    EXPECT_EQ(scanner->scanWarnings(),
+              std::vector<ScanWarning>{
+                  {QString::fromStdString(m_tree.path("Library/LaunchAgents").native()) +
+                   QStringLiteral(" was not scanned: it resolves to %1, which was scanned already").arg(agents)}});
 }
 
 TEST_F(ScannerTest, SizesOnDiskFollowTheListingAndLeaveEveryStatusAsItWas)

@@ -4,6 +4,7 @@
 #include "ui/ScanWarningsBanner.h"
 
 #include "scanner/RemnantScanner.h"
+#include "ui/ScanWarningText.h"
 #include "ui/SymbolLabel.h"
 #include "ui/ThemedLabel.h"
 
@@ -36,9 +37,11 @@ QString ScanWarningsBanner::text() const
 
 void ScanWarningsBanner::refresh()
 {
-    const QStringList &warnings = m_scanner.scanWarnings();
-    m_text->setText(warnings.join(QLatin1Char('\n')));
-    setVisible(!warnings.isEmpty());
+    QStringList lines;
+    for (const ScanWarning &warning : m_scanner.scanWarnings())
+        lines.append(ScanWarningText::text(warning));
+    m_text->setText(lines.join(QLatin1Char('\n')));
+    setVisible(!lines.isEmpty());
     QWidget::update();
 }
 

@@ -28,6 +28,14 @@ struct CliOptions {
     std::vector<std::string> removedEnvironment{};
 };
 
+using Arguments = std::vector<std::string>;
+
+inline Arguments operator+(Arguments left, const Arguments &right)
+{
+    left.insert(left.end(), right.begin(), right.end());
+    return left;
+}
+
 // Starts the program with arguments of exact bytes and the given descriptors for standard output and error; the
 // process id, or -1.
 pid_t startCli(const std::vector<std::string> &arguments, const CliOptions &options, int out, int err);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ScriptedAlerts.h"
+#include "TempTree.h"
 #include "demo/LinuxDemoHome.h"
 #include "linuxdesktop/LinuxProfile.h"
 #include "platform/PosixPlatform.h"
@@ -81,6 +82,27 @@ TEST(LinuxWindow, ShowsTheProfilesCategoriesWordsAndLeftovers)
     ASSERT_FALSE(autostart.isEmpty());
     for (const RemnantItemPtr &item : autostart)
         EXPECT_EQ(item->category(), RemnantCategory::autostart);
+}
+
+// A home that is the root folder would have the system's own entries taken for leftovers: the window's scan is
+// refused with a word why, and nothing is listed.
+TEST(LinuxWindow, RefusesToScanAHomeThatIsTheRootFolder)
+{
+    application();
+    const TempTree tree;
+    ScriptedAlerts alerts;
+    const auto platform = std::make_shared<PosixPlatform>(tree.root(), "/");
+    RemnantScanner scanner(platform, std::make_shared<LinuxProfile>(platform), alerts);
+    MainWindow window(scanner);
+    window.show();
+    QSignalSpy refused(&scanner, &RemnantScanner::scanRefused);
+    window.startScanAction()->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(refused.size(), 1);
+    EXPECT_FALSE(scanner.isScanning());
+    ASSERT_EQ(alerts.shown.size(), 1);
+    EXPECT_EQ(alerts.shown.front().message, "Cannot scan the root folder");
+    EXPECT_TRUE(scanner.remnants().isEmpty());
 }
 
 } // namespace

@@ -17,6 +17,17 @@ endif()
 install(TARGETS leftscan-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The administrator's helper is no command of its own: the programs look for it beside themselves, then here.
 install(TARGETS leftscan-admin-trash RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/leftscan)
+if(NOT APPLE)
+    # pkexec asks with this policy's message for the helper at exactly its installed path, which the prefix given
+    # when installing decides.
+    install(CODE "
+        set(LEFTSCAN_APP_ID ${LEFTSCAN_APP_ID})
+        set(LEFTSCAN_HELPER_PATH \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_LIBEXECDIR}/leftscan/leftscan-admin-trash\")
+        set(policy \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/polkit-1/actions/${LEFTSCAN_APP_ID}.policy\")
+        message(STATUS \"Installing: \${policy}\")
+        configure_file(${CMAKE_CURRENT_SOURCE_DIR}/packaging/${LEFTSCAN_APP_ID}.policy.in \${policy} @ONLY)
+    ")
+endif()
 install(FILES NOTICE packaging/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/leftscan)
 # The release history, in Debian's changelog format and compressed as Debian's policy asks.
 set(changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)

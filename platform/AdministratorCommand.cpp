@@ -19,24 +19,6 @@ std::vector<std::string> AdministratorCommand::arguments(const fs::path &helper,
     return words;
 }
 
-int AdministratorCommand::runHelper(const std::vector<std::string> &arguments, std::string &errors)
-{
-    if (arguments.size() < 5 || (arguments.size() - 2) % 3 != 0) {
-        errors += std::string(HelperName) + ": usage: TRASH-BASE TRASH-FOLDER FOLDER NAME RESERVED-NAME...\n";
-        return 2;
-    }
-    const FreedesktopTrash trash{fs::path(arguments[0]), fs::path(arguments[1])};
-    int failed = 0;
-    for (std::size_t i = 2; i < arguments.size(); i += 3) {
-        const TrashOutcome outcome = trash.moveToReservation(arguments[i], arguments[i + 1], arguments[i + 2]);
-        if (outcome.success)
-            continue;
-        errors += outcome.errorDescription.toStdString() + '\n';
-        ++failed;
-    }
-    return failed == 0 ? 0 : 1;
-}
-
 QByteArray AdministratorCommand::shellQuoted(const std::string &bytes)
 {
     QByteArray word;

@@ -24,11 +24,6 @@ public:
     // The helper's command line for the moves into `trash`, the helper itself first.
     static std::vector<std::string> arguments(const std::filesystem::path &helper, const FreedesktopTrash &trash,
                                               const std::vector<AdministratorMove> &moves);
-    // What the helper does with its arguments (the helper itself left out): every move they name, each on its own so
-    // that one that fails stops none after it, with a line on each failure in `errors`. The helper's exit status: 0
-    // when every item moved, 1 when some did not, 2 for arguments that name no moves.
-    static int runHelper(const std::vector<std::string> &arguments, std::string &errors);
-
     // The bytes as one single-quoted shell word; every ' becomes '\'' (close the quote, a quoted quote, reopen).
     static QByteArray shellQuoted(const std::string &bytes);
     // The words as one shell command line, each word quoted.

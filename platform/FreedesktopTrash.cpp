@@ -116,12 +116,6 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-bool isThereAt(int folder, const std::string &name)
-{
-    struct stat info {};
-    return fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
-}
-
 bool isAbsentAt(int folder, const std::string &name)
 {
     struct stat info {};
@@ -164,23 +158,28 @@ TrashOutcome cannotUse(const fs::path &trash, const QString &reason)
     return failure(description, description);
 }
 
-// Renames the item `name` of `from` to `reserved` in the Trash's files/ and checks on disk that it left and arrived;
-// the outcome carries the error number of a rename that failed.
-TrashOutcome renameInto(int from, const std::string &name, const TrashFolders &trash, const std::string &reserved,
-                        const fs::path &item, bool isDirectory)
+// Renames the item `name` of `from`, which was `checked` when it was looked at, to `reserved` in the Trash's files/,
+// and checks on disk that this very item left and arrived. Something else put in its place meanwhile goes back where
+// it was. The outcome carries the error number of a rename that failed.
+TrashOutcome renameInto(int from, const std::string &name, const struct stat &checked, const TrashFolders &trash,
+                        const std::string &reserved, const fs::path &item)
 {
+    const bool isDirectory = S_ISDIR(checked.st_mode);
     const int error = ExclusiveRename::rename(from, name.c_str(), trash.files(), reserved.c_str(), isDirectory);
     if (error != 0)
         return cannotMove(item, qt_error_string(error), error);
-    const bool left = isAbsentAt(from, name);
-    const bool arrived = isThereAt(trash.files(), reserved);
-    if (left && arrived) {
-        TrashOutcome outcome;
-        outcome.success = true;
-        return outcome;
+    struct stat arrived {};
+    if (fstatat(trash.files(), reserved.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) != 0)
+        return cannotMove(item, QStringLiteral("it did not arrive in the Trash"));
+    if (arrived.st_dev != checked.st_dev || arrived.st_ino != checked.st_ino) {
+        ExclusiveRename::rename(trash.files(), reserved.c_str(), from, name.c_str(), S_ISDIR(arrived.st_mode));
+        return cannotMove(item, QStringLiteral("another item took its place while it was moved"));
     }
-    return arrived ? cannotMove(item, QStringLiteral("something is still at its original place"))
-                   : cannotMove(item, QStringLiteral("it did not arrive in the Trash"));
+    if (!isAbsentAt(from, name))
+        return cannotMove(item, QStringLiteral("something is still at its original place"));
+    TrashOutcome outcome;
+    outcome.success = true;
+    return outcome;
 }
 
 // Why the item cannot be moved: its folder `from` did not open, or (as errno tells) the item is not found in it.
@@ -310,19 +309,19 @@ void FreedesktopTrash::release(const Reservation &reservation) const
         releaseName(trash, reserved.native());
 }
 
-TrashOutcome FreedesktopTrash::moveInto(const TrashFolders &trash, int from, const fs::path &item,
-                                        const fs::path &folder, bool isDirectory, int &error) const
+TrashOutcome FreedesktopTrash::moveInto(const TrashFolders &trash, const TrustedFolder &from, const fs::path &item,
+                                        const struct stat &checked, int &error) const
 {
     if (!trash.isOpen())
         return cannotUse(m_folder, trash.problem());
     const std::string name = item.filename().native();
-    const std::string contents = TrashInfo{recordedPath(item, folder), deletionDate()}.text();
+    const std::string contents = TrashInfo{recordedPath(item, from.path()), deletionDate()}.text();
     for (int attempt = 0; attempt < MaximumAttempts; ++attempt) {
-        const auto reservation = reserveName(trash, name, isDirectory, contents, error);
+        const auto reservation = reserveName(trash, name, S_ISDIR(checked.st_mode), contents, error);
         if (!reservation)
             return cannotUse(m_folder, qt_error_string(error));
         const std::string reserved = reservation->filesPath.filename().native();
-        TrashOutcome outcome = renameInto(from, name, trash, reserved, item, isDirectory);
+        TrashOutcome outcome = renameInto(from.descriptor(), name, checked, trash, reserved, item);
         error = outcome.errorNumber;
         if (outcome.success) {
             outcome.trashedPath = reservation->filesPath;
@@ -379,21 +378,19 @@ std::optional<FreedesktopTrash> FreedesktopTrash::topDirectoryTrash(const fs::pa
     return own;
 }
 
-TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const fs::path &folder) const
+TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const TrustedFolder &from) const
 {
     const fs::path path = absoluteItem(item);
     const std::string name = path.filename().native();
     if (!isMovableName(name))
         return cannotMove(path, QStringLiteral("it is not an item that can be moved"));
-    const TrustedFolder from(folder, TrustedFolder::Links::refused);
     struct stat info {};
     if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return unreachable(path, from);
-    const bool isDirectory = S_ISDIR(info.st_mode);
 
     int error = 0;
     const TrashFolders trash = folders(TrashFolders::Missing::create);
-    TrashOutcome outcome = moveInto(trash, from.descriptor(), path, folder, isDirectory, error);
+    TrashOutcome outcome = moveInto(trash, from, path, info, error);
     if (outcome.success || error != EXDEV)
         return outcome;
     // The Trash at the top of the item's file system is the running user's own: no place for the items of a home
@@ -402,42 +399,51 @@ TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const fs::path 
         return cannotMove(path, QStringLiteral("it is on another file system than the Trash of its home"));
 
     QString problem;
-    const auto topTrash = topDirectoryTrash(folder, problem);
+    const auto topTrash = topDirectoryTrash(from.path(), problem);
     if (!topTrash) {
         return cannotMove(
             path, QStringLiteral("it is on another file system, whose Trash folder cannot be used: %1").arg(problem));
     }
-    return topTrash->moveInto(topTrash->folders(TrashFolders::Missing::create), from.descriptor(), path, folder,
-                              isDirectory, error);
+    return topTrash->moveInto(topTrash->folders(TrashFolders::Missing::create), from, path, info, error);
 }
 
 TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item) const
 {
     const fs::path path = absoluteItem(item);
-    return moveToTrash(path, path.parent_path());
+    return moveToTrash(path, TrustedFolder(path.parent_path(), TrustedFolder::Links::refused));
 }
 
-TrashOutcome FreedesktopTrash::moveToReservation(const fs::path &folder, const std::string &name,
-                                                 const std::string &reserved) const
+TrashOutcome FreedesktopTrash::moveToReservation(const TrustedFolder &from, const std::string &name,
+                                                 const std::string &reserved, uid_t owner) const
 {
-    const fs::path item = folder / name;
+    const fs::path item = from.path() / name;
     const auto isName = [](const std::string &text) {
         return isMovableName(text) && text.find('/') == std::string::npos;
     };
     if (!isName(name) || !isName(reserved))
         return cannotMove(item, QStringLiteral("it is not an item that can be moved"));
-    const TrustedFolder from(folder, TrustedFolder::Links::refused);
     struct stat info {};
     if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         return unreachable(item, from);
-    const TrashFolders trash = folders(TrashFolders::Missing::fail);
+    const TrashFolders trash(m_base, m_relative, TrashFolders::Missing::fail, owner);
     if (!trash.isOpen())
         return cannotUse(m_folder, trash.problem());
+    // A reservation is a plain file of the Trash's owner, made for this item and for no other.
+    const std::string infoFile = infoName(reserved);
     struct stat reservation {};
-    if (fstatat(trash.info(), infoName(reserved).c_str(), &reservation, AT_SYMLINK_NOFOLLOW) != 0 ||
-        !S_ISREG(reservation.st_mode))
-        return cannotMove(item, QStringLiteral("its place in the Trash was not reserved"));
-    TrashOutcome outcome = renameInto(from.descriptor(), name, trash, reserved, item, S_ISDIR(info.st_mode));
+    const auto recorded = TrashInfo::read(trash.info(), infoFile);
+    const auto original = recorded ? recorded->originalPath(relativeBase()) : std::nullopt;
+    const auto isForThisItem = [&] {
+        if (!original || original->filename() != name)
+            return false;
+        const TrustedFolder place(original->parent_path());
+        return place.isOpen() && place.identity() == from.identity();
+    };
+    if (fstatat(trash.info(), infoFile.c_str(), &reservation, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(reservation.st_mode) || reservation.st_uid != owner || reservation.st_nlink != 1 || !isForThisItem() ||
+        !isAbsentAt(trash.files(), reserved))
+        return cannotMove(item, QStringLiteral("its place in the Trash was not reserved for it"));
+    TrashOutcome outcome = renameInto(from.descriptor(), name, info, trash, reserved, item);
     if (outcome.success)
         outcome.trashedPath = m_folder / "files" / reserved;
     return outcome;

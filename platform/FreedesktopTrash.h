@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 // The freedesktop.org Trash of a user: trashed items sit in files/, and for each of them info/ holds
@@ -20,6 +21,8 @@
 // file system instead, unless the Trash belongs to another user. Items are only ever renamed: never copied, never put
 // in the place of something else. The Trash's folders are opened as TrashFolders does, and an item's own folder without
 // following any symbolic link, so that nothing that changes names meanwhile can make a move act on another folder.
+class TrustedFolder;
+
 class FreedesktopTrash {
 public:
     // A free name in the Trash, held by its info file until the item has been moved to `filesPath`.
@@ -50,23 +53,24 @@ public:
     void release(const Reservation &reservation) const;
 
     // Moves the item (a symbolic link itself, never its target) to the Trash under a free name, and checks on
-    // disk that it left its place and arrived. The item is taken from `folder`, the resolved path of the folder that
-    // holds it; a symbolic link met on that path fails the move. `item` is the path the restore information records.
-    TrashOutcome moveToTrash(const std::filesystem::path &item, const std::filesystem::path &folder) const;
+    // disk that the very item it looked at left its place and arrived. The item is the entry of `item`'s name in
+    // `folder`, held open by the caller; `item` is the path the restore information records.
+    TrashOutcome moveToTrash(const std::filesystem::path &item, const TrustedFolder &folder) const;
     // The same for an item whose path, as given, leads through no symbolic link.
     TrashOutcome moveToTrash(const std::filesystem::path &item) const;
-    // Moves the item `name` of `folder`, opened as above, to the name `reserved` that reserve() gave it in files/.
-    TrashOutcome moveToReservation(const std::filesystem::path &folder, const std::string &name,
-                                   const std::string &reserved) const;
+    // Moves the entry `name` of `folder` to the name `reserved` in files/, which reserve() held for this very item for
+    // the user `owner`: the Trash must be that user's, and the reservation a plain file of theirs whose restore
+    // information names the item's place. For the administrator's helper, which trusts no more than that.
+    TrashOutcome moveToReservation(const TrustedFolder &folder, const std::string &name, const std::string &reserved,
+                                   uid_t owner) const;
 
     // The Trash folder whose files/ folder holds `trashedItem`; absent for a path that is not in one.
     static std::optional<FreedesktopTrash> holding(const std::filesystem::path &trashedItem);
     // Puts an item of this Trash's files/ folder back at `original`, the place its restore information names,
-    // unless something has taken that place; nothing is created or replaced there. `folder` is the resolved path of
-    // the place's folder; a symbolic link met on it stops the move. The restore information is removed once the item
-    // is back.
+    // unless something has taken that place; nothing is created or replaced there. `folder` is the place's folder,
+    // held open by the caller. The restore information is removed once the item is back.
     RestoreOutcome restore(const std::filesystem::path &trashedItem, const std::filesystem::path &original,
-                           const std::filesystem::path &folder) const;
+                           const TrustedFolder &folder) const;
     // The items of the home Trash, and of the Trash folders at the top of the file system that holds `original`,
     // that were trashed from `original`: the latest deletion date first, then the latest written restore
     // information. Nothing is created.
@@ -91,8 +95,8 @@ private:
     std::string recordedPath(const std::filesystem::path &item, const std::filesystem::path &folder) const;
     std::optional<Reservation> reserveName(const TrashFolders &trash, const std::string &name, bool isDirectory,
                                            const std::string &contents, int &error) const;
-    TrashOutcome moveInto(const TrashFolders &trash, int from, const std::filesystem::path &item,
-                          const std::filesystem::path &folder, bool isDirectory, int &error) const;
+    TrashOutcome moveInto(const TrashFolders &trash, const TrustedFolder &from, const std::filesystem::path &item,
+                          const struct stat &checked, int &error) const;
     // The folder that relative original paths start from.
     std::filesystem::path relativeBase() const;
 

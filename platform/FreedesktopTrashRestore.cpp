@@ -96,7 +96,7 @@ fs::path FreedesktopTrash::relativeBase() const
 }
 
 RestoreOutcome FreedesktopTrash::restore(const fs::path &trashedItem, const fs::path &original,
-                                         const fs::path &folder) const
+                                         const TrustedFolder &place) const
 {
     const std::string name = trashedItem.filename().native();
     if (trashedItem.parent_path() != m_folder / "files")
@@ -115,7 +115,6 @@ RestoreOutcome FreedesktopTrash::restore(const fs::path &trashedItem, const fs::
     if (!recorded || !samePlace(*recorded, original))
         return failure(original, QStringLiteral("its restore information in the Trash names another place"));
 
-    const TrustedFolder place(folder, TrustedFolder::Links::refused);
     if (!place.isOpen())
         return failure(original, place.problem());
     const std::string placeName = recorded->filename().native();

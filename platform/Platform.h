@@ -7,6 +7,7 @@
 #include "platform/Bundle.h"
 #include "platform/DirectoryEntry.h"
 #include "platform/FileAttributes.h"
+#include "platform/FileIdentity.h"
 #include "platform/ListedName.h"
 #include "platform/PropertyList.h"
 #include "platform/RestoreOutcome.h"
@@ -24,6 +25,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +34,8 @@
 // The operating-system services the engine uses. Every other part of the engine reaches the file system,
 // bundles, property lists and the running applications through this interface only. Failures never
 // escape: they read as nothing found, false or absent.
+class TrustedFolder;
+
 class Platform {
 public:
     enum class Hidden { Skip, Include };
@@ -70,10 +74,11 @@ public:
     // The absolute path with every symbolic link, "." and ".." resolved, as the system reaches it now; absent when
     // some part of it cannot be found or reached.
     virtual std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const = 0;
-    // A folder's path resolved as resolvedPath does, when every symbolic link on the way belongs to the user or to the
-    // system (root); absent when it is no folder, cannot be reached, or only through a link of another user, which
-    // that user could turn elsewhere at any moment.
-    virtual std::optional<std::filesystem::path> trustedFolderPath(const std::filesystem::path &folder) const = 0;
+    // A folder held open as TrustedFolder walks to it: a symbolic link on the way only where nobody but root can
+    // rename it. Never null; not open when the folder cannot be reached that way.
+    virtual std::shared_ptr<const TrustedFolder> holdFolder(const std::filesystem::path &folder) const = 0;
+    // Which item the entry itself is (a symbolic link is not followed); absent when it cannot be read.
+    virtual std::optional<FileIdentity> identity(const std::filesystem::path &path) const = 0;
     // What a symbolic link holds, as it holds it; absent when the entry is no symbolic link.
     virtual std::optional<std::filesystem::path> linkTarget(const std::filesystem::path &link) const = 0;
 
@@ -90,10 +95,10 @@ public:
                                                     qint64 maximumSize) const = 0;
 
     // Moves an item (a symbolic link itself, never its target) to the user's Trash, where the desktop can put
-    // it back; never replaces anything already there. The item is taken from `folder`, the resolved path of the folder
-    // that holds it, which is opened without following any symbolic link, so that a link put on the way since the path
-    // was resolved fails the move instead of turning it to another item. The outcome is checked on disk.
-    virtual TrashOutcome moveToTrash(const std::filesystem::path &item, const std::filesystem::path &folder) const = 0;
+    // it back; never replaces anything already there. The item is the entry of `item`'s name in `folder`, the folder
+    // that was checked, held open since, so that nothing that changes names on the way meanwhile can turn the move to
+    // another folder. The outcome is checked on disk.
+    virtual TrashOutcome moveToTrash(const std::filesystem::path &item, const TrustedFolder &folder) const = 0;
     // A free name in the user's Trash for an item that a privileged command will move there.
     virtual std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const = 0;
     virtual void releaseTrashSlot(const TrashSlot &slot) const = 0;
@@ -103,11 +108,11 @@ public:
     // The items in the user's Trash that were moved there from `original`, the latest first.
     virtual std::vector<TrashEntry> trashEntriesFrom(const std::filesystem::path &original) const = 0;
     // Puts an item of the Trash back at `original`, where the Trash's own restore information says it came from,
-    // when nothing has taken its place; never replaces anything. `folder` is the resolved path of the place's folder,
-    // opened as moveToTrash does. An item that cannot go back stays in the Trash.
+    // when nothing has taken its place; never replaces anything. `folder` is the place's folder, checked and held
+    // as for moveToTrash. An item that cannot go back stays in the Trash.
     virtual RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem,
                                             const std::filesystem::path &original,
-                                            const std::filesystem::path &folder) const = 0;
+                                            const TrustedFolder &folder) const = 0;
     // Replaces the item's tags with the given names; why not, in words for a sentence that names the item, on
     // failure.
     virtual std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const = 0;

@@ -233,12 +233,17 @@ std::optional<fs::path> PosixPlatform::linkTarget(const fs::path &link) const
     return fs::path(std::move(target));
 }
 
-std::optional<fs::path> PosixPlatform::trustedFolderPath(const fs::path &folder) const
+std::shared_ptr<const TrustedFolder> PosixPlatform::holdFolder(const fs::path &folder) const
 {
-    const TrustedFolder opened(folder);
-    if (!opened.isOpen())
+    return std::make_shared<const TrustedFolder>(folder);
+}
+
+std::optional<FileIdentity> PosixPlatform::identity(const fs::path &path) const
+{
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0)
         return std::nullopt;
-    return opened.path();
+    return FileIdentity{info.st_dev, info.st_ino};
 }
 
 std::optional<Bundle> PosixPlatform::openBundle(const fs::path &path) const

@@ -5,6 +5,8 @@
 
 #include "platform/Platform.h"
 
+class SystemTrash;
+
 // The platform on Linux and macOS through POSIX calls, over a configurable root folder (which stands for
 // "/" of the scanned system) and home folder. With root "/" and the user's own home it is the live system.
 class PosixPlatform : public Platform {
@@ -25,20 +27,21 @@ public:
     bool isReadable(const std::filesystem::path &path) const override;
     EntryKind entryKind(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> resolvedPath(const std::filesystem::path &path) const override;
-    std::optional<std::filesystem::path> trustedFolderPath(const std::filesystem::path &folder) const override;
+    std::shared_ptr<const TrustedFolder> holdFolder(const std::filesystem::path &folder) const override;
+    std::optional<FileIdentity> identity(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> linkTarget(const std::filesystem::path &link) const override;
     std::optional<Bundle> openBundle(const std::filesystem::path &path) const override;
     std::optional<PropertyList> readPropertyList(const std::filesystem::path &path) const override;
     std::vector<RunningApplication> runningApplications() const override;
     std::optional<QByteArray> programOutput(const std::vector<std::string> &arguments,
                                             qint64 maximumSize) const override;
-    TrashOutcome moveToTrash(const std::filesystem::path &item, const std::filesystem::path &folder) const override;
+    TrashOutcome moveToTrash(const std::filesystem::path &item, const TrustedFolder &folder) const override;
     std::optional<TrashSlot> reserveTrashSlot(const std::filesystem::path &item) const override;
     void releaseTrashSlot(const TrashSlot &slot) const override;
     ScriptOutcome moveToTrashAsAdministrator(const std::vector<AdministratorMove> &moves) const override;
     std::vector<TrashEntry> trashEntriesFrom(const std::filesystem::path &original) const override;
     RestoreOutcome restoreFromTrash(const std::filesystem::path &trashedItem, const std::filesystem::path &original,
-                                    const std::filesystem::path &folder) const override;
+                                    const TrustedFolder &folder) const override;
     std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const override;
     ScriptOutcome runAutomationProbe() const override;
     bool isMacOS() const override;
@@ -50,6 +53,14 @@ public:
 
     // Files larger than this are not read as property lists: no Info.plist or launch job comes near it.
     static constexpr std::size_t MaximumPropertyListSize = 8 * 1024 * 1024;
+
+protected:
+    // The system's own Trash, where it keeps one that its file manager shows; null where the freedesktop Trash serves.
+    virtual const SystemTrash *systemTrash() const;
+    // Runs a program found on the PATH with arguments passed as exact bytes and describes how it ended, with what it
+    // wrote on its standard error as the description of a failure. The error number is the one a script error
+    // reports in parentheses at the end, such as "(-1743)", where there is one.
+    static ScriptOutcome runProgram(const std::vector<std::string> &arguments);
 
 private:
     bool isLiveSystem() const;

@@ -7,25 +7,24 @@
 #include "platform/AdministratorCommand.h"
 #include "platform/FileTags.h"
 #include "platform/FreedesktopTrash.h"
+#include "platform/MacTrash.h"
 #include "platform/PathNames.h"
 #include "platform/ProgramSpawn.h"
 #include "platform/SystemPrograms.h"
+#include "platform/SystemTrash.h"
 
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Runs a program with arguments passed as exact bytes and describes how it ended. The error number is the one
-// a script error reports in parentheses at the end, such as "(-1743)", where there is one.
-ScriptOutcome runProgram(const std::vector<std::string> &arguments)
+ScriptOutcome PosixPlatform::runProgram(const std::vector<std::string> &arguments)
 {
     int errorPipe[2];
     if (pipe(errorPipe) != 0)
@@ -73,10 +72,19 @@ ScriptOutcome runProgram(const std::vector<std::string> &arguments)
     return outcome;
 }
 
-} // namespace
-
-TrashOutcome PosixPlatform::moveToTrash(const fs::path &item, const fs::path &folder) const
+const SystemTrash *PosixPlatform::systemTrash() const
 {
+    // The system's Trash is the running user's: a home of somebody else, or a system read from elsewhere, keeps its
+    // items in a Trash of its own.
+    struct stat home {};
+    const bool own = lstat(m_home.c_str(), &home) == 0 && home.st_uid == geteuid();
+    return isLiveSystem() && own ? SystemTrash::ofSystem() : nullptr;
+}
+
+TrashOutcome PosixPlatform::moveToTrash(const fs::path &item, const TrustedFolder &folder) const
+{
+    if (const SystemTrash *system = systemTrash())
+        return MacTrash(*system).moveToTrash(item, folder);
     return FreedesktopTrash::ofHome(m_home).moveToTrash(item, folder);
 }
 
@@ -118,9 +126,12 @@ std::vector<TrashEntry> PosixPlatform::trashEntriesFrom(const fs::path &original
 }
 
 RestoreOutcome PosixPlatform::restoreFromTrash(const fs::path &trashedItem, const fs::path &original,
-                                               const fs::path &folder) const
+                                               const TrustedFolder &folder) const
 {
     const FreedesktopTrash home = FreedesktopTrash::ofHome(m_home);
+    // What went to the system's own Trash goes back from where the system said it went.
+    if (const SystemTrash *system = systemTrash(); system && !FreedesktopTrash::holding(trashedItem))
+        return MacTrash(*system).restore(trashedItem, original, folder);
     if (trashedItem.parent_path() == home.folder() / "files")
         return home.restore(trashedItem, original, folder);
     const auto trash = FreedesktopTrash::holding(trashedItem);

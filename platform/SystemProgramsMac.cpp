@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <mach-o/dyld.h>
+#include <sys/stat.h>
 
 bool SystemPrograms::isMacOS()
 {
@@ -36,8 +37,13 @@ std::filesystem::path SystemPrograms::administratorHelper()
     char *resolved = realpath(program.c_str(), nullptr);
     if (!resolved)
         return AdministratorCommand::HelperName;
-    const std::filesystem::path helper =
-        std::filesystem::path(resolved).parent_path() / AdministratorCommand::HelperName;
+    const std::filesystem::path folder = std::filesystem::path(resolved).parent_path();
     std::free(resolved);
-    return helper;
+    // In the application bundle the helper lies in Contents/Helpers, or beside the program in Contents/MacOS; the
+    // command line finds it beside itself.
+    const std::filesystem::path helpers = folder.parent_path() / "Helpers" / AdministratorCommand::HelperName;
+    struct stat status {};
+    if (folder.filename() == "MacOS" && ::stat(helpers.c_str(), &status) == 0)
+        return helpers;
+    return folder / AdministratorCommand::HelperName;
 }

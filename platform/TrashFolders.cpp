@@ -52,8 +52,9 @@ void TrashFolders::open(const fs::path &base, const fs::path &relative, Missing 
     struct stat info {};
     if (!top.isOpen()) {
         return fail(base, top.error(),
-                    top.error() == ELOOP ? QStringLiteral("the way to it leads through a symbolic link of another user")
-                                         : QString());
+                    top.error() == ELOOP
+                        ? QStringLiteral("the way to it leads through a symbolic link that others can change")
+                        : QString());
     }
     if (fstat(top.descriptor(), &info) != 0)
         return fail(base, errno);

@@ -34,6 +34,13 @@ void prependNames(std::deque<std::string> &names, const fs::path &path)
     names.insert(names.begin(), added.begin(), added.end());
 }
 
+// Whether nobody but root may change the names in the folder.
+bool isRootsOnly(int folder)
+{
+    struct stat info {};
+    return fstat(folder, &info) == 0 && info.st_uid == 0 && !(info.st_mode & (S_IWGRP | S_IWOTH));
+}
+
 std::optional<std::string> linkTarget(int folder, const std::string &name)
 {
     std::string target(256, '\0');
@@ -53,8 +60,16 @@ std::optional<std::string> linkTarget(int folder, const std::string &name)
 
 TrustedFolder::TrustedFolder(const fs::path &path, Links links)
 {
-    if (walk(path, links))
+    struct stat info {};
+    if (walk(path, links) && fstat(m_descriptor, &info) == 0) {
+        m_identity = {info.st_dev, info.st_ino};
         return;
+    }
+    if (m_problem.isEmpty()) {
+        m_error = errno;
+        m_problem =
+            QStringLiteral("its folder %1 cannot be opened: %2").arg(PathNames::text(path), qt_error_string(m_error));
+    }
     if (m_descriptor >= 0)
         close(m_descriptor);
     m_descriptor = -1;
@@ -103,10 +118,11 @@ bool TrustedFolder::walk(const fs::path &path, Links followed)
                 m_problem = QStringLiteral("the way to its folder %1 leads through a symbolic link").arg(shown);
                 return false;
             }
-            if (info.st_uid != 0 && info.st_uid != geteuid()) {
+            if (!isRootsOnly(m_descriptor)) {
                 m_error = ELOOP;
                 m_problem =
-                    QStringLiteral("the way to its folder %1 leads through a symbolic link of another user").arg(shown);
+                    QStringLiteral("the way to its folder %1 leads through a symbolic link that others can change")
+                        .arg(shown);
                 return false;
             }
             const auto target = linkTarget(m_descriptor, name);
@@ -135,4 +151,12 @@ bool TrustedFolder::walk(const fs::path &path, Links followed)
         m_path = name == ".." ? m_path.parent_path() : m_path / name;
     }
     return true;
+}
+
+std::optional<FileIdentity> TrustedFolder::identityOf(const std::string &name) const
+{
+    struct stat info {};
+    if (m_descriptor < 0 || fstatat(m_descriptor, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return FileIdentity{info.st_dev, info.st_ino};
 }

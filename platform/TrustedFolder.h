@@ -3,16 +3,22 @@
 
 #pragma once
 
+#include "platform/FileIdentity.h"
+
 #include <QString>
 #include <filesystem>
+#include <optional>
+#include <string>
 
-// A folder opened by walking its absolute path one name at a time, so that whatever is done in it afterwards
-// happens in that very folder, however the names above it change meanwhile. A symbolic link on the way is followed
-// only when it belongs to the user or to the system (root): one that somebody else made could lead anywhere.
+// A folder held open after walking its absolute path one name at a time, each step opened without following a
+// symbolic link, so that whatever is done in it afterwards happens in that very folder, however the names above it
+// change meanwhile. A symbolic link on the way is followed only where nobody but root can rename it: in a folder that
+// belongs to root and that neither its group nor others may write. Anywhere else its owner, or whoever may write
+// the folder that holds it, could turn it elsewhere at any moment, whoever made it.
 class TrustedFolder {
 public:
     enum class Links {
-        // Links of the user or of the system are followed.
+        // Links that nobody but root can rename are followed.
         trusted,
         // No link is followed: for a path already resolved, where a link can only have been put since.
         refused,
@@ -32,6 +38,11 @@ public:
     const QString &problem() const { return m_problem; }
     // The system's error number behind the problem (ELOOP for a link that is not followed); 0 when open.
     int error() const { return m_error; }
+    // The folder's own identity, taken when it was opened.
+    const FileIdentity &identity() const { return m_identity; }
+    // The identity of the entry `name` in the folder, never through a symbolic link; absent, with errno set, when
+    // it cannot be read.
+    std::optional<FileIdentity> identityOf(const std::string &name) const;
 
 private:
     bool walk(const std::filesystem::path &path, Links followed);
@@ -40,4 +51,5 @@ private:
     std::filesystem::path m_path;
     QString m_problem;
     int m_error = 0;
+    FileIdentity m_identity;
 };

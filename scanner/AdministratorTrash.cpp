@@ -4,12 +4,45 @@
 #include "scanner/AdministratorTrash.h"
 
 #include "platform/DiagnosticLog.h"
+#include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "platform/TrustedFolder.h"
 #include "scanner/RemovalGuard.h"
+#include "scanner/ScanLocation.h"
 
 #include <optional>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What the helper said of this item, "Cannot move 'NAME' to the Trash: REASON", as its reason; all it said when
+// it named no item, as when the system's prompt itself failed.
+QString reasonFor(const QString &said, const fs::path &item)
+{
+    const QString lead = QStringLiteral("Cannot move '%1' to the Trash: ").arg(PathNames::fileName(item));
+    for (const QString &line : said.split(u'\n')) {
+        if (line.startsWith(lead) && line.size() > lead.size()) {
+            QString reason = line.mid(lead.size());
+            reason[0] = reason[0].toUpper();
+            return reason;
+        }
+    }
+    return said;
+}
+
+// Administrator rights serve only the items of the home and of the system's own Library folders.
+bool isServed(const Platform &platform, const fs::path &folder)
+{
+    for (const fs::path &place : {platform.homeDirectory(), platform.systemPath("/Library")}) {
+        const auto resolved = platform.resolvedPath(place);
+        if (resolved && ScanLocation::holds(*resolved, folder))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platform, const RemovalGuard &guard,
                                                            const std::vector<fs::path> &items,
@@ -24,14 +57,20 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
     std::vector<std::optional<TrashSlot>> reserved(items.size());
     std::vector<AdministratorMove> moves;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        fs::path folder;
+        std::shared_ptr<const TrustedFolder> folder;
         if (const auto refusal = guard.refusal(items[i], &folder)) {
             outcomes[i] = ScriptOutcome{false, std::nullopt, *refusal};
             continue;
         }
+        if (!isServed(platform, folder->path())) {
+            outcomes[i] =
+                ScriptOutcome{false, std::nullopt,
+                              QStringLiteral("It lies outside the home, where administrator rights are not used")};
+            continue;
+        }
         reserved[i] = platform.reserveTrashSlot(items[i]);
         if (reserved[i])
-            moves.push_back({items[i], folder, *reserved[i]});
+            moves.push_back({items[i], folder->path(), *reserved[i]});
         else
             outcomes[i] = ScriptOutcome{false, std::nullopt, QStringLiteral("The Trash cannot be written")};
     }
@@ -39,12 +78,16 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
         return outcomes;
 
     const ScriptOutcome run = platform.moveToTrashAsAdministrator(moves);
-    if (!run.success)
-        DiagnosticLog::write(QStringLiteral("❌ AppleScript error: ") + run.description);
+    if (!run.success) {
+        DiagnosticLog::write((platform.isMacOS() ? QStringLiteral("❌ AppleScript error: ")
+                                                 : QStringLiteral("❌ The administrator command failed: ")) +
+                             run.description);
+    }
     for (std::size_t i = 0; i < items.size(); ++i) {
         if (!reserved[i])
             continue;
-        if (!platform.exists(items[i]) && !platform.attributes(items[i]).modified) {
+        const bool left = !platform.exists(items[i]) && !platform.attributes(items[i]).modified;
+        if (left && platform.entryKind(reserved[i]->destination) != Platform::EntryKind::missing) {
             DiagnosticLog::write(QStringLiteral("✅ Deleted with admin rights (AppleScript)"));
             outcomes[i] = ScriptOutcome{true, std::nullopt, QString()};
             if (destinations)
@@ -58,6 +101,7 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
             outcomes[i] = ScriptOutcome{false, std::nullopt, QString()};
         } else {
             outcomes[i] = run;
+            outcomes[i].description = reasonFor(run.description, items[i]);
         }
     }
     return outcomes;

@@ -8,6 +8,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "platform/TrustedFolder.h"
 #include "scanner/AdministratorTrash.h"
 #include "scanner/Profile.h"
 #include "scanner/RemovalGuard.h"
@@ -50,14 +51,14 @@ std::optional<QString> writeTag(const Platform &platform, const RemovalGuard &gu
 // Moves the item to the Trash unless the guard refuses it.
 TrashOutcome trash(const Platform &platform, const RemovalGuard &guard, const fs::path &item)
 {
-    fs::path folder;
+    std::shared_ptr<const TrustedFolder> folder;
     if (auto refusal = guard.refusal(item, &folder)) {
         TrashOutcome outcome;
         outcome.reason = *refusal;
         outcome.errorDescription = std::move(*refusal);
         return outcome;
     }
-    return platform.moveToTrash(item, folder);
+    return platform.moveToTrash(item, *folder);
 }
 
 std::vector<fs::path> pathsOf(const QList<RemnantItemPtr> &items)
@@ -125,8 +126,8 @@ void ScanSession::moveToTrash(const RemnantItemPtr &item)
         setUndoableTrash(markTrashed({item}, {place}, QStringLiteral("✅ Moved to Trash with admin rights: ")));
         return;
     }
-    m_questions.tellTrashFailure(
-        {name, trashed.reason, true, outcome.errorNumber == RefusedControlError, trashed.errorDescription});
+    m_questions.tellTrashFailure({name, administratorFailure(outcome), true, outcome.errorNumber == RefusedControlError,
+                                  trashed.errorDescription});
 }
 
 ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item)

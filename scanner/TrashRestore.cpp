@@ -5,6 +5,7 @@
 
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "platform/TrustedFolder.h"
 #include "scanner/RemovalGuard.h"
 
 namespace fs = std::filesystem;
@@ -29,11 +30,11 @@ RestoreOutcome TrashRestore::restore(const Platform &platform, const RemovalGuar
                                        .arg(PathNames::fileName(original), PathNames::text(original.parent_path()));
         return outcome;
     }
-    fs::path folder;
+    std::shared_ptr<const TrustedFolder> folder;
     if (auto refused = guard.refusal(original, &folder)) {
         outcome.reason = *refused;
         outcome.errorDescription = std::move(*refused);
         return outcome;
     }
-    return platform.restoreFromTrash(trashedItem, original, folder);
+    return platform.restoreFromTrash(trashedItem, original, *folder);
 }

@@ -13,9 +13,9 @@ class Platform;
 class RemovalGuard;
 
 // Puts an item back from the Trash at the place it was moved from, when that place is one RemovalGuard accepts:
-// directly in a Library folder that a scan lists. The item goes into the folder as the guard resolved it, so a place
-// whose folder is gone is refused, and so is one whose folder became a symbolic link since the check. Works on paths
-// only, on any thread.
+// directly in a Library folder that a scan lists. The item goes into the very folder the guard holds, so a place
+// whose folder is gone is refused, and so is one reached through a symbolic link that others can change. Works on
+// paths only, on any thread.
 class TrashRestore {
 public:
     static RestoreOutcome restore(const Platform &platform, const RemovalGuard &guard,

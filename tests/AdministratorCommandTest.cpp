@@ -6,10 +6,12 @@
 #include "TempTree.h"
 #include "TrashInspection.h"
 #include "platform/FreedesktopTrash.h"
+#include "platform/TrashInfo.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <optional>
 #include <sys/wait.h>
 #include <vector>
@@ -69,6 +71,12 @@ fs::path helper()
     return fs::path(qgetenv("LEFTSCAN_ADMIN_TRASH").toStdString());
 }
 
+// A program of the tests' own, beside leftscan-cli.
+fs::path built(const char *name)
+{
+    return fs::path(qgetenv("LEFTSCAN_CLI").toStdString()).parent_path() / name;
+}
+
 } // namespace
 
 TEST(AdministratorCommand, CarriesEveryArgumentThroughTheShellAsOneWord)
@@ -87,37 +95,76 @@ TEST(AdministratorCommand, CarriesEveryArgumentThroughTheShellAsOneWord)
     EXPECT_FALSE(anythingNamed(tree.root(), "pwned"));
 }
 
-TEST(AdministratorCommand, TheHelperMovesEachItemToItsReservedNameAndOneThatCannotGoStopsNoneAfterIt)
+TEST(AdministratorCommand, TheHelperMovesOnlyListableItemsToTheirOwnReservationsAndOneThatCannotGoStopsNoneAfterIt)
 {
     TempTree tree;
     const fs::path home = tree.makeFolder("home");
     const FreedesktopTrash trash(home, ".local/share/Trash");
-    const fs::path library = tree.makeFolder("home/Library");
+    const fs::path caches = tree.makeFolder("home/Library/Caches");
+    tree.writeFile("home/Library/secret", "not listed");
+    tree.makeSymlink("home/Link", caches.native());
     std::vector<AdministratorMove> moves;
-    for (const std::string name : {"first's", "taken", "unreserved", "linked", "-- last"}) {
-        const fs::path item = tree.writeFile("home/Library/" + name, "item " + name);
+    for (const std::string name : {"first's", "taken", "unreserved", "linked", "climbs", "elsewhere", "-- last"}) {
+        const fs::path item = tree.writeFile("home/Library/Caches/" + name, "item " + name);
         const auto reservation = trash.reserve(item);
         ASSERT_TRUE(reservation);
-        moves.push_back({item, library, {reservation->filesPath, reservation->infoPath}});
+        moves.push_back({item, caches, {reservation->filesPath, reservation->infoPath}});
     }
     tree.writeFile("home/.local/share/Trash/files/taken", "already there");
     fs::remove(moves[2].slot.restoreInfo);
-    moves[3].folder = tree.makeSymlink("home/Link", library.native());
+    moves[3].folder = home / "Link";
+    // The reservation of an item of the scan location, used for an item that reaches out of it.
+    moves[4].folder = caches / "..";
+    moves[4].item = caches / ".." / "secret";
+    // A reservation that names another item.
+    std::ofstream(moves[5].slot.restoreInfo, std::ios::trunc)
+        << TrashInfo{(caches / "first's").native(), "2024-01-01T00:00:00"}.text();
 
-    const std::vector<std::string> arguments = AdministratorCommand::arguments(helper(), trash, moves);
-    const ShellRun run = runShell(AdministratorCommand::shellCommand(arguments) + " 2>&1", tree.root());
+    const std::vector<std::string> arguments =
+        AdministratorCommand::arguments(built("leftscan-admin-trash-stand-in"), trash, moves);
+    const QByteArray command = "LEFTSCAN_TEST_HOME='" + QByteArray(home.c_str()) + "' " +
+                               AdministratorCommand::shellCommand(arguments) + " 2>&1";
+    const ShellRun run = runShell(command, tree.root());
 
-    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.status, 1) << run.output;
     EXPECT_EQ(TempTree::readFile(moves[0].slot.destination), "item first's");
-    EXPECT_EQ(TempTree::readFile(moves[4].slot.destination), "item -- last");
-    EXPECT_FALSE(isThere(moves[0].item) || isThere(moves[4].item));
+    EXPECT_EQ(TempTree::readFile(moves[6].slot.destination), "item -- last");
+    EXPECT_FALSE(isThere(moves[0].item) || isThere(moves[6].item));
     EXPECT_EQ(TempTree::readFile(moves[1].slot.destination), "already there");
-    for (const std::size_t stayed : {1, 2, 3}) {
-        EXPECT_EQ(TempTree::readFile(moves[stayed].item), "item " + moves[stayed].item.filename().native());
-        EXPECT_TRUE(run.output.find(moves[stayed].item.filename().native()) != std::string::npos) << run.output;
+    for (const std::size_t stayed : {1, 2, 3, 5}) {
+        EXPECT_EQ(TempTree::readFile(caches / moves[stayed].item.filename()),
+                  "item " + moves[stayed].item.filename().native());
+        EXPECT_NE(run.output.find("'" + moves[stayed].item.filename().native() + "'"), std::string::npos) << run.output;
     }
-    EXPECT_FALSE(isThere(moves[2].slot.destination) || isThere(moves[3].slot.destination));
-    EXPECT_EQ(runShell(AdministratorCommand::shellCommand({helper().native(), home.native()}), tree.root()).status, 2);
+    EXPECT_EQ(TempTree::readFile(tree.path("home/Library/secret")), "not listed");
+    EXPECT_EQ(entryCount(home / ".local/share/Trash/files"), 3U);
+    EXPECT_EQ(
+        runShell(AdministratorCommand::shellCommand({built("leftscan-admin-trash-stand-in").native(), home.native()}),
+                 tree.root())
+            .status,
+        2);
+}
+
+TEST(AdministratorCommand, TheHelperActsOnlyForTheUserThePromptNamesAndNeverForTheArguments)
+{
+    TempTree tree;
+    const fs::path home = tree.makeFolder("home");
+    const FreedesktopTrash trash(home, ".local/share/Trash");
+    const fs::path caches = tree.makeFolder("home/Library/Caches");
+    const fs::path item = tree.writeFile("home/Library/Caches/qqvv", "item");
+    const auto reservation = trash.reserve(item);
+    ASSERT_TRUE(reservation);
+    const std::vector<std::string> arguments = AdministratorCommand::arguments(
+        helper(), trash, {{item, caches, {reservation->filesPath, reservation->infoPath}}});
+
+    // Without the prompt's word on the user, and for a user whose home this is not, nothing moves.
+    for (const char *user : {"", "PKEXEC_UID=0 ", "PKEXEC_UID=65534 ", "PKEXEC_UID=x "}) {
+        const ShellRun run =
+            runShell("env -u PKEXEC_UID " + QByteArray(user) + AdministratorCommand::shellCommand(arguments) + " 2>&1",
+                     tree.root());
+        EXPECT_NE(run.status, 0) << user;
+        EXPECT_EQ(TempTree::readFile(item), "item") << user;
+    }
 }
 
 TEST(AdministratorCommand, AppleScriptLiteralCarriesTheCommandUnchanged)

@@ -11,6 +11,7 @@
 #include "platform/FileStatus.h"
 #include "platform/TagAttribute.h"
 #include "platform/TrashInfo.h"
+#include "platform/TrustedFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -157,7 +158,9 @@ protected:
     {
         const auto holder = FreedesktopTrash::holding(trashedPath);
         EXPECT_TRUE(holder);
-        return holder ? holder->restore(trashedPath, original, original.parent_path()) : RestoreOutcome{};
+        return holder ? holder->restore(trashedPath, original,
+                                        TrustedFolder(original.parent_path(), TrustedFolder::Links::refused))
+                      : RestoreOutcome{};
     }
 
     TempTree m_tree;

@@ -5,6 +5,7 @@
 #include "CoreApplication.h"
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
+#include "StandInSystemTrash.h"
 #include "TempTree.h"
 #include "TrashInspection.h"
 #include "Unprivileged.h"
@@ -84,6 +85,8 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
             lchown(entry.path().c_str(), UnprivilegedUser, UnprivilegedUser);
     }
     chmod(daemons.c_str(), 0555);
+    // The user the actions run as may not reach the build's own folder.
+    AdministratorPlatform::standIn();
 
     const auto facts = runUnprivileged([&] {
         const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
@@ -280,4 +283,36 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-d")), "d");
     EXPECT_FALSE(scanner.remnants().contains(single));
     EXPECT_EQ(single->action(), RemnantAction::none());
+}
+
+TEST_F(ActionTest, TheSystemsOwnTrashKeepsWhereEachItemWentSoThatUndoPutsItBackOnlyWhereNothingIs)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-a", "a");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-b/data", "b");
+    m_tree.writeFile("Users/me/.Trash/qqvv-a", "older");
+    const StandInSystemTrash system(m_tree.path("Users/me/.Trash"));
+    const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    platform->systemTrashStandIn = &system;
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), m_alerts);
+    runScan(scanner);
+    const QList<RemnantItemPtr> items = listed(scanner, {"qqvv-a", "qqvv-b"});
+    ASSERT_EQ(items.size(), 2);
+    QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
+
+    ASSERT_TRUE(scanner.moveToTrashInBackground(items));
+    EXPECT_EQ(awaitReport(finished).succeeded, 2);
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv-a 2")), "a");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv-b/data")), "b");
+    EXPECT_FALSE(isThere(trash("")));
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-b", "new");
+
+    ASSERT_TRUE(scanner.undoTrashInBackground());
+    const RemnantActionReport undone = awaitReport(finished);
+    EXPECT_EQ(undone.summary(), QStringLiteral("Put back 1 item; 1 could not be put back"));
+    EXPECT_EQ(undone.details(), QStringLiteral("qqvv-b: Something else is now in its place"));
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-a")), "a");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-b")), "new");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv-a")), "older");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv-b/data")), "b");
+    EXPECT_TRUE(scanner.canUndoTrash());
 }

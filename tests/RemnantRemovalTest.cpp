@@ -4,10 +4,13 @@
 #include "AdministratorPlatform.h"
 #include "CoreApplication.h"
 #include "QtPrinters.h"
+#include "RacingProcess.h"
 #include "ScriptedAlerts.h"
+#include "StandInSystemTrash.h"
 #include "TempTree.h"
 #include "TestProfiles.h"
 #include "TrashInspection.h"
+#include "TrashRaces.h"
 #include "Unprivileged.h"
 #include "identification/AppIdentifierService.h"
 #include "identification/OwnerIdentifier.h"
@@ -16,6 +19,7 @@
 #include "platform/FileTags.h"
 #include "platform/PosixPlatform.h"
 #include "platform/TrashInfo.h"
+#include "platform/TrustedFolder.h"
 #include "scanner/LocationScanner.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemovalGuard.h"
@@ -24,68 +28,22 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-#include <atomic>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Tries of an action while another thread races it: a fixed number, many times what a move by path needed to lose.
-constexpr int RaceAttempts = 300;
-
-// Runs `step` over and over in a thread of its own, as somebody racing the program would, until it is destroyed.
-class RacingThread {
-public:
-    explicit RacingThread(std::function<void()> step)
-        : m_thread([this, step = std::move(step)] {
-            while (!m_stop.load())
-                step();
-        })
-    {}
-    ~RacingThread()
-    {
-        m_stop = true;
-        m_thread.join();
-    }
-    RacingThread(const RacingThread &) = delete;
-    RacingThread &operator=(const RacingThread &) = delete;
-
-private:
-    std::atomic<bool> m_stop = false;
-    std::thread m_thread;
-};
-
 uid_t ownerOf(const fs::path &path)
 {
     struct stat info {};
     lstat(path.c_str(), &info);
     return info.st_uid;
-}
-
-// Puts the link `link` in the place of the folder `folder` and the folder back, as somebody who owns the folder that
-// holds both can: the link stands there for a moment at a time, so that a check may pass on the folder and what
-// follows it come upon the link.
-void swapAndBack(const fs::path &folder, const fs::path &link)
-{
-    for (int exchange = 0; exchange < 2; ++exchange)
-        renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE);
-}
-
-// Writes the entry in the folder that `folder` refers to, wherever a race has put that folder, unless it is there.
-void keepEntry(int folder, const char *name, std::string_view contents)
-{
-    const int file = openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (file < 0)
-        return;
-    EXPECT_EQ(write(file, contents.data(), contents.size()), ssize_t(contents.size()));
-    close(file);
 }
 
 class RemovalTest : public ::testing::Test {
@@ -270,8 +228,10 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
     const qsizetype shown = m_alerts.shown.size();
     EXPECT_EQ(m_alerts.shown[shown - 2].buttons, (QStringList{QStringLiteral("Continue"), QStringLiteral("Cancel")}));
     EXPECT_EQ(m_alerts.shown[shown - 1].message, QStringLiteral("Error while deleting"));
-    EXPECT_EQ(m_alerts.shown[shown - 1].informativeText,
-              QStringLiteral("The file 'qqvv' could not be moved to the Trash.\n\nError: Operation not permitted"));
+    EXPECT_EQ(
+        m_alerts.shown[shown - 1].informativeText,
+        QStringLiteral("The file 'qqvv' could not be moved to the Trash.\n\nError: It is still in its place after "
+                       "the administrator command"));
     EXPECT_EQ(m_alerts.shown[shown - 1].buttons, QStringList{QStringLiteral("OK")});
     m_alerts.answers = {QStringLiteral("Cancel")};
     scanner.moveToTrash(item);
@@ -367,6 +327,8 @@ TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAn
     tree.makeSymlink("Users/me/Library/Caches/home-link", "../..");
     tree.writeFile("Users/me/Documents/precious.txt");
     tree.writeFile("Library/LaunchDaemons/org.qqvv.plist");
+    // Others may write the caches folder, so that no link in it is followed, whoever runs the test.
+    chmod(tree.path("Users/me/Library/Caches").c_str(), 0775);
     const PosixPlatform platform(tree.root(), tree.path("Users/me"));
     const fs::path bundle = tree.path("Users/me/Library/Caches/holder/Tool.app");
     const RemovalGuard guard(platform, macProfileOver(platform), {bundle});
@@ -389,7 +351,8 @@ TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAn
         {"Library", QStringLiteral("It is the Library folder of the root")},
         {"Users/me/Library/Caches/home-link/Documents",
          QStringLiteral("It is not in a Library folder that a scan lists")},
-        {"Users/me/Library/Caches/home-link/Library", QStringLiteral("It is the Library folder of the home")},
+        {"Users/me/Library/Caches/home-link/Library",
+         QStringLiteral("It is not in a Library folder that a scan lists")},
         {"Users/me/Library/Gone/qqvv", QStringLiteral("It no longer exists")},
     };
     for (const auto &[relative, reason] : cases)
@@ -457,86 +420,76 @@ TEST_F(RemovalTest, TheHomeTrashBelongsToTheHomesOwnerAndALinkOnTheWayToItIsNeve
     }
 }
 
-TEST_F(RemovalTest, AFolderSwappedForALinkOfTheHomesOwnerAgainAndAgainNeverLetsAMoveReachWhereTheLinkLeads)
+TEST_F(RemovalTest, OnTheSystemsOwnTrashAFolderOrItemSwappedSinceTheCheckStopsTheMove)
 {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "only root can give a link to another user";
-    const fs::path outside = m_tree.writeFile("outside/qqvv", "outside").parent_path();
-    const fs::path caches = m_tree.path("Users/me/Library/Caches");
     m_tree.writeFile("Users/me/Library/Caches/qqvv", "inside");
-    const fs::path swapped = m_tree.makeSymlink("Users/me/Library/Caches.swapped", outside.native());
-    giveHomeAway();
-    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
-    const RemnantItemPtr item = listCaches(*m_platform).front();
-    const auto before = treeListing(outside);
-    const int inside = open(caches.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_GE(inside, 0);
+    m_tree.writeFile("outside/qqvv", "outside");
+    StandInSystemTrash system(m_tree.path("Users/me/.Trash"));
+    m_platform->systemTrashStandIn = &system;
+    const fs::path item = m_tree.path("Users/me/Library/Caches/qqvv");
+    const RemovalGuard guard(*m_platform, MacProfile(m_platform), {});
+    std::shared_ptr<const TrustedFolder> folder;
+    ASSERT_FALSE(guard.refusal(item, &folder));
 
-    const RacingThread swapping([&] { swapAndBack(caches, swapped); });
-    for (const bool privileged : {false, true}) {
-        for (int attempt = 0; attempt < RaceAttempts && treeListing(outside) == before; ++attempt) {
-            keepEntry(inside, "qqvv", "inside");
-            if (privileged) {
-                scanner.moveToTrashWithAdminRights(item);
-            } else {
-                scanner.moveToTrash(item);
-                item->setAction(RemnantAction::none());
-            }
-        }
-    }
-    close(inside);
-    EXPECT_EQ(treeListing(outside), before);
-    for (const auto &entry : fs::directory_iterator(trashFiles()))
-        EXPECT_EQ(TempTree::readFile(entry.path()), "inside");
+    // The folder the guard holds is swapped for a link before the system's call, which takes a path.
+    const fs::path caches = m_tree.path("Users/me/Library/Caches");
+    fs::rename(caches, m_tree.path("Users/me/Library/Caches.aside"));
+    fs::create_directory_symlink(m_tree.path("outside"), caches);
+    const TrashOutcome swapped = m_platform->moveToTrash(item, *folder);
+    EXPECT_FALSE(swapped.success);
+    EXPECT_EQ(swapped.reason, QStringLiteral("Its folder was moved or replaced since it was checked"));
+    fs::remove(caches);
+    fs::rename(m_tree.path("Users/me/Library/Caches.aside"), caches);
+
+    // The item is swapped for another while the system moves it: the other goes back, and the move fails.
+    system.beforeMove = [&] {
+        fs::rename(item, caches / "qqvv.listed");
+        m_tree.writeFile("Users/me/Library/Caches/qqvv", "another");
+    };
+    const TrashOutcome replaced = m_platform->moveToTrash(item, *folder);
+    EXPECT_FALSE(replaced.success);
+    EXPECT_EQ(replaced.reason, QStringLiteral("Another item took its place while it was moved"));
+    EXPECT_EQ(TempTree::readFile(item), "another");
+    EXPECT_EQ(TempTree::readFile(caches / "qqvv.listed"), "inside");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("outside/qqvv")), "outside");
+    EXPECT_TRUE(fs::is_empty(m_tree.path("Users/me/.Trash")));
 }
 
-TEST_F(RemovalTest, PuttingBackWhileTheFolderIsSwappedForALinkOrComesAndGoesNeverReachesAnotherFolder)
+TEST(OtherUsersRace, RenamingALinkOfRootsDuringAMoveOrAPrivilegedMoveNeverLetsItReachWhereTheLinkLeads)
 {
     if (geteuid() != 0)
-        GTEST_SKIP() << "only root can give a link to another user";
-    const fs::path outside = m_tree.makeFolder("outside");
-    const fs::path caches = m_tree.path("Users/me/Library/Caches");
-    m_tree.writeFile("Users/me/Library/Caches/qqvv", "inside");
-    const fs::path swapped = m_tree.makeSymlink("Users/me/Library/Caches.swapped", outside.native());
-    const fs::path documents = m_tree.makeFolder("Users/me/Documents.aside");
-    giveHomeAway();
-    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
-    scanner.moveToTrash(listCaches(*m_platform).front());
-    const fs::path trashed = trashFiles() / "qqvv";
-    const fs::path infoFile = trashFiles().parent_path() / "info/qqvv.trashinfo";
-    ASSERT_TRUE(isThere(trashed));
-    const int inside = open(caches.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    ASSERT_GE(inside, 0);
+        GTEST_SKIP() << "only root can leave a link in the home of another user";
+    coreApplication();
+    TrashRaces races;
+    const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
+    platform->helperInProcess = true;
+    ScriptedAlerts alerts;
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
+    const RemnantItemPtr item = races.listedItem(*platform);
+    ASSERT_TRUE(item);
 
-    // Puts the item back over and over while `race` runs, until it lands in `elsewhere`; what went back goes to
-    // the Trash again.
-    const auto restoreOver = [&](const fs::path &original, int elsewhere, const std::function<void()> &race) {
-        const std::string info = TrashInfo{original.native(), "2024-01-01T00:00:00"}.text();
-        std::ofstream(infoFile, std::ios::trunc) << info;
-        const RacingThread racing(race);
-        struct stat landed {};
-        for (int attempt = 0; attempt < RaceAttempts && fstatat(elsewhere, "qqvv", &landed, AT_SYMLINK_NOFOLLOW) != 0;
-             ++attempt) {
-            const RestoreOutcome outcome = TrashRestore::restore(
-                *m_platform, RemovalGuard(*m_platform, MacProfile(m_platform), {}), trashed, original);
-            if (outcome.success && renameat(inside, "qqvv", AT_FDCWD, trashed.c_str()) == 0)
-                std::ofstream(infoFile, std::ios::trunc) << info;
-        }
-    };
-    const int outsideFolder = open(outside.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    restoreOver(caches / "qqvv", outsideFolder, [&] { swapAndBack(caches, swapped); });
-    EXPECT_TRUE(fs::is_empty(outside));
+    ASSERT_TRUE(races.ownerCanSwap());
+    const RacingProcess swapping(races.homeOwner(), [&] { races.swapCaches(); });
+    ASSERT_TRUE(swapping.isRunning());
+    EXPECT_TRUE(races.trashOver(scanner, item));
+    EXPECT_TRUE(races.trashHoldsOnlyWhatWasInside());
+}
 
-    // A folder that no scan lists, there only now and then: the guard cannot check it while it is gone.
-    const fs::path comesAndGoes = m_tree.path("Users/me/Documents");
-    const int documentsFolder = open(documents.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    restoreOver(comesAndGoes / "qqvv", documentsFolder, [&] {
-        rename(documents.c_str(), comesAndGoes.c_str());
-        rename(comesAndGoes.c_str(), documents.c_str());
-    });
-    struct stat landed {};
-    EXPECT_NE(fstatat(documentsFolder, "qqvv", &landed, AT_SYMLINK_NOFOLLOW), 0);
-    for (const int folder : {inside, outsideFolder, documentsFolder})
-        close(folder);
-    EXPECT_EQ(TempTree::readFile(trashed), "inside");
+TEST(OtherUsersRace, RenamingALinkOfRootsWhileAnItemIsPutBackNeverLetsItReachWhereTheLinkLeads)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can leave a link in the home of another user";
+    coreApplication();
+    TrashRaces races;
+    const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
+    platform->helperInProcess = true;
+    ScriptedAlerts alerts;
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
+    ASSERT_TRUE(races.trashOnce(scanner, *platform));
+
+    ASSERT_TRUE(races.ownerCanSwap());
+    const RacingProcess swapping(races.homeOwner(), [&] { races.swapCaches(); });
+    ASSERT_TRUE(swapping.isRunning());
+    EXPECT_TRUE(races.restoreOver(*platform));
+    EXPECT_EQ(TempTree::readFile(races.trashedItem()), "inside");
 }

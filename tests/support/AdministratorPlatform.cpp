@@ -3,15 +3,55 @@
 
 #include "AdministratorPlatform.h"
 
+#include "admintrash/AdministratorHelper.h"
+
 #include <QByteArray>
-#include <spawn.h>
+#include <cstdlib>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
-extern char **environ;
+namespace {
 
-TrashOutcome AdministratorPlatform::moveToTrash(const std::filesystem::path &item,
-                                                const std::filesystem::path &folder) const
+// A folder of its own in the system's temporary folder, open to everybody and removed at the end.
+class ReachableFolder {
+public:
+    ReachableFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "leftscan-helper-XXXXXX").native();
+        if (mkdtemp(pattern.data()))
+            m_path = pattern;
+        chmod(m_path.c_str(), 0755);
+    }
+    ~ReachableFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+} // namespace
+
+std::filesystem::path AdministratorPlatform::standIn()
+{
+    static const std::filesystem::path program = [] {
+        // Built beside leftscan-cli, not beside the tests.
+        const std::filesystem::path built = std::filesystem::path(qgetenv("LEFTSCAN_CLI").toStdString()).parent_path() /
+                                            "leftscan-admin-trash-stand-in";
+        static const ReachableFolder folder;
+        const std::filesystem::path reachable = folder.path() / built.filename();
+        std::error_code error;
+        std::filesystem::create_hard_link(built, reachable, error);
+        if (error)
+            std::filesystem::copy_file(built, reachable, error);
+        return error ? built : reachable;
+    }();
+    return program;
+}
+
+TrashOutcome AdministratorPlatform::moveToTrash(const std::filesystem::path &item, const TrustedFolder &folder) const
 {
     if (trashRefuses)
         return TrashOutcome{
@@ -24,24 +64,23 @@ ScriptOutcome AdministratorPlatform::runAdministratorCommand(const std::vector<s
     ++m_commandRuns;
     if (scriptedOutcome)
         return *scriptedOutcome;
-    // The helper is built beside leftscan-cli, not beside the tests.
-    std::vector<std::string> command = arguments;
-    command.front() = (std::filesystem::path(qgetenv("LEFTSCAN_CLI").toStdString()).parent_path() /
-                       std::filesystem::path(arguments.front()).filename())
-                          .native();
-    std::vector<char *> argv;
-    for (std::string &argument : command)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    if (helperInProcess) {
+        struct stat home {};
+        if (lstat(homeDirectory().c_str(), &home) != 0)
+            return ScriptOutcome{false, std::nullopt, QStringLiteral("The home is gone")};
+        std::string errors;
+        const int status =
+            AdministratorHelper::run({arguments.begin() + 1, arguments.end()},
+                                     {home.st_uid, home.st_gid, homeDirectory()}, errors, systemPath("/"));
+        return ScriptOutcome{status == 0, std::nullopt, QString::fromStdString(errors).trimmed()};
+    }
+    std::vector<std::string> command{"env", "LEFTSCAN_TEST_HOME=" + homeDirectory().native(),
+                                     "LEFTSCAN_TEST_ROOT=" + systemPath("/").native(), standIn().native()};
+    command.insert(command.end(), arguments.begin() + 1, arguments.end());
     for (const std::filesystem::path &folder : grantedFolders)
         chmod(folder.c_str(), 0755);
-    pid_t child = -1;
-    int status = 0;
-    const bool ran = posix_spawn(&child, argv.front(), nullptr, nullptr, argv.data(), environ) == 0 &&
-                     waitpid(child, &status, 0) >= 0;
+    const ScriptOutcome outcome = runProgram(command);
     for (const std::filesystem::path &folder : grantedFolders)
         chmod(folder.c_str(), 0555);
-    if (!ran)
-        return ScriptOutcome{false, std::nullopt, QStringLiteral("the helper did not run")};
-    return ScriptOutcome{WIFEXITED(status) && WEXITSTATUS(status) == 0, std::nullopt, QString()};
+    return outcome;
 }

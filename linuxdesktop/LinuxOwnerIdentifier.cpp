@@ -285,7 +285,7 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
         if (!documented)
             return KnownApp{installed(owner, QStringLiteral("folder of %1; %2 is installed").arg(app->name, what))};
         return KnownApp{installed(owner,
-                                  QStringLiteral("'%1' is read by %2, as %3 says; %4 is installed")
+                                  QStringLiteral("'%1' is read by %2 (documented in %3); %4 is installed")
                                       .arg(name, app->name, app->documentation, what),
                                   Reason{Reason::Rule::readByLibrary, app->folders.front(), app->documentation}),
                         true};
@@ -320,7 +320,7 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
                                                      : app->name;
     QString text =
         documented
-            ? QStringLiteral("'%1' is read by %2, as %3 says; none of %4 is installed")
+            ? QStringLiteral("'%1' is read by %2 (documented in %3); none of %4 is installed")
                   .arg(name, app->name, app->documentation, names.join(QStringLiteral(", ")))
             : QStringLiteral("folder of %1; none of %2 is installed").arg(app->name, names.join(QStringLiteral(", ")));
     // What is installed of it, or kept, and still does not count.

@@ -147,7 +147,7 @@ TEST(LinuxLibraryAttribution, FilesThatLibrariesReadAreTheirs)
     ASSERT_TRUE(seed.reason);
     EXPECT_EQ(seed.reason->rule, AttributionReason::Rule::readByLibrary);
     EXPECT_EQ(seed.reason->source, "RAND_load_file(3ssl)");
-    EXPECT_TRUE(seed.owner.evidence.contains("is read by OpenSSL, as RAND_load_file(3ssl) says"));
+    EXPECT_TRUE(seed.owner.evidence.contains("is read by OpenSSL (documented in RAND_load_file(3ssl))"));
     // Without the library nothing reads it.
     const auto service = system.identify(".pg_service.conf");
     EXPECT_EQ(service.owner.status, RemnantStatus::orphan) << service.owner.evidence.toStdString();

@@ -160,7 +160,18 @@ bool LinuxInventory::isLeftBehind(const InstalledOwner &owner) const
 
 std::optional<InstalledOwner> LinuxInventory::ownerOfFile(const QString &path) const
 {
-    const auto found = m_fileOwners.constFind(path);
+    auto found = m_fileOwners.constFind(path);
+    // With /usr merged, /bin, /sbin and /lib are links into /usr, and a package lists a file under either name.
+    if (found == m_fileOwners.cend()) {
+        for (const QString &merged : {QStringLiteral("/bin/"), QStringLiteral("/sbin/"), QStringLiteral("/lib/")}) {
+            if (path.startsWith(merged))
+                found = m_fileOwners.constFind(QStringLiteral("/usr") + path);
+            else if (path.startsWith(QStringLiteral("/usr") + merged))
+                found = m_fileOwners.constFind(path.mid(4));
+            if (found != m_fileOwners.cend())
+                break;
+        }
+    }
     if (found == m_fileOwners.cend())
         return std::nullopt;
     return *found;

@@ -42,6 +42,8 @@ struct DebianSystem {
         tree.writeFile("var/lib/apt/extended_states", states);
         tree.writeFile("var/log/dpkg.log", log);
         tree.makeFolder("home/me");
+        // /usr merged: the program is found under /bin too.
+        tree.makeSymlink("bin", "usr/bin");
     }
     LinuxOwnerIdentifier::Attribution identify(const char *entry) const
     {

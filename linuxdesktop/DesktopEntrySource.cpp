@@ -95,6 +95,8 @@ void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platfo
                     owner = inventory.ownerOfFile(*found);
                 if (!owner)
                     owner = InstalledOwner{systemFolder + u'/' + fileName, QStringLiteral("menu entry")};
+                if (inventory.isLeftBehind(*owner))
+                    continue;
             }
             const QString id = fileName.chopped(8);
             inventory.add(id, *owner, QStringLiteral("desktop-file ID '%1'").arg(id));

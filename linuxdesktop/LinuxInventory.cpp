@@ -54,16 +54,40 @@ LinuxInventory LinuxInventory::build(const Platform &platform, const std::atomic
     return inventory;
 }
 
-void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const QString &form, bool indirect)
+namespace {
+
+// Adds the owner under the key unless it is there already.
+void addOnce(QHash<QString, QList<LinuxInventory::Match>> &keys, const QString &key, LinuxInventory::Match match)
+{
+    QList<LinuxInventory::Match> &owners = keys[key];
+    for (const LinuxInventory::Match &owner : owners) {
+        if (owner.owner.id == match.owner.id && owner.owner.kind == match.owner.kind)
+            return;
+    }
+    owners.append(std::move(match));
+}
+
+std::optional<LinuxInventory::Match> first(const QHash<QString, QList<LinuxInventory::Match>> &keys,
+                                           const QString &name)
+{
+    const auto found = keys.constFind(NameKey::of(name));
+    if (found == keys.cend() || found->isEmpty())
+        return std::nullopt;
+    return found->front();
+}
+
+} // namespace
+
+void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const QString &form, Tie tie)
 {
     const QString normal = NameKey::of(key);
-    if (normal.size() < 2 || m_keys.contains(normal))
+    if (normal.size() < 2)
         return;
-    m_keys.insert(normal, Match{owner, form, indirect});
+    addOnce(m_keys, normal, Match{owner, form, tie});
     for (const QString &project : NameCandidates::projectsOf(key)) {
         const QString projectKey = NameKey::of(project);
-        if (projectKey.size() >= 2 && !m_projects.contains(projectKey))
-            m_projects.insert(projectKey, Match{owner, form, true});
+        if (projectKey.size() >= 2)
+            addOnce(m_projects, projectKey, Match{owner, form, Tie::shared});
     }
 }
 
@@ -76,18 +100,22 @@ QStringList LinuxInventory::keys() const
 
 std::optional<LinuxInventory::Match> LinuxInventory::find(const QString &name) const
 {
-    const auto found = m_keys.constFind(NameKey::of(name));
-    if (found == m_keys.cend())
-        return std::nullopt;
-    return *found;
+    return first(m_keys, name);
+}
+
+QList<LinuxInventory::Match> LinuxInventory::matches(const QString &name) const
+{
+    return m_keys.value(NameKey::of(name));
 }
 
 std::optional<LinuxInventory::Match> LinuxInventory::findProject(const QString &name) const
 {
-    const auto found = m_projects.constFind(NameKey::of(name));
-    if (found == m_projects.cend())
-        return std::nullopt;
-    return *found;
+    return first(m_projects, name);
+}
+
+QList<LinuxInventory::Match> LinuxInventory::projectMatches(const QString &name) const
+{
+    return m_projects.value(NameKey::of(name));
 }
 
 void LinuxInventory::addApplication(const QString &name)
@@ -102,9 +130,22 @@ bool LinuxInventory::isApplication(const QString &name) const
     return m_applications.contains(NameKey::of(name));
 }
 
-void LinuxInventory::addProgramSource(const QString &name)
+void LinuxInventory::addLibrary(const QString &package, LibraryCue cue)
 {
-    m_programSources.insert(NameKey::of(name));
+    if (cue != LibraryCue::none)
+        m_libraries.insert(package, cue);
+}
+
+LibraryCue LinuxInventory::libraryCue(const QString &package) const
+{
+    return m_libraries.value(package, LibraryCue::none);
+}
+
+void LinuxInventory::addProgramPackage(const QString &source, const QString &package)
+{
+    const QString key = NameKey::of(source);
+    if (!m_programSources.contains(key))
+        m_programSources.insert(key, package);
 }
 
 bool LinuxInventory::isProgramSource(const QString &name) const
@@ -112,9 +153,25 @@ bool LinuxInventory::isProgramSource(const QString &name) const
     return m_programSources.contains(NameKey::of(name));
 }
 
+bool LinuxInventory::isLeftBehind(const InstalledOwner &owner) const
+{
+    return owner.kind == u"package" && m_leftBehind.contains(owner.id);
+}
+
 std::optional<InstalledOwner> LinuxInventory::ownerOfFile(const QString &path) const
 {
-    const auto found = m_fileOwners.constFind(path);
+    auto found = m_fileOwners.constFind(path);
+    // With /usr merged, /bin, /sbin and /lib are links into /usr, and a package lists a file under either name.
+    if (found == m_fileOwners.cend()) {
+        for (const QString &merged : {QStringLiteral("/bin/"), QStringLiteral("/sbin/"), QStringLiteral("/lib/")}) {
+            if (path.startsWith(merged))
+                found = m_fileOwners.constFind(QStringLiteral("/usr") + path);
+            else if (path.startsWith(QStringLiteral("/usr") + merged))
+                found = m_fileOwners.constFind(path.mid(4));
+            if (found != m_fileOwners.cend())
+                break;
+        }
+    }
     if (found == m_fileOwners.cend())
         return std::nullopt;
     return *found;

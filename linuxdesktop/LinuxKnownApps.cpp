@@ -70,11 +70,19 @@ QString joinedNames(const QStringList &names)
 // Reads one row; a fault says why it is left out.
 std::optional<App> row(const QStringList &columns, QStringList &shared, QString &fault)
 {
-    if (columns.size() != 5) {
-        fault = QStringLiteral("%1 columns instead of 5").arg(columns.size());
+    if (columns.size() != 5 && columns.size() != 6) {
+        fault = QStringLiteral("%1 columns instead of 5 or 6").arg(columns.size());
         return std::nullopt;
     }
-    App app{columns[0].trimmed(), {}, listOf(columns[2]), listOf(columns[3]), listOf(columns[4]), {}};
+    App app{columns[0].trimmed(), {}, listOf(columns[2]), listOf(columns[3]), listOf(columns[4]), {}, {}, {}};
+    if (columns.size() == 6) {
+        app.documentation = columns[5].trimmed();
+        if (app.documentation.isEmpty() || app.documentation == u"-") {
+            fault = QStringLiteral("%1 names no documentation in its sixth column").arg(app.name);
+            return std::nullopt;
+        }
+        app.readers = app.packages;
+    }
     if (app.name.isEmpty()) {
         fault = QStringLiteral("no name");
         return std::nullopt;
@@ -118,6 +126,7 @@ App combined(const std::vector<App> &rows, const std::vector<std::size_t> &indic
 {
     App app;
     QStringList names;
+    QStringList documentation;
     for (const std::size_t index : indices) {
         const App &one = rows[index];
         names.append(one.name);
@@ -126,9 +135,13 @@ App combined(const std::vector<App> &rows, const std::vector<std::size_t> &indic
         app.flatpaks += one.flatpaks;
         app.snaps += one.snaps;
         app.places += one.places;
+        app.readers += one.readers;
+        if (!one.documentation.isEmpty())
+            documentation.append(one.documentation);
     }
     app.name = joinedNames(names);
-    for (QStringList *list : {&app.folders, &app.packages, &app.flatpaks, &app.snaps, &app.places})
+    app.documentation = documentation.join(QStringLiteral("; "));
+    for (QStringList *list : {&app.folders, &app.packages, &app.flatpaks, &app.snaps, &app.places, &app.readers})
         list->removeDuplicates();
     return app;
 }

@@ -10,6 +10,8 @@
 
 // Linux applications and the names they write in a home, with the names they are installed under on Debian and
 // Ubuntu, Fedora, Arch and openSUSE, on Flathub and in the Snap Store; kept in the data file LinuxKnownApps.tsv.
+// Also the files that libraries and tools shared by many programs read under names of their own (a seed file, a
+// client's settings, an interpreter's history), each with the documentation that says so.
 class LinuxKnownApps {
 public:
     struct App {
@@ -21,6 +23,12 @@ public:
         QStringList snaps;
         // Where each of those names lives, below the home: "~/.purple", ".config/kritarc".
         QStringList places;
+        // Where the reading of those names is documented ("RAND_load_file(3ssl)"), for a library's or a shared
+        // tool's files; empty for an application's own.
+        QString documentation;
+        // The packages whose reading of those names is documented: a library among them owns them, as a library
+        // among an application's packages does not.
+        QStringList readers;
     };
 
     // The application that writes an entry of this name (compared in NameKey form), if one is known. A name that

@@ -15,15 +15,17 @@
 namespace {
 
 using Attribution = LinuxOwnerIdentifier::Attribution;
+using Reason = AttributionReason;
 
-Attribution installed(const InstalledOwner &owner, const QString &evidence, bool weak = false)
+Attribution installed(const InstalledOwner &owner, const QString &evidence, std::optional<Reason> reason = std::nullopt)
 {
-    return {OwnerIdentification{owner.id, owner.id, RemnantStatus::stale, evidence}, weak};
+    return {OwnerIdentification{owner.id, owner.id, RemnantStatus::stale, evidence}, std::move(reason)};
 }
 
-Attribution gone(const std::optional<QString> &owner, const QString &evidence)
+Attribution gone(const std::optional<QString> &owner, const QString &evidence,
+                 std::optional<Reason> reason = std::nullopt)
 {
-    return {OwnerIdentification{owner, owner, RemnantStatus::orphan, evidence}, false};
+    return {OwnerIdentification{owner, owner, RemnantStatus::orphan, evidence}, std::move(reason)};
 }
 
 QString describe(const LinuxInventory::Match &match)
@@ -41,6 +43,14 @@ QString listed(const QStringList &names)
         return quoted.join(QString());
     const QString last = quoted.takeLast();
     return quoted.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// "libpurple0 has the name but is a library"
+QString libraryClause(const Reason &library)
+{
+    if (library.cue == LibraryCue::noProgram)
+        return QStringLiteral("%1 has the name but holds no program, menu entry or service").arg(library.source);
+    return QStringLiteral("%1 has the name but is a library").arg(library.source);
 }
 
 } // namespace
@@ -80,30 +90,21 @@ LinuxOwnerIdentifier::Attribution LinuxOwnerIdentifier::identifyOwner(const QStr
             return *found;
     }
     const std::vector<NameCandidates::Candidate> candidates = NameCandidates::of(name);
-    if (auto found = matchingName(name, candidates))
+    // What a library or a shared tool reads is theirs, whatever else shares in the name.
+    std::optional<KnownApp> known = knownApp(name, candidates);
+    if (known && known->documented && known->attribution.owner.status == RemnantStatus::stale)
+        return known->attribution;
+    std::optional<Reason> library;
+    if (auto found = matchingName(name, candidates, library))
         return *found;
-    // A well-known application that is not installed may still be, some other way, under a word of the name.
-    const std::optional<Attribution> known = knownApp(candidates);
-    if (known && known->owner.status == RemnantStatus::stale)
-        return *known;
-    if (auto found = matchingWord(candidates))
-        return *found;
-    if (known)
-        return *known;
-    QStringList lookedFor;
-    for (const NameCandidates::Candidate &candidate : candidates) {
-        if (candidate.strength == NameCandidates::Strength::prefix)
-            continue;
-        lookedFor.append(candidate.name);
-        if (candidate.strength != NameCandidates::Strength::strong)
-            continue;
-        const auto package = m_inventory.removedPackage(candidate.name);
-        if (package && !m_inventory.hasPackage(*package))
-            return gone(*package, QStringLiteral("package %1 was removed and is not installed").arg(*package));
+    if (known) {
+        if (library && !known->attribution.reason) {
+            known->attribution.owner.evidence += QStringLiteral("; ") + libraryClause(*library);
+            known->attribution.reason = library;
+        }
+        return known->attribution;
     }
-    return gone(std::nullopt, QStringLiteral("no installed package, program, Flatpak app, snap or menu entry is named "
-                                             "%1, nor a library or data package of that name")
-                                  .arg(listed(lookedFor)));
+    return orphan(candidates, library);
 }
 
 QStringList LinuxOwnerIdentifier::lookalikes(const QString &name) const
@@ -192,23 +193,30 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     return installed(*owner, QStringLiteral("%1 runs %2, of %3 %4").arg(kind, *found, owner->kind, owner->id));
 }
 
+LibraryCue LinuxOwnerIdentifier::libraryCue(const LinuxInventory::Match &match) const
+{
+    if (match.tie == LinuxInventory::Tie::own || match.owner.kind != u"package")
+        return LibraryCue::none;
+    return m_inventory.libraryCue(match.owner.id);
+}
+
 // A package removed without its dependencies leaves its library and data packages installed (until an autoremove),
-// which still name the program in their source or folders. The program is gone all the same when a package of
-// that name (or of that project, as transmission-gtk is of transmission) was removed, no installed package of that
-// source gives a command or a menu entry, and no program of that name is left on the system.
+// which still name the program in their source or folders; those are no program, and are passed over before this.
+// A program's package that shares in the name is no proof either when a package of that name (or of that project,
+// as transmission-gtk is of transmission) was removed, no installed package of that source gives a command, a menu
+// entry or a service, and no program of that name is left on the system.
 std::optional<Attribution> LinuxOwnerIdentifier::removedProgram(const QString &candidate,
                                                                 const LinuxInventory::Match &match) const
 {
-    if (!match.indirect)
+    if (match.tie != LinuxInventory::Tie::shared)
         return std::nullopt;
     const auto package = m_inventory.removedPackage(candidate);
     if (!package || m_inventory.hasPackage(*package) || m_inventory.isApplication(candidate) ||
         m_inventory.isProgramSource(candidate))
         return std::nullopt;
-    for (const char *folder : {"/usr/bin", "/bin", "/usr/games", "/usr/local/bin", "/usr/sbin"}) {
-        const auto program =
-            SystemFiles::local(m_platform, QStringLiteral("%1/%2").arg(QLatin1String(folder), candidate));
-        if (m_platform.entryKind(program) != Platform::EntryKind::missing)
+    if (const auto program = m_inventory.programPath(candidate)) {
+        const auto owner = m_inventory.ownerOfFile(*program);
+        if (!owner || !m_inventory.isLeftBehind(*owner))
             return std::nullopt;
     }
     return gone(*package, QStringLiteral("package %1 was removed and is not installed; only %2, which holds no program "
@@ -216,40 +224,50 @@ std::optional<Attribution> LinuxOwnerIdentifier::removedProgram(const QString &c
                               .arg(*package, match.owner.id));
 }
 
-std::optional<Attribution>
-LinuxOwnerIdentifier::matchingName(const QString &name, const std::vector<NameCandidates::Candidate> &candidates) const
+std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &name,
+                                                              const std::vector<NameCandidates::Candidate> &candidates,
+                                                              std::optional<Reason> &library) const
 {
-    const auto strong = [](const NameCandidates::Candidate &candidate) {
-        return candidate.strength == NameCandidates::Strength::strong;
-    };
-    for (const NameCandidates::Candidate &candidate : candidates) {
-        if (!strong(candidate))
-            continue;
-        if (const auto match = m_inventory.find(candidate.name)) {
-            if (auto removed = removedProgram(candidate.name, *match))
-                return removed;
-            return installed(
-                match->owner,
-                QStringLiteral("'%1' names %2: %3, which is installed").arg(name, candidate.name, describe(*match)));
+    // Programs name their files after the project too, whose libraries and shared files are packages of their own:
+    // the projects are looked at once no name matched.
+    for (const bool project : {false, true}) {
+        for (const NameCandidates::Candidate &candidate : candidates) {
+            if (candidate.strength != NameCandidates::Strength::strong)
+                continue;
+            const QList<LinuxInventory::Match> matches =
+                project ? m_inventory.projectMatches(candidate.name) : m_inventory.matches(candidate.name);
+            for (const LinuxInventory::Match &match : matches) {
+                if (const LibraryCue cue = libraryCue(match); cue != LibraryCue::none) {
+                    if (!library)
+                        library = Reason{Reason::Rule::libraryIsNoProgram, candidate.name, match.owner.id,
+                                         NameCandidates::Strength::strong, cue};
+                    continue;
+                }
+                if (auto removed = removedProgram(candidate.name, match))
+                    return removed;
+                const QString text = project ? QStringLiteral("'%1' names the project %2: %3, which is installed")
+                                             : QStringLiteral("'%1' names %2: %3, which is installed");
+                return installed(match.owner, text.arg(name, candidate.name, describe(match)));
+            }
         }
     }
-    // Programs name their files after the project, whose libraries and shared files are packages of their own.
-    for (const NameCandidates::Candidate &candidate : candidates) {
-        if (!strong(candidate))
-            continue;
-        const auto match = m_inventory.findProject(candidate.name);
-        if (!match)
-            continue;
-        if (auto removed = removedProgram(candidate.name, *match))
-            return removed;
-        return installed(match->owner, QStringLiteral("'%1' names the project %2: %3, which is installed")
-                                           .arg(name, candidate.name, describe(*match)));
-    }
-    return std::nullopt;
+    if (!library)
+        return std::nullopt;
+    // Only libraries and data packages of the program are left: it was removed, if a removal says so.
+    const auto package = m_inventory.removedPackage(library->matchedName);
+    if (!package || m_inventory.hasPackage(*package))
+        return std::nullopt;
+    const QString left = library->cue == LibraryCue::noProgram
+                             ? QStringLiteral("%1, which holds no program of that name,").arg(library->source)
+                             : QStringLiteral("%1, a library,").arg(library->source);
+    return gone(
+        *package,
+        QStringLiteral("package %1 was removed and is not installed; only %2 is left of it").arg(*package, left),
+        library);
 }
 
-std::optional<Attribution>
-LinuxOwnerIdentifier::knownApp(const std::vector<NameCandidates::Candidate> &candidates) const
+std::optional<LinuxOwnerIdentifier::KnownApp>
+LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandidates::Candidate> &candidates) const
 {
     std::optional<LinuxKnownApps::App> app;
     for (const NameCandidates::Candidate &candidate : candidates) {
@@ -258,27 +276,39 @@ LinuxOwnerIdentifier::knownApp(const std::vector<NameCandidates::Candidate> &can
     }
     if (!app)
         return std::nullopt;
+    const bool documented = !app->documentation.isEmpty();
+    // A library among an application's packages is not the application; one that reads the file is its owner.
+    const auto counts = [&](const QString &package) {
+        return m_inventory.libraryCue(package) == LibraryCue::none || app->readers.contains(package);
+    };
+    const auto found = [&](const InstalledOwner &owner, const QString &what) {
+        if (!documented)
+            return KnownApp{installed(owner, QStringLiteral("folder of %1; %2 is installed").arg(app->name, what))};
+        return KnownApp{installed(owner,
+                                  QStringLiteral("'%1' is read by %2 (documented in %3); %4 is installed")
+                                      .arg(name, app->name, app->documentation, what),
+                                  Reason{Reason::Rule::readByLibrary, app->folders.front(), app->documentation}),
+                        true};
+    };
     for (const QString &package : app->packages) {
-        if (m_inventory.hasPackage(package))
-            return installed({package, QStringLiteral("package")},
-                             QStringLiteral("folder of %1; package %2 is installed").arg(app->name, package));
+        if (m_inventory.hasPackage(package) && counts(package))
+            return found({package, QStringLiteral("package")}, QStringLiteral("package ") + package);
     }
     for (const QString &id : app->flatpaks) {
         if (m_inventory.hasFlatpak(id))
-            return installed({id, QStringLiteral("Flatpak app")},
-                             QStringLiteral("folder of %1; Flatpak app %2 is installed").arg(app->name, id));
+            return found({id, QStringLiteral("Flatpak app")}, QStringLiteral("Flatpak app ") + id);
     }
     for (const QString &snap : app->snaps) {
         if (m_inventory.hasSnap(snap))
-            return installed({snap, QStringLiteral("snap")},
-                             QStringLiteral("folder of %1; snap %2 is installed").arg(app->name, snap));
+            return found({snap, QStringLiteral("snap")}, QStringLiteral("snap ") + snap);
     }
     // Installed some other way (a tarball, an AppImage): its own names may still be known.
     for (const QStringList *names : {&app->packages, &app->snaps}) {
         for (const QString &other : *names) {
-            if (const auto match = m_inventory.find(other))
-                return installed(match->owner,
-                                 QStringLiteral("folder of %1; %2 is installed").arg(app->name, describe(*match)));
+            for (const LinuxInventory::Match &match : m_inventory.matches(other)) {
+                if (libraryCue(match) == LibraryCue::none || app->readers.contains(match.owner.id))
+                    return found(match.owner, describe(match));
+            }
         }
     }
     QStringList names = app->packages;
@@ -288,28 +318,73 @@ LinuxOwnerIdentifier::knownApp(const std::vector<NameCandidates::Candidate> &can
     const QString owner = !app->packages.isEmpty()   ? app->packages.front()
                           : !app->flatpaks.isEmpty() ? app->flatpaks.front()
                                                      : app->name;
-    Attribution result =
-        gone(owner,
-             QStringLiteral("folder of %1; none of %2 is installed").arg(app->name, names.join(QStringLiteral(", "))));
+    QString text =
+        documented
+            ? QStringLiteral("'%1' is read by %2 (documented in %3); none of %4 is installed")
+                  .arg(name, app->name, app->documentation, names.join(QStringLiteral(", ")))
+            : QStringLiteral("folder of %1; none of %2 is installed").arg(app->name, names.join(QStringLiteral(", ")));
+    // What is installed of it, or kept, and still does not count.
+    std::optional<Reason> reason;
+    for (const QString &package : app->packages) {
+        if (m_inventory.hasPackage(package)) {
+            Reason library{Reason::Rule::libraryIsNoProgram, app->folders.front(), package,
+                           NameCandidates::Strength::strong, m_inventory.libraryCue(package)};
+            text += QStringLiteral("; ") + libraryClause(library);
+            reason = reason.value_or(library);
+        } else if (m_inventory.isLeftBehind(package)) {
+            text +=
+                QStringLiteral("; %1 is kept only until apt's autoremove, as nothing installed needs it").arg(package);
+            reason = reason.value_or(Reason{Reason::Rule::leftBehind, app->folders.front(), package});
+        }
+    }
+    Attribution result = gone(owner, text, reason);
     result.owner.appName = app->name;
-    return result;
+    return KnownApp{result, documented};
 }
 
-std::optional<Attribution>
-LinuxOwnerIdentifier::matchingWord(const std::vector<NameCandidates::Candidate> &candidates) const
+std::optional<std::pair<Reason, LinuxInventory::Match>>
+LinuxOwnerIdentifier::lookalikeWord(const std::vector<NameCandidates::Candidate> &candidates) const
 {
     for (const NameCandidates::Candidate &candidate : candidates) {
         if (candidate.strength == NameCandidates::Strength::strong)
             continue;
-        const auto match = m_inventory.find(candidate.name);
-        if (!match)
-            continue;
-        const QString part = candidate.strength == NameCandidates::Strength::weak ? QStringLiteral("the word")
-                                                                                  : QStringLiteral("the start");
-        return installed(
-            match->owner,
-            QStringLiteral("weak: %1 '%2' matches %3, which is installed").arg(part, candidate.name, describe(*match)),
-            true);
+        if (const auto match = m_inventory.find(candidate.name))
+            return std::pair(Reason{Reason::Rule::wordIsNoName, candidate.name, match->owner.id, candidate.strength},
+                             *match);
     }
     return std::nullopt;
+}
+
+Attribution LinuxOwnerIdentifier::orphan(const std::vector<NameCandidates::Candidate> &candidates,
+                                         const std::optional<Reason> &library) const
+{
+    const auto word = lookalikeWord(candidates);
+    QStringList lookedFor;
+    for (const NameCandidates::Candidate &candidate : candidates) {
+        if (candidate.strength == NameCandidates::Strength::prefix)
+            continue;
+        if (candidate.strength == NameCandidates::Strength::strong || !word)
+            lookedFor.append(candidate.name);
+        if (candidate.strength != NameCandidates::Strength::strong)
+            continue;
+        const auto package = m_inventory.removedPackage(candidate.name);
+        if (package && !m_inventory.hasPackage(*package))
+            return gone(*package, QStringLiteral("package %1 was removed and is not installed").arg(*package), library);
+    }
+    QString text;
+    if (library) {
+        text = QStringLiteral("no installed program, Flatpak app, snap or menu entry is named %1; %2")
+                   .arg(listed(lookedFor), libraryClause(*library));
+    } else {
+        text = QStringLiteral("no installed package, program, Flatpak app, snap or menu entry is named %1, nor a "
+                              "library or data package of that name")
+                   .arg(listed(lookedFor));
+    }
+    if (word) {
+        const QString part = word->first.strength == NameCandidates::Strength::weak ? QStringLiteral("the word")
+                                                                                    : QStringLiteral("the start");
+        text += QStringLiteral("; only %1 '%2' matches %3, which is installed: a look-alike, not the owner")
+                    .arg(part, word->first.matchedName, describe(word->second));
+    }
+    return gone(std::nullopt, text, library ? library : (word ? std::optional(word->first) : std::nullopt));
 }

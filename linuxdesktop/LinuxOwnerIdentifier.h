@@ -4,6 +4,7 @@
 #pragma once
 
 #include "identification/OwnerIdentification.h"
+#include "linuxdesktop/AttributionReason.h"
 #include "linuxdesktop/LinuxInventory.h"
 #include "linuxdesktop/NameCandidates.h"
 #include "model/RemnantCategory.h"
@@ -15,16 +16,18 @@ class Platform;
 
 // Attributes an entry of a Linux home to the installed software it belongs to, strongest evidence first: a
 // Flatpak data folder against the installed application IDs; an autostart entry, menu entry or user service by
-// the program it runs, past the shells, interpreters and wrappers that run it (see CommandTarget); the names the
-// entry's name stands for (NameCandidates) against the inventory's names, then against the projects its packages
-// are named after; the catalogue of well-known applications; and last single words of the name, as weak evidence
-// only.
+// the program it runs, past the shells, interpreters and wrappers that run it (see CommandTarget); a file that a
+// library or a shared tool reads, by the catalogue; the names the entry's name stands for (NameCandidates) against
+// the inventory's names, then against the projects its packages are named after; the catalogue of well-known
+// applications. A name belongs to a program only through what runs as that program or serves it: a library or
+// data package that shares the name does not make it installed. A single word of a longer name proves nothing; it
+// is told as a look-alike.
 class LinuxOwnerIdentifier {
 public:
     struct Attribution {
         OwnerIdentification owner;
-        // Only a word of the name matched: the owner is a guess.
-        bool weak = false;
+        // Which of the rules about libraries, shared files and words decided, when one did.
+        std::optional<AttributionReason> reason{};
     };
 
     LinuxOwnerIdentifier(LinuxInventory inventory, const Platform &platform);
@@ -43,14 +46,28 @@ public:
     const LinuxInventory &inventory() const { return m_inventory; }
 
 private:
+    struct KnownApp {
+        Attribution attribution;
+        // A library's or a shared tool's file, by a row that names its documentation.
+        bool documented = false;
+    };
+
     std::optional<Attribution> flatpakData(const QString &name) const;
     std::optional<Attribution> launchedProgram(const QString &name, const std::filesystem::path &url,
                                                RemnantCategory category) const;
     std::optional<Attribution> matchingName(const QString &name,
-                                            const std::vector<NameCandidates::Candidate> &candidates) const;
+                                            const std::vector<NameCandidates::Candidate> &candidates,
+                                            std::optional<AttributionReason> &library) const;
     std::optional<Attribution> removedProgram(const QString &candidate, const LinuxInventory::Match &match) const;
-    std::optional<Attribution> knownApp(const std::vector<NameCandidates::Candidate> &candidates) const;
-    std::optional<Attribution> matchingWord(const std::vector<NameCandidates::Candidate> &candidates) const;
+    std::optional<KnownApp> knownApp(const QString &name,
+                                     const std::vector<NameCandidates::Candidate> &candidates) const;
+    Attribution orphan(const std::vector<NameCandidates::Candidate> &candidates,
+                       const std::optional<AttributionReason> &library) const;
+    // What is a library of a match: nothing for an owner that runs as the name or is no package.
+    LibraryCue libraryCue(const LinuxInventory::Match &match) const;
+    // The owner of whose name one word or the start matched, as a look-alike.
+    std::optional<std::pair<AttributionReason, LinuxInventory::Match>>
+    lookalikeWord(const std::vector<NameCandidates::Candidate> &candidates) const;
 
     LinuxInventory m_inventory;
     const Platform &m_platform;

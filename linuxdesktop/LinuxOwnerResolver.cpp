@@ -13,8 +13,6 @@ OwnerResolver::Attribution LinuxOwnerResolver::identify(const QString &name, con
     const LinuxOwnerIdentifier::Attribution found = m_identifier.identifyOwner(name, url, category);
     Attribution attribution;
     attribution.owner = found.owner;
-    attribution.owner.weakMatch = found.weak;
-    attribution.cautious = found.weak;
     return attribution;
 }
 

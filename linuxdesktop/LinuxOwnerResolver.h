@@ -6,8 +6,7 @@
 #include "linuxdesktop/LinuxOwnerIdentifier.h"
 #include "scanner/OwnerResolver.h"
 
-// Tells who owns the entries of a Linux home by LinuxOwnerIdentifier; an owner found by a word of the name alone is
-// only a guess.
+// Tells who owns the entries of a Linux home by LinuxOwnerIdentifier.
 class LinuxOwnerResolver : public OwnerResolver {
 public:
     LinuxOwnerResolver(LinuxInventory inventory, const Platform &platform);

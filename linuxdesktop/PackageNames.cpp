@@ -69,6 +69,20 @@ bool isSystemFolder(const QString &name)
     return names.contains(name) || names.contains(unversioned(name));
 }
 
+// What starts a service: systemd's units, init scripts, D-Bus services and what the session starts at login.
+bool isService(const QString &folder, const QString &name)
+{
+    static const QStringList units{"/lib/systemd/system", "/usr/lib/systemd/system", "/lib/systemd/user",
+                                   "/usr/lib/systemd/user"};
+    if (units.contains(folder))
+        return name.endsWith(u".service") || name.endsWith(u".socket") || name.endsWith(u".timer");
+    if (folder == u"/usr/share/dbus-1/services" || folder == u"/usr/share/dbus-1/system-services")
+        return name.endsWith(u".service");
+    if (folder == u"/etc/xdg/autostart")
+        return name.endsWith(u".desktop");
+    return folder == u"/etc/init.d";
+}
+
 // A file a package puts into another program's folder for it to read ("/etc/apache2/conf-available/x.conf",
 // "/etc/logcheck/ignore.d.server/x"): it tells nothing of that program.
 bool isDropIn(const QString &path, const QString &folder)
@@ -96,13 +110,15 @@ void PackageNames::addPackages(const std::vector<Package> &packages)
 {
     for (const Package &package : packages) {
         m_inventory.addPackage(package.name);
-        m_inventory.add(package.name, ownerOf(package), QStringLiteral("package name '%1'").arg(package.name));
+        m_inventory.add(package.name, ownerOf(package), QStringLiteral("package name '%1'").arg(package.name),
+                        LinuxInventory::Tie::packageName);
     }
     for (const Package &package : packages) {
         if (!package.source.isEmpty())
             m_inventory.add(package.source, ownerOf(package), QStringLiteral("source package '%1'").arg(package.source),
-                            true);
+                            LinuxInventory::Tie::shared);
     }
+    m_packages.insert(m_packages.end(), packages.begin(), packages.end());
 }
 
 QString PackageNames::ownFolder(const QString &path)
@@ -134,13 +150,13 @@ void PackageNames::addFile(const Package &package, const QString &path)
     const QString folder = path.left(slash);
     const QString name = path.mid(slash + 1);
     if (programFolders().contains(folder)) {
-        m_inventory.addProgramSource(package.source.isEmpty() ? package.name : package.source);
+        m_programs.insert(package.name);
         m_inventory.addFileOwner(path, ownerOf(package));
         m_inventory.add(name, ownerOf(package), QStringLiteral("executable '%1'").arg(name));
         return;
     }
     if (folder == u"/usr/share/applications" && name.endsWith(u".desktop")) {
-        m_inventory.addProgramSource(package.source.isEmpty() ? package.name : package.source);
+        m_programs.insert(package.name);
         m_inventory.addFileOwner(path, ownerOf(package));
         const QString id = name.chopped(8);
         m_inventory.add(id, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
@@ -149,6 +165,8 @@ void PackageNames::addFile(const Package &package, const QString &path)
             m_inventory.add(last, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
         return;
     }
+    if (isService(folder, name))
+        m_programs.insert(package.name);
     // A package's files come folder by folder: each folder is looked up once.
     if (!m_lastFolder.isEmpty() && path.size() > m_lastFolder.size() && path.startsWith(m_lastFolder) &&
         path.at(m_lastFolder.size()) == u'/' && m_lastPackage == package.name)
@@ -190,11 +208,41 @@ void PackageNames::addFolders()
         if (!owner)
             continue;
         const QString form = QStringLiteral("folder '%1'").arg(folder.path);
-        m_inventory.add(name, *owner, form, true);
+        m_inventory.add(name, *owner, form, LinuxInventory::Tie::shared);
         const QString plain = unversioned(name);
         if (plain != name && plain.size() >= 3 && !isSystemFolder(plain))
-            m_inventory.add(plain, *owner, form, true);
+            m_inventory.add(plain, *owner, form, LinuxInventory::Tie::shared);
     }
+}
+
+LibraryCue PackageNames::libraryCueOf(const Package &package) const
+{
+    if (package.name.startsWith(u"lib") && !package.source.isEmpty() && !package.source.startsWith(u"lib"))
+        return LibraryCue::libraryName;
+    const QStringView section = QStringView(package.section).mid(package.section.lastIndexOf(u'/') + 1);
+    if (section == u"libs" || section == u"oldlibs")
+        return LibraryCue::librarySection;
+    return m_programs.contains(package.name) ? LibraryCue::none : LibraryCue::noProgram;
+}
+
+void PackageNames::finish()
+{
+    addFolders();
+    for (const Package &package : m_packages) {
+        const LibraryCue cue = libraryCueOf(package);
+        if (cue == LibraryCue::none)
+            m_inventory.addProgramPackage(package.source.isEmpty() ? package.name : package.source, package.name);
+        else
+            m_inventory.addLibrary(package.name, cue);
+    }
+}
+
+void PackageNames::addLeftBehindFile(const Package &package, const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const QString folder = path.left(slash);
+    if (slash > 0 && (programFolders().contains(folder) || folder == u"/usr/share/applications"))
+        m_inventory.addFileOwner(path, ownerOf(package));
 }
 
 void PackageNames::addRemovedFolders(const RemovedPackage &removal, const QStringList &paths)

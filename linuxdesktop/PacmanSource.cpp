@@ -41,7 +41,7 @@ void PacmanSource::addTo(LinuxInventory &inventory, const Platform &platform) co
         if (name.isEmpty() || name.front().isEmpty())
             continue;
         const QList<QByteArray> base = section(*desc, "%BASE%");
-        PackageNames::Package package{QString::fromUtf8(name.front()), QString()};
+        PackageNames::Package package{QString::fromUtf8(name.front()), QString(), QString()};
         if (!base.isEmpty() && base.front() != name.front())
             package.source = QString::fromUtf8(base.front());
         packages.push_back(package);
@@ -57,5 +57,5 @@ void PacmanSource::addTo(LinuxInventory &inventory, const Platform &platform) co
         for (const QByteArray &path : section(*files, "%FILES%"))
             names.addFile(packages[i], u'/' + QString::fromUtf8(path));
     }
-    names.addFolders();
+    names.finish();
 }

@@ -36,7 +36,9 @@ void PathProgramSource::addTo(LinuxInventory &inventory, const Platform &platfor
             inventory.addProgram(name, path);
             const InstalledOwner owner =
                 inventory.ownerOfFile(path).value_or(InstalledOwner{path, QStringLiteral("program")});
-            inventory.add(name, owner, QStringLiteral("executable '%1'").arg(name));
+            // It still runs, but only until the autoremove that takes the rest of a removed program.
+            if (!inventory.isLeftBehind(owner))
+                inventory.add(name, owner, QStringLiteral("executable '%1'").arg(name));
         }
     }
 }

@@ -84,7 +84,7 @@ void RpmSource::addTo(LinuxInventory &inventory, const Platform &platform) const
         if (name == u"gpg-pubkey")
             continue;
         QString source = sourceName(QString::fromUtf8(line.mid(tab + 1)));
-        listed.push_back(Listed{{name, source == name ? QString() : source}, {}});
+        listed.push_back(Listed{{name, source == name ? QString() : source, QString()}, {}});
     }
     PackageNames names(inventory);
     std::vector<PackageNames::Package> packages;
@@ -95,5 +95,5 @@ void RpmSource::addTo(LinuxInventory &inventory, const Platform &platform) const
         for (const QByteArray &file : entry.files)
             names.addFile(entry.package, QString::fromUtf8(file));
     }
-    names.addFolders();
+    names.finish();
 }

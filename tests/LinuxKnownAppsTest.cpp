@@ -78,24 +78,25 @@ TEST(LinuxKnownApps, NamesProgramsWriteFindTheirApplication)
     EXPECT_TRUE(gradle->flatpaks.contains("com.google.AndroidStudio"));
 }
 
-// A program's data written under its library's name is the program's while any package of it is installed, and an
-// orphan, named after the program, once none is.
-TEST(LinuxKnownApps, AnInstalledPackageOfTheWriterKeepsItsData)
+// A program's data written under its library's name is an orphan, named after the program, once no package that runs
+// as the program is installed: the library alone does not keep it.
+TEST(LinuxKnownApps, ALibraryOfTheWriterDoesNotKeepItsData)
 {
-    for (const bool installed : {true, false}) {
+    for (const bool library : {true, false}) {
         TempTree tree;
-        tree.writeFile("var/lib/dpkg/status", installed ? "Package: libpurple0\nStatus: install ok installed\n"
-                                                          "Architecture: amd64\n"
-                                                        : "Package: bash\nStatus: install ok installed\n"
-                                                          "Architecture: amd64\n");
+        tree.writeFile("var/lib/dpkg/status", library ? "Package: libpurple0\nStatus: install ok installed\n"
+                                                        "Architecture: amd64\n"
+                                                      : "Package: bash\nStatus: install ok installed\n"
+                                                        "Architecture: amd64\n");
         const fs::path folder = tree.makeFolder("home/me/.purple");
         const fs::path rc = tree.writeFile("home/me/.config/kmahjonggrc", "[General]\n");
         const PosixPlatform platform(tree.root(), tree.path("home/me"));
         const LinuxOwnerIdentifier identifier(LinuxInventory::build(platform), platform);
 
         const auto purple = identifier.identifyOwner(".purple", folder, RemnantCategory::applicationData);
-        EXPECT_EQ(purple.owner.status, installed ? RemnantStatus::stale : RemnantStatus::orphan);
-        EXPECT_TRUE(purple.owner.evidence.contains(installed ? "libpurple0, which is installed" : "folder of Pidgin"))
+        EXPECT_EQ(purple.owner.status, RemnantStatus::orphan);
+        EXPECT_EQ(purple.owner.appName.value_or(QString()), "Pidgin");
+        EXPECT_EQ(purple.owner.evidence.contains("libpurple0 has the name but holds no program"), library)
             << purple.owner.evidence.toStdString();
         const auto mahjongg = identifier.identifyOwner("kmahjonggrc", rc, RemnantCategory::configuration);
         EXPECT_EQ(mahjongg.owner.status, RemnantStatus::orphan);

@@ -347,6 +347,10 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
         <source>%1 takes no --root, --home, --profile or --threshold</source>
         <translation>%1 nimmt kein --root, --home, --profile oder --threshold</translation>
     </message>
+    <message>
+        <source>the home folder cannot be the root folder (%1)</source>
+        <translation>der persönliche Ordner kann nicht der Wurzelordner sein (%1)</translation>
+    </message>
 </context>
 <context>
     <name>DetailView</name>
@@ -1276,6 +1280,10 @@ nach Überresten deinstallierter Programme.</translation>
         <source>%1 was not put back: %2</source>
         <translation>%1 wurde nicht zurückgelegt: %2</translation>
     </message>
+    <message>
+        <source>%1 is not a leftover that a scan lists; nothing was put back</source>
+        <translation>%1 ist kein Überrest, den ein Scan auflistet; nichts wurde zurückgelegt</translation>
+    </message>
 </context>
 <context>
     <name>ScanCommand</name>
@@ -1330,6 +1338,10 @@ nach Überresten deinstallierter Programme.</translation>
     <message>
         <source>%1 was not tagged: %2</source>
         <translation>%1 wurde nicht markiert: %2</translation>
+    </message>
+    <message>
+        <source>the scan was refused: the home folder cannot be the root folder (%1)</source>
+        <translation>der Scan wurde abgelehnt: der persönliche Ordner kann nicht der Wurzelordner sein (%1)</translation>
     </message>
 </context>
 <context>
@@ -1402,6 +1414,21 @@ nach Überresten deinstallierter Programme.</translation>
             <numerusform>%Ln Eintrag</numerusform>
             <numerusform>%Ln Einträge</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ScanWarningText</name>
+    <message>
+        <source>%1 names %2, which was passed over: the home is root&apos;s, and no folder outside it is used</source>
+        <translation>%1 nennt %2, der übergangen wurde: der persönliche Ordner gehört root, und kein Ordner außerhalb davon wird verwendet</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which was passed over: it does not belong to the home&apos;s owner</source>
+        <translation>%1 nennt %2, der übergangen wurde: er gehört nicht dem Eigentümer des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which was passed over: others may write in it</source>
+        <translation>%1 nennt %2, der übergangen wurde: andere dürfen darin schreiben</translation>
     </message>
 </context>
 <context>
@@ -1571,6 +1598,10 @@ See leftscan(1), and leftscan-cli(1) for the command line.
 
 Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
 </translation>
+    </message>
+    <message>
+        <source>the home folder cannot be the root folder (%1)</source>
+        <translation>der persönliche Ordner kann nicht der Wurzelordner sein (%1)</translation>
     </message>
 </context>
 <context>

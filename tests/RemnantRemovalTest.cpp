@@ -3,6 +3,7 @@
 
 #include "AdministratorPlatform.h"
 #include "CoreApplication.h"
+#include "NameSwap.h"
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
@@ -75,7 +76,7 @@ uid_t ownerOf(const fs::path &path)
 void swapAndBack(const fs::path &folder, const fs::path &link)
 {
     for (int exchange = 0; exchange < 2; ++exchange)
-        renameat2(AT_FDCWD, folder.c_str(), AT_FDCWD, link.c_str(), RENAME_EXCHANGE);
+        swapNames(folder, link);
 }
 
 // Writes the entry in the folder that `folder` refers to, wherever a race has put that folder, unless it is there.

@@ -6,6 +6,8 @@
 // property list directly in a scanned Library folder read whole, with plain POSIX calls and no parsing.
 //   leftscan-bench-floor ROOT HOME RUNS LABEL
 // Prints the median time of RUNS walks as one result line: figure, value, target, verdict.
+#include "platform/UntouchedOpen.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
@@ -29,7 +31,7 @@ struct Totals {
 
 void readWhole(const std::string &path, Totals &totals)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOATIME);
+    const int fd = UntouchedOpen::openAt(AT_FDCWD, path.c_str(), O_RDONLY | O_CLOEXEC).fd;
     if (fd < 0)
         return;
     char buffer[65536];
@@ -43,12 +45,6 @@ bool endsWith(const std::string &text, const char *suffix)
 {
     const std::size_t length = std::strlen(suffix);
     return text.size() >= length && text.compare(text.size() - length, length, suffix) == 0;
-}
-
-// The Info.plist of an application or helper bundle.
-bool isBundleInfo(const std::string &path)
-{
-    return endsWith(path, ".app/Contents/Info.plist") || endsWith(path, ".xpc/Contents/Info.plist");
 }
 
 // Property lists are read in the folders a scan lists, and those of bundles everywhere.

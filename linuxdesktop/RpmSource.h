@@ -5,6 +5,8 @@
 
 #include "linuxdesktop/LinuxInventorySource.h"
 
+#include <QString>
+
 // The rpm database of Fedora, openSUSE and their kin, read through the rpm command: installed packages with their
 // source packages and files (see PackageNames). Skipped when the system has no rpm database.
 class RpmSource : public LinuxInventorySource {

@@ -70,11 +70,6 @@ void logInventorySummary(const Inventory &inventory)
                                  .arg(found[i].key(), found[i].value().name, found[i].value().bundleID));
 }
 
-fs::path privacyDatabase(const Platform &platform)
-{
-    return platform.homeDirectory() / "Library" / "Application Support" / "com.apple.TCC" / "TCC.db";
-}
-
 } // namespace
 
 MacProfile::MacProfile(std::shared_ptr<const Platform> platform)
@@ -161,7 +156,7 @@ void MacProfile::touchProtectedData() const
     for (const char *folder : {"Mail", "Safari"})
         m_platform->listDirectory(library / folder, Platform::Hidden::Include);
     if (m_platform->isMacOS())
-        m_platform->isReadable(privacyDatabase(*m_platform));
+        m_platform->isReadable(m_platform->privacyDatabase());
 }
 
 std::optional<Profile::AccessProblem> MacProfile::accessProblem() const
@@ -170,9 +165,9 @@ std::optional<Profile::AccessProblem> MacProfile::accessProblem() const
     if (m_platform->resolvedPath(home) == fs::path("/"))
         return AccessProblem{AccessProblem::Kind::rootAsHome, home, QStringLiteral("the home folder")};
     if (m_platform->isMacOS()) {
-        if (m_platform->isReadable(privacyDatabase(*m_platform)))
+        if (m_platform->isReadable(m_platform->privacyDatabase()))
             return std::nullopt;
-        return AccessProblem{AccessProblem::Kind::privacyControl, privacyDatabase(*m_platform), {}};
+        return AccessProblem{AccessProblem::Kind::privacyControl, m_platform->privacyDatabase(), {}};
     }
     // Elsewhere there is no privacy control: the Library itself must be a folder that can be listed.
     const fs::path library = m_platform->homeDirectory() / "Library";

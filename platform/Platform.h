@@ -119,6 +119,8 @@ public:
     // Makes the system ask, once, whether Leftscan may control the applications it needs for privileged moves.
     virtual ScriptOutcome runAutomationProbe() const = 0;
     virtual bool isMacOS() const = 0;
+    // The Mac's privacy database, which only a program with Full Disk Access can read.
+    virtual std::filesystem::path privacyDatabase() const = 0;
     virtual std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const = 0;
     virtual std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const = 0;
 };

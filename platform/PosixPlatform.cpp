@@ -81,6 +81,7 @@ private:
 PosixPlatform::PosixPlatform(fs::path root, fs::path home)
     : m_root(std::move(root))
     , m_home(std::move(home))
+    , m_privacyDatabase(m_home / "Library" / "Application Support" / "com.apple.TCC" / "TCC.db")
 {}
 
 bool PosixPlatform::isLiveSystem() const
@@ -100,6 +101,16 @@ fs::path PosixPlatform::systemPath(std::string_view macPath) const
 fs::path PosixPlatform::homeDirectory() const
 {
     return m_home;
+}
+
+fs::path PosixPlatform::privacyDatabase() const
+{
+    return m_privacyDatabase;
+}
+
+void PosixPlatform::setPrivacyDatabase(fs::path database)
+{
+    m_privacyDatabase = std::move(database);
 }
 
 std::optional<std::vector<ListedName>> PosixPlatform::listNames(const fs::path &folder, Hidden hidden) const

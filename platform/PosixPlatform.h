@@ -45,6 +45,9 @@ public:
     std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const override;
     ScriptOutcome runAutomationProbe() const override;
     bool isMacOS() const override;
+    std::filesystem::path privacyDatabase() const override;
+    // Where the privacy database is looked for in place of the home's own, as for a home that is a tree of tests.
+    void setPrivacyDatabase(std::filesystem::path database);
     std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override;
 
@@ -67,4 +70,5 @@ private:
 
     std::filesystem::path m_root;
     std::filesystem::path m_home;
+    std::filesystem::path m_privacyDatabase;
 };

@@ -3,6 +3,7 @@
 
 #include "platform/ProgramOutput.h"
 
+#include "platform/CloseOnExecPipe.h"
 #include "platform/ProgramSpawn.h"
 
 #include <cerrno>
@@ -17,16 +18,8 @@ std::optional<QByteArray> ProgramOutput::read(const std::vector<std::string> &ar
     if (arguments.empty())
         return std::nullopt;
     int output[2];
-    // Close-on-exec, set at once where the system can (the Mac cannot), keeps the pipe from other threads' children.
-#ifdef __linux__
-    if (pipe2(output, O_CLOEXEC) != 0)
+    if (CloseOnExecPipe::open(output) != 0)
         return std::nullopt;
-#else
-    if (pipe(output) != 0)
-        return std::nullopt;
-    fcntl(output[0], F_SETFD, FD_CLOEXEC);
-    fcntl(output[1], F_SETFD, FD_CLOEXEC);
-#endif
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);

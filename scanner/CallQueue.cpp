@@ -3,6 +3,8 @@
 
 #include "scanner/CallQueue.h"
 
+#include "platform/CloseOnExecPipe.h"
+
 #include <QSocketNotifier>
 #include <cerrno>
 #include <fcntl.h>
@@ -29,19 +31,7 @@ CallQueue::CallQueue(QObject *target)
     : m_shared(std::make_shared<Shared>())
 {
     int ends[2] = {-1, -1};
-#ifdef O_CLOEXEC
-    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0)
-        ends[0] = ends[1] = -1;
-#else
-    if (::pipe(ends) == 0) {
-        for (const int fd : ends) {
-            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
-            ::fcntl(fd, F_SETFL, O_NONBLOCK);
-        }
-    } else {
-        ends[0] = ends[1] = -1;
-    }
-#endif
+    CloseOnExecPipe::open(ends, O_NONBLOCK);
     m_shared->readEnd = ends[0];
     m_shared->writeEnd = ends[1];
     m_notifier = std::make_unique<QSocketNotifier>(qintptr(m_shared->readEnd), QSocketNotifier::Read);

@@ -9,6 +9,7 @@
 #include "QtPrinters.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
+#include "TestProfiles.h"
 #include "Unprivileged.h"
 #include "mac/MacProfile.h"
 #include "model/Clock.h"
@@ -45,8 +46,11 @@ protected:
     // Without sizes on disk unless asked for: sizes arrive after the scan, and these figures are the listing's.
     std::unique_ptr<RemnantScanner> makeScanner(std::shared_ptr<const Platform> platform = {}, bool sizes = false)
     {
-        if (!platform)
-            platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+        if (!platform) {
+            auto posix = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+            grantFullDiskAccess(*posix, m_tree.root());
+            platform = std::move(posix);
+        }
         auto profile = std::make_shared<MacProfile>(platform);
         auto scanner = std::make_unique<RemnantScanner>(std::move(platform), std::move(profile), m_alerts);
         scanner->setMeasuresSizes(sizes);
@@ -390,6 +394,13 @@ TEST_F(ScannerTest, WithoutReadableLibraryTheScanIsRefusedAndThePromptComesOnce)
     ASSERT_EQ(alerts.shown.size(), 1);
     EXPECT_EQ(alerts.shown[0].message, QStringLiteral("Full Disk Access required"));
     EXPECT_EQ(alerts.openedLinks, QStringList{QString::fromLatin1(RemnantScanner::FullDiskAccessLink)});
+    // It reads the privacy database where it is told to, in place of the home's own.
+    EXPECT_EQ(mac->privacyDatabase(), empty.path("Library/Application Support/com.apple.TCC/TCC.db"));
+    TempTree privacy;
+    grantFullDiskAccess(*mac, privacy.root());
+    runScan(macScanner);
+    EXPECT_TRUE(macScanner.hasScanned());
+    EXPECT_EQ(alerts.shown.size(), 1);
 
     // A Library that is a file, or a link to one, is refused alike.
     for (const char *target : {"", "/dev/null"}) {

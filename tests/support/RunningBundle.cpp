@@ -8,6 +8,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+extern char **environ;
+
 RunningBundle::RunningBundle(const std::filesystem::path &executable)
 {
     std::filesystem::create_directories(executable.parent_path());

@@ -60,8 +60,8 @@ std::optional<std::string> runUnprivileged(const std::function<std::string()> &w
     return runInChild(
         [] {
             constexpr uid_t Nobody = UnprivilegedUser;
-            return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setresgid(Nobody, Nobody, Nobody) == 0 &&
-                                      setresuid(Nobody, Nobody, Nobody) == 0);
+            // As root, setgid and setuid set the real, effective and saved identities alike.
+            return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(Nobody) == 0 && setuid(Nobody) == 0);
         },
         work);
 }

@@ -5,6 +5,7 @@
 
 #include "GatedSizesPlatform.h"
 #include "model/ByteCountFormatter.h"
+#include "platform/FileTags.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantFilter.h"
 #include "ui/ActionBanner.h"
@@ -48,7 +49,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
-#include <sys/xattr.h>
 
 namespace {
 
@@ -70,13 +70,6 @@ void answerNextDialog(const QString &title)
         }
     });
     poll->start();
-}
-
-std::string tagsOf(const std::filesystem::path &path)
-{
-    char buffer[256] = {};
-    const ssize_t size = lgetxattr(path.c_str(), "user.xdg.tags", buffer, sizeof buffer);
-    return size > 0 ? std::string(buffer, std::size_t(size)) : std::string();
 }
 
 } // namespace
@@ -251,9 +244,9 @@ TEST_F(WindowFixture, BulkSelectionByKeysAndClicksAndItsSheetTagsRealFiles)
     ASSERT_TRUE(finished.wait(10000));
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(shown[i]->action(), RemnantAction::tagged(FinderTagColor::blue));
-        EXPECT_NE(tagsOf(shown[i]->url()).find("Blue"), std::string::npos);
+        EXPECT_TRUE(FileTags::tags(shown[i]->url()).contains("Blue"));
     }
-    EXPECT_EQ(tagsOf(shown[3]->url()), "");
+    EXPECT_TRUE(FileTags::tags(shown[3]->url()).isEmpty());
 
     // The chooser checks the colour an item carries, and only that one.
     TagActionView chooser(*shown[0], m_scanner->profile(), TagActionView::Presentation::sheet, m_window.get());
@@ -523,6 +516,7 @@ TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTh
 {
     m_window.reset();
     auto platform = std::make_shared<GatedSizesPlatform>(m_demo->root(), m_demo->home());
+    grantFullDiskAccess(*platform, m_demo->root());
     m_scanner = std::make_unique<RemnantScanner>(platform, std::make_shared<MacProfile>(platform), m_alerts);
     m_window = std::make_unique<MainWindow>(*m_scanner);
     m_window->resize(1600, 700);

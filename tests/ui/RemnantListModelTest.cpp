@@ -6,6 +6,7 @@
 #include "ui/RemnantListModel.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
+#include "TestProfiles.h"
 #include "mac/MacProfile.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemnantScanner.h"
@@ -46,6 +47,7 @@ TEST(RemnantListModel, KeepsQtsContractThroughScansMovesAndUndoAndPutsItemsBackW
                        std::string(std::size_t(i) * 5000, 'x'));
     tree.age("Users/me/Library", 800);
     const auto platform = std::make_shared<PosixPlatform>(tree.root(), tree.path("Users/me"));
+    grantFullDiskAccess(*platform, tree.root());
     ScriptedAlerts alerts;
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
     RemnantListModel model(scanner);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ScriptedAlerts.h"
+#include "TestProfiles.h"
 #include "demo/DemoHome.h"
 #include "mac/MacProfile.h"
 #include "model/ByteCountFormatter.h"
@@ -45,6 +46,7 @@ protected:
         application();
         m_demo = std::make_unique<DemoHome>();
         const auto platform = std::make_shared<PosixPlatform>(m_demo->root(), m_demo->home());
+        grantFullDiskAccess(*platform, m_demo->root());
         m_scanner = std::make_unique<RemnantScanner>(platform, std::make_shared<MacProfile>(platform), m_alerts);
         m_window = std::make_unique<MainWindow>(*m_scanner);
         m_window->resize(1600, 900);

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 

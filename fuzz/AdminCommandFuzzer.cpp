@@ -7,8 +7,10 @@
 // NUL bytes name the moves: item, reserved name, item, reserved name...; a last item without a reserved name keeps
 // its name.
 #include "FuzzSupport.h"
+#include "admintrash/AdministratorHelper.h"
 #include "platform/AdministratorCommand.h"
 #include "platform/FreedesktopTrash.h"
+#include "platform/TrashInfo.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -162,7 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         const TrashSlot slot{trash.folder() / "files" / names[k].second,
                              trash.folder() / "info" / (names[k].second + ".trashinfo")};
-        FuzzSupport::writeFile(slot.restoreInfo, "[Trash Info]\nPath=/reserved\n");
+        FuzzSupport::writeFile(slot.restoreInfo, TrashInfo{item.native(), "2026-01-01T00:00:00"}.text());
         moves.push_back({item, folder, slot});
     }
 
@@ -176,7 +178,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::vector<std::string> arguments = AdministratorCommand::arguments("leftscan-admin-trash", trash, moves);
     expectCarriedByTheShell(arguments, tree);
     std::string errors;
-    AdministratorCommand::runHelper(std::vector<std::string>(arguments.begin() + 1, arguments.end()), errors);
+    const InvokingUser user{getuid(), getgid(), home};
+    AdministratorHelper::run(std::vector<std::string>(arguments.begin() + 1, arguments.end()), user, errors, tree);
     const FuzzSupport::Snapshot actual = FuzzSupport::snapshot(tree);
     if (actual != expected)
         FuzzSupport::fail("the helper left\n" + FuzzSupport::describe(actual) + "instead of\n" +

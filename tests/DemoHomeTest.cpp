@@ -4,6 +4,7 @@
 #include "demo/DemoHome.h"
 #include "LogCapture.h"
 #include "QtPrinters.h"
+#include "TestProfiles.h"
 #include "inventory/InstalledAppScanner.h"
 #include "mac/MacProfile.h"
 #include "model/Clock.h"
@@ -33,7 +34,12 @@ protected:
     static void TearDownTestSuite() { s_demo.reset(); }
 
     static const DemoHome &demo() { return *s_demo; }
-    static PosixPlatform platform() { return PosixPlatform(demo().root(), demo().home()); }
+    static PosixPlatform platform()
+    {
+        PosixPlatform platform(demo().root(), demo().home());
+        grantFullDiskAccess(platform, demo().root());
+        return platform;
+    }
 
     static std::vector<ScanLocation> scanFolders() { return MacProfile::libraryLocations(platform()); }
 

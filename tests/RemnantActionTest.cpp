@@ -7,6 +7,7 @@
 #include "ScriptedAlerts.h"
 #include "StandInSystemTrash.h"
 #include "TempTree.h"
+#include "TestProfiles.h"
 #include "TrashInspection.h"
 #include "Unprivileged.h"
 #include "mac/MacProfile.h"
@@ -90,6 +91,7 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
 
     const auto facts = runUnprivileged([&] {
         const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+        grantFullDiskAccess(*platform, m_tree.root());
         platform->grantedFolders = {daemons};
         ScriptedAlerts alerts;
         alerts.answers = {QStringLiteral("Cancel"), QStringLiteral("Continue")};
@@ -164,6 +166,7 @@ TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRu
     for (int i = 0; i < 60; ++i)
         m_tree.writeFile("Users/me/Library/Caches/qqvv-tag" + std::to_string(i), "x");
     const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    grantFullDiskAccess(*platform, m_tree.root());
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(scanner);
     const QList<RemnantItemPtr> items = scanner.remnants();
@@ -205,6 +208,7 @@ TEST_F(ActionTest, DestroyingTheScannerDuringAnActionLosesNothing)
     for (int i = 0; i < 300; ++i)
         m_tree.writeFile("Users/me/Library/Caches/qqvv" + std::to_string(i), "x");
     const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    grantFullDiskAccess(*platform, m_tree.root());
     auto scanner = std::make_unique<RemnantScanner>(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(*scanner);
     ASSERT_TRUE(scanner->moveToTrashInBackground(scanner->remnants()));
@@ -222,6 +226,7 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     m_tree.writeFile("Users/me/Library/Logs/qqvv-c.log", "c");
     m_tree.writeFile("Users/me/Library/Caches/qqvv-d", "d");
     const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    grantFullDiskAccess(*platform, m_tree.root());
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(scanner);
     const QList<RemnantItemPtr> items = listed(scanner, {"qqvv-a", "qqvv-b", "qqvv-c.log"});
@@ -292,6 +297,7 @@ TEST_F(ActionTest, TheSystemsOwnTrashKeepsWhereEachItemWentSoThatUndoPutsItBackO
     m_tree.writeFile("Users/me/.Trash/qqvv-a", "older");
     const StandInSystemTrash system(m_tree.path("Users/me/.Trash"));
     const auto platform = std::make_shared<AdministratorPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    grantFullDiskAccess(*platform, m_tree.root());
     platform->systemTrashStandIn = &system;
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(scanner);

@@ -329,7 +329,8 @@ TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAn
     tree.writeFile("Library/LaunchDaemons/org.qqvv.plist");
     // Others may write the caches folder, so that no link in it is followed, whoever runs the test.
     chmod(tree.path("Users/me/Library/Caches").c_str(), 0775);
-    const PosixPlatform platform(tree.root(), tree.path("Users/me"));
+    PosixPlatform platform(tree.root(), tree.path("Users/me"));
+    grantFullDiskAccess(platform, tree.root());
     const fs::path bundle = tree.path("Users/me/Library/Caches/holder/Tool.app");
     const RemovalGuard guard(platform, macProfileOver(platform), {bundle});
     const QString caches = QString::fromStdString(tree.path("Users/me/Library/Caches").native());
@@ -462,6 +463,7 @@ TEST(OtherUsersRace, RenamingALinkOfRootsDuringAMoveOrAPrivilegedMoveNeverLetsIt
     coreApplication();
     TrashRaces races;
     const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
+    grantFullDiskAccess(*platform, races.tree().root());
     platform->helperInProcess = true;
     ScriptedAlerts alerts;
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
@@ -482,6 +484,7 @@ TEST(OtherUsersRace, RenamingALinkOfRootsWhileAnItemIsPutBackNeverLetsItReachWhe
     coreApplication();
     TrashRaces races;
     const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
+    grantFullDiskAccess(*platform, races.tree().root());
     platform->helperInProcess = true;
     ScriptedAlerts alerts;
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);

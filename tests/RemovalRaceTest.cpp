@@ -8,6 +8,7 @@
 #include "RacingThread.h"
 #include "ScriptedAlerts.h"
 #include "TempTree.h"
+#include "TestProfiles.h"
 #include "TrashRaces.h"
 #include "mac/MacProfile.h"
 #include "scanner/RemnantScanner.h"
@@ -19,6 +20,7 @@ TEST(RemovalRace, AScanFolderSwappedForALinkOfTheUsersOwnNeverLetsAMoveReachWher
     coreApplication();
     TrashRaces races;
     const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
+    grantFullDiskAccess(*platform, races.tree().root());
     platform->helperInProcess = true;
     ScriptedAlerts alerts;
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
@@ -35,6 +37,7 @@ TEST(RemovalRace, PuttingBackWhileAScanFolderIsSwappedForALinkOfTheUsersOwnNever
     coreApplication();
     TrashRaces races;
     const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
+    grantFullDiskAccess(*platform, races.tree().root());
     platform->helperInProcess = true;
     ScriptedAlerts alerts;
     RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);

@@ -6,6 +6,8 @@
 #include "admintrash/AdministratorHelper.h"
 
 #include <QByteArray>
+#include <QRegularExpression>
+#include <QString>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -76,7 +78,15 @@ ScriptOutcome AdministratorPlatform::runAdministratorCommand(const std::vector<s
         return ScriptOutcome{status == 0, std::nullopt, QString::fromStdString(errors).trimmed()};
     }
     std::vector<std::string> command{"env", "LEFTSCAN_TEST_HOME=" + homeDirectory().native(),
-                                     "LEFTSCAN_TEST_ROOT=" + systemPath("/").native(), standIn().native()};
+                                     "LEFTSCAN_TEST_ROOT=" + systemPath("/").native()};
+    // The stand-in runs as a user who may not reach the build's folder, where the suppression files lie, and
+    // ThreadSanitizer refuses to start without the file it is told to read.
+    if (const QByteArray options = qgetenv("TSAN_OPTIONS"); !options.isEmpty()) {
+        QString reachable = QString::fromLocal8Bit(options);
+        reachable.remove(QRegularExpression(QStringLiteral("(^|[ :])suppressions=[^ :]*")));
+        command.push_back("TSAN_OPTIONS=" + reachable.trimmed().toStdString());
+    }
+    command.push_back(standIn().native());
     command.insert(command.end(), arguments.begin() + 1, arguments.end());
     for (const std::filesystem::path &folder : grantedFolders)
         chmod(folder.c_str(), 0755);

@@ -4,6 +4,7 @@
 #include "AdministratorPlatform.h"
 #include "CoreApplication.h"
 #include "QtPrinters.h"
+#include "RacedScanner.h"
 #include "RacingProcess.h"
 #include "ScriptedAlerts.h"
 #include "StandInSystemTrash.h"
@@ -462,18 +463,14 @@ TEST(OtherUsersRace, RenamingALinkOfRootsDuringAMoveOrAPrivilegedMoveNeverLetsIt
         GTEST_SKIP() << "only root can leave a link in the home of another user";
     coreApplication();
     TrashRaces races;
-    const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
-    grantFullDiskAccess(*platform, races.tree().root());
-    platform->helperInProcess = true;
-    ScriptedAlerts alerts;
-    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
-    const RemnantItemPtr item = races.listedItem(*platform);
+    const RacedScanner raced(races);
+    const RemnantItemPtr item = races.listedItem(*raced.platform);
     ASSERT_TRUE(item);
 
     ASSERT_TRUE(races.ownerCanSwap());
     const RacingProcess swapping(races.homeOwner(), [&] { races.swapCaches(); });
     ASSERT_TRUE(swapping.isRunning());
-    EXPECT_TRUE(races.trashOver(scanner, item));
+    EXPECT_TRUE(races.trashOver(*raced.scanner, item));
     EXPECT_TRUE(races.trashHoldsOnlyWhatWasInside());
 }
 
@@ -483,16 +480,12 @@ TEST(OtherUsersRace, RenamingALinkOfRootsWhileAnItemIsPutBackNeverLetsItReachWhe
         GTEST_SKIP() << "only root can leave a link in the home of another user";
     coreApplication();
     TrashRaces races;
-    const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
-    grantFullDiskAccess(*platform, races.tree().root());
-    platform->helperInProcess = true;
-    ScriptedAlerts alerts;
-    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
-    ASSERT_TRUE(races.trashOnce(scanner, *platform));
+    const RacedScanner raced(races);
+    ASSERT_TRUE(races.trashOnce(*raced.scanner, *raced.platform));
 
     ASSERT_TRUE(races.ownerCanSwap());
     const RacingProcess swapping(races.homeOwner(), [&] { races.swapCaches(); });
     ASSERT_TRUE(swapping.isRunning());
-    EXPECT_TRUE(races.restoreOver(*platform));
+    EXPECT_TRUE(races.restoreOver(*raced.platform));
     EXPECT_EQ(TempTree::readFile(races.trashedItem()), "inside");
 }

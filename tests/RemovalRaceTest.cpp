@@ -3,15 +3,11 @@
 
 // Moves to the Trash, privileged moves and putting back, raced by the user who owns the home: a scan folder swapped
 // for a symbolic link of their own, again and again, while the program acts.
-#include "AdministratorPlatform.h"
 #include "CoreApplication.h"
+#include "RacedScanner.h"
 #include "RacingThread.h"
-#include "ScriptedAlerts.h"
 #include "TempTree.h"
-#include "TestProfiles.h"
 #include "TrashRaces.h"
-#include "mac/MacProfile.h"
-#include "scanner/RemnantScanner.h"
 
 #include <gtest/gtest.h>
 
@@ -19,16 +15,12 @@ TEST(RemovalRace, AScanFolderSwappedForALinkOfTheUsersOwnNeverLetsAMoveReachWher
 {
     coreApplication();
     TrashRaces races;
-    const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
-    grantFullDiskAccess(*platform, races.tree().root());
-    platform->helperInProcess = true;
-    ScriptedAlerts alerts;
-    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
-    const RemnantItemPtr item = races.listedItem(*platform);
+    const RacedScanner raced(races);
+    const RemnantItemPtr item = races.listedItem(*raced.platform);
     ASSERT_TRUE(item);
 
     const RacingThread swapping([&] { races.swapCaches(); });
-    EXPECT_TRUE(races.trashOver(scanner, item));
+    EXPECT_TRUE(races.trashOver(*raced.scanner, item));
     EXPECT_TRUE(races.trashHoldsOnlyWhatWasInside());
 }
 
@@ -36,14 +28,10 @@ TEST(RemovalRace, PuttingBackWhileAScanFolderIsSwappedForALinkOfTheUsersOwnNever
 {
     coreApplication();
     TrashRaces races;
-    const auto platform = std::make_shared<AdministratorPlatform>(races.tree().root(), races.home());
-    grantFullDiskAccess(*platform, races.tree().root());
-    platform->helperInProcess = true;
-    ScriptedAlerts alerts;
-    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), alerts);
-    ASSERT_TRUE(races.trashOnce(scanner, *platform));
+    const RacedScanner raced(races);
+    ASSERT_TRUE(races.trashOnce(*raced.scanner, *raced.platform));
 
     const RacingThread swapping([&] { races.swapCaches(); });
-    EXPECT_TRUE(races.restoreOver(*platform));
+    EXPECT_TRUE(races.restoreOver(*raced.platform));
     EXPECT_EQ(TempTree::readFile(races.trashedItem()), "inside");
 }

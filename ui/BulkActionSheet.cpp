@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/BulkActionSheet.h"
-#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/Appearance.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/DisplayText.h"
 #include "ui/ProminentButton.h"

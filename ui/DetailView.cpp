@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/DetailView.h"
-#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "model/MediumDateFormatter.h"
@@ -10,6 +9,7 @@
 #include "platform/ProgramTranslations.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
+#include "ui/Appearance.h"
 #include "ui/DisplayText.h"
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"

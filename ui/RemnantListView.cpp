@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/RemnantListView.h"
-#include "ui/ProfileText.h"
 
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/DisplayText.h"
 #include "ui/EmptyResultsView.h"
 #include "ui/FilterChip.h"
+#include "ui/ProfileText.h"
 #include "ui/ProminentButton.h"
 #include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"

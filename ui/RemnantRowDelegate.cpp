@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/RemnantRowDelegate.h"
-#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "model/RemnantItem.h"
+#include "ui/Appearance.h"
 #include "ui/DisplayText.h"
 #include "ui/RemnantListModel.h"
 #include "ui/SymbolImages.h"

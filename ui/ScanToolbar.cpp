@@ -2,13 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/ScanToolbar.h"
-#include "ui/ProfileText.h"
 
 #include "model/ByteCountFormatter.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
 #include "ui/DisplayText.h"
+#include "ui/ProfileText.h"
 #include "ui/ProminentButton.h"
 #include "ui/RemnantFilterProxy.h"
 #include "ui/SymbolLabel.h"

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/SidebarView.h"
-#include "ui/Appearance.h"
 
 #include "model/ByteCountFormatter.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/Appearance.h"
 #include "ui/DisplayText.h"
 #include "ui/SummaryRow.h"
 #include "ui/ThemedLabel.h"

@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/TagActionView.h"
-#include "ui/Appearance.h"
-#include "ui/ProfileText.h"
 
 #include "scanner/Profile.h"
+#include "ui/Appearance.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/DisplayText.h"
+#include "ui/ProfileText.h"
 #include "ui/ProminentButton.h"
 #include "ui/ThemedLabel.h"
 

@@ -155,8 +155,8 @@ void MacProfile::touchProtectedData() const
     const fs::path library = m_platform->homeDirectory() / "Library";
     for (const char *folder : {"Mail", "Safari"})
         m_platform->listDirectory(library / folder, Platform::Hidden::Include);
-    if (m_platform->isMacOS())
-        m_platform->isReadable(m_platform->privacyDatabase());
+    if (const auto database = m_platform->privacyDatabase(); database && m_platform->isMacOS())
+        m_platform->isReadable(*database);
 }
 
 std::optional<Profile::AccessProblem> MacProfile::accessProblem() const
@@ -164,12 +164,12 @@ std::optional<Profile::AccessProblem> MacProfile::accessProblem() const
     const fs::path home = m_platform->homeDirectory();
     if (m_platform->resolvedPath(home) == fs::path("/"))
         return AccessProblem{AccessProblem::Kind::rootAsHome, home, QStringLiteral("the home folder")};
-    if (m_platform->isMacOS()) {
-        if (m_platform->isReadable(m_platform->privacyDatabase()))
+    if (const auto database = m_platform->privacyDatabase(); database && m_platform->isMacOS()) {
+        if (m_platform->isReadable(*database))
             return std::nullopt;
-        return AccessProblem{AccessProblem::Kind::privacyControl, m_platform->privacyDatabase(), {}};
+        return AccessProblem{AccessProblem::Kind::privacyControl, *database, {}};
     }
-    // Elsewhere there is no privacy control: the Library itself must be a folder that can be listed.
+    // Where no privacy control guards the scan, the Library itself must be a folder that can be listed.
     const fs::path library = m_platform->homeDirectory() / "Library";
     if (m_platform->listDirectory(library, Platform::Hidden::Include))
         return std::nullopt;

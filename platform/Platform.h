@@ -119,8 +119,9 @@ public:
     // Makes the system ask, once, whether Leftscan may control the applications it needs for privileged moves.
     virtual ScriptOutcome runAutomationProbe() const = 0;
     virtual bool isMacOS() const = 0;
-    // The Mac's privacy database, which only a program with Full Disk Access can read.
-    virtual std::filesystem::path privacyDatabase() const = 0;
+    // The Mac's privacy database, which only a program with Full Disk Access can read; absent where no privacy control
+    // guards what is scanned, as for a system read from elsewhere (a volume, a backup, a tree of tests).
+    virtual std::optional<std::filesystem::path> privacyDatabase() const = 0;
     virtual std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const = 0;
     virtual std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const = 0;
 };

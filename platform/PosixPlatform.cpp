@@ -81,8 +81,11 @@ private:
 PosixPlatform::PosixPlatform(fs::path root, fs::path home)
     : m_root(std::move(root))
     , m_home(std::move(home))
-    , m_privacyDatabase(m_home / "Library" / "Application Support" / "com.apple.TCC" / "TCC.db")
-{}
+{
+    // The privacy control guards the running system; a system read from elsewhere is read as its files allow.
+    if (isLiveSystem())
+        m_privacyDatabase = m_home / "Library" / "Application Support" / "com.apple.TCC" / "TCC.db";
+}
 
 bool PosixPlatform::isLiveSystem() const
 {
@@ -103,7 +106,7 @@ fs::path PosixPlatform::homeDirectory() const
     return m_home;
 }
 
-fs::path PosixPlatform::privacyDatabase() const
+std::optional<fs::path> PosixPlatform::privacyDatabase() const
 {
     return m_privacyDatabase;
 }

@@ -45,8 +45,8 @@ public:
     std::optional<QString> setTags(const std::filesystem::path &item, const QStringList &names) const override;
     ScriptOutcome runAutomationProbe() const override;
     bool isMacOS() const override;
-    std::filesystem::path privacyDatabase() const override;
-    // Where the privacy database is looked for in place of the home's own, as for a home that is a tree of tests.
+    std::optional<std::filesystem::path> privacyDatabase() const override;
+    // Where the privacy database is looked for in place of the home's own, also for a system read from elsewhere.
     void setPrivacyDatabase(std::filesystem::path database);
     std::optional<QDateTime> lastUsedDate(const std::filesystem::path &path) const override;
     std::optional<std::filesystem::path> applicationForBundleIdentifier(const QString &identifier) const override;
@@ -70,5 +70,5 @@ private:
 
     std::filesystem::path m_root;
     std::filesystem::path m_home;
-    std::filesystem::path m_privacyDatabase;
+    std::optional<std::filesystem::path> m_privacyDatabase;
 };

@@ -384,23 +384,29 @@ TEST_F(ScannerTest, WithoutReadableLibraryTheScanIsRefusedAndThePromptComesOnce)
     EXPECT_TRUE(scanner->hasScanned());
     EXPECT_EQ(scanner->scanStatus(), (ScanStatus{ScanStatus::Stage::finished, {}, 0}));
 
-    // A Mac asks for Full Disk Access instead, and offers its settings.
+    // A tree read from elsewhere is read as its files allow, on a Mac too; where the privacy control guards the
+    // scan, a Mac asks for Full Disk Access instead, and offers its settings.
     auto mac = std::make_shared<AdministratorPlatform>(empty.root(), empty.root());
     mac->macOS = true;
+    EXPECT_EQ(mac->privacyDatabase(), std::nullopt);
     ScriptedAlerts alerts;
     alerts.answers = {QStringLiteral("Open Settings")};
     RemnantScanner macScanner(mac, std::make_shared<MacProfile>(mac), alerts);
+    QSignalSpy macRefused(&macScanner, &RemnantScanner::scanRefused);
     runScan(macScanner);
+    EXPECT_TRUE(macScanner.hasScanned());
+    mac->setPrivacyDatabase(empty.path("Library/Application Support/com.apple.TCC/TCC.db"));
+    runScan(macScanner);
+    EXPECT_EQ(macRefused.size(), 1);
     ASSERT_EQ(alerts.shown.size(), 1);
     EXPECT_EQ(alerts.shown[0].message, QStringLiteral("Full Disk Access required"));
     EXPECT_EQ(alerts.openedLinks, QStringList{QString::fromLatin1(RemnantScanner::FullDiskAccessLink)});
-    // It reads the privacy database where it is told to, in place of the home's own.
-    EXPECT_EQ(mac->privacyDatabase(), empty.path("Library/Application Support/com.apple.TCC/TCC.db"));
     TempTree privacy;
     grantFullDiskAccess(*mac, privacy.root());
     runScan(macScanner);
-    EXPECT_TRUE(macScanner.hasScanned());
-    EXPECT_EQ(alerts.shown.size(), 1);
+    EXPECT_EQ(macRefused.size(), 1);
+    EXPECT_EQ(PosixPlatform("/", empty.root()).privacyDatabase(),
+              empty.path("Library/Application Support/com.apple.TCC/TCC.db"));
 
     // A Library that is a file, or a link to one, is refused alike.
     for (const char *target : {"", "/dev/null"}) {

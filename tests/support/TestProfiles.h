@@ -16,8 +16,9 @@ inline MacProfile macProfileOver(const Platform &platform)
     return MacProfile(std::shared_ptr<const Platform>(&platform, [](const Platform *) {}));
 }
 
-// On a Mac a scan waits for Full Disk Access, which it sees in a readable privacy database: the platform is given
-// one of its own, an empty file made in `folder` (outside the scanned home), so that the tests scan there too.
+// On a Mac a scan of the running system waits for Full Disk Access, which it sees in a readable privacy database: the
+// platform is given one of its own, an empty file made in `folder` (outside the scanned home), so that the tests scan
+// there too however the privacy control is told to guard it.
 inline void grantFullDiskAccess(PosixPlatform &platform, const std::filesystem::path &folder)
 {
     const std::filesystem::path database = folder / "TCC.db";

@@ -6,6 +6,7 @@
 #include "linuxdesktop/LinuxProfile.h"
 #include "mac/MacProfile.h"
 #include "platform/AdministratorCommand.h"
+#include "platform/FinderTrash.h"
 #include "platform/FreedesktopTrash.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
@@ -63,7 +64,9 @@ int AdministratorHelper::run(const std::vector<std::string> &arguments, const In
 {
     if (arguments.size() < 5 || (arguments.size() - 2) % 3 != 0) {
         errors += std::string(AdministratorCommand::HelperName) +
-                  ": usage: TRASH-BASE TRASH-FOLDER FOLDER NAME RESERVED-NAME...\n";
+                  ": usage: TRASH-BASE TRASH-FOLDER FOLDER NAME RESERVED-NAME...\n"
+                  "(a TRASH-FOLDER named " +
+                  FinderTrash::FolderName + " is the Mac's, any other a freedesktop Trash)\n";
         return 2;
     }
     // The scan locations of the user's home as every profile has them, without what an environment could move.
@@ -72,6 +75,8 @@ int AdministratorHelper::run(const std::vector<std::string> &arguments, const In
     const LinuxProfile linuxProfile(platform);
     const RemovalGuard guards[] = {RemovalGuard(*platform, macProfile, {}), RemovalGuard(*platform, linuxProfile, {})};
     const FreedesktopTrash trash{fs::path(arguments[0]), fs::path(arguments[1])};
+    const std::optional<FinderTrash> finder =
+        arguments[1] == FinderTrash::FolderName ? std::optional(FinderTrash(arguments[0])) : std::nullopt;
     const bool plainTrash =
         isPlainPath(arguments[0]) && fs::path(arguments[1]).is_relative() && isPlainPath("/" + arguments[1]);
 
@@ -88,7 +93,8 @@ int AdministratorHelper::run(const std::vector<std::string> &arguments, const In
             ++failed;
             continue;
         }
-        const TrashOutcome outcome = trash.moveToReservation(*held, name, arguments[i + 2], user.uid);
+        const TrashOutcome outcome = finder ? finder->moveToName(*held, name, arguments[i + 2], user.uid)
+                                            : trash.moveToReservation(*held, name, arguments[i + 2], user.uid);
         if (outcome.success)
             continue;
         errors += outcome.errorDescription.toStdString() + '\n';

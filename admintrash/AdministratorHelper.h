@@ -12,9 +12,10 @@
 // What the administrator's helper does with the arguments that AdministratorCommand builds, for the user the system's
 // password prompt ran for. It trusts the arguments no further than it checks them itself: every item must lie
 // directly in a scan location of that user's home (or of the system's Library folders), reached without ".." and
-// without any symbolic link, and must not be or hold a folder a scan protects; the Trash must be that user's; and the
-// place reserved for the item in the Trash must be the one made for this very item as that user. Each move stands on
-// its own, so that one that fails stops none after it, with a line on each failure in `errors`.
+// without any symbolic link, and must not be or hold a folder a scan protects; the Trash must be that user's; in a
+// freedesktop Trash the place reserved for the item must be the one made for this very item as that user, and in the
+// Mac's, which keeps nothing to reserve a place with, the name must be free. Each move stands on its own, so that one
+// that fails stops none after it, with a line on each failure in `errors`.
 class AdministratorHelper {
 public:
     // The helper's exit status: 0 when every item moved, 1 when some did not, 2 for arguments that name no moves.

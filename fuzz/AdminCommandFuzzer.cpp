@@ -175,7 +175,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FuzzSupport::moveEntries(expected, "home/Library/Caches/" + item, to);
     }
 
-    const std::vector<std::string> arguments = AdministratorCommand::arguments("leftscan-admin-trash", trash, moves);
+    const std::vector<std::string> arguments =
+        AdministratorCommand::arguments("leftscan-admin-trash", trash.base(), trash.relative(), moves);
     expectCarriedByTheShell(arguments, tree);
     std::string errors;
     const InvokingUser user{getuid(), getgid(), home};

@@ -3,14 +3,13 @@
 
 #include "platform/AdministratorCommand.h"
 
-#include "platform/FreedesktopTrash.h"
-
 namespace fs = std::filesystem;
 
-std::vector<std::string> AdministratorCommand::arguments(const fs::path &helper, const FreedesktopTrash &trash,
+std::vector<std::string> AdministratorCommand::arguments(const fs::path &helper, const fs::path &base,
+                                                         const fs::path &relative,
                                                          const std::vector<AdministratorMove> &moves)
 {
-    std::vector<std::string> words{helper.native(), trash.base().native(), trash.relative().native()};
+    std::vector<std::string> words{helper.native(), base.native(), relative.native()};
     for (const AdministratorMove &move : moves) {
         words.push_back(move.folder.native());
         words.push_back(move.item.filename().native());

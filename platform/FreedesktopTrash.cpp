@@ -3,7 +3,6 @@
 
 #include "platform/FreedesktopTrash.h"
 
-#include "platform/ExclusiveRename.h"
 #include "platform/FileStatus.h"
 #include "platform/PathNames.h"
 #include "platform/TrashInfo.h"
@@ -30,9 +29,6 @@ static_assert(FreedesktopTrash::MaximumNameBytes + InfoSuffix.size() == 255);
 constexpr int MaximumCandidates = 10000;
 // Times a move is tried again when its reserved name was taken in files/ meanwhile.
 constexpr int MaximumAttempts = 20;
-// Longer endings are not treated as extensions that a numbered name keeps at its end.
-constexpr std::size_t MaximumExtensionBytes = 32;
-
 std::string withoutTrailingSlashes(std::string path)
 {
     while (path.size() > 1 && path.back() == '/')
@@ -62,45 +58,6 @@ std::string deletionDate()
     char text[32];
     const std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
     return std::string(text, length);
-}
-
-// The longest prefix of `text` of at most `limit` bytes that does not end inside a UTF-8 character. Text that
-// is not UTF-8 at that place is cut at the byte.
-std::size_t characterBoundary(std::string_view text, std::size_t limit)
-{
-    if (limit >= text.size())
-        return text.size();
-    const auto isContinuation = [&](std::size_t at) {
-        return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
-    };
-    std::size_t cut = limit;
-    for (int step = 0; step < 3 && cut > 0 && isContinuation(cut); ++step)
-        --cut;
-    return isContinuation(cut) ? limit : cut;
-}
-
-// The name of the numbered candidate for an item: its own name, then "name 2", "name 3"..., the number going
-// before the extension of a file. A name too long for the Trash is shortened at the end of its stem, so that
-// the number and the extension stay whole.
-std::string candidateName(std::string_view name, int number, bool isDirectory)
-{
-    std::string_view stem = name;
-    std::string_view extension;
-    const auto dot = name.rfind('.');
-    if (!isDirectory && dot != std::string_view::npos && dot > 0 && dot + 1 < name.size() &&
-        name.size() - dot <= MaximumExtensionBytes) {
-        stem = name.substr(0, dot);
-        extension = name.substr(dot);
-    }
-    std::string suffix;
-    if (number > 1)
-        suffix.append(1, ' ').append(std::to_string(number));
-    const std::size_t room = FreedesktopTrash::MaximumNameBytes - suffix.size() - extension.size();
-    stem = stem.substr(0, characterBoundary(stem, room));
-    std::string candidate;
-    candidate.reserve(stem.size() + suffix.size() + extension.size());
-    candidate.append(stem).append(suffix).append(extension);
-    return candidate;
 }
 
 bool writeAll(int fd, std::string_view bytes)
@@ -147,8 +104,7 @@ TrashOutcome failure(QString description, QString reason, int errorNumber = 0)
 
 TrashOutcome cannotMove(const fs::path &item, const QString &reason, int errorNumber = 0)
 {
-    return failure(QStringLiteral("Cannot move '%1' to the Trash: %2").arg(PathNames::fileName(item), reason), reason,
-                   errorNumber);
+    return TrashOutcome::cannotMove(item, reason, errorNumber);
 }
 
 TrashOutcome cannotUse(const fs::path &trash, const QString &reason)
@@ -156,30 +112,6 @@ TrashOutcome cannotUse(const fs::path &trash, const QString &reason)
     const QString description =
         QStringLiteral("Cannot use the Trash folder %1: %2").arg(PathNames::text(trash), reason);
     return failure(description, description);
-}
-
-// Renames the item `name` of `from`, which was `checked` when it was looked at, to `reserved` in the Trash's files/,
-// and checks on disk that this very item left and arrived. Something else put in its place meanwhile goes back where
-// it was. The outcome carries the error number of a rename that failed.
-TrashOutcome renameInto(int from, const std::string &name, const struct stat &checked, const TrashFolders &trash,
-                        const std::string &reserved, const fs::path &item)
-{
-    const bool isDirectory = S_ISDIR(checked.st_mode);
-    const int error = ExclusiveRename::rename(from, name.c_str(), trash.files(), reserved.c_str(), isDirectory);
-    if (error != 0)
-        return cannotMove(item, qt_error_string(error), error);
-    struct stat arrived {};
-    if (fstatat(trash.files(), reserved.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) != 0)
-        return cannotMove(item, QStringLiteral("it did not arrive in the Trash"));
-    if (arrived.st_dev != checked.st_dev || arrived.st_ino != checked.st_ino) {
-        ExclusiveRename::rename(trash.files(), reserved.c_str(), from, name.c_str(), S_ISDIR(arrived.st_mode));
-        return cannotMove(item, QStringLiteral("another item took its place while it was moved"));
-    }
-    if (!isAbsentAt(from, name))
-        return cannotMove(item, QStringLiteral("something is still at its original place"));
-    TrashOutcome outcome;
-    outcome.success = true;
-    return outcome;
 }
 
 // Why the item cannot be moved: its folder `from` did not open, or (as errno tells) the item is not found in it.
@@ -247,7 +179,7 @@ std::optional<FreedesktopTrash::Reservation> FreedesktopTrash::reserveName(const
                                                                            int &error) const
 {
     for (int number = 1; number <= MaximumCandidates; ++number) {
-        const std::string candidate = candidateName(name, number, isDirectory);
+        const std::string candidate = TrashFolders::candidateName(name, number, isDirectory, MaximumNameBytes);
         const std::string info = infoName(candidate);
         const int fd =
             openat(trash.info(), info.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0600);
@@ -321,7 +253,7 @@ TrashOutcome FreedesktopTrash::moveInto(const TrashFolders &trash, const Trusted
         if (!reservation)
             return cannotUse(m_folder, qt_error_string(error));
         const std::string reserved = reservation->filesPath.filename().native();
-        TrashOutcome outcome = renameInto(from.descriptor(), name, checked, trash, reserved, item);
+        TrashOutcome outcome = trash.moveIn(from.descriptor(), name, checked, reserved, item);
         error = outcome.errorNumber;
         if (outcome.success) {
             outcome.trashedPath = reservation->filesPath;
@@ -443,7 +375,7 @@ TrashOutcome FreedesktopTrash::moveToReservation(const TrustedFolder &from, cons
         !S_ISREG(reservation.st_mode) || reservation.st_uid != owner || reservation.st_nlink != 1 || !isForThisItem() ||
         !isAbsentAt(trash.files(), reserved))
         return cannotMove(item, QStringLiteral("its place in the Trash was not reserved for it"));
-    TrashOutcome outcome = renameInto(from.descriptor(), name, info, trash, reserved, item);
+    TrashOutcome outcome = trash.moveIn(from.descriptor(), name, info, reserved, item);
     if (outcome.success)
         outcome.trashedPath = m_folder / "files" / reserved;
     return outcome;

@@ -50,13 +50,7 @@ bool isRealFolder(const fs::path &path, struct stat &info)
 
 RestoreOutcome failure(const fs::path &original, const QString &reason, bool stillInTrash = true)
 {
-    RestoreOutcome outcome;
-    outcome.errorDescription = QStringLiteral("Cannot put '%1' back: %2").arg(PathNames::fileName(original), reason);
-    outcome.reason = reason;
-    if (!outcome.reason.isEmpty())
-        outcome.reason[0] = outcome.reason[0].toUpper();
-    outcome.stillInTrash = stillInTrash;
-    return outcome;
+    return RestoreOutcome::cannotPutBack(original, reason, stillInTrash);
 }
 
 // The path as given and, where its folder exists, with that folder's links resolved: a Trash at the top of a

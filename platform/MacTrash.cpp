@@ -17,29 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-TrashOutcome cannotMove(const fs::path &item, QString reason, int errorNumber = 0)
-{
-    TrashOutcome outcome;
-    outcome.errorDescription =
-        QStringLiteral("Cannot move '%1' to the Trash: %2").arg(PathNames::fileName(item), reason);
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toUpper();
-    outcome.reason = std::move(reason);
-    outcome.errorNumber = errorNumber;
-    return outcome;
-}
-
-RestoreOutcome cannotPutBack(const fs::path &original, QString reason, bool stillInTrash = true)
-{
-    RestoreOutcome outcome;
-    outcome.errorDescription = QStringLiteral("Cannot put '%1' back: %2").arg(PathNames::fileName(original), reason);
-    if (!reason.isEmpty())
-        reason[0] = reason[0].toUpper();
-    outcome.reason = std::move(reason);
-    outcome.stillInTrash = stillInTrash;
-    return outcome;
-}
-
 bool isMovableName(const std::string &name)
 {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
@@ -55,34 +32,35 @@ TrashOutcome MacTrash::moveToTrash(const fs::path &item, const TrustedFolder &fo
 {
     const std::string name = item.filename().native();
     if (!isMovableName(name))
-        return cannotMove(item, QStringLiteral("it is not an item that can be moved"));
+        return TrashOutcome::cannotMove(item, QStringLiteral("it is not an item that can be moved"));
     struct stat before {};
     if (!folder.isOpen() || fstatat(folder.descriptor(), name.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0) {
         const int error = folder.isOpen() ? errno : folder.error();
-        return cannotMove(item, error == ENOENT ? QStringLiteral("it no longer exists") : qt_error_string(error),
-                          error);
+        return TrashOutcome::cannotMove(
+            item, error == ENOENT ? QStringLiteral("it no longer exists") : qt_error_string(error), error);
     }
     // The system's call would fail the same way; the administrator's move may help with what it refuses.
     if (faccessat(folder.descriptor(), ".", W_OK, AT_EACCESS) != 0 &&
         (errno == EACCES || errno == EPERM || errno == EROFS))
-        return cannotMove(item, qt_error_string(errno), errno);
+        return TrashOutcome::cannotMove(item, qt_error_string(errno), errno);
     // The call takes a path: the one the held folder was reached by must still lead to it, through no link at all.
     const fs::path path = folder.path() / name;
     const TrustedFolder again(folder.path(), TrustedFolder::Links::refused);
     if (!again.isOpen() || again.identity() != folder.identity())
-        return cannotMove(item, QStringLiteral("its folder was moved or replaced since it was checked"));
+        return TrashOutcome::cannotMove(item, QStringLiteral("its folder was moved or replaced since it was checked"));
 
     const SystemTrash::Moved moved = m_system.moveToTrash(path);
     if (!moved.resultingPath)
-        return cannotMove(item, moved.problem.isEmpty() ? QStringLiteral("the system did not move it") : moved.problem);
+        return TrashOutcome::cannotMove(item, moved.problem.isEmpty() ? QStringLiteral("the system did not move it")
+                                                                      : moved.problem);
     struct stat arrived {};
     if (lstat(moved.resultingPath->c_str(), &arrived) != 0)
-        return cannotMove(item, QStringLiteral("it did not arrive in the Trash"));
+        return TrashOutcome::cannotMove(item, QStringLiteral("it did not arrive in the Trash"));
     if (arrived.st_dev != before.st_dev || arrived.st_ino != before.st_ino) {
         // Whatever took the item's place went to the Trash instead: it goes back the way it came.
         ExclusiveRename::rename(AT_FDCWD, moved.resultingPath->c_str(), AT_FDCWD, path.c_str(),
                                 S_ISDIR(arrived.st_mode));
-        return cannotMove(item, QStringLiteral("another item took its place while it was moved"));
+        return TrashOutcome::cannotMove(item, QStringLiteral("another item took its place while it was moved"));
     }
     TrashOutcome outcome;
     outcome.success = true;
@@ -96,25 +74,26 @@ RestoreOutcome MacTrash::restore(const fs::path &trashedItem, const fs::path &or
     const std::string name = original.filename().native();
     const std::string trashedName = trashedItem.filename().native();
     if (!isMovableName(name) || !isMovableName(trashedName))
-        return cannotPutBack(original, QStringLiteral("it is not an item that can be put back"), false);
+        return RestoreOutcome::cannotPutBack(original, QStringLiteral("it is not an item that can be put back"), false);
     const TrustedFolder trash(trashedItem.parent_path());
     struct stat item {};
     if (!trash.isOpen() || fstatat(trash.descriptor(), trashedName.c_str(), &item, AT_SYMLINK_NOFOLLOW) != 0)
-        return cannotPutBack(original, QStringLiteral("it is no longer in the Trash"), false);
+        return RestoreOutcome::cannotPutBack(original, QStringLiteral("it is no longer in the Trash"), false);
     if (!folder.isOpen())
-        return cannotPutBack(original, folder.problem());
+        return RestoreOutcome::cannotPutBack(original, folder.problem());
     const int error = ExclusiveRename::rename(trash.descriptor(), trashedName.c_str(), folder.descriptor(),
                                               name.c_str(), S_ISDIR(item.st_mode));
     if (error == EEXIST || error == ENOTEMPTY)
-        return cannotPutBack(original, QStringLiteral("something else is now in its place"));
+        return RestoreOutcome::cannotPutBack(original, QStringLiteral("something else is now in its place"));
     if (error == EXDEV)
-        return cannotPutBack(original, QStringLiteral("its place is on another file system than the Trash"));
+        return RestoreOutcome::cannotPutBack(original,
+                                             QStringLiteral("its place is on another file system than the Trash"));
     if (error != 0)
-        return cannotPutBack(original, qt_error_string(error));
+        return RestoreOutcome::cannotPutBack(original, qt_error_string(error));
     struct stat arrived {};
     if (fstatat(folder.descriptor(), name.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) != 0 ||
         arrived.st_dev != item.st_dev || arrived.st_ino != item.st_ino)
-        return cannotPutBack(original, QStringLiteral("it did not arrive at its place"));
+        return RestoreOutcome::cannotPutBack(original, QStringLiteral("it did not arrive at its place"));
     RestoreOutcome outcome;
     outcome.success = true;
     outcome.restoredPath = original;

@@ -6,6 +6,7 @@
 
 #include "platform/AdministratorCommand.h"
 #include "platform/FileTags.h"
+#include "platform/FinderTrash.h"
 #include "platform/FreedesktopTrash.h"
 #include "platform/MacTrash.h"
 #include "platform/PathNames.h"
@@ -90,6 +91,11 @@ TrashOutcome PosixPlatform::moveToTrash(const fs::path &item, const TrustedFolde
 
 std::optional<TrashSlot> PosixPlatform::reserveTrashSlot(const fs::path &item) const
 {
+    // The administrator's moves go where the system's own would: on the Mac, into the Trash that Finder shows.
+    if (systemTrash()) {
+        const auto place = FinderTrash(m_home).freePlace(item);
+        return place ? std::optional(TrashSlot{*place, {}}) : std::nullopt;
+    }
     const auto reservation = FreedesktopTrash::ofHome(m_home).reserve(item);
     if (!reservation)
         return std::nullopt;
@@ -98,21 +104,28 @@ std::optional<TrashSlot> PosixPlatform::reserveTrashSlot(const fs::path &item) c
 
 void PosixPlatform::releaseTrashSlot(const TrashSlot &slot) const
 {
+    if (slot.restoreInfo.empty())
+        return;
     FreedesktopTrash::ofHome(m_home).release(FreedesktopTrash::Reservation{slot.destination, slot.restoreInfo});
 }
 
 ScriptOutcome PosixPlatform::moveToTrashAsAdministrator(const std::vector<AdministratorMove> &moves) const
 {
-    const FreedesktopTrash trash = FreedesktopTrash::ofHome(m_home);
+    const FreedesktopTrash freedesktop = FreedesktopTrash::ofHome(m_home);
+    const FinderTrash finder(m_home);
+    const bool isFinders = systemTrash() != nullptr;
+    const fs::path base = isFinders ? finder.home() : freedesktop.base();
+    const fs::path relative = isFinders ? fs::path(FinderTrash::FolderName) : freedesktop.relative();
+    const fs::path destinations = isFinders ? finder.folder() : freedesktop.folder() / "files";
     for (const AdministratorMove &move : moves) {
-        if (move.slot.destination.parent_path() != trash.folder() / "files") {
+        if (move.slot.destination.parent_path() != destinations) {
             return ScriptOutcome{false, std::nullopt,
                                  QStringLiteral("No place is reserved for '%1' in the Trash %2")
-                                     .arg(PathNames::fileName(move.item), PathNames::text(trash.folder()))};
+                                     .arg(PathNames::fileName(move.item), PathNames::text(base / relative))};
         }
     }
     return runAdministratorCommand(
-        AdministratorCommand::arguments(SystemPrograms::administratorHelper(), trash, moves));
+        AdministratorCommand::arguments(SystemPrograms::administratorHelper(), base, relative, moves));
 }
 
 ScriptOutcome PosixPlatform::runAdministratorCommand(const std::vector<std::string> &arguments) const

@@ -15,4 +15,8 @@ struct RestoreOutcome {
     QString reason;
     // The item is still in the Trash, so that putting it back may be tried again.
     bool stillInTrash = false;
+
+    // The failure to put back what came from `original`, with `reason` as the end of a sentence.
+    static RestoreOutcome cannotPutBack(const std::filesystem::path &original, QString reason,
+                                        bool stillInTrash = true);
 };

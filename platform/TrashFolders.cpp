@@ -3,6 +3,7 @@
 
 #include "platform/TrashFolders.h"
 
+#include "platform/ExclusiveRename.h"
 #include "platform/PathNames.h"
 #include "platform/TrustedFolder.h"
 
@@ -18,6 +19,23 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int FolderFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+// Longer endings are not treated as extensions that a numbered name keeps at its end.
+constexpr std::size_t MaximumExtensionBytes = 32;
+
+// The longest prefix of `text` of at most `limit` bytes that does not end inside a UTF-8 character. Text that
+// is not UTF-8 at that place is cut at the byte.
+std::size_t characterBoundary(std::string_view text, std::size_t limit)
+{
+    if (limit >= text.size())
+        return text.size();
+    const auto isContinuation = [&](std::size_t at) {
+        return (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80;
+    };
+    std::size_t cut = limit;
+    for (int step = 0; step < 3 && cut > 0 && isContinuation(cut); ++step)
+        --cut;
+    return isContinuation(cut) ? limit : cut;
+}
 
 bool isEmptyFolder(int folder)
 {
@@ -40,13 +58,14 @@ bool isEmptyFolder(int folder)
 } // namespace
 
 TrashFolders::TrashFolders(const fs::path &base, const fs::path &relative, Missing missing, std::optional<uid_t> owner,
-                           bool stickyBase)
+                           bool stickyBase, Layout layout)
+    : m_flat(layout == Layout::flat)
 {
-    open(base, relative, missing, owner, stickyBase);
+    open(base, relative, missing, owner, stickyBase, layout);
 }
 
 void TrashFolders::open(const fs::path &base, const fs::path &relative, Missing missing, std::optional<uid_t> owner,
-                        bool stickyBase)
+                        bool stickyBase, Layout layout)
 {
     const TrustedFolder top(base);
     struct stat info {};
@@ -85,6 +104,10 @@ void TrashFolders::open(const fs::path &base, const fs::path &relative, Missing 
         if (next < 0)
             return;
     }
+    if (layout == Layout::flat) {
+        m_files = held;
+        return;
+    }
     m_files = openFolder(held, "files", shown / "files", true, missing);
     m_info = m_files < 0 ? -1 : openFolder(held, "info", shown / "info", true, missing);
     close(held);
@@ -96,6 +119,48 @@ TrashFolders::~TrashFolders()
         if (descriptor >= 0)
             close(descriptor);
     }
+}
+
+TrashOutcome TrashFolders::moveIn(int from, const std::string &name, const struct stat &checked,
+                                  const std::string &target, const fs::path &item) const
+{
+    const int error = ExclusiveRename::rename(from, name.c_str(), m_files, target.c_str(), S_ISDIR(checked.st_mode));
+    if (error != 0)
+        return TrashOutcome::cannotMove(item, qt_error_string(error), error);
+    struct stat arrived {};
+    if (fstatat(m_files, target.c_str(), &arrived, AT_SYMLINK_NOFOLLOW) != 0)
+        return TrashOutcome::cannotMove(item, QStringLiteral("it did not arrive in the Trash"));
+    if (arrived.st_dev != checked.st_dev || arrived.st_ino != checked.st_ino) {
+        ExclusiveRename::rename(m_files, target.c_str(), from, name.c_str(), S_ISDIR(arrived.st_mode));
+        return TrashOutcome::cannotMove(item, QStringLiteral("another item took its place while it was moved"));
+    }
+    struct stat left {};
+    if (fstatat(from, name.c_str(), &left, AT_SYMLINK_NOFOLLOW) == 0 || errno != ENOENT)
+        return TrashOutcome::cannotMove(item, QStringLiteral("something is still at its original place"));
+    TrashOutcome outcome;
+    outcome.success = true;
+    return outcome;
+}
+
+std::string TrashFolders::candidateName(std::string_view name, int number, bool isDirectory, std::size_t maximumBytes)
+{
+    std::string_view stem = name;
+    std::string_view extension;
+    const auto dot = name.rfind('.');
+    if (!isDirectory && dot != std::string_view::npos && dot > 0 && dot + 1 < name.size() &&
+        name.size() - dot <= MaximumExtensionBytes) {
+        stem = name.substr(0, dot);
+        extension = name.substr(dot);
+    }
+    std::string suffix;
+    if (number > 1)
+        suffix.append(1, ' ').append(std::to_string(number));
+    const std::size_t room = maximumBytes - suffix.size() - extension.size();
+    stem = stem.substr(0, characterBoundary(stem, room));
+    std::string candidate;
+    candidate.reserve(stem.size() + suffix.size() + extension.size());
+    candidate.append(stem).append(suffix).append(extension);
+    return candidate;
 }
 
 void TrashFolders::fail(const fs::path &shown, int error, const QString &reason)

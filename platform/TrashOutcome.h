@@ -20,4 +20,7 @@ struct TrashOutcome {
 
     // The item may not be changed where it is, by this user or on this file system; nothing else is wrong.
     bool permissionDenied() const { return errorNumber == EACCES || errorNumber == EPERM || errorNumber == EROFS; }
+
+    // The failure to move `item`, with `reason` as the end of a sentence: "it no longer exists".
+    static TrashOutcome cannotMove(const std::filesystem::path &item, QString reason, int errorNumber = 0);
 };

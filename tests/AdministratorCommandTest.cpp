@@ -5,6 +5,7 @@
 #include "QtPrinters.h"
 #include "TempTree.h"
 #include "TrashInspection.h"
+#include "platform/FinderTrash.h"
 #include "platform/FreedesktopTrash.h"
 #include "platform/TrashInfo.h"
 
@@ -121,7 +122,7 @@ TEST(AdministratorCommand, TheHelperMovesOnlyListableItemsToTheirOwnReservations
         << TrashInfo{(caches / "first's").native(), "2024-01-01T00:00:00"}.text();
 
     const std::vector<std::string> arguments =
-        AdministratorCommand::arguments(built("leftscan-admin-trash-stand-in"), trash, moves);
+        AdministratorCommand::arguments(built("leftscan-admin-trash-stand-in"), trash.base(), trash.relative(), moves);
     const QByteArray command = "LEFTSCAN_TEST_HOME='" + QByteArray(home.c_str()) + "' " +
                                AdministratorCommand::shellCommand(arguments) + " 2>&1";
     const ShellRun run = runShell(command, tree.root());
@@ -145,6 +146,48 @@ TEST(AdministratorCommand, TheHelperMovesOnlyListableItemsToTheirOwnReservations
         2);
 }
 
+TEST(AdministratorCommand, OnAMacTheHelperMovesIntoTheFindersTrashOfTheUserOnlyUnderAFreeName)
+{
+    TempTree tree;
+    const fs::path home = tree.makeFolder("home");
+    const fs::path caches = tree.makeFolder("home/Library/Caches");
+    const FinderTrash trash(home);
+    std::vector<AdministratorMove> moves;
+    for (const std::string name : {"first's.plist", "taken", "-- last"}) {
+        const fs::path item = tree.writeFile("home/Library/Caches/" + name, "item " + name);
+        const auto place = trash.freePlace(item);
+        ASSERT_TRUE(place);
+        moves.push_back({item, caches, {*place, {}}});
+    }
+    tree.writeFile("home/.Trash/taken", "already there");
+    const auto run = [&](const std::vector<AdministratorMove> &these) {
+        const std::vector<std::string> arguments = AdministratorCommand::arguments(
+            built("leftscan-admin-trash-stand-in"), home, FinderTrash::FolderName, these);
+        return runShell("LEFTSCAN_TEST_HOME='" + QByteArray(home.c_str()) + "' " +
+                            AdministratorCommand::shellCommand(arguments) + " 2>&1",
+                        tree.root());
+    };
+
+    const ShellRun moved = run({moves[0], moves[1]});
+    EXPECT_EQ(moved.status, 1) << moved.output;
+    EXPECT_EQ(moves[0].slot.destination, home / ".Trash/first's.plist");
+    EXPECT_EQ(TempTree::readFile(moves[0].slot.destination), "item first's.plist");
+    EXPECT_EQ(TempTree::readFile(home / ".Trash/taken"), "already there");
+    EXPECT_EQ(TempTree::readFile(caches / "taken"), "item taken");
+    EXPECT_FALSE(isThere(home / ".local"));
+    EXPECT_EQ(trash.freePlace(caches / "taken"), home / ".Trash/taken 2");
+
+    // A Trash that others may change, or a link in its place, takes nothing.
+    const fs::path elsewhere = tree.makeFolder("elsewhere");
+    fs::permissions(home / ".Trash", fs::perms::all);
+    EXPECT_EQ(run({moves[2]}).status, 1);
+    fs::rename(home / ".Trash", tree.path("aside"));
+    fs::create_directory_symlink(elsewhere, home / ".Trash");
+    EXPECT_EQ(run({moves[2]}).status, 1);
+    EXPECT_EQ(TempTree::readFile(moves[2].item), "item -- last");
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+}
+
 TEST(AdministratorCommand, TheHelperActsOnlyForTheUserThePromptNamesAndNeverForTheArguments)
 {
     TempTree tree;
@@ -155,7 +198,7 @@ TEST(AdministratorCommand, TheHelperActsOnlyForTheUserThePromptNamesAndNeverForT
     const auto reservation = trash.reserve(item);
     ASSERT_TRUE(reservation);
     const std::vector<std::string> arguments = AdministratorCommand::arguments(
-        helper(), trash, {{item, caches, {reservation->filesPath, reservation->infoPath}}});
+        helper(), trash.base(), trash.relative(), {{item, caches, {reservation->filesPath, reservation->infoPath}}});
 
     // Without the prompt's word on the user, and for a user whose home this is not, nothing moves.
     for (const char *user : {"", "PKEXEC_UID=0 ", "PKEXEC_UID=65534 ", "PKEXEC_UID=x "}) {

@@ -457,6 +457,41 @@ TEST_F(RemovalTest, OnTheSystemsOwnTrashAFolderOrItemSwappedSinceTheCheckStopsTh
     EXPECT_TRUE(fs::is_empty(m_tree.path("Users/me/.Trash")));
 }
 
+TEST_F(RemovalTest, OnAMacTheAdministratorsMoveGoesToTheFindersTrashUnderAFreeNameAndComesBackFromThere)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv", "listed");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-raced", "raced");
+    m_tree.writeFile("Users/me/.Trash/qqvv", "older");
+    StandInSystemTrash system(m_tree.path("Users/me/.Trash"));
+    m_platform->systemTrashStandIn = &system;
+    m_platform->trashRefuses = true;
+    m_platform->macOS = true;
+    RemnantScanner scanner(m_platform, std::make_shared<MacProfile>(m_platform), m_alerts);
+    const auto items = listCaches(*m_platform);
+    ASSERT_EQ(items.size(), 2U);
+
+    m_alerts.answers = {QStringLiteral("Continue")};
+    scanner.moveToTrash(items[0]);
+    EXPECT_EQ(items[0]->action(), RemnantAction::trashed());
+    const fs::path moved = m_tree.path("Users/me/.Trash/qqvv 2");
+    EXPECT_EQ(TempTree::readFile(moved), "listed");
+    EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv")), "older");
+    EXPECT_FALSE(isThere(m_tree.path("Users/me/.local")));
+    const RestoreOutcome back =
+        m_platform->restoreFromTrash(moved, items[0]->url(), *m_platform->holdFolder(items[0]->url().parent_path()));
+    EXPECT_TRUE(back.success) << back.errorDescription.toStdString();
+    EXPECT_EQ(TempTree::readFile(items[0]->url()), "listed");
+
+    // The name chosen in the Trash is taken before the helper runs: the move fails, and nothing is replaced.
+    const auto slot = m_platform->reserveTrashSlot(items[1]->url());
+    ASSERT_TRUE(slot);
+    m_tree.writeFile("Users/me/.Trash/qqvv-raced", "came first");
+    const auto folder = m_platform->holdFolder(items[1]->url().parent_path());
+    EXPECT_FALSE(m_platform->moveToTrashAsAdministrator({{items[1]->url(), folder->path(), *slot}}).success);
+    EXPECT_EQ(TempTree::readFile(items[1]->url()), "raced");
+    EXPECT_EQ(TempTree::readFile(slot->destination), "came first");
+}
+
 TEST(OtherUsersRace, RenamingALinkOfRootsDuringAMoveOrAPrivilegedMoveNeverLetsItReachWhereTheLinkLeads)
 {
     if (geteuid() != 0)

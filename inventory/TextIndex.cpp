@@ -38,7 +38,9 @@ void TextIndex::build()
     m_shortRuns.clear();
     m_sortedTexts.clear();
     m_states.clear();
-    m_transitions.clear();
+    m_edgeStarts.clear();
+    m_edgeUnits.clear();
+    m_edgeTargets.clear();
     if (m_questions & Containing) {
         buildRuns();
         if (m_shortQuestions == ShortQuestions::Indexed) {
@@ -98,23 +100,30 @@ std::optional<TextIndex::RunTexts> TextIndex::textsWithRun(quint64 run) const
 
 void TextIndex::buildAutomaton()
 {
-    qsizetype unitCount = 0;
-    for (const QString &text : m_texts)
-        unitCount += text.size();
+    // The texts go in in the order of their code units, so that the transition a text may share with those before
+    // it is always the latest one made out of its state, and each state's transitions are made in the order of
+    // their units.
+    std::vector<int> order(m_texts.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [this](int a, int b) {
+        const QString &left = m_texts[std::size_t(a)];
+        const QString &right = m_texts[std::size_t(b)];
+        return std::lexicographical_compare(left.utf16(), left.utf16() + left.size(), right.utf16(),
+                                            right.utf16() + right.size());
+    });
     m_states.assign(1, State{});
-    m_states.reserve(std::size_t(unitCount) + 1);
-    m_transitions.clear();
-    m_transitions.reserve(unitCount);
     std::vector<int> parents{0};
     std::vector<char16_t> units{0};
     std::vector<qsizetype> depths{0};
-    for (int index = 0; index < int(m_texts.size()); ++index) {
+    std::vector<int> latestChild{-1};
+    for (const int index : order) {
         const QString &text = m_texts[std::size_t(index)];
         int state = 0;
         for (qsizetype depth = 0; depth < text.size(); ++depth) {
             const char16_t unit = text[depth].unicode();
-            if (const auto next = transition(state, unit)) {
-                state = *next;
+            const int latest = latestChild[std::size_t(state)];
+            if (latest >= 0 && units[std::size_t(latest)] == unit) {
+                state = latest;
                 continue;
             }
             const int created = int(m_states.size());
@@ -122,18 +131,34 @@ void TextIndex::buildAutomaton()
             parents.push_back(state);
             units.push_back(unit);
             depths.push_back(depth + 1);
-            m_transitions.insert(quint64(state) << 16 | unit, created);
+            latestChild.push_back(-1);
+            latestChild[std::size_t(state)] = created;
             state = created;
         }
         m_states[std::size_t(state)].text = index;
     }
+    latestChild = {};
+
+    // Each state's transitions together, in the order they were made.
+    m_edgeStarts.assign(m_states.size() + 1, 0);
+    for (std::size_t state = 1; state < m_states.size(); ++state)
+        ++m_edgeStarts[std::size_t(parents[state]) + 1];
+    std::partial_sum(m_edgeStarts.begin(), m_edgeStarts.end(), m_edgeStarts.begin());
+    m_edgeUnits.resize(m_states.size() - 1);
+    m_edgeTargets.resize(m_states.size() - 1);
+    std::vector<std::uint32_t> filled(m_edgeStarts.begin(), m_edgeStarts.end() - 1);
+    for (std::size_t state = 1; state < m_states.size(); ++state) {
+        const std::uint32_t at = filled[std::size_t(parents[state])]++;
+        m_edgeUnits[at] = units[state];
+        m_edgeTargets[at] = int(state);
+    }
 
     // Shallower states first: a failure link always leads to a shallower state, whose own link is then known.
-    std::vector<int> order(m_states.size() - 1);
-    std::iota(order.begin(), order.end(), 1);
-    std::stable_sort(order.begin(), order.end(),
+    std::vector<int> byDepth(m_states.size() - 1);
+    std::iota(byDepth.begin(), byDepth.end(), 1);
+    std::stable_sort(byDepth.begin(), byDepth.end(),
                      [&](int a, int b) { return depths[std::size_t(a)] < depths[std::size_t(b)]; });
-    for (const int state : order) {
+    for (const int state : byDepth) {
         const int parent = parents[std::size_t(state)];
         int failure = 0;
         if (parent != 0) {
@@ -155,8 +180,12 @@ void TextIndex::buildAutomaton()
 
 std::optional<int> TextIndex::transition(int state, char16_t unit) const
 {
-    const auto it = m_transitions.constFind(quint64(state) << 16 | unit);
-    return it == m_transitions.cend() ? std::nullopt : std::optional<int>(it.value());
+    const auto begin = m_edgeUnits.begin() + std::ptrdiff_t(m_edgeStarts[std::size_t(state)]);
+    const auto end = m_edgeUnits.begin() + std::ptrdiff_t(m_edgeStarts[std::size_t(state) + 1]);
+    const auto it = std::lower_bound(begin, end, unit);
+    if (it == end || *it != unit)
+        return std::nullopt;
+    return m_edgeTargets[std::size_t(it - m_edgeUnits.begin())];
 }
 
 int TextIndex::step(int state, char16_t unit) const

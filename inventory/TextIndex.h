@@ -92,6 +92,11 @@ private:
     std::vector<int> m_runTexts;
     std::vector<int> m_sortedTexts;
     std::vector<State> m_states;
-    QHash<quint64, int> m_transitions; // state << 16 | code unit -> state
+    // The transitions out of state s are m_edgeUnits[m_edgeStarts[s]] up to m_edgeUnits[m_edgeStarts[s + 1]], sorted by
+    // code unit, leading to the states at the same places of m_edgeTargets: a few bytes for each, where the texts of a
+    // large inventory make hundreds of thousands.
+    std::vector<std::uint32_t> m_edgeStarts;
+    std::vector<char16_t> m_edgeUnits;
+    std::vector<int> m_edgeTargets;
     qsizetype m_longest = 0;
 };

@@ -38,7 +38,6 @@ template <> std::span<const RemnantCategory> allCases<RemnantCategory>();
 QString rawValue(RemnantCategory category);
 // The category's name in the command line's JSON and CSV, which stays as it is whatever language the window speaks.
 QString keyOf(RemnantCategory category);
-// The name of the symbol image that stands for the category.
 // True for the folders whose content programs make again at will, caches and logs: nothing in them but credentials
 // counts as the user's own files.
 bool holdsDisposableContent(RemnantCategory category);

@@ -15,6 +15,5 @@ template <> std::span<const RemnantRisk> allCases<RemnantRisk>();
 QString rawValue(RemnantRisk risk);
 // The risk's name in the command line's JSON and CSV, which stays as it is whatever language the window speaks.
 QString keyOf(RemnantRisk risk);
-// The symbol image and colour that every view shows for the risk.
 // Position in the ranking review, caution, safe that every ranked view uses: 0 is the most attention-worthy.
 int rank(RemnantRisk risk);

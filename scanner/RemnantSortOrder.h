@@ -14,6 +14,5 @@ enum class RemnantSortOrder { riskDescending, sizeDescending, nameAscending, las
 
 template <> std::span<const RemnantSortOrder> allCases<RemnantSortOrder>();
 
-// The menu label.
 // True when `left` goes strictly before `right` in the order.
 bool sortsBefore(RemnantSortOrder order, const RemnantItem &left, const RemnantItem &right);

@@ -12,7 +12,7 @@ void ScanSession::startSizes()
     m_sizeTargets.clear();
     m_sizeTargets.reserve(std::size_t(m_items.size()));
     for (const RemnantItemPtr &item : std::as_const(m_items)) {
-        entries.push_back({item->url(), holdsDisposableContent(item->category())});
+        entries.push_back({item->urlBytes(), holdsDisposableContent(item->category())});
         m_sizeTargets.push_back(item);
     }
     m_sizeThresholdDays = m_staleThresholdDays;

@@ -42,8 +42,8 @@ void SizeMeasurementPass::run()
         const std::size_t index = m_next.fetch_add(1);
         if (index >= m_entries.size())
             break;
-        const std::optional<SizeMeasurement> measurement =
-            m_platform->measureSize(m_entries[index].path, m_entries[index].disposable, &m_cancelled);
+        const std::optional<SizeMeasurement> measurement = m_platform->measureSize(
+            std::filesystem::path(m_entries[index].path), m_entries[index].disposable, &m_cancelled);
         if (!measurement)
             return;
         batch.push_back({index, *measurement});

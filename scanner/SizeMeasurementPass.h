@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -21,7 +22,8 @@ class Platform;
 class SizeMeasurementPass {
 public:
     struct Entry {
-        std::filesystem::path path;
+        // The entry's path as its bytes: a path object keeps its components too, many times the memory for a long list.
+        std::string path;
         bool disposable = false; // see Platform::measureSize
     };
     struct Result {

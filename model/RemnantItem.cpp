@@ -11,9 +11,8 @@
 #include <QCoreApplication>
 #include <limits>
 
-RemnantItem::RemnantItem(Fields fields, QObject *parent)
-    : QObject(parent)
-    , m_id(QUuid::createUuid())
+RemnantItem::RemnantItem(Fields fields)
+    : m_id(QUuid::createUuid())
     , m_fields(std::move(fields))
     , m_url(m_fields.url.native())
     , m_name(PathNames::fileName(m_fields.url))
@@ -58,14 +57,6 @@ QString RemnantItem::displayPath() const
     return PathNames::text(url());
 }
 
-void RemnantItem::setAction(const RemnantAction &action)
-{
-    if (m_action == action)
-        return;
-    m_action = action;
-    emit actionChanged(m_action);
-}
-
 std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule, const std::optional<QDateTime> &opened,
                                                   const std::optional<QDateTime> &accessed,
                                                   const std::optional<QDateTime> &modified)
@@ -103,7 +94,6 @@ void RemnantItem::setMeasurement(const SizeMeasurement &measurement, int staleTh
     m_usedRecently = newest && DayCount::daysBetween(*newest, Clock::now()) <= staleThresholdDays;
     if (isGuarded() && m_fields.status == RemnantStatus::orphan)
         m_fields.risk = RemnantRisk::review;
-    emit sizeOnDiskChanged();
 }
 
 std::optional<QDateTime> RemnantItem::newestInside() const

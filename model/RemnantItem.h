@@ -11,7 +11,6 @@
 
 #include <QDateTime>
 #include <QHashFunctions>
-#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUuid>
@@ -23,12 +22,11 @@
 #include <string_view>
 
 // One entry found in a scanned Library folder, shared by the scanner's list and every view that shows it. Its
-// identity is its id: two items are equal only when they are the same found entry.
-class RemnantItem : public QObject {
-    Q_OBJECT
+// identity is its id: two items are equal only when they are the same found entry. The scan session tells when its
+// action or its measurement changes.
+class RemnantItem {
     // The scan session alone measures what the entry takes on disk.
     friend class ScanSession;
-    Q_PROPERTY(RemnantAction action READ action WRITE setAction NOTIFY actionChanged)
 
 public:
     // What the scan learnt about the entry; every item gets a new random id on top.
@@ -57,7 +55,7 @@ public:
         bool lastUseFromChanges = false;
     };
 
-    explicit RemnantItem(Fields fields, QObject *parent = nullptr);
+    explicit RemnantItem(Fields fields);
 
     // The ways an entry's last use is told from its dates: the first of the listed dates that is present. A date
     // that is present but invalid is an age that cannot be told.
@@ -120,8 +118,7 @@ public:
     bool isGuarded() const { return holdsUserFiles() || m_usedRecently; }
     RemnantAction action() const { return m_action; }
 
-    // Notifies only when the value actually changes.
-    void setAction(const RemnantAction &action);
+    void setAction(const RemnantAction &action) { m_action = action; }
 
     // Whole days from the last use (Spotlight's date, else the modification date) to Clock::now(); negative for a
     // date in the future, absent without either date. Computed on every call.
@@ -149,11 +146,6 @@ public:
     bool matchesSearch(const QString &lowerQuery, std::string_view lowerQueryUtf8) const;
 
     friend bool operator==(const RemnantItem &left, const RemnantItem &right) { return left.m_id == right.m_id; }
-
-signals:
-    void actionChanged(const RemnantAction &action);
-    // The size on disk, the census and with them perhaps the risk are known.
-    void sizeOnDiskChanged();
 
 private:
     void setMeasurement(const SizeMeasurement &measurement, int staleThresholdDays);

@@ -31,8 +31,8 @@ struct EntryFacts {
 LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &location, const Platform &platform,
                                                       const Profile &profile, const OwnerResolver &resolver,
                                                       int staleThresholdDays, const ScanProgressHandler &progress,
-                                                      const ScanBatchHandler &batch, QThread *recordThread,
-                                                      const std::atomic<bool> *cancelled, int workers)
+                                                      const ScanBatchHandler &batch, const std::atomic<bool> *cancelled,
+                                                      int workers)
 {
     Result result;
     std::vector<RemnantItemPtr> &records = result.rest;
@@ -141,10 +141,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             fields.ownerUnnamed = owner.unnamed || verdict.unnamed;
             if (verdict.status == RemnantStatus::orphan)
                 fields.lookalikes = resolver.lookalikes(entry.name, entry.attribution);
-            auto record = std::make_shared<RemnantItem>(std::move(fields));
-            if (recordThread)
-                record->moveToThread(recordThread);
-            records.push_back(std::move(record));
+            records.push_back(std::make_shared<RemnantItem>(std::move(fields)));
             ++processed;
 
             if (processed == total || processed % ProgressInterval == 0)

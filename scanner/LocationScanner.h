@@ -40,12 +40,10 @@ public:
     // threads.
     static constexpr int ChunkSize = 200;
 
-    // The records are given to `recordThread` (for instance the thread of the window that shows them) when one is
-    // named. Once `cancelled` is set, the listing stops before its next entry. `workers` threads identify the
+    // Once `cancelled` is set, the listing stops before its next entry. `workers` threads identify the
     // entries; 0 means one per processor.
     static Result scanLocation(const ScanLocation &location, const Platform &platform, const Profile &profile,
                                const OwnerResolver &resolver, int staleThresholdDays,
                                const ScanProgressHandler &progress, const ScanBatchHandler &batch,
-                               QThread *recordThread = nullptr, const std::atomic<bool> *cancelled = nullptr,
-                               int workers = 0);
+                               const std::atomic<bool> *cancelled = nullptr, int workers = 0);
 };

@@ -232,7 +232,7 @@ void ScanSession::scanNextLocation()
         });
     };
     auto work = [this, location, platform = m_platform, profile = m_profile, resolver = m_resolver,
-                 threshold = m_staleThresholdDays, progress, batch, recordThread = thread(), cancelled,
+                 threshold = m_staleThresholdDays, progress, batch, cancelled,
                  listedBefore = m_listedFolders]() -> std::function<void()> {
         std::optional<std::filesystem::path> folder = platform->resolvedPath(location.path.url);
         if (folder && std::find(listedBefore.begin(), listedBefore.end(), *folder) != listedBefore.end()) {
@@ -242,8 +242,8 @@ void ScanSession::scanNextLocation()
                 locationFinished({}, warning, std::nullopt);
             };
         }
-        LocationScanner::Result result = LocationScanner::scanLocation(
-            location, *platform, *profile, *resolver, threshold, progress, batch, recordThread, cancelled.get());
+        LocationScanner::Result result = LocationScanner::scanLocation(location, *platform, *profile, *resolver,
+                                                                       threshold, progress, batch, cancelled.get());
         if (result.warning)
             folder.reset();
         return [this, result = std::move(result), folder]() mutable {

@@ -112,6 +112,8 @@ signals:
 
     void isMeasuringSizesChanged(bool value);
     void itemsMeasured();
+    // The action of some items changed: trashed, tagged or put back.
+    void actionsChanged();
     void sizesMeasured();
 
     void isActingChanged(bool value);

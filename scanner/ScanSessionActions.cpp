@@ -97,6 +97,7 @@ QList<ScanSession::TrashedItem> ScanSession::markTrashed(const QList<RemnantItem
         DiagnosticLog::write(logPrefix + item->name());
     }
     removeItems(items);
+    emit actionsChanged();
     return trashed;
 }
 
@@ -150,8 +151,10 @@ ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item
 std::optional<QString> ScanSession::applyTag(const RemnantItemPtr &item, FinderTagColor color)
 {
     std::optional<QString> error = writeTag(*m_platform, removalGuard(), item->url(), color);
-    if (!error)
+    if (!error) {
         item->setAction(RemnantAction::tagged(color));
+        emit actionsChanged();
+    }
     return error;
 }
 
@@ -307,6 +310,8 @@ void ScanSession::tagsApplied(const std::vector<std::optional<QString>> &errors)
             ++m_actionReport.succeeded;
         }
     }
+    if (m_actionReport.succeeded > 0)
+        emit actionsChanged();
     finishAction();
 }
 

@@ -74,6 +74,8 @@ void ScanSession::restoreAttempted(const std::vector<RestoreOutcome> &outcomes)
             listedAgain.append(trashed);
     }
     m_restoring.clear();
+    if (m_actionReport.succeeded > 0)
+        emit actionsChanged();
     insertItems(listedAgain);
     setUndoableTrash(std::move(stayed));
     finishAction();

@@ -80,7 +80,7 @@ QStringList locationsWith(const PosixPlatform &platform, const Inventory &invent
                 for (const RemnantItemPtr &record : records)
                     events.append(described(*record));
             },
-            nullptr, nullptr, workers);
+            nullptr, workers);
         for (const RemnantItemPtr &record : result.rest)
             events.append(described(*record));
         events.append(result.warning.value_or(QStringLiteral("no warning")));
@@ -101,7 +101,7 @@ QStringList linuxLocationsWith(const PosixPlatform &platform, int workers)
                 for (const RemnantItemPtr &record : records)
                     events.append(described(*record) + u'|' + record->lookalikes().join(u','));
             },
-            nullptr, nullptr, workers);
+            nullptr, workers);
         for (const RemnantItemPtr &record : result.rest)
             events.append(described(*record) + u'|' + record->lookalikes().join(u','));
     }

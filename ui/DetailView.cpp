@@ -44,6 +44,13 @@ DetailView::DetailView(RemnantScanner &scanner, RemnantActions &actions, QWidget
     , m_scanner(scanner)
     , m_actions(actions)
 {
+    // The item shown is drawn again when its action or its measurement changes.
+    const auto follow = [this] {
+        if (m_item && (m_item->action() != m_shownAction || m_item->sizeOnDisk() != m_shownSize))
+            rebuild();
+    };
+    connect(&scanner.session(), &ScanSession::actionsChanged, this, follow);
+    connect(&scanner.session(), &ScanSession::itemsMeasured, this, follow);
     // A pass that ends without measuring the item shown (it was stopped) takes the spinner away.
     connect(&scanner, &RemnantScanner::isMeasuringSizesChanged, this, [this] {
         if (m_item && !m_item->sizeOnDisk())
@@ -59,13 +66,7 @@ void DetailView::setRemnant(const RemnantItemPtr &item)
 {
     if (m_item == item)
         return;
-    disconnect(m_actionWatch);
-    disconnect(m_sizeWatch);
     m_item = item;
-    if (m_item) {
-        m_actionWatch = connect(m_item.get(), &RemnantItem::actionChanged, this, &DetailView::rebuild);
-        m_sizeWatch = connect(m_item.get(), &RemnantItem::sizeOnDiskChanged, this, &DetailView::rebuild);
-    }
     rebuild();
 }
 
@@ -74,6 +75,8 @@ void DetailView::rebuild()
     if (QWidget *old = takeWidget())
         old->deleteLater();
     m_reveal = m_tag = m_trash = nullptr;
+    m_shownAction = m_item ? m_item->action() : RemnantAction::none();
+    m_shownSize = m_item ? m_item->sizeOnDisk() : std::nullopt;
     auto *content = new QWidget;
     m_content = content;
     content->setObjectName(QStringLiteral("detailContent"));

@@ -40,8 +40,9 @@ private:
     RemnantScanner &m_scanner;
     RemnantActions &m_actions;
     RemnantItemPtr m_item;
-    QMetaObject::Connection m_actionWatch;
-    QMetaObject::Connection m_sizeWatch;
+    // What the item shown had when it was drawn.
+    RemnantAction m_shownAction;
+    std::optional<qint64> m_shownSize;
     QPointer<QWidget> m_content;
     ProminentButton *m_reveal = nullptr;
     ProminentButton *m_tag = nullptr;

@@ -19,9 +19,8 @@ RemnantListModel::RemnantListModel(RemnantScanner &scanner, QObject *parent)
     connect(&session, &ScanSession::itemsInserted, this, &RemnantListModel::insert);
     connect(&session, &ScanSession::itemsReset, this, &RemnantListModel::reset);
     connect(&session, &ScanSession::itemsMeasured, this, &RemnantListModel::markChanged);
+    connect(&session, &ScanSession::actionsChanged, this, &RemnantListModel::markChanged);
     m_rows = session.items();
-    for (const RemnantItemPtr &item : std::as_const(m_rows))
-        watch(item);
 }
 
 void RemnantListModel::append(qsizetype first, qsizetype count)
@@ -30,7 +29,6 @@ void RemnantListModel::append(qsizetype first, qsizetype count)
     beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + count - 1));
     for (qsizetype i = first; i < first + count; ++i) {
         m_rows.append(items[i]);
-        watch(items[i]);
     }
     endInsertRows();
 }
@@ -99,7 +97,6 @@ void RemnantListModel::insert(const QList<qsizetype> &positions)
     for (const qsizetype position : positions) {
         beginInsertRows({}, int(position), int(position));
         m_rows.insert(position, items[position]);
-        watch(items[position]);
         endInsertRows();
     }
 }
@@ -109,8 +106,6 @@ void RemnantListModel::reset()
     beginResetModel();
     m_rows = m_scanner.session().items();
     endResetModel();
-    for (const RemnantItemPtr &item : std::as_const(m_rows))
-        watch(item);
     pruneChecked();
 }
 
@@ -165,12 +160,6 @@ RemnantItemPtr RemnantListModel::itemPointer(int row) const
     if (row < 0 || row >= m_rows.size())
         return {};
     return m_rows.at(row);
-}
-
-void RemnantListModel::watch(const RemnantItemPtr &item)
-{
-    // A reset hands over the same records again; one connection per record is enough.
-    connect(item.get(), &RemnantItem::actionChanged, this, &RemnantListModel::markChanged, Qt::UniqueConnection);
 }
 
 void RemnantListModel::markChanged()

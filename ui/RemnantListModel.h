@@ -48,7 +48,6 @@ private:
     void remove(const QList<RemnantItemPtr> &items);
     void insert(const QList<qsizetype> &positions);
     void reset();
-    void watch(const RemnantItemPtr &item);
     void markChanged();
 
     void pruneChecked();

@@ -324,6 +324,7 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
                           : !app->flatpaks.isEmpty() ? app->flatpaks.front()
                                                      : app->name;
     Evidence missing = catalogued(Evidence::Kind::catalogueFolderMissing, Evidence::Kind::readByMissing);
+    missing.owner = owner;
     missing.names = names;
     EvidenceList clauses{missing};
     // What is installed of it, or kept, and still does not count.

@@ -14,8 +14,10 @@
 #include "platform/UserFileKind.h"
 #include "scanner/RemnantSortOrder.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/EvidenceText.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -100,6 +102,34 @@ QByteArray jsonCensus(const RemnantItem &item)
            ", \"newestInside\": " + jsonDate(item.newestInside()).toUtf8();
 }
 
+// The evidence as values, each clause an object with every field, empty or not.
+QString jsonEvidence(const EvidenceList &evidence)
+{
+    QStringList objects;
+    for (const Evidence &each : evidence) {
+        QStringList names;
+        for (const QString &name : each.names)
+            names.append(JsonText::quoted(name));
+        objects.append(QStringLiteral("{\"kind\": %1, \"strength\": %2, \"name\": %3, \"source\": %4, \"owner\": %5, "
+                                      "\"ownerKind\": %6, \"form\": %7, \"application\": %8, \"names\": [%9]}")
+                           .arg(JsonText::quoted(Evidence::keyOf(each.kind)),
+                                JsonText::quoted(Evidence::keyOf(each.strength)), JsonText::quoted(each.name),
+                                JsonText::quoted(each.source), JsonText::quoted(each.owner),
+                                JsonText::quoted(each.ownerKind), JsonText::quoted(each.form),
+                                JsonText::quoted(each.application), names.join(QStringLiteral(", "))));
+    }
+    return u'[' + objects.join(QStringLiteral(", ")) + u']';
+}
+
+// One field of every clause of the evidence, as one CSV field, separated as the look-alikes are.
+QByteArray csvEvidence(const EvidenceList &evidence, const std::function<QString(const Evidence &)> &field)
+{
+    QStringList values;
+    for (const Evidence &each : evidence)
+        values.append(field(each));
+    return values.join(QStringLiteral("; ")).toUtf8();
+}
+
 void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
 {
     write(stream, QByteArrayLiteral("["));
@@ -125,8 +155,9 @@ void printJson(const QList<RemnantItemPtr> &items, FILE *stream)
         QStringList lookalikes;
         for (const QString &app : item.lookalikes())
             lookalikes.append(JsonText::quoted(app));
-        object += QStringLiteral("\"evidence\": %1, \"lookalikes\": [%2], \"weakMatch\": %3")
-                      .arg(JsonText::quoted(item.evidence()), lookalikes.join(QStringLiteral(", ")),
+        object += QStringLiteral("\"evidence\": %1, \"evidenceDetail\": %2, \"lookalikes\": [%3], \"weakMatch\": %4")
+                      .arg(JsonText::quoted(EvidenceText::text(item.evidence(), EvidenceText::Language::english)),
+                           jsonEvidence(item.evidence()), lookalikes.join(QStringLiteral(", ")),
                            item.isWeakMatch() ? QStringLiteral("true") : QStringLiteral("false"))
                       .toUtf8();
         object += jsonCensus(item) + '}';
@@ -146,34 +177,42 @@ std::string sampleText(const RemnantItem &item)
 
 void printCsv(const QList<RemnantItemPtr> &items, FILE *stream)
 {
-    write(stream, QStringLiteral("path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,sizeOnDisk,"
-                                 "itemCount,sizePartial,lastModified,lastOpened,lastUsed,creationDate,evidence,"
-                                 "lookalikes,weakMatch,userFiles,userFilesSample,newestInside\r\n"));
+    write(stream,
+          QStringLiteral(
+              "path,name,category,status,risk,bundleIdentifier,matchedAppName,fileSize,sizeOnDisk,"
+              "itemCount,sizePartial,lastModified,lastOpened,lastUsed,creationDate,evidence,"
+              "lookalikes,weakMatch,userFiles,userFilesSample,newestInside,evidenceKind,evidenceStrength,evidenceName,"
+              "evidenceSource\r\n"));
     for (const RemnantItemPtr &pointer : items) {
         const RemnantItem &item = *pointer;
         const std::string_view name = nameBytes(item);
         const QList<QByteArray> measurement = csvMeasurement(item);
-        const QList<QByteArray> fields = {QByteArray::fromStdString(item.urlBytes()),
-                                          QByteArray(name.data(), qsizetype(name.size())),
-                                          keyOf(item.category()).toUtf8(),
-                                          RemnantReport::statusName(item.status()).toUtf8(),
-                                          keyOf(item.risk()).toUtf8(),
-                                          item.bundleIdentifier().value_or(QString()).toUtf8(),
-                                          item.matchedAppName().value_or(QString()).toUtf8(),
-                                          QByteArray::number(item.fileSize()),
-                                          measurement[0],
-                                          measurement[1],
-                                          measurement[2],
-                                          isoDate(item.lastModified()).toUtf8(),
-                                          isoDate(item.lastOpened()).toUtf8(),
-                                          isoDate(item.lastUsed()).toUtf8(),
-                                          isoDate(item.creationDate()).toUtf8(),
-                                          item.evidence().toUtf8(),
-                                          item.lookalikes().join(QStringLiteral("; ")).toUtf8(),
-                                          item.isWeakMatch() ? QByteArrayLiteral("true") : QByteArrayLiteral("false"),
-                                          item.census() ? userFilesObject(item, "") : QByteArray(),
-                                          item.census() ? QByteArray::fromStdString(sampleText(item)) : QByteArray(),
-                                          isoDate(item.newestInside()).toUtf8()};
+        const QList<QByteArray> fields = {
+            QByteArray::fromStdString(item.urlBytes()),
+            QByteArray(name.data(), qsizetype(name.size())),
+            keyOf(item.category()).toUtf8(),
+            RemnantReport::statusName(item.status()).toUtf8(),
+            keyOf(item.risk()).toUtf8(),
+            item.bundleIdentifier().value_or(QString()).toUtf8(),
+            item.matchedAppName().value_or(QString()).toUtf8(),
+            QByteArray::number(item.fileSize()),
+            measurement[0],
+            measurement[1],
+            measurement[2],
+            isoDate(item.lastModified()).toUtf8(),
+            isoDate(item.lastOpened()).toUtf8(),
+            isoDate(item.lastUsed()).toUtf8(),
+            isoDate(item.creationDate()).toUtf8(),
+            EvidenceText::text(item.evidence(), EvidenceText::Language::english).toUtf8(),
+            item.lookalikes().join(QStringLiteral("; ")).toUtf8(),
+            item.isWeakMatch() ? QByteArrayLiteral("true") : QByteArrayLiteral("false"),
+            item.census() ? userFilesObject(item, "") : QByteArray(),
+            item.census() ? QByteArray::fromStdString(sampleText(item)) : QByteArray(),
+            isoDate(item.newestInside()).toUtf8(),
+            csvEvidence(item.evidence(), [](const Evidence &e) { return Evidence::keyOf(e.kind); }),
+            csvEvidence(item.evidence(), [](const Evidence &e) { return Evidence::keyOf(e.strength); }),
+            csvEvidence(item.evidence(), [](const Evidence &e) { return e.name; }),
+            csvEvidence(item.evidence(), [](const Evidence &e) { return e.source; })};
         QList<QByteArray> quoted;
         for (const QByteArray &field : fields)
             quoted.append(CsvText::field(field));
@@ -199,7 +238,8 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
                      {changesOnly ? RemnantReport::tr("LAST CHANGED") : RemnantReport::tr("LAST USED"), 0},
                      {RemnantReport::tr("LOCATION"), 0},
                      {RemnantReport::tr("APP"), 28},
-                     {RemnantReport::tr("NAME"), 0}});
+                     {RemnantReport::tr("NAME"), 0},
+                     {RemnantReport::tr("EVIDENCE"), 0}});
     int lookalikes = 0;
     int holdingUserFiles = 0;
     int usedRecently = 0;
@@ -229,7 +269,8 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
              (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
                  (item.isOwnerUnnamed() ? RemnantReport::tr("Unknown")
                                         : item.matchedAppName().value_or(RemnantReport::tr("Unknown"))),
-             QByteArray(nameBytes(item).data(), qsizetype(nameBytes(item).size()))});
+             QByteArray(nameBytes(item).data(), qsizetype(nameBytes(item).size())),
+             EvidenceText::text(item.evidence())});
         lookalikes += item.hasLookalikes() ? 1 : 0;
         holdingUserFiles += item.holdsUserFiles() ? 1 : 0;
         usedRecently += !item.holdsUserFiles() && item.wasUsedRecently() ? 1 : 0;

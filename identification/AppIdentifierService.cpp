@@ -66,7 +66,7 @@ AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &na
     if (!result)
         result = identifyByName(key);
     if (!result)
-        result = CachedResult{std::nullopt, std::nullopt, now, Confidence::low, QStringLiteral("no evidence found")};
+        result = CachedResult{std::nullopt, std::nullopt, now, Confidence::low, Evidence{}};
     const std::lock_guard lock(m_mutex);
     if (std::optional<Answer> answer = cachedAnswer())
         return *answer;
@@ -107,7 +107,7 @@ AppIdentifierService::identifyByBundleID(const QString &bundleID) const
     if (NameMatching::length(last) < 3)
         return std::nullopt;
     return CachedResult{NameMatching::capitalized(last), bundleID, Clock::now(), Confidence::low,
-                        QStringLiteral("last part of the bundle identifier %1").arg(bundleID)};
+                        Evidence{Evidence::Kind::bundleIdentifierLastPart, Evidence::Strength::weak, last, bundleID}};
 }
 
 std::optional<AppIdentifierService::CachedResult> AppIdentifierService::identifyByName(const QString &key) const
@@ -125,8 +125,10 @@ AppIdentifierService::lookupInstalledApp(const QString &bundleID) const
     const auto location = m_platform->applicationForBundleIdentifier(bundleID);
     if (!location)
         return std::nullopt;
-    return CachedResult{PathNames::baseName(*location), bundleID, Clock::now(), Confidence::high,
-                        QStringLiteral("installed application %1").arg(PathNames::text(*location))};
+    const QString name = PathNames::baseName(*location);
+    return CachedResult{name, bundleID, Clock::now(), Confidence::high,
+                        Evidence{Evidence::Kind::installedApplication, Evidence::Strength::direct, bundleID,
+                                 PathNames::text(*location), name}};
 }
 
 std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKnownApp(const QString &text)
@@ -134,9 +136,10 @@ std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKno
     const auto match = KnownAppMatcher::shared().firstMatch(text.toLower());
     if (!match)
         return std::nullopt;
-    return CachedResult{
-        QString::fromUtf8(match->app->name), QString::fromUtf8(match->app->bundleID), Clock::now(), Confidence::medium,
-        QStringLiteral("catalogue keyword '%1' (row %2)").arg(QString::fromUtf8(match->app->keyword)).arg(match->row)};
+    const QString name = QString::fromUtf8(match->app->name);
+    return CachedResult{name, QString::fromUtf8(match->app->bundleID), Clock::now(), Confidence::medium,
+                        Evidence{Evidence::Kind::catalogueKeyword, Evidence::Strength::catalogue,
+                                 QString::fromUtf8(match->app->keyword), QString::number(match->row), name}};
 }
 
 std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchHelperSuffix(const QString &text)
@@ -154,6 +157,7 @@ std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchHel
         --end;
     if (start == end)
         return std::nullopt;
-    return CachedResult{NameMatching::capitalized(lower.mid(start, end - start)), std::nullopt, Clock::now(),
-                        Confidence::low, QStringLiteral("helper or agent name pattern")};
+    const QString stem = lower.mid(start, end - start);
+    return CachedResult{NameMatching::capitalized(stem), std::nullopt, Clock::now(), Confidence::low,
+                        Evidence{Evidence::Kind::helperNamePattern, Evidence::Strength::weak, stem}};
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "model/Evidence.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -23,7 +25,7 @@ public:
         std::optional<QString> bundleID;
         QDateTime timestamp;
         Confidence confidence = Confidence::low;
-        QString evidence; // what produced the answer, for the user
+        Evidence evidence; // what produced the answer
     };
     using Confidence = CachedResult::Confidence;
 
@@ -31,7 +33,7 @@ public:
         std::optional<QString> appName;
         std::optional<QString> bundleID;
         Confidence confidence = Confidence::low;
-        QString evidence;
+        Evidence evidence;
     };
 
     static constexpr qint64 cacheLifetime = 604800;

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "model/Evidence.h"
 #include "model/RemnantStatus.h"
 
 #include <QString>
@@ -14,7 +15,7 @@ struct OwnerIdentification {
     std::optional<QString> bundleID;
     std::optional<QString> appName;
     RemnantStatus status = RemnantStatus::orphan;
-    QString evidence;
+    EvidenceList evidence;
     // The owner was offered by the fuzzy evidence stages, not by direct evidence or the identification service.
     bool weakMatch = false;
     // The entry's property-list Label, when it is a property list that has one.

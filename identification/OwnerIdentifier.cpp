@@ -78,29 +78,33 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
         const bool installed = isInstalled(answer.bundleID, answer.appName);
         write(QString::fromUtf8(installed ? "   ✅ App is installed → .stale"
                                           : "   ⚠️ App is NOT installed → .orphan"));
-        return OwnerIdentification{answer.bundleID, answer.appName,
-                                   installed ? RemnantStatus::stale : RemnantStatus::orphan, answer.evidence};
+        return OwnerIdentification{answer.bundleID,
+                                   answer.appName,
+                                   installed ? RemnantStatus::stale : RemnantStatus::orphan,
+                                   {answer.evidence}};
     }
 
     const auto candidate = evidenceStages(entry);
     if (!candidate)
-        return OwnerIdentification{std::nullopt, std::nullopt, RemnantStatus::orphan,
-                                   QStringLiteral("no evidence found")};
+        return OwnerIdentification{std::nullopt, std::nullopt, RemnantStatus::orphan, {Evidence{}}};
     const InstalledApp &app = m_index.record(candidate->entry);
     if (!isInstalled(app.identifier(), app.name))
-        return OwnerIdentification{app.identifier(), app.name, RemnantStatus::orphan, candidate->evidence, true};
+        return OwnerIdentification{app.identifier(), app.name, RemnantStatus::orphan, {candidate->evidence}, true};
     if (bundleIDMatchesItem(app.bundleID, entry.base, entry.llabel))
-        return OwnerIdentification{app.identifier(), app.name, RemnantStatus::stale, candidate->evidence, true};
-    OwnerIdentification unnamed{app.identifier(), Unknown, RemnantStatus::stale, candidate->evidence, true};
+        return OwnerIdentification{app.identifier(), app.name, RemnantStatus::stale, {candidate->evidence}, true};
+    OwnerIdentification unnamed{app.identifier(), Unknown, RemnantStatus::stale, {candidate->evidence}, true};
     unnamed.unnamed = true;
     return unnamed;
 }
 
 std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &entry) const
 {
-    auto found = [&](int index, bool withName, const QString &evidence) {
+    auto found = [&](int index, bool withName, Evidence::Kind kind, const QString &name, const QString &source) {
         const InstalledApp &app = m_index.record(index);
-        OwnerIdentification owner{app.identifier(), withName ? app.name : Unknown, RemnantStatus::stale, evidence};
+        OwnerIdentification owner{app.identifier(),
+                                  withName ? app.name : Unknown,
+                                  RemnantStatus::stale,
+                                  {Evidence{kind, Evidence::Strength::direct, name, source, app.name}}};
         owner.unnamed = !withName;
         return owner;
     };
@@ -108,30 +112,29 @@ std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &
     if (entry.isPropertyList && entry.label) {
         const QString &label = *entry.label;
         if (SystemNames::isSystemBundleIdentifier(label))
-            return OwnerIdentification{label, std::nullopt, RemnantStatus::stale,
-                                       QStringLiteral("system property-list Label %1").arg(label)};
+            return OwnerIdentification{label,
+                                       std::nullopt,
+                                       RemnantStatus::stale,
+                                       {Evidence{Evidence::Kind::systemLabel, Evidence::Strength::direct, label}}};
         if (const auto index = m_index.entryForKey(*entry.llabel))
-            return found(*index, true,
-                         QStringLiteral("property-list Label %1 is inventory key %2").arg(label, *entry.llabel));
+            return found(*index, true, Evidence::Kind::labelIsInventoryKey, label, *entry.llabel);
         if (const auto index = m_index.entryWithBundleID(*entry.llabel))
-            return found(*index, true,
-                         QStringLiteral("property-list Label %1 is the bundle identifier of %2")
-                             .arg(label, m_index.record(*index).name));
+            return found(*index, true, Evidence::Kind::labelIsBundleIdentifier, label, m_index.record(*index).bundleID);
     }
 
-    const std::pair<QString, bool> keys[] = {{InventoryKey::of(InventoryKey::Form::name, entry.base), true},
-                                             {InventoryKey::of(InventoryKey::Form::helper, entry.base), true},
-                                             {InventoryKey::of(InventoryKey::Form::receipt, entry.base), true},
-                                             {InventoryKey::of(InventoryKey::Form::appSupport, entry.base), true},
-                                             {entry.lname, false}};
-    for (const auto &[key, withName] : keys) {
+    const std::tuple<QString, const QString &, bool> keys[] = {
+        {InventoryKey::of(InventoryKey::Form::name, entry.base), entry.base, true},
+        {InventoryKey::of(InventoryKey::Form::helper, entry.base), entry.base, true},
+        {InventoryKey::of(InventoryKey::Form::receipt, entry.base), entry.base, true},
+        {InventoryKey::of(InventoryKey::Form::appSupport, entry.base), entry.base, true},
+        {entry.lname, entry.lname, false}};
+    for (const auto &[key, text, withName] : keys) {
         if (const auto index = m_index.entryForKey(key))
-            return found(*index, withName, QStringLiteral("inventory key %1").arg(key));
+            return found(*index, withName, Evidence::Kind::inventoryKey, text, key);
     }
     for (const QString &text : {entry.lname, entry.base}) {
         if (const auto index = m_index.entryWithBundleID(text))
-            return found(*index, true,
-                         QStringLiteral("entry name is the bundle identifier %1").arg(m_index.record(*index).bundleID));
+            return found(*index, true, Evidence::Kind::nameIsBundleIdentifier, text, m_index.record(*index).bundleID);
     }
     return std::nullopt;
 }

@@ -49,7 +49,7 @@ private:
 
     struct Candidate {
         int entry;
-        QString evidence;
+        Evidence evidence;
     };
 
     std::optional<OwnerIdentification> directEvidence(const Entry &entry) const;

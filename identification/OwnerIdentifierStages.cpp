@@ -10,9 +10,9 @@
 
 namespace {
 
-QString quoted(const QString &text)
+Evidence weak(Evidence::Kind kind, const QString &name, const QString &source)
 {
-    return u'\'' + text + u'\'';
+    return Evidence{kind, Evidence::Strength::weak, name, source};
 }
 
 } // namespace
@@ -25,7 +25,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::tokenKeys(const Entry
               InventoryKey::Form::tool, InventoryKey::Form::brew}) {
             const QString key = InventoryKey::of(form, token);
             if (const auto index = m_index.entryForKey(key))
-                return Candidate{*index, QStringLiteral("name token %1 is inventory key %2").arg(quoted(token), key)};
+                return Candidate{*index, weak(Evidence::Kind::nameTokenIsKey, token, key)};
         }
     }
     return std::nullopt;
@@ -35,27 +35,24 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::keysContainingWords(c
 {
     for (const QString &word : entry.baseWords) {
         if (const auto index = m_index.allKeys.findContaining(word))
-            return Candidate{
-                *index,
-                QStringLiteral("name word %1 occurs in inventory key %2").arg(quoted(word), m_index.key(*index))};
+            return Candidate{*index, weak(Evidence::Kind::nameWordInKey, word, m_index.key(*index))};
     }
     return std::nullopt;
 }
 
 std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::plainRecordParts(const Entry &entry) const
 {
-    auto candidate = [&](int index, const QString &how) {
+    auto candidate = [&](int index, Evidence::Kind kind, const QString &name) {
         const InstalledApp &app = m_index.record(index);
-        return Candidate{index, app.bundleID.isEmpty()
-                                    ? QStringLiteral("%1 of %2").arg(how, app.name)
-                                    : QStringLiteral("%1 of %2 (%3)").arg(how, app.name, app.bundleID)};
+        Evidence evidence = weak(kind, name, app.bundleID);
+        evidence.owner = app.name;
+        return Candidate{index, evidence};
     };
     if (const auto index = m_index.plainRecordWords.findContainedIn(entry.base))
-        return candidate(*index, QStringLiteral("identifier part or name word occurs in the name"));
+        return candidate(*index, Evidence::Kind::recordPartInName, entry.base);
     for (const QString &word : NameMatching::splitKeeping(entry.base, u".- _", 3)) {
         if (const auto index = m_index.plainRecordWordRuns.findSharing(NameMatching::stripDigits(word)))
-            return candidate(
-                *index, QStringLiteral("name word %1 resembles an identifier part or name word").arg(quoted(word)));
+            return candidate(*index, Evidence::Kind::nameWordResemblesRecordPart, word);
     }
     return std::nullopt;
 }
@@ -69,8 +66,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::nameWordsAgainstWords
         if (!index && NameMatching::length(word) >= 5)
             index = m_index.nameKeyWords.findContaining(word);
         if (index)
-            return Candidate{*index, QStringLiteral("name word %1 matches a word of inventory key %2")
-                                         .arg(quoted(word), m_index.key(*index))};
+            return Candidate{*index, weak(Evidence::Kind::nameWordMatchesKeyWord, word, m_index.key(*index))};
     }
     return std::nullopt;
 }
@@ -84,8 +80,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::wholeNames(const Entr
         index = m_index.nameWords.findContainedIn(entry.base);
     if (!index)
         return std::nullopt;
-    return Candidate{*index,
-                     QStringLiteral("application name of inventory key %1 matches the name").arg(m_index.key(*index))};
+    return Candidate{*index, weak(Evidence::Kind::applicationNameMatches, entry.base, m_index.key(*index))};
 }
 
 std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::digitFreeAndFuzzyNames(const Entry &entry) const
@@ -104,8 +99,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::digitFreeAndFuzzyName
     if (!index && NameMatching::length(entry.base) >= 4)
         index = m_index.names.findContaining(entry.base);
     if (index)
-        return Candidate{
-            *index, QStringLiteral("application name of inventory key %1 resembles the name").arg(m_index.key(*index))};
+        return Candidate{*index, weak(Evidence::Kind::applicationNameResembles, entry.name, m_index.key(*index))};
 
     QStringList words = entry.baseWords;
     for (const QString &word : NameMatching::splitKeeping(entry.lname, u".- _", 4)) {
@@ -129,8 +123,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::digitFreeAndFuzzyName
     }
     if (!index)
         return std::nullopt;
-    return Candidate{
-        *index, QStringLiteral("a word of inventory key %1 resembles a word of the name").arg(m_index.key(*index))};
+    return Candidate{*index, weak(Evidence::Kind::keyWordResemblesNameWord, entry.name, m_index.key(*index))};
 }
 
 std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::prefixRelation(const Entry &entry) const
@@ -140,7 +133,7 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::prefixRelation(const 
         index = m_index.unprefixedKeys.findStartingWith(entry.lname);
     if (!index)
         return std::nullopt;
-    return Candidate{*index, QStringLiteral("inventory key %1 and the name start alike").arg(m_index.key(*index))};
+    return Candidate{*index, weak(Evidence::Kind::keyStartsAlike, entry.lname, m_index.key(*index))};
 }
 
 std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::labelAgainstKeys(const Entry &entry) const
@@ -156,16 +149,13 @@ std::optional<OwnerIdentifier::Candidate> OwnerIdentifier::labelAgainstKeys(cons
     if (!index)
         index = m_index.plainKeys.findContaining(llabel.section(u'.', -1));
     if (index)
-        return Candidate{
-            *index,
-            QStringLiteral("property-list Label %1 matches inventory key %2").arg(*entry.label, m_index.key(*index))};
+        return Candidate{*index, weak(Evidence::Kind::labelMatchesKey, *entry.label, m_index.key(*index))};
     for (const QString &part : entry.label->split(u'.')) {
         if (NameMatching::length(part) < 4)
             continue;
         const QString key = InventoryKey::of(InventoryKey::Form::keyword, part.toLower());
         if (const auto found = m_index.entryForKey(key))
-            return Candidate{*found,
-                             QStringLiteral("property-list Label part %1 is inventory key %2").arg(quoted(part), key)};
+            return Candidate{*found, weak(Evidence::Kind::labelPartIsKey, part, key)};
     }
     return std::nullopt;
 }

@@ -17,40 +17,38 @@ namespace {
 using Attribution = LinuxOwnerIdentifier::Attribution;
 using Reason = AttributionReason;
 
-Attribution installed(const InstalledOwner &owner, const QString &evidence, std::optional<Reason> reason = std::nullopt)
+Attribution installed(const InstalledOwner &owner, const Evidence &evidence,
+                      std::optional<Reason> reason = std::nullopt)
 {
-    return {OwnerIdentification{owner.id, owner.id, RemnantStatus::stale, evidence}, std::move(reason)};
+    return {OwnerIdentification{owner.id, owner.id, RemnantStatus::stale, {evidence}}, std::move(reason)};
 }
 
-Attribution gone(const std::optional<QString> &owner, const QString &evidence,
+Attribution gone(const std::optional<QString> &owner, const Evidence &evidence,
                  std::optional<Reason> reason = std::nullopt)
 {
-    return {OwnerIdentification{owner, owner, RemnantStatus::orphan, evidence}, std::move(reason)};
+    return {OwnerIdentification{owner, owner, RemnantStatus::orphan, {evidence}}, std::move(reason)};
 }
 
-QString describe(const LinuxInventory::Match &match)
+Evidence evidence(Evidence::Kind kind, Evidence::Strength strength, const QString &name, const QString &source = {})
 {
-    return QStringLiteral("%1 of %2 %3").arg(match.form, match.owner.kind, match.owner.id);
+    return Evidence{kind, strength, name, source};
 }
 
-// "'a', 'b' or 'c'"
-QString listed(const QStringList &names)
+// The owner an evidence names, and which of its names matched, when a match decided.
+Evidence naming(Evidence evidence, const InstalledOwner &owner, const QString &form = {})
 {
-    QStringList quoted;
-    for (const QString &name : names)
-        quoted.append(u'\'' + name + u'\'');
-    if (quoted.size() < 2)
-        return quoted.join(QString());
-    const QString last = quoted.takeLast();
-    return quoted.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    evidence.owner = owner.id;
+    evidence.ownerKind = owner.kind;
+    evidence.form = form;
+    return evidence;
 }
 
 // "libpurple0 has the name but is a library"
-QString libraryClause(const Reason &library)
+Evidence libraryClause(const Reason &library)
 {
-    if (library.cue == LibraryCue::noProgram)
-        return QStringLiteral("%1 has the name but holds no program, menu entry or service").arg(library.source);
-    return QStringLiteral("%1 has the name but is a library").arg(library.source);
+    return evidence(library.cue == LibraryCue::noProgram ? Evidence::Kind::packageHoldsNoProgram
+                                                         : Evidence::Kind::libraryHasName,
+                    Evidence::Strength::direct, library.matchedName, library.source);
 }
 
 } // namespace
@@ -99,7 +97,7 @@ LinuxOwnerIdentifier::Attribution LinuxOwnerIdentifier::identifyOwner(const QStr
         return *found;
     if (known) {
         if (library && !known->attribution.reason) {
-            known->attribution.owner.evidence += QStringLiteral("; ") + libraryClause(*library);
+            known->attribution.owner.evidence.append(libraryClause(*library));
             known->attribution.reason = library;
         }
         return known->attribution;
@@ -136,16 +134,17 @@ std::optional<Attribution> LinuxOwnerIdentifier::flatpakData(const QString &name
 {
     if (m_inventory.hasFlatpak(name))
         return installed({name, QStringLiteral("Flatpak app")},
-                         QStringLiteral("Flatpak app %1 is installed").arg(name));
-    return gone(name, QStringLiteral("no installed Flatpak app has the ID %1").arg(name));
+                         evidence(Evidence::Kind::flatpakInstalled, Evidence::Strength::direct, name));
+    return gone(name, evidence(Evidence::Kind::flatpakMissing, Evidence::Strength::direct, name));
 }
 
 std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &name, const std::filesystem::path &url,
                                                                  RemnantCategory category) const
 {
-    const QString kind = category == RemnantCategory::autostart     ? QStringLiteral("autostart entry")
-                         : category == RemnantCategory::menuEntries ? QStringLiteral("menu entry")
-                                                                    : QStringLiteral("user service");
+    // The evidence's source is the kind of entry that starts the program.
+    const auto starting = [launcher = keyOf(category)](Evidence::Kind kind, const QString &program) {
+        return evidence(kind, Evidence::Strength::direct, program, launcher);
+    };
     const QString home = PathNames::text(m_platform.homeDirectory());
     const auto bytes = SystemFiles::readEntry(m_platform, url);
     if (!bytes)
@@ -167,20 +166,19 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     case LaunchTarget::Kind::snap: {
         const QString software =
             target.kind == LaunchTarget::Kind::snap ? QStringLiteral("snap") : QStringLiteral("Flatpak app");
+        const InstalledOwner owner{target.name, software};
         if (found)
-            return installed({target.name, software},
-                             QStringLiteral("%1 starts %2 %3, which is installed").arg(kind, software, target.name));
-        return gone(target.name,
-                    QStringLiteral("%1 starts %2 %3, which is not installed").arg(kind, software, target.name));
+            return installed(owner, naming(starting(Evidence::Kind::startsInstalled, target.name), owner));
+        return gone(target.name, naming(starting(Evidence::Kind::startsMissing, target.name), owner));
     }
     case LaunchTarget::Kind::menuEntry:
-        return gone(target.name, QStringLiteral("%1 starts menu entry %2, which is gone").arg(kind, target.name));
+        return gone(target.name, starting(Evidence::Kind::startsMissingMenuEntry, target.name));
     case LaunchTarget::Kind::program:
         break;
     }
     const QString programName = target.name.mid(target.name.lastIndexOf(u'/') + 1);
     if (!found)
-        return gone(programName, QStringLiteral("%1 runs %2, which is gone").arg(kind, target.name));
+        return gone(programName, starting(Evidence::Kind::runsMissingProgram, target.name));
     std::optional<InstalledOwner> owner = m_inventory.ownerOfFile(*found);
     if (!owner) {
         if (const auto match = m_inventory.find(programName))
@@ -190,7 +188,7 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     if (!owner)
         owner = InstalledOwner{*found, found->endsWith(QStringLiteral(".desktop")) ? QStringLiteral("menu entry")
                                                                                    : QStringLiteral("program")};
-    return installed(*owner, QStringLiteral("%1 runs %2, of %3 %4").arg(kind, *found, owner->kind, owner->id));
+    return installed(*owner, naming(starting(Evidence::Kind::runsInstalledProgram, *found), *owner));
 }
 
 LibraryCue LinuxOwnerIdentifier::libraryCue(const LinuxInventory::Match &match) const
@@ -219,9 +217,9 @@ std::optional<Attribution> LinuxOwnerIdentifier::removedProgram(const QString &c
         if (!owner || !m_inventory.isLeftBehind(*owner))
             return std::nullopt;
     }
-    return gone(*package, QStringLiteral("package %1 was removed and is not installed; only %2, which holds no program "
-                                         "of that name, is left of it")
-                              .arg(*package, match.owner.id));
+    return gone(*package, naming(evidence(Evidence::Kind::packageRemovedLeavingNoProgram, Evidence::Strength::direct,
+                                          candidate, match.owner.id),
+                                 {*package, QStringLiteral("package")}));
 }
 
 std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &name,
@@ -245,9 +243,10 @@ std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &nam
                 }
                 if (auto removed = removedProgram(candidate.name, match))
                     return removed;
-                const QString text = project ? QStringLiteral("'%1' names the project %2: %3, which is installed")
-                                             : QStringLiteral("'%1' names %2: %3, which is installed");
-                return installed(match.owner, text.arg(name, candidate.name, describe(match)));
+                Evidence found =
+                    evidence(project ? Evidence::Kind::namesInstalledProject : Evidence::Kind::namesInstalled,
+                             Evidence::Strength::direct, candidate.name, name);
+                return installed(match.owner, naming(std::move(found), match.owner, match.form));
             }
         }
     }
@@ -257,13 +256,12 @@ std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &nam
     const auto package = m_inventory.removedPackage(library->matchedName);
     if (!package || m_inventory.hasPackage(*package))
         return std::nullopt;
-    const QString left = library->cue == LibraryCue::noProgram
-                             ? QStringLiteral("%1, which holds no program of that name,").arg(library->source)
-                             : QStringLiteral("%1, a library,").arg(library->source);
-    return gone(
-        *package,
-        QStringLiteral("package %1 was removed and is not installed; only %2 is left of it").arg(*package, left),
-        library);
+    const Evidence::Kind kind = library->cue == LibraryCue::noProgram ? Evidence::Kind::packageRemovedLeavingNoProgram
+                                                                      : Evidence::Kind::packageRemovedLeavingLibrary;
+    return gone(*package,
+                naming(evidence(kind, Evidence::Strength::direct, library->matchedName, library->source),
+                       {*package, QStringLiteral("package")}),
+                library);
 }
 
 std::optional<LinuxOwnerIdentifier::KnownApp>
@@ -281,33 +279,40 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
     const auto counts = [&](const QString &package) {
         return m_inventory.libraryCue(package) == LibraryCue::none || app->readers.contains(package);
     };
-    const auto found = [&](const InstalledOwner &owner, const QString &what) {
+    // What the catalogue says of the name, before whether anything of it is installed.
+    const auto catalogued = [&](Evidence::Kind folder, Evidence::Kind read) {
+        Evidence found = documented ? evidence(read, Evidence::Strength::catalogue, name, app->documentation)
+                                    : evidence(folder, Evidence::Strength::catalogue, name);
+        found.application = app->name;
+        return found;
+    };
+    const auto found = [&](const InstalledOwner &owner, const QString &form = {}) {
+        Evidence clause =
+            naming(catalogued(Evidence::Kind::catalogueFolderInstalled, Evidence::Kind::readByInstalled), owner, form);
         if (!documented)
-            return KnownApp{installed(owner, QStringLiteral("folder of %1; %2 is installed").arg(app->name, what))};
-        return KnownApp{installed(owner,
-                                  QStringLiteral("'%1' is read by %2 (documented in %3); %4 is installed")
-                                      .arg(name, app->name, app->documentation, what),
-                                  Reason{Reason::Rule::readByLibrary, app->folders.front(), app->documentation}),
-                        true};
+            return KnownApp{installed(owner, clause)};
+        return KnownApp{
+            installed(owner, clause, Reason{Reason::Rule::readByLibrary, app->folders.front(), app->documentation}),
+            true};
     };
     for (const QString &package : app->packages) {
         if (m_inventory.hasPackage(package) && counts(package))
-            return found({package, QStringLiteral("package")}, QStringLiteral("package ") + package);
+            return found({package, QStringLiteral("package")});
     }
     for (const QString &id : app->flatpaks) {
         if (m_inventory.hasFlatpak(id))
-            return found({id, QStringLiteral("Flatpak app")}, QStringLiteral("Flatpak app ") + id);
+            return found({id, QStringLiteral("Flatpak app")});
     }
     for (const QString &snap : app->snaps) {
         if (m_inventory.hasSnap(snap))
-            return found({snap, QStringLiteral("snap")}, QStringLiteral("snap ") + snap);
+            return found({snap, QStringLiteral("snap")});
     }
     // Installed some other way (a tarball, an AppImage): its own names may still be known.
     for (const QStringList *names : {&app->packages, &app->snaps}) {
         for (const QString &other : *names) {
             for (const LinuxInventory::Match &match : m_inventory.matches(other)) {
                 if (libraryCue(match) == LibraryCue::none || app->readers.contains(match.owner.id))
-                    return found(match.owner, describe(match));
+                    return found(match.owner, match.form);
             }
         }
     }
@@ -318,26 +323,26 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
     const QString owner = !app->packages.isEmpty()   ? app->packages.front()
                           : !app->flatpaks.isEmpty() ? app->flatpaks.front()
                                                      : app->name;
-    QString text =
-        documented
-            ? QStringLiteral("'%1' is read by %2 (documented in %3); none of %4 is installed")
-                  .arg(name, app->name, app->documentation, names.join(QStringLiteral(", ")))
-            : QStringLiteral("folder of %1; none of %2 is installed").arg(app->name, names.join(QStringLiteral(", ")));
+    Evidence missing = catalogued(Evidence::Kind::catalogueFolderMissing, Evidence::Kind::readByMissing);
+    missing.owner = owner;
+    missing.names = names;
+    EvidenceList clauses{missing};
     // What is installed of it, or kept, and still does not count.
     std::optional<Reason> reason;
     for (const QString &package : app->packages) {
         if (m_inventory.hasPackage(package)) {
             Reason library{Reason::Rule::libraryIsNoProgram, app->folders.front(), package,
                            NameCandidates::Strength::strong, m_inventory.libraryCue(package)};
-            text += QStringLiteral("; ") + libraryClause(library);
+            clauses.append(libraryClause(library));
             reason = reason.value_or(library);
         } else if (m_inventory.isLeftBehind(package)) {
-            text +=
-                QStringLiteral("; %1 is kept only until apt's autoremove, as nothing installed needs it").arg(package);
+            clauses.append(evidence(Evidence::Kind::keptUntilAutoremove, Evidence::Strength::direct,
+                                    app->folders.front(), package));
             reason = reason.value_or(Reason{Reason::Rule::leftBehind, app->folders.front(), package});
         }
     }
-    Attribution result = gone(owner, text, reason);
+    Attribution result = gone(owner, missing, reason);
+    result.owner.evidence = clauses;
     result.owner.appName = app->name;
     return KnownApp{result, documented};
 }
@@ -369,22 +374,25 @@ Attribution LinuxOwnerIdentifier::orphan(const std::vector<NameCandidates::Candi
             continue;
         const auto package = m_inventory.removedPackage(candidate.name);
         if (package && !m_inventory.hasPackage(*package))
-            return gone(*package, QStringLiteral("package %1 was removed and is not installed").arg(*package), library);
+            return gone(*package,
+                        naming(evidence(Evidence::Kind::packageRemoved, Evidence::Strength::direct, candidate.name),
+                               {*package, QStringLiteral("package")}),
+                        library);
     }
-    QString text;
-    if (library) {
-        text = QStringLiteral("no installed program, Flatpak app, snap or menu entry is named %1; %2")
-                   .arg(listed(lookedFor), libraryClause(*library));
-    } else {
-        text = QStringLiteral("no installed package, program, Flatpak app, snap or menu entry is named %1, nor a "
-                              "library or data package of that name")
-                   .arg(listed(lookedFor));
-    }
+    Evidence nothing{library ? Evidence::Kind::noProgramNamed : Evidence::Kind::nothingNamed};
+    nothing.names = lookedFor;
+    EvidenceList clauses{nothing};
+    if (library)
+        clauses.append(libraryClause(*library));
     if (word) {
-        const QString part = word->first.strength == NameCandidates::Strength::weak ? QStringLiteral("the word")
-                                                                                    : QStringLiteral("the start");
-        text += QStringLiteral("; only %1 '%2' matches %3, which is installed: a look-alike, not the owner")
-                    .arg(part, word->first.matchedName, describe(word->second));
+        Evidence lookalike =
+            evidence(word->first.strength == NameCandidates::Strength::weak ? Evidence::Kind::lookalikeWord
+                                                                            : Evidence::Kind::lookalikeStart,
+                     Evidence::Strength::weak, word->first.matchedName);
+        clauses.append(naming(std::move(lookalike), word->second.owner, word->second.form));
     }
-    return gone(std::nullopt, text, library ? library : (word ? std::optional(word->first) : std::nullopt));
+    Attribution result =
+        gone(std::nullopt, nothing, library ? library : (word ? std::optional(word->first) : std::nullopt));
+    result.owner.evidence = clauses;
+    return result;
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "model/Evidence.h"
 #include "model/RemnantAction.h"
 #include "model/RemnantCategory.h"
 #include "model/RemnantRisk.h"
@@ -42,8 +43,8 @@ public:
         std::optional<QDateTime> lastUsed{};     // content access
         std::optional<QDateTime> creationDate{};
         RemnantRisk risk = RemnantRisk::review;
-        // Why the entry was attributed to its owner, e.g. "inventory key helper:zzqx".
-        QString evidence{};
+        // Why the entry was attributed to its owner, e.g. that it is the inventory key helper:zzqx.
+        EvidenceList evidence{};
         // The owner came from loose name matching rather than from direct evidence or the known-app catalogue.
         bool weakMatch = false;
         // Its owner's name reads "Unknown": which application it is was not told, or the owner is gone.
@@ -89,7 +90,7 @@ public:
     const std::optional<QDateTime> &lastUsed() const { return m_fields.lastUsed; }
     const std::optional<QDateTime> &creationDate() const { return m_fields.creationDate; }
     RemnantRisk risk() const { return m_fields.risk; }
-    const QString &evidence() const { return m_fields.evidence; }
+    const EvidenceList &evidence() const { return m_fields.evidence; }
     bool isWeakMatch() const { return m_fields.weakMatch; }
     // Which application owns it was not told, or the owner is gone: its name reads "Unknown".
     bool isOwnerUnnamed() const { return m_fields.ownerUnnamed; }

@@ -87,8 +87,10 @@ TEST(AppIdentifierService, IdentifiesByBundleIdentifierCatalogueAndHelperPattern
         expectAnswer(service.identifyApp(QString::fromUtf8(test.name), identifier), test.appName, test.bundleID,
                      test.confidence);
     }
-    EXPECT_EQ(service.identifyApp(QStringLiteral("qqzzxxjj")).evidence, QStringLiteral("no evidence found"));
-    EXPECT_TRUE(service.identifyApp(QStringLiteral("zoomus")).evidence.startsWith(u"catalogue keyword 'zoom' (row "));
+    EXPECT_EQ(service.identifyApp(QStringLiteral("qqzzxxjj")).evidence, Evidence{});
+    const Evidence zoom = service.identifyApp(QStringLiteral("zoomus")).evidence;
+    EXPECT_EQ(zoom.kind, Evidence::Kind::catalogueKeyword);
+    EXPECT_EQ(zoom.name, "zoom");
 }
 
 TEST(AppIdentifierService, CachesEveryAnswerForSevenDaysByNormalizedName)

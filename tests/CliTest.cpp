@@ -164,12 +164,28 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
     const QJsonArray items = QJsonDocument::fromJson(json.out).array();
     ASSERT_EQ(items.size(), 2);
-    EXPECT_EQ(items[0].toObject().keys(),
-              (QStringList{"bundleIdentifier", "category",     "creationDate", "evidence",  "fileSize",
-                           "itemCount",        "lastModified", "lastOpened",   "lastUsed",  "lookalikes",
-                           "matchedAppName",   "name",         "newestInside", "path",      "risk",
-                           "sizeOnDisk",       "sizePartial",  "status",       "userFiles", "userFilesSample",
-                           "weakMatch"}));
+    EXPECT_EQ(items[0].toObject().keys(), (QStringList{"bundleIdentifier",
+                                                       "category",
+                                                       "creationDate",
+                                                       "evidence",
+                                                       "evidenceDetail",
+                                                       "fileSize",
+                                                       "itemCount",
+                                                       "lastModified",
+                                                       "lastOpened",
+                                                       "lastUsed",
+                                                       "lookalikes",
+                                                       "matchedAppName",
+                                                       "name",
+                                                       "newestInside",
+                                                       "path",
+                                                       "risk",
+                                                       "sizeOnDisk",
+                                                       "sizePartial",
+                                                       "status",
+                                                       "userFiles",
+                                                       "userFilesSample",
+                                                       "weakMatch"}));
     EXPECT_TRUE(json.out.contains("\"fileSize\": 0, \"sizeOnDisk\": "));
     // The folder's own size is nothing; on disk it holds one file.
     EXPECT_EQ(items[1]["fileSize"].toInt(), 0);
@@ -185,6 +201,8 @@ TEST(CliScan, JsonCsvAndExitStatuses)
     EXPECT_TRUE(json.out.contains("\"userFiles\": {}, \"userFilesSample\": [], \"newestInside\": \""));
     EXPECT_EQ(items[1]["bundleIdentifier"].toString(), QStringLiteral("org.zzqx.app"));
     EXPECT_EQ(items[1]["evidence"].toString(), QStringLiteral("inventory key org.zzqx.app"));
+    EXPECT_EQ(items[1]["evidenceDetail"][0]["kind"].toString(), QStringLiteral("inventoryKey"));
+    EXPECT_EQ(items[1]["evidenceDetail"][0]["source"].toString(), QStringLiteral("org.zzqx.app"));
     EXPECT_TRUE(items[1]["lastOpened"].isNull());
     EXPECT_TRUE(items[1]["lastModified"].toString().endsWith(u'Z'));
 
@@ -311,7 +329,8 @@ TEST(CliTrash, AnOrphanThatMayBelongToAnInstalledAppIsMovedOnlyWithForce)
         EXPECT_FALSE(item["weakMatch"].toBool());
     }
     const CliResult csv = runCli(Arguments{"scan", "--format", "csv"} + folders(tree));
-    EXPECT_TRUE(csv.out.contains(",evidence,lookalikes,weakMatch,userFiles,userFilesSample,newestInside\r\n"));
+    EXPECT_TRUE(csv.out.contains(",evidence,lookalikes,weakMatch,userFiles,userFilesSample,newestInside,evidenceKind,"
+                                 "evidenceStrength,evidenceName,evidenceSource\r\n"));
     EXPECT_TRUE(csv.out.contains(",Visual Studio Code,false,{},,"));
     const CliResult table = runCli(Arguments{"scan"} + folders(tree));
     EXPECT_TRUE(table.out.contains("orphan?"));
@@ -427,8 +446,8 @@ TEST(CliScan, PathsThatAreNotUtf8AreWrittenByTheirExactBytesAndTakenBack)
     apps.makeBundle("Applications/Qqvv\xff.app", "org.qqvv.odd");
     apps.makeFolder("Users/me/Library");
     const CliResult inventory = runCli(Arguments{"inventory"} + folders(apps));
-    for (const char *shown : {"  qqvv\\xff\n", "  qqvv\\xfe\n", "  qqvv-caf\xc3\xa9\n", "  qqvv-overlong\\xc0\\xaf\n",
-                              "  qqvv-surrogate\\xed\\xa0\\x80\n", "  qqvv-cut\\xe2\\x82\n"})
+    for (const char *shown : {"  qqvv\\xff  ", "  qqvv\\xfe  ", "  qqvv-caf\xc3\xa9  ", "  qqvv-overlong\\xc0\\xaf  ",
+                              "  qqvv-surrogate\\xed\\xa0\\x80  ", "  qqvv-cut\\xe2\\x82  "})
         EXPECT_TRUE(table.out.contains(shown)) << shown << table.out.toStdString();
     EXPECT_FALSE(table.out.contains("\xef\xbf\xbd")) << table.out.toStdString();
     EXPECT_TRUE(inventory.out.contains("/Applications/Qqvv\\xff.app\n")) << inventory.out.toStdString();

@@ -8,6 +8,7 @@
 #include "linuxdesktop/LinuxOwnerIdentifier.h"
 #include "linuxdesktop/NameKey.h"
 #include "platform/PosixPlatform.h"
+#include "ui/EvidenceText.h"
 
 #include <gtest/gtest.h>
 
@@ -96,8 +97,9 @@ TEST(LinuxKnownApps, ALibraryOfTheWriterDoesNotKeepItsData)
         const auto purple = identifier.identifyOwner(".purple", folder, RemnantCategory::applicationData);
         EXPECT_EQ(purple.owner.status, RemnantStatus::orphan);
         EXPECT_EQ(purple.owner.appName.value_or(QString()), "Pidgin");
-        EXPECT_EQ(purple.owner.evidence.contains("libpurple0 has the name but holds no program"), library)
-            << purple.owner.evidence.toStdString();
+        EXPECT_EQ(EvidenceText::text(purple.owner.evidence).contains("libpurple0 has the name but holds no program"),
+                  library)
+            << EvidenceText::text(purple.owner.evidence).toStdString();
         const auto mahjongg = identifier.identifyOwner("kmahjonggrc", rc, RemnantCategory::configuration);
         EXPECT_EQ(mahjongg.owner.status, RemnantStatus::orphan);
         EXPECT_EQ(mahjongg.owner.appName.value_or(QString()), "KMahjongg");

@@ -6,6 +6,7 @@
 #include "linuxdesktop/LinuxInventory.h"
 #include "linuxdesktop/LinuxOwnerIdentifier.h"
 #include "platform/PosixPlatform.h"
+#include "ui/EvidenceText.h"
 
 #include <gtest/gtest.h>
 
@@ -75,13 +76,13 @@ TEST(LinuxLibraryAttribution, OnlyAProgramsOwnPackageKeepsItsEntries)
     // The program installed on purpose, its library and data as its dependencies.
     const DebianSystem installed(player, "libqqplay5 qqplay-data libqqchat0 libssl3", "");
     const auto used = installed.identify(".config/qqplay");
-    EXPECT_EQ(used.owner.status, RemnantStatus::stale) << used.owner.evidence.toStdString();
+    EXPECT_EQ(used.owner.status, RemnantStatus::stale) << EvidenceText::text(used.owner.evidence).toStdString();
     EXPECT_EQ(used.owner.bundleID, "qqplay-bin");
 
     const auto chat = installed.identify(".qqchat");
     EXPECT_EQ(chat.owner.status, RemnantStatus::orphan);
-    EXPECT_TRUE(chat.owner.evidence.contains("libqqchat0 has the name but is a library"))
-        << chat.owner.evidence.toStdString();
+    EXPECT_TRUE(EvidenceText::text(chat.owner.evidence).contains("libqqchat0 has the name but is a library"))
+        << EvidenceText::text(chat.owner.evidence).toStdString();
     ASSERT_TRUE(chat.reason);
     EXPECT_EQ(chat.reason->rule, AttributionReason::Rule::libraryIsNoProgram);
     EXPECT_EQ(chat.reason->source, "libqqchat0");
@@ -92,7 +93,8 @@ TEST(LinuxLibraryAttribution, OnlyAProgramsOwnPackageKeepsItsEntries)
                                "2026-01-02 10:00:00 remove qqplay:amd64 1.2-1 <none>\n");
     for (const char *entry : {".config/qqplay", ".local/share/qqplay"}) {
         const auto left = removed.identify(entry);
-        EXPECT_EQ(left.owner.status, RemnantStatus::orphan) << entry << ": " << left.owner.evidence.toStdString();
+        EXPECT_EQ(left.owner.status, RemnantStatus::orphan)
+            << entry << ": " << EvidenceText::text(left.owner.evidence).toStdString();
         EXPECT_EQ(left.owner.bundleID, "qqplay") << entry;
     }
     // Something installed on purpose still needs the library: the program's own package is gone all the same.
@@ -102,8 +104,9 @@ TEST(LinuxLibraryAttribution, OnlyAProgramsOwnPackageKeepsItsEntries)
     const DebianSystem kept(needed, "libqqplay5 qqplay-data libqqchat0 libssl3",
                             "2026-01-02 10:00:00 remove qqplay-bin:amd64 1.2-1 <none>\n");
     const auto library = kept.identify(".config/qqplay");
-    EXPECT_EQ(library.owner.status, RemnantStatus::orphan) << library.owner.evidence.toStdString();
-    EXPECT_TRUE(library.owner.evidence.contains("libqqplay5, a library,")) << library.owner.evidence.toStdString();
+    EXPECT_EQ(library.owner.status, RemnantStatus::orphan) << EvidenceText::text(library.owner.evidence).toStdString();
+    EXPECT_TRUE(EvidenceText::text(library.owner.evidence).contains("libqqplay5, a library,"))
+        << EvidenceText::text(library.owner.evidence).toStdString();
 }
 
 // A name of several words belongs to what matches all of it; one word of it only looks alike.
@@ -128,14 +131,15 @@ TEST(LinuxLibraryAttribution, OneWordOfALongerNameIsOnlyALookalike)
     };
     for (const Case &c : cases) {
         const auto found = system.identify(c.entry);
-        EXPECT_EQ(found.owner.status, c.status) << c.entry << ": " << found.owner.evidence.toStdString();
+        EXPECT_EQ(found.owner.status, c.status)
+            << c.entry << ": " << EvidenceText::text(found.owner.evidence).toStdString();
         if (!c.word)
             continue;
         EXPECT_FALSE(found.owner.bundleID) << c.entry;
-        ASSERT_TRUE(found.reason) << c.entry << ": " << found.owner.evidence.toStdString();
+        ASSERT_TRUE(found.reason) << c.entry << ": " << EvidenceText::text(found.owner.evidence).toStdString();
         EXPECT_EQ(found.reason->rule, AttributionReason::Rule::wordIsNoName) << c.entry;
         EXPECT_EQ(found.reason->matchedName, c.word) << c.entry;
-        EXPECT_TRUE(found.owner.evidence.contains("a look-alike, not the owner")) << c.entry;
+        EXPECT_TRUE(EvidenceText::text(found.owner.evidence).contains("a look-alike, not the owner")) << c.entry;
     }
 }
 
@@ -144,14 +148,15 @@ TEST(LinuxLibraryAttribution, FilesThatLibrariesReadAreTheirs)
 {
     const DebianSystem system(player, "libssl3", "");
     const auto seed = system.identify(".rnd");
-    EXPECT_EQ(seed.owner.status, RemnantStatus::stale) << seed.owner.evidence.toStdString();
+    EXPECT_EQ(seed.owner.status, RemnantStatus::stale) << EvidenceText::text(seed.owner.evidence).toStdString();
     EXPECT_EQ(seed.owner.bundleID, "libssl3");
     ASSERT_TRUE(seed.reason);
     EXPECT_EQ(seed.reason->rule, AttributionReason::Rule::readByLibrary);
     EXPECT_EQ(seed.reason->source, "RAND_load_file(3ssl)");
-    EXPECT_TRUE(seed.owner.evidence.contains("is read by OpenSSL (documented in RAND_load_file(3ssl))"));
+    EXPECT_TRUE(
+        EvidenceText::text(seed.owner.evidence).contains("is read by OpenSSL (documented in RAND_load_file(3ssl))"));
     // Without the library nothing reads it.
     const auto service = system.identify(".pg_service.conf");
-    EXPECT_EQ(service.owner.status, RemnantStatus::orphan) << service.owner.evidence.toStdString();
-    EXPECT_TRUE(service.owner.evidence.contains("none of libpq5"));
+    EXPECT_EQ(service.owner.status, RemnantStatus::orphan) << EvidenceText::text(service.owner.evidence).toStdString();
+    EXPECT_TRUE(EvidenceText::text(service.owner.evidence).contains("none of libpq5"));
 }

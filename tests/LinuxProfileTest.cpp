@@ -20,6 +20,7 @@
 #include "platform/PosixPlatform.h"
 #include "platform/TrashInfo.h"
 #include "scanner/RemnantScanner.h"
+#include "ui/EvidenceText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -139,8 +140,8 @@ TEST(LinuxAttribution, StrongestEvidenceFirst)
         const auto found = identifier.identifyOwner(QString::fromUtf8(path.filename().c_str()), path, c.category);
         EXPECT_EQ(found.owner.status, c.status) << c.path;
         EXPECT_EQ(found.owner.bundleID.value_or(QString()), QString::fromUtf8(c.owner ? c.owner : "")) << c.path;
-        EXPECT_TRUE(found.owner.evidence.contains(QString::fromUtf8(c.evidence)))
-            << c.path << ": " << found.owner.evidence.toStdString();
+        EXPECT_TRUE(EvidenceText::text(found.owner.evidence).contains(QString::fromUtf8(c.evidence)))
+            << c.path << ": " << EvidenceText::text(found.owner.evidence).toStdString();
     }
     // The removed Flatpak app's data looks like the installed snap's.
     EXPECT_EQ(identifier.lookalikes(QStringLiteral("com.spotify.Client")), QStringList{QStringLiteral("spotify")});
@@ -238,7 +239,8 @@ TEST(LinuxAttribution, WhatShellsInterpretersAndWrappersRunDecides)
         const auto found = identifier.identifyOwner(QString::fromUtf8(path.filename().c_str()), path, c.category);
         EXPECT_EQ(found.owner.status, c.status) << c.path;
         EXPECT_EQ(found.owner.bundleID.value_or(QString()), c.owner) << c.path;
-        EXPECT_TRUE(found.owner.evidence.contains(c.evidence)) << c.path << ": " << found.owner.evidence.toStdString();
+        EXPECT_TRUE(EvidenceText::text(found.owner.evidence).contains(c.evidence))
+            << c.path << ": " << EvidenceText::text(found.owner.evidence).toStdString();
     }
 }
 
@@ -322,6 +324,19 @@ TEST(CliLinuxProfile, InstalledSoftwareIsNeverOrphanedAndRemovedSoftwareIs)
     EXPECT_EQ(userFiles(".local/share/focuswriter"), R"({"documents":2})");
     EXPECT_EQ(userFiles(".cache/shotwell"), "{}");
     EXPECT_EQ(recordOf.value(".local/state/qvorta-sync")["risk"].toString(), "Review");
+
+    // Beside the sentence, the evidence as values: an installed package's name, and the catalogue's names.
+    const auto detail = [&](const char *path) {
+        return recordOf.value(path)["evidenceDetail"].toArray();
+    };
+    EXPECT_EQ(QJsonDocument(detail(".config/GIMP")).toJson(QJsonDocument::Compact),
+              R"([{"application":"","form":"package name 'gimp'","kind":"namesInstalled","name":"GIMP","names":[],)"
+              R"("owner":"gimp","ownerKind":"package","source":"GIMP","strength":"direct"}])");
+    const QJsonObject discord = detail(".config/discord").first().toObject();
+    EXPECT_EQ(discord["kind"].toString(), "catalogueFolderMissing");
+    EXPECT_EQ(discord["strength"].toString(), "catalogue");
+    EXPECT_EQ(discord["application"].toString(), "Discord");
+    EXPECT_EQ(discord["names"].toArray().first().toString(), "discord");
 
     struct stat after {};
     ASSERT_EQ(stat(entry.c_str(), &after), 0);

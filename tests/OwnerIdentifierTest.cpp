@@ -82,19 +82,24 @@ TEST_F(OwnerTest, DirectEvidenceFromLabelsAndInventoryKeys)
     LogCapture log;
     const auto agent = identify("Users/me/Library/LaunchAgents/com.example.zzqx.agent.plist");
     expectOwner(agent, "com.example.zzqx.agent", "Zzqx Agent Host", RemnantStatus::stale);
-    EXPECT_EQ(agent.evidence, QStringLiteral("property-list Label com.example.zzqx.agent is inventory key "
-                                             "com.example.zzqx.agent"));
+    EXPECT_EQ(agent.evidence,
+              (EvidenceList{Evidence{Evidence::Kind::labelIsInventoryKey, Evidence::Strength::direct,
+                                     "com.example.zzqx.agent", "com.example.zzqx.agent", "Zzqx Agent Host"}}));
     EXPECT_EQ(agent.label, QStringLiteral("com.example.zzqx.agent"));
     EXPECT_FALSE(agent.weakMatch);
     expectOwner(identify("Users/me/Library/LaunchAgents/com.vendor.updater.plist"), "COM.ITUNES.updater", nullptr,
                 RemnantStatus::stale);
     const auto support = identify("Users/me/Library/Application Support/Zzqx Studio Data");
     expectOwner(support, "org.zzqx.studio", "Zzqx Studio", RemnantStatus::stale);
-    EXPECT_EQ(support.evidence, QStringLiteral("inventory key appsupport:zzqx studio data"));
+    EXPECT_EQ(support.evidence,
+              (EvidenceList{Evidence{Evidence::Kind::inventoryKey, Evidence::Strength::direct, "zzqx studio data",
+                                     "appsupport:zzqx studio data", "Zzqx Studio"}}));
     // The folder's base is org.zzqx (".studio" counts as an extension); its whole name is the plain key.
     const auto cache = identify("Users/me/Library/Caches/org.zzqx.studio");
     expectOwner(cache, "org.zzqx.studio", "Unknown", RemnantStatus::stale);
-    EXPECT_EQ(cache.evidence, QStringLiteral("inventory key org.zzqx.studio"));
+    ASSERT_EQ(cache.evidence.size(), 1);
+    EXPECT_EQ(cache.evidence[0].kind, Evidence::Kind::inventoryKey);
+    EXPECT_EQ(cache.evidence[0].source, "org.zzqx.studio");
     EXPECT_TRUE(log.lines().isEmpty());
 }
 
@@ -109,7 +114,10 @@ TEST_F(OwnerTest, ConfidentServiceAnswersDecideAndAreLogged)
     LogCapture log;
     const auto keystone = identify("Users/me/Library/LaunchAgents/com.google.Keystone.Agent.plist");
     expectOwner(keystone, "com.google", "Google", RemnantStatus::orphan);
-    EXPECT_TRUE(keystone.evidence.startsWith(u"catalogue keyword 'google' (row ")) << keystone.evidence.toStdString();
+    ASSERT_EQ(keystone.evidence.size(), 1);
+    EXPECT_EQ(keystone.evidence[0].kind, Evidence::Kind::catalogueKeyword);
+    EXPECT_EQ(keystone.evidence[0].name, "google");
+    EXPECT_EQ(keystone.evidence[0].strength, Evidence::Strength::catalogue);
     EXPECT_FALSE(keystone.weakMatch);
     EXPECT_EQ(log.lines(),
               (QStringList{QString::fromUtf8("⚠️ Enhanced identification: com.google.Keystone.Agent.plist "
@@ -133,7 +141,8 @@ TEST_F(OwnerTest, EvidenceStagesAndTheVerdict)
 
     const auto cache = identify("Users/me/Library/Caches/zzqx-cache");
     expectOwner(cache, "com.example.tool", "Unknown", RemnantStatus::stale);
-    EXPECT_EQ(cache.evidence, QStringLiteral("name token 'zzqx' is inventory key keyword:zzqx"));
+    EXPECT_EQ(cache.evidence, (EvidenceList{Evidence{Evidence::Kind::nameTokenIsKey, Evidence::Strength::weak, "zzqx",
+                                                     "keyword:zzqx"}}));
     EXPECT_TRUE(cache.weakMatch);
     EXPECT_FALSE(cache.label);
     expectOwner(identify("Users/me/Library/Caches/qqzz-vv"), "com.app.q", "Unknown", RemnantStatus::stale);
@@ -142,7 +151,7 @@ TEST_F(OwnerTest, EvidenceStagesAndTheVerdict)
     expectOwner(identify("Users/me/Library/Caches/caf\xC3\xA9"), "org.example.cafe", "Unknown", RemnantStatus::stale);
     const auto nothing = identify("Users/me/Library/Caches/vvwwkkjj");
     expectOwner(nothing, nullptr, nullptr, RemnantStatus::orphan);
-    EXPECT_EQ(nothing.evidence, QStringLiteral("no evidence found"));
+    EXPECT_EQ(nothing.evidence, EvidenceList{Evidence{}});
     EXPECT_FALSE(nothing.weakMatch);
 }
 
@@ -160,7 +169,9 @@ TEST_F(OwnerTest, ALabelAsLongAsTheLimitIsSearchedWholeAndALongerOneIsLeftOut)
 
     const auto agent = identify("Users/me/Library/LaunchAgents/qqvv.plist");
     expectOwner(agent, "org.zzqx.studio", "Zzqx Studio", RemnantStatus::stale);
-    EXPECT_TRUE(agent.evidence.endsWith(QStringLiteral(" matches inventory key org.zzqx.studio")));
+    ASSERT_EQ(agent.evidence.size(), 1);
+    EXPECT_EQ(agent.evidence[0].kind, Evidence::Kind::labelMatchesKey);
+    EXPECT_EQ(agent.evidence[0].source, "org.zzqx.studio");
     const auto longer = identify("Users/me/Library/LaunchAgents/qqvvlong.plist");
     expectOwner(longer, nullptr, nullptr, RemnantStatus::orphan);
     EXPECT_EQ(longer.label, std::nullopt);

@@ -18,6 +18,7 @@
 #include "platform/PosixPlatform.h"
 #include "scanner/LocationScanner.h"
 #include "scanner/ScanLocation.h"
+#include "ui/EvidenceText.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +59,7 @@ QString described(const RemnantItem &item)
                        date(item.lastOpened()),
                        date(item.lastUsed()),
                        date(item.creationDate()),
-                       item.evidence()}
+                       EvidenceText::text(item.evidence())}
         .join(u'|');
 }
 

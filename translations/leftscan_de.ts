@@ -654,6 +654,313 @@ um die Details zu sehen.</translation>
     </message>
 </context>
 <context>
+    <name>EvidenceText</name>
+    <message>
+        <source>package</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Flatpak app</source>
+        <translation>Flatpak-App</translation>
+    </message>
+    <message>
+        <source>snap</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <source>program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>running program</source>
+        <translation>laufendes Programm</translation>
+    </message>
+    <message>
+        <source>menu entry</source>
+        <translation>Menüeintrag</translation>
+    </message>
+    <message>
+        <source>pipx package</source>
+        <translation>pipx-Paket</translation>
+    </message>
+    <message>
+        <source>npm package</source>
+        <translation>npm-Paket</translation>
+    </message>
+    <message>
+        <source>cargo crate</source>
+        <translation>cargo-Crate</translation>
+    </message>
+    <message>
+        <source>Go program</source>
+        <translation>Go-Programm</translation>
+    </message>
+    <message>
+        <source>Homebrew formula</source>
+        <translation>Homebrew-Formel</translation>
+    </message>
+    <message>
+        <source>Nix package</source>
+        <translation>Nix-Paket</translation>
+    </message>
+    <message>
+        <source>JetBrains Toolbox app</source>
+        <translation>JetBrains-Toolbox-App</translation>
+    </message>
+    <message>
+        <source>AppImage</source>
+        <translation>AppImage</translation>
+    </message>
+    <message>
+        <source>folder in /opt</source>
+        <translation>Ordner in /opt</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>executable</source>
+        <translation>Programmdatei</translation>
+    </message>
+    <message>
+        <source>package name</source>
+        <translation>Paketname</translation>
+    </message>
+    <message>
+        <source>source package</source>
+        <translation>Quellpaket</translation>
+    </message>
+    <message>
+        <source>snap name</source>
+        <translation>Snap-Name</translation>
+    </message>
+    <message>
+        <source>desktop-file ID</source>
+        <translation>Desktop-Datei-ID</translation>
+    </message>
+    <message>
+        <source>window class</source>
+        <translation>Fensterklasse</translation>
+    </message>
+    <message>
+        <source>menu name</source>
+        <translation>Menüname</translation>
+    </message>
+    <message>
+        <source>icon name</source>
+        <translation>Symbolname</translation>
+    </message>
+    <message>
+        <source>Flatpak ID</source>
+        <translation>Flatpak-ID</translation>
+    </message>
+    <message>
+        <source>last part of Flatpak ID</source>
+        <translation>letzter Teil der Flatpak-ID</translation>
+    </message>
+    <message>
+        <source>autostart entry</source>
+        <translation>Autostart-Eintrag</translation>
+    </message>
+    <message>
+        <source>user service</source>
+        <translation>Benutzerdienst</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3</source>
+        <translation>%1 von %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>system property-list Label %1</source>
+        <translation>Label %1 einer Eigenschaftsliste des Systems</translation>
+    </message>
+    <message>
+        <source>property-list Label %1 is inventory key %2</source>
+        <translation>Label %1 der Eigenschaftsliste ist Inventarschlüssel %2</translation>
+    </message>
+    <message>
+        <source>property-list Label %1 is the bundle identifier of %2</source>
+        <translation>Label %1 der Eigenschaftsliste ist die Bundle-ID von %2</translation>
+    </message>
+    <message>
+        <source>inventory key %1</source>
+        <translation>Inventarschlüssel %1</translation>
+    </message>
+    <message>
+        <source>entry name is the bundle identifier %1</source>
+        <translation>Name des Eintrags ist die Bundle-ID %1</translation>
+    </message>
+    <message>
+        <source>installed application %1</source>
+        <translation>installiertes Programm %1</translation>
+    </message>
+    <message>
+        <source>catalogue keyword &apos;%1&apos; (row %2)</source>
+        <translation>Katalog-Stichwort &apos;%1&apos; (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>last part of the bundle identifier %1</source>
+        <translation>letzter Teil der Bundle-ID %1</translation>
+    </message>
+    <message>
+        <source>helper or agent name pattern</source>
+        <translation>Namensmuster eines Helfers oder Agenten</translation>
+    </message>
+    <message>
+        <source>name token &apos;%1&apos; is inventory key %2</source>
+        <translation>Namensteil &apos;%1&apos; ist Inventarschlüssel %2</translation>
+    </message>
+    <message>
+        <source>name word &apos;%1&apos; occurs in inventory key %2</source>
+        <translation>Namenswort &apos;%1&apos; kommt in Inventarschlüssel %2 vor</translation>
+    </message>
+    <message>
+        <source>identifier part or name word occurs in the name of %1</source>
+        <translation>ein Teil der Kennung oder ein Namenswort von %1 kommt im Namen vor</translation>
+    </message>
+    <message>
+        <source>name word &apos;%1&apos; resembles an identifier part or name word of %2</source>
+        <translation>Namenswort &apos;%1&apos; ähnelt einem Teil der Kennung oder einem Namenswort von %2</translation>
+    </message>
+    <message>
+        <source>name word &apos;%1&apos; matches a word of inventory key %2</source>
+        <translation>Namenswort &apos;%1&apos; passt zu einem Wort von Inventarschlüssel %2</translation>
+    </message>
+    <message>
+        <source>application name of inventory key %1 matches the name</source>
+        <translation>Programmname von Inventarschlüssel %1 passt zum Namen</translation>
+    </message>
+    <message>
+        <source>application name of inventory key %1 resembles the name</source>
+        <translation>Programmname von Inventarschlüssel %1 ähnelt dem Namen</translation>
+    </message>
+    <message>
+        <source>a word of inventory key %1 resembles a word of the name</source>
+        <translation>ein Wort von Inventarschlüssel %1 ähnelt einem Wort des Namens</translation>
+    </message>
+    <message>
+        <source>inventory key %1 and the name start alike</source>
+        <translation>Inventarschlüssel %1 und der Name beginnen gleich</translation>
+    </message>
+    <message>
+        <source>property-list Label %1 matches inventory key %2</source>
+        <translation>Label %1 der Eigenschaftsliste passt zu Inventarschlüssel %2</translation>
+    </message>
+    <message>
+        <source>property-list Label part &apos;%1&apos; is inventory key %2</source>
+        <translation>Teil &apos;%1&apos; des Labels der Eigenschaftsliste ist Inventarschlüssel %2</translation>
+    </message>
+    <message>
+        <source>Flatpak app %1 is installed</source>
+        <translation>Flatpak-App %1 ist installiert</translation>
+    </message>
+    <message>
+        <source>no installed Flatpak app has the ID %1</source>
+        <translation>keine installierte Flatpak-App hat die ID %1</translation>
+    </message>
+    <message>
+        <source>%1 starts %2, which is installed</source>
+        <translation>%1 startet %2 (installiert)</translation>
+    </message>
+    <message>
+        <source>%1 starts %2, which is not installed</source>
+        <translation>%1 startet %2 (nicht installiert)</translation>
+    </message>
+    <message>
+        <source>%1 starts menu entry %2, which is gone</source>
+        <translation>%1 startet Menüeintrag %2 (nicht mehr vorhanden)</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, which is gone</source>
+        <translation>%1 führt %2 aus (nicht mehr vorhanden)</translation>
+    </message>
+    <message>
+        <source>%1 runs %2, of %3</source>
+        <translation>%1 führt %2 aus, aus %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names %2: %3, which is installed</source>
+        <translation>&apos;%1&apos; nennt %2: %3 (installiert)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names the project %2: %3, which is installed</source>
+        <translation>&apos;%1&apos; nennt das Projekt %2: %3 (installiert)</translation>
+    </message>
+    <message>
+        <source>package %1 was removed and is not installed</source>
+        <translation>Paket %1 wurde entfernt und ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>package %1 was removed and is not installed; only %2, which holds no program of that name, is left of it</source>
+        <translation>Paket %1 wurde entfernt und ist nicht installiert; übrig ist nur %2, das kein Programm dieses Namens enthält</translation>
+    </message>
+    <message>
+        <source>package %1 was removed and is not installed; only %2, a library, is left of it</source>
+        <translation>Paket %1 wurde entfernt und ist nicht installiert; übrig ist nur die Bibliothek %2</translation>
+    </message>
+    <message>
+        <source>folder of %1; %2 is installed</source>
+        <translation>Ordner von %1; %2 ist installiert</translation>
+    </message>
+    <message>
+        <source>folder of %1; none of %2 is installed</source>
+        <translation>Ordner von %1; nichts davon ist installiert: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read by %2 (documented in %3); %4 is installed</source>
+        <translation>&apos;%1&apos; wird von %2 gelesen (dokumentiert in %3); %4 ist installiert</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read by %2 (documented in %3); none of %4 is installed</source>
+        <translation>&apos;%1&apos; wird von %2 gelesen (dokumentiert in %3); nichts davon ist installiert: %4</translation>
+    </message>
+    <message>
+        <source>no installed package, program, Flatpak app, snap or menu entry is named %1, nor a library or data package of that name</source>
+        <translation>kein installiertes Paket, Programm, keine Flatpak-App, kein Snap und kein Menüeintrag heißt %1, auch keine Bibliothek und kein Datenpaket</translation>
+    </message>
+    <message>
+        <source>no installed program, Flatpak app, snap or menu entry is named %1</source>
+        <translation>kein installiertes Programm, keine Flatpak-App, kein Snap und kein Menüeintrag heißt %1</translation>
+    </message>
+    <message>
+        <source>%1 has the name but is a library</source>
+        <translation>%1 trägt den Namen, ist aber eine Bibliothek</translation>
+    </message>
+    <message>
+        <source>%1 has the name but holds no program, menu entry or service</source>
+        <translation>%1 trägt den Namen, enthält aber kein Programm, keinen Menüeintrag und keinen Dienst</translation>
+    </message>
+    <message>
+        <source>%1 is kept only until apt&apos;s autoremove, as nothing installed needs it</source>
+        <translation>%1 bleibt nur bis zu apts autoremove, da nichts Installiertes es braucht</translation>
+    </message>
+    <message>
+        <source>only the word &apos;%1&apos; matches %2, which is installed: a look-alike, not the owner</source>
+        <translation>nur das Wort &apos;%1&apos; passt zu %2 (installiert): ähnlich, aber nicht der Eigentümer</translation>
+    </message>
+    <message>
+        <source>only the start &apos;%1&apos; matches %2, which is installed: a look-alike, not the owner</source>
+        <translation>nur der Anfang &apos;%1&apos; passt zu %2 (installiert): ähnlich, aber nicht der Eigentümer</translation>
+    </message>
+    <message>
+        <source>no evidence found</source>
+        <translation>kein Hinweis gefunden</translation>
+    </message>
+</context>
+<context>
     <name>InventoryCommand</name>
     <message>
         <source>KEY</source>
@@ -1249,6 +1556,10 @@ nach Überresten deinstallierter Programme.</translation>
     <message>
         <source>stale</source>
         <translation>alt</translation>
+    </message>
+    <message>
+        <source>EVIDENCE</source>
+        <translation>NACHWEIS</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "scanner/RemnantScanner.h"
 #include "ui/Appearance.h"
 #include "ui/DisplayText.h"
+#include "ui/EvidenceText.h"
 #include "ui/InfoBlock.h"
 #include "ui/MetaCell.h"
 #include "ui/PillLabel.h"
@@ -181,11 +182,12 @@ void DetailView::rebuild()
                          ? tr(" The item itself looks unused, but a program may still be writing into it.")
                          : QString()),
             InfoBlock::Look::warning));
-    if (!item.evidence().isEmpty())
-        layout->addWidget(
-            new InfoBlock(QStringLiteral("lightbulb.fill"), tr("Why this app"),
-                          item.isWeakMatch() ? tr("weak match: %1").arg(item.evidence()) : item.evidence(),
-                          InfoBlock::Look::monospaced));
+    if (!item.evidence().isEmpty()) {
+        const QString evidence = EvidenceText::text(item.evidence());
+        layout->addWidget(new InfoBlock(QStringLiteral("lightbulb.fill"), tr("Why this app"),
+                                        item.isWeakMatch() ? tr("weak match: %1").arg(evidence) : evidence,
+                                        InfoBlock::Look::monospaced));
+    }
     if (item.isLongUnused())
         layout->addWidget(
             new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"), tr("Not used for a long time"),

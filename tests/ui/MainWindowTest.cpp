@@ -14,6 +14,7 @@
 #include "ui/DetailView.h"
 #include "ui/DisplayText.h"
 #include "ui/EmptyDetailView.h"
+#include "ui/EvidenceText.h"
 #include "ui/FilterChip.h"
 #include "ui/InfoBlock.h"
 #include "ui/ManualView.h"
@@ -466,7 +467,8 @@ TEST_F(WindowFixture, WhatHoldsTheUsersFilesOrMayBelongToAnInstalledAppIsMarkedA
     EXPECT_FALSE(detail.block(QStringLiteral("May belong to an installed app")));
     EXPECT_FALSE(detail.block(QStringLiteral("Holds your own files")));
     view.setCurrentIndex(row(weak));
-    EXPECT_EQ(detail.block(QStringLiteral("Why this app"))->text(), QStringLiteral("weak match: ") + weak->evidence());
+    EXPECT_EQ(detail.block(QStringLiteral("Why this app"))->text(),
+              QStringLiteral("weak match: ") + EvidenceText::text(weak->evidence()));
     view.setCurrentIndex(row(wallet));
     ASSERT_TRUE(detail.block(QStringLiteral("Holds your own files")));
     EXPECT_TRUE(detail.block(QStringLiteral("Holds your own files"))

@@ -44,12 +44,12 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // What the scan found, which is shown as it is: names, apps, paths, evidence.
+    // What the scan found, which is shown as it is: names, apps, paths.
     QSet<QString> foundTexts() const
     {
         QSet<QString> texts;
         for (const RemnantItemPtr &item : m_scanner->remnants()) {
-            texts << item->name() << item->displayPath() << item->evidence();
+            texts << item->name() << item->displayPath();
             texts << item->matchedAppName().value_or(QString()) << item->bundleIdentifier().value_or(QString());
             for (const std::optional<QDateTime> &date : {item->creationDate(), item->lastModified()}) {
                 if (date)

@@ -481,6 +481,13 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
         <source>%1 (not installed)</source>
         <translation>%1 (nicht installiert)</translation>
     </message>
+    <message numerus="yes">
+        <source>Its name also matches %1, which is installed. Check before moving it to the Trash.</source>
+        <translation>
+            <numerusform>Sein Name passt auch zu %1, das installiert ist. Prüfen Sie das, bevor Sie den Eintrag in den Papierkorb verschieben.</numerusform>
+            <numerusform>Sein Name passt auch zu %1, die installiert sind. Prüfen Sie das, bevor Sie den Eintrag in den Papierkorb verschieben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DisplayText</name>

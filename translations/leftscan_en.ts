@@ -93,6 +93,13 @@
             <numerusform>%1 files</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Its name also matches %1, which is installed. Check before moving it to the Trash.</source>
+        <translation>
+            <numerusform>Its name also matches %1, which is installed. Check before moving it to the Trash.</numerusform>
+            <numerusform>Its name also matches %1, which are installed. Check before moving it to the Trash.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RelativeDateFormatter</name>

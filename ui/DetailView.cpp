@@ -198,8 +198,9 @@ void DetailView::rebuild()
     if (item.hasLookalikes())
         layout->addWidget(new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"),
                                         tr("May belong to an installed app"),
-                                        QStringLiteral("Its name also matches %1, which is installed. Check before "
-                                                       "moving it to the Trash.")
+                                        tr("Its name also matches %1, which is installed. Check before moving it "
+                                           "to the Trash.",
+                                           nullptr, int(item.lookalikes().size()))
                                             .arg(item.lookalikes().join(QStringLiteral(", "))),
                                         InfoBlock::Look::warning));
 

@@ -488,6 +488,13 @@ Die Felder der Ausgabe und die Rückgabewerte beschreibt leftscan-cli(1).
             <numerusform>Sein Name passt auch zu %1, die installiert sind. Prüfen Sie das, bevor Sie den Eintrag in den Papierkorb verschieben.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The item itself has not changed for %n days.</source>
+        <translation>
+            <numerusform>Der Eintrag selbst hat sich seit %n Tag nicht geändert.</numerusform>
+            <numerusform>Der Eintrag selbst hat sich seit %n Tagen nicht geändert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DisplayText</name>

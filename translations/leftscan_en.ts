@@ -100,6 +100,13 @@
             <numerusform>Its name also matches %1, which are installed. Check before moving it to the Trash.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>The item itself has not changed for %n days.</source>
+        <translation>
+            <numerusform>The item itself has not changed for %n day.</numerusform>
+            <numerusform>The item itself has not changed for %n days.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RelativeDateFormatter</name>

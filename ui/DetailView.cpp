@@ -38,6 +38,18 @@ SymbolLabel::ColorSource systemColor(SystemColor color)
     };
 }
 
+// Says how long the item has gone unused without claiming that nothing inside changed when its census found a change.
+QString longUnusedText(const RemnantItem &item)
+{
+    const qint64 days = item.daysSinceLastUse().value_or(0);
+    if (item.lastUseIsOpening())
+        return DetailView::tr("This item hasn't been opened or used for %1 days.").arg(days);
+    const std::optional<QDateTime> inside = item.newestInside();
+    if (inside && item.lastModified() && *inside > *item.lastModified())
+        return DetailView::tr("The item itself has not changed for %n days.", nullptr, int(days));
+    return DetailView::tr("Nothing in this item has changed for %1 days.").arg(days);
+}
+
 } // namespace
 
 DetailView::DetailView(RemnantScanner &scanner, RemnantActions &actions, QWidget *parent)
@@ -189,12 +201,8 @@ void DetailView::rebuild()
                                         InfoBlock::Look::monospaced));
     }
     if (item.isLongUnused())
-        layout->addWidget(
-            new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"), tr("Not used for a long time"),
-                          (item.lastUseIsOpening() ? tr("This item hasn't been opened or used for %1 days.")
-                                                   : tr("Nothing in this item has changed for %1 days."))
-                              .arg(*item.daysSinceLastUse()),
-                          InfoBlock::Look::warning));
+        layout->addWidget(new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"), tr("Not used for a long time"),
+                                        longUnusedText(item), InfoBlock::Look::warning));
     if (item.hasLookalikes())
         layout->addWidget(new InfoBlock(QStringLiteral("exclamationmark.triangle.fill"),
                                         tr("May belong to an installed app"),

@@ -479,6 +479,8 @@ TEST_F(WindowFixture, WhatHoldsTheUsersFilesOrMayBelongToAnInstalledAppIsMarkedA
     EXPECT_TRUE(detail.block(QStringLiteral("Used recently"))
                     ->text()
                     .startsWith(QStringLiteral("Something inside changed 6 days ago. The item itself looks unused")));
+    EXPECT_EQ(detail.block(QStringLiteral("Not used for a long time"))->text(),
+              QStringLiteral("The item itself has not changed for %1 days.").arg(*active->daysSinceLastUse()));
 
     // "Skip Them", the default, moves only the items that neither hold the user's files nor have look-alikes; the
     // question names every item it skips.

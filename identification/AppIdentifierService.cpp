@@ -66,7 +66,7 @@ AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &na
     if (!result)
         result = identifyByName(key);
     if (!result)
-        result = CachedResult{std::nullopt, std::nullopt, now, Confidence::low, Evidence{}};
+        result = CachedResult{std::nullopt, std::nullopt, now, Confidence::low, EvidenceList{Evidence{}}};
     const std::lock_guard lock(m_mutex);
     if (std::optional<Answer> answer = cachedAnswer())
         return *answer;
@@ -106,8 +106,9 @@ AppIdentifierService::identifyByBundleID(const QString &bundleID) const
     const QString &last = components.last();
     if (NameMatching::length(last) < 3)
         return std::nullopt;
-    return CachedResult{NameMatching::capitalized(last), bundleID, Clock::now(), Confidence::low,
-                        Evidence{Evidence::Kind::bundleIdentifierLastPart, Evidence::Strength::weak, last, bundleID}};
+    return CachedResult{
+        NameMatching::capitalized(last), bundleID, Clock::now(), Confidence::low,
+        EvidenceList{Evidence{Evidence::Kind::bundleIdentifierLastPart, Evidence::Strength::weak, last, bundleID}}};
 }
 
 std::optional<AppIdentifierService::CachedResult> AppIdentifierService::identifyByName(const QString &key) const
@@ -127,8 +128,8 @@ AppIdentifierService::lookupInstalledApp(const QString &bundleID) const
         return std::nullopt;
     const QString name = PathNames::baseName(*location);
     return CachedResult{name, bundleID, Clock::now(), Confidence::high,
-                        Evidence{Evidence::Kind::installedApplication, Evidence::Strength::direct, bundleID,
-                                 PathNames::text(*location), name}};
+                        EvidenceList{Evidence{Evidence::Kind::installedApplication, Evidence::Strength::direct,
+                                              bundleID, PathNames::text(*location), name}}};
 }
 
 std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKnownApp(const QString &text)
@@ -137,9 +138,10 @@ std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchKno
     if (!match)
         return std::nullopt;
     const QString name = QString::fromUtf8(match->app->name);
-    return CachedResult{name, QString::fromUtf8(match->app->bundleID), Clock::now(), Confidence::medium,
-                        Evidence{Evidence::Kind::catalogueKeyword, Evidence::Strength::catalogue,
-                                 QString::fromUtf8(match->app->keyword), QString::number(match->row), name}};
+    return CachedResult{
+        name, QString::fromUtf8(match->app->bundleID), Clock::now(), Confidence::medium,
+        EvidenceList{Evidence{Evidence::Kind::catalogueKeyword, Evidence::Strength::catalogue,
+                              QString::fromUtf8(match->app->keyword), QString::number(match->row), name}}};
 }
 
 std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchHelperSuffix(const QString &text)
@@ -159,5 +161,5 @@ std::optional<AppIdentifierService::CachedResult> AppIdentifierService::matchHel
         return std::nullopt;
     const QString stem = lower.mid(start, end - start);
     return CachedResult{NameMatching::capitalized(stem), std::nullopt, Clock::now(), Confidence::low,
-                        Evidence{Evidence::Kind::helperNamePattern, Evidence::Strength::weak, stem}};
+                        EvidenceList{Evidence{Evidence::Kind::helperNamePattern, Evidence::Strength::weak, stem}}};
 }

@@ -25,7 +25,7 @@ public:
         std::optional<QString> bundleID;
         QDateTime timestamp;
         Confidence confidence = Confidence::low;
-        Evidence evidence; // what produced the answer
+        EvidenceList evidence; // what produced the answer: one clause, shared by every record it decides
     };
     using Confidence = CachedResult::Confidence;
 
@@ -33,7 +33,7 @@ public:
         std::optional<QString> appName;
         std::optional<QString> bundleID;
         Confidence confidence = Confidence::low;
-        Evidence evidence;
+        EvidenceList evidence;
     };
 
     static constexpr qint64 cacheLifetime = 604800;

@@ -81,7 +81,7 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
         return OwnerIdentification{answer.bundleID,
                                    answer.appName,
                                    installed ? RemnantStatus::stale : RemnantStatus::orphan,
-                                   {answer.evidence}};
+                                   answer.evidence};
     }
 
     const auto candidate = evidenceStages(entry);

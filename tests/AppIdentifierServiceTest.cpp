@@ -87,8 +87,8 @@ TEST(AppIdentifierService, IdentifiesByBundleIdentifierCatalogueAndHelperPattern
         expectAnswer(service.identifyApp(QString::fromUtf8(test.name), identifier), test.appName, test.bundleID,
                      test.confidence);
     }
-    EXPECT_EQ(service.identifyApp(QStringLiteral("qqzzxxjj")).evidence, Evidence{});
-    const Evidence zoom = service.identifyApp(QStringLiteral("zoomus")).evidence;
+    EXPECT_EQ(service.identifyApp(QStringLiteral("qqzzxxjj")).evidence, EvidenceList{Evidence{}});
+    const Evidence zoom = service.identifyApp(QStringLiteral("zoomus")).evidence.value(0);
     EXPECT_EQ(zoom.kind, Evidence::Kind::catalogueKeyword);
     EXPECT_EQ(zoom.name, "zoom");
 }

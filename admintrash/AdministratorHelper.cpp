@@ -12,6 +12,7 @@
 #include "platform/PosixPlatform.h"
 #include "platform/TrustedFolder.h"
 #include "scanner/RemovalGuard.h"
+#include "ui/FailureText.h"
 
 #include <memory>
 #include <span>
@@ -48,13 +49,13 @@ std::optional<QString> check(std::span<const RemovalGuard> guards, const std::st
         return QStringLiteral("its path is not named plainly");
     if (!TrustedFolder(folder, TrustedFolder::Links::refused).isOpen())
         return QStringLiteral("the way to it leads through a symbolic link or is gone");
-    std::optional<QString> refusal;
+    std::optional<FailureReason> refusal;
     for (const RemovalGuard &guard : guards) {
         refusal = guard.refusal(fs::path(item), &held);
         if (!refusal)
             break;
     }
-    return refusal;
+    return refusal ? std::optional(FailureText::of(*refusal)) : std::nullopt;
 }
 
 } // namespace

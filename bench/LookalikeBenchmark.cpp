@@ -30,7 +30,7 @@ namespace {
 
 class DecliningAlerts : public AlertPresenter {
 public:
-    int runModal(const Alert &alert) override { return FirstButton + int(alert.buttons.size()) - 1; }
+    Answer ask(const Alert &alert) override { return alert.answers.last(); }
     void openLink(const QString &) override {}
 };
 

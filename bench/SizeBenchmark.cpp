@@ -33,7 +33,7 @@ namespace {
 
 class NoAlerts : public AlertPresenter {
 public:
-    int runModal(const Alert &) override { return FirstButton + 1; }
+    Answer ask(const Alert &) override { return Answer::cancel; }
     void openLink(const QString &) override {}
 };
 

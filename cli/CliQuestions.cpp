@@ -4,6 +4,7 @@
 #include "cli/CliQuestions.h"
 
 #include "cli/TerminalText.h"
+#include "ui/FailureText.h"
 
 #include <cstdio>
 #include <iostream>
@@ -18,7 +19,7 @@ SessionQuestions::AdministratorAnswer CliQuestions::askForAdministratorRights(co
     const QString question =
         request.itemCount == 1
             ? tr("The item '%1' requires administrator privileges to move to Trash.").arg(request.firstItemName)
-            : tr("%1 items require administrator privileges to move to Trash.").arg(request.itemCount);
+            : tr("%n item(s) require administrator privileges to move to Trash.", nullptr, request.itemCount);
     std::fprintf(stderr, "%s\n", TerminalText::lines(question).constData());
     if (!m_askOnTerminal) {
         std::fprintf(stderr, "%s\n", tr("→ Cancel (no terminal to ask on)").toUtf8().constData());
@@ -37,7 +38,7 @@ void CliQuestions::tellTrashFailure(const TrashFailure &failure)
     std::fprintf(stderr, "leftscan-cli: %s\n",
                  tr("%1 could not be moved to the Trash: %2")
                      .arg(QString::fromUtf8(TerminalText::text(failure.itemName)),
-                          QString::fromUtf8(TerminalText::text(failure.reason)))
+                          QString::fromUtf8(TerminalText::text(FailureText::of(failure.reason))))
                      .toUtf8()
                      .constData());
 }

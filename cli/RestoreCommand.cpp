@@ -15,6 +15,7 @@
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemovalGuard.h"
 #include "scanner/TrashRestore.h"
+#include "ui/FailureText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -49,7 +50,8 @@ int RestoreCommand::restore(const CommandLine &line)
         if (std::any_of(chosen.begin(), chosen.end(), [&](const auto &each) { return each.first == original; }))
             continue;
         if (const auto refusal = TrashRestore::refusal(platform, guard, original)) {
-            printError(RestoreCommand::tr("%1: %2; nothing was put back").arg(shown(original), *refusal));
+            printError(
+                RestoreCommand::tr("%1: %2; nothing was put back").arg(shown(original), FailureText::of(*refusal)));
             return ScanCommand::NotListed;
         }
         const std::vector<TrashEntry> entries = platform.trashEntriesFrom(original);
@@ -67,13 +69,13 @@ int RestoreCommand::restore(const CommandLine &line)
     }
     int failed = 0;
     for (const auto &[original, entry] : chosen) {
-        const RestoreOutcome outcome = TrashRestore::restore(platform, guard, entry.trashedPath, original);
+        const TrashRestore::Outcome outcome = TrashRestore::restore(platform, guard, entry.trashedPath, original);
         if (outcome.success) {
             DiagnosticLog::write(QStringLiteral("✅ Put back from Trash: ") + PathNames::fileName(original));
             continue;
         }
-        const QString reason = outcome.reason;
-        printError(RestoreCommand::tr("%1 was not put back: %2").arg(shown(original), reason));
+        printError(
+            RestoreCommand::tr("%1 was not put back: %2").arg(shown(original), FailureText::of(outcome.failure())));
         ++failed;
     }
     return failed == 0 ? ScanCommand::Success : ScanCommand::SomeFailed;

@@ -16,6 +16,7 @@
 #include "platform/PosixPlatform.h"
 #include "scanner/Profile.h"
 #include "scanner/ScanSession.h"
+#include "ui/FailureText.h"
 #include "ui/ScanWarningText.h"
 
 #include <QEventLoop>
@@ -82,8 +83,10 @@ bool ScanCommand::runScan(ScanSession &session, int thresholdDays, bool showProg
 {
     if (const std::optional<Profile::AccessProblem> problem = session.profile().accessProblem()) {
         if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder)
-            printError(tr("the scan was refused: %1 %2 cannot be read")
-                           .arg(problem->folderDescription, shown(problem->folder)));
+            printError((problem->role == Profile::AccessProblem::Folder::library
+                            ? tr("the scan was refused: the Library folder %1 cannot be read")
+                            : tr("the scan was refused: the home folder %1 cannot be read"))
+                           .arg(shown(problem->folder)));
         else if (problem->kind == Profile::AccessProblem::Kind::rootAsHome)
             printError(
                 tr("the scan was refused: the home folder cannot be the root folder (%1)").arg(shown(problem->folder)));
@@ -231,7 +234,7 @@ int ScanCommand::tag(const CommandLine &line)
     int failed = 0;
     for (const RemnantItemPtr &item : *items) {
         if (const auto error = session.applyTag(item, *color)) {
-            printError(tr("%1 was not tagged: %2").arg(shown(item->url()), *error));
+            printError(tr("%1 was not tagged: %2").arg(shown(item->url()), FailureText::of(*error)));
             ++failed;
         }
     }

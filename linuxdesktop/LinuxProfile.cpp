@@ -71,9 +71,9 @@ RemnantRisk LinuxProfile::orphanRisk(RemnantCategory category) const
 std::vector<Profile::ProtectedPath> LinuxProfile::protectedPaths() const
 {
     const std::filesystem::path home = m_platform->homeDirectory();
-    return {{home, QStringLiteral("the home folder")},
-            {m_platform->systemPath("/"), QStringLiteral("the root folder")},
-            {FreedesktopTrash::ofHome(home).folder(), QStringLiteral("the home's Trash")}};
+    return {{home, ProtectedPlace::homeFolder},
+            {m_platform->systemPath("/"), ProtectedPlace::rootFolder},
+            {FreedesktopTrash::ofHome(home).folder(), ProtectedPlace::homeTrash}};
 }
 
 std::optional<Profile::AccessProblem> LinuxProfile::accessProblem() const
@@ -81,8 +81,8 @@ std::optional<Profile::AccessProblem> LinuxProfile::accessProblem() const
     // A Linux home must be a folder that can be listed.
     const std::filesystem::path home = m_platform->homeDirectory();
     if (m_platform->resolvedPath(home) == std::filesystem::path("/"))
-        return AccessProblem{AccessProblem::Kind::rootAsHome, home, QStringLiteral("the home folder")};
+        return AccessProblem{AccessProblem::Kind::rootAsHome, home};
     if (m_platform->listDirectory(home, Platform::Hidden::Include))
         return std::nullopt;
-    return AccessProblem{AccessProblem::Kind::unreadableFolder, home, QStringLiteral("the home folder")};
+    return AccessProblem{AccessProblem::Kind::unreadableFolder, home};
 }

@@ -15,7 +15,6 @@ public:
 
     ScanProfile name() const override { return ScanProfile::linuxDesktop; }
     std::span<const RemnantCategory> categories() const override;
-    QString locationDescription() const override { return QStringLiteral("a folder"); }
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;
     std::vector<ScanWarning> locationWarnings() const override;

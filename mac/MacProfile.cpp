@@ -142,10 +142,10 @@ void MacProfile::clearIdentificationCache() const
 
 std::vector<Profile::ProtectedPath> MacProfile::protectedPaths() const
 {
-    return {{m_platform->homeDirectory(), QStringLiteral("the home folder")},
-            {m_platform->homeDirectory() / "Library", QStringLiteral("the Library folder of the home")},
-            {m_platform->systemPath("/"), QStringLiteral("the root folder")},
-            {m_platform->systemPath("/Library"), QStringLiteral("the Library folder of the root")}};
+    return {{m_platform->homeDirectory(), ProtectedPlace::homeFolder},
+            {m_platform->homeDirectory() / "Library", ProtectedPlace::homeLibrary},
+            {m_platform->systemPath("/"), ProtectedPlace::rootFolder},
+            {m_platform->systemPath("/Library"), ProtectedPlace::rootLibrary}};
 }
 
 void MacProfile::touchProtectedData() const
@@ -163,15 +163,15 @@ std::optional<Profile::AccessProblem> MacProfile::accessProblem() const
 {
     const fs::path home = m_platform->homeDirectory();
     if (m_platform->resolvedPath(home) == fs::path("/"))
-        return AccessProblem{AccessProblem::Kind::rootAsHome, home, QStringLiteral("the home folder")};
+        return AccessProblem{AccessProblem::Kind::rootAsHome, home};
     if (const auto database = m_platform->privacyDatabase(); database && m_platform->isMacOS()) {
         if (m_platform->isReadable(*database))
             return std::nullopt;
-        return AccessProblem{AccessProblem::Kind::privacyControl, *database, {}};
+        return AccessProblem{AccessProblem::Kind::privacyControl, *database, AccessProblem::Folder::privacyDatabase};
     }
     // Where no privacy control guards the scan, the Library itself must be a folder that can be listed.
     const fs::path library = m_platform->homeDirectory() / "Library";
     if (m_platform->listDirectory(library, Platform::Hidden::Include))
         return std::nullopt;
-    return AccessProblem{AccessProblem::Kind::unreadableFolder, library, QStringLiteral("the Library folder")};
+    return AccessProblem{AccessProblem::Kind::unreadableFolder, library, AccessProblem::Folder::library};
 }

@@ -18,7 +18,6 @@ public:
 
     ScanProfile name() const override { return ScanProfile::mac; }
     std::span<const RemnantCategory> categories() const override;
-    QString locationDescription() const override { return QStringLiteral("a Library folder"); }
     std::vector<ScanLocation> scanLocations() const override;
     std::optional<QString> refusal(const ScanLocation &location) const override;
     Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Skip; }

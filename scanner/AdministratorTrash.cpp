@@ -44,35 +44,34 @@ bool isServed(const Platform &platform, const fs::path &folder)
 
 } // namespace
 
-std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platform, const RemovalGuard &guard,
-                                                           const std::vector<fs::path> &items,
-                                                           std::vector<fs::path> *destinations)
+std::vector<AdministratorTrash::Outcome> AdministratorTrash::moveToTrash(const Platform &platform,
+                                                                         const RemovalGuard &guard,
+                                                                         const std::vector<fs::path> &items,
+                                                                         std::vector<fs::path> *destinations)
 {
     // Every item goes to a free name in the user's own Trash, which its restore information holds in advance, so
     // that nothing there is replaced and the item can be put back. The privileged run takes each item from the folder
     // the guard checked, opened without following any symbolic link.
-    std::vector<ScriptOutcome> outcomes(items.size());
+    std::vector<Outcome> outcomes(items.size());
     if (destinations)
         destinations->assign(items.size(), fs::path());
     std::vector<std::optional<TrashSlot>> reserved(items.size());
     std::vector<AdministratorMove> moves;
     for (std::size_t i = 0; i < items.size(); ++i) {
         std::shared_ptr<const TrustedFolder> folder;
-        if (const auto refusal = guard.refusal(items[i], &folder)) {
-            outcomes[i] = ScriptOutcome{false, std::nullopt, *refusal};
+        if (auto refusal = guard.refusal(items[i], &folder)) {
+            outcomes[i].refusal = std::move(refusal);
             continue;
         }
         if (!isServed(platform, folder->path())) {
-            outcomes[i] =
-                ScriptOutcome{false, std::nullopt,
-                              QStringLiteral("It lies outside the home, where administrator rights are not used")};
+            outcomes[i].refusal = FailureReason::of(FailureReason::Kind::outsideHome);
             continue;
         }
         reserved[i] = platform.reserveTrashSlot(items[i]);
         if (reserved[i])
             moves.push_back({items[i], folder->path(), *reserved[i]});
         else
-            outcomes[i] = ScriptOutcome{false, std::nullopt, QStringLiteral("The Trash cannot be written")};
+            outcomes[i].refusal = FailureReason::of(FailureReason::Kind::trashUnwritable);
     }
     if (moves.empty())
         return outcomes;
@@ -89,7 +88,7 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
         const bool left = !platform.exists(items[i]) && !platform.attributes(items[i]).modified;
         if (left && platform.entryKind(reserved[i]->destination) != Platform::EntryKind::missing) {
             DiagnosticLog::write(QStringLiteral("✅ Deleted with admin rights (AppleScript)"));
-            outcomes[i] = ScriptOutcome{true, std::nullopt, QString()};
+            outcomes[i] = Outcome{{true, std::nullopt, QString()}, std::nullopt};
             if (destinations)
                 (*destinations)[i] = reserved[i]->destination;
             continue;
@@ -98,9 +97,9 @@ std::vector<ScriptOutcome> AdministratorTrash::moveToTrash(const Platform &platf
         platform.releaseTrashSlot(*reserved[i]);
         if (run.success) {
             DiagnosticLog::write(QString::fromUtf8("⚠️ AppleScript meldet Erfolg, Datei existiert noch"));
-            outcomes[i] = ScriptOutcome{false, std::nullopt, QString()};
+            outcomes[i] = Outcome{};
         } else {
-            outcomes[i] = run;
+            static_cast<ScriptOutcome &>(outcomes[i]) = run;
             outcomes[i].description = reasonFor(run.description, items[i]);
         }
     }

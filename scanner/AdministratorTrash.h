@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/ScriptOutcome.h"
+#include "scanner/FailureReason.h"
 
 #include <filesystem>
 #include <vector>
@@ -16,13 +17,18 @@ class RemovalGuard;
 // afterwards. Works on paths only, on any thread; the command blocks while the system asks.
 class AdministratorTrash {
 public:
+    struct Outcome : ScriptOutcome {
+        // Why the item was not part of the run.
+        std::optional<FailureReason> refusal;
+    };
+
     // One outcome per item, in order. An item succeeded when it has left its place and arrived at the name reserved
     // for it. One that did not fails with the run's outcome and the reason the run gave for it when the run failed,
     // and with no description when the run reported success; its reservation is given back. One that the guard
-    // refuses, or for which no free name could be reserved, fails before the run with the reason and is not part
+    // refuses, or for which no free name could be reserved, fails before the run with its refusal and is not part
     // of it. `destinations`, when given, receives where each item that
     // succeeded went in the Trash, and an empty path for the others.
-    static std::vector<ScriptOutcome> moveToTrash(const Platform &platform, const RemovalGuard &guard,
-                                                  const std::vector<std::filesystem::path> &items,
-                                                  std::vector<std::filesystem::path> *destinations = nullptr);
+    static std::vector<Outcome> moveToTrash(const Platform &platform, const RemovalGuard &guard,
+                                            const std::vector<std::filesystem::path> &items,
+                                            std::vector<std::filesystem::path> *destinations = nullptr);
 };

@@ -3,23 +3,40 @@
 
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "scanner/FailureReason.h"
 
-// How the engine asks the user something and opens system settings. The window shows real dialogs, the
-// command line answers without asking, tests answer from a script.
+#include <QList>
+#include <QString>
+#include <filesystem>
+
+// How the engine asks the user something and opens system settings. It asks in values: what the question is about
+// and which answers it offers; the window puts them into words and shows real dialogs, tests answer from a script.
 class AlertPresenter {
 public:
+    enum class Answer { ok, proceed, openSettings, cancel };
+
     struct Alert {
-        QString message;
-        QString informativeText;
-        QStringList buttons;    // the first answers 1000, the second 1001, the third 1002
-        QString detailedText{}; // shown on request, for long lists
+        enum class Kind {
+            fullDiskAccess,        // the scan needs access to all files
+            automationAccess,      // moving protected items needs control of System Events
+            rootAsHome,            // `folder`, the home, is the root folder
+            unreadableFolder,      // `folder`, the home or its Library (`isLibrary`), cannot be read
+            administratorRights,   // `itemCount` items, the first `itemName`, need administrator rights to move
+            trashFailed,           // `itemName` was not moved, for `reason`
+            privilegedTrashFailed, // `itemName` was not moved as administrator either, for `reason`
+        };
+        Kind kind;
+        // The answers offered, in order; the first is the default, the last the one a dismissed alert gives.
+        QList<Answer> answers;
+        std::filesystem::path folder{};
+        bool isLibrary = false;
+        int itemCount = 1;
+        QString itemName{};
+        FailureReason reason{};
     };
-    static constexpr int FirstButton = 1000;
 
     virtual ~AlertPresenter() = default;
-    // Shows a modal warning alert and returns the chosen button.
-    virtual int runModal(const Alert &alert) = 0;
+    // Shows a modal warning alert and returns the chosen answer, one of those offered.
+    virtual Answer ask(const Alert &alert) = 0;
     virtual void openLink(const QString &link) = 0;
 };

@@ -8,6 +8,7 @@
 #include "model/ScanProfile.h"
 #include "model/ScanWarning.h"
 #include "platform/Platform.h"
+#include "scanner/FailureReason.h"
 #include "scanner/OwnerResolver.h"
 #include "scanner/ScanLocation.h"
 
@@ -32,15 +33,17 @@ public:
             unreadableFolder, // the folder the scan starts from cannot be read
             rootAsHome,       // the home is the root folder, whose entries are the system's own
         };
+        // Which folder it is.
+        enum class Folder { home, library, privacyDatabase };
         Kind kind;
         std::filesystem::path folder;
-        QString folderDescription; // "the Library folder", "the home folder"
+        Folder role = Folder::home;
     };
 
     // An item that nothing may move or tag, nor anything that holds it.
     struct ProtectedPath {
         std::filesystem::path path;
-        QString description; // "the home folder"
+        ProtectedPlace place;
     };
 
     virtual ~Profile() = default;
@@ -49,8 +52,6 @@ public:
     virtual ScanProfile name() const = 0;
     // The categories its scans find, in the order they are shown.
     virtual std::span<const RemnantCategory> categories() const = 0;
-    // The kind of folder an item must lie directly in, for "It is not in %1 that a scan lists".
-    virtual QString locationDescription() const = 0;
 
     // The folders a scan lists, in the order it lists them.
     virtual std::vector<ScanLocation> scanLocations() const = 0;

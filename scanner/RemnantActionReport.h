@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/FinderTagColor.h"
+#include "scanner/FailureReason.h"
 
 #include <QList>
 #include <QMetaType>
@@ -22,17 +23,11 @@ struct RemnantActionReport {
     int succeeded = 0;
     struct Failure {
         QString name;
-        QString reason; // in plain words, such as "Permission denied" or "It no longer exists"
+        FailureReason reason;
     };
     QList<Failure> failures; // in the order of the items
     // The Trash refused some items for lack of rights, and the user chose not to move them as administrator.
     bool declinedAdministrator = false;
-
-    // "Moved 41 items to the Trash; 2 could not be moved", "Moved 1 item to the Trash",
-    // "Tagged 3 items Blue; 1 could not be tagged", "Put back 3 items; 1 could not be put back".
-    QString summary() const;
-    // One line "NAME: REASON" per failure.
-    QString details() const;
 };
 
 Q_DECLARE_METATYPE(RemnantActionReport)

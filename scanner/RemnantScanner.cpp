@@ -14,8 +14,8 @@
 namespace {
 
 constexpr int RefusedControlError = -1743;
-const QString RefusedControlText =
-    QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
+using Alert = AlertPresenter::Alert;
+using Answer = AlertPresenter::Answer;
 
 } // namespace
 
@@ -186,29 +186,21 @@ void RemnantScanner::promptForFullDiskAccess()
     const std::optional<Profile::AccessProblem> problem = profile().accessProblem();
     if (!problem)
         return;
-    if (problem->kind == Profile::AccessProblem::Kind::rootAsHome) {
-        m_alerts.runModal({QStringLiteral("Cannot scan the root folder"),
-                           QStringLiteral("The home folder %1 is the root folder, whose entries are the system's own. "
-                                          "Choose a user's home folder.")
-                               .arg(PathNames::text(problem->folder)),
-                           {QStringLiteral("OK")}});
+    switch (problem->kind) {
+    case Profile::AccessProblem::Kind::rootAsHome:
+        m_alerts.ask({Alert::Kind::rootAsHome, {Answer::ok}, problem->folder});
+        return;
+    case Profile::AccessProblem::Kind::unreadableFolder:
+        m_alerts.ask({Alert::Kind::unreadableFolder,
+                      {Answer::ok},
+                      problem->folder,
+                      problem->role == Profile::AccessProblem::Folder::library});
+        return;
+    case Profile::AccessProblem::Kind::privacyControl:
+        if (m_alerts.ask({Alert::Kind::fullDiskAccess, {Answer::openSettings, Answer::cancel}}) == Answer::openSettings)
+            m_alerts.openLink(QString::fromLatin1(FullDiskAccessLink));
         return;
     }
-    if (problem->kind == Profile::AccessProblem::Kind::unreadableFolder) {
-        m_alerts.runModal({QStringLiteral("Cannot read ") + problem->folderDescription,
-                           QStringLiteral("Leftscan cannot read %1. Check that the folder exists and that you are "
-                                          "allowed to read it.")
-                               .arg(PathNames::text(problem->folder)),
-                           {QStringLiteral("OK")}});
-        return;
-    }
-    const int answer = m_alerts.runModal(
-        {QStringLiteral("Full Disk Access required"),
-         QStringLiteral("Leftscan needs Full Disk Access to scan all leftover files. Open System Settings to allow "
-                        "access?"),
-         {QStringLiteral("Open Settings"), QStringLiteral("Not Now")}});
-    if (answer == AlertPresenter::FirstButton)
-        m_alerts.openLink(QString::fromLatin1(FullDiskAccessLink));
 }
 
 void RemnantScanner::checkAutomationAccess()
@@ -219,57 +211,41 @@ void RemnantScanner::checkAutomationAccess()
     const ScriptOutcome outcome = m_platform->runAutomationProbe();
     if (outcome.success || outcome.errorNumber != RefusedControlError)
         return;
-    const int answer = m_alerts.runModal(
-        {QStringLiteral("Automation access required"),
-         QStringLiteral("Leftscan needs Automation permission to move protected items to Trash. Open System "
-                        "Settings to allow access?"),
-         {QStringLiteral("Open Settings"), QStringLiteral("Not Now")}});
-    if (answer == AlertPresenter::FirstButton)
+    if (m_alerts.ask({Alert::Kind::automationAccess, {Answer::openSettings, Answer::cancel}}) == Answer::openSettings)
         m_alerts.openLink(QString::fromLatin1(AutomationLink));
 }
 
 SessionQuestions::AdministratorAnswer RemnantScanner::askForAdministratorRights(const AdministratorRequest &request)
 {
-    const QString question =
-        request.itemCount == 1
-            ? QStringLiteral(
-                  "The item '%1' requires administrator privileges to move to Trash. Do you want to continue?")
-                  .arg(request.firstItemName)
-            : QStringLiteral("%1 items require administrator privileges to move to Trash. Do you want to continue?")
-                  .arg(request.itemCount);
     // Only the Mac has a setting that decides whether the privileged move may run at all.
-    enum class Choice { proceed, openSettings, cancel };
-    QList<std::pair<QString, Choice>> choices{{QStringLiteral("Continue"), Choice::proceed}};
+    QList<Answer> answers{Answer::proceed};
     if (m_platform->isMacOS())
-        choices.append({QStringLiteral("Open Settings"), Choice::openSettings});
-    choices.append({QStringLiteral("Cancel"), Choice::cancel});
-    QStringList buttons;
-    for (const auto &[title, choice] : choices)
-        buttons.append(title);
-    const qsizetype answer =
-        m_alerts.runModal({QStringLiteral("Admin rights required"), question, buttons}) - AlertPresenter::FirstButton;
-    const Choice chosen = answer >= 0 && answer < choices.size() ? choices[answer].second : Choice::cancel;
-    if (chosen == Choice::openSettings)
+        answers.append(Answer::openSettings);
+    answers.append(Answer::cancel);
+    Alert alert{Alert::Kind::administratorRights, answers};
+    alert.itemCount = request.itemCount;
+    alert.itemName = request.firstItemName;
+    const Answer chosen = m_alerts.ask(alert);
+    if (chosen == Answer::openSettings)
         m_alerts.openLink(QString::fromLatin1(AutomationLink));
-    return chosen == Choice::proceed ? AdministratorAnswer::proceed : AdministratorAnswer::decline;
+    return chosen == Answer::proceed ? AdministratorAnswer::proceed : AdministratorAnswer::decline;
 }
 
 void RemnantScanner::tellTrashFailure(const TrashFailure &failure)
 {
+    Alert alert{Alert::Kind::trashFailed, {Answer::ok}};
+    alert.itemName = failure.itemName;
+    alert.reason = failure.reason;
     if (!failure.privilegedMoveFailed || !m_platform->isMacOS()) {
-        m_alerts.runModal({QStringLiteral("Error while deleting"),
-                           QStringLiteral("The file '%1' could not be moved to the Trash.\n\nError: %2")
-                               .arg(failure.itemName, failure.reason),
-                           {QStringLiteral("OK")}});
+        m_alerts.ask(alert);
         return;
     }
-    const QString detail = failure.refusedControl ? RefusedControlText : failure.systemError;
-    const int choice = m_alerts.runModal(
-        {QStringLiteral("Error while deleting"),
-         RefusedControlText +
-             QStringLiteral("\n\nThe file '%1' could not be deleted.\n\nError: %2").arg(failure.itemName, detail),
-         {QStringLiteral("OK"), QStringLiteral("Open Settings")}});
-    if (choice == AlertPresenter::FirstButton + 1)
+    alert.kind = Alert::Kind::privilegedTrashFailed;
+    alert.answers = {Answer::ok, Answer::openSettings};
+    // Unless the system refused the control, what the user can act on is why the ordinary Trash refused the item.
+    if (failure.reason.kind != FailureReason::Kind::controlRefused)
+        alert.reason = failure.trashRefusal;
+    if (m_alerts.ask(alert) == Answer::openSettings)
         m_alerts.openLink(QString::fromLatin1(FullDiskAccessLink));
 }
 

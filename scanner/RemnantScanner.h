@@ -116,12 +116,12 @@ public:
     // RemovalGuard refuses. Only a refusal for lack of permission leads to the question for administrator rights;
     // any other failure to move an item is explained in an alert.
     void moveToTrash(const RemnantItemPtr &item) { m_session.moveToTrash(item); }
-    ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item)
+    AdministratorTrash::Outcome moveToTrashWithAdminRights(const RemnantItemPtr &item)
     {
         return m_session.moveToTrashWithAdminRights(item);
     }
-    // The reason on failure, which is also logged.
-    std::optional<QString> applyTag(const RemnantItemPtr &item, FinderTagColor color)
+    // Why not on failure; a failure to write the tags is also logged.
+    std::optional<FailureReason> applyTag(const RemnantItemPtr &item, FinderTagColor color)
     {
         return m_session.applyTag(item, color);
     }

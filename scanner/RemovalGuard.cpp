@@ -3,7 +3,6 @@
 
 #include "scanner/RemovalGuard.h"
 
-#include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "platform/TrustedFolder.h"
 #include "scanner/Profile.h"
@@ -16,13 +15,13 @@ namespace fs = std::filesystem;
 
 RemovalGuard::RemovalGuard(const Platform &platform, const Profile &profile, const std::vector<fs::path> &installed)
     : m_platform(platform)
-    , m_locationDescription(profile.locationDescription())
+    , m_profile(profile.name())
 {
-    const auto protect = [&](const fs::path &path, const QString &description) {
+    const auto protect = [&](const fs::path &path, ProtectedPlace place) {
         const auto resolved = platform.resolvedPath(path);
         if (!resolved)
             return;
-        Protected guarded{{}, description};
+        Protected guarded{{}, place, path};
         for (fs::path step = *resolved;; step = step.parent_path()) {
             if (const auto identity = platform.identity(step))
                 guarded.identities.push_back(*identity);
@@ -32,39 +31,45 @@ RemovalGuard::RemovalGuard(const Platform &platform, const Profile &profile, con
         m_protected.push_back(std::move(guarded));
     };
     for (const Profile::ProtectedPath &guarded : profile.protectedPaths())
-        protect(guarded.path, guarded.description);
+        protect(guarded.path, guarded.place);
     for (const ScanLocation &location : profile.scanLocations()) {
         const fs::path &folder = location.path.url;
-        protect(folder, QStringLiteral("the scanned folder %1").arg(PathNames::text(folder)));
+        protect(folder, ProtectedPlace::scannedFolder);
         if (!profile.refusal(location) && platform.entryKind(folder) == Platform::EntryKind::folder) {
             if (auto held = platform.holdFolder(folder); held->isOpen())
                 m_locations.push_back(std::move(held));
         }
     }
     for (const fs::path &item : installed)
-        protect(item, QStringLiteral("the application %1").arg(PathNames::text(item)));
+        protect(item, ProtectedPlace::application);
 }
 
-std::optional<QString> RemovalGuard::refusal(const fs::path &item, std::shared_ptr<const TrustedFolder> *held) const
+std::optional<FailureReason> RemovalGuard::refusal(const fs::path &item,
+                                                   std::shared_ptr<const TrustedFolder> *held) const
 {
+    using Kind = FailureReason::Kind;
     const fs::path name = item.filename();
     if (name.empty() || name == "." || name == "..")
-        return QStringLiteral("It is not an entry of a Library folder");
-    const QString notListed = QStringLiteral("It is not in %1 that a scan lists").arg(m_locationDescription);
+        return FailureReason::of(Kind::notAnEntry);
+    FailureReason notListed = FailureReason::of(Kind::notInScannedFolder);
+    notListed.profile = m_profile;
     const auto folder = m_platform.holdFolder(item.parent_path());
     if (!folder->isOpen()) {
         if (folder->error() == ELOOP)
             return notListed;
-        return folder->error() == ENOENT || folder->error() == ENOTDIR ? QStringLiteral("It no longer exists")
-                                                                       : QStringLiteral("Its folder cannot be reached");
+        return FailureReason::of(folder->error() == ENOENT || folder->error() == ENOTDIR ? Kind::noLongerExists
+                                                                                         : Kind::folderUnreachable);
     }
     if (const auto identity = folder->identityOf(name.native())) {
         for (const Protected &guarded : m_protected) {
             const auto found = std::find(guarded.identities.begin(), guarded.identities.end(), *identity);
             if (found == guarded.identities.end())
                 continue;
-            return (found == guarded.identities.begin() ? QStringLiteral("It is %1") : QStringLiteral("It holds %1"))
-                .arg(guarded.description);
+            FailureReason reason =
+                FailureReason::of(found == guarded.identities.begin() ? Kind::isProtected : Kind::holdsProtected);
+            reason.place = guarded.place;
+            reason.path = guarded.path;
+            return reason;
         }
     }
     const auto location = std::find_if(m_locations.begin(), m_locations.end(), [&](const auto &candidate) {

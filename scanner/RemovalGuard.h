@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/FileIdentity.h"
+#include "scanner/FailureReason.h"
 
 #include <QString>
 #include <filesystem>
@@ -28,22 +29,23 @@ public:
     // `installed` are the installed software's own items, such as application bundles.
     RemovalGuard(const Platform &platform, const Profile &profile, const std::vector<std::filesystem::path> &installed);
 
-    // Why the item must not be moved or tagged, as a sentence such as "It holds the home folder"; absent when it
+    // Why the item must not be moved or tagged, such as that it holds the home folder; absent when it
     // may be, and then `folder`, when given, receives the scan location's folder that holds it, as the guard holds
     // it: the folder a move must act in. An item that is not there passes, so that it may be put back.
-    std::optional<QString> refusal(const std::filesystem::path &item,
-                                   std::shared_ptr<const TrustedFolder> *folder = nullptr) const;
+    std::optional<FailureReason> refusal(const std::filesystem::path &item,
+                                         std::shared_ptr<const TrustedFolder> *folder = nullptr) const;
 
 private:
     struct Protected {
         // The item's identity first, then those of the folders that hold it, up to the root.
         std::vector<FileIdentity> identities;
-        QString description;
+        ProtectedPlace place;
+        std::filesystem::path path;
     };
 
     const Platform &m_platform;
     std::vector<Protected> m_protected;
     // The scan locations that may be listed, held open.
     std::vector<std::shared_ptr<const TrustedFolder>> m_locations;
-    QString m_locationDescription;
+    ScanProfile m_profile;
 };

@@ -8,12 +8,14 @@
 #include "model/ScanWarning.h"
 #include "platform/RestoreOutcome.h"
 #include "platform/ScriptOutcome.h"
-#include "platform/TrashOutcome.h"
+#include "scanner/AdministratorTrash.h"
 #include "scanner/CallQueue.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemovalGuard.h"
 #include "scanner/ScanLocation.h"
 #include "scanner/SizeMeasurementPass.h"
+#include "scanner/TrashAttempt.h"
+#include "scanner/TrashRestore.h"
 
 #include <QHash>
 #include <QList>
@@ -80,9 +82,9 @@ public:
 
     // Actions on one item, done before they return; what must be decided is asked on the way.
     void moveToTrash(const RemnantItemPtr &item);
-    ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item);
-    // The reason on failure, which is also logged.
-    std::optional<QString> applyTag(const RemnantItemPtr &item, FinderTagColor color);
+    AdministratorTrash::Outcome moveToTrashWithAdminRights(const RemnantItemPtr &item);
+    // Why not on failure; a failure to write the tags is also logged.
+    std::optional<FailureReason> applyTag(const RemnantItemPtr &item, FinderTagColor color);
 
     // Actions on many items on a thread of their own, one at a time; each ends with actionFinished(). They return
     // false, doing nothing, while another action runs.
@@ -172,16 +174,17 @@ private:
     // Marks the items trashed and takes them from the list; what undoing it needs to know of them.
     QList<TrashedItem> markTrashed(const QList<RemnantItemPtr> &items, const std::vector<std::filesystem::path> &places,
                                    const QString &logPrefix);
-    ScriptOutcome moveToTrashWithAdminRights(const RemnantItemPtr &item, std::filesystem::path &place);
+    AdministratorTrash::Outcome moveToTrashWithAdminRights(const RemnantItemPtr &item, std::filesystem::path &place);
     void setUndoableTrash(QList<TrashedItem> items);
-    void restoreAttempted(const std::vector<RestoreOutcome> &outcomes);
+    void restoreAttempted(const std::vector<TrashRestore::Outcome> &outcomes);
     bool beginAction(const QList<RemnantItemPtr> &items, RemnantActionReport::Kind kind,
                      std::optional<FinderTagColor> color);
     std::function<void(int done)> actionProgressReporter(int total);
-    void trashAttempted(const std::vector<TrashOutcome> &outcomes);
-    void trashedAsAdministrator(const std::vector<std::size_t> &indices, const std::vector<ScriptOutcome> &outcomes,
+    void trashAttempted(const std::vector<TrashAttempt> &attempts);
+    void trashedAsAdministrator(const std::vector<std::size_t> &indices,
+                                const std::vector<AdministratorTrash::Outcome> &outcomes,
                                 const std::vector<std::filesystem::path> &places);
-    void tagsApplied(const std::vector<std::optional<QString>> &errors);
+    void tagsApplied(const std::vector<std::optional<FailureReason>> &errors);
     void finishAction();
 
     std::shared_ptr<const Platform> m_platform;
@@ -231,7 +234,7 @@ private:
     // being made, and its own thread, which the destructor stops between two items.
     bool m_isActing = false;
     QList<RemnantItemPtr> m_actionItems;
-    QList<std::optional<QString>> m_actionFailures;
+    QList<std::optional<FailureReason>> m_actionFailures;
     RemnantActionReport m_actionReport;
     std::shared_ptr<std::atomic<bool>> m_actionStopped = std::make_shared<std::atomic<bool>>(false);
     Worker m_actionWorker;

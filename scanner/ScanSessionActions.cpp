@@ -22,43 +22,40 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int RefusedControlError = -1743;
-const QString RefusedControlText =
-    QStringLiteral("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
 
-// Why a privileged move failed, in plain words.
-QString administratorFailure(const ScriptOutcome &outcome)
+// Why a privileged move failed.
+FailureReason administratorFailure(const AdministratorTrash::Outcome &outcome)
 {
+    if (outcome.refusal)
+        return *outcome.refusal;
     if (outcome.errorNumber == RefusedControlError)
-        return RefusedControlText;
+        return FailureReason::of(FailureReason::Kind::controlRefused);
     if (!outcome.description.isEmpty())
-        return outcome.description;
-    return QStringLiteral("It is still in its place after the administrator command");
+        return FailureReason::systemText(outcome.description);
+    return FailureReason::of(FailureReason::Kind::stillInPlace);
 }
 
-// Replaces the item's tags with the colour unless the guard refuses the item; the error on failure, which is also
-// logged.
-std::optional<QString> writeTag(const Platform &platform, const RemovalGuard &guard, const fs::path &item,
-                                FinderTagColor color)
+// Replaces the item's tags with the colour unless the guard refuses the item; why not on failure. A failure to write
+// the tags is logged.
+std::optional<FailureReason> writeTag(const Platform &platform, const RemovalGuard &guard, const fs::path &item,
+                                      FinderTagColor color)
 {
-    std::optional<QString> error = guard.refusal(item);
+    if (std::optional<FailureReason> refusal = guard.refusal(item))
+        return refusal;
+    const std::optional<QString> error = platform.setTags(item, {rawValue(color)});
     if (!error)
-        error = platform.setTags(item, {rawValue(color)});
-    if (error)
-        DiagnosticLog::write(QStringLiteral("Tagging error: ") + *error);
-    return error;
+        return std::nullopt;
+    DiagnosticLog::write(QStringLiteral("Tagging error: ") + *error);
+    return FailureReason::systemText(*error);
 }
 
 // Moves the item to the Trash unless the guard refuses it.
-TrashOutcome trash(const Platform &platform, const RemovalGuard &guard, const fs::path &item)
+TrashAttempt trash(const Platform &platform, const RemovalGuard &guard, const fs::path &item)
 {
     std::shared_ptr<const TrustedFolder> folder;
-    if (auto refusal = guard.refusal(item, &folder)) {
-        TrashOutcome outcome;
-        outcome.reason = *refusal;
-        outcome.errorDescription = std::move(*refusal);
-        return outcome;
-    }
-    return platform.moveToTrash(item, *folder);
+    if (auto refusal = guard.refusal(item, &folder))
+        return {TrashOutcome{}, std::move(refusal)};
+    return {platform.moveToTrash(item, *folder), std::nullopt};
 }
 
 std::vector<fs::path> pathsOf(const QList<RemnantItemPtr> &items)
@@ -104,13 +101,14 @@ QList<ScanSession::TrashedItem> ScanSession::markTrashed(const QList<RemnantItem
 void ScanSession::moveToTrash(const RemnantItemPtr &item)
 {
     const QString name = item->name();
-    const TrashOutcome trashed = trash(*m_platform, removalGuard(), item->url());
+    const TrashAttempt attempt = trash(*m_platform, removalGuard(), item->url());
+    const TrashOutcome &trashed = attempt.outcome;
     if (trashed.success) {
         setUndoableTrash(markTrashed({item}, {trashed.trashedPath}, QStringLiteral("✅ Moved to Trash: ")));
         return;
     }
     if (!trashed.permissionDenied() || !allowsAdministrator(item)) {
-        m_questions.tellTrashFailure({name, trashed.reason});
+        m_questions.tellTrashFailure({name, attempt.failure()});
         return;
     }
 
@@ -122,35 +120,39 @@ void ScanSession::moveToTrash(const RemnantItemPtr &item)
         return;
     }
     fs::path place;
-    const ScriptOutcome outcome = moveToTrashWithAdminRights(item, place);
+    const AdministratorTrash::Outcome outcome = moveToTrashWithAdminRights(item, place);
     if (outcome.success) {
         setUndoableTrash(markTrashed({item}, {place}, QStringLiteral("✅ Moved to Trash with admin rights: ")));
         return;
     }
-    m_questions.tellTrashFailure({name, administratorFailure(outcome), true, outcome.errorNumber == RefusedControlError,
-                                  trashed.errorDescription});
+    m_questions.tellTrashFailure({name, administratorFailure(outcome), true, attempt.failure()});
 }
 
-ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item)
+AdministratorTrash::Outcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item)
 {
     fs::path place;
     return moveToTrashWithAdminRights(item, place);
 }
 
-ScriptOutcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
+AdministratorTrash::Outcome ScanSession::moveToTrashWithAdminRights(const RemnantItemPtr &item, fs::path &place)
 {
-    if (!allowsAdministrator(item))
-        return ScriptOutcome{false, std::nullopt, QString::fromLocal8Bit(std::strerror(EPERM))};
+    if (!allowsAdministrator(item)) {
+        AdministratorTrash::Outcome refused;
+        refused.description = QString::fromLocal8Bit(std::strerror(EPERM));
+        refused.refusal = FailureReason::systemError(EPERM);
+        return refused;
+    }
     const RemovalGuard guard = removalGuard();
     std::vector<fs::path> places;
-    const ScriptOutcome outcome = AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}, &places).front();
+    AdministratorTrash::Outcome outcome =
+        AdministratorTrash::moveToTrash(*m_platform, guard, {item->url()}, &places).front();
     place = places.front();
     return outcome;
 }
 
-std::optional<QString> ScanSession::applyTag(const RemnantItemPtr &item, FinderTagColor color)
+std::optional<FailureReason> ScanSession::applyTag(const RemnantItemPtr &item, FinderTagColor color)
 {
-    std::optional<QString> error = writeTag(*m_platform, removalGuard(), item->url(), color);
+    std::optional<FailureReason> error = writeTag(*m_platform, removalGuard(), item->url(), color);
     if (!error) {
         item->setAction(RemnantAction::tagged(color));
         emit actionsChanged();
@@ -164,7 +166,7 @@ bool ScanSession::beginAction(const QList<RemnantItemPtr> &items, RemnantActionR
     if (m_isActing)
         return false;
     m_actionItems = items;
-    m_actionFailures = QList<std::optional<QString>>(items.size());
+    m_actionFailures = QList<std::optional<FailureReason>>(items.size());
     m_actionReport = RemnantActionReport{};
     m_actionReport.kind = kind;
     m_actionReport.color = color;
@@ -191,7 +193,7 @@ bool ScanSession::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
                  stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
         const RemovalGuard guard(*platform, *profile, bundles);
-        std::vector<TrashOutcome> outcomes;
+        std::vector<TrashAttempt> outcomes;
         outcomes.reserve(paths.size());
         for (const fs::path &path : paths) {
             if (stop->load())
@@ -207,20 +209,21 @@ bool ScanSession::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
     return true;
 }
 
-void ScanSession::trashAttempted(const std::vector<TrashOutcome> &outcomes)
+void ScanSession::trashAttempted(const std::vector<TrashAttempt> &attempts)
 {
     QList<RemnantItemPtr> moved;
     std::vector<fs::path> places;
     std::vector<std::size_t> refused;
-    for (std::size_t i = 0; i < outcomes.size(); ++i) {
+    for (std::size_t i = 0; i < attempts.size(); ++i) {
         const RemnantItemPtr &item = m_actionItems[qsizetype(i)];
-        if (outcomes[i].success) {
+        const TrashOutcome &outcome = attempts[i].outcome;
+        if (outcome.success) {
             moved.append(item);
-            places.push_back(outcomes[i].trashedPath);
+            places.push_back(outcome.trashedPath);
             continue;
         }
-        m_actionFailures[qsizetype(i)] = outcomes[i].reason;
-        if (outcomes[i].permissionDenied() && allowsAdministrator(item))
+        m_actionFailures[qsizetype(i)] = attempts[i].failure();
+        if (outcome.permissionDenied() && allowsAdministrator(item))
             refused.push_back(i);
     }
     m_actionReport.succeeded += int(moved.size());
@@ -244,7 +247,7 @@ void ScanSession::trashAttempted(const std::vector<TrashOutcome> &outcomes)
     auto work = [this, refused, paths = std::move(paths), platform = m_platform, profile = m_profile,
                  bundles = m_protectedItems]() -> std::function<void()> {
         std::vector<fs::path> places;
-        std::vector<ScriptOutcome> results =
+        std::vector<AdministratorTrash::Outcome> results =
             AdministratorTrash::moveToTrash(*platform, RemovalGuard(*platform, *profile, bundles), paths, &places);
         return [this, refused, results = std::move(results), places = std::move(places)] {
             trashedAsAdministrator(refused, results, places);
@@ -254,7 +257,7 @@ void ScanSession::trashAttempted(const std::vector<TrashOutcome> &outcomes)
 }
 
 void ScanSession::trashedAsAdministrator(const std::vector<std::size_t> &indices,
-                                         const std::vector<ScriptOutcome> &outcomes,
+                                         const std::vector<AdministratorTrash::Outcome> &outcomes,
                                          const std::vector<fs::path> &places)
 {
     QList<RemnantItemPtr> moved;
@@ -282,7 +285,7 @@ bool ScanSession::applyTagInBackground(const QList<RemnantItemPtr> &items, Finde
                  color, stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
         const RemovalGuard guard(*platform, *profile, bundles);
-        std::vector<std::optional<QString>> errors;
+        std::vector<std::optional<FailureReason>> errors;
         errors.reserve(paths.size());
         for (const fs::path &path : paths) {
             if (stop->load())
@@ -298,7 +301,7 @@ bool ScanSession::applyTagInBackground(const QList<RemnantItemPtr> &items, Finde
     return true;
 }
 
-void ScanSession::tagsApplied(const std::vector<std::optional<QString>> &errors)
+void ScanSession::tagsApplied(const std::vector<std::optional<FailureReason>> &errors)
 {
     const FinderTagColor color = *m_actionReport.color;
     for (std::size_t i = 0; i < errors.size(); ++i) {

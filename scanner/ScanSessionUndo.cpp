@@ -37,7 +37,7 @@ bool ScanSession::undoTrashInBackground()
                  stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
         const RemovalGuard guard(*platform, *profile, bundles);
-        std::vector<RestoreOutcome> outcomes;
+        std::vector<TrashRestore::Outcome> outcomes;
         outcomes.reserve(moves.size());
         for (const auto &[trashed, original] : moves) {
             if (stop->load())
@@ -53,7 +53,7 @@ bool ScanSession::undoTrashInBackground()
     return true;
 }
 
-void ScanSession::restoreAttempted(const std::vector<RestoreOutcome> &outcomes)
+void ScanSession::restoreAttempted(const std::vector<TrashRestore::Outcome> &outcomes)
 {
     QList<TrashedItem> listedAgain;
     QList<TrashedItem> stayed;
@@ -61,7 +61,7 @@ void ScanSession::restoreAttempted(const std::vector<RestoreOutcome> &outcomes)
         const TrashedItem &trashed = m_restoring[qsizetype(i)];
         const RemnantItemPtr &item = trashed.item;
         if (!outcomes[i].success) {
-            m_actionFailures[qsizetype(i)] = outcomes[i].reason;
+            m_actionFailures[qsizetype(i)] = outcomes[i].failure();
             if (outcomes[i].stillInTrash)
                 stayed.append(trashed);
             continue;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "scanner/FailureReason.h"
+
 #include <QString>
 
 // What a scan session needs a person to decide, or to know, while it acts. The window asks with its dialogs, the
@@ -19,11 +21,11 @@ public:
     // An item that could not be moved to the Trash.
     struct TrashFailure {
         QString itemName;
-        QString reason; // in plain words
-        // The privileged move was tried and failed; `refusedControl` when the system refused it the control it needs.
+        FailureReason reason;
+        // The privileged move was tried and failed, for `reason`; `trashRefusal` is why the ordinary Trash refused
+        // the item before.
         bool privilegedMoveFailed = false;
-        bool refusedControl = false;
-        QString systemError{}; // the system's own description of why the ordinary Trash refused it
+        FailureReason trashRefusal{};
     };
 
     virtual ~SessionQuestions() = default;

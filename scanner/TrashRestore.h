@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/RestoreOutcome.h"
+#include "scanner/FailureReason.h"
 
 #include <QString>
 #include <filesystem>
@@ -18,10 +19,18 @@ class RemovalGuard;
 // paths only, on any thread.
 class TrashRestore {
 public:
-    static RestoreOutcome restore(const Platform &platform, const RemovalGuard &guard,
-                                  const std::filesystem::path &trashedItem, const std::filesystem::path &original);
+    struct Outcome : RestoreOutcome {
+        // Why the place was refused before the Trash was asked.
+        std::optional<FailureReason> refusal;
+
+        // Why the item stayed, for the user.
+        FailureReason failure() const { return refusal ? *refusal : FailureReason::systemText(reason); }
+    };
+
+    static Outcome restore(const Platform &platform, const RemovalGuard &guard,
+                           const std::filesystem::path &trashedItem, const std::filesystem::path &original);
     // Why the guard refuses `original` as a place to put an item back; absent when it accepts it or its folder is
     // gone.
-    static std::optional<QString> refusal(const Platform &platform, const RemovalGuard &guard,
-                                          const std::filesystem::path &original);
+    static std::optional<FailureReason> refusal(const Platform &platform, const RemovalGuard &guard,
+                                                const std::filesystem::path &original);
 };

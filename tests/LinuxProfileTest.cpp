@@ -503,7 +503,7 @@ TEST(LinuxProfileActions, NoAdministratorRightsAreOfferedForEntriesOutsideTheHom
 
     auto messages = [&] {
         QStringList shown;
-        for (const AlertPresenter::Alert &alert : std::exchange(alerts.shown, {}))
+        for (const AlertText &alert : std::exchange(alerts.shown, {}))
             shown.append(alert.message + u'|' + alert.informativeText.section(u'?', 0, 0));
         return shown;
     };

@@ -3,6 +3,7 @@
 
 #include "scanner/LocationScanner.h"
 #include "QtPrinters.h"
+#include "ReasonText.h"
 #include "TempTree.h"
 #include "TestProfiles.h"
 #include "Unprivileged.h"
@@ -202,7 +203,7 @@ TEST(LocationScanner, ALibraryLinkedOutOfItsRootOrHomeIsNotListedAndNothingInItM
         EXPECT_EQ(warnings, QStringList{PathNames::text(tree.path(library) / folder) + reason});
         const RemovalGuard guard(platform, profile, {});
         for (const char *entry : {"LaunchDaemons/com.qqvv.daemon.plist", "Preferences/com.qqvv.prefs.plist"}) {
-            EXPECT_EQ(guard.refusal(tree.path(library) / entry),
+            EXPECT_EQ(reasonText(guard.refusal(tree.path(library) / entry)),
                       QStringLiteral("It is not in a Library folder that a scan lists"))
                 << library << " " << entry;
         }

@@ -14,6 +14,7 @@
 #include "platform/FileTags.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
+#include "ui/ActionReportText.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +104,7 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
         QObject::connect(&scanner, &RemnantScanner::actionFinished,
                          [&] { lines.append(QStringLiteral("acting when finished: %1").arg(scanner.isActing())); });
         auto describe = [&](const RemnantActionReport &report) {
-            lines.append(report.summary() + u'|' + report.details() + u'|' +
+            lines.append(ActionReportText::summary(report) + u'|' + ActionReportText::details(report) + u'|' +
                          QString::number(report.declinedAdministrator) + u'|' + alerts.shown.last().informativeText +
                          u'|' + alerts.shown.last().buttons.join(u',') + u'|' +
                          QString::number(platform->commandRuns()));
@@ -183,8 +184,8 @@ TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRu
     EXPECT_FALSE(scanner.applyTagInBackground(items, FinderTagColor::red));
     const RemnantActionReport report = awaitReport(finished);
 
-    EXPECT_EQ(report.summary(), QStringLiteral("Tagged 59 items Blue; 1 could not be tagged"));
-    EXPECT_EQ(report.details(), items[7]->name() + QStringLiteral(": No such file or directory"));
+    EXPECT_EQ(ActionReportText::summary(report), QStringLiteral("Tagged 59 items Blue; 1 could not be tagged"));
+    EXPECT_EQ(ActionReportText::details(report), items[7]->name() + QStringLiteral(": No such file or directory"));
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (i == 7)
             continue;
@@ -251,8 +252,8 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     EXPECT_FALSE(scanner.moveToTrashInBackground(scanner.remnants()));
     const RemnantActionReport partly = awaitReport(finished);
 
-    EXPECT_EQ(partly.summary(), QStringLiteral("Put back 2 items; 1 could not be put back"));
-    EXPECT_EQ(partly.details(), QStringLiteral("qqvv-c.log: Something else is now in its place"));
+    EXPECT_EQ(ActionReportText::summary(partly), QStringLiteral("Put back 2 items; 1 could not be put back"));
+    EXPECT_EQ(ActionReportText::details(partly), QStringLiteral("qqvv-c.log: Something else is now in its place"));
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-a")), "a");
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-b/data")), "b");
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Logs/qqvv-c.log")), "new");
@@ -269,7 +270,7 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     // Once its place is free again, the item left behind goes back too.
     fs::remove(m_tree.path("Users/me/Library/Logs/qqvv-c.log"));
     ASSERT_TRUE(scanner.undoTrashInBackground());
-    EXPECT_EQ(awaitReport(finished).summary(), QStringLiteral("Put back 1 item"));
+    EXPECT_EQ(ActionReportText::summary(awaitReport(finished)), QStringLiteral("Put back 1 item"));
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Logs/qqvv-c.log")), "c");
     EXPECT_TRUE(scanner.remnants().contains(items[2]));
     EXPECT_FALSE(scanner.canUndoTrash());
@@ -284,7 +285,7 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     EXPECT_TRUE(scanner.canUndoTrash());
     runScan(scanner);
     ASSERT_TRUE(scanner.undoTrashInBackground());
-    EXPECT_EQ(awaitReport(finished).summary(), QStringLiteral("Put back 1 item"));
+    EXPECT_EQ(ActionReportText::summary(awaitReport(finished)), QStringLiteral("Put back 1 item"));
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-d")), "d");
     EXPECT_FALSE(scanner.remnants().contains(single));
     EXPECT_EQ(single->action(), RemnantAction::none());
@@ -314,8 +315,8 @@ TEST_F(ActionTest, TheSystemsOwnTrashKeepsWhereEachItemWentSoThatUndoPutsItBackO
 
     ASSERT_TRUE(scanner.undoTrashInBackground());
     const RemnantActionReport undone = awaitReport(finished);
-    EXPECT_EQ(undone.summary(), QStringLiteral("Put back 1 item; 1 could not be put back"));
-    EXPECT_EQ(undone.details(), QStringLiteral("qqvv-b: Something else is now in its place"));
+    EXPECT_EQ(ActionReportText::summary(undone), QStringLiteral("Put back 1 item; 1 could not be put back"));
+    EXPECT_EQ(ActionReportText::details(undone), QStringLiteral("qqvv-b: Something else is now in its place"));
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-a")), "a");
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/Library/Caches/qqvv-b")), "new");
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv-a")), "older");

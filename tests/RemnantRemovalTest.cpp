@@ -6,6 +6,7 @@
 #include "QtPrinters.h"
 #include "RacedScanner.h"
 #include "RacingProcess.h"
+#include "ReasonText.h"
 #include "ScriptedAlerts.h"
 #include "StandInSystemTrash.h"
 #include "TempTree.h"
@@ -87,7 +88,8 @@ protected:
         if (!start() || !finished.wait(120000))
             return QStringLiteral("no report");
         const auto report = finished.takeFirst().at(0).value<RemnantActionReport>();
-        return report.failures.size() == 1 ? report.failures.front().reason : QStringLiteral("not one failure");
+        return report.failures.size() == 1 ? FailureText::of(report.failures.front().reason)
+                                           : QStringLiteral("not one failure");
     }
 
     // Swaps the Caches folder for a symbolic link to the home, so that the path of a listed entry named Documents
@@ -256,10 +258,10 @@ TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)
     ASSERT_EQ(m_alerts.shown.size(), 1);
     EXPECT_EQ(m_alerts.shown[0].informativeText,
               QStringLiteral("The file 'Documents' could not be moved to the Trash.\n\nError: ") + refused);
-    EXPECT_EQ(scanner.applyTag(item, FinderTagColor::red), refused);
-    const ScriptOutcome outcome = scanner.moveToTrashWithAdminRights(item);
+    EXPECT_EQ(reasonText(scanner.applyTag(item, FinderTagColor::red)), refused);
+    const AdministratorTrash::Outcome outcome = scanner.moveToTrashWithAdminRights(item);
     EXPECT_FALSE(outcome.success);
-    EXPECT_EQ(outcome.description, refused);
+    EXPECT_EQ(reasonText(outcome.refusal), refused);
     EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}); }), refused);
     EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.applyTagInBackground({item}, FinderTagColor::blue); }),
               refused);
@@ -281,12 +283,12 @@ public:
         : m_whileAsked(std::move(whileAsked))
     {}
 
-    int runModal(const Alert &alert) override
+    int choose(const AlertText &text) override
     {
-        if (alert.message == QStringLiteral("Admin rights required"))
+        if (text.message == QStringLiteral("Admin rights required"))
             m_whileAsked();
         answers = {QStringLiteral("Continue")};
-        return ScriptedAlerts::runModal(alert);
+        return ScriptedAlerts::choose(text);
     }
 
 private:
@@ -358,7 +360,7 @@ TEST(RemovalGuard, RefusesWhatIsOrHoldsTheHomeTheRootTheirLibrariesALocationOrAn
         {"Users/me/Library/Gone/qqvv", QStringLiteral("It no longer exists")},
     };
     for (const auto &[relative, reason] : cases)
-        EXPECT_EQ(guard.refusal(tree.path(relative)).value_or(QString()), reason) << relative;
+        EXPECT_EQ(reasonText(guard.refusal(tree.path(relative))), reason) << relative;
 }
 
 TEST_F(RemovalTest, TheHomeTrashBelongsToTheHomesOwnerAndALinkOnTheWayToItIsNeverFollowed)

@@ -87,6 +87,108 @@
     </message>
 </context>
 <context>
+    <name>AlertText</name>
+    <message>
+        <source>Open System Settings to allow access?</source>
+        <translation>Systemeinstellungen öffnen, um den Zugriff zu erlauben?</translation>
+    </message>
+    <message>
+        <source>Full Disk Access required</source>
+        <translation>Festplattenvollzugriff erforderlich</translation>
+    </message>
+    <message>
+        <source>Leftscan needs Full Disk Access to scan all leftover files.</source>
+        <translation>Leftscan braucht den Festplattenvollzugriff, um alle Überbleibsel zu finden.</translation>
+    </message>
+    <message>
+        <source>Automation access required</source>
+        <translation>Automation-Zugriff erforderlich</translation>
+    </message>
+    <message>
+        <source>Leftscan needs Automation permission to move protected items to Trash.</source>
+        <translation>Leftscan braucht die Automation-Erlaubnis, um geschützte Einträge in den Papierkorb zu verschieben.</translation>
+    </message>
+    <message>
+        <source>Cannot scan the root folder</source>
+        <translation>Der Wurzelordner kann nicht durchsucht werden</translation>
+    </message>
+    <message>
+        <source>The home folder %1 is the root folder, whose entries are the system&apos;s own. Choose a user&apos;s home folder.</source>
+        <translation>Der persönliche Ordner %1 ist der Wurzelordner, dessen Einträge dem System gehören. Wählen Sie den persönlichen Ordner eines Benutzers.</translation>
+    </message>
+    <message>
+        <source>Cannot read the Library folder</source>
+        <translation>Der Library-Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot read the home folder</source>
+        <translation>Der persönliche Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Leftscan cannot read %1. Check that the folder exists and that you are allowed to read it.</source>
+        <translation>Leftscan kann %1 nicht lesen. Prüfen Sie, ob der Ordner existiert und ob Sie ihn lesen dürfen.</translation>
+    </message>
+    <message>
+        <source>Admin rights required</source>
+        <translation>Administratorrechte erforderlich</translation>
+    </message>
+    <message>
+        <source>The item &apos;%1&apos; requires administrator privileges to move to Trash. Do you want to continue?</source>
+        <translation>Um „%1“ in den Papierkorb zu verschieben, sind Administratorrechte nötig. Möchten Sie fortfahren?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) require administrator privileges to move to Trash. Do you want to continue?</source>
+        <translation>
+            <numerusform>Um %n Eintrag in den Papierkorb zu verschieben, sind Administratorrechte nötig. Möchten Sie fortfahren?</numerusform>
+            <numerusform>Um %n Einträge in den Papierkorb zu verschieben, sind Administratorrechte nötig. Möchten Sie fortfahren?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error while deleting</source>
+        <translation>Fehler beim Löschen</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be moved to the Trash.
+
+Error: %2</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden.
+
+Fehler: %2</translation>
+    </message>
+    <message>
+        <source>
+
+The file &apos;%1&apos; could not be deleted.
+
+Error: %2</source>
+        <translation>
+
+„%1“ konnte nicht gelöscht werden.
+
+Fehler: %2</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>BulkActionSheet</name>
     <message>
         <source>Mark with %1</source>
@@ -164,10 +266,6 @@
         <translation>Um „%1“ in den Papierkorb zu verschieben, sind Administratorrechte nötig.</translation>
     </message>
     <message>
-        <source>%1 items require administrator privileges to move to Trash.</source>
-        <translation>Um %1 Einträge in den Papierkorb zu verschieben, sind Administratorrechte nötig.</translation>
-    </message>
-    <message>
         <source>→ Cancel (no terminal to ask on)</source>
         <translation>→ Abbruch (kein Terminal für die Rückfrage)</translation>
     </message>
@@ -178,6 +276,13 @@
     <message>
         <source>%1 could not be moved to the Trash: %2</source>
         <translation>%1 konnte nicht in den Papierkorb verschoben werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) require administrator privileges to move to Trash.</source>
+        <translation>
+            <numerusform>Um %n Eintrag in den Papierkorb zu verschieben, sind Administratorrechte nötig.</numerusform>
+            <numerusform>Um %n Einträge in den Papierkorb zu verschieben, sind Administratorrechte nötig.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -975,6 +1080,85 @@ um die Details zu sehen.</translation>
     </message>
 </context>
 <context>
+    <name>FailureText</name>
+    <message>
+        <source>the home folder</source>
+        <translation>der persönliche Ordner</translation>
+    </message>
+    <message>
+        <source>the Library folder of the home</source>
+        <translation>der Library-Ordner des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>the root folder</source>
+        <translation>der Wurzelordner</translation>
+    </message>
+    <message>
+        <source>the Library folder of the root</source>
+        <translation>der Library-Ordner des Wurzelordners</translation>
+    </message>
+    <message>
+        <source>the home&apos;s Trash</source>
+        <translation>der Papierkorb des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>the scanned folder %1</source>
+        <translation>der durchsuchte Ordner %1</translation>
+    </message>
+    <message>
+        <source>the application %1</source>
+        <translation>das Programm %1</translation>
+    </message>
+    <message>
+        <source>It is not an entry of a Library folder</source>
+        <translation>Es ist kein Eintrag eines Library-Ordners</translation>
+    </message>
+    <message>
+        <source>It is not in a Library folder that a scan lists</source>
+        <translation>Es liegt in keinem Library-Ordner, den ein Scan durchsucht</translation>
+    </message>
+    <message>
+        <source>It is not in a folder that a scan lists</source>
+        <translation>Es liegt in keinem Ordner, den ein Scan durchsucht</translation>
+    </message>
+    <message>
+        <source>It no longer exists</source>
+        <translation>Es existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>Its folder cannot be reached</source>
+        <translation>Sein Ordner ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>It is %1</source>
+        <translation>Es ist %1</translation>
+    </message>
+    <message>
+        <source>It holds %1</source>
+        <translation>Es enthält %1</translation>
+    </message>
+    <message>
+        <source>Its folder %1 no longer exists</source>
+        <translation>Sein Ordner %1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>System Settings &gt; Privacy &amp; Security &gt; Automation: allow Leftscan to control System Events.</source>
+        <translation>Systemeinstellungen &gt; Datenschutz &amp; Sicherheit &gt; Automation: Leftscan erlauben, System Events zu steuern.</translation>
+    </message>
+    <message>
+        <source>It is still in its place after the administrator command</source>
+        <translation>Es liegt nach dem Administratorbefehl noch an seinem Platz</translation>
+    </message>
+    <message>
+        <source>It lies outside the home, where administrator rights are not used</source>
+        <translation>Es liegt außerhalb des persönlichen Ordners, wo keine Administratorrechte verwendet werden</translation>
+    </message>
+    <message>
+        <source>The Trash cannot be written</source>
+        <translation>In den Papierkorb kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>InventoryCommand</name>
     <message>
         <source>KEY</source>
@@ -1617,10 +1801,6 @@ nach Überresten deinstallierter Programme.</translation>
         <translation>%1 ist kein Überrest, den ein Scan auflistet; nichts wurde geändert</translation>
     </message>
     <message>
-        <source>the scan was refused: %1 %2 cannot be read</source>
-        <translation>der Scan wurde abgelehnt: %1 %2 kann nicht gelesen werden</translation>
-    </message>
-    <message>
         <source>the scan was refused: Full Disk Access has not been granted</source>
         <translation>der Scan wurde abgelehnt: der Festplattenvollzugriff wurde nicht gewährt</translation>
     </message>
@@ -1667,6 +1847,14 @@ nach Überresten deinstallierter Programme.</translation>
     <message>
         <source>the scan was refused: the home folder cannot be the root folder (%1)</source>
         <translation>der Scan wurde abgelehnt: der persönliche Ordner kann nicht der Wurzelordner sein (%1)</translation>
+    </message>
+    <message>
+        <source>the scan was refused: the Library folder %1 cannot be read</source>
+        <translation>der Scan wurde abgelehnt: der Library-Ordner %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the scan was refused: the home folder %1 cannot be read</source>
+        <translation>der Scan wurde abgelehnt: der persönliche Ordner %1 kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -2016,17 +2204,6 @@ Siehe leftscan(1) und für die Befehlszeile leftscan-cli(1).
     <message>
         <source>Start Scan</source>
         <translation>Scan starten</translation>
-    </message>
-</context>
-<context>
-    <name>WindowAlertPresenter</name>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Not Now</source>
-        <translation>Nicht jetzt</translation>
     </message>
 </context>
 <context>

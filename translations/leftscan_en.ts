@@ -68,6 +68,16 @@
     </message>
 </context>
 <context>
+    <name>AlertText</name>
+    <message numerus="yes">
+        <source>%n item(s) require administrator privileges to move to Trash. Do you want to continue?</source>
+        <translation>
+            <numerusform>%n item requires administrator privileges to move to Trash. Do you want to continue?</numerusform>
+            <numerusform>%n items require administrator privileges to move to Trash. Do you want to continue?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ByteCountFormatter</name>
     <message numerus="yes">
         <source>%1 byte</source>
@@ -81,6 +91,16 @@
         <translation>
             <numerusform>%1 bytes</numerusform>
             <numerusform>%1 bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CliQuestions</name>
+    <message numerus="yes">
+        <source>%n item(s) require administrator privileges to move to Trash.</source>
+        <translation>
+            <numerusform>%n item requires administrator privileges to move to Trash.</numerusform>
+            <numerusform>%n items require administrator privileges to move to Trash.</numerusform>
         </translation>
     </message>
 </context>

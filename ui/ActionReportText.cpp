@@ -5,6 +5,7 @@
 
 #include "scanner/RemnantActionReport.h"
 #include "ui/DisplayText.h"
+#include "ui/FailureText.h"
 
 namespace {
 
@@ -49,6 +50,6 @@ QString ActionReportText::details(const RemnantActionReport &report)
 {
     QStringList lines;
     for (const RemnantActionReport::Failure &failure : report.failures)
-        lines.append(tr("%1: %2").arg(failure.name, failure.reason));
+        lines.append(tr("%1: %2").arg(failure.name, FailureText::of(failure.reason)));
     return lines.join(u'\n');
 }

@@ -4,12 +4,12 @@
 #include "ui/RemnantActions.h"
 
 #include "model/UserFilesText.h"
-#include "scanner/AlertPresenter.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ActionReportText.h"
 #include "ui/BulkActionSheet.h"
 #include "ui/FileManagerReveal.h"
+#include "ui/WindowAlertPresenter.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -109,7 +109,8 @@ std::optional<RemnantActions::BulkQuestion> RemnantActions::bulkQuestion(const Q
                          listed + QStringLiteral("\n\n") +
                              tr("Skip Them moves only the other items to the Trash; Move All moves these too."),
                          {tr("Skip Them"), tr("Move All"), tr("Cancel")},
-                         named.size() > ShownNames ? named.join(QLatin1Char('\n')) : QString()},
+                         named.size() > ShownNames ? named.join(QLatin1Char('\n')) : QString(),
+                         2},
                         others};
 }
 
@@ -120,7 +121,7 @@ void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
         confirmTrashAll(items);
         return;
     }
-    switch (m_scanner.alerts().runModal(question->alert) - AlertPresenter::FirstButton) {
+    switch (WindowAlertPresenter::run(question->alert, &m_window)) {
     case 0: {
         QStringList skipped;
         for (const RemnantItemPtr &item : items) {

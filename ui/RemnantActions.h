@@ -5,7 +5,7 @@
 
 #include "model/FinderTagColor.h"
 #include "model/RemnantItem.h"
-#include "scanner/AlertPresenter.h"
+#include "ui/AlertText.h"
 #include "ui/TagActionView.h"
 
 #include <QObject>
@@ -46,7 +46,7 @@ public:
     static QString trashConfirmationTitle(const RemnantItem &item);
     // The question that a bulk move asks first, naming the items it would skip; absent when none needs it.
     struct BulkQuestion {
-        AlertPresenter::Alert alert;
+        AlertText alert;
         QList<RemnantItemPtr> others; // what Skip Them moves
     };
     static std::optional<BulkQuestion> bulkQuestion(const QList<RemnantItemPtr> &items);

@@ -3,44 +3,42 @@
 
 #include "ui/WindowAlertPresenter.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
 
-std::unique_ptr<QMessageBox> WindowAlertPresenter::messageBox(const Alert &alert, QWidget *parent,
+std::unique_ptr<QMessageBox> WindowAlertPresenter::messageBox(const AlertText &text, QWidget *parent,
                                                               QList<QPushButton *> &buttons)
 {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, alert.message, alert.message, QMessageBox::NoButton,
-                                             parent);
-    box->setInformativeText(alert.informativeText);
-    if (!alert.detailedText.isEmpty())
-        box->setDetailedText(alert.detailedText);
-    for (qsizetype i = 0; i < alert.buttons.size(); ++i) {
-        const QString &title = alert.buttons[i];
-        // The engine's buttons are English; the window's are in the program's language.
-        const bool cancels = title == QStringLiteral("Cancel") || title == QStringLiteral("Not Now") ||
-                             title == QCoreApplication::translate("WindowAlertPresenter", "Cancel") ||
-                             title == QCoreApplication::translate("WindowAlertPresenter", "Not Now");
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Warning, text.message, text.message, QMessageBox::NoButton, parent);
+    box->setInformativeText(text.informativeText);
+    if (!text.detailedText.isEmpty())
+        box->setDetailedText(text.detailedText);
+    for (qsizetype i = 0; i < text.buttons.size(); ++i) {
         // One role for all keeps the buttons in the order given on every desktop's button layout.
-        QPushButton *button = box->addButton(title, QMessageBox::ActionRole);
+        QPushButton *button = box->addButton(text.buttons[i], QMessageBox::ActionRole);
         if (i == 0)
             box->setDefaultButton(button);
-        if (cancels)
+        if (i == text.escapeButton)
             box->setEscapeButton(button);
         buttons.append(button);
     }
     return box;
 }
 
-int WindowAlertPresenter::runModal(const Alert &alert)
+int WindowAlertPresenter::run(const AlertText &text, QWidget *parent)
 {
     QList<QPushButton *> buttons;
-    const std::unique_ptr<QMessageBox> box = messageBox(alert, m_window, buttons);
+    const std::unique_ptr<QMessageBox> box = messageBox(text, parent, buttons);
     box->exec();
-    const qsizetype chosen = buttons.indexOf(static_cast<QPushButton *>(box->clickedButton()));
-    return FirstButton + int(chosen >= 0 ? chosen : alert.buttons.size() - 1);
+    return int(buttons.indexOf(static_cast<QPushButton *>(box->clickedButton())));
+}
+
+int WindowAlertPresenter::choose(const AlertText &text)
+{
+    return run(text, m_window);
 }
 
 void WindowAlertPresenter::openLink(const QString &link)

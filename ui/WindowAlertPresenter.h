@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "scanner/AlertPresenter.h"
+#include "ui/TextAlertPresenter.h"
 
 #include <QList>
 #include <QPointer>
@@ -14,15 +14,18 @@ class QMessageBox;
 class QPushButton;
 
 // The engine's questions as modal warning dialogs over the main window, with the buttons in the order given.
-class WindowAlertPresenter : public AlertPresenter {
+class WindowAlertPresenter : public TextAlertPresenter {
 public:
     void setParentWindow(QWidget *window) { m_window = window; }
 
-    int runModal(const Alert &alert) override;
+    int choose(const AlertText &text) override;
     void openLink(const QString &link) override;
 
-    // The dialog that runModal shows, with its buttons in the order of the alert's.
-    static std::unique_ptr<QMessageBox> messageBox(const Alert &alert, QWidget *parent, QList<QPushButton *> &buttons);
+    // Shows the dialog modally over `parent`; the index of the button chosen, or -1.
+    static int run(const AlertText &text, QWidget *parent);
+    // The dialog that run() shows, with its buttons in the order of the alert's.
+    static std::unique_ptr<QMessageBox> messageBox(const AlertText &text, QWidget *parent,
+                                                   QList<QPushButton *> &buttons);
 
 private:
     QPointer<QWidget> m_window;

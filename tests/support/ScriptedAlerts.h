@@ -3,24 +3,23 @@
 
 #pragma once
 
-#include "scanner/AlertPresenter.h"
+#include "ui/TextAlertPresenter.h"
 
 #include <QList>
 #include <QStringList>
 
-// Answers alerts from a list of button titles, in turn, and remembers what was shown and opened.
-class ScriptedAlerts : public AlertPresenter {
+// Answers alerts from a list of button titles, in turn, and remembers what was shown, in words, and opened.
+class ScriptedAlerts : public TextAlertPresenter {
 public:
     QStringList answers;
-    QList<Alert> shown;
+    QList<AlertText> shown;
     QStringList openedLinks;
 
-    int runModal(const Alert &alert) override
+    int choose(const AlertText &text) override
     {
-        shown.append(alert);
+        shown.append(text);
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
-        const qsizetype index = alert.buttons.indexOf(answer);
-        return FirstButton + int(index >= 0 ? index : alert.buttons.size());
+        return int(text.buttons.indexOf(answer));
     }
     void openLink(const QString &link) override { openedLinks.append(link); }
 };

@@ -9,6 +9,8 @@
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantFilter.h"
 #include "ui/ActionBanner.h"
+#include "ui/ActionReportText.h"
+#include "ui/AlertText.h"
 #include "ui/BulkActionSheet.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/DetailView.h"
@@ -35,6 +37,7 @@
 #include "ui/TagActionView.h"
 #include "ui/Theme.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QComboBox>
@@ -53,21 +56,27 @@
 
 namespace {
 
-// Clicks the button titled `title` of the next modal dialog, once it is shown.
-void answerNextDialog(const QString &title)
+// Clicks the button titled `title` of the next modal dialog, once it is shown; `shown`, when given, receives the
+// dialog's texts and buttons.
+void answerNextDialog(const QString &title, AlertText *shown = nullptr)
 {
     auto *poll = new QTimer;
     poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, title] {
-        QWidget *modal = QApplication::activeModalWidget();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, title, shown] {
+        auto *modal = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!modal)
             return;
-        for (QPushButton *button : modal->findChildren<QPushButton *>()) {
-            if (button->text() == title) {
-                poll->deleteLater();
-                button->click();
-                return;
+        for (QAbstractButton *button : modal->buttons()) {
+            if (button->text() != title)
+                continue;
+            if (shown) {
+                *shown = {modal->text(), modal->informativeText(), {}};
+                for (const QAbstractButton *each : modal->buttons())
+                    shown->buttons.append(each->text());
             }
+            poll->deleteLater();
+            button->click();
+            return;
         }
     });
     poll->start();
@@ -369,7 +378,7 @@ TEST_F(WindowFixture, CtrlZPutsTheItemsOfTheLastMoveBackWithTheirEarlierStatus)
     QTest::keyClick(list().itemsView(), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_TRUE(finished.wait(10000));
     const RemnantActionReport report = finished.last().at(0).value<RemnantActionReport>();
-    EXPECT_EQ(report.summary(), "Put back 3 items");
+    EXPECT_EQ(ActionReportText::summary(report), "Put back 3 items");
     QApplication::processEvents();
     EXPECT_FALSE(m_window->findChild<QMessageBox *>());
     EXPECT_EQ(banner.text(), "Put back 3 items");
@@ -490,17 +499,17 @@ TEST_F(WindowFixture, WhatHoldsTheUsersFilesOrMayBelongToAnInstalledAppIsMarkedA
     list().bulkButton()->click();
     BulkActionSheet *sheet = m_window->findChild<BulkActionSheet *>();
     ASSERT_TRUE(sheet);
-    m_alerts.answers = {QStringLiteral("Skip Them")};
+    AlertText question;
+    answerNextDialog(QStringLiteral("Skip Them"), &question);
     QSignalSpy finished(m_scanner.get(), &RemnantScanner::actionFinished);
     sheet->trashButton()->click();
     ASSERT_TRUE(finished.wait(10000));
-    ASSERT_EQ(m_alerts.shown.size(), 1);
-    EXPECT_EQ(m_alerts.shown[0].message,
+    EXPECT_EQ(question.message,
               QStringLiteral("%1 of these items hold your own files or may belong to installed apps").arg(kept.size()));
-    EXPECT_EQ(m_alerts.shown[0].buttons,
+    EXPECT_EQ(question.buttons,
               (QStringList{QStringLiteral("Skip Them"), QStringLiteral("Move All"), QStringLiteral("Cancel")}));
     for (const RemnantItemPtr &item : kept)
-        EXPECT_TRUE(m_alerts.shown[0].informativeText.contains(QStringLiteral("• ") + item->name() + u':'))
+        EXPECT_TRUE(question.informativeText.contains(QStringLiteral("• ") + item->name() + u':'))
             << item->name().toStdString();
     EXPECT_EQ(plainOrphan->action(), RemnantAction::trashed());
     EXPECT_FALSE(std::filesystem::exists(plainOrphan->url()));
@@ -557,11 +566,11 @@ TEST_F(WindowFixture, TheSizeOrderFollowsSizesAsTheyArriveAndKeepsTheChoiceAndTh
     // Before the look inside, a bulk move asks about the item first.
     list().toggleSelected(chosen);
     list().bulkButton()->click();
-    m_alerts.answers = {QStringLiteral("Cancel")};
+    AlertText question;
+    answerNextDialog(QStringLiteral("Cancel"), &question);
     m_window->findChild<BulkActionSheet *>()->trashButton()->click();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_alerts.shown.isEmpty(); }, 10000));
-    EXPECT_TRUE(m_alerts.shown[0].informativeText.contains(chosen->name() +
-                                                           QStringLiteral(": has not been looked inside yet")));
+    ASSERT_TRUE(QTest::qWaitFor([&question] { return !question.message.isEmpty(); }, 10000));
+    EXPECT_TRUE(question.informativeText.contains(chosen->name() + QStringLiteral(": has not been looked inside yet")));
     EXPECT_TRUE(std::filesystem::exists(chosen->url()));
     list().toggleSelected(chosen);
 

@@ -1,0 +1,78 @@
+// SPDX-FileCopyrightText: 2026 The Leftscan developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/FailureText.h"
+
+#include "platform/PathNames.h"
+
+namespace {
+
+QString sentence(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+} // namespace
+
+QString FailureText::systemError(int errorNumber)
+{
+    return sentence(qt_error_string(errorNumber));
+}
+
+QString FailureText::place(const FailureReason &reason)
+{
+    switch (reason.place) {
+    case ProtectedPlace::homeFolder:
+        return tr("the home folder");
+    case ProtectedPlace::homeLibrary:
+        return tr("the Library folder of the home");
+    case ProtectedPlace::rootFolder:
+        return tr("the root folder");
+    case ProtectedPlace::rootLibrary:
+        return tr("the Library folder of the root");
+    case ProtectedPlace::homeTrash:
+        return tr("the home's Trash");
+    case ProtectedPlace::scannedFolder:
+        return tr("the scanned folder %1").arg(PathNames::text(reason.path));
+    case ProtectedPlace::application:
+        return tr("the application %1").arg(PathNames::text(reason.path));
+    }
+    return PathNames::text(reason.path);
+}
+
+QString FailureText::of(const FailureReason &reason)
+{
+    using Kind = FailureReason::Kind;
+    switch (reason.kind) {
+    case Kind::systemError:
+        return systemError(reason.errorNumber);
+    case Kind::systemText:
+        return sentence(reason.text);
+    case Kind::notAnEntry:
+        return tr("It is not an entry of a Library folder");
+    case Kind::notInScannedFolder:
+        return reason.profile == ScanProfile::mac ? tr("It is not in a Library folder that a scan lists")
+                                                  : tr("It is not in a folder that a scan lists");
+    case Kind::noLongerExists:
+        return tr("It no longer exists");
+    case Kind::folderUnreachable:
+        return tr("Its folder cannot be reached");
+    case Kind::isProtected:
+        return tr("It is %1").arg(place(reason));
+    case Kind::holdsProtected:
+        return tr("It holds %1").arg(place(reason));
+    case Kind::folderGone:
+        return tr("Its folder %1 no longer exists").arg(PathNames::text(reason.path));
+    case Kind::controlRefused:
+        return tr("System Settings > Privacy & Security > Automation: allow Leftscan to control System Events.");
+    case Kind::stillInPlace:
+        return tr("It is still in its place after the administrator command");
+    case Kind::outsideHome:
+        return tr("It lies outside the home, where administrator rights are not used");
+    case Kind::trashUnwritable:
+        return tr("The Trash cannot be written");
+    }
+    return sentence(reason.text);
+}

@@ -201,7 +201,8 @@ int ScanCommand::trash(const CommandLine &line)
     }
     int failed = 0;
     for (const RemnantItemPtr &item : *items) {
-        session.moveToTrash(item);
+        // The paths were named on the command line, and either nothing speaks against them or --force accepts it.
+        session.moveToTrash(item, ScanSession::Confirmation::byName);
         if (item->action().kind() != RemnantAction::Kind::trashed) {
             printError(tr("%1 was not moved to the Trash").arg(shown(item->url())));
             ++failed;

@@ -35,6 +35,7 @@ struct FailureReason {
         stillInPlace,    // the administrator's command ran, and the item is still where it was
         outsideHome,     // administrator rights are not used outside the home
         trashUnwritable, // no place in the Trash could be reserved for it
+        notConfirmed,    // the removal assessment asks for the user's confirmation by name, and it was not given
     };
 
     Kind kind = Kind::systemText;

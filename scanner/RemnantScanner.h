@@ -115,7 +115,11 @@ public:
     // Actions on one item, done before they return; alerts block until answered. Nothing is moved or tagged that
     // RemovalGuard refuses. Only a refusal for lack of permission leads to the question for administrator rights;
     // any other failure to move an item is explained in an alert.
-    void moveToTrash(const RemnantItemPtr &item) { m_session.moveToTrash(item); }
+    void moveToTrash(const RemnantItemPtr &item,
+                     ScanSession::Confirmation confirmation = ScanSession::Confirmation::general)
+    {
+        m_session.moveToTrash(item, confirmation);
+    }
     AdministratorTrash::Outcome moveToTrashWithAdminRights(const RemnantItemPtr &item)
     {
         return m_session.moveToTrashWithAdminRights(item);
@@ -130,9 +134,9 @@ public:
     // actionFinished(). Moving to the Trash asks once for all the items the Trash refuses for lack of permission and
     // moves them together in one privileged run. Undo puts the items of the last move to the Trash back where they
     // were, and into the list where they stood. Each returns false, doing nothing, while another action runs.
-    bool moveToTrashInBackground(const QList<RemnantItemPtr> &items)
+    bool moveToTrashInBackground(const QList<RemnantItemPtr> &items, const QList<RemnantItemPtr> &confirmedByName = {})
     {
-        return m_session.moveToTrashInBackground(items);
+        return m_session.moveToTrashInBackground(items, confirmedByName);
     }
     bool applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color)
     {

@@ -80,15 +80,20 @@ public:
     // Measures the items at once on this thread, for a scan that did not measure them.
     void measureNow(const QList<RemnantItemPtr> &items);
 
+    // Whether the user confirmed the very items of a move by name, having been told what the removal assessment
+    // says of each. An item the assessment says must be confirmed moves only so.
+    enum class Confirmation { general, byName };
+
     // Actions on one item, done before they return; what must be decided is asked on the way.
-    void moveToTrash(const RemnantItemPtr &item);
+    void moveToTrash(const RemnantItemPtr &item, Confirmation confirmation = Confirmation::general);
     AdministratorTrash::Outcome moveToTrashWithAdminRights(const RemnantItemPtr &item);
     // Why not on failure; a failure to write the tags is also logged.
     std::optional<FailureReason> applyTag(const RemnantItemPtr &item, FinderTagColor color);
 
     // Actions on many items on a thread of their own, one at a time; each ends with actionFinished(). They return
     // false, doing nothing, while another action runs.
-    bool moveToTrashInBackground(const QList<RemnantItemPtr> &items);
+    // `confirmedByName` are the items among them that the user confirmed by name.
+    bool moveToTrashInBackground(const QList<RemnantItemPtr> &items, const QList<RemnantItemPtr> &confirmedByName = {});
     bool applyTagInBackground(const QList<RemnantItemPtr> &items, FinderTagColor color);
     // Puts the items of the last move to the Trash back where they were, and into the list at the places they had
     // in it.

@@ -5,6 +5,7 @@
 // or on many in the background.
 #include "scanner/ScanSession.h"
 
+#include "model/RemovalAssessment.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
@@ -98,9 +99,13 @@ QList<ScanSession::TrashedItem> ScanSession::markTrashed(const QList<RemnantItem
     return trashed;
 }
 
-void ScanSession::moveToTrash(const RemnantItemPtr &item)
+void ScanSession::moveToTrash(const RemnantItemPtr &item, Confirmation confirmation)
 {
     const QString name = item->name();
+    if (confirmation != Confirmation::byName && RemovalAssessment::needsConfirmation(*item)) {
+        m_questions.tellTrashFailure({name, FailureReason::of(FailureReason::Kind::notConfirmed)});
+        return;
+    }
     const TrashAttempt attempt = trash(*m_platform, removalGuard(), item->url());
     const TrashOutcome &trashed = attempt.outcome;
     if (trashed.success) {
@@ -185,20 +190,28 @@ std::function<void(int done)> ScanSession::actionProgressReporter(int total)
     };
 }
 
-bool ScanSession::moveToTrashInBackground(const QList<RemnantItemPtr> &items)
+bool ScanSession::moveToTrashInBackground(const QList<RemnantItemPtr> &items,
+                                          const QList<RemnantItemPtr> &confirmedByName)
 {
     if (!beginAction(items, RemnantActionReport::Kind::trash, std::nullopt))
         return false;
-    auto work = [this, paths = pathsOf(items), platform = m_platform, profile = m_profile, bundles = m_protectedItems,
-                 stop = m_actionStopped,
+    // What the assessment holds back is decided here, on the records' own thread.
+    std::vector<bool> heldBack;
+    heldBack.reserve(std::size_t(items.size()));
+    for (const RemnantItemPtr &item : items)
+        heldBack.push_back(RemovalAssessment::needsConfirmation(*item) && !confirmedByName.contains(item));
+    auto work = [this, paths = pathsOf(items), heldBack = std::move(heldBack), platform = m_platform,
+                 profile = m_profile, bundles = m_protectedItems, stop = m_actionStopped,
                  progress = actionProgressReporter(int(items.size()))]() -> std::function<void()> {
         const RemovalGuard guard(*platform, *profile, bundles);
         std::vector<TrashAttempt> outcomes;
         outcomes.reserve(paths.size());
-        for (const fs::path &path : paths) {
+        for (std::size_t i = 0; i < paths.size(); ++i) {
             if (stop->load())
                 return {};
-            outcomes.push_back(trash(*platform, guard, path));
+            outcomes.push_back(heldBack[i]
+                                   ? TrashAttempt{TrashOutcome{}, FailureReason::of(FailureReason::Kind::notConfirmed)}
+                                   : trash(*platform, guard, paths[i]));
             progress(int(outcomes.size()));
         }
         return [this, outcomes = std::move(outcomes)] {

@@ -507,16 +507,16 @@ TEST(LinuxProfileActions, NoAdministratorRightsAreOfferedForEntriesOutsideTheHom
             shown.append(alert.message + u'|' + alert.informativeText.section(u'?', 0, 0));
         return shown;
     };
-    scanner.moveToTrash(outside);
+    scanner.moveToTrash(outside, ScanSession::Confirmation::byName);
     EXPECT_EQ(messages(),
               QStringList{"Error while deleting|The file 'zzqa-outside' could not be moved to the Trash.\n\n"
                           "Error: Operation not permitted"});
-    scanner.moveToTrash(inside);
+    scanner.moveToTrash(inside, ScanSession::Confirmation::byName);
     EXPECT_EQ(messages().value(0).section(u'|', 0, 0), "Admin rights required");
     EXPECT_FALSE(scanner.moveToTrashWithAdminRights(outside).success);
 
     QSignalSpy acted(&scanner, &RemnantScanner::actionFinished);
-    ASSERT_TRUE(scanner.moveToTrashInBackground({outside, inside}));
+    ASSERT_TRUE(scanner.moveToTrashInBackground({outside, inside}, {outside, inside}));
     ASSERT_TRUE(acted.wait(60000));
     EXPECT_EQ(messages(), QStringList{"Admin rights required|The item 'zzqa-inside' requires administrator "
                                       "privileges to move to Trash. Do you want to continue"});

@@ -114,14 +114,14 @@ TEST_F(ActionTest, RefusedItemsAreMovedAfterOneQuestionInOnePrivilegedRunAndAVan
         if (first.size() != 4)
             return std::string("not listed");
         fs::remove(first[2]->url());
-        if (!scanner.moveToTrashInBackground(first))
+        if (!scanner.moveToTrashInBackground(first, first))
             return std::string("not started");
         describe(awaitReport(finished));
         lines.append(
             QStringLiteral("progress: %1/%2").arg(progress.at(0).at(0).toInt()).arg(progress.at(0).at(1).toInt()));
 
         const QList<RemnantItemPtr> second = listed(scanner, {"org.qqvv.one.plist", "O'Brien.plist"});
-        if (second.size() != 2 || !scanner.moveToTrashInBackground(second))
+        if (second.size() != 2 || !scanner.moveToTrashInBackground(second, second))
             return std::string("not started");
         describe(awaitReport(finished));
 
@@ -180,7 +180,7 @@ TEST_F(ActionTest, TagsAreWrittenInTheBackgroundWhileAScanRunsAndOnlyOneActionRu
     QSignalSpy scanned(&scanner, &RemnantScanner::scanFinished);
     scanner.scan();
     ASSERT_TRUE(scanner.applyTagInBackground(items, FinderTagColor::blue));
-    EXPECT_FALSE(scanner.moveToTrashInBackground(items));
+    EXPECT_FALSE(scanner.moveToTrashInBackground(items, items));
     EXPECT_FALSE(scanner.applyTagInBackground(items, FinderTagColor::red));
     const RemnantActionReport report = awaitReport(finished);
 
@@ -212,12 +212,45 @@ TEST_F(ActionTest, DestroyingTheScannerDuringAnActionLosesNothing)
     grantFullDiskAccess(*platform, m_tree.root());
     auto scanner = std::make_unique<RemnantScanner>(platform, std::make_shared<MacProfile>(platform), m_alerts);
     runScan(*scanner);
-    ASSERT_TRUE(scanner->moveToTrashInBackground(scanner->remnants()));
+    ASSERT_TRUE(scanner->moveToTrashInBackground(scanner->remnants(), scanner->remnants()));
     scanner.reset();
     QCoreApplication::processEvents();
 
     EXPECT_EQ(entryCount(m_tree.path("Users/me/Library/Caches")) + entryCount(trash("files")), 300U);
     EXPECT_EQ(entryCount(trash("info")), entryCount(trash("files")));
+}
+
+TEST_F(ActionTest, WhatTheAssessmentHoldsBackMovesOnlyWhenTheUserConfirmedItByName)
+{
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-plain/data", "x");
+    m_tree.writeFile("Users/me/Library/Caches/qqvv-wallet/wallet.dat", "keys");
+    m_tree.age("Users/me/Library/Caches/qqvv-plain", 800);
+    m_tree.age("Users/me/Library/Caches/qqvv-wallet", 800);
+    const auto platform = std::make_shared<PosixPlatform>(m_tree.root(), m_tree.path("Users/me"));
+    grantFullDiskAccess(*platform, m_tree.root());
+    RemnantScanner scanner(platform, std::make_shared<MacProfile>(platform), m_alerts);
+    scanner.session().setMeasuresSizes(false);
+    runScan(scanner);
+    const QList<RemnantItemPtr> items = listed(scanner, {"qqvv-plain", "qqvv-wallet"});
+    ASSERT_EQ(items.size(), 2);
+    QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
+
+    // Not looked inside yet: no move without the user naming it, whoever asks.
+    scanner.moveToTrash(items[0]);
+    ASSERT_EQ(m_alerts.shown.size(), 1);
+    EXPECT_TRUE(isThere(items[0]->url()));
+    scanner.session().measureNow(items);
+    ASSERT_TRUE(scanner.moveToTrashInBackground(items));
+    const RemnantActionReport report = awaitReport(finished);
+    EXPECT_EQ(report.succeeded, 1);
+    ASSERT_EQ(report.failures.size(), 1);
+    EXPECT_EQ(report.failures[0].reason, FailureReason::of(FailureReason::Kind::notConfirmed));
+    EXPECT_TRUE(isThere(items[1]->url()));
+    EXPECT_FALSE(isThere(items[0]->url()));
+
+    ASSERT_TRUE(scanner.moveToTrashInBackground({items[1]}, {items[1]}));
+    EXPECT_EQ(awaitReport(finished).succeeded, 1);
+    EXPECT_FALSE(isThere(items[1]->url()));
 }
 
 TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCannotGoBack)
@@ -241,7 +274,7 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     EXPECT_FALSE(scanner.canUndoTrash());
     EXPECT_FALSE(scanner.undoTrashInBackground());
 
-    ASSERT_TRUE(scanner.moveToTrashInBackground(items));
+    ASSERT_TRUE(scanner.moveToTrashInBackground(items, items));
     EXPECT_EQ(awaitReport(finished).succeeded, 3);
     EXPECT_TRUE(scanner.canUndoTrash());
     EXPECT_EQ(scanner.remnants().size(), 1);
@@ -249,7 +282,7 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
 
     ASSERT_TRUE(scanner.undoTrashInBackground());
     EXPECT_FALSE(scanner.undoTrashInBackground());
-    EXPECT_FALSE(scanner.moveToTrashInBackground(scanner.remnants()));
+    EXPECT_FALSE(scanner.moveToTrashInBackground(scanner.remnants(), scanner.remnants()));
     const RemnantActionReport partly = awaitReport(finished);
 
     EXPECT_EQ(ActionReportText::summary(partly), QStringLiteral("Put back 2 items; 1 could not be put back"));
@@ -281,7 +314,7 @@ TEST_F(ActionTest, UndoPutsTheLastMovedItemsBackAsTheyWereAndKeepsThoseThatCanno
     // list has never held it.
     const RemnantItemPtr single = listed(scanner, {"qqvv-d"}).value(0);
     ASSERT_TRUE(single);
-    scanner.moveToTrash(single);
+    scanner.moveToTrash(single, ScanSession::Confirmation::byName);
     EXPECT_TRUE(scanner.canUndoTrash());
     runScan(scanner);
     ASSERT_TRUE(scanner.undoTrashInBackground());
@@ -306,7 +339,7 @@ TEST_F(ActionTest, TheSystemsOwnTrashKeepsWhereEachItemWentSoThatUndoPutsItBackO
     ASSERT_EQ(items.size(), 2);
     QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
 
-    ASSERT_TRUE(scanner.moveToTrashInBackground(items));
+    ASSERT_TRUE(scanner.moveToTrashInBackground(items, items));
     EXPECT_EQ(awaitReport(finished).succeeded, 2);
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv-a 2")), "a");
     EXPECT_EQ(TempTree::readFile(m_tree.path("Users/me/.Trash/qqvv-b/data")), "b");

@@ -128,7 +128,7 @@ TEST_F(RemovalTest, WritableEntriesAndLinksMoveWithoutAQuestionAndAVanishedOneIs
     ASSERT_EQ(items.size(), 3U);
 
     for (const RemnantItemPtr &item : {items[0], items[2]}) {
-        scanner.moveToTrash(item);
+        scanner.moveToTrash(item, ScanSession::Confirmation::byName);
         EXPECT_EQ(item->action(), RemnantAction::trashed()) << item->url();
         EXPECT_FALSE(isThere(item->url()));
     }
@@ -141,7 +141,7 @@ TEST_F(RemovalTest, WritableEntriesAndLinksMoveWithoutAQuestionAndAVanishedOneIs
     // The same item again, as when a path is given twice: it is gone from its place, and no rights change that.
     items[2]->setAction(RemnantAction::none());
     m_alerts.answers = {QStringLiteral("Continue")};
-    scanner.moveToTrash(items[2]);
+    scanner.moveToTrash(items[2], ScanSession::Confirmation::byName);
     ASSERT_EQ(m_alerts.shown.size(), 1);
     EXPECT_EQ(m_alerts.shown[0].message, QStringLiteral("Error while deleting"));
     EXPECT_EQ(m_alerts.shown[0].informativeText,
@@ -173,7 +173,7 @@ TEST_F(RemovalTest, TheAdministratorCommandMovesOddNamesIntactAndNeverReplacesAn
 
     for (const RemnantItemPtr &item : items) {
         m_alerts.answers = {QStringLiteral("Continue")};
-        scanner.moveToTrash(item);
+        scanner.moveToTrash(item, ScanSession::Confirmation::byName);
         EXPECT_EQ(item->action(), RemnantAction::trashed()) << item->url();
         EXPECT_FALSE(isThere(item->url())) << item->url();
     }
@@ -206,7 +206,7 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
     // Control of System Events refused: the text begins and ends with the same advice.
     m_platform->scriptedOutcome = ScriptOutcome{false, -1743, QStringLiteral("Not authorised (-1743)")};
     m_alerts.answers = {QStringLiteral("Continue"), QStringLiteral("Open Settings")};
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     ASSERT_EQ(m_alerts.shown.size(), 2);
     EXPECT_EQ(m_alerts.shown[1].message, QStringLiteral("Error while deleting"));
     EXPECT_TRUE(m_alerts.shown[1].informativeText.startsWith(refused));
@@ -216,18 +216,18 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
     // A command that reports success while the item is still there has failed.
     m_platform->scriptedOutcome = ScriptOutcome{true, std::nullopt, QString()};
     m_alerts.answers = {QStringLiteral("Continue")};
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     EXPECT_TRUE(m_alerts.shown.last().informativeText.endsWith(QStringLiteral("Error: Operation not permitted")));
 
     // "Open Settings" and "Cancel" change nothing.
     m_alerts.answers = {QStringLiteral("Open Settings")};
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     EXPECT_EQ(m_alerts.openedLinks.last(), QString::fromLatin1(RemnantScanner::AutomationLink));
 
     // Elsewhere neither alert speaks of the Mac's settings.
     m_platform->macOS = false;
     m_alerts.answers = {QStringLiteral("Continue")};
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     const qsizetype shown = m_alerts.shown.size();
     EXPECT_EQ(m_alerts.shown[shown - 2].buttons, (QStringList{QStringLiteral("Continue"), QStringLiteral("Cancel")}));
     EXPECT_EQ(m_alerts.shown[shown - 1].message, QStringLiteral("Error while deleting"));
@@ -237,7 +237,7 @@ TEST_F(RemovalTest, AdministratorFailuresKeepTheItemAndExplainWithTheSettingsOfT
                        "the administrator command"));
     EXPECT_EQ(m_alerts.shown[shown - 1].buttons, QStringList{QStringLiteral("OK")});
     m_alerts.answers = {QStringLiteral("Cancel")};
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     EXPECT_EQ(m_alerts.shown.size(), shown + 1);
     EXPECT_EQ(item->action(), RemnantAction::none());
     EXPECT_TRUE(fs::exists(m_tree.path("Users/me/Library/Caches/qqvv")));
@@ -254,7 +254,7 @@ TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)
     swapCaches(true);
     const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
 
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     ASSERT_EQ(m_alerts.shown.size(), 1);
     EXPECT_EQ(m_alerts.shown[0].informativeText,
               QStringLiteral("The file 'Documents' could not be moved to the Trash.\n\nError: ") + refused);
@@ -262,7 +262,7 @@ TEST_F(RemovalTest, ALinkPlantedAboveAListedEntryStopsEveryActionOnIt)
     const AdministratorTrash::Outcome outcome = scanner.moveToTrashWithAdminRights(item);
     EXPECT_FALSE(outcome.success);
     EXPECT_EQ(reasonText(outcome.refusal), refused);
-    EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}); }), refused);
+    EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}, {item}); }), refused);
     EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.applyTagInBackground({item}, FinderTagColor::blue); }),
               refused);
 
@@ -307,13 +307,13 @@ TEST_F(RemovalTest, ALinkPlantedWhileTheAdministratorQuestionIsOpenStopsThePrivi
     const RemnantItemPtr item = listCaches(*m_platform).front();
     const QString refused = QStringLiteral("It is not in a Library folder that a scan lists");
 
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     ASSERT_EQ(alerts.shown.size(), 2);
     EXPECT_EQ(alerts.shown[1].informativeText,
               QStringLiteral("The file 'Documents' could not be moved to the Trash.\n\nError: ") + refused);
 
     swapCaches(false);
-    EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}); }), refused);
+    EXPECT_EQ(backgroundFailure(scanner, [&] { return scanner.moveToTrashInBackground({item}, {item}); }), refused);
     EXPECT_EQ(alerts.shown.size(), 3);
 
     EXPECT_EQ(m_platform->commandRuns(), 0);
@@ -379,7 +379,7 @@ TEST_F(RemovalTest, TheHomeTrashBelongsToTheHomesOwnerAndALinkOnTheWayToItIsNeve
     const auto items = listCaches(*m_platform);
     ASSERT_EQ(items.size(), 2U);
 
-    scanner.moveToTrash(items[0]);
+    scanner.moveToTrash(items[0], ScanSession::Confirmation::byName);
     ASSERT_EQ(items[0]->action(), RemnantAction::trashed());
     for (const char *made : {".local", ".local/share", ".local/share/Trash", ".local/share/Trash/files",
                              ".local/share/Trash/info", ".local/share/Trash/info/qqvv-first.trashinfo"})
@@ -413,7 +413,7 @@ TEST_F(RemovalTest, TheHomeTrashBelongsToTheHomesOwnerAndALinkOnTheWayToItIsNeve
         giveHomeAway();
         change();
 
-        scanner.moveToTrash(items[1]);
+        scanner.moveToTrash(items[1], ScanSession::Confirmation::byName);
         EXPECT_EQ(items[1]->action(), RemnantAction::none());
         EXPECT_EQ(TempTree::readFile(items[1]->url()), "second");
         const RestoreOutcome restored = TrashRestore::restore(
@@ -473,7 +473,7 @@ TEST_F(RemovalTest, OnAMacTheAdministratorsMoveGoesToTheFindersTrashUnderAFreeNa
     ASSERT_EQ(items.size(), 2U);
 
     m_alerts.answers = {QStringLiteral("Continue")};
-    scanner.moveToTrash(items[0]);
+    scanner.moveToTrash(items[0], ScanSession::Confirmation::byName);
     EXPECT_EQ(items[0]->action(), RemnantAction::trashed());
     const fs::path moved = m_tree.path("Users/me/.Trash/qqvv 2");
     EXPECT_EQ(TempTree::readFile(moved), "listed");

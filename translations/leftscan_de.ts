@@ -1157,6 +1157,10 @@ um die Details zu sehen.</translation>
         <source>The Trash cannot be written</source>
         <translation>In den Papierkorb kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>It must be confirmed by name first: it holds your own files, was used recently or may belong to an installed app</source>
+        <translation>Es muss erst namentlich bestätigt werden: Es enthält Ihre eigenen Dateien, wurde kürzlich verwendet oder gehört vielleicht zu einem installierten Programm</translation>
+    </message>
 </context>
 <context>
     <name>InventoryCommand</name>

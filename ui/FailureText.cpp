@@ -73,6 +73,9 @@ QString FailureText::of(const FailureReason &reason)
         return tr("It lies outside the home, where administrator rights are not used");
     case Kind::trashUnwritable:
         return tr("The Trash cannot be written");
+    case Kind::notConfirmed:
+        return tr("It must be confirmed by name first: it holds your own files, was used recently or may belong to an "
+                  "installed app");
     }
     return sentence(reason.text);
 }

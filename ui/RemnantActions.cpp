@@ -73,7 +73,7 @@ void RemnantActions::confirmTrash(const RemnantItemPtr &item)
     if (!reasons.isEmpty())
         message = tr("It %1.").arg(reasons.join(tr("; it "))) + QStringLiteral("\n\n") + message;
     if (confirmMove(trashConfirmationTitle(*item), message))
-        trash({item});
+        trash({item}, {item});
 }
 
 void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
@@ -84,7 +84,7 @@ void RemnantActions::confirmTrashAll(const QList<RemnantItemPtr> &items)
     }
     if (confirmMove(tr("Move %1 items to Trash?").arg(items.size()),
                     tr("The items will be moved to Trash. You can restore them from there.")))
-        trash(items);
+        trash(items, {});
 }
 
 std::optional<RemnantActions::BulkQuestion> RemnantActions::bulkQuestion(const QList<RemnantItemPtr> &items)
@@ -130,12 +130,12 @@ void RemnantActions::confirmBulkTrash(const QList<RemnantItemPtr> &items)
         }
         if (question->others.isEmpty())
             emit reported(RemnantActionReport{}, skipped);
-        else if (trash(question->others))
+        else if (trash(question->others, {}))
             m_skipped = skipped;
         break;
     }
     case 1:
-        trash(items);
+        trash(items, items);
         break;
     default:
         break;
@@ -155,11 +155,11 @@ void RemnantActions::showBulkSheet(const QList<RemnantItemPtr> &items)
     sheet->open();
 }
 
-bool RemnantActions::trash(const QList<RemnantItemPtr> &items)
+bool RemnantActions::trash(const QList<RemnantItemPtr> &items, const QList<RemnantItemPtr> &confirmedByName)
 {
     if (items.isEmpty())
         return false;
-    if (!m_scanner.moveToTrashInBackground(items)) {
+    if (!m_scanner.moveToTrashInBackground(items, confirmedByName)) {
         showBusy();
         return false;
     }

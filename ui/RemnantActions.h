@@ -38,7 +38,8 @@ public:
     void confirmBulkTrash(const QList<RemnantItemPtr> &items);
 
     // False when nothing was started.
-    bool trash(const QList<RemnantItemPtr> &items);
+    // `confirmedByName` are the items the question named.
+    bool trash(const QList<RemnantItemPtr> &items, const QList<RemnantItemPtr> &confirmedByName);
     void tag(const QList<RemnantItemPtr> &items, FinderTagColor color);
     // Puts the items of the last move to the Trash back.
     void undoTrash();

@@ -97,7 +97,7 @@ bool TrashRaces::trashOver(RemnantScanner &scanner, const RemnantItemPtr &item) 
             if (privileged) {
                 scanner.moveToTrashWithAdminRights(item);
             } else {
-                scanner.moveToTrash(item);
+                scanner.moveToTrash(item, ScanSession::Confirmation::byName);
                 item->setAction(RemnantAction::none());
             }
         }
@@ -110,7 +110,7 @@ bool TrashRaces::trashOnce(RemnantScanner &scanner, const Platform &platform)
     const RemnantItemPtr item = listedItem(platform);
     if (!item)
         return false;
-    scanner.moveToTrash(item);
+    scanner.moveToTrash(item, ScanSession::Confirmation::byName);
     return isThere(trashedItem());
 }
 

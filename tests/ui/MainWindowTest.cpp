@@ -358,7 +358,7 @@ TEST_F(WindowFixture, CtrlZPutsTheItemsOfTheLastMoveBackWithTheirEarlierStatus)
     };
 
     QSignalSpy finished(m_scanner.get(), &RemnantScanner::actionFinished);
-    m_window->actions()->trash(chosen);
+    m_window->actions()->trash(chosen, chosen);
     ASSERT_TRUE(finished.wait(10000));
     closeReports();
     EXPECT_EQ(list().sortedRemnants().size(), shown.size() - 3);

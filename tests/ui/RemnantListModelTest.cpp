@@ -69,7 +69,7 @@ TEST(RemnantListModel, KeepsQtsContractThroughScansMovesAndUndoAndPutsItemsBackW
     // Three rows from the middle and the ends go, and come back where they stood.
     const QList<RemnantItemPtr> chosen{model.itemPointer(0), model.itemPointer(5), model.itemPointer(11)};
     QSignalSpy finished(&scanner, &RemnantScanner::actionFinished);
-    ASSERT_TRUE(scanner.moveToTrashInBackground(chosen));
+    ASSERT_TRUE(scanner.moveToTrashInBackground(chosen, chosen));
     ASSERT_TRUE(finished.wait(60000));
     EXPECT_EQ(model.rowCount(), 9);
     ASSERT_TRUE(scanner.undoTrashInBackground());

@@ -78,10 +78,8 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
         const bool installed = isInstalled(answer.bundleID, answer.appName);
         write(QString::fromUtf8(installed ? "   ✅ App is installed → .stale"
                                           : "   ⚠️ App is NOT installed → .orphan"));
-        return OwnerIdentification{answer.bundleID,
-                                   answer.appName,
-                                   installed ? RemnantStatus::stale : RemnantStatus::orphan,
-                                   answer.evidence};
+        return OwnerIdentification{answer.bundleID, answer.appName,
+                                   installed ? RemnantStatus::stale : RemnantStatus::orphan, answer.evidence};
     }
 
     const auto candidate = evidenceStages(entry);

@@ -4,6 +4,7 @@
 #include "ui/WindowAlertPresenter.h"
 
 #include <QDesktopServices>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
@@ -14,6 +15,11 @@ std::unique_ptr<QMessageBox> WindowAlertPresenter::messageBox(const AlertText &t
     auto box =
         std::make_unique<QMessageBox>(QMessageBox::Warning, text.message, text.message, QMessageBox::NoButton, parent);
     box->setInformativeText(text.informativeText);
+    // The box wraps only a text it takes for rich text; a long plain message would run out of it.
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+        label->setWordWrap(true);
+        label->setMinimumWidth(label->fontMetrics().averageCharWidth() * 60);
+    }
     if (!text.detailedText.isEmpty())
         box->setDetailedText(text.detailedText);
     for (qsizetype i = 0; i < text.buttons.size(); ++i) {

@@ -78,8 +78,6 @@ public:
     // resolves outside its Library or that cannot be listed, a base folder the environment names that is not the
     // home owner's alone. Emptied when a scan starts.
     const std::vector<ScanWarning> &scanWarnings() const { return m_session.warnings(); }
-    // Where the engine's questions go; the window asks its own through it too.
-    AlertPresenter &alerts() const { return m_alerts; }
     bool didPromptAutomationThisLaunch() const { return m_didPromptAutomationThisLaunch; }
     bool didPromptFullDiskAccessThisLaunch() const { return m_didPromptFullDiskAccessThisLaunch; }
     bool isActing() const { return m_session.isActing(); }

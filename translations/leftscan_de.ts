@@ -1082,34 +1082,6 @@ um die Details zu sehen.</translation>
 <context>
     <name>FailureText</name>
     <message>
-        <source>the home folder</source>
-        <translation>der persönliche Ordner</translation>
-    </message>
-    <message>
-        <source>the Library folder of the home</source>
-        <translation>der Library-Ordner des persönlichen Ordners</translation>
-    </message>
-    <message>
-        <source>the root folder</source>
-        <translation>der Wurzelordner</translation>
-    </message>
-    <message>
-        <source>the Library folder of the root</source>
-        <translation>der Library-Ordner des Wurzelordners</translation>
-    </message>
-    <message>
-        <source>the home&apos;s Trash</source>
-        <translation>der Papierkorb des persönlichen Ordners</translation>
-    </message>
-    <message>
-        <source>the scanned folder %1</source>
-        <translation>der durchsuchte Ordner %1</translation>
-    </message>
-    <message>
-        <source>the application %1</source>
-        <translation>das Programm %1</translation>
-    </message>
-    <message>
         <source>It is not an entry of a Library folder</source>
         <translation>Es ist kein Eintrag eines Library-Ordners</translation>
     </message>
@@ -1128,14 +1100,6 @@ um die Details zu sehen.</translation>
     <message>
         <source>Its folder cannot be reached</source>
         <translation>Sein Ordner ist nicht erreichbar</translation>
-    </message>
-    <message>
-        <source>It is %1</source>
-        <translation>Es ist %1</translation>
-    </message>
-    <message>
-        <source>It holds %1</source>
-        <translation>Es enthält %1</translation>
     </message>
     <message>
         <source>Its folder %1 no longer exists</source>
@@ -1160,6 +1124,62 @@ um die Details zu sehen.</translation>
     <message>
         <source>It must be confirmed by name first: it holds your own files, was used recently or may belong to an installed app</source>
         <translation>Es muss erst namentlich bestätigt werden: Es enthält Ihre eigenen Dateien, wurde kürzlich verwendet oder gehört vielleicht zu einem installierten Programm</translation>
+    </message>
+    <message>
+        <source>It is the home folder</source>
+        <translation>Es ist der persönliche Ordner</translation>
+    </message>
+    <message>
+        <source>It holds the home folder</source>
+        <translation>Es enthält den persönlichen Ordner</translation>
+    </message>
+    <message>
+        <source>It is the Library folder of the home</source>
+        <translation>Es ist der Library-Ordner des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>It holds the Library folder of the home</source>
+        <translation>Es enthält den Library-Ordner des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>It is the root folder</source>
+        <translation>Es ist der Wurzelordner</translation>
+    </message>
+    <message>
+        <source>It holds the root folder</source>
+        <translation>Es enthält den Wurzelordner</translation>
+    </message>
+    <message>
+        <source>It is the Library folder of the root</source>
+        <translation>Es ist der Library-Ordner des Wurzelordners</translation>
+    </message>
+    <message>
+        <source>It holds the Library folder of the root</source>
+        <translation>Es enthält den Library-Ordner des Wurzelordners</translation>
+    </message>
+    <message>
+        <source>It is the home&apos;s Trash</source>
+        <translation>Es ist der Papierkorb des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>It holds the home&apos;s Trash</source>
+        <translation>Es enthält den Papierkorb des persönlichen Ordners</translation>
+    </message>
+    <message>
+        <source>It is the scanned folder %1</source>
+        <translation>Es ist der durchsuchte Ordner %1</translation>
+    </message>
+    <message>
+        <source>It holds the scanned folder %1</source>
+        <translation>Es enthält den durchsuchten Ordner %1</translation>
+    </message>
+    <message>
+        <source>It is the application %1</source>
+        <translation>Es ist das Programm %1</translation>
+    </message>
+    <message>
+        <source>It holds the application %1</source>
+        <translation>Es enthält das Programm %1</translation>
     </message>
 </context>
 <context>

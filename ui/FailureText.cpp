@@ -21,23 +21,27 @@ QString FailureText::systemError(int errorNumber)
     return sentence(qt_error_string(errorNumber));
 }
 
-QString FailureText::place(const FailureReason &reason)
+QString FailureText::protectedPlace(const FailureReason &reason)
 {
+    // Whole sentences, since the place takes another case after "holds" than after "is" in some languages.
+    const bool is = reason.kind == FailureReason::Kind::isProtected;
     switch (reason.place) {
     case ProtectedPlace::homeFolder:
-        return tr("the home folder");
+        return is ? tr("It is the home folder") : tr("It holds the home folder");
     case ProtectedPlace::homeLibrary:
-        return tr("the Library folder of the home");
+        return is ? tr("It is the Library folder of the home") : tr("It holds the Library folder of the home");
     case ProtectedPlace::rootFolder:
-        return tr("the root folder");
+        return is ? tr("It is the root folder") : tr("It holds the root folder");
     case ProtectedPlace::rootLibrary:
-        return tr("the Library folder of the root");
+        return is ? tr("It is the Library folder of the root") : tr("It holds the Library folder of the root");
     case ProtectedPlace::homeTrash:
-        return tr("the home's Trash");
+        return is ? tr("It is the home's Trash") : tr("It holds the home's Trash");
     case ProtectedPlace::scannedFolder:
-        return tr("the scanned folder %1").arg(PathNames::text(reason.path));
+        return (is ? tr("It is the scanned folder %1") : tr("It holds the scanned folder %1"))
+            .arg(PathNames::text(reason.path));
     case ProtectedPlace::application:
-        return tr("the application %1").arg(PathNames::text(reason.path));
+        return (is ? tr("It is the application %1") : tr("It holds the application %1"))
+            .arg(PathNames::text(reason.path));
     }
     return PathNames::text(reason.path);
 }
@@ -60,9 +64,8 @@ QString FailureText::of(const FailureReason &reason)
     case Kind::folderUnreachable:
         return tr("Its folder cannot be reached");
     case Kind::isProtected:
-        return tr("It is %1").arg(place(reason));
     case Kind::holdsProtected:
-        return tr("It holds %1").arg(place(reason));
+        return protectedPlace(reason);
     case Kind::folderGone:
         return tr("Its folder %1 no longer exists").arg(PathNames::text(reason.path));
     case Kind::controlRefused:

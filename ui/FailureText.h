@@ -19,5 +19,5 @@ public:
     static QString systemError(int errorNumber);
 
 private:
-    static QString place(const FailureReason &reason);
+    static QString protectedPlace(const FailureReason &reason);
 };

@@ -3,7 +3,13 @@
 
 #include "WindowFixture.h"
 #include "model/MediumDateFormatter.h"
+#include "platform/PathNames.h"
 #include "platform/ProgramTranslations.h"
+#include "scanner/RemnantActionReport.h"
+#include "ui/ActionBanner.h"
+#include "ui/ActionReportText.h"
+#include "ui/AlertText.h"
+#include "ui/ContentView.h"
 #include "ui/PseudoTranslator.h"
 #include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"
@@ -175,4 +181,91 @@ TEST_F(PseudoLocaleWindow, EveryTextPassesThroughTranslationAndTheLongerTextsSti
     EXPECT_EQ(box->escapeButton(), buttons.last());
     box->show();
     EXPECT_EQ(squeezed(box.get()).join(u'\n').toStdString(), "");
+}
+
+TEST_F(PseudoLocaleWindow, TheEnginesAlertsReasonsAndReportsPassThroughTranslation)
+{
+    using Kind = FailureReason::Kind;
+    using Answer = AlertPresenter::Answer;
+    const std::filesystem::path folder = "/qqvv/folder";
+    // What remains of a text once every translated part and the names it was given are taken out.
+    const auto untranslatedPart = [&](QString text) {
+        static const QRegularExpression translated(QStringLiteral("«[^«»]*»"));
+        for (qsizetype before = -1; before != text.size();) {
+            before = text.size();
+            text.remove(translated);
+        }
+        text.remove(QStringLiteral("qqvv.plist")).remove(PathNames::text(folder));
+        return text.contains(QRegularExpression(QStringLiteral("\\p{L}"))) ? text : QString();
+    };
+
+    QList<FailureReason> reasons;
+    for (const Kind kind : {Kind::notAnEntry, Kind::noLongerExists, Kind::folderUnreachable, Kind::folderGone,
+                            Kind::controlRefused, Kind::stillInPlace, Kind::outsideHome, Kind::trashUnwritable}) {
+        FailureReason reason = FailureReason::of(kind);
+        reason.path = folder;
+        reasons.append(reason);
+    }
+    for (const ScanProfile profile : {ScanProfile::mac, ScanProfile::linuxDesktop}) {
+        FailureReason reason = FailureReason::of(Kind::notInScannedFolder);
+        reason.profile = profile;
+        reasons.append(reason);
+    }
+    for (const ProtectedPlace place :
+         {ProtectedPlace::homeFolder, ProtectedPlace::homeLibrary, ProtectedPlace::rootFolder,
+          ProtectedPlace::rootLibrary, ProtectedPlace::homeTrash, ProtectedPlace::scannedFolder,
+          ProtectedPlace::application}) {
+        for (const Kind kind : {Kind::isProtected, Kind::holdsProtected}) {
+            FailureReason reason = FailureReason::of(kind);
+            reason.place = place;
+            reason.path = folder;
+            reasons.append(reason);
+        }
+    }
+
+    using AlertKind = AlertPresenter::Alert::Kind;
+    QList<AlertPresenter::Alert> alerts;
+    for (const AlertKind kind : {AlertKind::fullDiskAccess, AlertKind::automationAccess})
+        alerts.append({kind, {Answer::openSettings, Answer::cancel}});
+    alerts.append({AlertKind::rootAsHome, {Answer::ok}, folder});
+    for (const bool isLibrary : {false, true})
+        alerts.append({AlertKind::unreadableFolder, {Answer::ok}, folder, isLibrary});
+    for (const int count : {1, 3})
+        alerts.append({AlertKind::administratorRights,
+                       {Answer::proceed, Answer::openSettings, Answer::cancel},
+                       {},
+                       false,
+                       count,
+                       QStringLiteral("qqvv.plist")});
+    for (const FailureReason &reason : reasons) {
+        for (const AlertKind kind : {AlertKind::trashFailed, AlertKind::privilegedTrashFailed})
+            alerts.append(
+                {kind, {Answer::ok, Answer::openSettings}, {}, false, 1, QStringLiteral("qqvv.plist"), reason});
+    }
+    QStringList failures;
+    for (const AlertPresenter::Alert &alert : alerts) {
+        const AlertText text = AlertText::of(alert);
+        for (const QString &each : QStringList{text.message, text.informativeText} + text.buttons) {
+            if (const QString left = untranslatedPart(each); !left.isEmpty())
+                failures.append(each);
+        }
+    }
+
+    // The band below the list after an action, with its reasons.
+    ActionBanner &banner = *m_window->contentView()->actionBanner();
+    for (const auto kind :
+         {RemnantActionReport::Kind::trash, RemnantActionReport::Kind::tag, RemnantActionReport::Kind::restore}) {
+        RemnantActionReport report;
+        report.kind = kind;
+        report.color = kind == RemnantActionReport::Kind::tag ? std::optional(FinderTagColor::blue) : std::nullopt;
+        report.succeeded = 3;
+        for (const FailureReason &reason : reasons)
+            report.failures.append({QStringLiteral("qqvv.plist"), reason});
+        banner.showReport(report, {QStringLiteral("qqvv.plist")});
+        for (const QString &each : QStringList{banner.text()} + ActionReportText::details(report).split(u'\n')) {
+            if (const QString left = untranslatedPart(each); !left.isEmpty())
+                failures.append(each);
+        }
+    }
+    EXPECT_EQ(failures.join(u'\n').toStdString(), "");
 }

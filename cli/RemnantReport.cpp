@@ -6,15 +6,15 @@
 #include "cli/CsvText.h"
 #include "cli/JsonText.h"
 #include "cli/TextTable.h"
-#include "model/ByteCountFormatter.h"
 #include "model/Clock.h"
-#include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
 #include "platform/ProgramTranslations.h"
 #include "platform/UserFileKind.h"
 #include "scanner/RemnantSortOrder.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/ByteCountFormatter.h"
 #include "ui/EvidenceText.h"
+#include "ui/RelativeDateFormatter.h"
 
 #include <algorithm>
 #include <functional>

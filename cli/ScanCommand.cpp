@@ -11,13 +11,13 @@
 #include "cli/TerminalText.h"
 #include "inventory/StageTimings.h"
 #include "model/FinderTagColor.h"
-#include "model/UserFilesText.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/Profile.h"
 #include "scanner/ScanSession.h"
 #include "ui/FailureText.h"
 #include "ui/ScanWarningText.h"
+#include "ui/UserFilesText.h"
 
 #include <QEventLoop>
 #include <chrono>

@@ -5,7 +5,6 @@
 
 #include "model/Clock.h"
 #include "model/DayCount.h"
-#include "model/RelativeDateFormatter.h"
 #include "platform/PathNames.h"
 
 #include <QCoreApplication>
@@ -111,33 +110,8 @@ std::optional<qint64> RemnantItem::daysSinceLastUse() const
     return DayCount::daysBetween(*reference, Clock::now());
 }
 
-QString RemnantItem::lastUsedDescription() const
-{
-    const std::optional<QDateTime> reference = lastUseDate(LastUseRule::openedElseModified);
-    if (!reference || !reference->isValid())
-        return QCoreApplication::translate("RemnantItem", "Unknown");
-    return RelativeDateFormatter::describe(*reference, Clock::now());
-}
-
-std::optional<QString> RemnantItem::ageDescription() const
-{
-    const std::optional<qint64> days = daysSinceLastUse();
-    if (!days)
-        return std::nullopt;
-    if (*days <= 365)
-        return QCoreApplication::translate("RemnantItem", "%1d ago").arg(*days);
-    return QCoreApplication::translate("RemnantItem", "%1y %2d ago").arg(*days / 365).arg(*days % 365);
-}
-
 bool RemnantItem::isLongUnused() const
 {
     const std::optional<qint64> days = daysSinceLastUse();
     return days && *days >= LongUnusedDays;
-}
-
-QString RemnantItem::attributionText() const
-{
-    if (m_fields.ownerUnnamed || !m_fields.bundleIdentifier)
-        return QCoreApplication::translate("RemnantItem", "Unknown");
-    return *m_fields.bundleIdentifier;
 }

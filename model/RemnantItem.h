@@ -124,18 +124,12 @@ public:
     // Whole days from the last use (Spotlight's date, else the modification date) to Clock::now(); negative for a
     // date in the future, absent without either date. Computed on every call.
     std::optional<qint64> daysSinceLastUse() const;
-    // The date daysSinceLastUse counts from, relative to Clock::now() ("3 days ago"), or "Unknown" without one.
-    QString lastUsedDescription() const;
     // The last use is a date the system recorded the entry being opened, not a change to it.
     bool lastUseIsOpening() const { return m_fields.lastOpened.has_value(); }
     // Whether only changes tell of the item's use (see Fields::lastUseFromChanges).
     bool lastUseFromChanges() const { return m_fields.lastUseFromChanges; }
-    // The age for a row: "%lldd ago" up to 365 days, "%lldy %lldd ago" beyond; absent without a date.
-    std::optional<QString> ageDescription() const;
     // True from LongUnusedDays without use on.
     bool isLongUnused() const;
-    // Who the entry is attributed to in a row: the bundle identifier, or "Unknown".
-    QString attributionText() const;
     // The last-used order's date (openedElseAccessedElseModified) as milliseconds since the epoch, the smallest
     // number without any; computed once.
     qint64 lastUseSortKey() const { return m_lastUseSortKey; }

@@ -5,10 +5,10 @@
 #include "QtPrinters.h"
 #include "TempTree.h"
 #include "identification/KnownAppCatalogue.h"
-#include "model/ByteCountFormatter.h"
 #include "platform/CloseOnExecPipe.h"
 #include "platform/FileTags.h"
 #include "platform/TrashInfo.h"
+#include "ui/ByteCountFormatter.h"
 
 #include <gtest/gtest.h>
 

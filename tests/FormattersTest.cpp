@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "QtPrinters.h"
-#include "model/ByteCountFormatter.h"
 #include "model/DayCount.h"
-#include "model/MediumDateFormatter.h"
-#include "model/RelativeDateFormatter.h"
+#include "ui/ByteCountFormatter.h"
+#include "ui/MediumDateFormatter.h"
+#include "ui/RelativeDateFormatter.h"
 
 #include <ctime>
 #include <gtest/gtest.h>

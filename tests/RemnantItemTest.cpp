@@ -4,6 +4,7 @@
 #include "model/RemnantItem.h"
 #include "QtPrinters.h"
 #include "model/Clock.h"
+#include "ui/DisplayText.h"
 
 #include <atomic>
 #include <ctime>
@@ -43,14 +44,14 @@ TEST_F(RemnantItemTest, DaysSinceLastUsePrefersSpotlightsDate)
 {
     const RemnantItemPtr item = makeItem({.lastModified = local(2023, 6, 15), .lastOpened = local(2024, 6, 5)});
     EXPECT_EQ(item->daysSinceLastUse(), 10);
-    EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("1 week ago"));
+    EXPECT_EQ(DisplayText::lastUsed(*item), QStringLiteral("1 week ago"));
 }
 
 TEST_F(RemnantItemTest, WithoutSpotlightsDateTheRowAndThePaneTellTheModification)
 {
     const RemnantItemPtr item = makeItem({.lastModified = local(2024, 6, 12, 12, 1)});
     EXPECT_EQ(item->daysSinceLastUse(), 2);
-    EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("2 days ago"));
+    EXPECT_EQ(DisplayText::lastUsed(*item), QStringLiteral("2 days ago"));
     EXPECT_FALSE(item->lastUseIsOpening());
 }
 
@@ -58,18 +59,18 @@ TEST_F(RemnantItemTest, AccessAndCreationDatesDoNotCountAsUse)
 {
     const RemnantItemPtr item = makeItem({.lastUsed = local(2024, 6, 1), .creationDate = local(2020, 1, 1)});
     EXPECT_EQ(item->daysSinceLastUse(), std::nullopt);
-    EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("Unknown"));
+    EXPECT_EQ(DisplayText::lastUsed(*item), QStringLiteral("Unknown"));
 }
 
 TEST_F(RemnantItemTest, DerivedValuesFollowTheClockAndFutureDates)
 {
     const RemnantItemPtr item = makeItem({.lastOpened = local(2024, 6, 18)});
     EXPECT_EQ(item->daysSinceLastUse(), -3);
-    EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("in 3 days"));
+    EXPECT_EQ(DisplayText::lastUsed(*item), QStringLiteral("in 3 days"));
 
     Clock::Override later(local(2025, 6, 18));
     EXPECT_EQ(item->daysSinceLastUse(), 365);
-    EXPECT_EQ(item->lastUsedDescription(), QStringLiteral("1 year ago"));
+    EXPECT_EQ(DisplayText::lastUsed(*item), QStringLiteral("1 year ago"));
 }
 
 TEST(Clock, FollowsTheSystemUnlessFixed)

@@ -4,6 +4,7 @@
 #include "scanner/RemnantSortOrder.h"
 #include "model/Clock.h"
 #include "model/RemnantItem.h"
+#include "ui/DisplayText.h"
 
 #include <gtest/gtest.h>
 
@@ -57,9 +58,9 @@ TEST(RemnantSortOrderTest, AgeTextsAndTheLongUnusedHighlight)
     for (const Case &c : {Case{400, "1y 35d ago", true}, Case{365, "365d ago", true}, Case{366, "1y 1d ago", true},
                           Case{180, "180d ago", false}, Case{181, "181d ago", true}, Case{0, "0d ago", false}}) {
         const RemnantItem item = record("x", Now.addDays(-c.days));
-        EXPECT_EQ(item.ageDescription(), QString::fromLatin1(c.text)) << c.days;
+        EXPECT_EQ(DisplayText::age(item), QString::fromLatin1(c.text)) << c.days;
         EXPECT_EQ(item.isLongUnused(), c.longUnused) << c.days;
     }
-    EXPECT_FALSE(record("x").ageDescription());
+    EXPECT_FALSE(DisplayText::age(record("x")));
     EXPECT_FALSE(record("x").isLongUnused());
 }

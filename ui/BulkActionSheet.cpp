@@ -3,9 +3,9 @@
 
 #include "ui/BulkActionSheet.h"
 
-#include "model/ByteCountFormatter.h"
 #include "scanner/RemnantSummary.h"
 #include "ui/Appearance.h"
+#include "ui/ByteCountFormatter.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/DisplayText.h"
 #include "ui/ProminentButton.h"

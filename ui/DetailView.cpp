@@ -3,16 +3,15 @@
 
 #include "ui/DetailView.h"
 
-#include "model/ByteCountFormatter.h"
-#include "model/MediumDateFormatter.h"
-#include "model/UserFilesText.h"
 #include "platform/ProgramTranslations.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/Appearance.h"
+#include "ui/ByteCountFormatter.h"
 #include "ui/DisplayText.h"
 #include "ui/EvidenceText.h"
 #include "ui/InfoBlock.h"
+#include "ui/MediumDateFormatter.h"
 #include "ui/MetaCell.h"
 #include "ui/PillLabel.h"
 #include "ui/ProfileText.h"
@@ -22,6 +21,7 @@
 #include "ui/Spinner.h"
 #include "ui/SymbolLabel.h"
 #include "ui/ThemedLabel.h"
+#include "ui/UserFilesText.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -154,7 +154,7 @@ void DetailView::rebuild()
     if (item.daysSinceLastUse())
         cells.append(new MetaCell(
             QStringLiteral("clock.fill"), item.lastUseIsOpening() ? tr("Last used") : tr("Last changed"),
-            item.lastUsedDescription(),
+            DisplayText::lastUsed(item),
             item.isLongUnused() ? systemColor(SystemColor::orange) : SymbolLabel::ColorSource(Theme::secondaryLabel)));
     if (item.creationDate())
         cells.append(

@@ -3,9 +3,12 @@
 
 #include "ui/DisplayText.h"
 
-#include "model/ByteCountFormatter.h"
+#include "model/Clock.h"
+#include "model/RemnantItem.h"
 #include "platform/ProgramTranslations.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/ByteCountFormatter.h"
+#include "ui/RelativeDateFormatter.h"
 
 #include <QCoreApplication>
 
@@ -96,4 +99,29 @@ QString DisplayText::totalSize(const RemnantSummary &summary, bool measuring)
 QString DisplayText::translated(const QString &rawValue)
 {
     return QCoreApplication::translate("DisplayText", rawValue.toUtf8().constData());
+}
+
+QString DisplayText::lastUsed(const RemnantItem &item)
+{
+    const std::optional<QDateTime> reference = item.lastUseDate(RemnantItem::LastUseRule::openedElseModified);
+    if (!reference || !reference->isValid())
+        return QCoreApplication::translate("RemnantItem", "Unknown");
+    return RelativeDateFormatter::describe(*reference, Clock::now());
+}
+
+std::optional<QString> DisplayText::age(const RemnantItem &item)
+{
+    const std::optional<qint64> days = item.daysSinceLastUse();
+    if (!days)
+        return std::nullopt;
+    if (*days <= 365)
+        return QCoreApplication::translate("RemnantItem", "%1d ago").arg(*days);
+    return QCoreApplication::translate("RemnantItem", "%1y %2d ago").arg(*days / 365).arg(*days % 365);
+}
+
+QString DisplayText::attribution(const RemnantItem &item)
+{
+    if (item.isOwnerUnnamed() || !item.bundleIdentifier())
+        return QCoreApplication::translate("RemnantItem", "Unknown");
+    return *item.bundleIdentifier();
 }

@@ -9,6 +9,9 @@
 #include "scanner/RemnantSortOrder.h"
 
 #include <QString>
+#include <optional>
+
+class RemnantItem;
 
 // The names of the engine's vocabulary as the window shows them: the raw values, translated.
 struct RemnantSummary;
@@ -25,6 +28,13 @@ public:
     static QString measuring();
     // The total of some items; while sizes are being measured and some of theirs is not known, "Measuring…".
     static QString totalSize(const RemnantSummary &summary, bool measuring);
+
+    // The date an item's days since last use count from, relative to now ("3 days ago"), or "Unknown" without one.
+    static QString lastUsed(const RemnantItem &item);
+    // The age for a row: "%1d ago" up to 365 days, "%1y %2d ago" beyond; absent without a date.
+    static std::optional<QString> age(const RemnantItem &item);
+    // Who the item is attributed to in a row: the bundle identifier, or "Unknown".
+    static QString attribution(const RemnantItem &item);
 
 private:
     static QString translated(const QString &rawValue);

@@ -3,12 +3,12 @@
 
 #include "ui/RemnantActions.h"
 
-#include "model/UserFilesText.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantScanner.h"
 #include "ui/ActionReportText.h"
 #include "ui/BulkActionSheet.h"
 #include "ui/FileManagerReveal.h"
+#include "ui/UserFilesText.h"
 #include "ui/WindowAlertPresenter.h"
 
 #include <QMessageBox>

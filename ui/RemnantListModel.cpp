@@ -137,7 +137,7 @@ QVariant RemnantListModel::data(const QModelIndex &index, int role) const
         return item->displayPath();
     case Qt::AccessibleTextRole:
         return QStringLiteral("%1, %2, %3%4%5%6")
-            .arg(item->name(), DisplayText::of(item->risk()), item->attributionText(),
+            .arg(item->name(), DisplayText::of(item->risk()), DisplayText::attribution(*item),
                  item->hasLookalikes() ? tr(", may belong to an installed app") : QString(),
                  item->holdsUserFiles() ? tr(", holds your own files") : QString(),
                  item->wasUsedRecently() ? tr(", used recently") : QString());

@@ -3,9 +3,9 @@
 
 #include "ui/RemnantRowDelegate.h"
 
-#include "model/ByteCountFormatter.h"
 #include "model/RemnantItem.h"
 #include "ui/Appearance.h"
+#include "ui/ByteCountFormatter.h"
 #include "ui/DisplayText.h"
 #include "ui/RemnantListModel.h"
 #include "ui/SymbolImages.h"
@@ -329,11 +329,11 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     const QFontMetrics captionMetrics(caption);
     const QRect second(x, firstLineY + lineHeight + 2, textRight - x, captionMetrics.height());
     painter->setFont(caption);
-    const std::optional<QString> age = item->ageDescription();
+    const std::optional<QString> age = DisplayText::age(*item);
     const QString separator = QStringLiteral("  ·  ");
     const int ageWidth = age ? captionMetrics.horizontalAdvance(separator + *age) : 0;
-    const QString attribution =
-        captionMetrics.elidedText(item->attributionText(), Qt::ElideMiddle, std::max(0, second.width() - ageWidth));
+    const QString attribution = captionMetrics.elidedText(DisplayText::attribution(*item), Qt::ElideMiddle,
+                                                          std::max(0, second.width() - ageWidth));
     painter->setPen(Theme::secondaryLabel());
     painter->drawText(second, Qt::AlignLeft | Qt::AlignVCenter, attribution);
     if (age) {

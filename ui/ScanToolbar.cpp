@@ -3,10 +3,10 @@
 
 #include "ui/ScanToolbar.h"
 
-#include "model/ByteCountFormatter.h"
 #include "scanner/Profile.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
+#include "ui/ByteCountFormatter.h"
 #include "ui/DisplayText.h"
 #include "ui/ProfileText.h"
 #include "ui/ProminentButton.h"

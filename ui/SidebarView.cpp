@@ -3,10 +3,10 @@
 
 #include "ui/SidebarView.h"
 
-#include "model/ByteCountFormatter.h"
 #include "scanner/RemnantScanner.h"
 #include "scanner/RemnantSummary.h"
 #include "ui/Appearance.h"
+#include "ui/ByteCountFormatter.h"
 #include "ui/DisplayText.h"
 #include "ui/SummaryRow.h"
 #include "ui/ThemedLabel.h"

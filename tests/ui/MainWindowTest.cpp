@@ -4,7 +4,6 @@
 #include "WindowFixture.h"
 
 #include "GatedSizesPlatform.h"
-#include "model/ByteCountFormatter.h"
 #include "platform/FileTags.h"
 #include "scanner/RemnantActionReport.h"
 #include "scanner/RemnantFilter.h"
@@ -12,6 +11,7 @@
 #include "ui/ActionReportText.h"
 #include "ui/AlertText.h"
 #include "ui/BulkActionSheet.h"
+#include "ui/ByteCountFormatter.h"
 #include "ui/ColorCircleButton.h"
 #include "ui/DetailView.h"
 #include "ui/DisplayText.h"
@@ -289,7 +289,7 @@ TEST_F(WindowFixture, DetailPaneShowsTheChosenLeftoverAndMovesItToTheTrash)
     EXPECT_EQ(cells[1]->value(), "Not found");
     // No system here records opening it: the date is its last change, and the pane says so as the row does.
     EXPECT_EQ(cells[2]->label(), "Last changed");
-    EXPECT_EQ(cells[2]->value(), (*longUnused)->lastUsedDescription());
+    EXPECT_EQ(cells[2]->value(), DisplayText::lastUsed(**longUnused));
     EXPECT_EQ(cells[2]->valueColor(), Theme::color(SystemColor::orange));
     ASSERT_TRUE(detail.block("Not used for a long time"));
     EXPECT_EQ(detail.block("Not used for a long time")->text(),

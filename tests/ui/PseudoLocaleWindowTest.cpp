@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "WindowFixture.h"
-#include "model/MediumDateFormatter.h"
 #include "platform/PathNames.h"
 #include "platform/ProgramTranslations.h"
 #include "scanner/RemnantActionReport.h"
@@ -10,6 +9,8 @@
 #include "ui/ActionReportText.h"
 #include "ui/AlertText.h"
 #include "ui/ContentView.h"
+#include "ui/DisplayText.h"
+#include "ui/MediumDateFormatter.h"
 #include "ui/PseudoTranslator.h"
 #include "ui/RemnantActions.h"
 #include "ui/RemnantFilterProxy.h"
@@ -98,8 +99,8 @@ protected:
         const RemnantItemsView &items = *list().itemsView();
         for (int row = 0; row < items.model()->rowCount(); ++row) {
             const RemnantItemPtr item = list().sortedRemnants().at(row);
-            add(&items, QStringLiteral("row age"), item->ageDescription().value_or(QString()));
-            add(&items, QStringLiteral("row used"), item->lastUsedDescription());
+            add(&items, QStringLiteral("row age"), DisplayText::age(*item).value_or(QString()));
+            add(&items, QStringLiteral("row used"), DisplayText::lastUsed(*item));
         }
         for (const auto button : {RemnantRowDelegate::RowButton::reveal, RemnantRowDelegate::RowButton::tag,
                                   RemnantRowDelegate::RowButton::trash})

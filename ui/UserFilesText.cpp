@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Leftscan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/UserFilesText.h"
+#include "ui/UserFilesText.h"
 
 #include "model/Clock.h"
-#include "model/RelativeDateFormatter.h"
 #include "model/RemnantItem.h"
 #include "model/RemovalAssessment.h"
 #include "platform/ProgramTranslations.h"
+#include "ui/RelativeDateFormatter.h"
 
 #include <QLocale>
 #include <cstdlib>

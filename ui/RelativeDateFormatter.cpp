@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Leftscan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/RelativeDateFormatter.h"
+#include "ui/RelativeDateFormatter.h"
 
 #include "platform/ProgramTranslations.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Leftscan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/MediumDateFormatter.h"
+#include "ui/MediumDateFormatter.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Leftscan developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "model/ByteCountFormatter.h"
+#include "ui/ByteCountFormatter.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -54,35 +54,32 @@ std::vector<ScanLocation> LinuxLocations::scanLocations(const Platform &platform
     return locations;
 }
 
-std::optional<QString> LinuxLocations::refusal(const ScanLocation &location, const Platform &platform)
+std::optional<LocationRefusal> LinuxLocations::refusal(const ScanLocation &location, const Platform &platform)
 {
     const std::filesystem::path &folder = location.path.url;
     const std::filesystem::path &home = platform.homeDirectory();
     if (folder == home)
         return std::nullopt;
     if (platform.entryKind(folder) == Platform::EntryKind::symbolicLink)
-        return QStringLiteral("it is a symbolic link");
+        return LocationRefusal{LocationRefusal::Kind::symbolicLink};
     if (platform.entryKind(folder) != Platform::EntryKind::folder)
         return std::nullopt;
     const auto resolved = platform.resolvedPath(folder);
     const auto resolvedHome = platform.resolvedPath(home);
     if (!resolved || !resolvedHome)
-        return QStringLiteral("it cannot be resolved");
+        return LocationRefusal{LocationRefusal::Kind::unresolvable};
     // A folder the environment places outside the home must not hold the home; one below it stays inside it.
     const bool outsideHome = !location.library.empty() && location.library != home;
     if (outsideHome && folder == location.library) {
         if (ScanLocation::holds(*resolved, *resolvedHome))
-            return QStringLiteral("it resolves to %1, which holds %2")
-                .arg(PathNames::text(*resolved), PathNames::text(home));
+            return LocationRefusal{LocationRefusal::Kind::holdsContainer, *resolved, home};
         return std::nullopt;
     }
     const auto resolvedContainer = outsideHome ? platform.resolvedPath(location.library) : resolvedHome;
     if (!resolvedContainer)
-        return QStringLiteral("it cannot be resolved");
-    if (*resolved == *resolvedContainer || !ScanLocation::holds(*resolvedContainer, *resolved)) {
-        return QStringLiteral("it resolves to %1, which is not inside %2")
-            .arg(PathNames::text(*resolved), PathNames::text(outsideHome ? location.library : home));
-    }
+        return LocationRefusal{LocationRefusal::Kind::unresolvable};
+    if (*resolved == *resolvedContainer || !ScanLocation::holds(*resolvedContainer, *resolved))
+        return LocationRefusal{LocationRefusal::Kind::notInside, *resolved, outsideHome ? location.library : home};
     return std::nullopt;
 }
 

@@ -18,7 +18,7 @@ public:
     static std::vector<ScanLocation> scanLocations(const Platform &platform);
     // Why the location's folder must not be listed, in words that follow "FOLDER was not scanned: ": it is a
     // symbolic link, or resolves to the home or outside it. Absent when it may be listed, and when nothing is there.
-    static std::optional<QString> refusal(const ScanLocation &location, const Platform &platform);
+    static std::optional<LocationRefusal> refusal(const ScanLocation &location, const Platform &platform);
     // Whether an entry of the location is one to list at all: the desktop's own names never are (those its
     // components' patterns match are left to LinuxOwnerIdentifier::isDesktopComponent), the entry folders hold
     // only their entry files, and of the home only the dot-folders and dot-files count.

@@ -35,7 +35,7 @@ std::vector<ScanLocation> LinuxProfile::scanLocations() const
     return LinuxLocations::scanLocations(*m_platform);
 }
 
-std::optional<QString> LinuxProfile::refusal(const ScanLocation &location) const
+std::optional<LocationRefusal> LinuxProfile::refusal(const ScanLocation &location) const
 {
     return LinuxLocations::refusal(location, *m_platform);
 }

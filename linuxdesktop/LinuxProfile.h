@@ -16,7 +16,7 @@ public:
     ScanProfile name() const override { return ScanProfile::linuxDesktop; }
     std::span<const RemnantCategory> categories() const override;
     std::vector<ScanLocation> scanLocations() const override;
-    std::optional<QString> refusal(const ScanLocation &location) const override;
+    std::optional<LocationRefusal> refusal(const ScanLocation &location) const override;
     std::vector<ScanWarning> locationWarnings() const override;
     Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Include; }
     bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const override;

@@ -116,7 +116,7 @@ std::vector<ScanLocation> MacProfile::scanLocations() const
     return libraryLocations(*m_platform);
 }
 
-std::optional<QString> MacProfile::refusal(const ScanLocation &location) const
+std::optional<LocationRefusal> MacProfile::refusal(const ScanLocation &location) const
 {
     return location.refusal(*m_platform);
 }

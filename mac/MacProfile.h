@@ -19,7 +19,7 @@ public:
     ScanProfile name() const override { return ScanProfile::mac; }
     std::span<const RemnantCategory> categories() const override;
     std::vector<ScanLocation> scanLocations() const override;
-    std::optional<QString> refusal(const ScanLocation &location) const override;
+    std::optional<LocationRefusal> refusal(const ScanLocation &location) const override;
     Platform::Hidden hiddenEntries() const override { return Platform::Hidden::Skip; }
     bool isCandidate(const ScanLocation &location, const QString &name, bool isDirectory) const override;
 

@@ -3,16 +3,22 @@
 
 #pragma once
 
+#include "model/LocationRefusal.h"
 #include "platform/XdgBaseFolders.h"
 
-#include <QString>
+#include <filesystem>
 #include <variant>
 
-// Something a scan passed over, and why, in the order met. A scan location's folder that was not listed comes as the
-// one line the scan logged; a base folder that the environment names outside the home, as what it was, for the window
-// and the command line to tell in their own words.
+// Something a scan passed over, and why, in the order met: a scan location's folder that was not listed, or a base
+// folder that the environment names outside the home, for the window and the command line to tell in their own words.
 struct ScanWarning {
-    std::variant<QString, XdgBaseFolders::PassedOver> what;
+    struct NotScanned {
+        std::filesystem::path folder;
+        LocationRefusal reason;
+        bool operator==(const NotScanned &) const = default;
+    };
+
+    std::variant<NotScanned, XdgBaseFolders::PassedOver> what;
 
     bool operator==(const ScanWarning &) const = default;
 };

@@ -7,7 +7,6 @@
 #include "inventory/StageTimings.h"
 #include "model/Clock.h"
 #include "platform/DiagnosticLog.h"
-#include "platform/PathNames.h"
 #include "platform/Platform.h"
 #include "scanner/ListingRule.h"
 #include "scanner/OwnerResolver.h"
@@ -37,8 +36,8 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
     Result result;
     std::vector<RemnantItemPtr> &records = result.rest;
     const std::filesystem::path &folder = location.path.url;
-    const auto notScanned = [&](const QString &reason) {
-        result.warning = QStringLiteral("%1 was not scanned: %2").arg(PathNames::text(folder), reason);
+    const auto notScanned = [&](const LocationRefusal &reason) {
+        result.warning = ScanWarning{ScanWarning::NotScanned{folder, reason}};
         return result;
     };
     const Profile::UseRules useRules = profile.useRules();
@@ -53,7 +52,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
         children = platform.listNames(folder, profile.hiddenEntries());
     }
     if (!children)
-        return notScanned(QStringLiteral("it cannot be listed"));
+        return notScanned(LocationRefusal{LocationRefusal::Kind::unlistable});
 
     if (workers < 1)
         workers = ParallelWork::defaultWorkers();

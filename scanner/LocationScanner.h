@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "model/ScanWarning.h"
+
 #include "model/RemnantItem.h"
 #include "scanner/ScanLocation.h"
 
@@ -29,7 +31,7 @@ public:
         // The records not yet handed to the batch handler.
         std::vector<RemnantItemPtr> rest;
         // Why the folder was not listed, as one line naming it; absent when it was listed or is not there.
-        std::optional<QString> warning;
+        std::optional<ScanWarning> warning;
     };
 
     static constexpr int BatchSize = 50;

@@ -57,7 +57,7 @@ public:
     virtual std::vector<ScanLocation> scanLocations() const = 0;
     // Why a location's folder must not be listed, in words that follow "FOLDER was not scanned: "; absent when it
     // may be listed, and when nothing is there.
-    virtual std::optional<QString> refusal(const ScanLocation &location) const = 0;
+    virtual std::optional<LocationRefusal> refusal(const ScanLocation &location) const = 0;
     // The folders that choosing the locations passed over, such as a base folder that the environment names but that
     // is not the home owner's alone; told once a scan starts listing.
     virtual std::vector<ScanWarning> locationWarnings() const { return {}; }

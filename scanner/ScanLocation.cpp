@@ -3,7 +3,6 @@
 
 #include "scanner/ScanLocation.h"
 
-#include "platform/PathNames.h"
 #include "platform/Platform.h"
 
 namespace fs = std::filesystem;
@@ -17,7 +16,7 @@ bool ScanLocation::holds(const fs::path &folder, const fs::path &path)
     return inner.size() == outer.size() || outer.ends_with('/') || inner[outer.size()] == '/';
 }
 
-std::optional<QString> ScanLocation::refusal(const Platform &platform) const
+std::optional<LocationRefusal> ScanLocation::refusal(const Platform &platform) const
 {
     const fs::path &folder = path.url;
     const fs::path base = library.empty() ? folder.parent_path() : library;
@@ -25,7 +24,7 @@ std::optional<QString> ScanLocation::refusal(const Platform &platform) const
     case Platform::EntryKind::missing:
         return std::nullopt;
     case Platform::EntryKind::symbolicLink:
-        return QStringLiteral("it is a symbolic link");
+        return LocationRefusal{LocationRefusal::Kind::symbolicLink};
     case Platform::EntryKind::folder:
         break;
     case Platform::EntryKind::other:
@@ -37,31 +36,26 @@ std::optional<QString> ScanLocation::refusal(const Platform &platform) const
     const auto resolved = platform.resolvedPath(folder);
     const auto resolvedBase = platform.resolvedPath(base);
     if (!resolved || !resolvedBase)
-        return QStringLiteral("it cannot be resolved");
-    if (*resolved == *resolvedBase || !holds(*resolvedBase, *resolved)) {
-        return QStringLiteral("it resolves to %1, which is not inside %2")
-            .arg(PathNames::text(*resolved), PathNames::text(base));
-    }
-    const std::pair<fs::path, QString> anchors[] = {{platform.homeDirectory(), QStringLiteral("the home folder")},
-                                                    {platform.systemPath("/"), QStringLiteral("the root folder")}};
-    for (const auto &[anchor, what] : anchors) {
+        return LocationRefusal{LocationRefusal::Kind::unresolvable};
+    if (*resolved == *resolvedBase || !holds(*resolvedBase, *resolved))
+        return LocationRefusal{LocationRefusal::Kind::notInside, *resolved, base};
+    const std::pair<fs::path, LocationRefusal::Anchor> anchors[] = {
+        {platform.homeDirectory(), LocationRefusal::Anchor::home},
+        {platform.systemPath("/"), LocationRefusal::Anchor::root}};
+    for (const auto &[anchor, which] : anchors) {
         const auto resolvedAnchor = platform.resolvedPath(anchor);
         if (!resolvedAnchor)
             continue;
-        if (holds(*resolvedBase, *resolvedAnchor)) {
-            return QStringLiteral("its Library folder %1 resolves to %2, which holds %3")
-                .arg(PathNames::text(base), PathNames::text(*resolvedBase), what);
-        }
+        if (holds(*resolvedBase, *resolvedAnchor))
+            return LocationRefusal{LocationRefusal::Kind::libraryHolds, *resolvedBase, {}, base, which};
     }
     // The Library itself must stay in the folder that holds it, the home or the root: one linked elsewhere holds
     // somebody else's files.
     const fs::path holder = base.parent_path();
     const auto resolvedHolder = platform.resolvedPath(holder);
     if (!resolvedHolder)
-        return QStringLiteral("it cannot be resolved");
-    if (!holds(*resolvedHolder, *resolvedBase)) {
-        return QStringLiteral("its Library folder %1 resolves to %2, which is not inside %3")
-            .arg(PathNames::text(base), PathNames::text(*resolvedBase), PathNames::text(holder));
-    }
+        return LocationRefusal{LocationRefusal::Kind::unresolvable};
+    if (!holds(*resolvedHolder, *resolvedBase))
+        return LocationRefusal{LocationRefusal::Kind::libraryNotInside, *resolvedBase, holder, base};
     return std::nullopt;
 }

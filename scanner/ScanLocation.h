@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "model/LocationRefusal.h"
+
 #include "model/RemnantCategory.h"
 
 #include <QString>
@@ -34,7 +36,7 @@ struct ScanLocation {
     // resolves outside its Library folder or to that folder itself, or its Library folder resolves to the home, the
     // root or a folder that holds either, or outside the folder that holds it (the home, or the root). Absent when
     // the folder may be listed, and when nothing is there.
-    std::optional<QString> refusal(const Platform &platform) const;
+    std::optional<LocationRefusal> refusal(const Platform &platform) const;
 
     // Whether `path` is `folder` or lies below it; both must be resolved paths.
     static bool holds(const std::filesystem::path &folder, const std::filesystem::path &path);

@@ -236,8 +236,8 @@ void ScanSession::scanNextLocation()
                  listedBefore = m_listedFolders]() -> std::function<void()> {
         std::optional<std::filesystem::path> folder = platform->resolvedPath(location.path.url);
         if (folder && std::find(listedBefore.begin(), listedBefore.end(), *folder) != listedBefore.end()) {
-            const QString warning = QStringLiteral("%1 was not scanned: it resolves to %2, which was scanned already")
-                                        .arg(PathNames::text(location.path.url), PathNames::text(*folder));
+            const ScanWarning warning{ScanWarning::NotScanned{
+                location.path.url, LocationRefusal{LocationRefusal::Kind::scannedAlready, *folder}}};
             return [this, warning] {
                 locationFinished({}, warning, std::nullopt);
             };
@@ -253,7 +253,7 @@ void ScanSession::scanNextLocation()
     runInBackground(m_worker, m_scanCancelled, std::move(work));
 }
 
-void ScanSession::locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
+void ScanSession::locationFinished(std::vector<RemnantItemPtr> records, const std::optional<ScanWarning> &warning,
                                    const std::optional<std::filesystem::path> &listed)
 {
     m_worker.thread.join();
@@ -261,7 +261,7 @@ void ScanSession::locationFinished(std::vector<RemnantItemPtr> records, const st
     if (listed)
         m_listedFolders.push_back(*listed);
     if (warning)
-        addWarning({*warning});
+        addWarning(*warning);
     ++m_locationIndex;
     // The next location starts from the event loop, so that everything queued so far is handled first.
     QMetaObject::invokeMethod(
@@ -275,8 +275,10 @@ void ScanSession::locationFinished(std::vector<RemnantItemPtr> records, const st
 
 void ScanSession::addWarning(const ScanWarning &warning)
 {
-    if (const auto *line = std::get_if<QString>(&warning.what)) {
-        DiagnosticLog::write(QStringLiteral("⚠️ ") + *line);
+    if (const auto *notScanned = std::get_if<ScanWarning::NotScanned>(&warning.what)) {
+        DiagnosticLog::write(
+            QStringLiteral("⚠️ %1 was not scanned (%2)")
+                .arg(PathNames::text(notScanned->folder), LocationRefusal::keyOf(notScanned->reason.kind)));
     } else {
         const auto &passedOver = std::get<XdgBaseFolders::PassedOver>(warning.what);
         DiagnosticLog::write(QStringLiteral("⚠️ %1=%2 passed over")

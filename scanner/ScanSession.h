@@ -160,7 +160,7 @@ private:
     void inventoryFinished(std::shared_ptr<const OwnerResolver> resolver);
     void scanNextLocation();
     // `listed` is the folder the location resolved to, when it was listed.
-    void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<QString> &warning,
+    void locationFinished(std::vector<RemnantItemPtr> records, const std::optional<ScanWarning> &warning,
                           const std::optional<std::filesystem::path> &listed);
     void addWarning(const ScanWarning &warning);
     void finishScan();

@@ -14,6 +14,7 @@
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
 #include "scanner/RemovalGuard.h"
+#include "ui/ScanWarningText.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,8 @@ LocationRun scanFolder(const TempTree &tree, const std::string &folder)
         [&](int processed, int total) { run.progress.emplace_back(processed, total); },
         [&](const std::vector<RemnantItemPtr> &records) { run.batches.push_back(records.size()); });
     run.rest = std::move(result.rest);
-    run.warning = std::move(result.warning);
+    if (result.warning)
+        run.warning = ScanWarningText::text(*result.warning);
     return run;
 }
 
@@ -197,7 +199,7 @@ TEST(LocationScanner, ALibraryLinkedOutOfItsRootOrHomeIsNotListedAndNothingInItM
                 [](const std::vector<RemnantItemPtr> &) {});
             EXPECT_TRUE(result.rest.empty()) << location.path.url;
             if (result.warning)
-                warnings.append(*result.warning);
+                warnings.append(ScanWarningText::text(*result.warning));
         }
         const std::string folder = std::string_view(library) == "Library" ? "LaunchDaemons" : "Preferences";
         EXPECT_EQ(warnings, QStringList{PathNames::text(tree.path(library) / folder) + reason});

@@ -19,6 +19,7 @@
 #include "scanner/LocationScanner.h"
 #include "scanner/ScanLocation.h"
 #include "ui/EvidenceText.h"
+#include "ui/ScanWarningText.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,7 @@ QStringList locationsWith(const PosixPlatform &platform, const Inventory &invent
             nullptr, workers);
         for (const RemnantItemPtr &record : result.rest)
             events.append(described(*record));
-        events.append(result.warning.value_or(QStringLiteral("no warning")));
+        events.append(result.warning ? ScanWarningText::text(*result.warning) : QStringLiteral("no warning"));
     }
     return events + log.lines();
 }

@@ -1967,6 +1967,46 @@ nach Überresten deinstallierter Programme.</translation>
         <source>%1 names %2, which was passed over: others may write in it</source>
         <translation>%1 nennt %2, der übergangen wurde: andere dürfen darin schreiben</translation>
     </message>
+    <message>
+        <source>%1 was not scanned: %2</source>
+        <translation>%1 wurde nicht durchsucht: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>er ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>it cannot be resolved</source>
+        <translation>sein Ziel lässt sich nicht ermitteln</translation>
+    </message>
+    <message>
+        <source>it resolves to %1, which is not inside %2</source>
+        <translation>er führt zu %1, das nicht in %2 liegt</translation>
+    </message>
+    <message>
+        <source>it resolves to %1, which holds %2</source>
+        <translation>er führt zu %1, das %2 enthält</translation>
+    </message>
+    <message>
+        <source>its Library folder %1 resolves to %2, which holds the home folder</source>
+        <translation>sein Library-Ordner %1 führt zu %2, das den persönlichen Ordner enthält</translation>
+    </message>
+    <message>
+        <source>its Library folder %1 resolves to %2, which holds the root folder</source>
+        <translation>sein Library-Ordner %1 führt zu %2, das den Wurzelordner enthält</translation>
+    </message>
+    <message>
+        <source>its Library folder %1 resolves to %2, which is not inside %3</source>
+        <translation>sein Library-Ordner %1 führt zu %2, das nicht in %3 liegt</translation>
+    </message>
+    <message>
+        <source>it cannot be listed</source>
+        <translation>sein Inhalt lässt sich nicht auflisten</translation>
+    </message>
+    <message>
+        <source>it resolves to %1, which was scanned already</source>
+        <translation>er führt zu %1, das schon durchsucht wurde</translation>
+    </message>
 </context>
 <context>
     <name>ScanWarningsBanner</name>

@@ -14,4 +14,6 @@ class ScanWarningText {
 
 public:
     static QString text(const ScanWarning &warning);
+    // Why a folder was not scanned, as the end of a sentence: "it is a symbolic link".
+    static QString reason(const LocationRefusal &refusal);
 };

@@ -3,6 +3,7 @@
 
 #include "platform/FinderTrash.h"
 
+#include "platform/PathNames.h"
 #include "platform/TrashFolders.h"
 #include "platform/TrustedFolder.h"
 
@@ -18,11 +19,6 @@ namespace {
 constexpr int MaximumCandidates = 10000;
 constexpr std::size_t MaximumNameBytes = 255;
 
-bool isPlainName(const std::string &name)
-{
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
-
 } // namespace
 
 FinderTrash::FinderTrash(fs::path home)
@@ -32,7 +28,7 @@ FinderTrash::FinderTrash(fs::path home)
 std::optional<fs::path> FinderTrash::freePlace(const fs::path &item) const
 {
     const std::string name = item.filename().native();
-    if (!isPlainName(name))
+    if (!PathNames::isEntryName(name))
         return std::nullopt;
     const TrashFolders trash(m_home, FolderName, TrashFolders::Missing::create, std::nullopt, false,
                              TrashFolders::Layout::flat);
@@ -55,7 +51,7 @@ TrashOutcome FinderTrash::moveToName(const TrustedFolder &from, const std::strin
                                      uid_t owner) const
 {
     const fs::path item = from.path() / name;
-    if (!isPlainName(name) || !isPlainName(trashName))
+    if (!PathNames::isEntryName(name) || !PathNames::isEntryName(trashName))
         return TrashOutcome::cannotMove(item, QStringLiteral("it is not an item that can be moved"));
     struct stat checked {};
     if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &checked, AT_SYMLINK_NOFOLLOW) != 0) {

@@ -45,11 +45,6 @@ fs::path absoluteItem(const fs::path &item)
     return fs::path(withoutTrailingSlashes(absolute.native()));
 }
 
-bool isMovableName(const std::string &name)
-{
-    return !name.empty() && name != "." && name != ".." && name != "/";
-}
-
 std::string deletionDate()
 {
     const std::time_t now = std::time(nullptr);
@@ -217,7 +212,7 @@ std::optional<FreedesktopTrash::Reservation> FreedesktopTrash::reserveName(const
 std::optional<FreedesktopTrash::Reservation> FreedesktopTrash::reserve(const fs::path &item) const
 {
     const fs::path path = absoluteItem(item);
-    if (!isMovableName(path.filename().native()))
+    if (!PathNames::isEntryName(path.filename().native()))
         return std::nullopt;
     // Only the name's form depends on what the item is.
     struct stat info {};
@@ -314,7 +309,7 @@ TrashOutcome FreedesktopTrash::moveToTrash(const fs::path &item, const TrustedFo
 {
     const fs::path path = absoluteItem(item);
     const std::string name = path.filename().native();
-    if (!isMovableName(name))
+    if (!PathNames::isEntryName(name))
         return cannotMove(path, QStringLiteral("it is not an item that can be moved"));
     struct stat info {};
     if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)
@@ -349,10 +344,7 @@ TrashOutcome FreedesktopTrash::moveToReservation(const TrustedFolder &from, cons
                                                  const std::string &reserved, uid_t owner) const
 {
     const fs::path item = from.path() / name;
-    const auto isName = [](const std::string &text) {
-        return isMovableName(text) && text.find('/') == std::string::npos;
-    };
-    if (!isName(name) || !isName(reserved))
+    if (!PathNames::isEntryName(name) || !PathNames::isEntryName(reserved))
         return cannotMove(item, QStringLiteral("it is not an item that can be moved"));
     struct stat info {};
     if (!from.isOpen() || fstatat(from.descriptor(), name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0)

@@ -15,15 +15,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-bool isMovableName(const std::string &name)
-{
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
-}
-
-} // namespace
-
 MacTrash::MacTrash(const SystemTrash &system)
     : m_system(system)
 {}
@@ -31,7 +22,7 @@ MacTrash::MacTrash(const SystemTrash &system)
 TrashOutcome MacTrash::moveToTrash(const fs::path &item, const TrustedFolder &folder) const
 {
     const std::string name = item.filename().native();
-    if (!isMovableName(name))
+    if (!PathNames::isEntryName(name))
         return TrashOutcome::cannotMove(item, QStringLiteral("it is not an item that can be moved"));
     struct stat before {};
     if (!folder.isOpen() || fstatat(folder.descriptor(), name.c_str(), &before, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -73,7 +64,7 @@ RestoreOutcome MacTrash::restore(const fs::path &trashedItem, const fs::path &or
 {
     const std::string name = original.filename().native();
     const std::string trashedName = trashedItem.filename().native();
-    if (!isMovableName(name) || !isMovableName(trashedName))
+    if (!PathNames::isEntryName(name) || !PathNames::isEntryName(trashedName))
         return RestoreOutcome::cannotPutBack(original, QStringLiteral("it is not an item that can be put back"), false);
     const TrustedFolder trash(trashedItem.parent_path());
     struct stat item {};

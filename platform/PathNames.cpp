@@ -51,3 +51,8 @@ bool PathNames::hasExtension(const std::filesystem::path &path, std::string_view
     const auto dot = extensionDot(name);
     return dot != std::string_view::npos && name.substr(dot + 1) == extension;
 }
+
+bool PathNames::isEntryName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
+}

@@ -17,4 +17,6 @@ public:
     static QString baseName(const std::filesystem::path &path);
     // True when the last component's extension is exactly `extension` (case-sensitive, without the dot).
     static bool hasExtension(const std::filesystem::path &path, std::string_view extension);
+    // True for the name of one entry of a folder: not empty, not "." or "..", without a slash.
+    static bool isEntryName(std::string_view name);
 };

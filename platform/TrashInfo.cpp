@@ -3,6 +3,8 @@
 
 #include "platform/TrashInfo.h"
 
+#include "platform/PathNames.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -110,8 +112,7 @@ std::optional<fs::path> TrashInfo::originalPath(const fs::path &base) const
     while (bytes.size() > 1 && bytes.back() == '/')
         bytes.pop_back();
     original = fs::path(bytes);
-    const fs::path name = original.filename();
-    if (name.empty() || name == "." || name == ".." || name == "/")
+    if (!PathNames::isEntryName(original.filename().native()))
         return std::nullopt;
     return original;
 }

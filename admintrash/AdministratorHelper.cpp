@@ -10,6 +10,7 @@
 #include "platform/FreedesktopTrash.h"
 #include "platform/PathNames.h"
 #include "platform/PosixPlatform.h"
+#include "platform/TrashOutcome.h"
 #include "platform/TrustedFolder.h"
 #include "scanner/RemovalGuard.h"
 #include "ui/FailureText.h"
@@ -35,10 +36,7 @@ bool isPlainPath(const std::string &text)
 
 std::string failure(const std::string &item, const QString &reason)
 {
-    return QStringLiteral("Cannot move '%1' to the Trash: %2")
-               .arg(PathNames::fileName(fs::path(item)), reason)
-               .toStdString() +
-           '\n';
+    return TrashOutcome::failureLine(PathNames::fileName(fs::path(item)), reason).toStdString() + '\n';
 }
 
 // Why the item must not be moved; absent when one of the guards accepts it, and then `held` is its folder.

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 
 // What became of an item that was to go to the Trash: where it went, or why it did not.
 struct TrashOutcome {
@@ -23,4 +24,10 @@ struct TrashOutcome {
 
     // The failure to move `item`, with `reason` as the end of a sentence: "it no longer exists".
     static TrashOutcome cannotMove(const std::filesystem::path &item, QString reason, int errorNumber = 0);
+    // The line that tells why the item `name` did not go, as the description and the administrator's helper put it:
+    // "Cannot move 'NAME' to the Trash: REASON".
+    static QString failureLine(const QString &name, const QString &reason);
+    // The reason of the first line of `said` that is such a line for `name`, made to start a sentence; absent when
+    // none is.
+    static std::optional<QString> reasonIn(const QString &said, const QString &name);
 };

@@ -6,6 +6,7 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/PathNames.h"
 #include "platform/Platform.h"
+#include "platform/TrashOutcome.h"
 #include "platform/TrustedFolder.h"
 #include "scanner/RemovalGuard.h"
 #include "scanner/ScanLocation.h"
@@ -16,19 +17,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What the helper said of this item, "Cannot move 'NAME' to the Trash: REASON", as its reason; all it said when
-// it named no item, as when the system's prompt itself failed.
+// What the helper said of this item as its reason; all it said when it named no item, as when the system's prompt
+// itself failed.
 QString reasonFor(const QString &said, const fs::path &item)
 {
-    const QString lead = QStringLiteral("Cannot move '%1' to the Trash: ").arg(PathNames::fileName(item));
-    for (const QString &line : said.split(u'\n')) {
-        if (line.startsWith(lead) && line.size() > lead.size()) {
-            QString reason = line.mid(lead.size());
-            reason[0] = reason[0].toUpper();
-            return reason;
-        }
-    }
-    return said;
+    return TrashOutcome::reasonIn(said, PathNames::fileName(item)).value_or(said);
 }
 
 // Administrator rights serve only the items of the home and of the system's own Library folders.

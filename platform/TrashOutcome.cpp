@@ -5,6 +5,8 @@
 
 #include "platform/PathNames.h"
 
+#include <QStringList>
+
 TrashOutcome TrashOutcome::cannotMove(const std::filesystem::path &item, QString reason, int errorNumber)
 {
     TrashOutcome outcome;

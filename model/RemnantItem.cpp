@@ -12,13 +12,43 @@
 
 RemnantItem::RemnantItem(Fields fields)
     : m_id(QUuid::createUuid())
-    , m_fields(std::move(fields))
-    , m_url(m_fields.url.native())
-    , m_name(PathNames::fileName(m_fields.url))
+    , m_url(std::move(fields.url).native())
+    , m_bundleIdentifier(std::move(fields.bundleIdentifier))
+    , m_matchedAppName(std::move(fields.matchedAppName))
+    , m_evidence(std::move(fields.evidence))
+    , m_lookalikes(std::move(fields.lookalikes))
+    , m_fileSize(fields.fileSize)
     , m_lastUseSortKey(std::numeric_limits<qint64>::min())
+    , m_category(fields.category)
+    , m_status(fields.status)
+    , m_risk(fields.risk)
 {
-    m_fields.url = std::filesystem::path();
+    setDate(Flag::hasLastModified, m_lastModified, std::move(fields.lastModified));
+    setDate(Flag::hasLastOpened, m_lastOpened, std::move(fields.lastOpened));
+    setDate(Flag::hasLastUsed, m_lastUsed, std::move(fields.lastUsed));
+    setDate(Flag::hasCreationDate, m_creationDate, std::move(fields.creationDate));
+    set(Flag::weakMatch, fields.weakMatch);
+    set(Flag::ownerUnnamed, fields.ownerUnnamed);
+    set(Flag::lastUseFromChanges, fields.lastUseFromChanges);
     updateLastUseSortKey();
+}
+
+std::vector<std::shared_ptr<RemnantItem>> RemnantItem::inOneBlock(std::vector<RemnantItem> records)
+{
+    records.shrink_to_fit();
+    const auto block = std::make_shared<std::vector<RemnantItem>>(std::move(records));
+    std::vector<std::shared_ptr<RemnantItem>> shared;
+    shared.reserve(block->size());
+    for (RemnantItem &record : *block)
+        shared.emplace_back(block, &record);
+    return shared;
+}
+
+void RemnantItem::setDate(Flag flag, QDateTime &value, std::optional<QDateTime> &&given)
+{
+    set(flag, given.has_value());
+    if (given)
+        value = std::move(*given);
 }
 
 void RemnantItem::updateLastUseSortKey()
@@ -29,9 +59,8 @@ void RemnantItem::updateLastUseSortKey()
 
 std::string RemnantItem::searchText() const
 {
-    const QString text = m_name.toLower() + QLatin1Char('\n') +
-                         m_fields.bundleIdentifier.value_or(QString()).toLower() + QLatin1Char('\n') +
-                         m_fields.matchedAppName.value_or(QString()).toLower();
+    const QString text = name().toLower() + QLatin1Char('\n') + m_bundleIdentifier.value_or(QString()).toLower() +
+                         QLatin1Char('\n') + m_matchedAppName.value_or(QString()).toLower();
     return text.toStdString();
 }
 
@@ -46,9 +75,14 @@ bool RemnantItem::matchesSearch(const QString &lowerQuery, std::string_view lowe
     // itself holds a line break is matched field by field.
     if (lowerQueryUtf8.find('\n') == std::string_view::npos)
         return searchText().find(lowerQueryUtf8) != std::string::npos;
-    return m_name.toLower().contains(lowerQuery) ||
-           m_fields.bundleIdentifier.value_or(QString()).toLower().contains(lowerQuery) ||
-           m_fields.matchedAppName.value_or(QString()).toLower().contains(lowerQuery);
+    return name().toLower().contains(lowerQuery) ||
+           m_bundleIdentifier.value_or(QString()).toLower().contains(lowerQuery) ||
+           m_matchedAppName.value_or(QString()).toLower().contains(lowerQuery);
+}
+
+QString RemnantItem::name() const
+{
+    return PathNames::fileName(std::string_view(m_url));
 }
 
 QString RemnantItem::displayPath() const
@@ -70,9 +104,8 @@ std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule, const std::o
 
 std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule) const
 {
-    const std::optional<QDateTime> date =
-        lastUseDate(rule, m_fields.lastOpened, m_fields.lastUsed, m_fields.lastModified);
-    if (!m_fields.lastUseFromChanges)
+    const std::optional<QDateTime> date = lastUseDate(rule, lastOpened(), lastUsed(), lastModified());
+    if (!lastUseFromChanges())
         return date;
     const std::optional<QDateTime> inside = newestInside();
     if (inside && (!date || !date->isValid() || *inside > *date))
@@ -82,24 +115,47 @@ std::optional<QDateTime> RemnantItem::lastUseDate(LastUseRule rule) const
 
 void RemnantItem::setMeasurement(const SizeMeasurement &measurement, int staleThresholdDays)
 {
+    set(Flag::measured, true);
     m_sizeOnDisk = measurement.bytesOnDisk;
     m_itemCount = measurement.fileCount;
-    m_sizePartial = measurement.isPartial();
-    m_sharedFiles = measurement.sharedFiles;
-    m_census = measurement.census;
-    if (m_fields.lastUseFromChanges)
+    set(Flag::sizePartial, measurement.isPartial());
+    const ContentCensus &census = measurement.census;
+    set(Flag::hasNewestInside, census.newestInside.has_value());
+    m_newestInside = census.newestInside.value_or(0);
+    if (census.holdsUserFiles() || !census.sample.empty() || !measurement.sharedFiles.empty())
+        m_contents = std::make_shared<const Contents>(Contents{census, measurement.sharedFiles});
+    else
+        m_contents.reset();
+    if (lastUseFromChanges())
         updateLastUseSortKey();
     const std::optional<QDateTime> newest = newestInside();
-    m_usedRecently = newest && DayCount::daysBetween(*newest, Clock::now()) <= staleThresholdDays;
-    if (isGuarded() && m_fields.status == RemnantStatus::orphan)
-        m_fields.risk = RemnantRisk::review;
+    set(Flag::usedRecently, newest && DayCount::daysBetween(*newest, Clock::now()) <= staleThresholdDays);
+    if (isGuarded() && m_status == RemnantStatus::orphan)
+        m_risk = RemnantRisk::review;
+}
+
+const ContentCensus *RemnantItem::census() const
+{
+    if (!has(Flag::measured))
+        return nullptr;
+    if (m_contents)
+        return &m_contents->census;
+    // A census that found nothing of the user's; its newest change is kept apart (newestInside()).
+    static const ContentCensus nothingFound;
+    return &nothingFound;
+}
+
+const std::vector<SizeMeasurement::SharedFile> &RemnantItem::sharedFiles() const
+{
+    static const std::vector<SizeMeasurement::SharedFile> none;
+    return m_contents ? m_contents->sharedFiles : none;
 }
 
 std::optional<QDateTime> RemnantItem::newestInside() const
 {
-    if (!m_census || !m_census->newestInside)
+    if (!has(Flag::hasNewestInside))
         return std::nullopt;
-    return QDateTime::fromMSecsSinceEpoch(*m_census->newestInside, Qt::UTC);
+    return QDateTime::fromMSecsSinceEpoch(m_newestInside, Qt::UTC);
 }
 
 std::optional<qint64> RemnantItem::daysSinceLastUse() const

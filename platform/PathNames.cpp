@@ -5,9 +5,8 @@
 
 namespace {
 
-std::string_view lastComponent(const std::filesystem::path &path)
+std::string_view lastComponent(std::string_view native)
 {
-    std::string_view native = path.native();
     while (native.size() > 1 && native.back() == '/')
         native.remove_suffix(1);
     const auto slash = native.rfind('/');
@@ -32,13 +31,18 @@ QString PathNames::text(const std::filesystem::path &path)
 
 QString PathNames::fileName(const std::filesystem::path &path)
 {
-    const auto name = lastComponent(path);
+    return fileName(std::string_view(path.native()));
+}
+
+QString PathNames::fileName(std::string_view native)
+{
+    const auto name = lastComponent(native);
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
 QString PathNames::baseName(const std::filesystem::path &path)
 {
-    auto name = lastComponent(path);
+    auto name = lastComponent(path.native());
     const auto dot = extensionDot(name);
     if (dot != std::string_view::npos)
         name = name.substr(0, dot);
@@ -47,7 +51,7 @@ QString PathNames::baseName(const std::filesystem::path &path)
 
 bool PathNames::hasExtension(const std::filesystem::path &path, std::string_view extension)
 {
-    const auto name = lastComponent(path);
+    const auto name = lastComponent(path.native());
     const auto dot = extensionDot(name);
     return dot != std::string_view::npos && name.substr(dot + 1) == extension;
 }

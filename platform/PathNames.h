@@ -13,6 +13,7 @@ class PathNames {
 public:
     static QString text(const std::filesystem::path &path);
     static QString fileName(const std::filesystem::path &path);
+    static QString fileName(std::string_view native);
     // The last path component without its last extension ("Foo.app" -> "Foo", "a.b.pkg" -> "a.b").
     static QString baseName(const std::filesystem::path &path);
     // True when the last component's extension is exactly `extension` (case-sensitive, without the dot).

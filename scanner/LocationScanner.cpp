@@ -8,6 +8,7 @@
 #include "model/Clock.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/Platform.h"
+#include "scanner/EvidencePool.h"
 #include "scanner/ListingRule.h"
 #include "scanner/OwnerResolver.h"
 #include "scanner/Profile.h"
@@ -34,7 +35,8 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
                                                       int workers)
 {
     Result result;
-    std::vector<RemnantItemPtr> &records = result.rest;
+    // Records are made as values, one batch in one block.
+    std::vector<RemnantItem> records;
     const std::filesystem::path &folder = location.path.url;
     const auto notScanned = [&](const LocationRefusal &reason) {
         result.warning = ScanWarning{ScanWarning::NotScanned{folder, reason}};
@@ -64,6 +66,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
     int processed = 0;
     records.reserve(BatchSize);
     std::vector<EntryFacts> facts;
+    EvidencePool evidence;
     // The chunk's entries that count, as paths.
     std::vector<std::filesystem::path> kept;
     for (std::size_t chunkStart = 0; chunkStart < children->size() && !isCancelled(); chunkStart += ChunkSize) {
@@ -135,23 +138,28 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             fields.lastUseFromChanges = !useRules.accessTellsUse;
             fields.creationDate = attributes.created;
             fields.risk = verdict.risk;
-            fields.evidence = owner.evidence;
+            fields.evidence = evidence.shared(owner.evidence);
             fields.weakMatch = owner.weakMatch;
             fields.ownerUnnamed = owner.unnamed || verdict.unnamed;
             if (verdict.status == RemnantStatus::orphan)
                 fields.lookalikes = resolver.lookalikes(entry.name, entry.attribution);
-            records.push_back(std::make_shared<RemnantItem>(std::move(fields)));
+            records.emplace_back(std::move(fields));
             ++processed;
 
             if (processed == total || processed % ProgressInterval == 0)
                 progress(processed, total);
             if (int(records.size()) >= BatchSize) {
-                batch(records);
+                batch(RemnantItem::inOneBlock(std::move(records)));
                 records.clear();
+                records.reserve(BatchSize);
             }
             if (processed % BatchSize == 0)
                 QThread::yieldCurrentThread();
         }
+        // The chunk's names live on in its records: a large folder's listing need not stay whole until its end.
+        for (std::size_t i = chunkStart; i < chunkEnd; ++i)
+            std::string().swap((*children)[i].name);
     }
+    result.rest = RemnantItem::inOneBlock(std::move(records));
     return result;
 }

@@ -83,15 +83,13 @@ void ScanSession::joinRetired(bool wait)
 
 void ScanSession::renumber()
 {
-    m_order.clear();
     for (const RemnantItemPtr &item : std::as_const(m_items))
-        m_order.insert(item.get(), m_nextOrder++);
+        item->m_listOrder = m_nextOrder++;
 }
 
 void ScanSession::resetItems()
 {
     ++m_listGeneration;
-    m_order.clear();
     if (m_items.isEmpty())
         return;
     m_items.clear();
@@ -105,7 +103,7 @@ void ScanSession::appendItems(const std::vector<RemnantItemPtr> &records)
     const qsizetype first = m_items.size();
     for (const RemnantItemPtr &record : records) {
         m_items.append(record);
-        m_order.insert(record.get(), m_nextOrder++);
+        record->m_listOrder = m_nextOrder++;
     }
     emit itemsAppended(first, qsizetype(records.size()));
 }
@@ -141,12 +139,11 @@ void ScanSession::insertItems(const QList<TrashedItem> &items)
     QList<qsizetype> positions;
     for (const TrashedItem &trashed : std::as_const(sorted)) {
         // Before the first item that stood after it.
-        const auto at = std::find_if(m_items.cbegin(), m_items.cend(), [&](const RemnantItemPtr &item) {
-            return m_order.value(item.get()) > trashed.order;
-        });
+        const auto at = std::find_if(m_items.cbegin(), m_items.cend(),
+                                     [&](const RemnantItemPtr &item) { return item->m_listOrder > trashed.order; });
         const qsizetype position = at - m_items.cbegin();
         m_items.insert(position, trashed.item);
-        m_order.insert(trashed.item.get(), trashed.order);
+        trashed.item->m_listOrder = trashed.order;
         positions.append(position);
     }
     emit itemsInserted(positions);

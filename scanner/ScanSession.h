@@ -200,7 +200,6 @@ private:
 
     QList<RemnantItemPtr> m_items;
     // Each record's place in the order of its list, so that one put back goes where it stood.
-    QHash<const RemnantItem *, quint64> m_order;
     quint64 m_nextOrder = 0;
     // Counts the lists that scans started afresh.
     quint64 m_listGeneration = 0;

@@ -90,7 +90,7 @@ QList<ScanSession::TrashedItem> ScanSession::markTrashed(const QList<RemnantItem
     QList<TrashedItem> trashed;
     for (qsizetype i = 0; i < items.size(); ++i) {
         const RemnantItemPtr &item = items[i];
-        trashed.append({item, places[std::size_t(i)], item->action(), m_order.value(item.get()), m_listGeneration});
+        trashed.append({item, places[std::size_t(i)], item->action(), item->m_listOrder, m_listGeneration});
         item->setAction(RemnantAction::trashed());
         DiagnosticLog::write(logPrefix + item->name());
     }

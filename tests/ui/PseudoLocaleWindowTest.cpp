@@ -158,6 +158,13 @@ TEST_F(PseudoLocaleWindow, EveryTextPassesThroughTranslationAndTheLongerTextsSti
     EXPECT_EQ(untranslated().join(u'\n').toStdString(), "");
     EXPECT_EQ(squeezed().join(u'\n').toStdString(), "");
 
+    // A scan in progress: where it stands and what it has listed so far.
+    m_scanner->scan();
+    ASSERT_TRUE(m_scanner->isScanning());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(untranslated().join(u'\n').toStdString(), "");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !m_scanner->isScanning(); }, 10000));
+
     scanAndWait();
     ASSERT_FALSE(m_scanner->remnants().isEmpty());
     // A long-unused orphan and an item that holds the user's files, so that the detail pane shows its warnings.

@@ -48,8 +48,7 @@ void AnswerCache::store(QStringView name, Held held)
     }
     const bool wide = std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() > 0xff; });
     const std::size_t bytes = std::size_t(name.size()) * (wide ? sizeof(char16_t) : 1);
-    // A wide name starts at an even offset, so that it can be read in place as UTF-16.
-    std::size_t offset = m_blocks.empty() ? 0 : m_blocks.back().size() + (wide ? m_blocks.back().size() % 2 : 0);
+    std::size_t offset = m_blocks.empty() ? 0 : m_blocks.back().size();
     if (m_blocks.empty() || offset + bytes > m_blocks.back().capacity()) {
         m_blocks.emplace_back().reserve(std::max(BlockSize, bytes));
         offset = 0;

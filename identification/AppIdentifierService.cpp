@@ -44,15 +44,15 @@ AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &na
                                                                const std::optional<QString> &bundleID)
 {
     const QString key = normalizedKey(name);
-    const QDateTime now = Clock::now();
+    const qint64 now = Clock::now().toMSecsSinceEpoch();
     // The lock is held only to look up and to store: answers are worked out in parallel. Of two threads that work
     // out the same key at once, the first to store it wins and both give its answer, as when one waits for the
     // other.
     const auto cachedAnswer = [&]() -> std::optional<Answer> {
-        const auto cached = m_cache.constFind(key);
-        if (cached == m_cache.cend() || cached->timestamp.msecsTo(now) > cacheLifetime * 1000)
+        const auto cached = m_cache.find(key);
+        if (!cached || now - cached->computedAt > cacheLifetime * 1000)
             return std::nullopt;
-        return Answer{cached->appName, cached->bundleID, cached->confidence, cached->evidence};
+        return m_answers[cached->answer];
     };
     {
         const std::lock_guard lock(m_mutex);
@@ -65,19 +65,39 @@ AppIdentifierService::Answer AppIdentifierService::identifyApp(const QString &na
         result = identifyByBundleID(*bundleID);
     if (!result)
         result = identifyByName(key);
-    if (!result)
-        result = CachedResult{std::nullopt, std::nullopt, now, Confidence::low, EvidenceList{Evidence{}}};
+    const qint64 computedAt = result ? result->timestamp.toMSecsSinceEpoch() : now;
+    const Answer answer = result ? Answer{result->appName, result->bundleID, result->confidence, result->evidence}
+                                 : Answer{std::nullopt, std::nullopt, Confidence::low, EvidenceList{Evidence{}}};
     const std::lock_guard lock(m_mutex);
-    if (std::optional<Answer> answer = cachedAnswer())
-        return *answer;
-    m_cache.insert(key, *result);
-    return Answer{result->appName, result->bundleID, result->confidence, result->evidence};
+    if (std::optional<Answer> cached = cachedAnswer())
+        return *cached;
+    const std::uint32_t number = answerNumber(answer);
+    m_cache.store(key, AnswerCache::Held{number, computedAt});
+    return m_answers[number];
+}
+
+std::uint32_t AppIdentifierService::answerNumber(const Answer &answer)
+{
+    const Evidence first = answer.evidence.value(0);
+    const std::size_t hash = qHashMulti(0, answer.appName.value_or(QString()), answer.bundleID.value_or(QString()),
+                                        int(answer.confidence), first.name, first.source);
+    const auto [begin, end] = m_answerNumbers.equal_range(hash);
+    for (auto it = begin; it != end; ++it) {
+        if (m_answers[*it] == answer)
+            return *it;
+    }
+    const auto number = std::uint32_t(m_answers.size());
+    m_answers.push_back(answer);
+    m_answerNumbers.insert(hash, number);
+    return number;
 }
 
 void AppIdentifierService::clearCache()
 {
     std::lock_guard lock(m_mutex);
-    m_cache = {};
+    m_cache.clear();
+    m_answers = {};
+    m_answerNumbers = {};
 }
 
 qsizetype AppIdentifierService::cacheSize() const

@@ -3,13 +3,15 @@
 
 #pragma once
 
+#include "identification/AnswerCache.h"
 #include "model/Evidence.h"
 
 #include <QDateTime>
-#include <QHash>
+#include <QMultiHash>
 #include <QString>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 class Platform;
 
@@ -34,6 +36,8 @@ public:
         std::optional<QString> bundleID;
         Confidence confidence = Confidence::low;
         EvidenceList evidence;
+
+        bool operator==(const Answer &) const = default;
     };
 
     static constexpr qint64 cacheLifetime = 604800;
@@ -55,7 +59,14 @@ public:
     static std::optional<CachedResult> matchHelperSuffix(const QString &text);
 
 private:
+    // The number of an answer equal to `answer`, which is added if there is none yet.
+    std::uint32_t answerNumber(const Answer &answer);
+
     const Platform *m_platform;
     mutable std::mutex m_mutex;
-    QHash<QString, CachedResult> m_cache;
+    AnswerCache m_cache;
+    // Every distinct answer once: the names that one catalogue row decides, or that nothing decides, share its texts
+    // and its evidence.
+    std::vector<Answer> m_answers;
+    QMultiHash<std::size_t, std::uint32_t> m_answerNumbers; // by a hash of the answer
 };

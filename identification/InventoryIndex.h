@@ -18,8 +18,8 @@ public:
 
     const Inventory &inventory() const { return m_inventory; }
     // Entries are numbered in the inventory's order.
-    const QString &key(int entry) const { return m_inventory.entry(entry).first; }
-    const InstalledApp &record(int entry) const { return m_inventory.entry(entry).second; }
+    const QString &key(int entry) const { return m_inventory.key(entry); }
+    const InstalledApp &record(int entry) const { return m_inventory.record(entry); }
     std::optional<int> entryForKey(const QString &key) const;
     std::optional<int> entryWithBundleID(const QString &lowerCaseBundleID) const;
     std::optional<int> entryWithName(const QString &lowerCaseName) const;

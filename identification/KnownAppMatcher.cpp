@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <map>
 
 const KnownAppMatcher &KnownAppMatcher::shared()
 {
@@ -16,7 +17,11 @@ const KnownAppMatcher &KnownAppMatcher::shared()
 
 KnownAppMatcher::KnownAppMatcher()
 {
-    m_states.emplace_back();
+    // The keywords' tree: while it grows, each state's transitions are found in a map.
+    std::vector<std::map<char16_t, int>> next(1);
+    std::vector<int> parents{0};
+    std::vector<char16_t> units{0};
+    m_firstRows.assign(1, NoRow);
     const auto rows = KnownAppCatalogue::rows();
     for (std::size_t row = 0; row < rows.size(); ++row) {
         const QString keyword = QString::fromUtf8(rows[row].keyword).toLower();
@@ -24,37 +29,36 @@ KnownAppMatcher::KnownAppMatcher()
             continue;
         int state = 0;
         for (const QChar c : keyword) {
-            const auto found = m_states[std::size_t(state)].next.constFind(c.unicode());
-            if (found != m_states[std::size_t(state)].next.cend()) {
-                state = found.value();
-                continue;
+            const auto [found, created] = next[std::size_t(state)].try_emplace(c.unicode(), int(next.size()));
+            if (created) {
+                next.emplace_back();
+                parents.push_back(state);
+                units.push_back(c.unicode());
+                m_firstRows.push_back(NoRow);
             }
-            m_states.emplace_back();
-            const int created = int(m_states.size()) - 1;
-            m_states[std::size_t(state)].next.insert(c.unicode(), created);
-            state = created;
+            state = found->second;
         }
-        m_states[std::size_t(state)].firstRow = std::min(m_states[std::size_t(state)].firstRow, row);
+        m_firstRows[std::size_t(state)] = std::min(m_firstRows[std::size_t(state)], row);
     }
+    next = {};
+    m_edges = AutomatonEdges(parents, units);
 
     // Breadth-first: failure links point to the longest proper suffix that is also a keyword prefix.
-    std::deque<int> queue;
-    for (auto it = m_states[0].next.cbegin(); it != m_states[0].next.cend(); ++it)
-        queue.push_back(it.value());
+    m_failures.assign(m_firstRows.size(), 0);
+    std::deque<int> queue(m_edges.targetsBegin(0), m_edges.targetsEnd(0));
     while (!queue.empty()) {
         const int state = queue.front();
         queue.pop_front();
-        const State &current = m_states[std::size_t(state)];
-        m_states[std::size_t(state)].firstRow =
-            std::min(current.firstRow, m_states[std::size_t(current.failure)].firstRow);
-        for (auto it = current.next.cbegin(); it != current.next.cend(); ++it) {
-            int failure = current.failure;
-            while (failure != 0 && !m_states[std::size_t(failure)].next.contains(it.key()))
-                failure = m_states[std::size_t(failure)].failure;
-            const auto target = m_states[std::size_t(failure)].next.constFind(it.key());
-            m_states[std::size_t(it.value())].failure =
-                target != m_states[std::size_t(failure)].next.cend() ? target.value() : 0;
-            queue.push_back(it.value());
+        const int stateFailure = m_failures[std::size_t(state)];
+        m_firstRows[std::size_t(state)] =
+            std::min(m_firstRows[std::size_t(state)], m_firstRows[std::size_t(stateFailure)]);
+        for (const int *child = m_edges.targetsBegin(state); child != m_edges.targetsEnd(state); ++child) {
+            const char16_t unit = units[std::size_t(*child)];
+            int failure = stateFailure;
+            while (failure != 0 && !m_edges.transition(failure, unit))
+                failure = m_failures[std::size_t(failure)];
+            m_failures[std::size_t(*child)] = m_edges.transition(failure, unit).value_or(0);
+            queue.push_back(*child);
         }
     }
 }
@@ -62,12 +66,11 @@ KnownAppMatcher::KnownAppMatcher()
 int KnownAppMatcher::step(int state, char16_t unit) const
 {
     for (;;) {
-        const auto found = m_states[std::size_t(state)].next.constFind(unit);
-        if (found != m_states[std::size_t(state)].next.cend())
-            return found.value();
+        if (const auto next = m_edges.transition(state, unit))
+            return *next;
         if (state == 0)
             return 0;
-        state = m_states[std::size_t(state)].failure;
+        state = m_failures[std::size_t(state)];
     }
 }
 
@@ -77,7 +80,7 @@ std::optional<KnownAppMatcher::Match> KnownAppMatcher::firstMatch(QStringView lo
     int state = 0;
     for (const QChar c : lowerCaseText) {
         state = step(state, c.unicode());
-        best = std::min(best, m_states[std::size_t(state)].firstRow);
+        best = std::min(best, m_firstRows[std::size_t(state)]);
         if (best == 0)
             break;
     }

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "identification/KnownApp.h"
+#include "inventory/AutomatonEdges.h"
 
-#include <QHash>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -27,13 +27,12 @@ private:
     KnownAppMatcher();
 
     static constexpr std::size_t NoRow = std::size_t(-1);
-    struct State {
-        QHash<char16_t, int> next;
-        int failure = 0;
-        std::size_t firstRow = NoRow; // the lowest row whose keyword ends here or at a state on the failure chain
-    };
 
     int step(int state, char16_t unit) const;
 
-    std::vector<State> m_states;
+    // By state: the state of the longest proper suffix that is also a keyword prefix, and the lowest row whose keyword
+    // ends here or at a state on that failure chain.
+    std::vector<int> m_failures;
+    std::vector<std::size_t> m_firstRows;
+    AutomatonEdges m_edges;
 };

@@ -17,6 +17,13 @@ namespace {
 
 const QString Unknown = QStringLiteral("Unknown");
 
+// The evidence of every entry that nothing decides, shared by all of them.
+const EvidenceList &noEvidence()
+{
+    static const EvidenceList none{Evidence{}};
+    return none;
+}
+
 } // namespace
 
 OwnerIdentifier::OwnerIdentifier(const Inventory &inventory, const Platform &platform)
@@ -84,7 +91,7 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
 
     const auto candidate = evidenceStages(entry);
     if (!candidate)
-        return OwnerIdentification{std::nullopt, std::nullopt, RemnantStatus::orphan, {Evidence{}}};
+        return OwnerIdentification{std::nullopt, std::nullopt, RemnantStatus::orphan, noEvidence()};
     const InstalledApp &app = m_index.record(candidate->entry);
     if (!isInstalled(app.identifier(), app.name))
         return OwnerIdentification{app.identifier(), app.name, RemnantStatus::orphan, {candidate->evidence}, true};
@@ -115,7 +122,7 @@ std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &
                                        RemnantStatus::stale,
                                        {Evidence{Evidence::Kind::systemLabel, Evidence::Strength::direct, label}}};
         if (const auto index = m_index.entryForKey(*entry.llabel))
-            return found(*index, true, Evidence::Kind::labelIsInventoryKey, label, *entry.llabel);
+            return found(*index, true, Evidence::Kind::labelIsInventoryKey, label, m_index.key(*index));
         if (const auto index = m_index.entryWithBundleID(*entry.llabel))
             return found(*index, true, Evidence::Kind::labelIsBundleIdentifier, label, m_index.record(*index).bundleID);
     }
@@ -126,9 +133,10 @@ std::optional<OwnerIdentification> OwnerIdentifier::directEvidence(const Entry &
         {InventoryKey::of(InventoryKey::Form::receipt, entry.base), entry.base, true},
         {InventoryKey::of(InventoryKey::Form::appSupport, entry.base), entry.base, true},
         {entry.lname, entry.lname, false}};
+    // The evidence names the inventory's own key, whose text the inventory holds anyway.
     for (const auto &[key, text, withName] : keys) {
         if (const auto index = m_index.entryForKey(key))
-            return found(*index, withName, Evidence::Kind::inventoryKey, text, key);
+            return found(*index, withName, Evidence::Kind::inventoryKey, text, m_index.key(*index));
     }
     for (const QString &text : {entry.lname, entry.base}) {
         if (const auto index = m_index.entryWithBundleID(text))

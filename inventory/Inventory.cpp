@@ -3,39 +3,55 @@
 
 #include "inventory/Inventory.h"
 
+Inventory::Inventory()
+    : d(new Data)
+{}
+
 void Inventory::insert(const QString &key, const InstalledApp &record, Claim claim)
 {
-    if (const auto found = position(key)) {
-        const std::size_t at = std::size_t(*found);
-        const Claim held = m_claims[at];
-        if (claim != Claim::none && (claim < held || (held == Claim::own && m_entries[at].second.url != record.url)))
+    Data &data = *d;
+    // The sources write the keys of one item one after another, so a record is most often the one written last.
+    const auto recordNumber = [&data, &record](std::optional<std::uint32_t> held) {
+        if (held && data.records[*held] == record)
+            return *held;
+        if (!data.records.empty() && data.records.back() == record)
+            return std::uint32_t(data.records.size() - 1);
+        data.records.push_back(record);
+        return std::uint32_t(data.records.size() - 1);
+    };
+    if (const auto found = data.positions.find(key, data)) {
+        const std::size_t at = *found;
+        const Claim held = data.claims[at];
+        if (claim != Claim::none && (claim < held || (held == Claim::own && data.recordAt(at).url != record.url)))
             return;
-        m_entries[at].second = record;
-        m_claims[at] = claim;
+        data.recordOf[at] = recordNumber(data.recordOf[at]);
+        data.claims[at] = claim;
         return;
     }
-    m_positions.insert(key, qsizetype(m_entries.size()));
-    m_entries.emplace_back(key, record);
-    m_claims.push_back(claim);
+    const auto position = std::uint32_t(data.keys.size());
+    data.keys.push_back(key);
+    data.recordOf.push_back(recordNumber(std::nullopt));
+    data.claims.push_back(claim);
+    data.positions.add(key, position, data);
 }
 
 InstalledApp Inventory::value(const QString &key) const
 {
     const auto found = position(key);
-    return found ? m_entries[std::size_t(*found)].second : InstalledApp();
+    return found ? record(*found) : InstalledApp();
 }
 
 QStringList Inventory::keys() const
 {
     QStringList keys;
     keys.reserve(size());
-    for (const Entry &entry : m_entries)
-        keys.append(entry.first);
+    for (const QString &key : d->keys)
+        keys.append(key);
     return keys;
 }
 
 std::optional<qsizetype> Inventory::position(const QString &key) const
 {
-    const auto it = m_positions.constFind(key);
-    return it == m_positions.cend() ? std::nullopt : std::optional<qsizetype>(it.value());
+    const auto found = d->positions.find(key, *d);
+    return found ? std::optional<qsizetype>(qsizetype(*found)) : std::nullopt;
 }

@@ -25,22 +25,24 @@ TextIndex::TextIndex(ShortQuestions shortQuestions, unsigned questions)
 
 void TextIndex::add(const QString &text, int payload)
 {
-    if (text.isEmpty() || m_positions.contains(text))
+    if (text.isEmpty() || m_positions.find(text, Texts{m_texts}))
         return;
-    m_positions.insert(text, int(m_texts.size()));
     m_texts.push_back(text);
+    m_positions.add(text, std::uint32_t(m_texts.size() - 1), Texts{m_texts});
     m_payloads.push_back(payload);
     m_longest = std::max(m_longest, text.size());
 }
 
 void TextIndex::build()
 {
+    m_texts.shrink_to_fit();
+    m_payloads.shrink_to_fit();
     m_shortRuns.clear();
     m_sortedTexts.clear();
-    m_states.clear();
-    m_edgeStarts.clear();
-    m_edgeUnits.clear();
-    m_edgeTargets.clear();
+    m_stateTexts.clear();
+    m_failures.clear();
+    m_longestEndings.clear();
+    m_edges = {};
     if (m_questions & Containing) {
         buildRuns();
         if (m_shortQuestions == ShortQuestions::Indexed) {
@@ -54,13 +56,13 @@ void TextIndex::build()
             }
         }
     }
-    if (m_questions & StartingWith) {
+    if (m_questions & (StartingWith | PrefixOf)) {
         m_sortedTexts.resize(m_texts.size());
         std::iota(m_sortedTexts.begin(), m_sortedTexts.end(), 0);
         std::sort(m_sortedTexts.begin(), m_sortedTexts.end(),
                   [this](int a, int b) { return m_texts[std::size_t(a)] < m_texts[std::size_t(b)]; });
     }
-    if (m_questions & (ContainedIn | PrefixOf))
+    if (m_questions & ContainedIn)
         buildAutomaton();
 }
 
@@ -79,14 +81,26 @@ void TextIndex::buildRuns()
     m_runStarts.clear();
     m_runTexts.clear();
     m_runTexts.reserve(pairs.size());
+    int previous = 0;
     for (const auto &[run, text] : pairs) {
         if (m_runKeys.empty() || m_runKeys.back() != run) {
             m_runKeys.push_back(run);
             m_runStarts.push_back(std::uint32_t(m_runTexts.size()));
+            previous = 0;
         }
-        m_runTexts.push_back(text);
+        for (auto distance = std::uint32_t(text - previous);; distance >>= 7) {
+            if (distance < 0x80) {
+                m_runTexts.push_back(std::uint8_t(distance));
+                break;
+            }
+            m_runTexts.push_back(std::uint8_t(distance | 0x80));
+        }
+        previous = text;
     }
     m_runStarts.push_back(std::uint32_t(m_runTexts.size()));
+    m_runKeys.shrink_to_fit();
+    m_runStarts.shrink_to_fit();
+    m_runTexts.shrink_to_fit();
 }
 
 std::optional<TextIndex::RunTexts> TextIndex::textsWithRun(quint64 run) const
@@ -111,7 +125,7 @@ void TextIndex::buildAutomaton()
         return std::lexicographical_compare(left.utf16(), left.utf16() + left.size(), right.utf16(),
                                             right.utf16() + right.size());
     });
-    m_states.assign(1, State{});
+    m_stateTexts.assign(1, -1);
     std::vector<int> parents{0};
     std::vector<char16_t> units{0};
     std::vector<qsizetype> depths{0};
@@ -126,8 +140,8 @@ void TextIndex::buildAutomaton()
                 state = latest;
                 continue;
             }
-            const int created = int(m_states.size());
-            m_states.emplace_back();
+            const int created = int(m_stateTexts.size());
+            m_stateTexts.push_back(-1);
             parents.push_back(state);
             units.push_back(unit);
             depths.push_back(depth + 1);
@@ -135,26 +149,18 @@ void TextIndex::buildAutomaton()
             latestChild[std::size_t(state)] = created;
             state = created;
         }
-        m_states[std::size_t(state)].text = index;
+        m_stateTexts[std::size_t(state)] = index;
     }
     latestChild = {};
+    m_stateTexts.shrink_to_fit();
+    const std::size_t states = m_stateTexts.size();
 
-    // Each state's transitions together, in the order they were made.
-    m_edgeStarts.assign(m_states.size() + 1, 0);
-    for (std::size_t state = 1; state < m_states.size(); ++state)
-        ++m_edgeStarts[std::size_t(parents[state]) + 1];
-    std::partial_sum(m_edgeStarts.begin(), m_edgeStarts.end(), m_edgeStarts.begin());
-    m_edgeUnits.resize(m_states.size() - 1);
-    m_edgeTargets.resize(m_states.size() - 1);
-    std::vector<std::uint32_t> filled(m_edgeStarts.begin(), m_edgeStarts.end() - 1);
-    for (std::size_t state = 1; state < m_states.size(); ++state) {
-        const std::uint32_t at = filled[std::size_t(parents[state])]++;
-        m_edgeUnits[at] = units[state];
-        m_edgeTargets[at] = int(state);
-    }
+    m_edges = AutomatonEdges(parents, units);
 
     // Shallower states first: a failure link always leads to a shallower state, whose own link is then known.
-    std::vector<int> byDepth(m_states.size() - 1);
+    m_failures.assign(states, 0);
+    m_longestEndings.assign(states, -1);
+    std::vector<int> byDepth(states - 1);
     std::iota(byDepth.begin(), byDepth.end(), 1);
     std::stable_sort(byDepth.begin(), byDepth.end(),
                      [&](int a, int b) { return depths[std::size_t(a)] < depths[std::size_t(b)]; });
@@ -162,9 +168,8 @@ void TextIndex::buildAutomaton()
         const int parent = parents[std::size_t(state)];
         int failure = 0;
         if (parent != 0) {
-            for (int fallback = m_states[std::size_t(parent)].failure;;
-                 fallback = m_states[std::size_t(fallback)].failure) {
-                if (const auto next = transition(fallback, units[std::size_t(state)])) {
+            for (int fallback = m_failures[std::size_t(parent)];; fallback = m_failures[std::size_t(fallback)]) {
+                if (const auto next = m_edges.transition(fallback, units[std::size_t(state)])) {
                     failure = *next;
                     break;
                 }
@@ -172,39 +177,29 @@ void TextIndex::buildAutomaton()
                     break;
             }
         }
-        State &current = m_states[std::size_t(state)];
-        current.failure = failure;
-        current.longestEnding = current.text >= 0 ? current.text : m_states[std::size_t(failure)].longestEnding;
+        const int text = m_stateTexts[std::size_t(state)];
+        m_failures[std::size_t(state)] = failure;
+        m_longestEndings[std::size_t(state)] = text >= 0 ? text : m_longestEndings[std::size_t(failure)];
     }
-}
-
-std::optional<int> TextIndex::transition(int state, char16_t unit) const
-{
-    const auto begin = m_edgeUnits.begin() + std::ptrdiff_t(m_edgeStarts[std::size_t(state)]);
-    const auto end = m_edgeUnits.begin() + std::ptrdiff_t(m_edgeStarts[std::size_t(state) + 1]);
-    const auto it = std::lower_bound(begin, end, unit);
-    if (it == end || *it != unit)
-        return std::nullopt;
-    return m_edgeTargets[std::size_t(it - m_edgeUnits.begin())];
 }
 
 int TextIndex::step(int state, char16_t unit) const
 {
     for (;;) {
-        if (const auto next = transition(state, unit))
+        if (const auto next = m_edges.transition(state, unit))
             return *next;
         if (state == 0)
             return 0;
-        state = m_states[std::size_t(state)].failure;
+        state = m_failures[std::size_t(state)];
     }
 }
 
 std::optional<int> TextIndex::find(const QString &text) const
 {
-    const auto it = m_positions.constFind(text);
-    if (it == m_positions.cend())
+    const auto position = m_positions.find(text, Texts{m_texts});
+    if (!position)
         return std::nullopt;
-    return m_payloads[std::size_t(it.value())];
+    return m_payloads[*position];
 }
 
 std::optional<int> TextIndex::findContainedIn(QStringView query) const
@@ -213,7 +208,7 @@ std::optional<int> TextIndex::findContainedIn(QStringView query) const
     // The longest text ending at a position starts first among those ending there, so the text that starts
     // first in the whole question is met at the first position where one of those texts ends, and it is then
     // the shortest of them.
-    if (m_states.empty())
+    if (m_stateTexts.empty())
         return std::nullopt;
     int state = 0;
     std::optional<int> found;
@@ -223,7 +218,7 @@ std::optional<int> TextIndex::findContainedIn(QStringView query) const
         if (found && end - foundStart >= m_longest)
             break;
         state = step(state, query[end].unicode());
-        const int text = m_states[std::size_t(state)].longestEnding;
+        const int text = m_longestEndings[std::size_t(state)];
         if (text < 0)
             continue;
         const qsizetype start = end + 1 - m_texts[std::size_t(text)].size();
@@ -263,9 +258,20 @@ std::optional<int> TextIndex::findContaining(QStringView query) const
         if (!rarest || texts->size() < rarest->size())
             rarest = texts;
     }
-    for (const int *index = rarest->begin; index != rarest->end; ++index) {
-        if (m_texts[std::size_t(*index)].contains(query))
-            return m_payloads[std::size_t(*index)];
+    // A text that holds the question holds each of its runs, so whichever run is walked, the first such text in
+    // text order is the same.
+    std::uint32_t text = 0;
+    for (const std::uint8_t *at = rarest->begin; at != rarest->end;) {
+        std::uint32_t distance = 0;
+        for (int shift = 0;; shift += 7) {
+            const std::uint8_t byte = *at++;
+            distance |= std::uint32_t(byte & 0x7f) << shift;
+            if (!(byte & 0x80))
+                break;
+        }
+        text += distance;
+        if (m_texts[text].contains(query))
+            return m_payloads[text];
     }
     return std::nullopt;
 }
@@ -273,16 +279,21 @@ std::optional<int> TextIndex::findContaining(QStringView query) const
 std::optional<int> TextIndex::findPrefixOf(QStringView query) const
 {
     Q_ASSERT(m_questions & PrefixOf);
-    if (m_states.empty())
-        return std::nullopt;
-    int state = 0;
-    for (const QChar unit : query) {
-        const auto next = transition(state, unit.unicode());
-        if (!next)
-            return std::nullopt;
-        state = *next;
-        if (const int text = m_states[std::size_t(state)].text; text >= 0)
-            return m_payloads[std::size_t(text)];
+    // In the sorted texts, those that start with the first `depth` units of the question lie together, ordered by
+    // their next unit, and of those that go on with the question's next unit, the one that ends there comes first.
+    auto begin = m_sortedTexts.begin();
+    auto end = m_sortedTexts.end();
+    for (qsizetype depth = 0; depth < query.size() && begin != end; ++depth) {
+        const char16_t unit = query[depth].unicode();
+        const auto unitOf = [this, depth](int text) {
+            return m_texts[std::size_t(text)][depth].unicode();
+        };
+        begin = std::lower_bound(begin, end, unit, [&](int text, char16_t value) { return unitOf(text) < value; });
+        end = std::upper_bound(begin, end, unit, [&](char16_t value, int text) { return value < unitOf(text); });
+        if (begin == end)
+            break;
+        if (m_texts[std::size_t(*begin)].size() == depth + 1)
+            return m_payloads[std::size_t(*begin)];
     }
     return std::nullopt;
 }
@@ -303,16 +314,17 @@ std::optional<int> TextIndex::findStartingWith(QStringView query) const
 
 std::vector<int> TextIndex::findAllContainedIn(QStringView query) const
 {
+    Q_ASSERT(m_questions & ContainedIn);
     std::vector<int> found;
     std::vector<int> texts;
-    if (m_states.empty())
+    if (m_stateTexts.empty())
         return found;
     int state = 0;
     for (const QChar unit : query) {
         state = step(state, unit.unicode());
         // Every text ending here is the prefix of a state on the failure chain.
-        for (int ending = state; ending != 0; ending = m_states[std::size_t(ending)].failure) {
-            const int text = m_states[std::size_t(ending)].text;
+        for (int ending = state; ending != 0; ending = m_failures[std::size_t(ending)]) {
+            const int text = m_stateTexts[std::size_t(ending)];
             if (text >= 0 && std::find(texts.begin(), texts.end(), text) == texts.end()) {
                 texts.push_back(text);
                 found.push_back(m_payloads[std::size_t(text)]);

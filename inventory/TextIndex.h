@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "inventory/AutomatonEdges.h"
+#include "inventory/TextPositions.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -19,9 +22,9 @@
 // a question with a run that no text has is answered at once, otherwise only the texts that hold its rarest
 // run are checked. Questions shorter than a run are looked up among all the texts' short runs.
 //
-// Texts contained in a question, and texts that a question starts with, are found by one pass over the
-// question through an automaton of all the texts, so a long question costs time linear in its length
-// whatever the length of the texts.
+// Texts contained in a question are found by one pass over the question through an automaton of all the texts,
+// so a long question costs time linear in its length whatever the length of the texts. Texts that a question starts
+// with, and texts that start with a question, are found by halving the sorted texts.
 class TextIndex {
 public:
     // Short questions to findContaining need a table of every text's short runs; an index whose callers never
@@ -60,22 +63,24 @@ private:
     static constexpr qsizetype RunLength = 4;
     static quint64 packed(QStringView run);
     void buildAutomaton();
-    std::optional<int> transition(int state, char16_t unit) const;
     // The state after reading `unit` in `state`, falling back along the failure links.
     int step(int state, char16_t unit) const;
 
-    // A state of the automaton stands for a prefix of some text: the root for the empty one.
-    struct State {
-        int failure = 0;        // the state of the longest proper suffix that is a prefix of some text too
-        int text = -1;          // the text that is exactly this prefix
-        int longestEnding = -1; // the longest text that this prefix ends with
+    // Reads the texts for the table of positions.
+    struct Texts {
+        const std::vector<QString> &texts;
+        bool equals(std::uint32_t position, QStringView text) const { return texts[position] == text; }
+        std::size_t hash(std::uint32_t position, std::size_t seed) const { return qHash(texts[position], seed); }
     };
 
-    // The texts that hold a run of four, in text order: those of m_runKeys[i] are
-    // m_runTexts[m_runStarts[i]] up to m_runTexts[m_runStarts[i + 1]].
+    // The texts that hold a run of four, in text order: those of m_runKeys[i] are written in
+    // m_runTexts[m_runStarts[i]] up to m_runTexts[m_runStarts[i + 1]], each as its distance from the one before (the
+    // first from 0) in seven-bit groups, the lowest first, all but the last with the top bit set. Most lists hold
+    // texts close to each other, so a text mostly takes one byte where its number would take four.
     struct RunTexts {
-        const int *begin = nullptr;
-        const int *end = nullptr;
+        const std::uint8_t *begin = nullptr;
+        const std::uint8_t *end = nullptr;
+        // Fewer bytes, fewer texts: a measure of how rare the run is.
         std::size_t size() const { return std::size_t(end - begin); }
     };
     std::optional<RunTexts> textsWithRun(quint64 run) const;
@@ -83,20 +88,20 @@ private:
 
     ShortQuestions m_shortQuestions;
     unsigned m_questions;
-    QHash<QString, int> m_positions;
+    TextPositions m_positions;
     std::vector<QString> m_texts;
     std::vector<int> m_payloads;
     QHash<quint64, int> m_shortRuns;
     std::vector<quint64> m_runKeys;
     std::vector<std::uint32_t> m_runStarts;
-    std::vector<int> m_runTexts;
+    std::vector<std::uint8_t> m_runTexts;
     std::vector<int> m_sortedTexts;
-    std::vector<State> m_states;
-    // The transitions out of state s are m_edgeUnits[m_edgeStarts[s]] up to m_edgeUnits[m_edgeStarts[s + 1]], sorted by
-    // code unit, leading to the states at the same places of m_edgeTargets: a few bytes for each, where the texts of a
-    // large inventory make hundreds of thousands.
-    std::vector<std::uint32_t> m_edgeStarts;
-    std::vector<char16_t> m_edgeUnits;
-    std::vector<int> m_edgeTargets;
+    // A state of the automaton stands for a prefix of some text: the root, state 0, for the empty one. By state: the
+    // text that is exactly its prefix, the state of the longest proper suffix that is a prefix of some text too, and
+    // the longest text that its prefix ends with.
+    std::vector<int> m_stateTexts;
+    std::vector<int> m_failures;
+    std::vector<int> m_longestEndings;
+    AutomatonEdges m_edges;
     qsizetype m_longest = 0;
 };

@@ -103,19 +103,19 @@ PackageNames::PackageNames(LinuxInventory &inventory)
 
 InstalledOwner PackageNames::ownerOf(const Package &package)
 {
-    return InstalledOwner{package.name, QStringLiteral("package")};
+    return InstalledOwner{package.name, OwnerKind::package};
 }
 
 void PackageNames::addPackages(const std::vector<Package> &packages)
 {
     for (const Package &package : packages) {
         m_inventory.addPackage(package.name);
-        m_inventory.add(package.name, ownerOf(package), QStringLiteral("package name '%1'").arg(package.name),
+        m_inventory.add(package.name, ownerOf(package), {NameForm::Kind::packageName, package.name},
                         LinuxInventory::Tie::packageName);
     }
     for (const Package &package : packages) {
         if (!package.source.isEmpty())
-            m_inventory.add(package.source, ownerOf(package), QStringLiteral("source package '%1'").arg(package.source),
+            m_inventory.add(package.source, ownerOf(package), {NameForm::Kind::sourcePackage, package.source},
                             LinuxInventory::Tie::shared);
     }
     m_packages.insert(m_packages.end(), packages.begin(), packages.end());
@@ -152,17 +152,18 @@ void PackageNames::addFile(const Package &package, const QString &path)
     if (programFolders().contains(folder)) {
         m_programs.insert(package.name);
         m_inventory.addFileOwner(path, ownerOf(package));
-        m_inventory.add(name, ownerOf(package), QStringLiteral("executable '%1'").arg(name));
+        m_inventory.add(name, ownerOf(package), {NameForm::Kind::executable, name});
         return;
     }
     if (folder == u"/usr/share/applications" && name.endsWith(u".desktop")) {
         m_programs.insert(package.name);
         m_inventory.addFileOwner(path, ownerOf(package));
         const QString id = name.chopped(8);
-        m_inventory.add(id, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
+        const NameForm desktopFileId{NameForm::Kind::desktopFileId, id};
+        m_inventory.add(id, ownerOf(package), desktopFileId);
         const QString last = NameKey::reverseDnsLastPart(id);
         if (!last.isEmpty())
-            m_inventory.add(last, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
+            m_inventory.add(last, ownerOf(package), desktopFileId);
         return;
     }
     if (isService(folder, name))
@@ -207,7 +208,7 @@ void PackageNames::addFolders()
             folder.sources.size() == 1 ? std::optional(folder.owner) : folder.namesake;
         if (!owner)
             continue;
-        const QString form = QStringLiteral("folder '%1'").arg(folder.path);
+        const NameForm form{NameForm::Kind::folder, folder.path};
         m_inventory.add(name, *owner, form, LinuxInventory::Tie::shared);
         const QString plain = unversioned(name);
         if (plain != name && plain.size() >= 3 && !isSystemFolder(plain))

@@ -12,6 +12,12 @@
 
 namespace {
 
+// The line under a table: how many keys it lists.
+void printKeyCount(qsizetype count, FILE *stream)
+{
+    std::fputs(InventoryCommand::tr("%n keys", nullptr, int(count)).toUtf8().append('\n').constData(), stream);
+}
+
 void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream)
 {
     std::fputs("[", stream);
@@ -42,7 +48,7 @@ void printTable(const QStringList &keys, const Inventory &inventory, FILE *strea
         table.addRow({key, record.name, record.bundleID, record.version.value_or(QStringLiteral("-")), record.url});
     }
     table.print(stream);
-    std::fprintf(stream, "%lld keys\n", static_cast<long long>(keys.size()));
+    printKeyCount(keys.size(), stream);
 }
 
 } // namespace
@@ -73,7 +79,7 @@ void InventoryCommand::print(const LinuxInventory &inventory, const QString &for
         table.addRow({key, match.owner.id, EvidenceText::ownerKind(match.owner.kind), EvidenceText::form(match.form)});
     }
     table.print(stream);
-    std::fprintf(stream, "%lld keys\n", static_cast<long long>(keys.size()));
+    printKeyCount(keys.size(), stream);
 }
 
 void InventoryCommand::print(const Inventory &inventory, const QString &format, FILE *stream)

@@ -1248,6 +1248,13 @@ um die Details zu sehen.</translation>
         <source>NAMED AS</source>
         <translation>BENANNT ALS</translation>
     </message>
+    <message numerus="yes">
+        <source>%n keys</source>
+        <translation>
+            <numerusform>%n Schlüssel</numerusform>
+            <numerusform>%n Schlüssel</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LeftscanApp</name>

@@ -7,6 +7,7 @@
 #include "linuxdesktop/LinuxInventory.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/PosixPlatform.h"
+#include "ui/EvidenceText.h"
 
 #include <algorithm>
 #include <chrono>
@@ -40,8 +41,10 @@ int main(int argc, char **argv)
         const LinuxInventory inventory = LinuxInventory::build(platform);
         for (const QString &key : inventory.keys()) {
             const auto match = inventory.find(key);
-            std::fprintf(stderr, "%s\t%s\t%s %s\n", key.toUtf8().constData(), match->form.toUtf8().constData(),
-                         match->owner.kind.toUtf8().constData(), match->owner.id.toUtf8().constData());
+            const QString form = EvidenceText::form(match->form, EvidenceText::Language::english);
+            const QString kind = EvidenceText::ownerKind(match->owner.kind, EvidenceText::Language::english);
+            std::fprintf(stderr, "%s\t%s\t%s %s\n", key.toUtf8().constData(), form.toUtf8().constData(),
+                         kind.toUtf8().constData(), match->owner.id.toUtf8().constData());
         }
     }
     rusage usage{};

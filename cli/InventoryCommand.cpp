@@ -6,10 +6,17 @@
 #include "cli/JsonText.h"
 #include "cli/TextTable.h"
 #include "platform/PathNames.h"
+#include "ui/EvidenceText.h"
 
 #include <algorithm>
 
 namespace {
+
+// The line under a table: how many keys it lists.
+void printKeyCount(qsizetype count, FILE *stream)
+{
+    std::fputs(InventoryCommand::tr("%n keys", nullptr, int(count)).toUtf8().append('\n').constData(), stream);
+}
 
 void printJson(const QStringList &keys, const Inventory &inventory, FILE *stream)
 {
@@ -41,7 +48,7 @@ void printTable(const QStringList &keys, const Inventory &inventory, FILE *strea
         table.addRow({key, record.name, record.bundleID, record.version.value_or(QStringLiteral("-")), record.url});
     }
     table.print(stream);
-    std::fprintf(stream, "%lld keys\n", static_cast<long long>(keys.size()));
+    printKeyCount(keys.size(), stream);
 }
 
 } // namespace
@@ -49,15 +56,18 @@ void printTable(const QStringList &keys, const Inventory &inventory, FILE *strea
 void InventoryCommand::print(const LinuxInventory &inventory, const QString &format, FILE *stream)
 {
     const QStringList keys = inventory.keys();
+    using Language = EvidenceText::Language;
     if (format == u"json") {
         std::fputs("[", stream);
         for (qsizetype i = 0; i < keys.size(); ++i) {
             const LinuxInventory::Match match = *inventory.find(keys[i]);
+            const QString kind = EvidenceText::ownerKind(match.owner.kind, Language::english);
+            const QString form = EvidenceText::form(match.form, Language::english);
             const QByteArray object = (i == 0 ? QByteArrayLiteral("\n  {") : QByteArrayLiteral(",\n  {")) +
                                       "\"key\": " + JsonText::quoted(keys[i]).toUtf8() +
                                       ", \"owner\": " + JsonText::quoted(match.owner.id).toUtf8() +
-                                      ", \"kind\": " + JsonText::quoted(match.owner.kind).toUtf8() +
-                                      ", \"form\": " + JsonText::quoted(match.form).toUtf8() + "}";
+                                      ", \"kind\": " + JsonText::quoted(kind).toUtf8() +
+                                      ", \"form\": " + JsonText::quoted(form).toUtf8() + "}";
             std::fwrite(object.constData(), 1, std::size_t(object.size()), stream);
         }
         std::fputs(keys.isEmpty() ? "]\n" : "\n]\n", stream);
@@ -66,10 +76,10 @@ void InventoryCommand::print(const LinuxInventory &inventory, const QString &for
     TextTable table({{tr("KEY"), 40}, {tr("OWNER"), 36}, {tr("KIND"), 14}, {tr("NAMED AS"), 0}});
     for (const QString &key : keys) {
         const LinuxInventory::Match match = *inventory.find(key);
-        table.addRow({key, match.owner.id, match.owner.kind, match.form});
+        table.addRow({key, match.owner.id, EvidenceText::ownerKind(match.owner.kind), EvidenceText::form(match.form)});
     }
     table.print(stream);
-    std::fprintf(stream, "%lld keys\n", static_cast<long long>(keys.size()));
+    printKeyCount(keys.size(), stream);
 }
 
 void InventoryCommand::print(const Inventory &inventory, const QString &format, FILE *stream)

@@ -110,13 +110,14 @@ QString jsonEvidence(const EvidenceList &evidence)
         QStringList names;
         for (const QString &name : each.names)
             names.append(JsonText::quoted(name));
-        objects.append(QStringLiteral("{\"kind\": %1, \"strength\": %2, \"name\": %3, \"source\": %4, \"owner\": %5, "
-                                      "\"ownerKind\": %6, \"form\": %7, \"application\": %8, \"names\": [%9]}")
-                           .arg(JsonText::quoted(Evidence::keyOf(each.kind)),
-                                JsonText::quoted(Evidence::keyOf(each.strength)), JsonText::quoted(each.name),
-                                JsonText::quoted(each.source), JsonText::quoted(each.owner),
-                                JsonText::quoted(each.ownerKind), JsonText::quoted(each.form),
-                                JsonText::quoted(each.application), names.join(QStringLiteral(", "))));
+        objects.append(
+            QStringLiteral("{\"kind\": %1, \"strength\": %2, \"name\": %3, \"source\": %4, \"owner\": %5, "
+                           "\"ownerKind\": %6, \"form\": %7, \"application\": %8, \"names\": [%9]}")
+                .arg(JsonText::quoted(Evidence::keyOf(each.kind)), JsonText::quoted(Evidence::keyOf(each.strength)),
+                     JsonText::quoted(each.name), JsonText::quoted(each.source), JsonText::quoted(each.owner),
+                     JsonText::quoted(EvidenceText::ownerKind(each.ownerKind, EvidenceText::Language::english)),
+                     JsonText::quoted(EvidenceText::form(each.form, EvidenceText::Language::english)),
+                     JsonText::quoted(each.application), names.join(QStringLiteral(", "))));
     }
     return u'[' + objects.join(QStringLiteral(", ")) + u']';
 }

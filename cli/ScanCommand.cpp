@@ -69,11 +69,46 @@ std::optional<QList<RemnantItemPtr>> listedItems(const ScanSession &session, con
     return items;
 }
 
+// The stage's name in the lines of --timings: fixed English, as scripts read them.
+const char *stageName(StageTimings::Stage stage)
+{
+    using Stage = StageTimings::Stage;
+    switch (stage) {
+    case Stage::readingBundles:
+        return "inventory: reading bundles";
+    case Stage::applicationFolders:
+        return "inventory: application folders";
+    case Stage::workspace:
+        return "inventory: workspace";
+    case Stage::runningApplications:
+        return "inventory: running applications";
+    case Stage::receipts:
+        return "inventory: receipts";
+    case Stage::applicationSupport:
+        return "inventory: Application Support";
+    case Stage::frameworks:
+        return "inventory: frameworks";
+    case Stage::toolsAndJava:
+        return "inventory: tools and Java";
+    case Stage::packageManagers:
+        return "inventory: Homebrew and MacPorts";
+    case Stage::indexBuild:
+        return "index build";
+    case Stage::listing:
+        return "listing";
+    case Stage::identification:
+        return "identification";
+    case Stage::output:
+        break;
+    }
+    return "output";
+}
+
 // Each stage's time, then the whole, in seconds; a stage that several threads share counts its own wall-clock time.
 void printTimings(std::chrono::steady_clock::duration whole)
 {
     for (const auto &[stage, seconds] : StageTimings::totals())
-        std::fprintf(stderr, "timing: %-40s %8.3f s\n", stage.toUtf8().constData(), seconds);
+        std::fprintf(stderr, "timing: %-40s %8.3f s\n", stageName(stage), seconds);
     std::fprintf(stderr, "timing: %-40s %8.3f s\n", "whole scan", std::chrono::duration<double>(whole).count());
 }
 
@@ -163,7 +198,7 @@ int ScanCommand::scan(const CommandLine &line, InterruptibleDemo *demo)
         return Refused;
     int status = Success;
     {
-        const StageTimings::Scope timing(QStringLiteral("output"));
+        const StageTimings::Scope timing(StageTimings::Stage::output);
         RemnantReport::print(session.items(), line.format, stdout);
         // Written out while the demo is still there.
         status = StandardOutput::finish(Success);

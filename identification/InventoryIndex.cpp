@@ -24,7 +24,7 @@ bool isListed(std::span<const std::string_view> list, const QString &word)
 InventoryIndex::InventoryIndex(const Inventory &inventory)
     : m_inventory(inventory)
 {
-    const StageTimings::Scope timing(QStringLiteral("index build"));
+    const StageTimings::Scope timing(StageTimings::Stage::indexBuild);
     QSet<QString> plainRecordsSeen;
     for (int entry = 0; entry < int(m_inventory.size()); ++entry) {
         const QString &key = this->key(entry);

@@ -79,7 +79,7 @@ OwnerIdentification OwnerIdentifier::identify(const Entry &entry, AppIdentifierS
     const AppIdentifierService::Answer answer = service.identifyApp(name);
     if (answer.appName && answer.confidence != AppIdentifierService::Confidence::low) {
         const bool high = answer.confidence == AppIdentifierService::Confidence::high;
-        write(QString::fromUtf8(high ? "✅" : "⚠️") + QStringLiteral(" Enhanced identification: ") + name +
+        write(QString::fromUtf8(high ? "✅ Enhanced identification: " : "⚠️ Enhanced identification: ") + name +
               QStringLiteral(" → ") + *answer.appName + QStringLiteral(" (confidence: ") +
               QString::fromLatin1(AppIdentifierService::confidenceName(answer.confidence)) + u')');
         const bool installed = isInstalled(answer.bundleID, answer.appName);

@@ -38,7 +38,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
     std::vector<std::vector<fs::path>> folderApplications;
     std::vector<fs::path> workspace;
     {
-        const StageTimings::Scope timing(QStringLiteral("inventory: reading bundles"));
+        const StageTimings::Scope timing(StageTimings::Stage::readingBundles);
         std::vector<fs::path> everyBundle;
         for (const std::string_view folder : applicationFolders) {
             folderApplications.push_back(applicationsIn(resolve(folder)));
@@ -50,7 +50,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
     }
 
     {
-        const StageTimings::Scope timing(QStringLiteral("inventory: application folders"));
+        const StageTimings::Scope timing(StageTimings::Stage::applicationFolders);
         for (std::size_t i = 0; i < applicationFolders.size(); ++i) {
             DiagnosticLog::write(QStringLiteral("🔍 Scanning directory: ") +
                                  PathNames::text(resolve(applicationFolders[i])));
@@ -61,7 +61,7 @@ Inventory InstalledAppScanner::scanInstalledApps() const
 
     log("🔍 Scanning via Workspace...");
     {
-        const StageTimings::Scope timing(QStringLiteral("inventory: workspace"));
+        const StageTimings::Scope timing(StageTimings::Stage::workspace);
         indexBundles(workspace, true, inventory);
     }
     log("✅ Workspace scan completed");
@@ -70,33 +70,34 @@ Inventory InstalledAppScanner::scanInstalledApps() const
     log("🔍 Scanning LaunchServices database...");
     log("✅ LaunchServices scan completed");
 
-    auto step = [&](const char *stage, void (InstalledAppScanner::*source)(Inventory &) const) {
-        const StageTimings::Scope timing(QStringLiteral("inventory: ") + QLatin1StringView(stage));
+    using Stage = StageTimings::Stage;
+    auto step = [&](Stage stage, void (InstalledAppScanner::*source)(Inventory &) const) {
+        const StageTimings::Scope timing(stage);
         (this->*source)(inventory);
     };
 
     log("🔍 Scanning running processes...");
-    step("running applications", &InstalledAppScanner::scanRunningApplications);
+    step(Stage::runningApplications, &InstalledAppScanner::scanRunningApplications);
     log("✅ Running processes scan completed");
 
     log("🔍 Scanning receipts directory...");
-    step("receipts", &InstalledAppScanner::scanReceipts);
+    step(Stage::receipts, &InstalledAppScanner::scanReceipts);
     log("✅ Receipts scan completed");
 
     log("🔍 Scanning Application Support...");
-    step("Application Support", &InstalledAppScanner::scanApplicationSupport);
+    step(Stage::applicationSupport, &InstalledAppScanner::scanApplicationSupport);
     log("✅ Application Support scan completed");
 
     log("🔍 Scanning frameworks...");
-    step("frameworks", &InstalledAppScanner::scanFrameworks);
+    step(Stage::frameworks, &InstalledAppScanner::scanFrameworks);
     log("✅ Frameworks scan completed");
 
     log("🔍 Scanning system tools...");
-    step("tools and Java", &InstalledAppScanner::scanCommandLineTools);
+    step(Stage::toolsAndJava, &InstalledAppScanner::scanCommandLineTools);
     log("✅ System tools scan completed");
 
     log("🔍 Scanning Homebrew and MacPorts...");
-    step("Homebrew and MacPorts", &InstalledAppScanner::scanPackageManagers);
+    step(Stage::packageManagers, &InstalledAppScanner::scanPackageManagers);
     log("✅ Homebrew/MacPorts scan completed");
 
     log("🔍 Cleaning up authorization...");

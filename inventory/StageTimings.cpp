@@ -12,7 +12,7 @@ std::atomic<bool> enabled{false};
 
 struct Totals {
     std::mutex mutex;
-    std::vector<std::pair<QString, std::chrono::steady_clock::duration>> stages;
+    std::vector<std::pair<StageTimings::Stage, std::chrono::steady_clock::duration>> stages;
 };
 
 Totals &totalsStore()
@@ -33,7 +33,7 @@ bool StageTimings::isEnabled()
     return enabled.load(std::memory_order_relaxed);
 }
 
-void StageTimings::add(const QString &stage, std::chrono::steady_clock::duration elapsed)
+void StageTimings::add(Stage stage, std::chrono::steady_clock::duration elapsed)
 {
     if (!isEnabled())
         return;
@@ -48,11 +48,11 @@ void StageTimings::add(const QString &stage, std::chrono::steady_clock::duration
     totals.stages.emplace_back(stage, elapsed);
 }
 
-std::vector<std::pair<QString, double>> StageTimings::totals()
+std::vector<std::pair<StageTimings::Stage, double>> StageTimings::totals()
 {
     Totals &totals = totalsStore();
     std::lock_guard lock(totals.mutex);
-    std::vector<std::pair<QString, double>> result;
+    std::vector<std::pair<Stage, double>> result;
     for (const auto &[name, total] : totals.stages)
         result.emplace_back(name, std::chrono::duration<double>(total).count());
     return result;
@@ -65,8 +65,8 @@ void StageTimings::clear()
     totals.stages.clear();
 }
 
-StageTimings::Scope::Scope(QString stage)
-    : m_stage(std::move(stage))
+StageTimings::Scope::Scope(Stage stage)
+    : m_stage(stage)
     , m_start(std::chrono::steady_clock::now())
 {}
 

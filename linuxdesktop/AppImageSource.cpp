@@ -34,8 +34,8 @@ void AppImageSource::addTo(LinuxInventory &inventory, const Platform &platform) 
                 continue;
             QString name = fileName.chopped(9);
             name.remove(version);
-            const InstalledOwner owner{PathNames::text(child.path), QStringLiteral("AppImage")};
-            inventory.add(name, owner, QStringLiteral("AppImage '%1'").arg(fileName));
+            const InstalledOwner owner{PathNames::text(child.path), OwnerKind::appImage};
+            inventory.add(name, owner, NameForm{NameForm::Kind::appImage, fileName});
         }
     }
 }

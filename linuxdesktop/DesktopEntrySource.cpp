@@ -85,24 +85,25 @@ void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platfo
             std::optional<InstalledOwner> owner;
             bool packaged = false;
             if (target.kind == LaunchTarget::Kind::flatpakApp) {
-                owner = InstalledOwner{*found, QStringLiteral("Flatpak app")};
+                owner = InstalledOwner{*found, OwnerKind::flatpakApp};
             } else if (target.kind == LaunchTarget::Kind::snap) {
-                owner = InstalledOwner{*found, QStringLiteral("snap")};
+                owner = InstalledOwner{*found, OwnerKind::snap};
             } else {
                 owner = inventory.ownerOfFile(systemFolder + u'/' + fileName);
                 packaged = owner.has_value();
                 if (!owner)
                     owner = inventory.ownerOfFile(*found);
                 if (!owner)
-                    owner = InstalledOwner{systemFolder + u'/' + fileName, QStringLiteral("menu entry")};
+                    owner = InstalledOwner{systemFolder + u'/' + fileName, OwnerKind::menuEntry};
                 if (inventory.isLeftBehind(*owner))
                     continue;
             }
             const QString id = fileName.chopped(8);
-            inventory.add(id, *owner, QStringLiteral("desktop-file ID '%1'").arg(id));
+            const NameForm desktopFileId{NameForm::Kind::desktopFileId, id};
+            inventory.add(id, *owner, desktopFileId);
             const QString last = NameKey::reverseDnsLastPart(id);
             if (!last.isEmpty())
-                inventory.add(last, *owner, QStringLiteral("desktop-file ID '%1'").arg(id));
+                inventory.add(last, *owner, desktopFileId);
             // What the menu shows is an application, and so is the package it comes with.
             if (!entry.hidden) {
                 inventory.addApplication(id);
@@ -112,12 +113,11 @@ void DesktopEntrySource::addTo(LinuxInventory &inventory, const Platform &platfo
                     inventory.addApplication(owner->id);
             }
             if (!entry.startupWMClass.isEmpty())
-                inventory.add(entry.startupWMClass, *owner,
-                              QStringLiteral("window class '%1'").arg(entry.startupWMClass));
+                inventory.add(entry.startupWMClass, *owner, {NameForm::Kind::windowClass, entry.startupWMClass});
             if (!entry.name.isEmpty())
-                inventory.add(entry.name, *owner, QStringLiteral("menu name '%1'").arg(entry.name));
+                inventory.add(entry.name, *owner, {NameForm::Kind::menuName, entry.name});
             if (!entry.icon.isEmpty() && !entry.icon.contains(u'/'))
-                inventory.add(entry.icon, *owner, QStringLiteral("icon name '%1'").arg(entry.icon));
+                inventory.add(entry.icon, *owner, {NameForm::Kind::iconName, entry.icon});
         }
     }
 }

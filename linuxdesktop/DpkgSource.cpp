@@ -148,7 +148,7 @@ void DpkgSource::addTo(LinuxInventory &inventory, const Platform &platform) cons
         const QString &name = stanza.package.name;
         std::optional<RemovedPackage> removal = inventory.removal(name);
         if (!removal || removal->name != name)
-            removal = RemovedPackage{name, QString(), QStringLiteral("dpkg database")};
+            removal = RemovedPackage{name, QString(), RemovedPackage::Record::dpkgDatabase};
         inventory.addRemoval(name, *removal);
         if (!stanza.package.source.isEmpty())
             inventory.addRemoval(stanza.package.source, *removal);

@@ -15,14 +15,14 @@ void FlatpakSource::addTo(LinuxInventory &inventory, const Platform &platform) c
                                                    XdgBaseFolders::of(platform.homeDirectory()).data / "flatpak/app"};
     for (const std::filesystem::path &folder : installations) {
         for (const QString &id : SystemFiles::names(platform, folder, true)) {
-            const InstalledOwner owner{id, QStringLiteral("Flatpak app")};
+            const InstalledOwner owner{id, OwnerKind::flatpakApp};
             inventory.addFlatpak(id);
             inventory.addApplication(id);
-            inventory.add(id, owner, QStringLiteral("Flatpak ID '%1'").arg(id));
+            inventory.add(id, owner, {NameForm::Kind::flatpakId, id});
             const QString last = NameKey::reverseDnsLastPart(id);
             if (!last.isEmpty()) {
                 inventory.addApplication(last);
-                inventory.add(last, owner, QStringLiteral("last part of Flatpak ID '%1'").arg(id));
+                inventory.add(last, owner, {NameForm::Kind::flatpakIdLastPart, id});
             }
         }
     }

@@ -20,7 +20,7 @@ QString formulaOfLink(const QString &target)
 
 InstalledOwner formula(const QString &name)
 {
-    return InstalledOwner{name, QStringLiteral("Homebrew formula")};
+    return InstalledOwner{name, OwnerKind::homebrewFormula};
 }
 
 } // namespace
@@ -33,15 +33,15 @@ void HomebrewSource::addTo(LinuxInventory &inventory, const Platform &platform) 
     for (const std::filesystem::path &prefix : prefixes) {
         const QStringList formulae = SystemFiles::names(platform, prefix / "Cellar", true);
         for (const QString &name : formulae)
-            inventory.add(name, formula(name), QStringLiteral("Homebrew formula '%1'").arg(name));
+            inventory.add(name, formula(name), {NameForm::Kind::homebrewFormula, name});
         for (const char *folder : {"opt", "bin", "sbin"}) {
             for (const auto &[name, target] : SystemFiles::links(platform, prefix / folder)) {
                 const QString owner = formulaOfLink(target);
                 if (!formulae.contains(owner))
                     continue;
+                const bool formulaLink = folder == std::string_view("opt");
                 inventory.add(name, formula(owner),
-                              folder == std::string_view("opt") ? QStringLiteral("Homebrew formula '%1'").arg(name)
-                                                                : QStringLiteral("executable '%1'").arg(name));
+                              {formulaLink ? NameForm::Kind::homebrewFormula : NameForm::Kind::executable, name});
             }
         }
     }

@@ -3,12 +3,13 @@
 
 #pragma once
 
+#include "model/OwnerKind.h"
+
 #include <QString>
 
 // A piece of installed software on a Linux system, as one inventory source found it.
 struct InstalledOwner {
     // The owner's own name in its source: a package, a Flatpak application ID, a snap, a program's path.
     QString id;
-    // What kind of owner it is, in words: "package", "Flatpak app", "snap", "program", ...
-    QString kind;
+    OwnerKind kind = OwnerKind::none;
 };

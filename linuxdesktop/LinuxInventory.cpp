@@ -78,7 +78,7 @@ std::optional<LinuxInventory::Match> first(const QHash<QString, QList<LinuxInven
 
 } // namespace
 
-void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const QString &form, Tie tie)
+void LinuxInventory::add(const QString &key, const InstalledOwner &owner, const NameForm &form, Tie tie)
 {
     const QString normal = NameKey::of(key);
     if (normal.size() < 2)
@@ -155,7 +155,7 @@ bool LinuxInventory::isProgramSource(const QString &name) const
 
 bool LinuxInventory::isLeftBehind(const InstalledOwner &owner) const
 {
-    return owner.kind == u"package" && m_leftBehind.contains(owner.id);
+    return owner.kind == OwnerKind::package && m_leftBehind.contains(owner.id);
 }
 
 std::optional<InstalledOwner> LinuxInventory::ownerOfFile(const QString &path) const
@@ -224,7 +224,7 @@ std::optional<QString> LinuxInventory::locate(const LaunchTarget &target, const 
 
 void LinuxInventory::addRemovedPackage(const QString &name)
 {
-    addRemoval(name, RemovedPackage{name, QString(), QStringLiteral("dpkg database")});
+    addRemoval(name, RemovedPackage{name, QString(), RemovedPackage::Record::dpkgDatabase});
 }
 
 std::optional<QString> LinuxInventory::removedPackage(const QString &name) const

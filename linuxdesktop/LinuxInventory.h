@@ -7,6 +7,7 @@
 #include "linuxdesktop/LaunchTarget.h"
 #include "linuxdesktop/LibraryCue.h"
 #include "linuxdesktop/RemovedPackage.h"
+#include "model/NameForm.h"
 
 #include <QHash>
 #include <QList>
@@ -34,8 +35,8 @@ public:
     };
     struct Match {
         InstalledOwner owner;
-        // Which of the owner's names matched, e.g. "executable gimp".
-        QString form;
+        // Which of the owner's names matched.
+        NameForm form;
         Tie tie = Tie::own;
     };
 
@@ -43,7 +44,7 @@ public:
     static LinuxInventory build(const Platform &platform, const std::atomic<bool> *cancelled = nullptr);
 
     // `key` is compared in its NameKey form; an owner already under the key is not added again.
-    void add(const QString &key, const InstalledOwner &owner, const QString &form, Tie tie = Tie::own);
+    void add(const QString &key, const InstalledOwner &owner, const NameForm &form, Tie tie = Tie::own);
     // The first owner of the name.
     std::optional<Match> find(const QString &name) const;
     // Every owner of the name, the first first.

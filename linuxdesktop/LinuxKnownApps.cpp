@@ -14,13 +14,15 @@
 namespace {
 
 using App = LinuxKnownApps::App;
+using Fault = LinuxKnownApps::Fault;
+using Problem = LinuxKnownApps::Fault::Problem;
 
 struct Catalogue {
     // The rows, then one entry for each name that several rows share.
     std::vector<App> entries;
     std::size_t rows = 0;
     QHash<QString, std::size_t> byName;
-    QStringList faults;
+    QList<Fault> faults;
 };
 
 // The folders the names live in, as the file writes them: the home itself and the XDG base folders.
@@ -68,29 +70,26 @@ QString joinedNames(const QStringList &names)
 }
 
 // Reads one row; a fault says why it is left out.
-std::optional<App> row(const QStringList &columns, QStringList &shared, QString &fault)
+std::optional<App> row(const QStringList &columns, QStringList &shared, Fault &fault)
 {
-    if (columns.size() != 5 && columns.size() != 6) {
-        fault = QStringLiteral("%1 columns instead of 5 or 6").arg(columns.size());
+    const auto faulty = [&fault](Problem problem, const QString &subject = {}) {
+        fault.problem = problem;
+        fault.subject = subject;
         return std::nullopt;
-    }
+    };
+    if (columns.size() != 5 && columns.size() != 6)
+        return faulty(Problem::columnCount, QString::number(columns.size()));
     App app{columns[0].trimmed(), {}, listOf(columns[2]), listOf(columns[3]), listOf(columns[4]), {}, {}, {}};
     if (columns.size() == 6) {
         app.documentation = columns[5].trimmed();
-        if (app.documentation.isEmpty() || app.documentation == u"-") {
-            fault = QStringLiteral("%1 names no documentation in its sixth column").arg(app.name);
-            return std::nullopt;
-        }
+        if (app.documentation.isEmpty() || app.documentation == u"-")
+            return faulty(Problem::noDocumentation, app.name);
         app.readers = app.packages;
     }
-    if (app.name.isEmpty()) {
-        fault = QStringLiteral("no name");
-        return std::nullopt;
-    }
-    if (app.packages.isEmpty() && app.flatpaks.isEmpty() && app.snaps.isEmpty()) {
-        fault = QStringLiteral("%1 is installed under no name").arg(app.name);
-        return std::nullopt;
-    }
+    if (app.name.isEmpty())
+        return faulty(Problem::noName);
+    if (app.packages.isEmpty() && app.flatpaks.isEmpty() && app.snaps.isEmpty())
+        return faulty(Problem::installedUnderNoName, app.name);
     for (QString place : listOf(columns[1])) {
         const bool isShared = place.startsWith(u'+');
         if (isShared)
@@ -101,24 +100,18 @@ std::optional<App> row(const QStringList &columns, QStringList &shared, QString 
                 name = place.mid(folder.size());
         }
         const QString key = NameKey::of(name);
-        if (name.isEmpty() || name.contains(u'/') || (place.startsWith(u'~') && !name.startsWith(u'.'))) {
-            fault = QStringLiteral("%1 is no entry of a home folder the scan lists").arg(place);
-            return std::nullopt;
-        }
-        if (key.isEmpty() || isGeneric(key)) {
-            fault = QStringLiteral("%1 is a name any program may write").arg(place);
-            return std::nullopt;
-        }
+        if (name.isEmpty() || name.contains(u'/') || (place.startsWith(u'~') && !name.startsWith(u'.')))
+            return faulty(Problem::notAHomeEntry, place);
+        if (key.isEmpty() || isGeneric(key))
+            return faulty(Problem::genericName, place);
         app.places.append(place);
         if (!app.folders.contains(name))
             app.folders.append(name);
         if (isShared)
             shared.append(key);
     }
-    if (app.folders.isEmpty()) {
-        fault = QStringLiteral("%1 writes no names").arg(app.name);
-        return std::nullopt;
-    }
+    if (app.folders.isEmpty())
+        return faulty(Problem::writesNoNames, app.name);
     return app;
 }
 
@@ -151,7 +144,7 @@ Catalogue load()
     Catalogue catalogue;
     QFile file(QStringLiteral(":/data/LinuxKnownApps.tsv"));
     if (!file.open(QIODevice::ReadOnly)) {
-        catalogue.faults.append(QStringLiteral("the catalogue cannot be read"));
+        catalogue.faults.append(Fault{Problem::unreadable, {}, {}});
         return catalogue;
     }
     // Which rows claim each name, in file order, and whether each of them says that it shares it.
@@ -168,10 +161,10 @@ Catalogue load()
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
         QStringList shared;
-        QString fault;
+        Fault fault{Problem::noName, {lineNumber}, {}};
         std::optional<App> app = row(line.split(u'\t'), shared, fault);
         if (!app) {
-            catalogue.faults.append(QStringLiteral("line %1: %2").arg(lineNumber).arg(fault));
+            catalogue.faults.append(fault);
             continue;
         }
         QStringList keys;
@@ -188,25 +181,22 @@ Catalogue load()
 
     std::map<std::vector<std::size_t>, std::size_t> combinations;
     for (const auto &[key, claimants] : claims) {
-        QStringList lines;
+        QList<int> lines;
         bool allShared = true;
         std::vector<std::size_t> indices;
         for (const Claim &claim : claimants) {
-            lines.append(QString::number(claim.line));
+            lines.append(claim.line);
             allShared = allShared && claim.shared;
             indices.push_back(claim.row);
         }
         if (claimants.size() == 1) {
             if (claimants.front().shared)
-                catalogue.faults.append(
-                    QStringLiteral("line %1: %2 is marked shared, but no other row writes it").arg(lines.front(), key));
+                catalogue.faults.append(Fault{Problem::sharedAlone, lines, key});
             catalogue.byName.insert(key, claimants.front().row);
             continue;
         }
         if (!allShared)
-            catalogue.faults.append(
-                QStringLiteral("lines %1: %2 is written by each, but not marked shared in all of them")
-                    .arg(lines.join(QStringLiteral(", ")), key));
+            catalogue.faults.append(Fault{Problem::sharedUnmarked, lines, key});
         auto [found, added] = combinations.try_emplace(indices, catalogue.entries.size());
         if (added)
             catalogue.entries.push_back(combined(catalogue.entries, indices));
@@ -238,7 +228,7 @@ std::span<const LinuxKnownApps::App> LinuxKnownApps::apps()
     return std::span(known.entries).first(known.rows);
 }
 
-QStringList LinuxKnownApps::faults()
+QList<LinuxKnownApps::Fault> LinuxKnownApps::faults()
 {
     return catalogue().faults;
 }

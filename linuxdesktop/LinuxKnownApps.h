@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <span>
 
@@ -37,6 +39,34 @@ public:
     static std::optional<App> writerOf(const QString &folderName);
     // Every row of the catalogue, in the file's order.
     static std::span<const App> apps();
-    // The lines of the file that were left out, each with its number and why; empty for a sound file.
-    static QStringList faults();
+    // What is wrong with a line of the file, which leaves the row out or the names of several rows unmarked.
+    struct Fault {
+        enum class Problem : std::uint8_t {
+            // The file is not in the program.
+            unreadable,
+            // The subject is the number of columns, which is not 5 or 6.
+            columnCount,
+            // A sixth column without a documentation; the subject is the application.
+            noDocumentation,
+            noName,
+            // Neither a package, a Flatpak ID nor a snap; the subject is the application.
+            installedUnderNoName,
+            // The subject is a place that is no entry of a home folder the scan lists.
+            notAHomeEntry,
+            // The subject is a place whose name any program may write.
+            genericName,
+            // The subject is an application that writes no names.
+            writesNoNames,
+            // The subject is a name marked shared that no other row writes.
+            sharedAlone,
+            // The subject is a name that several rows write but not all of them mark shared.
+            sharedUnmarked,
+        };
+        Problem problem;
+        // The lines it is found on; none when the file cannot be read.
+        QList<int> lines;
+        QString subject;
+    };
+    // What is wrong with the file; empty for a sound file.
+    static QList<Fault> faults();
 };

@@ -35,7 +35,7 @@ Evidence evidence(Evidence::Kind kind, Evidence::Strength strength, const QStrin
 }
 
 // The owner an evidence names, and which of its names matched, when a match decided.
-Evidence naming(Evidence evidence, const InstalledOwner &owner, const QString &form = {})
+Evidence naming(Evidence evidence, const InstalledOwner &owner, const NameForm &form = {})
 {
     evidence.owner = owner.id;
     evidence.ownerKind = owner.kind;
@@ -133,7 +133,7 @@ bool LinuxOwnerIdentifier::isDesktopComponent(const QString &name) const
 std::optional<Attribution> LinuxOwnerIdentifier::flatpakData(const QString &name) const
 {
     if (m_inventory.hasFlatpak(name))
-        return installed({name, QStringLiteral("Flatpak app")},
+        return installed({name, OwnerKind::flatpakApp},
                          evidence(Evidence::Kind::flatpakInstalled, Evidence::Strength::direct, name));
     return gone(name, evidence(Evidence::Kind::flatpakMissing, Evidence::Strength::direct, name));
 }
@@ -164,8 +164,7 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     switch (target.kind) {
     case LaunchTarget::Kind::flatpakApp:
     case LaunchTarget::Kind::snap: {
-        const QString software =
-            target.kind == LaunchTarget::Kind::snap ? QStringLiteral("snap") : QStringLiteral("Flatpak app");
+        const OwnerKind software = target.kind == LaunchTarget::Kind::snap ? OwnerKind::snap : OwnerKind::flatpakApp;
         const InstalledOwner owner{target.name, software};
         if (found)
             return installed(owner, naming(starting(Evidence::Kind::startsInstalled, target.name), owner));
@@ -186,14 +185,14 @@ std::optional<Attribution> LinuxOwnerIdentifier::launchedProgram(const QString &
     }
     // A menu entry that starts itself is what there is of an application that D-Bus starts.
     if (!owner)
-        owner = InstalledOwner{*found, found->endsWith(QStringLiteral(".desktop")) ? QStringLiteral("menu entry")
-                                                                                   : QStringLiteral("program")};
+        owner = InstalledOwner{*found,
+                               found->endsWith(QStringLiteral(".desktop")) ? OwnerKind::menuEntry : OwnerKind::program};
     return installed(*owner, naming(starting(Evidence::Kind::runsInstalledProgram, *found), *owner));
 }
 
 LibraryCue LinuxOwnerIdentifier::libraryCue(const LinuxInventory::Match &match) const
 {
-    if (match.tie == LinuxInventory::Tie::own || match.owner.kind != u"package")
+    if (match.tie == LinuxInventory::Tie::own || match.owner.kind != OwnerKind::package)
         return LibraryCue::none;
     return m_inventory.libraryCue(match.owner.id);
 }
@@ -219,7 +218,7 @@ std::optional<Attribution> LinuxOwnerIdentifier::removedProgram(const QString &c
     }
     return gone(*package, naming(evidence(Evidence::Kind::packageRemovedLeavingNoProgram, Evidence::Strength::direct,
                                           candidate, match.owner.id),
-                                 {*package, QStringLiteral("package")}));
+                                 {*package, OwnerKind::package}));
 }
 
 std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &name,
@@ -260,7 +259,7 @@ std::optional<Attribution> LinuxOwnerIdentifier::matchingName(const QString &nam
                                                                       : Evidence::Kind::packageRemovedLeavingLibrary;
     return gone(*package,
                 naming(evidence(kind, Evidence::Strength::direct, library->matchedName, library->source),
-                       {*package, QStringLiteral("package")}),
+                       {*package, OwnerKind::package}),
                 library);
 }
 
@@ -286,7 +285,7 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
         found.application = app->name;
         return found;
     };
-    const auto found = [&](const InstalledOwner &owner, const QString &form = {}) {
+    const auto found = [&](const InstalledOwner &owner, const NameForm &form = {}) {
         Evidence clause =
             naming(catalogued(Evidence::Kind::catalogueFolderInstalled, Evidence::Kind::readByInstalled), owner, form);
         if (!documented)
@@ -297,15 +296,15 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
     };
     for (const QString &package : app->packages) {
         if (m_inventory.hasPackage(package) && counts(package))
-            return found({package, QStringLiteral("package")});
+            return found({package, OwnerKind::package});
     }
     for (const QString &id : app->flatpaks) {
         if (m_inventory.hasFlatpak(id))
-            return found({id, QStringLiteral("Flatpak app")});
+            return found({id, OwnerKind::flatpakApp});
     }
     for (const QString &snap : app->snaps) {
         if (m_inventory.hasSnap(snap))
-            return found({snap, QStringLiteral("snap")});
+            return found({snap, OwnerKind::snap});
     }
     // Installed some other way (a tarball, an AppImage): its own names may still be known.
     for (const QStringList *names : {&app->packages, &app->snaps}) {
@@ -376,7 +375,7 @@ Attribution LinuxOwnerIdentifier::orphan(const std::vector<NameCandidates::Candi
         if (package && !m_inventory.hasPackage(*package))
             return gone(*package,
                         naming(evidence(Evidence::Kind::packageRemoved, Evidence::Strength::direct, candidate.name),
-                               {*package, QStringLiteral("package")}),
+                               {*package, OwnerKind::package}),
                         library);
     }
     Evidence nothing{library ? Evidence::Kind::noProgramNamed : Evidence::Kind::nothingNamed};

@@ -34,7 +34,7 @@ QString packageOfStorePath(const QString &path)
 
 InstalledOwner package(const QString &name)
 {
-    return InstalledOwner{name, QStringLiteral("Nix package")};
+    return InstalledOwner{name, OwnerKind::nixPackage};
 }
 
 // manifest.json: "elements" is a list of packages, or since its version 3 an object of them by name, each with its
@@ -53,7 +53,7 @@ void readManifest(LinuxInventory &inventory, const Platform &platform, const std
         for (const QJsonValue &path : element.toObject().value(QStringLiteral("storePaths")).toArray()) {
             const QString name = packageOfStorePath(path.toString());
             if (!name.isEmpty())
-                inventory.add(name, package(name), QStringLiteral("Nix package '%1'").arg(name));
+                inventory.add(name, package(name), NameForm{NameForm::Kind::nixPackage, name});
         }
     }
 }
@@ -73,8 +73,8 @@ void NixSource::addTo(LinuxInventory &inventory, const Platform &platform) const
             const QString name = packageOfStorePath(target);
             if (name.isEmpty())
                 continue;
-            inventory.add(name, package(name), QStringLiteral("Nix package '%1'").arg(name));
-            inventory.add(command, package(name), QStringLiteral("executable '%1'").arg(command));
+            inventory.add(name, package(name), NameForm{NameForm::Kind::nixPackage, name});
+            inventory.add(command, package(name), NameForm{NameForm::Kind::executable, command});
         }
     }
 }

@@ -11,12 +11,13 @@ void OptFolderSource::addTo(LinuxInventory &inventory, const Platform &platform)
     const std::filesystem::path opt = SystemFiles::local(platform, QStringLiteral("/opt"));
     for (const QString &name : SystemFiles::names(platform, opt, true)) {
         const QString path = QStringLiteral("/opt/") + name;
-        const InstalledOwner owner{path, QStringLiteral("folder in /opt")};
-        inventory.add(name, owner, QStringLiteral("folder '%1'").arg(path));
+        const InstalledOwner owner{path, OwnerKind::optFolder};
+        inventory.add(name, owner, NameForm{NameForm::Kind::folder, path});
         for (const QString &inner : SystemFiles::names(platform, opt / name.toStdString(), true)) {
-            const InstalledOwner innerOwner{path + u'/' + inner, QStringLiteral("folder in /opt")};
-            inventory.add(name + u'-' + inner, innerOwner, QStringLiteral("folder '%1/%2'").arg(path, inner));
-            inventory.add(inner, innerOwner, QStringLiteral("folder '%1/%2'").arg(path, inner));
+            const InstalledOwner innerOwner{path + u'/' + inner, OwnerKind::optFolder};
+            const NameForm folder{NameForm::Kind::folder, innerOwner.id};
+            inventory.add(name + u'-' + inner, innerOwner, folder);
+            inventory.add(inner, innerOwner, folder);
         }
     }
 }

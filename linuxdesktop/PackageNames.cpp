@@ -6,6 +6,7 @@
 #include "linuxdesktop/LinuxInventory.h"
 #include "linuxdesktop/NameKey.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -47,25 +48,21 @@ QString unversioned(const QString &name)
     return result;
 }
 
-// Folders below those that the system and every desktop share, whichever packages happen to be installed: they
-// hold many programs' files and name none. Editors' and shells' folders hold their plugins and completions, and
-// name the editor or shell only when it is installed, which its own package then says. A version does not
-// make them a program's ("python3.12").
+// Folders below those that the system and every desktop share, listed in SystemFolders.txt: they hold many programs'
+// files and name none. A version does not make them a program's ("python3.12").
 bool isSystemFolder(const QString &name)
 {
-    static const QStringList list =
-        QStringLiteral(
-            "aclocal alternatives apparmor.d appdata application-registry applications autostart backgrounds "
-            "bash-completion binfmt.d binfmts bug cmake common-licenses cron.d cron.daily cron.hourly "
-            "cron.monthly cron.weekly dbus-1 debug default defaults desktop-directories dict doc doc-base emacs "
-            "environment.d extensions firmware fish fonts games gir-1.0 girepository-1.0 gtk-doc help i18n icons "
-            "info init.d installed-tests java javascript jni jvm kernel keyrings ld.so.conf.d lintian locale "
-            "logrotate.d man maven-repo menu metainfo mime mime-info misc modprobe.d modules modules-load.d "
-            "node_modules pam.d perl5 pixmaps pkgconfig plugins polkit-1 profile.d python python3 security sgml "
-            "skel sounds ssl sudoers.d sysctl.d systemd sysusers.d texmf themes thumbnailers tmpfiles.d udev vim "
-            "wallpapers wayland-sessions X11 xdg xml xsessions zsh")
-            .split(u' ');
-    static const QSet<QString> names(list.cbegin(), list.cend());
+    static const QSet<QString> names = [] {
+        QSet<QString> result;
+        QFile file(QStringLiteral(":/data/SystemFolders.txt"));
+        if (!file.open(QIODevice::ReadOnly))
+            return result;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (!line.isEmpty() && !line.startsWith('#'))
+                result.insert(QString::fromUtf8(line));
+        }
+        return result;
+    }();
     return names.contains(name) || names.contains(unversioned(name));
 }
 
@@ -103,19 +100,19 @@ PackageNames::PackageNames(LinuxInventory &inventory)
 
 InstalledOwner PackageNames::ownerOf(const Package &package)
 {
-    return InstalledOwner{package.name, QStringLiteral("package")};
+    return InstalledOwner{package.name, OwnerKind::package};
 }
 
 void PackageNames::addPackages(const std::vector<Package> &packages)
 {
     for (const Package &package : packages) {
         m_inventory.addPackage(package.name);
-        m_inventory.add(package.name, ownerOf(package), QStringLiteral("package name '%1'").arg(package.name),
+        m_inventory.add(package.name, ownerOf(package), {NameForm::Kind::packageName, package.name},
                         LinuxInventory::Tie::packageName);
     }
     for (const Package &package : packages) {
         if (!package.source.isEmpty())
-            m_inventory.add(package.source, ownerOf(package), QStringLiteral("source package '%1'").arg(package.source),
+            m_inventory.add(package.source, ownerOf(package), {NameForm::Kind::sourcePackage, package.source},
                             LinuxInventory::Tie::shared);
     }
     m_packages.insert(m_packages.end(), packages.begin(), packages.end());
@@ -152,17 +149,18 @@ void PackageNames::addFile(const Package &package, const QString &path)
     if (programFolders().contains(folder)) {
         m_programs.insert(package.name);
         m_inventory.addFileOwner(path, ownerOf(package));
-        m_inventory.add(name, ownerOf(package), QStringLiteral("executable '%1'").arg(name));
+        m_inventory.add(name, ownerOf(package), {NameForm::Kind::executable, name});
         return;
     }
     if (folder == u"/usr/share/applications" && name.endsWith(u".desktop")) {
         m_programs.insert(package.name);
         m_inventory.addFileOwner(path, ownerOf(package));
         const QString id = name.chopped(8);
-        m_inventory.add(id, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
+        const NameForm desktopFileId{NameForm::Kind::desktopFileId, id};
+        m_inventory.add(id, ownerOf(package), desktopFileId);
         const QString last = NameKey::reverseDnsLastPart(id);
         if (!last.isEmpty())
-            m_inventory.add(last, ownerOf(package), QStringLiteral("desktop-file ID '%1'").arg(id));
+            m_inventory.add(last, ownerOf(package), desktopFileId);
         return;
     }
     if (isService(folder, name))
@@ -207,7 +205,7 @@ void PackageNames::addFolders()
             folder.sources.size() == 1 ? std::optional(folder.owner) : folder.namesake;
         if (!owner)
             continue;
-        const QString form = QStringLiteral("folder '%1'").arg(folder.path);
+        const NameForm form{NameForm::Kind::folder, folder.path};
         m_inventory.add(name, *owner, form, LinuxInventory::Tie::shared);
         const QString plain = unversioned(name);
         if (plain != name && plain.size() >= 3 && !isSystemFolder(plain))

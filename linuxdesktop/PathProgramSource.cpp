@@ -34,11 +34,10 @@ void PathProgramSource::addTo(LinuxInventory &inventory, const Platform &platfor
             const QString name = PathNames::fileName(child.path);
             const QString path = systemFolder + u'/' + name;
             inventory.addProgram(name, path);
-            const InstalledOwner owner =
-                inventory.ownerOfFile(path).value_or(InstalledOwner{path, QStringLiteral("program")});
+            const InstalledOwner owner = inventory.ownerOfFile(path).value_or(InstalledOwner{path, OwnerKind::program});
             // It still runs, but only until the autoremove that takes the rest of a removed program.
             if (!inventory.isLeftBehind(owner))
-                inventory.add(name, owner, QStringLiteral("executable '%1'").arg(name));
+                inventory.add(name, owner, NameForm{NameForm::Kind::executable, name});
         }
     }
 }

@@ -98,15 +98,15 @@ void readPacmanLog(const Platform &platform, const Visit &visit)
 
 void RemovalLogSource::addTo(LinuxInventory &inventory, const Platform &platform) const
 {
-    const std::pair<void (*)(const Platform &, const Visit &), const char *> logs[] = {{readDpkgLog, "dpkg log"},
-                                                                                       {readAptHistory, "apt history"},
-                                                                                       {readDnfLog, "dnf log"},
-                                                                                       {readPacmanLog, "pacman log"}};
+    using Record = RemovedPackage::Record;
+    const std::pair<void (*)(const Platform &, const Visit &), Record> logs[] = {{readDpkgLog, Record::dpkgLog},
+                                                                                 {readAptHistory, Record::aptHistory},
+                                                                                 {readDnfLog, Record::dnfLog},
+                                                                                 {readPacmanLog, Record::pacmanLog}};
     for (const auto &[read, record] : logs) {
-        const QString recordName = QString::fromLatin1(record);
         read(platform, [&](const QString &name, const QString &date) {
             if (!name.isEmpty())
-                inventory.addRemoval(name, RemovedPackage{name, date, recordName});
+                inventory.addRemoval(name, RemovedPackage{name, date, record});
         });
     }
 }

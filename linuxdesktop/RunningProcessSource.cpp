@@ -17,7 +17,7 @@ void RunningProcessSource::addTo(LinuxInventory &inventory, const Platform &plat
         const QString path = PathNames::text(executable);
         const QString name = PathNames::fileName(executable);
         const InstalledOwner owner =
-            inventory.ownerOfFile(path).value_or(InstalledOwner{path, QStringLiteral("running program")});
-        inventory.add(name, owner, QStringLiteral("running program '%1'").arg(name));
+            inventory.ownerOfFile(path).value_or(InstalledOwner{path, OwnerKind::runningProgram});
+        inventory.add(name, owner, NameForm{NameForm::Kind::runningProgram, name});
     }
 }

@@ -14,6 +14,6 @@ void SnapSource::addTo(LinuxInventory &inventory, const Platform &platform) cons
             continue;
         inventory.addSnap(name);
         inventory.addApplication(name);
-        inventory.add(name, InstalledOwner{name, QStringLiteral("snap")}, QStringLiteral("snap name '%1'").arg(name));
+        inventory.add(name, InstalledOwner{name, OwnerKind::snap}, NameForm{NameForm::Kind::snapName, name});
     }
 }

@@ -18,11 +18,11 @@ namespace fs = std::filesystem;
 namespace {
 
 // Each file in a folder of commands, by the program's path, unless a package manager already named it.
-void addExecutables(LinuxInventory &inventory, const Platform &platform, const fs::path &folder, const QString &kind)
+void addExecutables(LinuxInventory &inventory, const Platform &platform, const fs::path &folder, OwnerKind kind)
 {
     for (const QString &name : SystemFiles::names(platform, folder, false)) {
         const InstalledOwner owner{PathNames::text(folder / name.toStdString()), kind};
-        inventory.add(name, owner, QStringLiteral("executable '%1'").arg(name));
+        inventory.add(name, owner, NameForm{NameForm::Kind::executable, name});
     }
 }
 
@@ -54,29 +54,29 @@ void addCargo(LinuxInventory &inventory, const Platform &platform, const fs::pat
         }
     }
     for (const auto &[crate, bins] : crates) {
-        const InstalledOwner owner{crate, QStringLiteral("cargo crate")};
-        inventory.add(crate, owner, QStringLiteral("cargo crate '%1'").arg(crate));
+        const InstalledOwner owner{crate, OwnerKind::cargoCrate};
+        inventory.add(crate, owner, NameForm{NameForm::Kind::cargoCrate, crate});
         for (const QString &name : bins)
-            inventory.add(name, owner, QStringLiteral("executable '%1'").arg(name));
+            inventory.add(name, owner, NameForm{NameForm::Kind::executable, name});
     }
     // rustup's commands and whatever else was put there.
-    addExecutables(inventory, platform, cargo / "bin", QStringLiteral("program"));
+    addExecutables(inventory, platform, cargo / "bin", OwnerKind::program);
 }
 
 void addPipx(LinuxInventory &inventory, const Platform &platform, const fs::path &home)
 {
     for (const fs::path &venvs : {home / ".local/pipx/venvs", home / ".local/share/pipx/venvs"}) {
         for (const QString &name : SystemFiles::names(platform, venvs, true))
-            inventory.add(name, InstalledOwner{name, QStringLiteral("pipx package")},
-                          QStringLiteral("pipx package '%1'").arg(name));
+            inventory.add(name, InstalledOwner{name, OwnerKind::pipxPackage},
+                          NameForm{NameForm::Kind::pipxPackage, name});
     }
     // "~/.local/bin/black" links to ".../pipx/venvs/black/bin/black".
     static const QRegularExpression venv(QStringLiteral("/pipx/venvs/([^/]+)/"));
     for (const auto &[name, target] : SystemFiles::links(platform, home / ".local/bin")) {
         const QRegularExpressionMatch match = venv.match(target);
         if (match.hasMatch())
-            inventory.add(name, InstalledOwner{match.captured(1), QStringLiteral("pipx package")},
-                          QStringLiteral("executable '%1'").arg(name));
+            inventory.add(name, InstalledOwner{match.captured(1), OwnerKind::pipxPackage},
+                          NameForm{NameForm::Kind::executable, name});
     }
 }
 
@@ -119,10 +119,10 @@ void addNpm(LinuxInventory &inventory, const Platform &platform, const fs::path 
                                              : QStringList{QString()};
             for (const QString &inner : packages) {
                 const QString package = inner.isEmpty() ? name : name + u'/' + inner;
-                const InstalledOwner owner{package, QStringLiteral("npm package")};
-                inventory.add(package, owner, QStringLiteral("npm package '%1'").arg(package));
+                const InstalledOwner owner{package, OwnerKind::npmPackage};
+                inventory.add(package, owner, NameForm{NameForm::Kind::npmPackage, package});
                 if (!inner.isEmpty())
-                    inventory.add(inner, owner, QStringLiteral("npm package '%1'").arg(package));
+                    inventory.add(inner, owner, NameForm{NameForm::Kind::npmPackage, package});
             }
         }
         // "bin/tsc" links to "../lib/node_modules/typescript/bin/tsc".
@@ -130,8 +130,8 @@ void addNpm(LinuxInventory &inventory, const Platform &platform, const fs::path 
         for (const auto &[name, target] : SystemFiles::links(platform, prefix / "bin")) {
             const QRegularExpressionMatch match = module.match(target);
             if (match.hasMatch())
-                inventory.add(name, InstalledOwner{match.captured(1), QStringLiteral("npm package")},
-                              QStringLiteral("executable '%1'").arg(name));
+                inventory.add(name, InstalledOwner{match.captured(1), OwnerKind::npmPackage},
+                              NameForm{NameForm::Kind::executable, name});
         }
     }
 }
@@ -144,8 +144,8 @@ void UserInstallSource::addTo(LinuxInventory &inventory, const Platform &platfor
     addCargo(inventory, platform, home / ".cargo");
     addPipx(inventory, platform, home);
     addNpm(inventory, platform, home);
-    addExecutables(inventory, platform, home / "go/bin", QStringLiteral("Go program"));
+    addExecutables(inventory, platform, home / "go/bin", OwnerKind::goProgram);
     for (const QString &name : SystemFiles::names(platform, home / ".local/share/JetBrains/Toolbox/apps", true))
-        inventory.add(name, InstalledOwner{name, QStringLiteral("JetBrains Toolbox app")},
-                      QStringLiteral("JetBrains Toolbox app '%1'").arg(name));
+        inventory.add(name, InstalledOwner{name, OwnerKind::jetBrainsToolboxApp},
+                      NameForm{NameForm::Kind::jetBrainsToolboxApp, name});
 }

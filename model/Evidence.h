@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include "model/NameForm.h"
+#include "model/OwnerKind.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -84,9 +87,9 @@ struct Evidence {
     QString source{};
     // Whose that is, where the kind names it: an application, a package, a program.
     QString owner{};
-    // What the owner is and which of its names matched, in the inventory's words ("package", "executable 'gimp'").
-    QString ownerKind{};
-    QString form{};
+    // What the owner is and which of its names matched.
+    OwnerKind ownerKind = OwnerKind::none;
+    NameForm form{};
     // The catalogue's name of the application, where the catalogue decided.
     QString application{};
     // The names that were looked for, or that would have made it installed.

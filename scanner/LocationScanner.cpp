@@ -48,7 +48,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
     // By names: a folder of many entries would take many times the memory as paths.
     std::optional<std::vector<ListedName>> children;
     {
-        const StageTimings::Scope timing(QStringLiteral("listing"));
+        const StageTimings::Scope timing(StageTimings::Stage::listing);
         if (platform.entryKind(folder) == Platform::EntryKind::missing)
             return result;
         children = platform.listNames(folder, profile.hiddenEntries());
@@ -84,7 +84,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
             facts.push_back(EntryFacts{std::move(name), {}, {}, {}});
         }
         {
-            const StageTimings::Scope timing(QStringLiteral("listing"));
+            const StageTimings::Scope timing(StageTimings::Stage::listing);
             ParallelWork::forEachIndex(kept.size(), workers, [&](std::size_t i) {
                 if (isCancelled())
                     return;
@@ -92,7 +92,7 @@ LocationScanner::Result LocationScanner::scanLocation(const ScanLocation &locati
                 facts[i].lastOpened = platform.lastUsedDate(kept[i]);
             });
         }
-        const StageTimings::Scope timing(QStringLiteral("identification"));
+        const StageTimings::Scope timing(StageTimings::Stage::identification);
         ParallelWork::forEachIndex(kept.size(), workers, [&](std::size_t i) {
             if (!isCancelled())
                 facts[i].attribution = resolver.identify(facts[i].name, kept[i], location.category);

@@ -269,6 +269,20 @@ TEST(CliScan, AFolderThatIsNotScannedIsOneWarningOnStandardErrorAndTheLogComesOn
     EXPECT_TRUE(verbose.err.contains("✅ App scan fully completed with"));
     EXPECT_TRUE(verbose.err.endsWith(warning));
 
+    // Each stage's line, as scripts read it.
+    const CliResult timed = runCli(Arguments{"scan", "--timings"} + folders(home.tree));
+    QStringList stages;
+    for (const QByteArray &line : timed.err.split('\n')) {
+        if (line.startsWith("timing: "))
+            stages.append(QString::fromUtf8(line.mid(8, 40)).trimmed());
+    }
+    stages.sort();
+    EXPECT_EQ(stages, QStringList({"identification", "index build", "inventory: Application Support",
+                                   "inventory: Homebrew and MacPorts", "inventory: application folders",
+                                   "inventory: frameworks", "inventory: reading bundles", "inventory: receipts",
+                                   "inventory: running applications", "inventory: tools and Java",
+                                   "inventory: workspace", "listing", "output", "whole scan"}));
+
     // What a careless scan listed is not a leftover.
     for (const char *path : {"Users/me/Library/Caches/Library", "Users/me/Library/Caches/Documents"}) {
         const CliResult trashed =

@@ -14,7 +14,7 @@ using Kind = Evidence::Kind;
 using Strength = Evidence::Strength;
 using Language = EvidenceText::Language;
 
-Evidence owned(Evidence evidence, const QString &owner, const QString &ownerKind, const QString &form = {})
+Evidence owned(Evidence evidence, const QString &owner, OwnerKind ownerKind, const NameForm &form = {})
 {
     evidence.owner = owner;
     evidence.ownerKind = ownerKind;
@@ -31,14 +31,22 @@ TEST(EvidenceText, ReadsInEnglishAndGermanFromTheValues)
     coreApplication();
     Evidence nothing{Kind::noProgramNamed};
     nothing.names = QStringList{"qqplay", "qq"};
-    const EvidenceList orphan{
-        nothing, Evidence{Kind::libraryHasName, Strength::direct, "qqplay", "libqqplay5"},
-        owned(Evidence{Kind::lookalikeWord, Strength::weak, "qq"}, "qq-tools", "package", "executable 'qq'")};
+    const EvidenceList orphan{nothing, Evidence{Kind::libraryHasName, Strength::direct, "qqplay", "libqqplay5"},
+                              owned(Evidence{Kind::lookalikeWord, Strength::weak, "qq"}, "qq-tools", OwnerKind::package,
+                                    {NameForm::Kind::executable, "qq"})};
     Evidence weak{Kind::nameWordResemblesRecordPart, Strength::weak, "zzqxx", "org.zzqx.studio", "Zzqx Studio"};
     Evidence weakUnidentified = weak;
     weakUnidentified.source.clear();
-    const EvidenceList started{owned(
-        Evidence{Kind::runsInstalledProgram, Strength::direct, "/usr/bin/qqsync", "Autostart"}, "qqsync", "package")};
+    const EvidenceList started{
+        owned(Evidence{Kind::runsInstalledProgram, Strength::direct, "/usr/bin/qqsync", "Autostart"}, "qqsync",
+              OwnerKind::package)};
+    const EvidenceList named{owned(Evidence{Kind::namesInstalled, Strength::direct, "boxes", "gnome-boxes"},
+                                   "org.gnome.Boxes", OwnerKind::flatpakApp,
+                                   {NameForm::Kind::flatpakIdLastPart, "org.gnome.Boxes"}),
+                             owned(Evidence{Kind::startsInstalled, Strength::direct, "qqbrew", "Menu Entries"},
+                                   "qqbrew", OwnerKind::homebrewFormula),
+                             owned(Evidence{Kind::namesInstalledProject, Strength::direct, "qqtool", "qqtool-3"},
+                                   "/opt/qq/qqtool", OwnerKind::optFolder, {NameForm::Kind::folder, "/opt/qq/qqtool"})};
     const struct {
         EvidenceList evidence;
         const char *english;
@@ -59,6 +67,14 @@ TEST(EvidenceText, ReadsInEnglishAndGermanFromTheValues)
          "Namenswort 'zzqxx' ähnelt einem Teil der Kennung oder einem Namenswort von Zzqx Studio"},
         {started, "autostart entry runs /usr/bin/qqsync, of package qqsync",
          "Autostart-Eintrag führt /usr/bin/qqsync aus, aus Paket qqsync"},
+        {named,
+         "'gnome-boxes' names boxes: last part of Flatpak ID 'org.gnome.Boxes' of Flatpak app org.gnome.Boxes, which "
+         "is installed; menu entry starts Homebrew formula qqbrew, which is installed; 'qqtool-3' names the project "
+         "qqtool: folder '/opt/qq/qqtool' of folder in /opt /opt/qq/qqtool, which is installed",
+         "'gnome-boxes' nennt boxes: letzter Teil der Flatpak-ID 'org.gnome.Boxes' von Flatpak-App org.gnome.Boxes "
+         "(installiert); Menüeintrag startet Homebrew-Formel qqbrew (installiert); 'qqtool-3' nennt das Projekt "
+         "qqtool: "
+         "Ordner '/opt/qq/qqtool' von Ordner in /opt /opt/qq/qqtool (installiert)"},
         {{Evidence{}}, "no evidence found", "kein Hinweis gefunden"},
     };
     for (const auto &c : cases)

@@ -5,6 +5,7 @@
 #include "TempTree.h"
 #include "linuxdesktop/LinuxInventory.h"
 #include "platform/PosixPlatform.h"
+#include "ui/EvidenceText.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -17,13 +18,17 @@ namespace {
 QString formOf(const LinuxInventory &inventory, const char *name)
 {
     const auto match = inventory.find(QString::fromUtf8(name));
-    return match ? match->owner.id + u' ' + match->form : QString();
+    return match ? match->owner.id + u' ' + EvidenceText::form(match->form, EvidenceText::Language::english)
+                 : QString();
 }
 
 QString removalOf(const LinuxInventory &inventory, const char *name)
 {
+    const char *const records[] = {"dpkg database", "dpkg log", "apt history", "dnf log", "pacman log"};
     const auto removal = inventory.removal(QString::fromUtf8(name));
-    return removal ? QStringLiteral("%1 %2 %3").arg(removal->name, removal->date, removal->record) : QString();
+    return removal ? QStringLiteral("%1 %2 %3")
+                         .arg(removal->name, removal->date, QString::fromUtf8(records[int(removal->record)]))
+                   : QString();
 }
 
 } // namespace

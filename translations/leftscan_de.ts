@@ -835,50 +835,6 @@ um die Details zu sehen.</translation>
         <translation>Ordner in /opt</translation>
     </message>
     <message>
-        <source>folder</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>executable</source>
-        <translation>Programmdatei</translation>
-    </message>
-    <message>
-        <source>package name</source>
-        <translation>Paketname</translation>
-    </message>
-    <message>
-        <source>source package</source>
-        <translation>Quellpaket</translation>
-    </message>
-    <message>
-        <source>snap name</source>
-        <translation>Snap-Name</translation>
-    </message>
-    <message>
-        <source>desktop-file ID</source>
-        <translation>Desktop-Datei-ID</translation>
-    </message>
-    <message>
-        <source>window class</source>
-        <translation>Fensterklasse</translation>
-    </message>
-    <message>
-        <source>menu name</source>
-        <translation>Menüname</translation>
-    </message>
-    <message>
-        <source>icon name</source>
-        <translation>Symbolname</translation>
-    </message>
-    <message>
-        <source>Flatpak ID</source>
-        <translation>Flatpak-ID</translation>
-    </message>
-    <message>
-        <source>last part of Flatpak ID</source>
-        <translation>letzter Teil der Flatpak-ID</translation>
-    </message>
-    <message>
         <source>autostart entry</source>
         <translation>Autostart-Eintrag</translation>
     </message>
@@ -1078,6 +1034,82 @@ um die Details zu sehen.</translation>
         <source>no evidence found</source>
         <translation>kein Hinweis gefunden</translation>
     </message>
+    <message>
+        <source>package name &apos;%1&apos;</source>
+        <translation>Paketname &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>source package &apos;%1&apos;</source>
+        <translation>Quellpaket &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>executable &apos;%1&apos;</source>
+        <translation>Programmdatei &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>desktop-file ID &apos;%1&apos;</source>
+        <translation>Desktop-Datei-ID &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>window class &apos;%1&apos;</source>
+        <translation>Fensterklasse &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>menu name &apos;%1&apos;</source>
+        <translation>Menüname &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>icon name &apos;%1&apos;</source>
+        <translation>Symbolname &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Flatpak ID &apos;%1&apos;</source>
+        <translation>Flatpak-ID &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>last part of Flatpak ID &apos;%1&apos;</source>
+        <translation>letzter Teil der Flatpak-ID &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>snap name &apos;%1&apos;</source>
+        <translation>Snap-Name &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Nix package &apos;%1&apos;</source>
+        <translation>Nix-Paket &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Homebrew formula &apos;%1&apos;</source>
+        <translation>Homebrew-Formel &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>npm package &apos;%1&apos;</source>
+        <translation>npm-Paket &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>pipx package &apos;%1&apos;</source>
+        <translation>pipx-Paket &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>cargo crate &apos;%1&apos;</source>
+        <translation>cargo-Crate &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>JetBrains Toolbox app &apos;%1&apos;</source>
+        <translation>JetBrains-Toolbox-App &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>AppImage &apos;%1&apos;</source>
+        <translation>AppImage &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>folder &apos;%1&apos;</source>
+        <translation>Ordner &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>running program &apos;%1&apos;</source>
+        <translation>laufendes Programm &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>FailureText</name>
@@ -1215,6 +1247,13 @@ um die Details zu sehen.</translation>
     <message>
         <source>NAMED AS</source>
         <translation>BENANNT ALS</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n keys</source>
+        <translation>
+            <numerusform>%n Schlüssel</numerusform>
+            <numerusform>%n Schlüssel</numerusform>
+        </translation>
     </message>
 </context>
 <context>

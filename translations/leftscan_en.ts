@@ -129,6 +129,16 @@
     </message>
 </context>
 <context>
+    <name>InventoryCommand</name>
+    <message numerus="yes">
+        <source>%n keys</source>
+        <translation>
+            <numerusform>%n key</numerusform>
+            <numerusform>%n keys</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RelativeDateFormatter</name>
     <message numerus="yes">
         <source>%1 year ago</source>

@@ -3,44 +3,12 @@
 
 #include "ui/EvidenceText.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
 
 using Kind = Evidence::Kind;
 using Language = EvidenceText::Language;
-
-// The inventory's words for kinds of owners and for their names, and the kinds of entries that start programs: data
-// of the engine, shown in the program's language.
-constexpr std::array Terms = {
-    QT_TRANSLATE_NOOP("EvidenceText", "package"),
-    QT_TRANSLATE_NOOP("EvidenceText", "Flatpak app"),
-    QT_TRANSLATE_NOOP("EvidenceText", "snap"),
-    QT_TRANSLATE_NOOP("EvidenceText", "program"),
-    QT_TRANSLATE_NOOP("EvidenceText", "running program"),
-    QT_TRANSLATE_NOOP("EvidenceText", "menu entry"),
-    QT_TRANSLATE_NOOP("EvidenceText", "pipx package"),
-    QT_TRANSLATE_NOOP("EvidenceText", "npm package"),
-    QT_TRANSLATE_NOOP("EvidenceText", "cargo crate"),
-    QT_TRANSLATE_NOOP("EvidenceText", "Go program"),
-    QT_TRANSLATE_NOOP("EvidenceText", "Homebrew formula"),
-    QT_TRANSLATE_NOOP("EvidenceText", "Nix package"),
-    QT_TRANSLATE_NOOP("EvidenceText", "JetBrains Toolbox app"),
-    QT_TRANSLATE_NOOP("EvidenceText", "AppImage"),
-    QT_TRANSLATE_NOOP("EvidenceText", "folder in /opt"),
-    QT_TRANSLATE_NOOP("EvidenceText", "folder"),
-    QT_TRANSLATE_NOOP("EvidenceText", "executable"),
-    QT_TRANSLATE_NOOP("EvidenceText", "package name"),
-    QT_TRANSLATE_NOOP("EvidenceText", "source package"),
-    QT_TRANSLATE_NOOP("EvidenceText", "snap name"),
-    QT_TRANSLATE_NOOP("EvidenceText", "desktop-file ID"),
-    QT_TRANSLATE_NOOP("EvidenceText", "window class"),
-    QT_TRANSLATE_NOOP("EvidenceText", "menu name"),
-    QT_TRANSLATE_NOOP("EvidenceText", "icon name"),
-    QT_TRANSLATE_NOOP("EvidenceText", "Flatpak ID"),
-    QT_TRANSLATE_NOOP("EvidenceText", "last part of Flatpak ID"),
-};
 
 // The kinds of entries that start programs, by their location's key.
 constexpr std::array<std::pair<const char *, const char *>, 3> Launchers = {{
@@ -54,14 +22,6 @@ QString words(const char *text, Language language)
     return language == Language::english ? QString::fromUtf8(text) : QCoreApplication::translate("EvidenceText", text);
 }
 
-// One of the inventory's words, or the text as it is when it is none.
-QString term(const QString &text, Language language)
-{
-    const QByteArray bytes = text.toUtf8();
-    const auto known = std::find_if(Terms.begin(), Terms.end(), [&](const char *word) { return bytes == word; });
-    return known == Terms.end() ? text : words(*known, language);
-}
-
 QString launcher(const QString &key, Language language)
 {
     for (const auto &[location, word] : Launchers) {
@@ -71,23 +31,14 @@ QString launcher(const QString &key, Language language)
     return key;
 }
 
-// "executable 'gimp'": the inventory's word for the name, then the name.
-QString form(const QString &text, Language language)
-{
-    const qsizetype quote = text.indexOf(QStringLiteral(" '"));
-    if (quote < 0 || !text.endsWith(u'\''))
-        return term(text, language);
-    return term(text.left(quote), language) + text.mid(quote);
-}
-
 // "package gimp", or "executable 'gimp' of package gimp" when a name of the owner matched.
 QString owner(const Evidence &evidence, Language language)
 {
-    const QString kind = term(evidence.ownerKind, language);
-    if (evidence.form.isEmpty())
+    const QString kind = EvidenceText::ownerKind(evidence.ownerKind, language);
+    if (evidence.form.kind == NameForm::Kind::none)
         return words(QT_TRANSLATE_NOOP("EvidenceText", "%1 %2"), language).arg(kind, evidence.owner);
     return words(QT_TRANSLATE_NOOP("EvidenceText", "%1 of %2 %3"), language)
-        .arg(form(evidence.form, language), kind, evidence.owner);
+        .arg(EvidenceText::form(evidence.form, language), kind, evidence.owner);
 }
 
 // "'a', 'b' or 'c'"
@@ -253,4 +204,96 @@ QString EvidenceText::text(const EvidenceList &evidence, Language language)
     for (const Evidence &each : evidence)
         clauses.append(clause(each, language));
     return clauses.join(QStringLiteral("; "));
+}
+
+QString EvidenceText::ownerKind(OwnerKind kind, Language language)
+{
+    const auto say = [language](const char *text) {
+        return words(text, language);
+    };
+    switch (kind) {
+    case OwnerKind::none:
+        break;
+    case OwnerKind::package:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "package"));
+    case OwnerKind::flatpakApp:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "Flatpak app"));
+    case OwnerKind::snap:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "snap"));
+    case OwnerKind::nixPackage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "Nix package"));
+    case OwnerKind::homebrewFormula:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "Homebrew formula"));
+    case OwnerKind::npmPackage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "npm package"));
+    case OwnerKind::pipxPackage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "pipx package"));
+    case OwnerKind::cargoCrate:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "cargo crate"));
+    case OwnerKind::goProgram:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "Go program"));
+    case OwnerKind::jetBrainsToolboxApp:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "JetBrains Toolbox app"));
+    case OwnerKind::appImage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "AppImage"));
+    case OwnerKind::optFolder:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "folder in /opt"));
+    case OwnerKind::menuEntry:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "menu entry"));
+    case OwnerKind::program:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "program"));
+    case OwnerKind::runningProgram:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "running program"));
+    }
+    return {};
+}
+
+QString EvidenceText::form(const NameForm &form, Language language)
+{
+    const auto say = [&](const char *text) {
+        return words(text, language).arg(form.name);
+    };
+    switch (form.kind) {
+    case NameForm::Kind::none:
+        break;
+    case NameForm::Kind::packageName:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "package name '%1'"));
+    case NameForm::Kind::sourcePackage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "source package '%1'"));
+    case NameForm::Kind::executable:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "executable '%1'"));
+    case NameForm::Kind::desktopFileId:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "desktop-file ID '%1'"));
+    case NameForm::Kind::windowClass:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "window class '%1'"));
+    case NameForm::Kind::menuName:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "menu name '%1'"));
+    case NameForm::Kind::iconName:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "icon name '%1'"));
+    case NameForm::Kind::flatpakId:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "Flatpak ID '%1'"));
+    case NameForm::Kind::flatpakIdLastPart:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "last part of Flatpak ID '%1'"));
+    case NameForm::Kind::snapName:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "snap name '%1'"));
+    case NameForm::Kind::nixPackage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "Nix package '%1'"));
+    case NameForm::Kind::homebrewFormula:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "Homebrew formula '%1'"));
+    case NameForm::Kind::npmPackage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "npm package '%1'"));
+    case NameForm::Kind::pipxPackage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "pipx package '%1'"));
+    case NameForm::Kind::cargoCrate:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "cargo crate '%1'"));
+    case NameForm::Kind::jetBrainsToolboxApp:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "JetBrains Toolbox app '%1'"));
+    case NameForm::Kind::appImage:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "AppImage '%1'"));
+    case NameForm::Kind::folder:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "folder '%1'"));
+    case NameForm::Kind::runningProgram:
+        return say(QT_TRANSLATE_NOOP("EvidenceText", "running program '%1'"));
+    }
+    return {};
 }

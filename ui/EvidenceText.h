@@ -23,4 +23,8 @@ public:
 
     static QString text(const EvidenceList &evidence, Language language = Language::program);
     static QString clause(const Evidence &evidence, Language language = Language::program);
+    // "Flatpak app", and "executable 'gimp'": what an installed owner is and the name it was found under; empty for
+    // none. In English they are also the values the command line's JSON gives.
+    static QString ownerKind(OwnerKind kind, Language language = Language::program);
+    static QString form(const NameForm &form, Language language = Language::program);
 };

@@ -110,6 +110,8 @@ QString jsonEvidence(const EvidenceList &evidence)
         QStringList names;
         for (const QString &name : each.names)
             names.append(JsonText::quoted(name));
+        for (const QString &snap : each.snaps)
+            names.append(JsonText::quoted(QStringLiteral("snap ") + snap));
         objects.append(
             QStringLiteral("{\"kind\": %1, \"strength\": %2, \"name\": %3, \"source\": %4, \"owner\": %5, "
                            "\"ownerKind\": %6, \"form\": %7, \"application\": %8, \"names\": [%9]}")

@@ -317,14 +317,13 @@ LinuxOwnerIdentifier::knownApp(const QString &name, const std::vector<NameCandid
     }
     QStringList names = app->packages;
     names += app->flatpaks;
-    for (const QString &snap : app->snaps)
-        names.append(QStringLiteral("snap ") + snap);
     const QString owner = !app->packages.isEmpty()   ? app->packages.front()
                           : !app->flatpaks.isEmpty() ? app->flatpaks.front()
                                                      : app->name;
     Evidence missing = catalogued(Evidence::Kind::catalogueFolderMissing, Evidence::Kind::readByMissing);
     missing.owner = owner;
     missing.names = names;
+    missing.snaps = app->snaps;
     EvidenceList clauses{missing};
     // What is installed of it, or kept, and still does not count.
     std::optional<Reason> reason;

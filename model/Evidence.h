@@ -92,8 +92,9 @@ struct Evidence {
     NameForm form{};
     // The catalogue's name of the application, where the catalogue decided.
     QString application{};
-    // The names that were looked for, or that would have made it installed.
+    // The names that were looked for, or that would have made it installed; the snaps among those apart.
     QStringList names{};
+    QStringList snaps{};
 
     bool operator==(const Evidence &) const = default;
 

@@ -47,6 +47,10 @@ TEST(EvidenceText, ReadsInEnglishAndGermanFromTheValues)
                                    "qqbrew", OwnerKind::homebrewFormula),
                              owned(Evidence{Kind::namesInstalledProject, Strength::direct, "qqtool", "qqtool-3"},
                                    "/opt/qq/qqtool", OwnerKind::optFolder, {NameForm::Kind::folder, "/opt/qq/qqtool"})};
+    Evidence missing{Kind::catalogueFolderMissing, Strength::catalogue, ".qqchat"};
+    missing.application = "QQ Chat";
+    missing.names = {"qqchat", "org.qq.Chat"};
+    missing.snaps = {"qqchat"};
     const struct {
         EvidenceList evidence;
         const char *english;
@@ -75,6 +79,9 @@ TEST(EvidenceText, ReadsInEnglishAndGermanFromTheValues)
          "(installiert); Menüeintrag startet Homebrew-Formel qqbrew (installiert); 'qqtool-3' nennt das Projekt "
          "qqtool: "
          "Ordner '/opt/qq/qqtool' von Ordner in /opt /opt/qq/qqtool (installiert)"},
+        {{missing},
+         "folder of QQ Chat; none of qqchat, org.qq.Chat, snap qqchat is installed",
+         "Ordner von QQ Chat; nichts davon ist installiert: qqchat, org.qq.Chat, Snap qqchat"},
         {{Evidence{}}, "no evidence found", "kein Hinweis gefunden"},
     };
     for (const auto &c : cases)

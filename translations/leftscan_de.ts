@@ -1110,6 +1110,10 @@ um die Details zu sehen.</translation>
         <source>running program &apos;%1&apos;</source>
         <translation>laufendes Programm &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>snap %1</source>
+        <translation>Snap %1</translation>
+    </message>
 </context>
 <context>
     <name>FailureText</name>

@@ -53,6 +53,15 @@ QString listed(const QStringList &names, Language language)
     return words(QT_TRANSLATE_NOOP("EvidenceText", "%1 or %2"), language).arg(quoted.join(QStringLiteral(", ")), last);
 }
 
+// "a, b, snap c": what would have made it installed.
+QString lookedFor(const Evidence &evidence, Language language)
+{
+    QStringList names = evidence.names;
+    for (const QString &snap : evidence.snaps)
+        names.append(words(QT_TRANSLATE_NOOP("EvidenceText", "snap %1"), language).arg(snap));
+    return names.join(QStringLiteral(", "));
+}
+
 // The record of the inventory that matched: its name, and its bundle identifier when it has one.
 QString record(const Evidence &evidence, Language language)
 {
@@ -162,13 +171,13 @@ QString EvidenceText::clause(const Evidence &e, Language language)
             .arg(e.application, owner(e, language));
     case Kind::catalogueFolderMissing:
         return say(QT_TRANSLATE_NOOP("EvidenceText", "folder of %1; none of %2 is installed"))
-            .arg(e.application, e.names.join(QStringLiteral(", ")));
+            .arg(e.application, lookedFor(e, language));
     case Kind::readByInstalled:
         return say(QT_TRANSLATE_NOOP("EvidenceText", "'%1' is read by %2 (documented in %3); %4 is installed"))
             .arg(e.name, e.application, e.source, owner(e, language));
     case Kind::readByMissing:
         return say(QT_TRANSLATE_NOOP("EvidenceText", "'%1' is read by %2 (documented in %3); none of %4 is installed"))
-            .arg(e.name, e.application, e.source, e.names.join(QStringLiteral(", ")));
+            .arg(e.name, e.application, e.source, lookedFor(e, language));
     case Kind::nothingNamed:
         return say(QT_TRANSLATE_NOOP("EvidenceText", "no installed package, program, Flatpak app, snap or menu entry "
                                                      "is named %1, nor a library or data package of that name"))

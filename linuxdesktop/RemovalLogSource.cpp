@@ -103,7 +103,8 @@ void RemovalLogSource::addTo(LinuxInventory &inventory, const Platform &platform
                                                                                  {readAptHistory, Record::aptHistory},
                                                                                  {readDnfLog, Record::dnfLog},
                                                                                  {readPacmanLog, Record::pacmanLog}};
-    for (const auto &[read, record] : logs) {
+    for (const auto &[read, kind] : logs) {
+        const Record record = kind;
         read(platform, [&](const QString &name, const QString &date) {
             if (!name.isEmpty())
                 inventory.addRemoval(name, RemovedPackage{name, date, record});

@@ -13,6 +13,7 @@
 #include "scanner/RemnantSortOrder.h"
 #include "scanner/RemnantSummary.h"
 #include "ui/ByteCountFormatter.h"
+#include "ui/DisplayText.h"
 #include "ui/EvidenceText.h"
 #include "ui/RelativeDateFormatter.h"
 
@@ -270,8 +271,7 @@ void printTable(const QList<RemnantItemPtr> &items, FILE *stream)
              used ? RelativeDateFormatter::describe(*used, now) : RemnantReport::tr("Unknown"),
              displayName(rawValue(item.category())),
              (item.isWeakMatch() ? QStringLiteral("~") : QString()) +
-                 (item.isOwnerUnnamed() ? RemnantReport::tr("Unknown")
-                                        : item.matchedAppName().value_or(RemnantReport::tr("Unknown"))),
+                 DisplayText::owner(item).value_or(RemnantReport::tr("Unknown")),
              QByteArray(nameBytes(item).data(), qsizetype(nameBytes(item).size())),
              EvidenceText::text(item.evidence())});
         lookalikes += item.hasLookalikes() ? 1 : 0;

@@ -77,10 +77,12 @@ public:
     static constexpr qint64 LongUnusedDays = 181;
 
     QUuid id() const { return m_id; }
+    // The entry's path, with the exact bytes the listing found. Kept as its bytes, which take a fraction of the
+    // memory of a path object of many components.
     std::filesystem::path url() const { return std::filesystem::path(m_url); }
     const std::string &urlBytes() const { return m_url; }
     QString displayPath() const;
-    // The last part of the path, made when asked: the path's bytes are what the record keeps.
+    // The last path component for display, made when asked: the path's bytes are what the record keeps.
     QString name() const;
     RemnantCategory category() const { return m_category; }
     RemnantStatus status() const { return m_status; }
@@ -94,34 +96,55 @@ public:
     RemnantRisk risk() const { return m_risk; }
     const EvidenceList &evidence() const { return m_evidence; }
     bool isWeakMatch() const { return has(Flag::weakMatch); }
+    // Which application owns it was not told, or the owner is gone: its name reads "Unknown".
     bool isOwnerUnnamed() const { return has(Flag::ownerUnnamed); }
     const QStringList &lookalikes() const { return m_lookalikes; }
     bool hasLookalikes() const { return !m_lookalikes.isEmpty(); }
+    // What the entry and everything inside it take on disk (allocated blocks); absent until measured.
     std::optional<qint64> sizeOnDisk() const
     {
         return has(Flag::measured) ? std::optional<qint64>(m_sizeOnDisk) : std::nullopt;
     }
+    // The files the entry holds (1 for a file), once measured; 0 before.
     qint64 itemCount() const { return m_itemCount; }
+    // The measurement passed over folders it could not read: the size is at least sizeOnDisk.
     bool sizePartial() const { return has(Flag::sizePartial); }
+    // The files of the entry that have names elsewhere too, once measured: a total over several entries counts each
+    // of them once.
     const std::vector<SizeMeasurement::SharedFile> &sharedFiles() const;
+    // The size to show and sort by: the size on disk once measured, else fileSize.
     qint64 displayedSize() const { return has(Flag::measured) ? m_sizeOnDisk : m_fileSize; }
-    // What the size walk found inside; null until the entry is measured.
+    // What the entry holds of the user's own files, taken with its size; null until then.
     const ContentCensus *census() const;
+    // When anything inside last changed, once the census is taken.
     std::optional<QDateTime> newestInside() const;
     bool holdsUserFiles() const { return m_contents && m_contents->census.holdsUserFiles(); }
+    // Something inside changed within the stale threshold that held when the census was taken.
     bool wasUsedRecently() const { return has(Flag::usedRecently); }
+    // The entry must not leave unless the user confirms it by name: it holds the user's own files or was used
+    // recently. An orphan's risk is raised to review when its census shows either.
     bool isGuarded() const { return holdsUserFiles() || wasUsedRecently(); }
     RemnantAction action() const { return m_action; }
 
     void setAction(const RemnantAction &action) { m_action = action; }
 
+    // Whole days from the last use (Spotlight's date, else the modification date) to Clock::now(); negative for a
+    // date in the future, absent without either date. Computed on every call.
     std::optional<qint64> daysSinceLastUse() const;
+    // The last use is a date the system recorded the entry being opened, not a change to it.
     bool lastUseIsOpening() const { return has(Flag::hasLastOpened); }
+    // Whether only changes tell of the item's use (see Fields::lastUseFromChanges).
     bool lastUseFromChanges() const { return has(Flag::lastUseFromChanges); }
+    // True from LongUnusedDays without use on.
     bool isLongUnused() const;
+    // The last-used order's date (openedElseAccessedElseModified) as milliseconds since the epoch, the smallest
+    // number without any; computed once.
     qint64 lastUseSortKey() const { return m_lastUseSortKey; }
+    // The lower-cased name, bundle identifier and application name, one per line, in UTF-8: what a search looks in.
     std::string searchText() const;
+    // True when the lower-cased name, bundle identifier or application name contains `lowerQuery`.
     bool matchesSearch(const QString &lowerQuery) const;
+    // The same, with the query also given in UTF-8, for filters that ask every record.
     bool matchesSearch(const QString &lowerQuery, std::string_view lowerQueryUtf8) const;
 
     friend bool operator==(const RemnantItem &left, const RemnantItem &right) { return left.m_id == right.m_id; }

@@ -119,6 +119,15 @@ std::optional<QString> DisplayText::age(const RemnantItem &item)
     return QCoreApplication::translate("RemnantItem", "%1y %2d ago").arg(*days / 365).arg(*days % 365);
 }
 
+std::optional<QString> DisplayText::owner(const RemnantItem &item)
+{
+    if (!item.matchedAppName())
+        return std::nullopt;
+    if (item.isOwnerUnnamed())
+        return QCoreApplication::translate("RemnantItem", "Unknown");
+    return item.matchedAppName();
+}
+
 QString DisplayText::attribution(const RemnantItem &item)
 {
     if (item.isOwnerUnnamed() || !item.bundleIdentifier())

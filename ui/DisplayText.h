@@ -35,6 +35,8 @@ public:
     static std::optional<QString> age(const RemnantItem &item);
     // Who the item is attributed to in a row: the bundle identifier, or "Unknown".
     static QString attribution(const RemnantItem &item);
+    // The application the item was matched to, in the user's words where it has no name; absent without a match.
+    static std::optional<QString> owner(const RemnantItem &item);
 
 private:
     static QString translated(const QString &rawValue);

@@ -293,8 +293,8 @@ void RemnantRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &op
     if (item->status() == RemnantStatus::orphan) {
         pillText = tr("ORPHAN");
         pillColor = Theme::color(SystemColor::red);
-    } else if (item->matchedAppName()) {
-        pillText = QStringLiteral("→ ") + *item->matchedAppName();
+    } else if (const std::optional<QString> owner = DisplayText::owner(*item)) {
+        pillText = QStringLiteral("→ ") + *owner;
         pillColor = Theme::color(SystemColor::green);
     }
     const int pillBudget = pillText.isEmpty() ? 0 : std::min(180, (textRight - x) / 2);
